@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Sets up the machine, builds the project twice (plain, and with address and undefined-behaviour
+# sanitizers), and runs every test of both builds inside a private network namespace, offscreen.
+# Discovery tests make further namespaces of their own inside it and remove them again.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+
+"$root/scripts/setup.sh" "$root/build"
+"$root/scripts/setup.sh" "$root/build-asan" -DVP_SANITIZE=ON -DVP_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
+
+if [ "$(id -u)" -ne 0 ]; then
+    echo "The tests create network namespaces and need root." >&2
+    exit 1
+fi
+
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
+export LSAN_OPTIONS=suppressions=$root/tests/lsan.supp:print_suppressions=0
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+run_suite() {
+    # A fresh network namespace holds only a loopback interface: nothing we send leaves it.
+    unshare --net -- bash -c '
+        set -e
+        ip link set lo up
+        cd "$1"
+        ctest --output-on-failure --timeout 300 -j "$(nproc)"
+    ' run_suite "$1"
+}
+
+echo "== sanitizer build =="
+run_suite "$root/build-asan"
+echo "== plain build =="
+run_suite "$root/build"
