@@ -1,0 +1,600 @@
+// Device records: defaults, the clear operations, model names, input lists and source names,
+// and the records' use as meta-types.
+#include "DEVICE_INFO_GW.h"
+#include "DEVICE_INFO_KS.h"
+#include "DeviceModels.h"
+#include "Records.h"
+
+#include <QtTest>
+
+namespace {
+// Emits a record through a queued connection so it has to pass the meta-type system.
+class Carrier : public QObject
+{
+    Q_OBJECT
+signals:
+    void panels(QString cpuid, QList<INFO_PANEL> list);
+    void preset(QString cpuid, INFO_PRESET p);
+    void other(QString cpuid, INFO_OTHER_KS9200 o);
+};
+
+DEVICE_INFO_KS filledKs()
+{
+    DEVICE_INFO_KS r;
+    r.panels << INFO_PANEL{};
+    r.windows << INFO_WINDOW{};
+    r.imageQuality << INFO_IMAGE_QUALITY{};
+    r.inputCrops << INFO_INPUTCROP{};
+    r.inputSignals << INFO_INPUTSINGLE{};
+    r.presets << INFO_PRESET{};
+    r.templates << INFO_TEMPLATE{};
+    r.mosaics << INFO_MOSAIC{};
+    r.edid << INFO_EDID{};
+    r.chromaKeys << INFO_CHROMA{};
+    r.borders << INFO_BORDER{};
+    r.outputEnhance << INFO_OUTPUT_ENHANCE{};
+    r.imageAdvanced << INFO_IMAGE_ADVANCED{};
+    r.timeTasks[3].state = 1;
+    r.other.volume = 7;
+    r.outputMode.mode = 2;
+    r.signalMode = 1;
+    r.dviAudioMode = 1;
+    return r;
+}
+
+DEVICE_INFO_GW filledGw()
+{
+    DEVICE_INFO_GW r;
+    r.panels << INFO_PANEL{};
+    r.mappings << INFO_MAPPING{};
+    r.windows << INFO_WINDOW{};
+    r.imageQuality << INFO_IMAGE_QUALITY{};
+    r.inputCrops << INFO_INPUTCROP{};
+    r.inputSignals << INFO_INPUTSINGLE{};
+    r.signalPresence << INFO_SIGNAL_PRESENCE{1, 2, 1};
+    r.presets << INFO_PRESET{};
+    r.reservedPresets << INFO_PRESET{};
+    r.edid << INFO_EDID{};
+    r.other.outputCards = 3;
+    return r;
+}
+} // namespace
+
+class TstRecords : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { registerRecordTypes(); }
+
+    void basicDefaults()
+    {
+        const INFO_BASIC b;
+        QCOMPARE(b.type, 0);
+        QCOMPARE(int(b.hasUsb), 0);
+        QCOMPARE(int(b.hasSdi), 0);
+        QCOMPARE(b.linkType, 0u);
+        QVERIFY(b.address.isNull());
+        QCOMPARE(int(b.online), 0);
+        QCOMPARE(b.cpuid, QString("Error"));
+        QVERIFY(b.name.isEmpty());
+        QVERIFY(b.version.isEmpty());
+        QCOMPARE(b.keyTCP, 0u);
+        QCOMPARE(b.keyUDP, 0u);
+    }
+
+    void ksTimeTaskDefaults()
+    {
+        const DEVICE_INFO_KS r;
+        QCOMPARE(int(r.timeTasks.size()), 16);
+        for (const INFO_TIME_TASK &t : r.timeTasks) {
+            QCOMPARE(int(t.state), 0);
+            QCOMPARE(int(t.taskType), 0);
+            QCOMPARE(int(t.index), 0);
+            QCOMPARE(QDate(2000 + t.year, t.month, t.day), QDate(2017, 1, 1));
+            QCOMPARE(QTime(t.hour, t.minute, t.second), QTime(0, 0, 0));
+            QCOMPARE(int(t.target), 0);
+            QCOMPARE(int(t.p10), 0);
+            QCOMPARE(int(t.p12), 30);
+            QCOMPARE(int(t.p14), 60);
+        }
+        QCOMPARE(int(r.outputMode.mode), 0);
+        QCOMPARE(int(r.outputMode.mode2), 0);
+        QVERIFY(r.panels.isEmpty() && r.windows.isEmpty() && r.presets.isEmpty());
+    }
+
+    void otherKs9200Defaults_data()
+    {
+        QTest::addColumn<int>("byteNo");
+        QTest::addColumn<int>("expected");
+        for (int i = 0; i < INFO_OTHER_KS9200::Size; ++i) {
+            const int value = (i == 11) ? 1 : (i >= 17 ? 255 : 0);
+            QTest::newRow(qPrintable(QString("byte %1").arg(i))) << i << value;
+        }
+    }
+    void otherKs9200Defaults()
+    {
+        QFETCH(int, byteNo);
+        QFETCH(int, expected);
+        QCOMPARE(int(INFO_OTHER_KS9200().byte(byteNo)), expected);
+        QCOMPARE(int(DEVICE_INFO_KS().other.byte(byteNo)), expected);
+    }
+
+    void otherKs9200ByteNumbers_data()
+    {
+        QTest::addColumn<int>("byteNo");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("audio mode") << 0 << "audioMode";
+        QTest::newRow("volume") << 3 << "volume";
+        QTest::newRow("pip") << 5 << "pip";
+        QTest::newRow("frame sync") << 10 << "frameSync";
+        QTest::newRow("bg enable") << 12 << "bgEnable";
+        QTest::newRow("bg blue") << 16 << "bgBlue";
+        QTest::newRow("other19") << 19 << "other19";
+    }
+    void otherKs9200ByteNumbers()
+    {
+        QFETCH(int, byteNo);
+        QFETCH(QString, field);
+        INFO_OTHER_KS9200 o;
+        o.setByte(byteNo, 0x5C);
+        const QMap<QString, int> byName{
+            {"audioMode", o.audioMode}, {"volume", o.volume},     {"pip", o.pip},
+            {"frameSync", o.frameSync}, {"bgEnable", o.bgEnable}, {"bgBlue", o.bgBlue},
+            {"other19", o.other19}};
+        QCOMPARE(byName.value(field), 0x5C);
+        o.setByte(20, 1); // outside: no effect
+        o.setByte(-1, 1);
+        QCOMPARE(int(o.byte(20)), 0);
+        QCOMPARE(int(o.byte(-1)), 0);
+    }
+
+    void imageAdvancedDefaults_data()
+    {
+        QTest::addColumn<int>("byteNo");
+        QTest::addColumn<int>("expected");
+        for (int i = 0; i < INFO_IMAGE_ADVANCED::Size; ++i) {
+            const bool fifty = (i >= 2 && i <= 4) || (i >= 12 && i <= 23);
+            QTest::newRow(qPrintable(QString("byte %1").arg(i))) << i << (fifty ? 50 : 0);
+        }
+    }
+    void imageAdvancedDefaults()
+    {
+        QFETCH(int, byteNo);
+        QFETCH(int, expected);
+        QCOMPARE(int(INFO_IMAGE_ADVANCED().byte(byteNo)), expected);
+    }
+
+    void imageAdvancedByteNumbers()
+    {
+        INFO_IMAGE_ADVANCED a;
+        for (int i = 0; i < INFO_IMAGE_ADVANCED::Size; ++i)
+            a.setByte(i, uint8_t(100 + i));
+        QCOMPARE(int(a.winId), 100);
+        QCOMPARE(int(a.colorMode), 105);
+        QCOMPARE(int(a.rgbcmy[0].red), 106);
+        QCOMPARE(int(a.rgbcmy[0].yellow), 111);
+        QCOMPARE(int(a.rgbcmy[1].red), 112);
+        QCOMPARE(int(a.rgbcmy[2].yellow), 123);
+        QCOMPARE(int(a.clearVision), 124);
+        QCOMPARE(int(a.winFMT), 131);
+        QCOMPARE(int(a.byte(32)), 0);
+    }
+
+    void chromaAndMosaicDefaults()
+    {
+        const INFO_CHROMA c;
+        QCOMPARE(int(c.presetColor), 0);
+        QCOMPARE(int(c.rgbFilter1), 0);
+        QCOMPARE(int(c.rgbFilter2), 0);
+        QCOMPARE(int(c.red), 255);
+        QCOMPARE(int(c.green), 255);
+        QCOMPARE(int(c.blue), 255);
+        const INFO_MOSAIC m;
+        QCOMPARE(int(m.hUnits), 1);
+        QCOMPARE(int(m.vUnits), 1);
+        QCOMPARE(int(m.unitIndex), 1);
+        QCOMPARE(int(m.totalWidth), 0);
+    }
+
+    void ksClearWindowKeepsPanelsAndPresets()
+    {
+        DEVICE_INFO_KS r = filledKs();
+        r.clearWindowData();
+        QVERIFY(r.windows.isEmpty());
+        QVERIFY(r.imageQuality.isEmpty());
+        QVERIFY(r.inputCrops.isEmpty());
+        QVERIFY(r.imageAdvanced.isEmpty());
+        QCOMPARE(r.panels.size(), 1);
+        QCOMPARE(r.presets.size(), 1);
+        QCOMPARE(r.templates.size(), 1);
+        QCOMPARE(r.inputSignals.size(), 1);
+    }
+
+    void ksClearPanel()
+    {
+        DEVICE_INFO_KS r = filledKs();
+        r.clearPanelData();
+        QVERIFY(r.panels.isEmpty());
+        QCOMPARE(r.windows.size(), 1);
+    }
+
+    void ksClearAll()
+    {
+        DEVICE_INFO_KS r = filledKs();
+        INFO_BASIC *base = &r; // through the base, as the main window calls it
+        base->clearAllData();
+        QVERIFY(r.panels.isEmpty() && r.windows.isEmpty() && r.imageQuality.isEmpty());
+        QVERIFY(r.inputCrops.isEmpty() && r.imageAdvanced.isEmpty() && r.inputSignals.isEmpty());
+        QVERIFY(r.presets.isEmpty() && r.templates.isEmpty() && r.mosaics.isEmpty());
+        QVERIFY(r.edid.isEmpty() && r.chromaKeys.isEmpty() && r.borders.isEmpty());
+        QVERIFY(r.outputEnhance.isEmpty());
+        // Single values stay until their replies overwrite them.
+        QCOMPARE(int(r.timeTasks[3].state), 1);
+        QCOMPARE(int(r.other.volume), 7);
+        QCOMPARE(int(r.outputMode.mode), 2);
+    }
+
+    void ksStoreTimeTask_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("stored");
+        QTest::newRow("first") << 0 << true;
+        QTest::newRow("last") << 15 << true;
+        QTest::newRow("past the end") << 16 << false;
+        QTest::newRow("byte max") << 255 << false;
+    }
+    void ksStoreTimeTask()
+    {
+        QFETCH(int, index);
+        QFETCH(bool, stored);
+        DEVICE_INFO_KS r;
+        INFO_TIME_TASK t;
+        t.index = uint8_t(index);
+        t.target = 17;
+        QCOMPARE(r.storeTimeTask(t), stored);
+        int changed = 0;
+        for (const INFO_TIME_TASK &slot : r.timeTasks)
+            changed += slot.target == 17 ? 1 : 0;
+        QCOMPARE(changed, stored ? 1 : 0);
+        if (stored)
+            QCOMPARE(r.timeTasks[size_t(index)], t);
+    }
+
+    void gwDefaultsAndClears()
+    {
+        const DEVICE_INFO_GW fresh;
+        QCOMPARE(fresh.other, INFO_OTHER_GW5());
+        QCOMPARE(fresh.cpuid, QString("Error"));
+
+        DEVICE_INFO_GW r = filledGw();
+        r.clearPanelData();
+        QVERIFY(r.panels.isEmpty() && r.mappings.isEmpty());
+        QCOMPARE(r.windows.size(), 1);
+
+        r = filledGw();
+        r.clearWindowData();
+        QVERIFY(r.windows.isEmpty() && r.imageQuality.isEmpty() && r.inputCrops.isEmpty());
+        QCOMPARE(r.panels.size(), 1);
+        QCOMPARE(r.presets.size(), 1);
+        QCOMPARE(r.inputSignals.size(), 1);
+
+        r = filledGw();
+        static_cast<INFO_BASIC &>(r).clearAllData();
+        QVERIFY(r.panels.isEmpty() && r.mappings.isEmpty() && r.windows.isEmpty());
+        QVERIFY(r.imageQuality.isEmpty() && r.inputCrops.isEmpty() && r.inputSignals.isEmpty());
+        QVERIFY(r.signalPresence.isEmpty() && r.presets.isEmpty() && r.reservedPresets.isEmpty());
+        QVERIFY(r.edid.isEmpty());
+        QCOMPARE(int(r.other.outputCards), 3);
+    }
+
+    void basicClearsDoNothing()
+    {
+        INFO_BASIC b;
+        b.name = "wall";
+        b.clearAllData();
+        b.clearWindowData();
+        b.clearPanelData();
+        QCOMPARE(b.name, QString("wall"));
+    }
+
+    void copyByValue()
+    {
+        DEVICE_INFO_KS a = filledKs();
+        a.cpuid = "0123456789abcdef01234567";
+        DEVICE_INFO_KS b = a;
+        a.panels.clear();
+        a.timeTasks[3].state = 0;
+        QCOMPARE(b.panels.size(), 1);
+        QCOMPARE(int(b.timeTasks[3].state), 1);
+        QCOMPARE(b.cpuid, a.cpuid);
+    }
+
+    void presetEntries()
+    {
+        PRESET_ENTRY e{1, 2, 3, 4};
+        QCOMPARE(e.count, 4);
+        QCOMPARE(int(e.value(3)), 4);
+        QCOMPARE(int(e.value(4)), 0);
+        QCOMPARE(int(e.value(-1)), 0);
+        PRESET_ENTRY full{1, 2, 3, 4, 5, 6, 7};
+        QCOMPARE(full.count, PRESET_ENTRY::MaxValues);
+        QVERIFY(!full.append(8));
+        QVERIFY(e != full);
+        QCOMPARE(e, (PRESET_ENTRY{1, 2, 3, 4}));
+
+        INFO_PRESET p;
+        p.id = 3;
+        p.panels << e;
+        INFO_PRESET q = p;
+        QCOMPARE(q, p);
+        q.windows << e;
+        QVERIFY(q != p);
+    }
+
+    void modelNames_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("0") << 0 << "KS1200";
+        QTest::newRow("1") << 1 << "KT2200";
+        QTest::newRow("2") << 2 << "KT4200";
+        QTest::newRow("3") << 3 << "KS9200";
+        QTest::newRow("4") << 4 << "KS6200R";
+        QTest::newRow("5") << 5 << "Unknow";
+        QTest::newRow("16") << 16 << "KX1200";
+        QTest::newRow("17") << 17 << "KX4200";
+        QTest::newRow("18") << 18 << "KX9200";
+        QTest::newRow("19") << 19 << "KXUHD";
+        QTest::newRow("20") << 20 << "KS1200R";
+        QTest::newRow("48") << 48 << "GW5";
+        QTest::newRow("49") << 49 << "GW6";
+        QTest::newRow("-1") << -1 << "Unknow";
+        QTest::newRow("255") << 255 << "Unknow";
+    }
+    void modelNames()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, name);
+        QCOMPARE(modelName(type), name);
+    }
+
+    void modelLabels_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<bool>("usb");
+        QTest::addColumn<bool>("sdi");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("plain") << 16 << false << false << "KX1200";
+        QTest::newRow("usb") << 16 << true << false << "KX1200U";
+        QTest::newRow("sdi") << 16 << false << true << "KX1200S";
+        QTest::newRow("both, U first") << 4 << true << true << "KS6200RUS";
+        QTest::newRow("unknown without suffix") << 7 << true << true << "Unknow";
+        QTest::newRow("gw") << 48 << false << false << "GW5";
+    }
+    void modelLabels()
+    {
+        QFETCH(int, type);
+        QFETCH(bool, usb);
+        QFETCH(bool, sdi);
+        QFETCH(QString, label);
+        QCOMPARE(modelLabel(type, usb, sdi), label);
+    }
+
+    void inputLists_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<bool>("usb");
+        QTest::addColumn<bool>("sdi");
+        QTest::addColumn<QStringList>("names");
+        const QStringList ks{"VGA1", "DVI1", "HDMI1", "CV1", "CV2"};
+        const QStringList ks9200{"VGA1", "VGA2",  "CV1",   "CV2",   "DVI1",
+                                 "DVI2", "HDMI1", "HDMI2", "HDMI3", "HDMI4"};
+        const QStringList ks6200{"DVI1", "DVI2", "HDMI1", "VGA1", "VGA2", "CV1", "CV2"};
+        const QStringList kx{"VGA1", "DVI1", "HDMI1", "HDMI2", "DP1"};
+        for (int t : {0, 1, 2}) {
+            const QByteArray n = QByteArray::number(t);
+            QTest::newRow(n + " plain") << t << false << false << ks;
+            QTest::newRow(n + " usb") << t << true << false << ks + QStringList{"USB1"};
+            QTest::newRow(n + " sdi") << t << false << true << ks + QStringList{"SDI1"};
+            QTest::newRow(n + " both") << t << true << true << ks + QStringList{"USB1", "SDI1"};
+        }
+        QTest::newRow("3 plain") << 3 << false << false << ks9200;
+        QTest::newRow("3 usb ignored") << 3 << true << false << ks9200;
+        QTest::newRow("3 sdi ignored") << 3 << false << true << ks9200;
+        QTest::newRow("3 both ignored") << 3 << true << true << ks9200;
+        QTest::newRow("4 plain") << 4 << false << false << ks6200;
+        QTest::newRow("4 both") << 4 << true << true << ks6200 + QStringList{"USB1", "SDI1", "SDI2"};
+        QTest::newRow("4 sdi") << 4 << false << true << ks6200 + QStringList{"SDI1", "SDI2"};
+        for (int t : {16, 17, 18, 20}) {
+            const QByteArray n = QByteArray::number(t);
+            QTest::newRow(n + " plain") << t << false << false << kx;
+            QTest::newRow(n + " usb") << t << true << false << kx + QStringList{"USB1"};
+            QTest::newRow(n + " both") << t << true << true << kx + QStringList{"USB1", "SDI1", "SDI2"};
+        }
+        QTest::newRow("48 empty") << 48 << true << true << QStringList();
+        QTest::newRow("19 other") << 19 << true << true << QStringList{"VGA1"};
+        QTest::newRow("99 other") << 99 << false << false << QStringList{"VGA1"};
+    }
+    void inputLists()
+    {
+        QFETCH(int, type);
+        QFETCH(bool, usb);
+        QFETCH(bool, sdi);
+        QFETCH(QStringList, names);
+        QCOMPARE(inputNames(type, usb, sdi), names);
+    }
+
+    void typeSets_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<bool>("ks");
+        QTest::addColumn<bool>("kx");
+        QTest::addColumn<bool>("gw");
+        for (int t : {0, 1, 2, 3, 4})
+            QTest::newRow(QByteArray::number(t)) << t << true << false << false;
+        for (int t : {16, 17, 18, 20})
+            QTest::newRow(QByteArray::number(t)) << t << true << true << false;
+        QTest::newRow("48") << 48 << false << false << true;
+        for (int t : {-1, 5, 15, 19, 21, 47, 49, 255})
+            QTest::newRow(QByteArray::number(t)) << t << false << false << false;
+    }
+    void typeSets()
+    {
+        QFETCH(int, type);
+        QFETCH(bool, ks);
+        QFETCH(bool, kx);
+        QFETCH(bool, gw);
+        QCOMPARE(isKsType(type), ks);
+        QCOMPARE(isKxType(type), kx);
+        QCOMPARE(isGwType(type), gw);
+        QCOMPARE(isSupportedType(type), ks || gw);
+    }
+
+    void sourceNames_data()
+    {
+        QTest::addColumn<int>("srcId");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("0") << 0 << "VGA1";
+        QTest::newRow("15") << 15 << "VGA16";
+        QTest::newRow("16") << 16 << "DVI1";
+        QTest::newRow("33") << 33 << "HDMI2";
+        QTest::newRow("48") << 48 << "CV1";
+        QTest::newRow("64") << 64 << "DP1";
+        QTest::newRow("81") << 81 << "SDI2";
+        QTest::newRow("96") << 96 << "USB1";
+        QTest::newRow("111") << 111 << "USB16";
+        QTest::newRow("112") << 112 << "unknow";
+        QTest::newRow("-1") << -1 << "unknow";
+        QTest::newRow("255") << 255 << "unknow";
+    }
+    void sourceNames()
+    {
+        QFETCH(int, srcId);
+        QFETCH(QString, name);
+        QCOMPARE(inputName(srcId), name);
+    }
+
+    void sourceRoundTrip()
+    {
+        for (int id = 0; id < 112; ++id)
+            QCOMPARE(inputIdFromName(inputName(id)), id);
+    }
+
+    void unknownSourceNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("unknow") << "unknow";
+        QTest::newRow("empty") << "";
+        QTest::newRow("no number") << "HDMI";
+        QTest::newRow("zero") << "HDMI0";
+        QTest::newRow("leading zero") << "HDMI02";
+        QTest::newRow("past block") << "VGA17";
+        QTest::newRow("sign") << "DVI+1";
+        QTest::newRow("trailing text") << "SDI1a";
+        QTest::newRow("lower case") << "hdmi1";
+        QTest::newRow("huge") << "USB99999999999";
+    }
+    void unknownSourceNames()
+    {
+        QFETCH(QString, name);
+        QCOMPARE(inputIdFromName(name), -1);
+    }
+
+    void metaTypesRegistered_data()
+    {
+        QTest::addColumn<QByteArray>("typeName");
+        for (const char *n : {"INFO_BASIC",
+                              "INFO_PANEL",
+                              "INFO_PANEL_OTHERSETTING",
+                              "INFO_WINDOW",
+                              "INFO_INPUTCROP",
+                              "INFO_INPUTSINGLE",
+                              "INFO_IMAGE_QUALITY",
+                              "INFO_IMAGE_ADVANCED",
+                              "INFO_PRESET",
+                              "INFO_TEMPLATE",
+                              "INFO_MOSAIC",
+                              "INFO_TIME_TASK",
+                              "INFO_EDID",
+                              "INFO_CHROMA",
+                              "INFO_BORDER",
+                              "INFO_OUTPUT_ENHANCE",
+                              "INFO_OTHER_KS9200",
+                              "INFO_MAPPING",
+                              "RGBCMY",
+                              "INFO_OTHER_GW5",
+                              "QList<INFO_PANEL>",
+                              "QList<INFO_WINDOW>",
+                              "QList<INFO_INPUTCROP>",
+                              "QList<INFO_INPUTSINGLE>",
+                              "QList<INFO_IMAGE_QUALITY>",
+                              "QList<INFO_EDID>",
+                              "QList<INFO_CHROMA>",
+                              "QList<INFO_BORDER>",
+                              "QList<INFO_OUTPUT_ENHANCE>"})
+            QTest::newRow(n) << QByteArray(n);
+    }
+    void metaTypesRegistered()
+    {
+        QFETCH(QByteArray, typeName);
+        const int id = QMetaType::type(typeName.constData());
+        QVERIFY2(id != QMetaType::UnknownType, typeName.constData());
+        QCOMPARE(QByteArray(QMetaType::typeName(id)), typeName);
+    }
+
+    void listsAreSequentialInVariant()
+    {
+        QList<INFO_BORDER> borders{INFO_BORDER{}, INFO_BORDER{}};
+        borders[1].thickness = 9;
+        const QVariant v = QVariant::fromValue(borders);
+        QVERIFY(v.canConvert<QVariantList>());
+        const QSequentialIterable it = v.value<QSequentialIterable>();
+        QCOMPARE(it.size(), 2);
+        QCOMPARE(it.at(1).value<INFO_BORDER>().thickness, uint16_t(9));
+        QCOMPARE(v.value<QList<INFO_BORDER>>(), borders);
+    }
+
+    void recordsCrossQueuedSignals()
+    {
+        Carrier c;
+        QList<INFO_PANEL> gotPanels;
+        INFO_PRESET gotPreset;
+        INFO_OTHER_KS9200 gotOther;
+        QString gotCpuid;
+        connect(
+            &c, &Carrier::panels, this,
+            [&](QString id, QList<INFO_PANEL> l) {
+                gotCpuid = id;
+                gotPanels = l;
+            },
+            Qt::QueuedConnection);
+        connect(
+            &c, &Carrier::preset, this, [&](QString, INFO_PRESET p) { gotPreset = p; }, Qt::QueuedConnection);
+        connect(
+            &c, &Carrier::other, this, [&](QString, INFO_OTHER_KS9200 o) { gotOther = o; },
+            Qt::QueuedConnection);
+
+        INFO_PANEL p;
+        p.id = 2;
+        p.width = 1920;
+        INFO_PRESET pre;
+        pre.id = 5;
+        pre.windows << PRESET_ENTRY{10, 20, 30, 40};
+        INFO_OTHER_KS9200 o;
+        o.bgRed = 200;
+        emit c.panels("abc", {p});
+        emit c.preset("abc", pre);
+        emit c.other("abc", o);
+        QVERIFY(gotPanels.isEmpty()); // queued: nothing yet
+        QTRY_COMPARE(gotPanels.size(), 1);
+        QTRY_COMPARE(gotPreset, pre);
+        QTRY_COMPARE(gotOther, o);
+        QCOMPARE(gotCpuid, QString("abc"));
+        QCOMPARE(gotPanels.first(), p);
+    }
+
+    void allTasksFlagStartsOff() { QCOMPARE(allTasksOn, false); }
+};
+
+QTEST_GUILESS_MAIN(TstRecords)
+#include "tst_records.moc"
