@@ -28,7 +28,15 @@ run_suite() {
     ' run_suite "$1"
 }
 
+echo "== translations =="
+python3 "$root/scripts/translations.py" check
+
 echo "== sanitizer build =="
 run_suite "$root/build-asan"
 echo "== plain build =="
 run_suite "$root/build"
+
+if [ -x "$root/scripts/fuzz.sh" ]; then
+    echo "== fuzzing (bounded) =="
+    unshare --net -- "$root/scripts/fuzz.sh" --seconds "${VP_FUZZ_SECONDS:-20}"
+fi

@@ -1,4 +1,11 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW">
+    <context>
+        <name>QObject</name>
+        <message>
+            <source>vpcontrol</source>
+            <translation>vpcontrol</translation>
+        </message>
+    </context>
 </TS>
