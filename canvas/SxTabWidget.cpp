@@ -1,0 +1,156 @@
+#include "SxTabWidget.h"
+
+#include "DeviceModels.h"
+#include "INFO_BASIC.h"
+#include "SxGraphicsItem.h"
+#include "SxGraphicsViewGW.h"
+#include "SxGraphicsViewKS.h"
+
+#include <QTabBar>
+
+namespace {
+const QString placeholderCpuid = QStringLiteral("Error");
+}
+
+SxTabWidget::SxTabWidget(QWidget *parent) : QTabWidget(parent) {}
+
+QString SxTabWidget::tabText(const INFO_BASIC *record)
+{
+    if (!record->name.isEmpty())
+        return record->name;
+    return modelLabel(record->type, record->hasUsb, record->hasSdi);
+}
+
+void SxTabWidget::addDevice(INFO_BASIC *record)
+{
+    if (!record)
+        return;
+    bool placeholder = false;
+    int found = -1;
+    for (int i = 0; i < count(); ++i) {
+        const QString data = tabBar()->tabData(i).toString();
+        if (data == placeholderCpuid)
+            placeholder = true;
+        if (data.compare(record->cpuid, Qt::CaseInsensitive) == 0) {
+            found = i;
+            break;
+        }
+    }
+    // The placeholder itself reported again keeps its tab.
+    if (placeholder && record->cpuid != placeholderCpuid) {
+        QWidget *page = widget(0);
+        removeTab(0);
+        delete page;
+        if (found > 0)
+            --found;
+    }
+    if (found >= 0) {
+        updateTab(record);
+        return;
+    }
+    SxGraphicsView *view = nullptr;
+    if (isKsType(record->type))
+        view = new SxGraphicsViewKS(this);
+    else if (isGwType(record->type))
+        view = new SxGraphicsViewGW(this);
+    if (!view)
+        return;
+    connect(view, &SxGraphicsView::emitItemPosChange, this, &SxTabWidget::emitItemPosChange);
+    connect(view, &SxGraphicsView::emitSelectItemInputChange, this, &SxTabWidget::emitSelectItemInputChange);
+    connect(view, &SxGraphicsView::emitWriteData, this, &SxTabWidget::emitWriteData);
+    connect(view, &SxGraphicsView::emitPartFullChange, this, &SxTabWidget::emitPartFullChange);
+    connect(view, &SxGraphicsView::emitRemoveWindow, this, &SxTabWidget::emitRemoveWindow);
+    connect(view, &SxGraphicsView::emitSavePreset, this, &SxTabWidget::emitSavePreset);
+    connect(view, &SxGraphicsView::emitShowBusy, this, &SxTabWidget::emitShowBusy);
+    view->setCpuid(record->cpuid);
+    view->setDeviceType(record->type);
+    const int index = addTab(view, tabText(record));
+    tabBar()->setTabData(index, record->cpuid);
+}
+
+void SxTabWidget::updateTab(INFO_BASIC *record)
+{
+    if (!record)
+        return;
+    for (int i = 0; i < count(); ++i) {
+        if (tabBar()->tabData(i).toString().compare(record->cpuid, Qt::CaseInsensitive) != 0)
+            continue;
+        if (!record->online) {
+            const QString text = QTabWidget::tabText(i);
+            if (!text.contains(tr("offline")))
+                setTabText(i, text + QStringLiteral(" - ") + tr("offline"));
+        } else {
+            setTabText(i, tabText(record));
+        }
+    }
+}
+
+QString SxTabWidget::currentCpuid() const
+{
+    const int i = currentIndex();
+    return i < 0 ? QString() : tabBar()->tabData(i).toString();
+}
+
+SxGraphicsView *SxTabWidget::activeView() const
+{
+    return qobject_cast<SxGraphicsView *>(currentWidget());
+}
+
+SxGraphicsView *SxTabWidget::viewFor(const QString &cpuid) const
+{
+    for (int i = 0; i < count(); ++i)
+        if (tabBar()->tabData(i).toString().compare(cpuid, Qt::CaseInsensitive) == 0)
+            return qobject_cast<SxGraphicsView *>(widget(i));
+    return nullptr;
+}
+
+void SxTabWidget::retranslateViews()
+{
+    for (int i = 0; i < count(); ++i)
+        if (auto view = qobject_cast<SxGraphicsView *>(widget(i)))
+            view->retranslate();
+}
+
+void SxTabWidget::removeWindow(int id)
+{
+    if (SxGraphicsView *view = activeView())
+        view->removeWindow(id);
+}
+
+void SxTabWidget::removeAllWindow()
+{
+    if (SxGraphicsView *view = activeView())
+        view->removeAllWindow();
+}
+
+void SxTabWidget::setLockWindow(bool lock)
+{
+    for (int i = 0; i < count(); ++i)
+        if (auto view = qobject_cast<SxGraphicsView *>(widget(i)))
+            view->setLockWindow(lock);
+}
+
+void SxTabWidget::setHorWindow()
+{
+    if (SxGraphicsView *view = activeView())
+        view->setHorWindow();
+}
+
+void SxTabWidget::setVerWindow()
+{
+    if (SxGraphicsView *view = activeView())
+        view->setVerWindow();
+}
+
+void SxTabWidget::setPartFullScreen(bool part)
+{
+    if (SxGraphicsView *view = activeView())
+        if (SxGraphicsItem *item = view->getCurrentItem())
+            item->setPartFull(part);
+}
+
+void SxTabWidget::setWindowItemPos(QRect rect, bool bSendToDevice)
+{
+    if (SxGraphicsView *view = activeView())
+        view->setWindowItemPos(rect, bSendToDevice);
+}

@@ -1,0 +1,44 @@
+// The tab widget of the main window's right-hand pane: one canvas view per device, named after
+// the device and marked offline when it drops. Everything the rest of the application does with
+// the canvases goes through here, and it relays every canvas signal.
+#pragma once
+
+#include <QRect>
+#include <QTabWidget>
+
+class INFO_BASIC;
+class SxGraphicsView;
+
+class SxTabWidget : public QTabWidget
+{
+    Q_OBJECT
+public:
+    explicit SxTabWidget(QWidget *parent = nullptr);
+
+    void addDevice(INFO_BASIC *record);
+    void updateTab(INFO_BASIC *record);
+    QString currentCpuid() const;
+    SxGraphicsView *activeView() const;
+    SxGraphicsView *viewFor(const QString &cpuid) const;
+    void retranslateViews();
+
+    static QString tabText(const INFO_BASIC *record);
+
+signals:
+    void emitItemPosChange(int id, QRect rect, QRect panel);
+    void emitSelectItemInputChange(int srcID);
+    void emitWriteData(QByteArray data);
+    void emitPartFullChange(bool part);
+    void emitRemoveWindow(int winID);
+    void emitSavePreset(int presetID);
+    void emitShowBusy(int ms);
+
+public slots:
+    void removeWindow(int id);
+    void removeAllWindow();
+    void setLockWindow(bool lock);
+    void setHorWindow();
+    void setVerWindow();
+    void setPartFullScreen(bool part);
+    void setWindowItemPos(QRect rect, bool bSendToDevice);
+};
