@@ -50,8 +50,8 @@ void SxGraphicsView::setDeviceLookup(RecordLookup records, InterfaceLookup inter
 
 SxGraphicsView::SxGraphicsView(QWidget *parent) : QGraphicsView(parent)
 {
-    scene = new QGraphicsScene(this);
-    setScene(scene);
+    m_scene = new QGraphicsScene(this);
+    setScene(m_scene);
     setViewportUpdateMode(QGraphicsView::BoundingRectViewportUpdate);
     setRenderHint(QPainter::Antialiasing, true);
     moveTimer = new QTimer(this);
@@ -67,7 +67,7 @@ SxGraphicsView::~SxGraphicsView()
     windowItems.clear();
     qDeleteAll(panelItems);
     panelItems.clear();
-    scene->clear();
+    m_scene->clear();
     qDebug() << "SxGraphicsView::~SxGraphicsView";
 }
 
@@ -159,7 +159,7 @@ void SxGraphicsView::clearScene()
     windowItems.clear();
     qDeleteAll(panelItems);
     panelItems.clear();
-    scene->clear();
+    m_scene->clear();
     viewScale = 0.0;
     panelRects.clear();
     resetTransform();
@@ -182,8 +182,8 @@ void SxGraphicsView::setDefaultScene()
     clearScene();
     m_rectFull = QRect(0, 0, 1920, 1080);
     panelRects << m_rectFull;
-    scene->setSceneRect(m_rectFull);
-    auto panel = scene->addRect(m_rectFull);
+    m_scene->setSceneRect(m_rectFull);
+    auto panel = m_scene->addRect(m_rectFull);
     applyPanelLook(panel);
     panel->setZValue(-1);
     fitScale();
@@ -199,7 +199,7 @@ void SxGraphicsView::setDefaultScene()
     item->setLabels(tr("window %1").arg(1), QStringLiteral("window: [%1,%2, %3x%4]"));
     item->setInputText(tr("input: [%1][%2]").arg(inputName(0), tr("unkown")));
     item->setItemScale(viewScale);
-    scene->addItem(item);
+    m_scene->addItem(item);
 }
 
 void SxGraphicsView::setPanels(const QList<INFO_PANEL> &panels, bool split)
@@ -223,9 +223,9 @@ void SxGraphicsView::setPanels(const QList<INFO_PANEL> &panels, bool split)
             panelRects << r;
         }
     }
-    scene->setSceneRect(m_rectFull);
+    m_scene->setSceneRect(m_rectFull);
     for (int i = 0; i < panelRects.size(); ++i) {
-        auto item = scene->addRect(panelRects[i]);
+        auto item = m_scene->addRect(panelRects[i]);
         applyPanelLook(item);
         item->setZValue(-(i + 1));
     }
@@ -243,7 +243,7 @@ void SxGraphicsView::addPanel(const INFO_PANEL &panel)
     const QRect r(panel.x, panel.y, panel.width, panel.height);
     m_rectFull |= r;
     panelRects << r;
-    scene->setSceneRect(m_rectFull);
+    m_scene->setSceneRect(m_rectFull);
     fitScale();
     auto item = new SxGraphicsBGItem(r);
     connect(item, &SxGraphicsBGItem::emitAddWindow, this, &SxGraphicsView::addWindow);
@@ -252,7 +252,7 @@ void SxGraphicsView::addPanel(const INFO_PANEL &panel)
     item->setOutputFormat(tr("Output: %1"));
     item->setItemScale(viewScale);
     panelItems << item;
-    scene->addItem(item);
+    m_scene->addItem(item);
 }
 
 SxGraphicsItem *SxGraphicsView::createWindowItem(int width, int height, const QRect &panel)
@@ -302,7 +302,7 @@ void SxGraphicsView::setWindows(const QList<INFO_WINDOW> &list)
             windowItems.insert(id, item);
             item->moveBy(w.x, w.y);
             item->setZValue(windowItems.size());
-            scene->addItem(item);
+            m_scene->addItem(item);
             item->setWindowId(w.winId & 0xFF);
             item->setInput(w.param2);
             item->setPartFull(w.flag2 != 0);
@@ -369,7 +369,7 @@ void SxGraphicsView::updateInputText(SxGraphicsItem *item, const QList<INFO_INPU
         item->setInputFormat(0, 0, 0);
         item->setInputText((ks || gw) ? tr("input: [%1][%2]").arg(name, tr("unkown")) : tr("error"));
     }
-    scene->update();
+    m_scene->update();
 }
 
 void SxGraphicsView::updateInputSignals(const QList<INFO_INPUTSINGLE> &list)
@@ -390,10 +390,10 @@ void SxGraphicsView::setTemplateId(int id)
     templateId = id;
     if (deviceType != 3 || id != 9)
         return;
-    const QList<QGraphicsItem *> items = scene->items();
+    const QList<QGraphicsItem *> items = m_scene->items();
     for (QGraphicsItem *item : items) {
         if (item->zValue() == -2.0) {
-            scene->removeItem(item);
+            m_scene->removeItem(item);
             delete item;
             break;
         }
@@ -457,7 +457,7 @@ void SxGraphicsView::refreshPresetMarks()
 
 void SxGraphicsView::setWindowItemPos(QRect rect, bool bSendToDevice)
 {
-    const QList<QGraphicsItem *> selected = scene->selectedItems();
+    const QList<QGraphicsItem *> selected = m_scene->selectedItems();
     for (QGraphicsItem *g : selected) {
         if (g->type() != SxGraphicsItem::Type)
             continue;
@@ -514,7 +514,7 @@ void SxGraphicsView::addWindow(QRect r)
     const int z = windowItems.size();
     item->setZValue(z);
     item->moveBy(r.x(), r.y());
-    scene->addItem(item);
+    m_scene->addItem(item);
     item->setInput(0);
     item->setWindowId(id);
     item->setPartFull(true);
@@ -525,7 +525,7 @@ void SxGraphicsView::addWindow(QRect r)
     item->setLabels(tr("window %1").arg(id + 1), QStringLiteral("window: [%1,%2, %3x%4]"));
     item->setItemScale(viewScale);
     windowItems.insert(id, item);
-    scene->clearSelection();
+    m_scene->clearSelection();
     currentItem = item;
     item->setSelected(true);
     viewport()->update();
@@ -688,7 +688,7 @@ void SxGraphicsView::mousePressEvent(QMouseEvent *event)
         menuItem = windowItemAt(event->pos());
         if (menuItem) {
             currentItem = menuItem;
-            scene->clearSelection();
+            m_scene->clearSelection();
             menuItem->setSelected(true);
             announce(menuItem);
         }

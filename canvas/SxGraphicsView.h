@@ -137,7 +137,7 @@ protected:
     QMap<int, SxGraphicsItem *> windowItems;
     QList<SxGraphicsBGItem *> panelItems;
     int deviceType = 0;
-    QGraphicsScene *scene = nullptr;
+    QGraphicsScene *m_scene = nullptr;
     QList<QAction *> presetActions;
     QActionGroup *presetGroup = nullptr;
     QAction *attributeAction = nullptr;
