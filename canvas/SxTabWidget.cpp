@@ -14,7 +14,7 @@ const QString placeholderCpuid = QStringLiteral("Error");
 
 SxTabWidget::SxTabWidget(QWidget *parent) : QTabWidget(parent) {}
 
-QString SxTabWidget::tabText(const INFO_BASIC *record)
+QString SxTabWidget::labelFor(const INFO_BASIC *record)
 {
     if (!record->name.isEmpty())
         return record->name;
@@ -64,7 +64,7 @@ void SxTabWidget::addDevice(INFO_BASIC *record)
     connect(view, &SxGraphicsView::emitShowBusy, this, &SxTabWidget::emitShowBusy);
     view->setCpuid(record->cpuid);
     view->setDeviceType(record->type);
-    const int index = addTab(view, tabText(record));
+    const int index = addTab(view, labelFor(record));
     tabBar()->setTabData(index, record->cpuid);
 }
 
@@ -76,11 +76,11 @@ void SxTabWidget::updateTab(INFO_BASIC *record)
         if (tabBar()->tabData(i).toString().compare(record->cpuid, Qt::CaseInsensitive) != 0)
             continue;
         if (!record->online) {
-            const QString text = QTabWidget::tabText(i);
+            const QString text = tabText(i);
             if (!text.contains(tr("offline")))
                 setTabText(i, text + QStringLiteral(" - ") + tr("offline"));
         } else {
-            setTabText(i, tabText(record));
+            setTabText(i, labelFor(record));
         }
     }
 }

@@ -22,7 +22,7 @@ public:
     SxGraphicsView *viewFor(const QString &cpuid) const;
     void retranslateViews();
 
-    static QString tabText(const INFO_BASIC *record);
+    static QString labelFor(const INFO_BASIC *record);
 
 signals:
     void emitItemPosChange(int id, QRect rect, QRect panel);
