@@ -1,11 +1,11 @@
 #include "SxGraphicsView.h"
 
-#include "CommandFrame.h"
 #include "DEVICE_INFO_GW.h"
 #include "DEVICE_INFO_KS.h"
 #include "DeviceModels.h"
 #include "GW5Interface.h"
 #include "Interface.h"
+#include "KS9200Interface.h"
 #include "SxArrange.h"
 #include "SxCanvasPrompt.h"
 #include "SxGraphicsBGItem.h"
@@ -86,6 +86,11 @@ GW5Interface *SxGraphicsView::gwInterface() const
     return qobject_cast<GW5Interface *>(deviceInterface());
 }
 
+KS9200Interface *SxGraphicsView::ksInterface() const
+{
+    return qobject_cast<KS9200Interface *>(deviceInterface());
+}
+
 void SxGraphicsView::setDeviceType(int type)
 {
     deviceType = type;
@@ -93,17 +98,17 @@ void SxGraphicsView::setDeviceType(int type)
 
 QByteArray SxGraphicsView::ksWindowGeometryFrame(int winId, int x, int y, int width, int height)
 {
-    return CommandFrame(0x03, 0x00).u8(6, winId).u16(7, x).u16(9, y).u16(11, width).u16(13, height).pack();
+    return KS9200Interface::setWindowGeometryFrame(winId, x, y, width, height);
 }
 
 QByteArray SxGraphicsView::ksSavePresetFrame(int id)
 {
-    return CommandFrame(0x04, 0x02).u8(6, id).pack();
+    return KS9200Interface::savePresetFrame(id);
 }
 
 QByteArray SxGraphicsView::ksWindowRotateFrame(int winId, int rotate)
 {
-    return CommandFrame(0x03, 0x03).u8(6, winId).u8(7, rotate).pack();
+    return KS9200Interface::setWindowRotateFrame(winId, rotate);
 }
 
 void SxGraphicsView::initActions()

@@ -24,6 +24,7 @@ class SxGraphicsBGItem;
 class INFO_BASIC;
 class Interface;
 class GW5Interface;
+class KS9200Interface;
 
 class SxGraphicsView : public QGraphicsView
 {
@@ -126,6 +127,7 @@ protected:
     INFO_BASIC *deviceRecord() const;
     Interface *deviceInterface() const;
     GW5Interface *gwInterface() const;
+    KS9200Interface *ksInterface() const;
 
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;

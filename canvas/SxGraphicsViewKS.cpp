@@ -2,7 +2,7 @@
 
 #include "DEVICE_INFO_KS.h"
 #include "DeviceModels.h"
-#include "Interface.h"
+#include "KS9200Interface.h"
 #include "SxArrange.h"
 #include "SxGraphicsItem.h"
 
@@ -101,7 +101,8 @@ void SxGraphicsViewKS::onRotation(QAction *action)
     action->setChecked(true);
     const int code = action->data().toInt();
     menuItem->setRotate(code);
-    emit emitWriteData(ksWindowRotateFrame(menuItem->windowId(), code));
+    if (KS9200Interface *ks = ksInterface())
+        ks->setWindowRotate(menuItem->windowId(), code);
 }
 
 void SxGraphicsViewKS::onChromaKey()
@@ -116,8 +117,8 @@ void SxGraphicsViewKS::onChromaKey()
     entry.winId = uint8_t(menuItem->windowId());
     // The chroma-key dialog is run by the receiver of this signal.
     emit emitOpenChromaKey(menuItem->windowId(), entry);
-    if (deviceInterface())
-        emit emitWriteData(Interface::requestFrame(0xEB));
+    if (KS9200Interface *ks = ksInterface())
+        ks->readChromaKey();
 }
 
 void SxGraphicsViewKS::onMultiMachineMosaic()

@@ -1,6 +1,7 @@
 // Automatic window arrangements of both families, the family context menus and their enabling
 // rules.
 #include "DEVICE_INFO_KS.h"
+#include "KS9200Interface.h"
 #include "SxArrange.h"
 #include "SxGraphicsItem.h"
 #include "SxGraphicsViewGW.h"
@@ -232,8 +233,16 @@ private slots:
         QVERIFY(v.rotationActionList().at(4)->isEnabled());
         QVERIFY(v.rotationActionList().at(5)->isEnabled());
 
-        QSignalSpy spy(&v, &SxGraphicsView::emitWriteData);
+        DEVICE_INFO_KS record;
+        record.cpuid = QStringLiteral("KX1");
+        record.type = 20;
+        KS9200Interface iface(record.cpuid);
+        SxGraphicsView::setDeviceLookup([&record](const QString &) -> INFO_BASIC * { return &record; },
+                                        [&iface](const QString &) -> Interface * { return &iface; });
+        v.setCpuid(record.cpuid);
+        QSignalSpy spy(&iface, &Interface::emitSendData);
         v.rotationActionList().at(3)->trigger();
+        SxGraphicsView::setDeviceLookup(nullptr, nullptr);
         QCOMPARE(v.windowItem(0)->rotate(), 3);
         QCOMPARE(spy.count(), 1);
         QCOMPARE(spy.at(0).at(0).toByteArray(), SxGraphicsView::ksWindowRotateFrame(0, 3));
