@@ -1,0 +1,436 @@
+#include "CommManager.h"
+
+#include "Log.h"
+#include "SxUdpSocket.h"
+
+#include <QDebug>
+#include <QNetworkInterface>
+#include <QSerialPortInfo>
+#include <QTcpSocket>
+#include <QTimer>
+#include <utility>
+#include <vector>
+
+CommManager::CommManager(QObject *parent) : QObject(parent)
+{
+    qRegisterMetaType<RECV_PROTOCOL>("RECV_PROTOCOL");
+    heartbeatTimer = new QTimer(this);
+    connect(heartbeatTimer, &QTimer::timeout, this, &CommManager::onTimerHeartBeat);
+    heartbeatTimer->setInterval(DefaultHeartbeatMs);
+    heartbeatTimer->start();
+}
+
+CommManager::~CommManager()
+{
+    for (LinkState *link : qAsConst(links)) {
+        if (link->device) {
+            link->device->disconnect(this);
+            link->device->close();
+            delete link->device;
+        }
+        delete link;
+    }
+    links.clear();
+    qDeleteAll(udpSockets);
+    udpSockets.clear();
+}
+
+void CommManager::addNamedSerialPort(const QString &portName)
+{
+    if (!portName.isEmpty() && !extraPorts.contains(portName))
+        extraPorts.append(portName);
+}
+
+void CommManager::setHeartbeatInterval(int ms)
+{
+    heartbeatTimer->setInterval(ms);
+}
+
+int CommManager::heartbeatInterval() const
+{
+    return heartbeatTimer->interval();
+}
+
+void CommManager::setNetworkPorts(quint16 devPort, quint16 discPort, quint16 tcp)
+{
+    devicePort = devPort;
+    discoveryPort = discPort;
+    tcpPort = tcp;
+}
+
+int CommManager::linkType(uint key) const
+{
+    LinkState *link = links.value(key);
+    return link ? link->linkType : 0;
+}
+
+QString CommManager::linkCpuid(uint key) const
+{
+    LinkState *link = links.value(key);
+    return link ? link->cpuid : QString();
+}
+
+int CommManager::missedBeats(uint key) const
+{
+    LinkState *link = links.value(key);
+    if (!link)
+        return -1;
+    QMutexLocker locker(&link->lock);
+    return link->missedBeats;
+}
+
+uint CommManager::keyOf(const QObject *device) const
+{
+    if (!device)
+        return 0;
+    for (auto it = links.cbegin(); it != links.cend(); ++it)
+        if (it.value()->device == device)
+            return it.key();
+    return 0;
+}
+
+uint CommManager::keyOfUdp(const SxUdpSocket *s) const
+{
+    for (auto it = udpKeys.cbegin(); it != udpKeys.cend(); ++it)
+        if (it.value() == s)
+            return it.key();
+    return 0;
+}
+
+SxUdpSocket *CommManager::udpOfKey(uint key) const
+{
+    return udpKeys.value(key, nullptr);
+}
+
+uint CommManager::insertLink(QIODevice *device, int type, const QHostAddress &target)
+{
+    uint key = nextKey++;
+    if (key == 0)
+        key = nextKey++;
+    auto *link = new LinkState;
+    link->linkType = type;
+    link->device = device;
+    link->target = target;
+    links.insert(key, link);
+    return key;
+}
+
+void CommManager::destroyLink(uint key)
+{
+    LinkState *link = links.take(key);
+    delete link;
+}
+
+void CommManager::handleStreamData(const QByteArray &data, uint key)
+{
+    LinkState *link = links.value(key);
+    if (!link)
+        return;
+    // Frames are collected under the lock and announced after it is released, so a receiver
+    // that spins a nested event loop cannot re-enter the buffer.
+    std::vector<std::pair<RECV_PROTOCOL, QByteArray>> frames;
+    QString cpuid;
+    {
+        QMutexLocker locker(&link->lock);
+        const bool tcp = link->linkType == LinkTcp;
+        splitStreamFrames(link->rxBuffer, data, [&](const RECV_PROTOCOL &rp, const QByteArray &payload) {
+            if (tcp && rp.cmd == Frame::CmdLink && rp.subCmd == Frame::SubHeartbeat) {
+                link->missedBeats = 0;
+                return;
+            }
+            frames.emplace_back(rp, payload);
+        });
+        cpuid = link->cpuid;
+    }
+    for (const auto &f : frames)
+        emit emitHandleData(key, 0, cpuid, f.first, f.second, QHostAddress(), 0);
+}
+
+void CommManager::onSetConnectDeviceCpuid(uint keyTCP, uint keyUDP, QString cpuid, QHostAddress ip)
+{
+    if (LinkState *link = links.value(keyTCP))
+        link->cpuid = cpuid;
+    if (!ip.isNull() && keyUDP != 0)
+        if (SxUdpSocket *s = udpOfKey(keyUDP))
+            s->bindCpuid(ip, cpuid);
+}
+
+int CommManager::write(uint key, QByteArray data)
+{
+    LinkState *link = links.value(key);
+    if (!link || !link->device)
+        return -1;
+    return int(link->device->write(data));
+}
+
+int CommManager::writeByUDP(uint key, QByteArray data, QHostAddress ip)
+{
+    if (key == 0)
+        return -1;
+    SxUdpSocket *s = udpOfKey(key);
+    if (!s)
+        return -1;
+    return int(s->writeDatagram(data, ip, devicePort));
+}
+
+int CommManager::onReadSerialPort()
+{
+    auto *dev = qobject_cast<QIODevice *>(sender());
+    if (dev)
+        handleStreamData(dev->readAll(), keyOf(dev));
+    return 0;
+}
+
+int CommManager::onReadTcpData()
+{
+    return onReadSerialPort();
+}
+
+int CommManager::onReadUdpData()
+{
+    auto *s = dynamic_cast<SxUdpSocket *>(sender());
+    if (!s)
+        return -1;
+    const uint udpKey = keyOfUdp(s);
+    int guard = 0;
+    while (s->hasPendingDatagrams() && guard++ < 1024) {
+        QByteArray datagram;
+        const qint64 size = s->pendingDatagramSize();
+        datagram.resize(int(qMax<qint64>(size, 0)));
+        QHostAddress from;
+        quint16 fromPort = 0;
+        const qint64 got = s->readDatagram(datagram.data(), datagram.size(), &from, &fromPort);
+        if (got < 0)
+            continue;
+        datagram.resize(int(got));
+        RECV_PROTOCOL rp;
+        QByteArray payload;
+        if (!parseRecvFrame(datagram, rp, payload))
+            continue;
+        if (rp.cmd == Frame::CmdLink && rp.subCmd == Frame::SubAnnounce) {
+            // An announcement too short to hold the device identity registers nothing.
+            if (payload.size() < AnnounceMinPayload)
+                continue;
+            bool known = false;
+            for (LinkState *link : qAsConst(links)) {
+                if (link->linkType != LinkTcp)
+                    continue;
+                auto *sock = qobject_cast<QTcpSocket *>(link->device);
+                if (link->target.isEqual(from, QHostAddress::ConvertV4MappedToIPv4)
+                    || (sock && sock->peerAddress().isEqual(from, QHostAddress::ConvertV4MappedToIPv4))) {
+                    known = true;
+                    break;
+                }
+            }
+            if (known)
+                continue;
+            auto *sock = new QTcpSocket;
+            connect(sock, &QTcpSocket::connected, this, &CommManager::onTcpConnectedToDevice);
+            connect(sock, &QTcpSocket::readyRead, this, &CommManager::onReadTcpData);
+            connect(sock, &QAbstractSocket::errorOccurred, this,
+                    &CommManager::onErrorTcpSocket);
+            const uint key = insertLink(sock, LinkTcp, from);
+            sock->connectToHost(from, tcpPort);
+            emit emitHandleData(key, udpKey, QString(), rp, payload, from, short(fromPort));
+            continue;
+        }
+        const QString cpuid = s->cpuidOf(from);
+        if (!cpuid.isEmpty())
+            emit emitHandleData(0, 0, cpuid, rp, payload, from, short(fromPort));
+    }
+    return 0;
+}
+
+uint CommManager::connectTcp(const QHostAddress &address, quint16 port)
+{
+    auto *sock = new QTcpSocket;
+    connect(sock, &QTcpSocket::connected, this, &CommManager::onTcpConnectedToDevice);
+    connect(sock, &QTcpSocket::readyRead, this, &CommManager::onReadTcpData);
+    connect(sock, &QAbstractSocket::errorOccurred, this,
+            &CommManager::onErrorTcpSocket);
+    const uint key = insertLink(sock, LinkTcp, address);
+    sock->connectToHost(address, port);
+    return key;
+}
+
+void CommManager::onTcpConnectedToDevice()
+{
+    qDebug() << "connected succres";
+}
+
+void CommManager::onErrorTcpSocket(QAbstractSocket::SocketError err)
+{
+    qDebug() << "network port error : " << err;
+    auto *sock = qobject_cast<QTcpSocket *>(sender());
+    if (!sock)
+        return;
+    QString text;
+    if (err == QAbstractSocket::ConnectionRefusedError)
+        text = tr("QAbstractSocket::ConnectionRefusedError");
+    else if (err == QAbstractSocket::RemoteHostClosedError)
+        text = tr("QAbstractSocket::RemoteHostClosedError");
+    else
+        text = tr("QAbstractSocket::OtherError");
+    writeLog(QStringLiteral("TCP Socket Error: ") + sock->errorString());
+    QString cpuid;
+    const uint key = keyOf(sock);
+    if (key) {
+        cpuid = links.value(key)->cpuid;
+        destroyLink(key);
+    }
+    sock->disconnect(this);
+    sock->deleteLater();
+    emit emitDeviceConnectionBroken(cpuid, text, false);
+}
+
+void CommManager::onErrorSerialPort(QSerialPort::SerialPortError err)
+{
+    auto *port = qobject_cast<QSerialPort *>(sender());
+    const QString name = port ? port->portName() : QString();
+    qDebug() << "serial port error : " << name << err;
+    if (err == QSerialPort::NoError || !port)
+        return;
+    QString text = name;
+    if (err == QSerialPort::PermissionError)
+        text += tr(" access denied");
+    else if (err == QSerialPort::ResourceError)
+        text += tr(" is removed");
+    else
+        text += tr(" error");
+    writeLog(name + port->errorString());
+    QString cpuid;
+    const uint key = keyOf(port);
+    if (key) {
+        cpuid = links.value(key)->cpuid;
+        destroyLink(key);
+    }
+    port->disconnect(this);
+    port->deleteLater();
+    if (!cpuid.isEmpty())
+        emit emitDeviceConnectionBroken(cpuid, text, err != QSerialPort::PermissionError);
+}
+
+void CommManager::onTimerHeartBeat()
+{
+    const QList<uint> keys = links.keys();
+    for (uint key : keys) {
+        LinkState *link = links.value(key);
+        if (!link || link->linkType != LinkTcp)
+            continue;
+        QString cpuid;
+        {
+            QMutexLocker locker(&link->lock);
+            ++link->missedBeats;
+            if (link->missedBeats <= MaxMissedBeats)
+                continue;
+            cpuid = link->cpuid;
+        }
+        QIODevice *dev = link->device;
+        destroyLink(key);
+        if (dev) {
+            dev->disconnect(this);
+            dev->close();
+            dev->deleteLater();
+        }
+        emit emitDeviceConnectionBroken(cpuid, QString(), false);
+    }
+}
+
+uint CommManager::openSerialPort(const QString &portName)
+{
+    auto *port = new QSerialPort;
+    port->setPortName(portName);
+    port->setBaudRate(QSerialPort::Baud115200);
+    if (!port->open(QIODevice::ReadWrite)) {
+        delete port;
+        return 0;
+    }
+    const uint key = insertLink(port, LinkSerial);
+    connect(port, &QSerialPort::readyRead, this, &CommManager::onReadSerialPort);
+    connect(port, &QSerialPort::errorOccurred, this, &CommManager::onErrorSerialPort);
+    return key;
+}
+
+void CommManager::probeSerialPort(const QString &portName)
+{
+    for (LinkState *link : qAsConst(links)) {
+        auto *p = qobject_cast<QSerialPort *>(link->device);
+        if (link->linkType == LinkSerial && p && p->portName() == portName)
+            return;
+    }
+    auto *port = new QSerialPort;
+    port->setPortName(portName);
+    port->setBaudRate(QSerialPort::Baud115200);
+    if (!port->open(QIODevice::ReadWrite)) {
+        delete port;
+        return;
+    }
+    qDebug() << QStringLiteral("open %1 ok! description: %2").arg(portName, QSerialPortInfo(*port).description());
+    port->write(makeSearchFrame());
+    port->flush();
+    if (!port->waitForReadyRead(probeTimeoutMs)) {
+        port->close();
+        delete port;
+        return;
+    }
+    const uint key = insertLink(port, LinkSerial);
+    handleStreamData(port->readAll(), key);
+    if (!links.contains(key))
+        return;
+    connect(port, &QSerialPort::readyRead, this, &CommManager::onReadSerialPort);
+    connect(port, &QSerialPort::errorOccurred, this, &CommManager::onErrorSerialPort);
+}
+
+void CommManager::searchDevice(int type)
+{
+    if (type & 2) {
+        QStringList names;
+        const auto infos = QSerialPortInfo::availablePorts();
+        for (const QSerialPortInfo &info : infos)
+            names << info.portName();
+        for (const QString &extra : qAsConst(extraPorts))
+            if (!names.contains(extra))
+                names << extra;
+        for (const QString &name : qAsConst(names))
+            probeSerialPort(name);
+    }
+    if (type & 1) {
+        if (!udpReady)
+            initUdpSockets();
+        if (!udpReady)
+            return;
+        const QByteArray request = makeSearchFrame();
+        for (SxUdpSocket *s : qAsConst(udpSockets))
+            s->writeDatagram(request, QHostAddress::Broadcast, devicePort);
+    }
+}
+
+void CommManager::initUdpSockets()
+{
+    const auto ifaces = QNetworkInterface::allInterfaces();
+    for (const QNetworkInterface &iface : ifaces) {
+        const auto flags = iface.flags();
+        const bool usable = (flags & QNetworkInterface::IsUp) && (flags & QNetworkInterface::IsRunning)
+            && (flags & QNetworkInterface::CanBroadcast) && (flags & QNetworkInterface::CanMulticast)
+            && !(flags & QNetworkInterface::IsLoopBack);
+        if (!usable)
+            continue;
+        const QString hw = iface.hardwareAddress().toUpper();
+        if (hw == QLatin1String("00:50:56:C0:00:01") || hw == QLatin1String("00:50:56:C0:00:08"))
+            continue;
+        const auto entries = iface.addressEntries();
+        for (const QNetworkAddressEntry &entry : entries) {
+            if (entry.ip().protocol() != QAbstractSocket::IPv4Protocol)
+                continue;
+            auto *s = new SxUdpSocket;
+            connect(s, &QUdpSocket::readyRead, this, &CommManager::onReadUdpData);
+            s->bind(entry.ip(), discoveryPort);
+            udpReady = true;
+            udpSockets.append(s);
+            uint key = nextKey++;
+            if (key == 0)
+                key = nextKey++;
+            udpKeys.insert(key, s);
+        }
+    }
+}

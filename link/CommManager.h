@@ -1,0 +1,116 @@
+// Owns every connection to the devices: serial ports, TCP sockets and the discovery UDP sockets.
+// Frames received are cut out of the byte streams, tagged with their connection and the device's
+// cpuid, and announced through emitHandleData. Keys are opaque counters (never 0, never reused).
+#pragma once
+
+#include "FrameCodec.h"
+
+#include <QAbstractSocket>
+#include <QByteArray>
+#include <QHostAddress>
+#include <QList>
+#include <QMap>
+#include <QMutex>
+#include <QObject>
+#include <QSerialPort>
+#include <QString>
+#include <QStringList>
+
+class QIODevice;
+class QTimer;
+class SxUdpSocket;
+
+// One stream connection (serial port or TCP socket).
+struct LinkState
+{
+    int missedBeats = 0;
+    int linkType = 0; // 1 = serial port, 2 = TCP socket
+    QString cpuid;
+    QByteArray rxBuffer;
+    QMutex lock;
+    QIODevice *device = nullptr;
+    QHostAddress target; // TCP: the address the socket was asked to connect to
+};
+
+class CommManager : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int LinkSerial = 1;
+    static constexpr int LinkTcp = 2;
+    static constexpr quint16 DevicePort = 8989;     // devices listen for datagrams here
+    static constexpr quint16 DiscoveryPort = 8990;  // our discovery sockets bind here
+    static constexpr quint16 DeviceTcpPort = 61213; // TCP control port of a device
+    static constexpr int DefaultHeartbeatMs = 5000;
+    static constexpr int MaxMissedBeats = 5;
+    static constexpr int AnnounceMinPayload = 15;
+
+    explicit CommManager(QObject *parent = nullptr);
+    ~CommManager() override;
+
+    // Ports probed by every serial search besides those the system lists (e.g. pty paths).
+    void addNamedSerialPort(const QString &portName);
+    QStringList namedSerialPorts() const { return extraPorts; }
+
+    // Test hooks: heartbeat interval, the serial probe wait, the ports used on the network.
+    void setHeartbeatInterval(int ms);
+    int heartbeatInterval() const;
+    void setSerialProbeTimeout(int ms) { probeTimeoutMs = ms; }
+    void setNetworkPorts(quint16 devicePort, quint16 discoveryPort, quint16 tcpPort);
+
+    // Opens a TCP link to a device directly (no announcement); returns its key or 0.
+    uint connectTcp(const QHostAddress &address, quint16 port);
+    // Opens the named serial port as a link without probing; returns its key or 0.
+    uint openSerialPort(const QString &portName);
+
+    bool hasLink(uint key) const { return links.contains(key); }
+    QList<uint> linkKeys() const { return links.keys(); }
+    int linkType(uint key) const;
+    QString linkCpuid(uint key) const;
+    int missedBeats(uint key) const;
+    QList<SxUdpSocket *> discoverySockets() const { return udpSockets; }
+    bool isUdpReady() const { return udpReady; }
+
+signals:
+    void emitHandleData(uint keyTCP, uint keyUDP, QString cpuid, RECV_PROTOCOL rp, QByteArray data,
+                        QHostAddress addr, short port);
+    void emitDeviceConnectionBroken(QString cpuid, QString errorString, bool showMsg);
+
+public slots:
+    void searchDevice(int type);
+    void searchDevice() { searchDevice(3); }
+    void onSetConnectDeviceCpuid(uint keyTCP, uint keyUDP, QString cpuid, QHostAddress ip);
+    int write(uint key, QByteArray data);
+    int writeByUDP(uint key, QByteArray data, QHostAddress ip);
+    int onReadSerialPort();
+    int onReadTcpData();
+    int onReadUdpData();
+    void onTcpConnectedToDevice();
+    void onErrorTcpSocket(QAbstractSocket::SocketError err);
+    void onErrorSerialPort(QSerialPort::SerialPortError err);
+    // One heartbeat tick; public so tests can drive it.
+    void onTimerHeartBeat();
+
+private:
+    void handleStreamData(const QByteArray &data, uint key);
+    void initUdpSockets();
+    void probeSerialPort(const QString &portName);
+    uint keyOf(const QObject *device) const;
+    uint insertLink(QIODevice *device, int type, const QHostAddress &target = QHostAddress());
+    void destroyLink(uint key);
+    uint keyOfUdp(const SxUdpSocket *s) const;
+    SxUdpSocket *udpOfKey(uint key) const;
+
+    QMap<uint, LinkState *> links;
+    QList<SxUdpSocket *> udpSockets;
+    bool udpReady = false;
+    QTimer *heartbeatTimer = nullptr;
+
+    QMap<uint, SxUdpSocket *> udpKeys;
+    QStringList extraPorts;
+    uint nextKey = 1;
+    int probeTimeoutMs = 100;
+    quint16 devicePort = DevicePort;
+    quint16 discoveryPort = DiscoveryPort;
+    quint16 tcpPort = DeviceTcpPort;
+};
