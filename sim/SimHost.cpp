@@ -12,6 +12,7 @@
 #include <QNetworkDatagram>
 #include <QSaveFile>
 #include <QSet>
+#include <QTimer>
 #include <QUdpSocket>
 
 SimHost::SimHost(QObject *parent) : QObject(parent) {}
@@ -67,8 +68,21 @@ bool SimHost::start(const SimConfig &config, QString *error)
             line += QStringLiteral(" link %1").arg(d.value("link").toString());
         qInfo().noquote() << line;
     }
-    if (!config.stateFile.isEmpty() && !writeStateFile(config.stateFile, error))
-        return false;
+    if (!config.stateFile.isEmpty()) {
+        if (!writeStateFile(config.stateFile, error))
+            return false;
+        // Rewritten shortly after the application changed something, so tests can read it back.
+        m_stateFile = config.stateFile;
+        m_stateTimer = new QTimer(this);
+        m_stateTimer->setSingleShot(true);
+        m_stateTimer->setInterval(50);
+        connect(m_stateTimer, &QTimer::timeout, this, [this] { writeStateFile(m_stateFile, nullptr); });
+        for (SimStation *st : m_stations)
+            connect(st, &SimStation::changed, m_stateTimer, [this] {
+                if (!m_stateTimer->isActive())
+                    m_stateTimer->start();
+            });
+    }
     qInfo().noquote() << "vpsim: ready";
     return true;
 }
@@ -105,7 +119,7 @@ bool SimHost::writeStateFile(const QString &path, QString *error) const
 {
     QJsonArray devices;
     for (SimStation *st : m_stations)
-        devices.append(st->describe());
+        devices.append(st->describe(true));
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly) || f.write(QJsonDocument(QJsonObject{{"devices", devices}}).toJson()) < 0
         || !f.commit()) {

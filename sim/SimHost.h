@@ -26,5 +26,7 @@ private:
     bool writeStateFile(const QString &path, QString *error) const;
 
     QList<SimStation *> m_stations;
+    QString m_stateFile;
+    class QTimer *m_stateTimer = nullptr;
     QList<QUdpSocket *> m_broadcast; // one per UDP port in use
 };

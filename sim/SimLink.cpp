@@ -41,6 +41,7 @@ void SimLink::receive(const QByteArray &bytes)
     for (const QByteArray &frame : m_reader.feed(bytes)) {
         SimLog::frame(m_device->cpuid(), m_transport, "rx", frame);
         sendFrames(m_device->handle(frame));
+        emit frameHandled();
     }
 }
 

@@ -37,6 +37,8 @@ public:
 signals:
     // The device ends the connection (close-after fault).
     void closeRequested();
+    // A host frame was handled (the device's state may have changed).
+    void frameHandled();
 
 private:
     struct Piece

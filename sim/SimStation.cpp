@@ -56,6 +56,7 @@ bool SimStation::start(QString *error)
         SimPty *pty = m_pty;
         m_serialLink = new SimLink(m_device, QStringLiteral("serial"), [pty](const QByteArray &b) { pty->write(b); }, this);
         connect(m_pty, &SimPty::received, m_serialLink, &SimLink::receive);
+        connect(m_serialLink, &SimLink::frameHandled, this, &SimStation::changed);
     }
     return true;
 }
@@ -67,6 +68,7 @@ void SimStation::onNewConnection()
         auto *link = new SimLink(m_device, QStringLiteral("tcp"), [s](const QByteArray &b) { s->write(b); }, s);
         connect(s, &QTcpSocket::readyRead, link, [s, link] { link->receive(s->readAll()); });
         connect(link, &SimLink::closeRequested, s, [s] { s->disconnectFromHost(); });
+        connect(link, &SimLink::frameHandled, this, &SimStation::changed);
         connect(s, &QTcpSocket::disconnected, s, &QObject::deleteLater);
         qInfo().noquote() << "vpsim:" << m_device->label() << "TCP connection from" << s->peerAddress().toString();
     }
@@ -106,6 +108,7 @@ void SimStation::handleDatagram(const QByteArray &datagram, const QHostAddress &
         return;
     }
     const QList<QByteArray> replies = m_device->handle(datagram, true);
+    emit changed();
     const int delay = m_device->faults().replyDelayMs;
     QUdpSocket *udp = m_udp;
     const QString id = m_device->cpuid();
@@ -121,7 +124,7 @@ void SimStation::handleDatagram(const QByteArray &datagram, const QHostAddress &
         send();
 }
 
-QJsonObject SimStation::describe() const
+QJsonObject SimStation::describe(bool withState) const
 {
     QJsonObject o{{"cpuid", m_device->cpuid()},
                   {"type", m_device->type()},
@@ -137,5 +140,7 @@ QJsonObject SimStation::describe() const
         if (!m_pty->linkPath().isEmpty())
             o.insert("link", m_pty->linkPath());
     }
+    if (withState)
+        o.insert("state", m_device->stateJson());
     return o;
 }

@@ -41,7 +41,11 @@ public:
     void answerSearch(const QHostAddress &to, quint16 port);
     bool hasNetwork() const { return !m_setup.address.isNull(); }
 
-    QJsonObject describe() const;
+    // Identity and transports; with `withState` also the device's current state.
+    QJsonObject describe(bool withState = false) const;
+
+signals:
+    void changed();
 
 private:
     void onNewConnection();

@@ -548,6 +548,16 @@ void TestSim::gwWindowEditsAreReadBack()
     QCOMPARE(int(w.u8(9)), 2);  // input
     QCOMPARE(int(w.u8(10)), 7); // layer
     QCOMPARE(int(w.u8(11)), 50);
+    // The state file follows the device, for tests that check what the application changed.
+    QVERIFY(waitUntil([&] {
+        QFile f(sim.stateFile);
+        if (!f.open(QIODevice::ReadOnly))
+            return false;
+        const QJsonObject dev = QJsonDocument::fromJson(f.readAll()).object().value("devices").toArray().at(2).toObject();
+        const QJsonArray wins = dev.value("state").toObject().value("windows").toArray();
+        return wins.size() == 3 && wins.at(2).toObject().value("id").toInt() == 5
+            && wins.at(2).toObject().value("width").toInt() == 1024;
+    }));
     s.request(hostFrame(0x18, 0x00), 0x18); // back to the defaults for the other cases
 }
 
