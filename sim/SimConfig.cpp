@@ -61,7 +61,7 @@ void SimConfig::addOptions(QCommandLineParser &p)
         {"log", "Append one JSON line per frame received and sent (time, device, transport, dir, hex, "
                 "cmd, sub).",
          "file"},
-        {"state-file", "Write the devices (cpuid, model, address, pty path) as JSON once started.", "file"},
+        {"state-file", "Write the devices (cpuid, model, address, pty path and current state) as JSON once started, and again after every change.", "file"},
         {"image-dir", "Save received firmware images here as <cpuid>-<kind>.bin.", "dir"},
         {"tcp-port", "Default TCP port of every device (61213).", "port", "61213"},
         {"udp-port", "Default UDP port of every device (8989).", "port", "8989"},
