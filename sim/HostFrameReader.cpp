@@ -37,9 +37,11 @@ QList<QByteArray> HostFrameReader::feed(const QByteArray &bytes)
         if (m_buffer.size() < 4)
             break;
         const int len = lengthAt(m_buffer, 0);
+        // On a bad candidate only its first byte goes: the second may start the real marker
+        // (a stray 0x5A right before a frame).
         if (len < MinLength || len > MaxLength) {
             ++m_rejected;
-            m_buffer.remove(0, 2);
+            m_buffer.remove(0, 1);
             continue;
         }
         if (m_buffer.size() < len)
@@ -50,7 +52,7 @@ QList<QByteArray> HostFrameReader::feed(const QByteArray &bytes)
             m_buffer.remove(0, len);
         } else {
             ++m_rejected;
-            m_buffer.remove(0, 2);
+            m_buffer.remove(0, 1);
         }
     }
     if (m_buffer.size() > MaxBuffered)

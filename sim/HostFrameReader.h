@@ -2,7 +2,7 @@
 // command, sub-command, parameters and an 8-bit additive checksum over everything before it.
 // Command frames are 23 bytes, firmware data blocks longer. Noise, frames with an impossible
 // length and frames with a wrong checksum are skipped; resynchronisation starts at the next
-// 5A 5A after the rejected marker.
+// 5A 5A after the first byte of the rejected candidate.
 #pragma once
 
 #include <QByteArray>

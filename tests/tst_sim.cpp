@@ -229,6 +229,7 @@ private slots:
     void gwWindowEditsAreReadBack();
     void gwUpgradeOverUdp();
     void heartbeatsAndLog();
+    void hostFramesInPiecesAndNoise();
     void faultyRepliesStillDecode();
     void timedFaults();
     void upgradeFaults();
@@ -629,6 +630,37 @@ void TestSim::heartbeatsAndLog()
     }
     QVERIFY(rx);
     QVERIFY(tx);
+}
+
+void TestSim::hostFramesInPiecesAndNoise()
+{
+    // The device cuts the application's frames out of its stream whatever the pieces: noise before a
+    // frame, a frame split over three writes, a frame with a wrong checksum (ignored) and two
+    // frames in one write are answered exactly once each, in order.
+    auto sock = connectTo("127.0.0.5");
+    QVERIFY(sock);
+    Stream s(sock.get());
+    const QByteArray a = KS9200Interface::setWindowTransparencyFrame(0, 10);
+    QByteArray bad = KS9200Interface::setFreezeFrame(1);
+    bad[22] = char(bad.at(22) + 1);
+    const QByteArray b = KS9200Interface::setBlackScreenFrame(1);
+    const QByteArray c = Interface::requestFrame(0xEE);
+    sock->write(QByteArray::fromHex("00115a") + a.left(3));
+    sock->flush();
+    QTest::qWait(20);
+    sock->write(a.mid(3, 10));
+    sock->flush();
+    QTest::qWait(20);
+    sock->write(a.mid(13) + bad + QByteArray::fromHex("5a") + b + c);
+    QVERIFY(s.waitFor(0xEE));
+    QList<int> order;
+    for (const RxFrame &f : s.frames)
+        order << f.rp.cmd;
+    QCOMPARE(order, (QList<int>{0x03, 0x13, 0xEE}));
+    INFO_OTHER_KS9200 other;
+    QVERIFY(KS9200Interface::decodeOtherSetting(s.frames.last().payload, other));
+    QCOMPARE(int(other.freeze), 0);
+    QCOMPARE(int(other.blackScreen), 1);
 }
 
 void TestSim::faultyRepliesStillDecode()
