@@ -155,6 +155,10 @@ private:
     void allocatePorts(uint8_t winId);
     bool placeWindow(const WindowRecord &win);
     void releasePorts(uint8_t winId);
+    void clearPort(int slot); // working copy: empty the port, clear its area mark
+    void takeSnapshots();
+    void commitSnapshots();
+    void sendChangedMarks();
     void evict(uint8_t winId);
     void replaceAll(Replace mode);
     void layoutAreas(uint16_t w, uint16_t h);
