@@ -1,0 +1,261 @@
+// GW5 interface: dispatch, the one-record-per-frame decoders with good and bad payloads, the
+// matrix updates that come before the signals, and the frames of the plain operations.
+#include "GW5Interface.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+const QString Id = QStringLiteral("GW-0001");
+
+RECV_PROTOCOL header(uint8_t cmd, uint8_t sub, uint8_t status = 0)
+{
+    RECV_PROTOCOL rp;
+    rp.head[0] = rp.head[1] = 0x5A;
+    rp.cmd = cmd;
+    rp.subCmd = sub;
+    rp.status = status;
+    return rp;
+}
+} // namespace
+
+class TstGw5Interface : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { registerRecordTypes(); }
+
+    void windowReplyUsesLastItem()
+    {
+        GW5Interface gw(Id);
+        QSignalSpy spy(&gw, &GW5Interface::emitWindowData);
+        const QByteArray one = QByteArray::fromHex("01 0a00 1400 e803 f401 02 03 50 00");
+        const QByteArray two = QByteArray::fromHex("02 6400 c800 2c01 9001 05 01 46 00");
+        gw.handleFrame(Id, header(0xE2, 0x00), one + two + QByteArray(5, 0)); // trailing partial item
+        QCOMPARE(spy.count(), 1);
+        const INFO_WINDOW w = spy.at(0).at(1).value<INFO_WINDOW>();
+        QCOMPARE(w.winId, 2);
+        QCOMPARE(w.x, 100);
+        QCOMPARE(w.height, 400);
+        QCOMPARE(w.param2, 5);
+        QCOMPARE(w.param3, 1);
+        QCOMPARE(w.srcId, 1);
+        QCOMPARE(w.param1, 70);
+        QCOMPARE(w.flag0 + w.flag1 + w.flag2, 3);
+        QCOMPARE(gw.matrix()->window(2).source, 5);
+        QCOMPARE(gw.matrix()->window(1).winId, 255);
+        gw.handleFrame(Id, header(0xE2, 0x00), one.left(12));
+        gw.handleFrame(Id, header(0xE2, 0x00), QByteArray());
+        gw.handleFrame(QStringLiteral("other"), header(0xE2, 0x00), one);
+        QCOMPARE(spy.count(), 1);
+        // window number beyond the card limit: signal, but no matrix slot
+        gw.handleFrame(Id, header(0xE2, 0x00), QByteArray::fromHex("28 0000 0000 1000 1000 00 00 64 00"));
+        QCOMPARE(spy.count(), 2);
+    }
+
+    void inputSignalOfNoSize()
+    {
+        GW5Interface gw(Id);
+        gw.handleFrame(Id, header(0xEE, 0x00), QByteArray::fromHex("00 02 01 00 00"));
+        QSignalSpy spy(&gw, &GW5Interface::emitInputSignal);
+        gw.handleFrame(Id, header(0xE4, 0x00), QByteArray::fromHex("02 0000 0000 3c 00000000"));
+        QCOMPARE(spy.count(), 1);
+        const INFO_INPUTSINGLE s = spy.at(0).at(1).value<INFO_INPUTSINGLE>();
+        QCOMPARE(s.width, 0);
+        QCOMPARE(s.height, 0);
+        QCOMPARE(gw.matrix()->input(2).width, 1920);
+        QCOMPARE(gw.matrix()->input(2).height, 1080);
+        QCOMPARE(gw.matrix()->input(2).noSize, 1);
+        gw.handleFrame(Id, header(0xE4, 0x00), QByteArray::fromHex("09 0005 d002 3c 00000000"));
+        QCOMPARE(spy.count(), 2);
+        QCOMPARE(gw.matrix()->input(9).width, 1920); // input 9 is beyond one input card
+    }
+
+    void signalPresence()
+    {
+        GW5Interface gw(Id);
+        gw.handleFrame(Id, header(0xEE, 0x00), QByteArray::fromHex("00 02 02 00 00"));
+        QSignalSpy spy(&gw, &GW5Interface::emitInputHasSignal);
+        gw.handleFrame(Id, header(0xE4, 0x01), QByteArray::fromHex("ff 01 02 00 00"));
+        QCOMPARE(spy.count(), 0);
+        gw.handleFrame(Id, header(0xE4, 0x01), QByteArray::fromHex("05 01 02 00 00"));
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.at(0).at(1).toInt(), 5);
+        QCOMPARE(spy.at(0).at(2).toBool(), true);
+        QCOMPARE(spy.at(0).at(3).toInt(), 2);
+        QCOMPARE(gw.matrix()->input(5).hasSignal, 1);
+        // the opened window takes the first input with a signal
+        QSignalSpy frames(&gw, &Interface::emitSendData);
+        gw.openWindow(0, 0, 0, 100, 100, 0);
+        bool found = false;
+        for (const QList<QVariant> &a : frames) {
+            const QByteArray f = a.at(0).toByteArray();
+            if (uint8_t(f.at(4)) == 0x08)
+                found = uint8_t(f.at(7)) == 5;
+        }
+        QVERIFY(found);
+    }
+
+    void otherSettings()
+    {
+        GW5Interface gw(Id);
+        QSignalSpy spy(&gw, &GW5Interface::emitOtherSetting);
+        gw.handleFrame(Id, header(0xEE, 0x00), QByteArray::fromHex("07 03 02 01"));
+        QCOMPARE(spy.count(), 0);
+        gw.handleFrame(Id, header(0xEE, 0x00), QByteArray::fromHex("07 03 02 01 00"));
+        QCOMPARE(spy.count(), 1);
+        INFO_OTHER_GW5 o = spy.at(0).at(1).value<INFO_OTHER_GW5>();
+        QCOMPARE(o.blackScreen, 1);
+        QCOMPARE(o.freeze, 0);
+        QCOMPARE(o.frameSync, 0);
+        QCOMPARE(gw.matrix()->outputAreas(), 12);
+        QCOMPARE(gw.setWindowsGeometry(0, 11, 0, 0, 1, 1), 0);
+        gw.handleFrame(Id, header(0xEE, 0x00), QByteArray::fromHex("07 ff 40 00 01 01"));
+        o = spy.at(1).at(1).value<INFO_OTHER_GW5>();
+        QCOMPARE(o.frameSync, 1);
+        QCOMPARE(o.freeze, 1);
+        QCOMPARE(gw.matrix()->outputAreas(), 32);
+        QCOMPARE(gw.matrix()->inputSlots(), 32);
+    }
+
+    void statusAndDispatch()
+    {
+        GW5Interface gw(Id);
+        QSignalSpy all(&gw, &Interface::emitAllParams);
+        QSignalSpy done(&gw, &GW5Interface::emitLoadPresetOrTemplateFinished);
+        QSignalSpy frames(&gw, &Interface::emitSendData);
+        QSignalSpy sig(&gw, &GW5Interface::emitInputSignal);
+        gw.handleFrame(Id, header(0x08, 0x00, 1), QByteArray(1, 0));
+        gw.handleFrame(Id, header(0xE4, 0x00, 1), QByteArray::fromHex("02 0000 0000 3c 00000000"));
+        QCOMPARE(sig.count(), 0);
+        gw.handleFrame(Id, header(0xEF, 0x00), QByteArray(1, 0));
+        gw.handleFrame(Id, header(0xEF, 0x01), QByteArray(1, 0));
+        QCOMPARE(all.count(), 1);
+        gw.handleFrame(Id, header(0x04, 0x01), QByteArray(1, 0));
+        gw.handleFrame(Id, header(0x04, 0x00), QByteArray(1, 0));
+        QCOMPARE(done.count(), 2);
+        QCOMPARE(done.at(0).at(0).toString(), Id);
+        QCOMPARE(frames.count(), 0);
+        gw.handleFrame(Id, header(0x04, 0x02), QByteArray(1, 0));
+        QCOMPARE(frames.count(), 1);
+        QCOMPARE(uint8_t(frames.at(0).at(0).toByteArray().at(4)), 0xE6);
+    }
+
+    void presets()
+    {
+        GW5Interface gw(Id);
+        QSignalSpy panel(&gw, &GW5Interface::emitPresetPanel);
+        QSignalSpy window(&gw, &GW5Interface::emitPresetWindow);
+        gw.handleFrame(Id, header(0xE6, 0x00), QByteArray::fromHex("03 00"));
+        const QByteArray entry = QByteArray::fromHex("01 0000 0000 8007 3804");
+        gw.handleFrame(Id, header(0xE6, 0x00), QByteArray::fromHex("03 02") + entry);
+        gw.handleFrame(Id, header(0xE6, 0x00), QByteArray::fromHex("03 ff") + entry);
+        QCOMPARE(panel.count(), 0);
+        gw.handleFrame(Id, header(0xE6, 0x00), QByteArray::fromHex("03 02") + entry + entry);
+        QCOMPARE(panel.count(), 1);
+        const INFO_PRESET p = panel.at(0).at(1).value<INFO_PRESET>();
+        QCOMPARE(p.id, 3);
+        QCOMPARE(p.panels.size(), 2);
+        QCOMPARE(p.panels.at(1).count, 5);
+        QCOMPARE(p.panels.at(1).value(3), 1920);
+        gw.handleFrame(Id, header(0xE6, 0x01), QByteArray::fromHex("04 01 ff 0a00 1400 1e00 2800 07"));
+        QCOMPARE(window.count(), 1);
+        const INFO_PRESET w = window.at(0).at(1).value<INFO_PRESET>();
+        QCOMPARE(w.windows.at(0).count, 6);
+        QCOMPARE(w.windows.at(0).value(0), 0xFFFF);
+        QCOMPARE(w.windows.at(0).value(5), 7);
+    }
+
+    void recordsIntoMatrix()
+    {
+        GW5Interface gw(Id);
+        QSignalSpy res(&gw, &GW5Interface::emitPanelResolution);
+        gw.handleFrame(Id, header(0xE1, 0x01), QByteArray::fromHex("03 0004 0003 32 02 03 01"));
+        QCOMPARE(res.count(), 1);
+        QCOMPARE(res.at(0).at(2).toInt(), 1024);
+        QCOMPARE(res.at(0).at(7).toInt(), 1);
+        QCOMPARE(gw.matrix()->col(), 3);
+        QCOMPARE(gw.matrix()->resolutionIndex(), 3);
+        gw.handleFrame(Id, header(0xE1, 0x00), QByteArray::fromHex("05 8007 0000 8007 3804 0000"));
+        QCOMPARE(gw.matrix()->area(5).x, 1920);
+        gw.handleFrame(Id, header(0xE1, 0x00), QByteArray::fromHex("1f 8007 0000 8007 3804 0000"));
+        QCOMPARE(gw.matrix()->area(31).number, 255);
+        QSignalSpy map(&gw, &GW5Interface::emitOutputPortMapping);
+        gw.handleFrame(Id, header(0xE1, 0x02), QByteArray::fromHex("02 05 01 02 03 04"));
+        QCOMPARE(map.count(), 1);
+        QCOMPARE(gw.matrix()->mapping(2).area, 5);
+        QCOMPARE(gw.matrix()->mapping(2).other5, 4);
+        // port piece: window number 40 is ignored, 255 empties the port
+        gw.handleFrame(Id, header(0xE2, 0x01), QByteArray::fromHex("01 0a00 0000 6400 6400 28 00"));
+        QVERIFY(gw.matrix()->port(1).empty());
+        gw.handleFrame(Id, header(0xE2, 0x01), QByteArray::fromHex("01 0a00 0000 6400 6400 03 00"));
+        QCOMPARE(gw.matrix()->port(1).winId, 3);
+        QCOMPARE(gw.matrix()->port(1).x, 10);
+        gw.handleFrame(Id, header(0xE3, 0x01), QByteArray::fromHex("01 01 0000 0000 0008 0004 00"));
+        QCOMPARE(gw.matrix()->port(1).srcW, 2048);
+        QSignalSpy crop(&gw, &GW5Interface::emitInputCrop);
+        gw.handleFrame(Id, header(0xE3, 0x00), QByteArray::fromHex("03 02 0000 0000 0008 0004 00"));
+        QCOMPARE(crop.count(), 1);
+        QCOMPARE(crop.at(0).at(1).value<INFO_INPUTCROP>().enable, 1);
+        QCOMPARE(gw.matrix()->window(3).flag, 0); // window 3 is not open
+    }
+
+    void imageEdidUpgrade()
+    {
+        GW5Interface gw(Id);
+        QSignalSpy q(&gw, &GW5Interface::emitImageQuality);
+        gw.handleFrame(Id, header(0xE5, 0x00), QByteArray::fromHex("01 32 32 0c 32 32 fe 00 01 05 06 07 00"));
+        QCOMPARE(q.count(), 1);
+        const INFO_IMAGE_QUALITY iq = q.at(0).at(1).value<INFO_IMAGE_QUALITY>();
+        QCOMPARE(iq.redOffset, -2);
+        QCOMPARE(iq.blueGain, 7);
+        QCOMPARE(iq.gamma, 2);
+        QSignalSpy e(&gw, &GW5Interface::emitEDIDSetting);
+        gw.handleFrame(Id, header(0xEA, 0x00), QByteArray::fromHex("00 8007 3804 3c 01 0005 d002 32"));
+        QCOMPARE(e.count(), 1);
+        QCOMPARE(e.at(0).at(1).value<INFO_EDID>().width, 1280);
+        QSignalSpy u2(&gw, &GW5Interface::emitUpgrade02);
+        QSignalSpy u0(&gw, &GW5Interface::emitUpgrade00);
+        gw.handleFrame(Id, header(0xF2, 0x02), QByteArray::fromHex("0700 02 0900"));
+        gw.handleFrame(Id, header(0xF2, 0x02), QByteArray::fromHex("0700 02 09"));
+        gw.handleFrame(Id, header(0xF2, 0x00), QByteArray::fromHex("01"));
+        gw.handleFrame(Id, header(0xF2, 0x00), QByteArray());
+        QCOMPARE(u2.count(), 1);
+        QCOMPARE(u2.at(0).at(0).toInt(), 2);
+        QCOMPARE(u2.at(0).at(1).toInt(), 7);
+        QCOMPARE(u2.at(0).at(2).toInt(), 9);
+        QCOMPARE(u0.count(), 1);
+    }
+
+    void operationFrames()
+    {
+        GW5Interface gw(Id);
+        gw.matrix()->updateOtherSetting(1, 1);
+        for (int a = 0; a < 4; ++a) {
+            gw.matrix()->updatePanel(a, uint16_t(a * 1920), 0, 1920, 1080);
+            gw.matrix()->updateMapping(INFO_MAPPING{uint8_t(a), uint8_t(a), 0, 0, 0, 0});
+        }
+        gw.openWindow(0, 0, 0, 100, 100, 0);
+        QSignalSpy frames(&gw, &Interface::emitSendData);
+        gw.setOutputMapping(1, 0);
+        QVERIFY(frames.count() > 2);
+        const QByteArray last = frames.last().at(0).toByteArray();
+        QCOMPARE(last.mid(4, 4), QByteArray::fromHex("05040100"));
+        QCOMPARE(uint8_t(frames.at(frames.count() - 2).at(0).toByteArray().at(4)), 0xF1);
+        frames.clear();
+        gw.switchInput(0, 3);
+        QCOMPARE(gw.matrix()->window(0).source, 3);
+        gw.setEdidResolution(2, 1920, 1080, 60);
+        gw.setOutputHold(0);
+        gw.loadPreset(4);
+        QVERIFY(gw.matrix()->window(0).empty());
+        QCOMPARE(frames.at(0).at(0).toByteArray().mid(4, 4), QByteArray::fromHex("08000003"));
+        QCOMPARE(frames.at(1).at(0).toByteArray().mid(4, 8), QByteArray::fromHex("0c000280073804 3c"));
+        QCOMPARE(frames.at(2).at(0).toByteArray().mid(4, 3), QByteArray::fromHex("f10000"));
+        QCOMPARE(frames.at(3).at(0).toByteArray().mid(4, 3), QByteArray::fromHex("040104"));
+        QCOMPARE(frames.at(3).at(0).toByteArray().size(), 23);
+    }
+};
+
+QTEST_GUILESS_MAIN(TstGw5Interface)
+#include "tst_gw5interface.moc"
