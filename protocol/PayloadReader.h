@@ -9,7 +9,9 @@
 class PayloadReader
 {
 public:
+    // The reader keeps a reference to the payload, so it must not be built from a temporary.
     explicit PayloadReader(const QByteArray &payload) : m_data(payload) {}
+    explicit PayloadReader(QByteArray &&) = delete;
 
     int size() const { return m_data.size(); }
     // True when bytes offset .. offset + count - 1 all lie inside the payload.

@@ -56,7 +56,7 @@ void SimConfig::addOptions(QCommandLineParser &p)
          "(a pseudo-terminal as its serial port), link=PATH (symlink to the pty), tcp-port=N, "
          "udp-port=N, id=24 hex digits, name=TEXT, version=TEXT, flags=N (bit 0 USB, bit 1 SDI), "
          "usb, sdi, extra=N (network-port-in-use byte).",
-         "spec"},
+         "device"},
         {"config", "JSON file describing devices, their state and faults (see sim/examples).", "file"},
         {"log", "Append one JSON line per frame received and sent (time, device, transport, dir, hex, "
                 "cmd, sub).",
@@ -117,7 +117,7 @@ QJsonObject SimConfig::faultOptions(const QCommandLineParser &p, QString *error,
 }
 
 bool SimConfig::parseDeviceOption(const QString &text, const SimFaults &faults, quint16 tcpPort,
-                                  quint16 udpPort, int seed, DeviceSpec &out, QString *error)
+                                  quint16 udpPort, int seed, DeviceEntry &out, QString *error)
 {
     const int colon = text.indexOf(QLatin1Char(':'));
     const QString model = colon < 0 ? text : text.left(colon);
@@ -157,7 +157,7 @@ bool SimConfig::parseDeviceOption(const QString &text, const SimFaults &faults, 
 }
 
 bool SimConfig::parseDeviceJson(const QJsonObject &json, const SimFaults &faults, quint16 tcpPort,
-                                quint16 udpPort, int seed, DeviceSpec &out, QString *error)
+                                quint16 udpPort, int seed, DeviceEntry &out, QString *error)
 {
     auto bad = [&](const QString &msg) {
         if (error)
@@ -171,7 +171,7 @@ bool SimConfig::parseDeviceJson(const QJsonObject &json, const SimFaults &faults
         type = parseModel(json.value("model").toString());
     if (type < -128 || type > 127)
         return bad(QStringLiteral("device needs a known \"model\" or a \"type\" code from -128 to 127"));
-    out = DeviceSpec();
+    out = DeviceEntry();
     out.identity = defaultIdentity(type, seed);
     out.faults = faults;
     if (json.contains("id")) {
@@ -256,16 +256,16 @@ bool SimConfig::load(const QCommandLineParser &p, QString *error)
 
     int seed = 0;
     for (const QJsonValue &v : jsonDevices) {
-        DeviceSpec spec;
-        if (!parseDeviceJson(v.toObject(), base, tcpPort, udpPort, seed++, spec, error))
+        DeviceEntry entry;
+        if (!parseDeviceJson(v.toObject(), base, tcpPort, udpPort, seed++, entry, error))
             return false;
-        devices.append(spec);
+        devices.append(entry);
     }
     for (const QString &d : p.values("device")) {
-        DeviceSpec spec;
-        if (!parseDeviceOption(d, base, tcpPort, udpPort, seed++, spec, error))
+        DeviceEntry entry;
+        if (!parseDeviceOption(d, base, tcpPort, udpPort, seed++, entry, error))
             return false;
-        devices.append(spec);
+        devices.append(entry);
     }
     if (p.isSet("log"))
         logPath = p.value("log");

@@ -16,7 +16,7 @@ class QCommandLineParser;
 class SimConfig
 {
 public:
-    struct DeviceSpec
+    struct DeviceEntry
     {
         SimDevice::Identity identity;
         SimStation::Setup setup;
@@ -24,7 +24,7 @@ public:
         QJsonObject state;
     };
 
-    QList<DeviceSpec> devices;
+    QList<DeviceEntry> devices;
     QString logPath;
     QString stateFile;
     QString imageDir;
@@ -38,9 +38,9 @@ public:
     static int parseModel(const QString &text);
     // "MODEL[:key=value,...]" as given to --device.
     static bool parseDeviceOption(const QString &text, const SimFaults &faults, quint16 tcpPort,
-                                  quint16 udpPort, int seed, DeviceSpec &out, QString *error);
+                                  quint16 udpPort, int seed, DeviceEntry &out, QString *error);
     static bool parseDeviceJson(const QJsonObject &json, const SimFaults &faults, quint16 tcpPort,
-                                quint16 udpPort, int seed, DeviceSpec &out, QString *error);
+                                quint16 udpPort, int seed, DeviceEntry &out, QString *error);
 
 private:
     static QJsonObject faultOptions(const QCommandLineParser &parser, QString *error, bool *ok);

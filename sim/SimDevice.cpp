@@ -80,6 +80,18 @@ QByteArray SimDevice::reply(uint8_t cmd, uint8_t sub, const QByteArray &payload,
     return makeReplyFrame(cmd, sub, status, payload);
 }
 
+int SimDevice::jsonInt(const QJsonObject &o, const char *key, int fallback, int min, int max, bool &ok)
+{
+    if (!o.contains(key))
+        return fallback;
+    const QJsonValue v = o.value(key);
+    if (!v.isDouble() || v.toDouble() < min || v.toDouble() > max) {
+        ok = false;
+        return fallback;
+    }
+    return v.toInt();
+}
+
 int SimDevice::p8(const QByteArray &frame, int offset)
 {
     return (offset >= 0 && offset < frame.size()) ? uint8_t(frame.at(offset)) : 0;

@@ -69,6 +69,9 @@ protected:
     static int p8(const QByteArray &frame, int offset);
     static int p16(const QByteArray &frame, int offset);
     static void put16(QByteArray &b, int value);
+    // Integer `key` of a state object: `fallback` when absent; outside [min, max] or not a number
+    // clears `ok` and gives `fallback`.
+    static int jsonInt(const QJsonObject &o, const char *key, int fallback, int min, int max, bool &ok);
 
     void setNameChunk(int chunk, const QByteArray &frame);
 

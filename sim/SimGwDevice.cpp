@@ -8,18 +8,6 @@
 #include <QRect>
 
 namespace {
-int jsonInt(const QJsonObject &o, const char *key, int fallback, int min, int max, bool &ok)
-{
-    if (!o.contains(key))
-        return fallback;
-    const QJsonValue v = o.value(key);
-    if (!v.isDouble() || v.toDouble() < min || v.toDouble() > max) {
-        ok = false;
-        return fallback;
-    }
-    return v.toInt();
-}
-
 QRect toQRect(const SimGwDevice::Rect &r) { return QRect(r.x, r.y, r.width, r.height); }
 } // namespace
 

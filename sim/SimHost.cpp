@@ -31,20 +31,20 @@ bool SimHost::start(const SimConfig &config, QString *error)
         return false;
     }
     QSet<quint16> udpPorts;
-    for (const SimConfig::DeviceSpec &spec : config.devices) {
-        SimDevice *device = SimDevice::create(spec.identity);
-        device->faults() = spec.faults;
+    for (const SimConfig::DeviceEntry &entry : config.devices) {
+        SimDevice *device = SimDevice::create(entry.identity);
+        device->faults() = entry.faults;
         device->setImageDir(config.imageDir);
-        if (!spec.state.isEmpty() && !device->loadState(spec.state, error)) {
+        if (!entry.state.isEmpty() && !device->loadState(entry.state, error)) {
             delete device;
             return false;
         }
-        auto *station = new SimStation(device, spec.setup);
+        auto *station = new SimStation(device, entry.setup);
         m_stations.append(station);
         if (!station->start(error))
             return false;
         if (station->hasNetwork())
-            udpPorts.insert(spec.setup.udpPort);
+            udpPorts.insert(entry.setup.udpPort);
     }
     for (quint16 port : udpPorts) {
         auto *s = new QUdpSocket(this);

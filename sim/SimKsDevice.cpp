@@ -22,17 +22,6 @@ INFO_IMAGE_QUALITY defaultQuality(int win)
     return q;
 }
 
-int jsonInt(const QJsonObject &o, const char *key, int fallback, int min, int max, bool &ok)
-{
-    if (!o.contains(key))
-        return fallback;
-    const QJsonValue v = o.value(key);
-    if (!v.isDouble() || v.toDouble() < min || v.toDouble() > max) {
-        ok = false;
-        return fallback;
-    }
-    return v.toInt();
-}
 } // namespace
 
 SimKsDevice::SimKsDevice(const Identity &identity) : SimDevice(identity) { resetState(); }

@@ -1,22 +1,15 @@
 // GW5 interface: dispatch, the one-record-per-frame decoders with good and bad payloads, the
 // matrix updates that come before the signals, and the frames of the plain operations.
 #include "GW5Interface.h"
+#include "TestSupport.h"
 
 #include <QSignalSpy>
 #include <QtTest>
 
 namespace {
+using TestSupport::replyHeader;
 const QString Id = QStringLiteral("GW-0001");
 
-RECV_PROTOCOL header(uint8_t cmd, uint8_t sub, uint8_t status = 0)
-{
-    RECV_PROTOCOL rp;
-    rp.head[0] = rp.head[1] = 0x5A;
-    rp.cmd = cmd;
-    rp.subCmd = sub;
-    rp.status = status;
-    return rp;
-}
 } // namespace
 
 class TstGw5Interface : public QObject
@@ -31,7 +24,7 @@ private slots:
         QSignalSpy spy(&gw, &GW5Interface::emitWindowData);
         const QByteArray one = QByteArray::fromHex("01 0a00 1400 e803 f401 02 03 50 00");
         const QByteArray two = QByteArray::fromHex("02 6400 c800 2c01 9001 05 01 46 00");
-        gw.handleFrame(Id, header(0xE2, 0x00), one + two + QByteArray(5, 0)); // trailing partial item
+        gw.handleFrame(Id, replyHeader(0xE2, 0x00), one + two + QByteArray(5, 0)); // trailing partial item
         QCOMPARE(spy.count(), 1);
         const INFO_WINDOW w = spy.at(0).at(1).value<INFO_WINDOW>();
         QCOMPARE(w.winId, 2);
@@ -44,21 +37,21 @@ private slots:
         QCOMPARE(w.flag0 + w.flag1 + w.flag2, 3);
         QCOMPARE(gw.matrix()->window(2).source, 5);
         QCOMPARE(gw.matrix()->window(1).winId, 255);
-        gw.handleFrame(Id, header(0xE2, 0x00), one.left(12));
-        gw.handleFrame(Id, header(0xE2, 0x00), QByteArray());
-        gw.handleFrame(QStringLiteral("other"), header(0xE2, 0x00), one);
+        gw.handleFrame(Id, replyHeader(0xE2, 0x00), one.left(12));
+        gw.handleFrame(Id, replyHeader(0xE2, 0x00), QByteArray());
+        gw.handleFrame(QStringLiteral("other"), replyHeader(0xE2, 0x00), one);
         QCOMPARE(spy.count(), 1);
         // window number beyond the card limit: signal, but no matrix slot
-        gw.handleFrame(Id, header(0xE2, 0x00), QByteArray::fromHex("28 0000 0000 1000 1000 00 00 64 00"));
+        gw.handleFrame(Id, replyHeader(0xE2, 0x00), QByteArray::fromHex("28 0000 0000 1000 1000 00 00 64 00"));
         QCOMPARE(spy.count(), 2);
     }
 
     void inputSignalOfNoSize()
     {
         GW5Interface gw(Id);
-        gw.handleFrame(Id, header(0xEE, 0x00), QByteArray::fromHex("00 02 01 00 00"));
+        gw.handleFrame(Id, replyHeader(0xEE, 0x00), QByteArray::fromHex("00 02 01 00 00"));
         QSignalSpy spy(&gw, &GW5Interface::emitInputSignal);
-        gw.handleFrame(Id, header(0xE4, 0x00), QByteArray::fromHex("02 0000 0000 3c 00000000"));
+        gw.handleFrame(Id, replyHeader(0xE4, 0x00), QByteArray::fromHex("02 0000 0000 3c 00000000"));
         QCOMPARE(spy.count(), 1);
         const INFO_INPUTSINGLE s = spy.at(0).at(1).value<INFO_INPUTSINGLE>();
         QCOMPARE(s.width, 0);
@@ -66,7 +59,7 @@ private slots:
         QCOMPARE(gw.matrix()->input(2).width, 1920);
         QCOMPARE(gw.matrix()->input(2).height, 1080);
         QCOMPARE(gw.matrix()->input(2).noSize, 1);
-        gw.handleFrame(Id, header(0xE4, 0x00), QByteArray::fromHex("09 0005 d002 3c 00000000"));
+        gw.handleFrame(Id, replyHeader(0xE4, 0x00), QByteArray::fromHex("09 0005 d002 3c 00000000"));
         QCOMPARE(spy.count(), 2);
         QCOMPARE(gw.matrix()->input(9).width, 1920); // input 9 is beyond one input card
     }
@@ -74,11 +67,11 @@ private slots:
     void signalPresence()
     {
         GW5Interface gw(Id);
-        gw.handleFrame(Id, header(0xEE, 0x00), QByteArray::fromHex("00 02 02 00 00"));
+        gw.handleFrame(Id, replyHeader(0xEE, 0x00), QByteArray::fromHex("00 02 02 00 00"));
         QSignalSpy spy(&gw, &GW5Interface::emitInputHasSignal);
-        gw.handleFrame(Id, header(0xE4, 0x01), QByteArray::fromHex("ff 01 02 00 00"));
+        gw.handleFrame(Id, replyHeader(0xE4, 0x01), QByteArray::fromHex("ff 01 02 00 00"));
         QCOMPARE(spy.count(), 0);
-        gw.handleFrame(Id, header(0xE4, 0x01), QByteArray::fromHex("05 01 02 00 00"));
+        gw.handleFrame(Id, replyHeader(0xE4, 0x01), QByteArray::fromHex("05 01 02 00 00"));
         QCOMPARE(spy.count(), 1);
         QCOMPARE(spy.at(0).at(1).toInt(), 5);
         QCOMPARE(spy.at(0).at(2).toBool(), true);
@@ -100,9 +93,9 @@ private slots:
     {
         GW5Interface gw(Id);
         QSignalSpy spy(&gw, &GW5Interface::emitOtherSetting);
-        gw.handleFrame(Id, header(0xEE, 0x00), QByteArray::fromHex("07 03 02 01"));
+        gw.handleFrame(Id, replyHeader(0xEE, 0x00), QByteArray::fromHex("07 03 02 01"));
         QCOMPARE(spy.count(), 0);
-        gw.handleFrame(Id, header(0xEE, 0x00), QByteArray::fromHex("07 03 02 01 00"));
+        gw.handleFrame(Id, replyHeader(0xEE, 0x00), QByteArray::fromHex("07 03 02 01 00"));
         QCOMPARE(spy.count(), 1);
         INFO_OTHER_GW5 o = spy.at(0).at(1).value<INFO_OTHER_GW5>();
         QCOMPARE(o.blackScreen, 1);
@@ -110,7 +103,7 @@ private slots:
         QCOMPARE(o.frameSync, 0);
         QCOMPARE(gw.matrix()->outputAreas(), 12);
         QCOMPARE(gw.setWindowsGeometry(0, 11, 0, 0, 1, 1), 0);
-        gw.handleFrame(Id, header(0xEE, 0x00), QByteArray::fromHex("07 ff 40 00 01 01"));
+        gw.handleFrame(Id, replyHeader(0xEE, 0x00), QByteArray::fromHex("07 ff 40 00 01 01"));
         o = spy.at(1).at(1).value<INFO_OTHER_GW5>();
         QCOMPARE(o.frameSync, 1);
         QCOMPARE(o.freeze, 1);
@@ -125,18 +118,18 @@ private slots:
         QSignalSpy done(&gw, &GW5Interface::emitLoadPresetOrTemplateFinished);
         QSignalSpy frames(&gw, &Interface::emitSendData);
         QSignalSpy sig(&gw, &GW5Interface::emitInputSignal);
-        gw.handleFrame(Id, header(0x08, 0x00, 1), QByteArray(1, 0));
-        gw.handleFrame(Id, header(0xE4, 0x00, 1), QByteArray::fromHex("02 0000 0000 3c 00000000"));
+        gw.handleFrame(Id, replyHeader(0x08, 0x00, 1), QByteArray(1, 0));
+        gw.handleFrame(Id, replyHeader(0xE4, 0x00, 1), QByteArray::fromHex("02 0000 0000 3c 00000000"));
         QCOMPARE(sig.count(), 0);
-        gw.handleFrame(Id, header(0xEF, 0x00), QByteArray(1, 0));
-        gw.handleFrame(Id, header(0xEF, 0x01), QByteArray(1, 0));
+        gw.handleFrame(Id, replyHeader(0xEF, 0x00), QByteArray(1, 0));
+        gw.handleFrame(Id, replyHeader(0xEF, 0x01), QByteArray(1, 0));
         QCOMPARE(all.count(), 1);
-        gw.handleFrame(Id, header(0x04, 0x01), QByteArray(1, 0));
-        gw.handleFrame(Id, header(0x04, 0x00), QByteArray(1, 0));
+        gw.handleFrame(Id, replyHeader(0x04, 0x01), QByteArray(1, 0));
+        gw.handleFrame(Id, replyHeader(0x04, 0x00), QByteArray(1, 0));
         QCOMPARE(done.count(), 2);
         QCOMPARE(done.at(0).at(0).toString(), Id);
         QCOMPARE(frames.count(), 0);
-        gw.handleFrame(Id, header(0x04, 0x02), QByteArray(1, 0));
+        gw.handleFrame(Id, replyHeader(0x04, 0x02), QByteArray(1, 0));
         QCOMPARE(frames.count(), 1);
         QCOMPARE(uint8_t(frames.at(0).at(0).toByteArray().at(4)), 0xE6);
     }
@@ -146,19 +139,19 @@ private slots:
         GW5Interface gw(Id);
         QSignalSpy panel(&gw, &GW5Interface::emitPresetPanel);
         QSignalSpy window(&gw, &GW5Interface::emitPresetWindow);
-        gw.handleFrame(Id, header(0xE6, 0x00), QByteArray::fromHex("03 00"));
+        gw.handleFrame(Id, replyHeader(0xE6, 0x00), QByteArray::fromHex("03 00"));
         const QByteArray entry = QByteArray::fromHex("01 0000 0000 8007 3804");
-        gw.handleFrame(Id, header(0xE6, 0x00), QByteArray::fromHex("03 02") + entry);
-        gw.handleFrame(Id, header(0xE6, 0x00), QByteArray::fromHex("03 ff") + entry);
+        gw.handleFrame(Id, replyHeader(0xE6, 0x00), QByteArray::fromHex("03 02") + entry);
+        gw.handleFrame(Id, replyHeader(0xE6, 0x00), QByteArray::fromHex("03 ff") + entry);
         QCOMPARE(panel.count(), 0);
-        gw.handleFrame(Id, header(0xE6, 0x00), QByteArray::fromHex("03 02") + entry + entry);
+        gw.handleFrame(Id, replyHeader(0xE6, 0x00), QByteArray::fromHex("03 02") + entry + entry);
         QCOMPARE(panel.count(), 1);
         const INFO_PRESET p = panel.at(0).at(1).value<INFO_PRESET>();
         QCOMPARE(p.id, 3);
         QCOMPARE(p.panels.size(), 2);
         QCOMPARE(p.panels.at(1).count, 5);
         QCOMPARE(p.panels.at(1).value(3), 1920);
-        gw.handleFrame(Id, header(0xE6, 0x01), QByteArray::fromHex("04 01 ff 0a00 1400 1e00 2800 07"));
+        gw.handleFrame(Id, replyHeader(0xE6, 0x01), QByteArray::fromHex("04 01 ff 0a00 1400 1e00 2800 07"));
         QCOMPARE(window.count(), 1);
         const INFO_PRESET w = window.at(0).at(1).value<INFO_PRESET>();
         QCOMPARE(w.windows.at(0).count, 6);
@@ -170,31 +163,31 @@ private slots:
     {
         GW5Interface gw(Id);
         QSignalSpy res(&gw, &GW5Interface::emitPanelResolution);
-        gw.handleFrame(Id, header(0xE1, 0x01), QByteArray::fromHex("03 0004 0003 32 02 03 01"));
+        gw.handleFrame(Id, replyHeader(0xE1, 0x01), QByteArray::fromHex("03 0004 0003 32 02 03 01"));
         QCOMPARE(res.count(), 1);
         QCOMPARE(res.at(0).at(2).toInt(), 1024);
         QCOMPARE(res.at(0).at(7).toInt(), 1);
         QCOMPARE(gw.matrix()->col(), 3);
         QCOMPARE(gw.matrix()->resolutionIndex(), 3);
-        gw.handleFrame(Id, header(0xE1, 0x00), QByteArray::fromHex("05 8007 0000 8007 3804 0000"));
+        gw.handleFrame(Id, replyHeader(0xE1, 0x00), QByteArray::fromHex("05 8007 0000 8007 3804 0000"));
         QCOMPARE(gw.matrix()->area(5).x, 1920);
-        gw.handleFrame(Id, header(0xE1, 0x00), QByteArray::fromHex("1f 8007 0000 8007 3804 0000"));
+        gw.handleFrame(Id, replyHeader(0xE1, 0x00), QByteArray::fromHex("1f 8007 0000 8007 3804 0000"));
         QCOMPARE(gw.matrix()->area(31).number, 255);
         QSignalSpy map(&gw, &GW5Interface::emitOutputPortMapping);
-        gw.handleFrame(Id, header(0xE1, 0x02), QByteArray::fromHex("02 05 01 02 03 04"));
+        gw.handleFrame(Id, replyHeader(0xE1, 0x02), QByteArray::fromHex("02 05 01 02 03 04"));
         QCOMPARE(map.count(), 1);
         QCOMPARE(gw.matrix()->mapping(2).area, 5);
         QCOMPARE(gw.matrix()->mapping(2).other5, 4);
         // port piece: window number 40 is ignored, 255 empties the port
-        gw.handleFrame(Id, header(0xE2, 0x01), QByteArray::fromHex("01 0a00 0000 6400 6400 28 00"));
+        gw.handleFrame(Id, replyHeader(0xE2, 0x01), QByteArray::fromHex("01 0a00 0000 6400 6400 28 00"));
         QVERIFY(gw.matrix()->port(1).empty());
-        gw.handleFrame(Id, header(0xE2, 0x01), QByteArray::fromHex("01 0a00 0000 6400 6400 03 00"));
+        gw.handleFrame(Id, replyHeader(0xE2, 0x01), QByteArray::fromHex("01 0a00 0000 6400 6400 03 00"));
         QCOMPARE(gw.matrix()->port(1).winId, 3);
         QCOMPARE(gw.matrix()->port(1).x, 10);
-        gw.handleFrame(Id, header(0xE3, 0x01), QByteArray::fromHex("01 01 0000 0000 0008 0004 00"));
+        gw.handleFrame(Id, replyHeader(0xE3, 0x01), QByteArray::fromHex("01 01 0000 0000 0008 0004 00"));
         QCOMPARE(gw.matrix()->port(1).srcW, 2048);
         QSignalSpy crop(&gw, &GW5Interface::emitInputCrop);
-        gw.handleFrame(Id, header(0xE3, 0x00), QByteArray::fromHex("03 02 0000 0000 0008 0004 00"));
+        gw.handleFrame(Id, replyHeader(0xE3, 0x00), QByteArray::fromHex("03 02 0000 0000 0008 0004 00"));
         QCOMPARE(crop.count(), 1);
         QCOMPARE(crop.at(0).at(1).value<INFO_INPUTCROP>().enable, 1);
         QCOMPARE(gw.matrix()->window(3).flag, 0); // window 3 is not open
@@ -204,22 +197,22 @@ private slots:
     {
         GW5Interface gw(Id);
         QSignalSpy q(&gw, &GW5Interface::emitImageQuality);
-        gw.handleFrame(Id, header(0xE5, 0x00), QByteArray::fromHex("01 32 32 0c 32 32 fe 00 01 05 06 07 00"));
+        gw.handleFrame(Id, replyHeader(0xE5, 0x00), QByteArray::fromHex("01 32 32 0c 32 32 fe 00 01 05 06 07 00"));
         QCOMPARE(q.count(), 1);
         const INFO_IMAGE_QUALITY iq = q.at(0).at(1).value<INFO_IMAGE_QUALITY>();
         QCOMPARE(iq.redOffset, -2);
         QCOMPARE(iq.blueGain, 7);
         QCOMPARE(iq.gamma, 2);
         QSignalSpy e(&gw, &GW5Interface::emitEDIDSetting);
-        gw.handleFrame(Id, header(0xEA, 0x00), QByteArray::fromHex("00 8007 3804 3c 01 0005 d002 32"));
+        gw.handleFrame(Id, replyHeader(0xEA, 0x00), QByteArray::fromHex("00 8007 3804 3c 01 0005 d002 32"));
         QCOMPARE(e.count(), 1);
         QCOMPARE(e.at(0).at(1).value<INFO_EDID>().width, 1280);
         QSignalSpy u2(&gw, &GW5Interface::emitUpgrade02);
         QSignalSpy u0(&gw, &GW5Interface::emitUpgrade00);
-        gw.handleFrame(Id, header(0xF2, 0x02), QByteArray::fromHex("0700 02 0900"));
-        gw.handleFrame(Id, header(0xF2, 0x02), QByteArray::fromHex("0700 02 09"));
-        gw.handleFrame(Id, header(0xF2, 0x00), QByteArray::fromHex("01"));
-        gw.handleFrame(Id, header(0xF2, 0x00), QByteArray());
+        gw.handleFrame(Id, replyHeader(0xF2, 0x02), QByteArray::fromHex("0700 02 0900"));
+        gw.handleFrame(Id, replyHeader(0xF2, 0x02), QByteArray::fromHex("0700 02 09"));
+        gw.handleFrame(Id, replyHeader(0xF2, 0x00), QByteArray::fromHex("01"));
+        gw.handleFrame(Id, replyHeader(0xF2, 0x00), QByteArray());
         QCOMPARE(u2.count(), 1);
         QCOMPARE(u2.at(0).at(0).toInt(), 2);
         QCOMPARE(u2.at(0).at(1).toInt(), 7);

@@ -10,6 +10,7 @@
 using TestSupport::hex;
 
 namespace {
+using TestSupport::replyHeader;
 const QString Me = QStringLiteral("0102030405060708090a0b0c");
 
 // The expected 23-byte frame: header, command, sub-command, parameters padded to 16, checksum.
@@ -23,16 +24,6 @@ QByteArray expected(uint8_t cmd, uint8_t sub, const char *params = "")
         sum += uint8_t(c);
     f.append(char(sum & 0xFF));
     return f;
-}
-
-RECV_PROTOCOL header(uint8_t cmd, uint8_t sub, uint8_t status = 0)
-{
-    RECV_PROTOCOL rp;
-    rp.head[0] = rp.head[1] = 0x5A;
-    rp.cmd = cmd;
-    rp.subCmd = sub;
-    rp.status = status;
-    return rp;
 }
 
 // Count byte N followed by N copies of `item`.
@@ -349,37 +340,37 @@ void TstKs9200::dispatchStatus()
     QSignalSpy sent(&ks, &Interface::emitSendData);
     QSignalSpy all(&ks, &Interface::emitAllParams);
 
-    ks.handleFrame(Me, header(0x08, 0x00, 0), QByteArray());
-    ks.handleFrame(Me, header(0x08, 0x00, 1), QByteArray());
-    ks.handleFrame(Me, header(0x08, 0x05, 1), QByteArray()); // refused: any sub
-    ks.handleFrame(Me, header(0x08, 0x00, 2), QByteArray()); // unknown status: nothing
+    ks.handleFrame(Me, replyHeader(0x08, 0x00, 0), QByteArray());
+    ks.handleFrame(Me, replyHeader(0x08, 0x00, 1), QByteArray());
+    ks.handleFrame(Me, replyHeader(0x08, 0x05, 1), QByteArray()); // refused: any sub
+    ks.handleFrame(Me, replyHeader(0x08, 0x00, 2), QByteArray()); // unknown status: nothing
     QCOMPARE(switched.size(), 3);
     QCOMPARE(switched[0][0].toBool(), true);
     QCOMPARE(switched[1][0].toBool(), false);
     QCOMPARE(switched[2][0].toBool(), false);
 
-    ks.handleFrame(Me, header(0x04, 0x00), QByteArray());
-    ks.handleFrame(Me, header(0x04, 0x01), QByteArray());
-    ks.handleFrame(Me, header(0x04, 0x07, 1), QByteArray());
-    ks.handleFrame(Me, header(0x04, 0x01, 3), QByteArray());
+    ks.handleFrame(Me, replyHeader(0x04, 0x00), QByteArray());
+    ks.handleFrame(Me, replyHeader(0x04, 0x01), QByteArray());
+    ks.handleFrame(Me, replyHeader(0x04, 0x07, 1), QByteArray());
+    ks.handleFrame(Me, replyHeader(0x04, 0x01, 3), QByteArray());
     QCOMPARE(loaded.size(), 3);
     QCOMPARE(loaded[0][0].toString(), Me);
 
     // A stored preset is read back.
-    ks.handleFrame(Me, header(0x04, 0x02), QByteArray());
+    ks.handleFrame(Me, replyHeader(0x04, 0x02), QByteArray());
     QCOMPARE(sent.size(), 1);
     QCOMPARE(sent[0][0].toByteArray(), Interface::requestFrame(0xE6));
     QCOMPARE(loaded.size(), 3);
 
-    ks.handleFrame(Me, header(0xEF, 0x00), QByteArray());
-    ks.handleFrame(Me, header(0xEF, 0x33), hex("01"));
-    ks.handleFrame(Me, header(0xEF, 0x00, 2), QByteArray());
+    ks.handleFrame(Me, replyHeader(0xEF, 0x00), QByteArray());
+    ks.handleFrame(Me, replyHeader(0xEF, 0x33), hex("01"));
+    ks.handleFrame(Me, replyHeader(0xEF, 0x00, 2), QByteArray());
     QCOMPARE(all.size(), 2);
 
     // A refused setting only leaves the debug line.
     AnySignal any(&ks);
     QTest::ignoreMessage(QtDebugMsg, "\"Operation conflict\"");
-    ks.handleFrame(Me, header(0x03, 0x00, 1), QByteArray());
+    ks.handleFrame(Me, replyHeader(0x03, 0x00, 1), QByteArray());
     QCOMPARE(any.count, 0);
 }
 
@@ -390,19 +381,19 @@ void TstKs9200::dispatchSubCommands()
     QSignalSpy sent(&ks, &Interface::emitSendData);
     const QByteArray panel = list(0, {});
     // Commands out of range, subs other than 0 (or 1 where allowed), non-decoded commands.
-    ks.handleFrame(Me, header(0x03, 0x00), panel);
-    ks.handleFrame(Me, header(0xF0, 0x00), panel);
-    ks.handleFrame(Me, header(0x04, 0x03), panel);
-    ks.handleFrame(Me, header(0x08, 0x01), panel);
-    ks.handleFrame(Me, header(0x05, 0x00), panel);
-    ks.handleFrame(Me, header(0xE0, 0x00), panel);
-    ks.handleFrame(Me, header(0xE1, 0x02), panel);
-    ks.handleFrame(Me, header(0xE3, 0x01), panel);
-    ks.handleFrame(Me, header(0xED, 0x01), panel);
+    ks.handleFrame(Me, replyHeader(0x03, 0x00), panel);
+    ks.handleFrame(Me, replyHeader(0xF0, 0x00), panel);
+    ks.handleFrame(Me, replyHeader(0x04, 0x03), panel);
+    ks.handleFrame(Me, replyHeader(0x08, 0x01), panel);
+    ks.handleFrame(Me, replyHeader(0x05, 0x00), panel);
+    ks.handleFrame(Me, replyHeader(0xE0, 0x00), panel);
+    ks.handleFrame(Me, replyHeader(0xE1, 0x02), panel);
+    ks.handleFrame(Me, replyHeader(0xE3, 0x01), panel);
+    ks.handleFrame(Me, replyHeader(0xED, 0x01), panel);
     QCOMPARE(any.count, 0);
     QCOMPARE(sent.size(), 0);
-    ks.handleFrame(Me, header(0xE3, 0x00), panel);
-    ks.handleFrame(Me, header(0xED, 0x00), panel);
+    ks.handleFrame(Me, replyHeader(0xE3, 0x00), panel);
+    ks.handleFrame(Me, replyHeader(0xED, 0x00), panel);
     QCOMPARE(any.count, 2);
 }
 
@@ -411,12 +402,12 @@ void TstKs9200::foreignCpuidIgnored()
     KS9200Interface ks(Me);
     AnySignal any(&ks);
     const QString other = QStringLiteral("ffffffffffffffffffffffff");
-    ks.handleFrame(other, header(0xE1, 0x00), list(1, QByteArray(11, 1)));
-    ks.handleFrame(other, header(0x08, 0x00, 1), QByteArray());
-    ks.handleFrame(other, header(0xEF, 0x00), QByteArray());
-    ks.handleFrame(QString(), header(0xEF, 0x00), QByteArray());
+    ks.handleFrame(other, replyHeader(0xE1, 0x00), list(1, QByteArray(11, 1)));
+    ks.handleFrame(other, replyHeader(0x08, 0x00, 1), QByteArray());
+    ks.handleFrame(other, replyHeader(0xEF, 0x00), QByteArray());
+    ks.handleFrame(QString(), replyHeader(0xEF, 0x00), QByteArray());
     QCOMPARE(any.count, 0);
-    ks.handleFrame(Me, header(0xEF, 0x00), QByteArray());
+    ks.handleFrame(Me, replyHeader(0xEF, 0x00), QByteArray());
     QCOMPARE(any.count, 1);
 }
 
@@ -424,14 +415,14 @@ void TstKs9200::panels()
 {
     KS9200Interface ks(Me);
     QSignalSpy spy(&ks, &KS9200Interface::emitPanelData);
-    ks.handleFrame(Me, header(0xE1, 0x00), hex("00"));
+    ks.handleFrame(Me, replyHeader(0xE1, 0x00), hex("00"));
     QCOMPARE(spy.size(), 1);
     QVERIFY(spy[0][1].value<QList<INFO_PANEL>>().isEmpty());
-    ks.handleFrame(Me, header(0xE1, 0x00), hex("0000"));
+    ks.handleFrame(Me, replyHeader(0xE1, 0x00), hex("0000"));
     QCOMPARE(spy.size(), 1);
 
     const QByteArray two = hex("02" "8007 0000 8007 3804 3C 01 AA" "0000 3804 0001 0002 FF FE BB");
-    ks.handleFrame(Me, header(0xE1, 0x00), two);
+    ks.handleFrame(Me, replyHeader(0xE1, 0x00), two);
     QCOMPARE(spy.size(), 2);
     QCOMPARE(spy[1][0].toString(), Me);
     const auto p = spy[1][1].value<QList<INFO_PANEL>>();
@@ -450,12 +441,12 @@ void TstKs9200::panels()
     QCOMPARE(int16_t(p[1].index), -2);
 
     // Short, long, negative count.
-    ks.handleFrame(Me, header(0xE1, 0x00), two.left(two.size() - 1));
-    ks.handleFrame(Me, header(0xE1, 0x00), two + hex("00"));
-    ks.handleFrame(Me, header(0xE1, 0x00), hex("03") + two.mid(1));
+    ks.handleFrame(Me, replyHeader(0xE1, 0x00), two.left(two.size() - 1));
+    ks.handleFrame(Me, replyHeader(0xE1, 0x00), two + hex("00"));
+    ks.handleFrame(Me, replyHeader(0xE1, 0x00), hex("03") + two.mid(1));
     QByteArray negative = two;
     negative[0] = char(0xFF);
-    ks.handleFrame(Me, header(0xE1, 0x00), negative);
+    ks.handleFrame(Me, replyHeader(0xE1, 0x00), negative);
     QCOMPARE(spy.size(), 2);
 }
 
@@ -464,11 +455,11 @@ void TstKs9200::outputMode()
     KS9200Interface ks(Me);
     QSignalSpy spy(&ks, &KS9200Interface::emitOutputMode);
     const QByteArray full = hex("0302 0100 0200 0300 0400 0500 0600");
-    ks.handleFrame(Me, header(0xE1, 0x01), full.left(6));
+    ks.handleFrame(Me, replyHeader(0xE1, 0x01), full.left(6));
     QCOMPARE(spy.size(), 0);
-    ks.handleFrame(Me, header(0xE1, 0x01), full.left(7));
-    ks.handleFrame(Me, header(0xE1, 0x01), full.left(13));
-    ks.handleFrame(Me, header(0xE1, 0x01), full);
+    ks.handleFrame(Me, replyHeader(0xE1, 0x01), full.left(7));
+    ks.handleFrame(Me, replyHeader(0xE1, 0x01), full.left(13));
+    ks.handleFrame(Me, replyHeader(0xE1, 0x01), full);
     QCOMPARE(spy.size(), 3);
     const auto seven = spy[0][1].value<INFO_PANEL_OTHERSETTING>();
     QCOMPARE(seven.mode, 3);
@@ -491,7 +482,7 @@ void TstKs9200::windows()
     const QByteArray w = hex("03" "01 21 0100 0200 0300 0400 64 21 00"
                              "02 10 8007 0000 0001 0002 32 10 01"
                              "00 00 0000 0000 0000 0000 00 00 00");
-    ks.handleFrame(Me, header(0xE2, 0x00), w);
+    ks.handleFrame(Me, replyHeader(0xE2, 0x00), w);
     QCOMPARE(spy.size(), 1);
     const auto list = spy[0][1].value<QList<INFO_WINDOW>>();
     QCOMPARE(list.size(), 3);
@@ -514,8 +505,8 @@ void TstKs9200::windows()
     QCOMPARE(list[1].rotate, 0);
     QCOMPARE(list[2].flag0, 1);
     QCOMPARE(list[2].flag1, 0);
-    ks.handleFrame(Me, header(0xE2, 0x00), w.left(w.size() - 1));
-    ks.handleFrame(Me, header(0xE2, 0x00), w + QByteArray(13, 0));
+    ks.handleFrame(Me, replyHeader(0xE2, 0x00), w.left(w.size() - 1));
+    ks.handleFrame(Me, replyHeader(0xE2, 0x00), w + QByteArray(13, 0));
     QCOMPARE(spy.size(), 1);
 }
 
@@ -524,15 +515,15 @@ void TstKs9200::rotationAndEdidModes()
     KS9200Interface ks(Me);
     QSignalSpy rot(&ks, &KS9200Interface::emitWindowRotate);
     QSignalSpy modes(&ks, &KS9200Interface::emitEDIDOther);
-    ks.handleFrame(Me, header(0xE2, 0x01), hex("0203") + QByteArray(7, 0));
+    ks.handleFrame(Me, replyHeader(0xE2, 0x01), hex("0203") + QByteArray(7, 0));
     QCOMPARE(rot.size(), 0);
-    ks.handleFrame(Me, header(0xE2, 0x01), hex("0203") + QByteArray(8, 0));
+    ks.handleFrame(Me, replyHeader(0xE2, 0x01), hex("0203") + QByteArray(8, 0));
     QCOMPARE(rot.size(), 1);
     QCOMPARE(rot[0][1].value<uchar>(), uchar(2));
     QCOMPARE(rot[0][2].value<uchar>(), uchar(3));
-    ks.handleFrame(Me, header(0xEA, 0x01), hex("01020304"));
+    ks.handleFrame(Me, replyHeader(0xEA, 0x01), hex("01020304"));
     QCOMPARE(modes.size(), 0);
-    ks.handleFrame(Me, header(0xEA, 0x01), hex("0102030405"));
+    ks.handleFrame(Me, replyHeader(0xEA, 0x01), hex("0102030405"));
     QCOMPARE(modes.size(), 1);
     QCOMPARE(modes[0][1].value<uchar>(), uchar(1));
     QCOMPARE(modes[0][2].value<uchar>(), uchar(2));
@@ -543,7 +534,7 @@ void TstKs9200::inputCropsAndSignals()
     KS9200Interface ks(Me);
     QSignalSpy crops(&ks, &KS9200Interface::emitInputCrop);
     QSignalSpy inputs(&ks, &KS9200Interface::emitInputSignals);
-    ks.handleFrame(Me, header(0xE3, 0x00), hex("02" "05 0100 0200 0300 0400 EE" "00 0000 0000 8007 3804 00"));
+    ks.handleFrame(Me, replyHeader(0xE3, 0x00), hex("02" "05 0100 0200 0300 0400 EE" "00 0000 0000 8007 3804 00"));
     QCOMPARE(crops.size(), 1);
     const auto c = crops[0][1].value<QList<INFO_INPUTCROP>>();
     QCOMPARE(c.size(), 2);
@@ -553,10 +544,10 @@ void TstKs9200::inputCropsAndSignals()
     QCOMPARE(c[1].index, 1);
     QCOMPARE(c[1].enable, 0);
     QCOMPARE(c[1].width, 1920);
-    ks.handleFrame(Me, header(0xE3, 0x00), hex("01") + QByteArray(9, 0));
+    ks.handleFrame(Me, replyHeader(0xE3, 0x00), hex("01") + QByteArray(9, 0));
     QCOMPARE(crops.size(), 1);
 
-    ks.handleFrame(Me, header(0xE4, 0x00), hex("02" "21 8007 3804 FF 07 0000" "00 0000 0000 3C 00 0000"));
+    ks.handleFrame(Me, replyHeader(0xE4, 0x00), hex("02" "21 8007 3804 FF 07 0000" "00 0000 0000 3C 00 0000"));
     QCOMPARE(inputs.size(), 1);
     const auto s = inputs[0][1].value<QList<INFO_INPUTSINGLE>>();
     QCOMPARE(s[0].srcId, 33);
@@ -566,7 +557,7 @@ void TstKs9200::inputCropsAndSignals()
     QCOMPARE(s[0].hasSignal, 1);
     QCOMPARE(s[1].rate, 60);
     QCOMPARE(s[1].hasSignal, 0);
-    ks.handleFrame(Me, header(0xE4, 0x00), hex("01") + QByteArray(10, 0));
+    ks.handleFrame(Me, replyHeader(0xE4, 0x00), hex("01") + QByteArray(10, 0));
     QCOMPARE(inputs.size(), 1);
 }
 
@@ -575,7 +566,7 @@ void TstKs9200::imageQualityAndAdvanced()
     KS9200Interface ks(Me);
     QSignalSpy iq(&ks, &KS9200Interface::emitImageQuality);
     QSignalSpy adv(&ks, &KS9200Interface::emitImageAdvanced);
-    ks.handleFrame(Me, header(0xE5, 0x00), hex("01" "32 33 34 35 36 FF 80 7F 02 99 99"));
+    ks.handleFrame(Me, replyHeader(0xE5, 0x00), hex("01" "32 33 34 35 36 FF 80 7F 02 99 99"));
     QCOMPARE(iq.size(), 1);
     const auto q = iq[0][1].value<QList<INFO_IMAGE_QUALITY>>();
     QCOMPARE(q[0].brightness, 0x32);
@@ -585,15 +576,15 @@ void TstKs9200::imageQualityAndAdvanced()
     QCOMPARE(q[0].blueOffset, 127);
     QCOMPARE(q[0].gamma, 2);
     QCOMPARE(q[0].redGain, 0);
-    ks.handleFrame(Me, header(0xE5, 0x00), hex("02") + QByteArray(11, 0));
+    ks.handleFrame(Me, replyHeader(0xE5, 0x00), hex("02") + QByteArray(11, 0));
     QCOMPARE(iq.size(), 1);
 
     QByteArray a;
     for (int i = 0; i < 32; ++i)
         a.append(char(i + 1));
-    ks.handleFrame(Me, header(0xE5, 0x01), a.left(31));
+    ks.handleFrame(Me, replyHeader(0xE5, 0x01), a.left(31));
     QCOMPARE(adv.size(), 0);
-    ks.handleFrame(Me, header(0xE5, 0x01), a + hex("EE"));
+    ks.handleFrame(Me, replyHeader(0xE5, 0x01), a + hex("EE"));
     QCOMPARE(adv.size(), 1);
     const auto r = adv[0][1].value<INFO_IMAGE_ADVANCED>();
     for (int i = 0; i < 32; ++i)
@@ -605,7 +596,7 @@ void TstKs9200::presets()
     KS9200Interface ks(Me);
     QSignalSpy spy(&ks, &KS9200Interface::emitGetPreset);
     const QByteArray p = hex("03" "01" "0100 0200 0300 0400" "02" "0500 0600 0700 0800" "0900 0A00 0B00 0C00");
-    ks.handleFrame(Me, header(0xE6, 0x00), p);
+    ks.handleFrame(Me, replyHeader(0xE6, 0x00), p);
     QCOMPARE(spy.size(), 1);
     const auto preset = spy[0][1].value<INFO_PRESET>();
     QCOMPARE(preset.id, 3);
@@ -614,19 +605,19 @@ void TstKs9200::presets()
     QCOMPARE(preset.windows.size(), 2);
     QCOMPARE(preset.windows[1], (PRESET_ENTRY{9, 10, 11, 12}));
     // Extra bytes after the counted entries are tolerated; a preset without entries is valid.
-    ks.handleFrame(Me, header(0xE6, 0x00), p + hex("00"));
-    ks.handleFrame(Me, header(0xE6, 0x00), hex("05 00 00"));
+    ks.handleFrame(Me, replyHeader(0xE6, 0x00), p + hex("00"));
+    ks.handleFrame(Me, replyHeader(0xE6, 0x00), hex("05 00 00"));
     QCOMPARE(spy.size(), 3);
     QVERIFY(spy[2][1].value<INFO_PRESET>().windows.isEmpty());
 
     QByteArray unused = p;
     unused[0] = char(0xFF);
-    ks.handleFrame(Me, header(0xE6, 0x00), unused);
-    ks.handleFrame(Me, header(0xE6, 0x00), p.left(p.size() - 1));
-    ks.handleFrame(Me, header(0xE6, 0x00), p.left(10)); // window count missing
-    ks.handleFrame(Me, header(0xE6, 0x00), hex("05 00"));
-    ks.handleFrame(Me, header(0xE6, 0x00), hex("05 FF 00"));
-    ks.handleFrame(Me, header(0xE6, 0x00), hex("05"));
+    ks.handleFrame(Me, replyHeader(0xE6, 0x00), unused);
+    ks.handleFrame(Me, replyHeader(0xE6, 0x00), p.left(p.size() - 1));
+    ks.handleFrame(Me, replyHeader(0xE6, 0x00), p.left(10)); // window count missing
+    ks.handleFrame(Me, replyHeader(0xE6, 0x00), hex("05 00"));
+    ks.handleFrame(Me, replyHeader(0xE6, 0x00), hex("05 FF 00"));
+    ks.handleFrame(Me, replyHeader(0xE6, 0x00), hex("05"));
     QCOMPARE(spy.size(), 3);
 }
 
@@ -635,16 +626,16 @@ void TstKs9200::templates()
     KS9200Interface ks(Me);
     QSignalSpy spy(&ks, &KS9200Interface::emitGetTemplate);
     const QByteArray t = hex("02 07" "01" "0100 0200 0300 0400" "01" "0500 0600 0700 0800");
-    ks.handleFrame(Me, header(0xE7, 0x00), t);
+    ks.handleFrame(Me, replyHeader(0xE7, 0x00), t);
     QCOMPARE(spy.size(), 1);
     const auto templ = spy[0][1].value<INFO_TEMPLATE>();
     QCOMPARE(templ.group, 2);
     QCOMPARE(templ.templateId, 7);
     QCOMPARE(templ.panels.size(), 1);
     QCOMPARE(templ.windows[0], (PRESET_ENTRY{5, 6, 7, 8}));
-    ks.handleFrame(Me, header(0xE7, 0x00), t.left(t.size() - 1));
-    ks.handleFrame(Me, header(0xE7, 0x00), hex("02 07"));
-    ks.handleFrame(Me, header(0xE7, 0x00), hex("02"));
+    ks.handleFrame(Me, replyHeader(0xE7, 0x00), t.left(t.size() - 1));
+    ks.handleFrame(Me, replyHeader(0xE7, 0x00), hex("02 07"));
+    ks.handleFrame(Me, replyHeader(0xE7, 0x00), hex("02"));
     QCOMPARE(spy.size(), 1);
 }
 
@@ -652,8 +643,8 @@ void TstKs9200::mosaic()
 {
     KS9200Interface ks(Me);
     QSignalSpy spy(&ks, &KS9200Interface::emitMultiMosaic);
-    ks.handleFrame(Me, header(0xE8, 0x00), hex("01 01 01 000F 7008 8007 3804 0B 0C 0D 0E"));
-    ks.handleFrame(Me, header(0xE8, 0x00), hex("02 00 00 03 02 04 0000 0000 00 01 02 03 04"));
+    ks.handleFrame(Me, replyHeader(0xE8, 0x00), hex("01 01 01 000F 7008 8007 3804 0B 0C 0D 0E"));
+    ks.handleFrame(Me, replyHeader(0xE8, 0x00), hex("02 00 00 03 02 04 0000 0000 00 01 02 03 04"));
     QCOMPARE(spy.size(), 2);
     const auto pixel = spy[0][1].value<INFO_MOSAIC>();
     QCOMPARE(pixel.mode, 1);
@@ -671,8 +662,8 @@ void TstKs9200::mosaic()
     QCOMPARE(unit.vUnits, 2);
     QCOMPARE(unit.unitIndex, 4);
     QCOMPARE(unit.totalWidth, 0);
-    ks.handleFrame(Me, header(0xE8, 0x00), hex("02 00 02") + QByteArray(12, 0));
-    ks.handleFrame(Me, header(0xE8, 0x00), hex("02 00 00") + QByteArray(11, 0));
+    ks.handleFrame(Me, replyHeader(0xE8, 0x00), hex("02 00 02") + QByteArray(12, 0));
+    ks.handleFrame(Me, replyHeader(0xE8, 0x00), hex("02 00 00") + QByteArray(11, 0));
     QCOMPARE(spy.size(), 2);
 }
 
@@ -681,7 +672,7 @@ void TstKs9200::timeTask()
     KS9200Interface ks(Me);
     QSignalSpy spy(&ks, &KS9200Interface::emitTimeTask);
     allTasksOn = false;
-    ks.handleFrame(Me, header(0xE9, 0x00), hex("03 01 01 00 1A0C07081E0F 11"));
+    ks.handleFrame(Me, replyHeader(0xE9, 0x00), hex("03 01 01 00 1A0C07081E0F 11"));
     QCOMPARE(spy.size(), 1);
     QVERIFY(allTasksOn);
     auto t = spy[0][1].value<INFO_TIME_TASK>();
@@ -694,7 +685,7 @@ void TstKs9200::timeTask()
     QCOMPARE(t.p12, 30); // defaults kept
     QCOMPARE(t.p14, 60);
 
-    ks.handleFrame(Me, header(0xE9, 0x00), hex("04 00 01 02 1A0C07081E0F 9001 2C01 0F00"));
+    ks.handleFrame(Me, replyHeader(0xE9, 0x00), hex("04 00 01 02 1A0C07081E0F 9001 2C01 0F00"));
     QCOMPARE(spy.size(), 2);
     QVERIFY(!allTasksOn);
     t = spy[1][1].value<INFO_TIME_TASK>();
@@ -705,13 +696,13 @@ void TstKs9200::timeTask()
     QCOMPARE(t.target, 0);
 
     // Rejected replies still carry the device-wide switch.
-    ks.handleFrame(Me, header(0xE9, 0x00), hex("04 01 01 03 1A0C07081E0F 9001 2C01 0F"));
+    ks.handleFrame(Me, replyHeader(0xE9, 0x00), hex("04 01 01 03 1A0C07081E0F 9001 2C01 0F"));
     QVERIFY(allTasksOn);
-    ks.handleFrame(Me, header(0xE9, 0x00), hex("04 00 01 05 1A0C07081E0F 9001 2C01 0F00"));
+    ks.handleFrame(Me, replyHeader(0xE9, 0x00), hex("04 00 01 05 1A0C07081E0F 9001 2C01 0F00"));
     QVERIFY(!allTasksOn);
-    ks.handleFrame(Me, header(0xE9, 0x00), hex("04 01 01 01 1A0C07081E0F"));
+    ks.handleFrame(Me, replyHeader(0xE9, 0x00), hex("04 01 01 01 1A0C07081E0F"));
     QVERIFY(allTasksOn);
-    ks.handleFrame(Me, header(0xE9, 0x00), hex("04"));
+    ks.handleFrame(Me, replyHeader(0xE9, 0x00), hex("04"));
     QVERIFY(allTasksOn);
     QCOMPARE(spy.size(), 2);
     allTasksOn = false;
@@ -725,8 +716,8 @@ void TstKs9200::edidChromaBorderEnhance()
     QSignalSpy border(&ks, &KS9200Interface::emitBorderSetting);
     QSignalSpy enhance(&ks, &KS9200Interface::emitOutputEnhance);
 
-    ks.handleFrame(Me, header(0xEA, 0x00), hex("01 20 8007 B004 3C"));
-    ks.handleFrame(Me, header(0xEA, 0x00), hex("01 20 8007 B004"));
+    ks.handleFrame(Me, replyHeader(0xEA, 0x00), hex("01 20 8007 B004 3C"));
+    ks.handleFrame(Me, replyHeader(0xEA, 0x00), hex("01 20 8007 B004"));
     QCOMPARE(edid.size(), 1);
     const auto e = edid[0][1].value<QList<INFO_EDID>>();
     QCOMPARE(e[0].srcId, 32);
@@ -734,8 +725,8 @@ void TstKs9200::edidChromaBorderEnhance()
     QCOMPARE(e[0].height, 1200);
     QCOMPARE(e[0].rate, 60);
 
-    ks.handleFrame(Me, header(0xEB, 0x00), hex("02" "01 00 01 04 0A 0B 0C 0D" "02 01 01 05 06 10 20 30"));
-    ks.handleFrame(Me, header(0xEB, 0x00), hex("01" "01 00 01 04 0A 0B 0C"));
+    ks.handleFrame(Me, replyHeader(0xEB, 0x00), hex("02" "01 00 01 04 0A 0B 0C 0D" "02 01 01 05 06 10 20 30"));
+    ks.handleFrame(Me, replyHeader(0xEB, 0x00), hex("01" "01 00 01 04 0A 0B 0C"));
     QCOMPARE(chroma.size(), 1);
     const auto c = chroma[0][1].value<QList<INFO_CHROMA>>();
     QCOMPARE(c[0].presetColor, 4);
@@ -750,8 +741,8 @@ void TstKs9200::edidChromaBorderEnhance()
     QCOMPARE(c[1].red, 0x10);
     QCOMPARE(c[1].blue, 0x30);
 
-    ks.handleFrame(Me, header(0xEC, 0x00), hex("01 01 0A00 1400 2C01 9001 0500 03"));
-    ks.handleFrame(Me, header(0xEC, 0x00), hex("02 01 0A00 1400 2C01 9001 0500 03"));
+    ks.handleFrame(Me, replyHeader(0xEC, 0x00), hex("01 01 0A00 1400 2C01 9001 0500 03"));
+    ks.handleFrame(Me, replyHeader(0xEC, 0x00), hex("02 01 0A00 1400 2C01 9001 0500 03"));
     QCOMPARE(border.size(), 1);
     const auto b = border[0][1].value<QList<INFO_BORDER>>();
     QCOMPARE(b[0].enable, 1);
@@ -762,15 +753,15 @@ void TstKs9200::edidChromaBorderEnhance()
     QCOMPARE(b[0].thickness, 5);
     QCOMPARE(b[0].color, 3);
 
-    ks.handleFrame(Me, header(0xED, 0x00), hex("02 00 01 01 00"));
-    ks.handleFrame(Me, header(0xED, 0x00), hex("02 00 01 01"));
+    ks.handleFrame(Me, replyHeader(0xED, 0x00), hex("02 00 01 01 00"));
+    ks.handleFrame(Me, replyHeader(0xED, 0x00), hex("02 00 01 01"));
     QCOMPARE(enhance.size(), 1);
     const auto en = enhance[0][1].value<QList<INFO_OUTPUT_ENHANCE>>();
     QCOMPARE(en[1].index, 1);
     QCOMPARE(en[1].value, 0);
     QCOMPARE(en[0].value, 1);
     // The largest list a reply can hold.
-    ks.handleFrame(Me, header(0xED, 0x00), list(122, hex("0101")));
+    ks.handleFrame(Me, replyHeader(0xED, 0x00), list(122, hex("0101")));
     QCOMPARE(enhance.size(), 2);
     QCOMPARE(enhance[1][1].value<QList<INFO_OUTPUT_ENHANCE>>().size(), 122);
 }
@@ -782,11 +773,11 @@ void TstKs9200::otherSetting()
     QByteArray p;
     for (int i = 0; i < 19; ++i)
         p.append(char(0x10 + i));
-    ks.handleFrame(Me, header(0xEE, 0x00), p.left(14));
+    ks.handleFrame(Me, replyHeader(0xEE, 0x00), p.left(14));
     QCOMPARE(spy.size(), 0);
-    ks.handleFrame(Me, header(0xEE, 0x00), p.left(15));
-    ks.handleFrame(Me, header(0xEE, 0x00), p.left(18));
-    ks.handleFrame(Me, header(0xEE, 0x00), p);
+    ks.handleFrame(Me, replyHeader(0xEE, 0x00), p.left(15));
+    ks.handleFrame(Me, replyHeader(0xEE, 0x00), p.left(18));
+    ks.handleFrame(Me, replyHeader(0xEE, 0x00), p);
     QCOMPARE(spy.size(), 3);
 
     const auto o15 = spy[0][1].value<INFO_OTHER_KS9200>();
@@ -818,7 +809,7 @@ void TstKs9200::emptyPayloadsRejectedEverywhere()
     AnySignal any(&ks);
     for (int cmd = 0xE1; cmd <= 0xEE; ++cmd)
         for (int sub = 0; sub <= 1; ++sub)
-            ks.handleFrame(Me, header(uint8_t(cmd), uint8_t(sub)), QByteArray());
+            ks.handleFrame(Me, replyHeader(uint8_t(cmd), uint8_t(sub)), QByteArray());
     QCOMPARE(any.count, 0);
 }
 

@@ -541,7 +541,8 @@ void TestSim::gwWindowEditsAreReadBack()
         if (f.rp.cmd == 0xE2 && f.rp.subCmd == 0)
             windows.insert(uint8_t(f.payload.at(0)), f.payload);
     QCOMPARE(windows.keys(), (QList<int>{1, 2, 5}));
-    PayloadReader w(windows.value(5));
+    const QByteArray window5 = windows.value(5);
+    PayloadReader w(window5);
     QCOMPARE(int(w.u16(1)), 0x10);
     QCOMPARE(int(w.u16(3)), 0x20);
     QCOMPARE(int(w.u16(5)), 1024);
