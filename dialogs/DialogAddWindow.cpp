@@ -5,12 +5,11 @@
 #include <QMessageBox>
 
 DialogAddWindow::DialogAddWindow(QWidget *parent)
-    : QDialog(parent)
+    : SxBaseWidget(parent)
     , ui(new Ui::DialogAddWindow)
 {
     ui->setupUi(this);
-    setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
-    setWindowTitle(tr("Add Window"));
+    retranslate();
 }
 
 DialogAddWindow::~DialogAddWindow()
@@ -49,11 +48,17 @@ void DialogAddWindow::on_btn_ok_clicked()
     reject();
 }
 
+void DialogAddWindow::retranslate()
+{
+    setWindowTitle(tr("Add Window"));
+    ui->dialogTitle->setTitle(windowTitle());
+}
+
 void DialogAddWindow::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
-        setWindowTitle(tr("Add Window"));
+        retranslate();
     }
-    QDialog::changeEvent(event);
+    SxBaseWidget::changeEvent(event);
 }

@@ -2,7 +2,8 @@
 // (emitOpenAddWindow) and, when it is accepted, adds a window with rect().
 #pragma once
 
-#include <QDialog>
+#include "SxBaseWidget.h"
+
 #include <QRect>
 #include <QRectF>
 
@@ -10,7 +11,7 @@ namespace Ui {
 class DialogAddWindow;
 }
 
-class DialogAddWindow : public QDialog
+class DialogAddWindow : public SxBaseWidget
 {
     Q_OBJECT
 public:
@@ -34,6 +35,8 @@ private slots:
     void on_btn_ok_clicked();
 
 private:
+    void retranslate();
+
     Ui::DialogAddWindow *ui;
     QRectF bounds;
     QRect accepted;

@@ -28,19 +28,19 @@ void put(QSpinBox *box, int value)
 } // namespace
 
 DialogAttribute::DialogAttribute(QWidget *parent)
-    : QDialog(parent)
+    : SxBaseWidget(parent)
     , ui(new Ui::DialogAttribute)
     , timerWindow(new QTimer(this))
     , timerCrop(new QTimer(this))
 {
     ui->setupUi(this);
-    setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     timerWindow->setInterval(QuietMs);
     timerCrop->setInterval(QuietMs);
     connect(timerWindow, &QTimer::timeout, this, &DialogAttribute::onTimerWindow);
     connect(timerCrop, &QTimer::timeout, this, &DialogAttribute::onTimerCrop);
     setDeviceType(0);
     setCropSwitch(false);
+    setTitle(tr("Window Attribute"));
     retranslate();
 }
 
@@ -104,6 +104,7 @@ void DialogAttribute::setCrop(const INFO_INPUTCROP &crop)
 void DialogAttribute::setTitle(const QString &title)
 {
     setWindowTitle(title);
+    ui->dialogTitle->setTitle(title);
 }
 
 bool DialogAttribute::fillFromView(const SxGraphicsView *view, int id)
@@ -398,8 +399,8 @@ void DialogAttribute::changeEvent(QEvent *event)
     if (event->type() == QEvent::LanguageChange) {
         const QString title = windowTitle();
         ui->retranslateUi(this);
-        setWindowTitle(title);
+        setTitle(title);
         retranslate();
     }
-    QDialog::changeEvent(event);
+    SxBaseWidget::changeEvent(event);
 }

@@ -6,7 +6,8 @@
 
 #include "Records.h"
 
-#include <QDialog>
+#include "SxBaseWidget.h"
+
 #include <QRect>
 #include <QRectF>
 
@@ -16,7 +17,7 @@ class DialogAttribute;
 class QTimer;
 class SxGraphicsView;
 
-class DialogAttribute : public QDialog
+class DialogAttribute : public SxBaseWidget
 {
     Q_OBJECT
 public:

@@ -9,13 +9,12 @@
 #include <QSignalBlocker>
 
 DialogMosaic::DialogMosaic(QWidget *parent)
-    : QDialog(parent)
+    : SxBaseWidget(parent)
     , ui(new Ui::DialogMosaic)
     , iconOn(QStringLiteral(":/sysButton/sysButton/icon_switchOpen.png"))
     , iconOff(QStringLiteral(":/sysButton/sysButton/icon_switchClose.png"))
 {
     ui->setupUi(this);
-    setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     setSwitch(false);
     retranslate();
 }
@@ -71,7 +70,7 @@ void DialogMosaic::done(int result)
     // The main window's record follows the device, whatever was sent meanwhile.
     if (KS9200Interface *ks = DeviceLookup::ksInterface(cpuid))
         ks->readMosaic();
-    QDialog::done(result);
+    SxBaseWidget::done(result);
 }
 
 void DialogMosaic::on_btn_switch_clicked()
@@ -143,6 +142,7 @@ void DialogMosaic::setSwitch(bool on)
 void DialogMosaic::retranslate()
 {
     setWindowTitle(tr("window %1").arg(winId + 1) + tr("Mosaic"));
+    ui->dialogTitle->setTitle(windowTitle());
 }
 
 void DialogMosaic::changeEvent(QEvent *event)
@@ -151,5 +151,5 @@ void DialogMosaic::changeEvent(QEvent *event)
         ui->retranslateUi(this);
         retranslate();
     }
-    QDialog::changeEvent(event);
+    SxBaseWidget::changeEvent(event);
 }

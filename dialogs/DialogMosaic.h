@@ -5,14 +5,15 @@
 
 #include "Records.h"
 
-#include <QDialog>
+#include "SxBaseWidget.h"
+
 #include <QIcon>
 
 namespace Ui {
 class DialogMosaic;
 }
 
-class DialogMosaic : public QDialog
+class DialogMosaic : public SxBaseWidget
 {
     Q_OBJECT
 public:

@@ -13,11 +13,10 @@
 #include <QPushButton>
 
 DialogMultiMachine::DialogMultiMachine(QWidget *parent)
-    : QDialog(parent)
+    : SxBaseWidget(parent)
     , ui(new Ui::DialogMultiMachine)
 {
     ui->setupUi(this);
-    setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     for (int i = 1; i <= 10; ++i)
         if (auto b = findChild<QPushButton *>(QStringLiteral("preset%1").arg(i)))
             b->setProperty("class", QStringLiteral("KeepStatu_Multi"));
@@ -128,6 +127,7 @@ void DialogMultiMachine::on_preset10_clicked() { choosePreset(9); }
 void DialogMultiMachine::retranslate()
 {
     setWindowTitle(tr("MultiMachine"));
+    ui->dialogTitle->setTitle(windowTitle());
 }
 
 void DialogMultiMachine::changeEvent(QEvent *event)
@@ -136,5 +136,5 @@ void DialogMultiMachine::changeEvent(QEvent *event)
         ui->retranslateUi(this);
         retranslate();
     }
-    QDialog::changeEvent(event);
+    SxBaseWidget::changeEvent(event);
 }

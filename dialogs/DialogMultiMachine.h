@@ -2,7 +2,8 @@
 // hands it the device map; each ticked row gets the load-preset request of its family.
 #pragma once
 
-#include <QDialog>
+#include "SxBaseWidget.h"
+
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -13,7 +14,7 @@ class DialogMultiMachine;
 class INFO_BASIC;
 class QTableWidget;
 
-class DialogMultiMachine : public QDialog
+class DialogMultiMachine : public SxBaseWidget
 {
     Q_OBJECT
 public:
