@@ -40,12 +40,8 @@ DialogUsbPlay::~DialogUsbPlay()
 
 void DialogUsbPlay::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::LanguageChange) {
-        const int mode = ui->combo_workMode->currentIndex();
-        const QSignalBlocker block(ui->combo_workMode);
+    if (event->type() == QEvent::LanguageChange)
         ui->retranslateUi(this);
-        ui->combo_workMode->setCurrentIndex(mode);
-    }
     QDialog::changeEvent(event);
 }
 
