@@ -336,9 +336,11 @@ void DialogAttribute::windowEdited(int field)
 {
     if (updating)
         return;
-    // A pending crop correction belongs to the crop field it recorded; make it before moving on.
+    // One field code is kept: a correction still pending for another field is made first.
     if (timerCrop->isActive())
         onTimerCrop();
+    if (timerWindow->isActive() && changedField != field)
+        onTimerWindow();
     windowDirty = true;
     changedField = field;
     timerWindow->start();
@@ -350,6 +352,8 @@ void DialogAttribute::cropEdited(int field)
         return;
     if (timerWindow->isActive())
         onTimerWindow();
+    if (timerCrop->isActive() && changedField != field)
+        onTimerCrop();
     cropDirty = true;
     changedField = field;
     timerCrop->start();
