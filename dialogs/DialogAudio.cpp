@@ -26,11 +26,12 @@ bool hasNoVolume(int type)
 } // namespace
 
 DialogAudio::DialogAudio(QWidget *parent)
-    : QDialog(parent)
+    : SxBaseWidget(parent)
     , ui(new Ui::DialogAudio)
 {
     updating = true;
     ui->setupUi(this);
+    ui->dialogTitle->setTitle(tr("Audio"));
     fillWorkModes();
     showSwitch(ui->toolButton);
     updating = false;
@@ -72,6 +73,7 @@ void DialogAudio::switchLanguage()
     const bool wasUpdating = updating;
     updating = true;
     ui->retranslateUi(this);
+    ui->dialogTitle->setTitle(tr("Audio"));
     fillWorkModes();
     fillWindows();
     updating = wasUpdating;
@@ -81,12 +83,12 @@ void DialogAudio::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange)
         switchLanguage();
-    QDialog::changeEvent(event);
+    SxBaseWidget::changeEvent(event);
 }
 
 void DialogAudio::done(int result)
 {
-    QDialog::done(result);
+    SxBaseWidget::done(result);
     // The display follows the device: read back what the device now holds.
     if (Interface *iface = DeviceLookup::ksInterface())
         iface->readOtherSetting();

@@ -3,13 +3,13 @@
 // reads the device's audio state back.
 #pragma once
 
-#include <QDialog>
+#include "SxBaseWidget.h"
 
 namespace Ui {
 class DialogAudio;
 }
 
-class DialogAudio : public QDialog
+class DialogAudio : public SxBaseWidget
 {
     Q_OBJECT
 public:

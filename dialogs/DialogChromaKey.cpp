@@ -23,7 +23,7 @@ void setComboIndex(QComboBox *combo, int index)
 } // namespace
 
 DialogChromaKey::DialogChromaKey(QWidget *parent)
-    : QDialog(parent)
+    : SxBaseWidget(parent)
     , ui(new Ui::DialogChromaKey)
 {
     ui->setupUi(this);
@@ -59,7 +59,7 @@ void DialogChromaKey::changeEvent(QEvent *event)
         ui->retranslateUi(this);
         updateTitle();
     }
-    QDialog::changeEvent(event);
+    SxBaseWidget::changeEvent(event);
 }
 
 void DialogChromaKey::on_combo_mode_currentIndexChanged(int index)
@@ -106,5 +106,7 @@ void DialogChromaKey::showCustomRows(bool custom)
 
 void DialogChromaKey::updateTitle()
 {
-    setWindowTitle(tr("Chroma Key - Window%1").arg(winId + 1));
+    const QString title = tr("Chroma Key - Window%1").arg(winId + 1);
+    ui->dialogTitle->setTitle(title);
+    setWindowTitle(title);
 }

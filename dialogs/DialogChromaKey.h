@@ -4,13 +4,13 @@
 
 #include "Records.h"
 
-#include <QDialog>
+#include "SxBaseWidget.h"
 
 namespace Ui {
 class DialogChromaKey;
 }
 
-class DialogChromaKey : public QDialog
+class DialogChromaKey : public SxBaseWidget
 {
     Q_OBJECT
 public:

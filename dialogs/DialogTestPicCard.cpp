@@ -23,13 +23,13 @@ void sendPattern(int pattern)
 } // namespace
 
 DialogTestPicCard::DialogTestPicCard(QWidget *parent)
-    : QDialog(parent)
+    : SxBaseWidget(parent)
     , ui(new Ui::DialogTestPicCard)
 {
     ui->setupUi(this);
+    ui->dialogTitle->setTitle(tr("TestPicCard"));
     ui->btn_prev->setIcon(QIcon(QStringLiteral(":/play/play/icon_prev.png")));
     ui->btn_next->setIcon(QIcon(QStringLiteral(":/play/play/icon_next.png")));
-    ui->label_number->setAlignment(Qt::AlignCenter);
     ui->label_number->setNum(index);
     showSwitch(ui->btn_switch);
 }
@@ -62,9 +62,11 @@ void DialogTestPicCard::setDeviceType(int type)
 
 void DialogTestPicCard::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
-    QDialog::changeEvent(event);
+        ui->dialogTitle->setTitle(tr("TestPicCard"));
+    }
+    SxBaseWidget::changeEvent(event);
 }
 
 void DialogTestPicCard::wheelEvent(QWheelEvent *event)
@@ -82,7 +84,7 @@ void DialogTestPicCard::wheelEvent(QWheelEvent *event)
 
 void DialogTestPicCard::done(int result)
 {
-    QDialog::done(result);
+    SxBaseWidget::done(result);
     // Never leave a test pattern on the wall behind a closed dialog.
     sendPattern(KS9200Interface::TestPatternOff);
 }

@@ -3,13 +3,13 @@
 // the device without a pattern.
 #pragma once
 
-#include <QDialog>
+#include "SxBaseWidget.h"
 
 namespace Ui {
 class DialogTestPicCard;
 }
 
-class DialogTestPicCard : public QDialog
+class DialogTestPicCard : public SxBaseWidget
 {
     Q_OBJECT
 public:

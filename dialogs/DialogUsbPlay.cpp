@@ -22,10 +22,11 @@ void switchOff(QAbstractButton *button)
 } // namespace
 
 DialogUsbPlay::DialogUsbPlay(QWidget *parent)
-    : QDialog(parent)
+    : SxBaseWidget(parent)
     , ui(new Ui::DialogUsbPlay)
 {
     ui->setupUi(this);
+    ui->dialogTitle->setTitle(tr("USB Play"));
     showSwitch(ui->btn_wifi);
     showSwitch(ui->btn_wirelessScreen);
     ui->btn_prev->setIcon(QIcon(QStringLiteral(":/play/play/icon_prev.png")));
@@ -40,9 +41,11 @@ DialogUsbPlay::~DialogUsbPlay()
 
 void DialogUsbPlay::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
-    QDialog::changeEvent(event);
+        ui->dialogTitle->setTitle(tr("USB Play"));
+    }
+    SxBaseWidget::changeEvent(event);
 }
 
 void DialogUsbPlay::on_btn_wifi_clicked()

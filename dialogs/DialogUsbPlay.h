@@ -2,13 +2,13 @@
 // wireless hotspot and wireless display switches.
 #pragma once
 
-#include <QDialog>
+#include "SxBaseWidget.h"
 
 namespace Ui {
 class DialogUsbPlay;
 }
 
-class DialogUsbPlay : public QDialog
+class DialogUsbPlay : public SxBaseWidget
 {
     Q_OBJECT
 public:

@@ -7,6 +7,7 @@
 #include "DialogTestPicCard.h"
 #include "DialogUsbPlay.h"
 #include "KS9200Interface.h"
+#include "SxDialogTitle.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -94,6 +95,7 @@ private slots:
     void usbRemoteModeBeforeFrame();
 
     void nothingSentWithoutDevice();
+    void formSizesAndPictures();
 
 private:
     DEVICE_INFO_KS *record = nullptr;
@@ -147,7 +149,7 @@ void TestUiFeatures::chromaFillAndRows()
     c.green = 20;
     c.blue = 30;
     d.setChromaData(2, c);
-    QCOMPARE(d.windowTitle(), QStringLiteral("Chroma Key - Window3"));
+    QCOMPARE(child<SxDialogTitle>(&d, "dialogTitle")->title(), QStringLiteral("Chroma Key - Window3"));
     QCOMPARE(mode->currentIndex(), 1);
     QCOMPARE(colorFilter->currentIndex(), 3);
     QCOMPARE(child<QComboBox>(&d, "combo_RGBFilter1")->currentIndex(), 1);
@@ -458,6 +460,14 @@ void TestUiFeatures::testPatternOffOnClose()
     d.show();
     d.accept();
     QCOMPARE(sent(*spy), QList<QByteArray>() << wire(0x0B, 0x00, {255}));
+
+    // The title bar's close button.
+    spy->clear();
+    d.show();
+    QCOMPARE(child<SxDialogTitle>(&d, "dialogTitle")->title(), QStringLiteral("TestPicCard"));
+    QTest::mouseClick(child<SxDialogTitle>(&d, "dialogTitle")->closeButton(), Qt::LeftButton);
+    QVERIFY(!d.isVisible());
+    QCOMPARE(sent(*spy), QList<QByteArray>() << wire(0x0B, 0x00, {255}));
 }
 
 void TestUiFeatures::usbPlayButtons()
@@ -555,6 +565,35 @@ void TestUiFeatures::nothingSentWithoutDevice()
     // The widgets still follow the operator.
     QCOMPARE(child<QLabel>(&pattern, "label_number")->text(), QStringLiteral("1"));
     QVERIFY(!child<QToolButton>(&usb, "btn_wifi")->isEnabled());
+}
+
+// The forms open at their designed sizes; with VP_SCREENSHOT_DIR set each dialog is saved there as
+// a picture for a look by eye.
+void TestUiFeatures::formSizesAndPictures()
+{
+    DialogChromaKey chroma;
+    DialogAudio audio;
+    DialogTestPicCard pattern;
+    DialogUsbPlay usb;
+    INFO_CHROMA c;
+    c.mode = 1;
+    c.enable = 1;
+    chroma.setChromaData(0, c);
+    const uint8_t bytes[4] = {0, 1, 1, 12};
+    audio.setAudioData(4, bytes, 16);
+    pattern.setDeviceType(0);
+    const QList<QPair<QDialog *, QSize>> forms = {{&chroma, QSize(229, 283)}, {&audio, QSize(268, 151)},
+                                                  {&pattern, QSize(251, 185)}, {&usb, QSize(295, 227)}};
+    const QString dir = qEnvironmentVariable("VP_SCREENSHOT_DIR");
+    for (const auto &f : forms) {
+        QCOMPARE(f.first->size(), f.second);
+        f.first->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.first));
+        if (!dir.isEmpty())
+            QVERIFY(f.first->grab().save(dir + QLatin1Char('/') + f.first->metaObject()->className() +
+                                         QStringLiteral(".png")));
+    }
+    QVERIFY(spy->isEmpty());
 }
 
 QTEST_MAIN(TestUiFeatures)
