@@ -1,7 +1,8 @@
 // The transport manager over real connections: TCP sockets on loopback, pseudo-terminals opened
 // as serial ports, and discovery sockets on a veth pair whose device end lives in a private network
 // namespace. Frames are written in pieces with noise between them; the heartbeat tick is driven by
-// hand. Run inside a private network namespace (unshare --net).
+// hand. Run inside a private network namespace (unshare --net); as root the test also takes a
+// network namespace of its own.
 #include "CommManager.h"
 #include "FrameCodec.h"
 #include "SxUdpSocket.h"
@@ -240,7 +241,11 @@ void TestCommManager::initTestCase()
 {
     qRegisterMetaType<QHostAddress>("QHostAddress");
     qRegisterMetaType<RECV_PROTOCOL>("RECV_PROTOCOL");
-    // This test must not reach anything real: only loopback may exist.
+    // A network namespace of this process alone (when allowed), so that tests running beside this
+    // one in the same namespace neither see its veth pair nor lend it their routes.
+    if (::unshare(CLONE_NEWNET) == 0)
+        run(QStringLiteral("ip"), {"link", "set", "lo", "up"});
+    // Nothing here may reach anything real: only loopback may exist.
     for (const QNetworkInterface &i : QNetworkInterface::allInterfaces())
         if (!(i.flags() & QNetworkInterface::IsLoopBack))
             QSKIP("run inside a private network namespace (unshare --net)");
