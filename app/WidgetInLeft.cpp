@@ -294,6 +294,8 @@ void WidgetInLeft::rebuildGwSources(int count)
     for (int i = 0; i < count; ++i) {
         SxSignalBoxButton *b = addSourceButton(tr("Input%1").arg(i + 1), i);
         b->setObjectName(QStringLiteral("KeepStatu_AAA"));
+        // No signal until the device reports one; the GW menu is there from the start.
+        b->setSignalState(false, -1, GwType);
     }
     fillLayout(ui->layout_source, m_sourceButtons);
     m_gwInputCount = count;
@@ -616,7 +618,8 @@ void WidgetInLeft::on_combo_mode_currentIndexChanged(int index)
 
 void WidgetInLeft::on_slider_time_valueChanged(int value)
 {
-    {
+    // Left alone while it already shows the value, so that typing in it is not reformatted.
+    if (int(std::floor(ui->doubleSpinBox->value() * 10.0 + 0.5)) != value) {
         const QSignalBlocker block(ui->doubleSpinBox);
         ui->doubleSpinBox->setValue(value / 10.0);
     }
