@@ -1,0 +1,94 @@
+// "Output Setting" of a GW device: output resolution and frame rate, the grid of display areas
+// (rows, columns, numbering order), the pixel size of each area and the mapping of output ports
+// to display areas. Created by the main window for each use, filled from the device's records
+// (setOutputCards, setPanelData, fillScreenTable, fillMappingTable, in that order) and run
+// modally. Changes go to the current device's GW5Interface (DeviceLookup) only on the two apply
+// buttons and on a mapping edit; afterwards the application drops its window and panel state
+// (the signals below) and reloads it from the device.
+#pragma once
+
+#include "Records.h"
+#include "SxBaseWidget.h"
+
+#include <QList>
+#include <QString>
+
+class QTimer;
+
+namespace Ui {
+class DialogGWPanel;
+}
+
+class DialogGWPanel : public SxBaseWidget
+{
+    Q_OBJECT
+public:
+    static constexpr int MaxAreas = 8;
+    static constexpr int ResolutionDebounceMs = 1000;
+    static constexpr int ApplyWaitMs = 2000;
+    static constexpr int ApplyScreenWaitMs = 3000;
+
+    explicit DialogGWPanel(QWidget *parent = nullptr);
+    ~DialogGWPanel() override;
+
+    // Number of output cards of the device (four ports each).
+    void setOutputCards(int count);
+    int outputCards() const { return cardCount; }
+    // The first panel record: wall-wide resolution, grid and numbering order.
+    void setPanelData(const INFO_PANEL &panel);
+    // One record per display area, rows x columns of them in row-major order.
+    void fillScreenTable(const QList<INFO_PANEL> &panels);
+    void fillMappingTable(const QList<INFO_MAPPING> &mappings);
+
+    // Output size the areas must fit in: the preset's, or the custom one for index 0.
+    QSize outputSize() const;
+    QTimer *resolutionTimer() const { return timerResolution; }
+
+signals:
+    void emitRemoveAllWindow();
+    void emitClearPanelData();
+    void emitMappingChanged(int outputID, int modifyPanelID, int beforePanelID);
+    void emitLoadTemplateID0(int id);
+
+public slots:
+    void switchLanguage();
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private slots:
+    void on_combo_resolution_currentIndexChanged(int index);
+    void on_spin_width_valueChanged(int);
+    void on_spin_height_valueChanged(int);
+    void on_spin_frameRate_valueChanged(int);
+    void on_tableWidget_cellChanged(int row, int column);
+    void on_btn_apply_clicked();
+    void on_btn_applyScreen_clicked();
+    void on_tabWidget_currentChanged(int index);
+    void on_tableWidget_Mapping_cellChanged(int row, int column);
+    void on_combo_serialNumber_currentIndexChanged(int);
+    void on_spin_row_valueChanged(int);
+    void on_spin_col_valueChanged(int);
+    void onTimerResolution();
+
+private:
+    void fillResolutions();
+    void resolutionEdited(int field);
+    QString cellText(const INFO_PANEL &panel) const;
+    void rebuildCellTexts();
+    void headerEdited(int row, int column);
+
+    Ui::DialogGWPanel *ui;
+    bool updating = false;
+    bool layoutChanged = false;
+    bool resolutionChanged = false;
+    bool screenChanged = false;
+    int lastWidth = 0;
+    int lastHeight = 0;
+    int screenCount = 0;
+    int mappingRows = 0;
+    int editedField = 0;
+    int cardCount = 0;
+    QTimer *timerResolution = nullptr;
+    QString cellFormat;
+};
