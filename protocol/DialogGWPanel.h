@@ -11,9 +11,12 @@
 #include "SxBaseWidget.h"
 
 #include <QList>
+#include <QSize>
 #include <QString>
 
 class QTimer;
+class QTableWidgetItem;
+class SxProgressIndicator;
 
 namespace Ui {
 class DialogGWPanel;
@@ -40,9 +43,11 @@ public:
     void fillScreenTable(const QList<INFO_PANEL> &panels);
     void fillMappingTable(const QList<INFO_MAPPING> &mappings);
 
-    // Output size the areas must fit in: the preset's, or the custom one for index 0.
-    QSize outputSize() const;
+    // Output size of a panel record: its preset's size, or its custom size for index 0.
+    static QSize outputSizeOf(const INFO_PANEL &panel);
     QTimer *resolutionTimer() const { return timerResolution; }
+    // The busy indicator run modally over the dialog while an apply settles; null before the first.
+    SxProgressIndicator *busyIndicator() const { return busy; }
 
 signals:
     void emitRemoveAllWindow();
@@ -77,6 +82,10 @@ private:
     QString cellText(const INFO_PANEL &panel) const;
     void rebuildCellTexts();
     void headerEdited(int row, int column);
+    void setResolutionFields(int index, const INFO_PANEL &custom);
+    void setItemQuietly(QTableWidgetItem *item, const QString &text);
+    void runBusy(int stopTimeMs);
+    void tip(const QString &text);
 
     Ui::DialogGWPanel *ui;
     bool updating = false;
@@ -90,5 +99,6 @@ private:
     int editedField = 0;
     int cardCount = 0;
     QTimer *timerResolution = nullptr;
+    SxProgressIndicator *busy = nullptr;
     QString cellFormat;
 };
