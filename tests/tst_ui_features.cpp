@@ -83,6 +83,7 @@ private slots:
     void audioVolumeVisibilityByType();
     void audioModeAndWindow();
     void audioMuteVolumeAndReadBackOnClose();
+    void audioLanguageSwitchKeepsStateSilently();
 
     void testPatternRangesAndWrap_data();
     void testPatternRangesAndWrap();
@@ -329,6 +330,27 @@ void TestUiFeatures::audioMuteVolumeAndReadBackOnClose()
     QCOMPARE(sent(*spy), QList<QByteArray>() << wire(0xEE, 0x00));
 }
 
+void TestUiFeatures::audioLanguageSwitchKeepsStateSilently()
+{
+    DialogAudio d;
+    d.show();
+    const uint8_t audio[4] = {0, 2, 0, 8};
+    d.setAudioData(3, audio, 17);
+    d.switchLanguage();
+    QEvent change(QEvent::LanguageChange);
+    QApplication::sendEvent(&d, &change);
+    auto *win = child<QComboBox>(&d, "comboBox_window");
+    QCOMPARE(win->count(), 3);
+    QCOMPARE(win->currentIndex(), 2);
+    QCOMPARE(win->itemText(0), QStringLiteral("window 1"));
+    QCOMPARE(child<QComboBox>(&d, "comboBox_workMode")->currentIndex(), 0);
+    QCOMPARE(child<QComboBox>(&d, "comboBox_workMode")->itemData(1).toInt(), 1);
+    QVERIFY(spy->isEmpty());
+    // Still live afterwards.
+    win->setCurrentIndex(0);
+    QCOMPARE(sent(*spy), QList<QByteArray>() << wire(0x07, 0x00, {0, 0}));
+}
+
 void TestUiFeatures::testPatternRangesAndWrap_data()
 {
     QTest::addColumn<int>("type");
@@ -443,6 +465,7 @@ void TestUiFeatures::testPatternWheel()
                                              << wire(0x0B, 0x00, {1}) << wire(0x0B, 0x00, {0})
                                              << wire(0x0B, 0x00, {12}));
     QCOMPARE(child<QLabel>(&d, "label_number")->text(), QStringLiteral("12"));
+
 }
 
 void TestUiFeatures::testPatternOffOnClose()
