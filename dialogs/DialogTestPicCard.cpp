@@ -85,8 +85,13 @@ void DialogTestPicCard::wheelEvent(QWheelEvent *event)
 void DialogTestPicCard::done(int result)
 {
     SxBaseWidget::done(result);
-    // Never leave a test pattern on the wall behind a closed dialog.
+    // Never leave a test pattern on the wall behind a closed dialog, and open again switched off
+    // as the device now is.
     sendPattern(KS9200Interface::TestPatternOff);
+    ui->btn_switch->setChecked(false);
+    showSwitch(ui->btn_switch);
+    ui->btn_prev->setEnabled(false);
+    ui->btn_next->setEnabled(false);
 }
 
 void DialogTestPicCard::on_btn_switch_clicked()

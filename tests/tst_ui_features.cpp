@@ -479,8 +479,17 @@ void TestUiFeatures::testPatternOffOnClose()
     QVERIFY(!d.isVisible());
     QCOMPARE(sent(*spy), QList<QByteArray>() << wire(0x0B, 0x00, {255}));
 
-    spy->clear();
+    // It opens again switched off, as the device is; the number is kept.
     d.show();
+    QVERIFY(!child<QToolButton>(&d, "btn_switch")->isChecked());
+    QVERIFY(!child<QToolButton>(&d, "btn_next")->isEnabled());
+    QVERIFY(!child<QToolButton>(&d, "btn_prev")->isEnabled());
+    QTest::mouseClick(child<QToolButton>(&d, "btn_switch"), Qt::LeftButton);
+    QTest::mouseClick(child<QToolButton>(&d, "btn_next"), Qt::LeftButton);
+    QCOMPARE(sent(*spy), QList<QByteArray>() << wire(0x0B, 0x00, {255}) << wire(0x0B, 0x00, {0})
+                                             << wire(0x0B, 0x00, {1}));
+
+    spy->clear();
     d.accept();
     QCOMPARE(sent(*spy), QList<QByteArray>() << wire(0x0B, 0x00, {255}));
 
