@@ -5,6 +5,7 @@
 // network namespace of its own.
 #include "CommManager.h"
 #include "FrameCodec.h"
+#include "Log.h"
 #include "SxUdpSocket.h"
 
 #include <QFile>
@@ -12,6 +13,7 @@
 #include <QHostAddress>
 #include <QNetworkInterface>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSerialPort>
 #include <QSerialPortInfo>
 #include <QSignalSpy>
@@ -154,6 +156,25 @@ QString portNameOf(const QString &path)
     QSerialPort p;
     p.setPortName(path);
     return p.portName();
+}
+
+qint64 logSize()
+{
+    return QFileInfo(logFilePath()).size();
+}
+
+// Whether a line written to the log after `from` bytes is the time stamp followed by `text`.
+bool loggedSince(qint64 from, const QString &text)
+{
+    QFile f(logFilePath());
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Text) || !f.seek(from))
+        return false;
+    const QRegularExpression line(QStringLiteral("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d ----- ")
+                                  + QRegularExpression::escape(text) + QStringLiteral("$"));
+    while (!f.atEnd())
+        if (line.match(QString::fromUtf8(f.readLine()).trimmed()).hasMatch())
+            return true;
+    return false;
 }
 
 int run(const QString &program, const QStringList &args, QString *output = nullptr)
@@ -417,6 +438,7 @@ void TestCommManager::tcpRefusedReportedWithEmptyCpuid()
     CommManager cm;
     cm.setHeartbeatInterval(3600 * 1000);
     QSignalSpy broken(&cm, &CommManager::emitDeviceConnectionBroken);
+    const qint64 logStart = logSize();
     const uint first = cm.connectTcp(QHostAddress::LocalHost, port);
     const uint second = cm.connectTcp(QHostAddress::LocalHost, port);
     QVERIFY(first != 0 && second != 0 && first != second);
@@ -428,6 +450,7 @@ void TestCommManager::tcpRefusedReportedWithEmptyCpuid()
     }
     QVERIFY(cm.linkKeys().isEmpty());
     QCOMPARE(cm.write(first, makeRequestFrame(0xEF)), -1);
+    QVERIFY(loggedSince(logStart, QStringLiteral("TCP Socket Error: Connection refused")));
     // Keys are never reused.
     const uint third = cm.connectTcp(QHostAddress::LocalHost, port);
     QVERIFY(third != first && third != second && third != 0);
@@ -492,6 +515,7 @@ void TestCommManager::serialOtherSideClosed()
     QTRY_VERIFY_WITH_TIMEOUT(!cm.hasLink(keyAnonymous), WaitMs);
     QVERIFY(broken.isEmpty());
 
+    const qint64 logStart = logSize();
     named.closeMaster();
     QTRY_COMPARE_WITH_TIMEOUT(broken.count(), 1, WaitMs);
     QCOMPARE(broken.at(0).at(0).toString(), CpuidA);
@@ -499,6 +523,11 @@ void TestCommManager::serialOtherSideClosed()
     QCOMPARE(broken.at(0).at(2).toBool(), true);
     QVERIFY(!cm.hasLink(keyNamed));
     QCOMPARE(cm.write(keyNamed, makeRequestFrame(0xE1)), -1);
+    // The log holds the port name and the port's own error text, without a separator.
+    QVERIFY(logSize() > logStart);
+    QFile log(logFilePath());
+    QVERIFY(log.open(QIODevice::ReadOnly | QIODevice::Text) && log.seek(logStart));
+    QVERIFY(QString::fromUtf8(log.readAll()).contains(QStringLiteral(" ----- ") + portNameOf(named.path)));
 }
 
 void TestCommManager::serialSearchProbe()
