@@ -32,11 +32,11 @@ echo "== translations =="
 python3 "$root/scripts/translations.py" check
 
 echo "== sanitizer build =="
-# The serial probe waits 100 ms for an answer; under the sanitizers the simulated pty device is
-# too slow for it, the discovery end-to-end test is left out until that window is settled.
+# The discovery end-to-end test runs in the plain build only: under the sanitizers the simulated
+# devices answer too slowly for its read-back deadline on a loaded two-core machine.
 run_suite "$root/build-asan" tst_sim_discovery
 echo "== plain build =="
-run_suite "$root/build" tst_sim_discovery
+run_suite "$root/build"
 
 # Fuzzing runs only when asked for (VP_FUZZ_SECONDS=N): its clang build is not yet part of the
 # regular run.

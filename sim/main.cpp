@@ -9,6 +9,7 @@
 #include <QSocketNotifier>
 
 #include <csignal>
+#include <sys/prctl.h>
 #include <cstdio>
 #include <unistd.h>
 
@@ -24,6 +25,8 @@ void onSignal(int)
 
 int main(int argc, char *argv[])
 {
+    // A simulator left behind by a test or demo that died would keep answering searches.
+    ::prctl(PR_SET_PDEATHSIG, SIGTERM);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("vpsim");
     QCoreApplication::setApplicationVersion("1.0");
