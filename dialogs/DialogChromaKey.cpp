@@ -96,11 +96,11 @@ void DialogChromaKey::showCustomRows(bool custom)
 {
     ui->label_colorFilter->setVisible(!custom);
     ui->combo_colorFilter->setVisible(!custom);
-    for (QWidget *w : {static_cast<QWidget *>(ui->label_RGBFilter1), static_cast<QWidget *>(ui->combo_RGBFilter1),
-                       static_cast<QWidget *>(ui->label_RGBFilter2), static_cast<QWidget *>(ui->combo_RGBFilter2),
-                       static_cast<QWidget *>(ui->label_red), static_cast<QWidget *>(ui->spinBox_red),
-                       static_cast<QWidget *>(ui->label_green), static_cast<QWidget *>(ui->spinBox_green),
-                       static_cast<QWidget *>(ui->label_blue), static_cast<QWidget *>(ui->spinBox_blue)})
+    const QList<QWidget *> customRows = {ui->label_RGBFilter1, ui->combo_RGBFilter1, ui->label_RGBFilter2,
+                                         ui->combo_RGBFilter2,  ui->label_red,        ui->spinBox_red,
+                                         ui->label_green,       ui->spinBox_green,    ui->label_blue,
+                                         ui->spinBox_blue};
+    for (QWidget *w : customRows)
         w->setVisible(custom);
 }
 
