@@ -12,11 +12,19 @@
 #include "TestSupport.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QProcess>
 #include <QSpinBox>
+#include <QTcpSocket>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -92,6 +100,18 @@ void fire(QTimer *timer)
     QMetaObject::invokeMethod(timer, "timeout");
 }
 
+bool waitUntil(const std::function<bool()> &cond, int timeoutMs = 10000)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!cond()) {
+        if (t.elapsed() > timeoutMs)
+            return false;
+        QTest::qWait(5);
+    }
+    return true;
+}
+
 INFO_INPUTCROP crop(int index, int enable, int x, int y, int w, int h)
 {
     INFO_INPUTCROP c;
@@ -128,6 +148,7 @@ private slots:
     void gwApplyBetweenOutputHolds();
     void gwTransparencyOnly();
     void fillFromCanvas();
+    void gwEndToEnd();
 
     void addWindowBounds();
     void addWindowRefusesTooSmall();
@@ -504,6 +525,86 @@ void TstUiAttribute::fillFromCanvas()
     QCOMPARE(d.windowTitle(), QStringLiteral("window 2"));
     QVERIFY(!d.isCropDirty() && !d.isTransDirty() && !d.isWindowDirty());
     ksRec.inputCrops.clear();
+}
+
+// A GW window's crop and transparency set in the dialog reach a simulated device through the
+// matrix frames, and the device's read-back shows them.
+void TstUiAttribute::gwEndToEnd()
+{
+    const QString bin = qEnvironmentVariable("VPSIM");
+    QVERIFY2(!bin.isEmpty() && QFile::exists(bin), "VPSIM does not name the vpsim binary");
+    QTemporaryDir dir;
+    const QString stateFile = dir.filePath("state.json");
+    QProcess sim;
+    sim.setProcessChannelMode(QProcess::ForwardedChannels);
+    sim.start(bin, {"--state-file", stateFile, "--device", "GW5:addr=127.0.0.4", "--heartbeat-ms", "60000"});
+    QVERIFY(sim.waitForStarted(5000));
+    QVERIFY(waitUntil([&] { return QFile::exists(stateFile); }));
+    auto stopSim = qScopeGuard([&] {
+        sim.terminate();
+        if (!sim.waitForFinished(3000))
+            sim.kill(), sim.waitForFinished(1000);
+    });
+    QFile f(stateFile);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QString id = QJsonDocument::fromJson(f.readAll()).object().value("devices").toArray().at(0)
+                           .toObject().value("cpuid").toString();
+    f.close();
+    QVERIFY(!id.isEmpty());
+
+    QTcpSocket sock;
+    sock.connectToHost(QHostAddress(QStringLiteral("127.0.0.4")), 61213);
+    QVERIFY(sock.waitForConnected(5000));
+    GW5Interface dev(id);
+    connect(&dev, &Interface::emitSendData, &sock, [&sock](const QByteArray &d) { sock.write(d); });
+    QByteArray buffer;
+    connect(&sock, &QTcpSocket::readyRead, &dev, [&] {
+        splitStreamFrames(buffer, sock.readAll(), [&](const RECV_PROTOCOL &rp, const QByteArray &p) {
+            if (rp.cmd != Frame::CmdLink)
+                dev.handleFrame(id, rp, p);
+        });
+    });
+    QMap<int, INFO_WINDOW> windows;
+    QMap<int, INFO_INPUTCROP> crops;
+    QRect wall;
+    connect(&dev, &GW5Interface::emitWindowData, &dev, [&](const QString &, const INFO_WINDOW &w) { windows[w.winId] = w; });
+    connect(&dev, &GW5Interface::emitInputCrop, &dev, [&](const QString &, const INFO_INPUTCROP &c) { crops[c.index] = c; });
+    connect(&dev, &GW5Interface::emitPanelData, &dev,
+            [&](const QString &, const INFO_PANEL &p) { wall |= QRect(p.x, p.y, p.width, p.height); });
+    QSignalSpy done(&dev, &Interface::emitAllParams);
+    dev.readAll();
+    QVERIFY(waitUntil([&] { return done.count() > 0; }));
+    QVERIFY(windows.contains(2));
+    const INFO_WINDOW w = windows.value(2);
+    QVERIFY(w.param1 != 40);
+
+    DeviceLookup::install([](const QString &) -> INFO_BASIC * { return nullptr; },
+                          [&dev, id](const QString &c) -> Interface * { return c.isEmpty() || c == id ? &dev : nullptr; });
+    DialogAttribute d;
+    d.setDeviceType(48);
+    d.setWindow(2, QRect(w.x, w.y, w.width, w.height), w.param1, QRectF(wall), w.param3);
+    d.setInput(w.param2, 1920, 1080, 60);
+    d.setCrop(crops.value(2));
+    d.show();
+    if (!child<QPushButton>(&d, "btn_crop")->isChecked())
+        child<QPushButton>(&d, "btn_crop")->click();
+    type(child<QSpinBox>(&d, "spinBox_crop_x"), QStringLiteral("100"));
+    type(child<QSpinBox>(&d, "spinBox_crop_w"), QStringLiteral("960"));
+    type(child<QSpinBox>(&d, "spinBox_crop_h"), QStringLiteral("540"));
+    type(child<QSpinBox>(&d, "spinBox_trans"), QStringLiteral("40"));
+    windows.clear();
+    crops.clear();
+    child<QPushButton>(&d, "btn_apply")->click();
+    // the dialog's read-backs bring the device's own view of the window
+    QVERIFY(waitUntil([&] { return crops.contains(2) && windows.contains(2); }));
+    const INFO_INPUTCROP c = crops.value(2);
+    QCOMPARE(int(c.enable), 1);
+    QCOMPARE(int(c.x), 100);
+    QCOMPARE(int(c.width), 960);
+    QCOMPARE(int(c.height), 540);
+    QCOMPARE(int(windows.value(2).param1), 40);
+    QCOMPARE(QRect(windows.value(2).x, windows.value(2).y, windows.value(2).width, windows.value(2).height),
+             QRect(w.x, w.y, w.width, w.height));
 }
 
 void TstUiAttribute::addWindowBounds()
