@@ -141,7 +141,7 @@ void DialogMosaic::setSwitch(bool on)
 
 void DialogMosaic::retranslate()
 {
-    setWindowTitle(tr("window %1").arg(winId + 1) + tr("Mosaic"));
+    setWindowTitle(tr("window %1").arg(winId + 1) + QLatin1Char(' ') + tr("Mosaic"));
     ui->dialogTitle->setTitle(windowTitle());
 }
 

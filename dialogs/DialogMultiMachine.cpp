@@ -58,6 +58,7 @@ void DialogMultiMachine::setDevices(const QMap<QString, INFO_BASIC *> &devices)
         tick->setCheckState(Qt::Checked);
         t->setItem(0, ColSelect, tick);
     }
+    t->resizeColumnsToContents();
 }
 
 QStringList DialogMultiMachine::checkedCpuids() const

@@ -190,7 +190,7 @@ void TstUiMosaic::fillingByMode()
     m.p5 = 0x80; // -128
     m.p6 = 127;
     d.setMosaic(0, m, 960, 540, 3);
-    QCOMPARE(d.windowTitle(), QStringLiteral("window 1Mosaic"));
+    QCOMPARE(d.windowTitle(), QStringLiteral("window 1 Mosaic"));
     QVERIFY(child<QPushButton>(&d, "btn_switch")->isChecked());
     QCOMPARE(child<QSpinBox>(&d, "spinBox_xTune")->value(), -2);
     QCOMPARE(child<QSpinBox>(&d, "spinBox_wTune")->value(), -128);
