@@ -1,0 +1,5 @@
+#include "MainWindow.h"
+
+MainWindow::MainWindow(QWidget *parent) : SxBaseWidget(parent) {}
+
+MainWindow::~MainWindow() = default;

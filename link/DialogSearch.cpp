@@ -1,0 +1,209 @@
+#include "DialogSearch.h"
+#include "ui_DialogSearch.h"
+
+#include "DeviceModels.h"
+#include "INFO_BASIC.h"
+#include "SxProgressIndicator.h"
+
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QMessageBox>
+#include <QTableWidgetItem>
+#include <QTextCodec>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+DialogSearch::ExitFn &exitHook()
+{
+    static DialogSearch::ExitFn fn;
+    return fn;
+}
+
+QTableWidgetItem *fixedItem(const QString &text)
+{
+    auto *item = new QTableWidgetItem(text);
+    item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+    return item;
+}
+} // namespace
+
+DialogSearch::DialogSearch(QWidget *parent) : SxBaseWidget(parent), ui(new Ui::DialogSearch)
+{
+    ui->setupUi(this);
+    ui->dialogTitle->setTitle(tr("Search Device"));
+    resize(686, 368);
+    busy = new SxProgressIndicator(this);
+    setupTable();
+}
+
+DialogSearch::~DialogSearch()
+{
+    delete ui;
+}
+
+void DialogSearch::setProcessExit(ExitFn fn)
+{
+    exitHook() = std::move(fn);
+}
+
+void DialogSearch::setupTable()
+{
+    QTableWidget *t = ui->tableWidget;
+    t->setColumnCount(ColumnCount);
+    t->setSelectionMode(QAbstractItemView::SingleSelection);
+    t->setSelectionBehavior(QAbstractItemView::SelectRows);
+    t->setShowGrid(true);
+    t->setGridStyle(Qt::SolidLine);
+    t->setAlternatingRowColors(false);
+    t->setFocusPolicy(Qt::NoFocus);
+    t->horizontalHeader()->setStretchLastSection(true);
+    for (int c = ColType; c <= ColVersion; ++c)
+        t->horizontalHeader()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+    t->verticalHeader()->setVisible(false);
+    setHeaders();
+    t->setColumnHidden(ColCpuid, true);
+}
+
+void DialogSearch::setHeaders()
+{
+    ui->tableWidget->setHorizontalHeaderLabels(
+        {tr("Type"), tr("Connect"), tr(" Version "), tr("Name"), tr("cpuid")});
+}
+
+void DialogSearch::clearList()
+{
+    filling = true;
+    ui->tableWidget->clearContents();
+    ui->tableWidget->setRowCount(0);
+    filling = false;
+    ui->label_name->clear();
+}
+
+int DialogSearch::rowOf(const QString &cpuid) const
+{
+    for (int r = 0; r < ui->tableWidget->rowCount(); ++r) {
+        const QTableWidgetItem *item = ui->tableWidget->item(r, ColCpuid);
+        if (item && item->text() == cpuid)
+            return r;
+    }
+    return -1;
+}
+
+void DialogSearch::slotNewDeviceConnect(const INFO_BASIC *info)
+{
+    if (!info)
+        return;
+    QTableWidget *t = ui->tableWidget;
+    int row = rowOf(info->cpuid);
+    filling = true;
+    if (row < 0) {
+        row = t->rowCount();
+        t->insertRow(row);
+    }
+    const QString connect = info->linkType == 1
+        ? tr("usb")
+        : tr("network") + QLatin1Char('(') + info->address.toString() + QLatin1Char(')');
+    t->setItem(row, ColType, fixedItem(modelName(info->type)));
+    QTableWidgetItem *link = fixedItem(connect);
+    link->setData(Qt::UserRole, int(info->linkType));
+    t->setItem(row, ColConnect, link);
+    t->setItem(row, ColVersion, fixedItem(info->version));
+    t->setItem(row, ColName, new QTableWidgetItem(info->name));
+    QTableWidgetItem *id = fixedItem(info->cpuid);
+    id->setData(Qt::UserRole, int(info->extra));
+    t->setItem(row, ColCpuid, id);
+    filling = false;
+    if (t->rowCount() > 0 && t->currentRow() < 0)
+        t->selectRow(0);
+}
+
+void DialogSearch::on_btn_search_clicked()
+{
+    busy->setStopTime(1000);
+    busy->startAnimation(false);
+    clearList();
+    emit emitSearchDevice(3);
+}
+
+void DialogSearch::showCurrentName()
+{
+    const int row = ui->tableWidget->currentRow();
+    const QTableWidgetItem *item = row >= 0 ? ui->tableWidget->item(row, ColName) : nullptr;
+    if (item)
+        ui->label_name->setText(item->text());
+}
+
+void DialogSearch::on_tableWidget_itemSelectionChanged()
+{
+    showCurrentName();
+}
+
+void DialogSearch::on_tableWidget_cellChanged(int row, int column)
+{
+    if (filling || column != ColName)
+        return;
+    QTableWidgetItem *nameItem = ui->tableWidget->item(row, ColName);
+    const QTableWidgetItem *idItem = ui->tableWidget->item(row, ColCpuid);
+    if (!nameItem || !idItem)
+        return;
+    const QByteArray bytes = nameItem->text().toLocal8Bit();
+    if (bytes.size() > MaxNameBytes) {
+        QMessageBox::information(this, tr("tips"), tr("The input is too long!"), QMessageBox::Ok);
+        return;
+    }
+    if (emit emitSetDeviceName(bytes, idItem->text())) {
+        ui->label_name->setText(nameItem->text());
+    } else {
+        filling = true;
+        nameItem->setText(ui->label_name->text());
+        filling = false;
+    }
+}
+
+void DialogSearch::on_btn_ok_clicked()
+{
+    const int row = ui->tableWidget->currentRow();
+    if (row < 0) {
+        reject();
+        return;
+    }
+    const QTableWidgetItem *idItem = ui->tableWidget->item(row, ColCpuid);
+    const QTableWidgetItem *linkItem = ui->tableWidget->item(row, ColConnect);
+    const bool network = linkItem && linkItem->data(Qt::UserRole).toInt() != 1;
+    if (network && idItem && idItem->data(Qt::UserRole).toInt() == 1) {
+        const auto answer = QMessageBox::question(this, tr("tips"),
+                                                  tr("The device network port has been taken up!"),
+                                                  QMessageBox::Yes | QMessageBox::No);
+        if (answer != QMessageBox::Yes)
+            return;
+    }
+    accept();
+}
+
+void DialogSearch::closeEvent(QCloseEvent *event)
+{
+    if (mode == StartupMode) {
+        // Closing the start-up search ends the program before the main window is shown.
+        event->accept();
+        if (exitHook()) {
+            exitHook()(0);
+            return;
+        }
+        std::fflush(nullptr);
+        std::exit(0);
+    }
+    event->ignore();
+    reject();
+}
+
+void DialogSearch::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        ui->dialogTitle->setTitle(tr("Search Device"));
+        setHeaders();
+        showCurrentName();
+    }
+    SxBaseWidget::changeEvent(event);
+}

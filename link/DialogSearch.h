@@ -1,0 +1,65 @@
+// The search dialog: lists the devices that answered a search, lets the operator rename one and
+// confirms the choice. The main window owns it, sets its mode before each search and feeds it every
+// accepted announcement through slotNewDeviceConnect.
+#pragma once
+
+#include "SxBaseWidget.h"
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+
+class INFO_BASIC;
+class SxProgressIndicator;
+
+namespace Ui {
+class DialogSearch;
+}
+
+class DialogSearch : public SxBaseWidget
+{
+    Q_OBJECT
+public:
+    static constexpr int StartupMode = 100;
+    static constexpr int MaxNameBytes = 30;
+    enum Column { ColType, ColConnect, ColVersion, ColName, ColCpuid, ColumnCount };
+
+    explicit DialogSearch(QWidget *parent = nullptr);
+    ~DialogSearch() override;
+
+    void setMode(int m) { mode = m; }
+    int getMode() const { return mode; }
+    // Empties the table and the name label.
+    void clearList();
+    int rowOf(const QString &cpuid) const;
+    SxProgressIndicator *busyIndicator() const { return busy; }
+
+    // What ends the process when the start-up search is closed; tests replace it.
+    using ExitFn = std::function<void(int status)>;
+    static void setProcessExit(ExitFn fn);
+
+signals:
+    void emitSearchDevice(int mask);
+    bool emitSetDeviceName(QByteArray data, QString cpuid);
+
+public slots:
+    void slotNewDeviceConnect(const INFO_BASIC *info);
+    void on_btn_search_clicked();
+    void on_tableWidget_itemSelectionChanged();
+    void on_tableWidget_cellChanged(int row, int column);
+    void on_btn_ok_clicked();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void setupTable();
+    void setHeaders();
+    void showCurrentName();
+
+    Ui::DialogSearch *ui;
+    bool filling = false;
+    int mode = 0;
+    SxProgressIndicator *busy = nullptr;
+};
