@@ -82,12 +82,12 @@ QByteArray makeReplyFrame(uint8_t cmd, uint8_t sub, uint8_t status, const QByteA
     return f;
 }
 
-bool parseRecvFrame(const QByteArray &frame, RECV_PROTOCOL &rp, QByteArray &payload)
+namespace {
+// Validates the n bytes at b as one whole reply frame, in place.
+bool parseFrameAt(const uint8_t *b, int n, RECV_PROTOCOL &rp, QByteArray &payload)
 {
-    const int n = frame.size();
     if (n < Frame::ReplyMinSize)
         return false;
-    const auto *b = reinterpret_cast<const uint8_t *>(frame.constData());
     if (b[0] != Frame::Sync || b[1] != Frame::Sync)
         return false;
     if (int(b[5]) != n)
@@ -95,8 +95,14 @@ bool parseRecvFrame(const QByteArray &frame, RECV_PROTOCOL &rp, QByteArray &payl
     if (uint8_t(calcCheckSum(b, n - 1) & 0xFF) != b[n - 1])
         return false;
     std::memcpy(&rp, b, Frame::ReplyHeaderSize);
-    payload = frame.mid(Frame::ReplyHeaderSize, n - Frame::ReplyMinSize);
+    payload = QByteArray(reinterpret_cast<const char *>(b) + Frame::ReplyHeaderSize, n - Frame::ReplyMinSize);
     return true;
+}
+} // namespace
+
+bool parseRecvFrame(const QByteArray &frame, RECV_PROTOCOL &rp, QByteArray &payload)
+{
+    return parseFrameAt(reinterpret_cast<const uint8_t *>(frame.constData()), frame.size(), rp, payload);
 }
 
 namespace {
@@ -144,7 +150,8 @@ void splitStreamFrames(QByteArray &buffer, const QByteArray &incoming, const Fra
             break;
         RECV_PROTOCOL rp;
         QByteArray payload;
-        if (parseRecvFrame(buffer.mid(idx, len), rp, payload)) {
+        // Checked in place; only the payload is copied out.
+        if (parseFrameAt(b + idx, len, rp, payload)) {
             consumed = idx + len;
             handler(rp, payload);
             idx = findMarker(buffer, consumed);
