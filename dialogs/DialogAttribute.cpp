@@ -18,13 +18,6 @@
 namespace {
 const char *const IconOn = ":/sysButton/sysButton/icon_switchOpen.png";
 const char *const IconOff = ":/sysButton/sysButton/icon_switchClose.png";
-
-// Sets a spin box without running its value-changed handler's edit logic (the caller holds
-// `updating`); the box's own range still clamps.
-void put(QSpinBox *box, int value)
-{
-    box->setValue(value);
-}
 } // namespace
 
 DialogAttribute::DialogAttribute(QWidget *parent)
@@ -61,11 +54,11 @@ void DialogAttribute::setWindow(int id, const QRect &windowRect, int transparenc
                                 int windowLayer)
 {
     updating = true;
-    put(ui->spinBox_trans, transparency);
-    put(ui->spinBox_win_x, windowRect.x());
-    put(ui->spinBox_win_y, windowRect.y());
-    put(ui->spinBox_win_w, windowRect.width());
-    put(ui->spinBox_win_h, windowRect.height());
+    ui->spinBox_trans->setValue(transparency);
+    ui->spinBox_win_x->setValue(windowRect.x());
+    ui->spinBox_win_y->setValue(windowRect.y());
+    ui->spinBox_win_w->setValue(windowRect.width());
+    ui->spinBox_win_h->setValue(windowRect.height());
     winId = id;
     bounds = panel;
     layer = windowLayer;
@@ -94,10 +87,10 @@ void DialogAttribute::setCrop(const INFO_INPUTCROP &crop)
 {
     updating = true;
     setCropSwitch(crop.enable != 0);
-    put(ui->spinBox_crop_x, crop.x);
-    put(ui->spinBox_crop_y, crop.y);
-    put(ui->spinBox_crop_w, (crop.width == 0 || crop.width > inWidth) ? inWidth : crop.width);
-    put(ui->spinBox_crop_h, (crop.height == 0 || crop.height > inHeight) ? inHeight : crop.height);
+    ui->spinBox_crop_x->setValue(crop.x);
+    ui->spinBox_crop_y->setValue(crop.y);
+    ui->spinBox_crop_w->setValue((crop.width == 0 || crop.width > inWidth) ? inWidth : crop.width);
+    ui->spinBox_crop_h->setValue((crop.height == 0 || crop.height > inHeight) ? inHeight : crop.height);
     updating = false;
 }
 
@@ -306,10 +299,10 @@ void DialogAttribute::onTimerWindow()
     timerWindow->stop();
     const QRect r = correctWindow(windowRect(), changedField, bounds);
     updating = true;
-    put(ui->spinBox_win_x, r.x());
-    put(ui->spinBox_win_y, r.y());
-    put(ui->spinBox_win_w, r.width());
-    put(ui->spinBox_win_h, r.height());
+    ui->spinBox_win_x->setValue(r.x());
+    ui->spinBox_win_y->setValue(r.y());
+    ui->spinBox_win_w->setValue(r.width());
+    ui->spinBox_win_h->setValue(r.height());
     updating = false;
 }
 
@@ -318,10 +311,10 @@ void DialogAttribute::onTimerCrop()
     timerCrop->stop();
     const QRect r = correctCrop(cropRect(), changedField, inWidth, inHeight);
     updating = true;
-    put(ui->spinBox_crop_x, r.x());
-    put(ui->spinBox_crop_y, r.y());
-    put(ui->spinBox_crop_w, r.width());
-    put(ui->spinBox_crop_h, r.height());
+    ui->spinBox_crop_x->setValue(r.x());
+    ui->spinBox_crop_y->setValue(r.y());
+    ui->spinBox_crop_w->setValue(r.width());
+    ui->spinBox_crop_h->setValue(r.height());
     updating = false;
 }
 
