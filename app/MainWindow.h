@@ -213,4 +213,6 @@ private:
     QStringList serialPaths;
     // Records replaced by a connection-interrupted frame stay alive until the window goes.
     QList<INFO_BASIC *> retiredRecords;
+    // Interfaces replaced by a later announcement of the same device.
+    QList<Interface *> retiredInterfaces;
 };

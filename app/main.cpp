@@ -1,11 +1,47 @@
+#include "MainWindow.h"
+
 #include <QApplication>
-#include <QLabel>
+#include <QCommandLineParser>
+#include <QMessageBox>
+#include <QSharedMemory>
+#include <QSystemSemaphore>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QObject::tr("Video processor control"));
+    parser.addHelpOption();
+    const QCommandLineOption serialOption(
+        QStringLiteral("serial-port"),
+        QObject::tr("Also open PATH in every serial search (repeatable), e.g. a pseudo-terminal."),
+        QStringLiteral("PATH"));
+    parser.addOption(serialOption);
+    parser.process(app);
+
+    QSystemSemaphore semaphore(QStringLiteral("Corlune-Video Processor"), 1, QSystemSemaphore::Open);
+    semaphore.acquire();
+    QSharedMemory instanceGuard(QStringLiteral("Video Processor"));
+    // A segment left behind by a crashed copy goes away when its last user detaches; attaching
+    // and detaching here removes such a stale segment, while a live copy keeps its own attached.
+    if (instanceGuard.attach())
+        instanceGuard.detach();
+    if (!instanceGuard.create(1)) {
+        semaphore.release();
+        QMessageBox::information(nullptr, QStringLiteral("Video Processor"),
+                                 QStringLiteral("应用程序正在运行\n\nAn Application has already been running\n"),
+                                 QMessageBox::Ok);
+        return 0;
+    }
+    semaphore.release();
+
     QCoreApplication::setOrganizationName(QStringLiteral("Corlune"));
-    QLabel label(QObject::tr("vpcontrol"));
-    label.show();
+    QCoreApplication::setOrganizationDomain(QStringLiteral("CN_KS_Control"));
+
+    MainWindow w;
+    w.setExtraSerialPorts(parser.values(serialOption));
+    w.startupSearch();
+    w.show();
     return app.exec();
 }
