@@ -144,10 +144,12 @@ bool MainWindow::loadLanguageFiles(int l, QTranslator *app, QTranslator *qt)
                                             {"://zh_tw.qm", "://qt_zh_TW.qm"}};
     if (l < 0 || l > 2 || !app || !qt)
         return false;
-    // A translator is installed after every load so that a reload of the same object takes
-    // effect; installing an installed translator moves it to the front.
+    // Each is installed right after its load; the application keeps a list, so a translator
+    // already installed is taken out first rather than listed twice.
+    QCoreApplication::removeTranslator(app);
     app->load(QString::fromLatin1(files[l][0]));
     QCoreApplication::installTranslator(app);
+    QCoreApplication::removeTranslator(qt);
     qt->load(QString::fromLatin1(files[l][1]));
     QCoreApplication::installTranslator(qt);
     return true;
@@ -161,6 +163,9 @@ bool MainWindow::loadTranslators(int l)
 void MainWindow::setupUi()
 {
     resize(1280, 720);
+    titleWidget = new SxTitleWidget(this);
+    titleWidget->setLanguage(language);
+    titleWidget->setObjectName(QStringLiteral("TitleWidget"));
 
     splitter = new QSplitter(Qt::Horizontal);
     leftWidget = new WidgetInLeft(splitter);
@@ -195,6 +200,7 @@ void MainWindow::setupUi()
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->setSpacing(0);
+    layout->addWidget(titleWidget, 0);
     layout->addWidget(splitter, 1);
 
     if (QScreen *screen = QGuiApplication::primaryScreen()) {
@@ -227,6 +233,18 @@ void MainWindow::makeConnections()
     connect(tabs, &SxTabWidget::emitRemoveWindow, this, &MainWindow::onViewRemoveWindow);
     connect(tabs, &SxTabWidget::emitSavePreset, this, &MainWindow::onViewSavePreset);
     connect(tabs, &QTabWidget::currentChanged, this, &MainWindow::onTabCurrentChanged);
+    connect(titleWidget, &SxTitleWidget::emitSearch, this, &MainWindow::onTitleSearch);
+    connect(titleWidget, &SxTitleWidget::emitSync, this, &MainWindow::onTitleSync);
+    connect(titleWidget, &SxTitleWidget::emitOutputSetting, this, &MainWindow::onTitleOutputSetting);
+    connect(titleWidget, &SxTitleWidget::emitEDID, this, &MainWindow::onTitleEDID);
+    connect(titleWidget, &SxTitleWidget::emitAudioSetting, this, &MainWindow::onTitleAudioSetting);
+    connect(titleWidget, &SxTitleWidget::emitImageSetting, this, &MainWindow::onTitleImageQuality);
+    connect(titleWidget, &SxTitleWidget::emitTestImage, this, &MainWindow::onTitleTestImage);
+    connect(titleWidget, &SxTitleWidget::emitUsbPlay, this, &MainWindow::onTitleUsbPlay);
+    connect(titleWidget, &SxTitleWidget::emitUpgrade, this, &MainWindow::onTitleUpgrade);
+    connect(titleWidget, &SxTitleWidget::emitFactorySetting, this, &MainWindow::onTitleFactorySetting);
+    connect(titleWidget, &SxTitleWidget::emitMenuMultiMachine, this, &MainWindow::onTitleMenuMultiMachine);
+    connect(titleWidget, &SxTitleWidget::emitLanguageChange, this, &MainWindow::onTitleLanguageChange);
     connect(leftWidget, &WidgetInLeft::emitInputSignalSwitch, this, &MainWindow::onLeftInputSrcChange);
     connect(leftWidget, &WidgetInLeft::emitInputSignalSwitchAll, this, &MainWindow::onLeftAllInputSrcChange);
     connect(leftWidget, &WidgetInLeft::emitPresetChange, this, &MainWindow::onLeftPresetChange);
@@ -385,15 +403,19 @@ void MainWindow::changeEvent(QEvent *event)
     SxBaseWidget::changeEvent(event);
 }
 
-void MainWindow::onTitleLanguageChange(int l)
+void MainWindow::onTitleLanguageChange(LANGUAGE l)
 {
     if (!appTranslator || !qtTranslator || l < 0 || l > 2)
         return;
     loadTranslators(l);
     language = l;
+    titleWidget->retranslate();
     leftWidget->switchLanguage();
     tabs->retranslateViews();
-    // The search dialog and the other dialogs re-translate on their LanguageChange event.
+    // The search dialog and the dialogs without a switch of their own re-translate on the
+    // LanguageChange event that the new translators bring.
+    dlgAudio->switchLanguage();
+    dlgGWPanel->switchLanguage();
     QSettings().setValue(LanguageKey, l);
 }
 
@@ -448,6 +470,7 @@ bool MainWindow::onSetDeviceName(QByteArray name, QString cpuid)
         }
     }
     info->name = QString::fromLocal8Bit(name);
+    titleWidget->setCurrentDeviceName(info->name);
     tabs->updateTab(info);
     return true;
 }
@@ -631,7 +654,9 @@ void MainWindow::refreshPanels(INFO_BASIC *info)
         return;
     if (currentView)
         currentView->setDeviceType(info->type);
+    titleWidget->setDevice(info);
     leftWidget->setDevice(info);
+    titleWidget->setCurrentDeviceName(info->name.isEmpty() ? modelName(info->type) : info->name);
 }
 
 // ---- commands from the left panel and the canvas --------------------------------------------

@@ -12,6 +12,7 @@
 #include "INFO_BASIC.h"
 #include "Records.h"
 #include "SxBaseWidget.h"
+#include "SxTitleWidget.h"
 
 #include <QHostAddress>
 #include <QMap>
@@ -28,7 +29,6 @@ class GW5Interface;
 class DEVICE_INFO_KS;
 class DEVICE_INFO_GW;
 class DialogSearch;
-class SxTitleWidget;
 class SxTabWidget;
 class SxGraphicsView;
 class SxProgressIndicator;
@@ -114,7 +114,7 @@ public slots:
     void onTitleUpgrade();
     void onTitleFactorySetting();
     void onTitleMenuMultiMachine();
-    void onTitleLanguageChange(int l); // 0 English, 1 simplified, 2 traditional Chinese
+    void onTitleLanguageChange(LANGUAGE l); // 0 English, 1 simplified, 2 traditional Chinese
     bool onSetDeviceName(QByteArray name, QString cpuid);
     void onSearchDevice(int mask);
     void onLeftInputSrcChange(signed char src);
