@@ -108,6 +108,10 @@ void DialogGWPanel::setResolutionFields(int index, const INFO_PANEL &custom)
 
 void DialogGWPanel::setPanelData(const INFO_PANEL &panel)
 {
+    // The dialog is filled afresh for each use; edits left from an earlier use are dropped.
+    timerResolution->stop();
+    layoutChanged = false;
+    resolutionChanged = false;
     updating = true;
     ui->spin_row->setValue(panel.row);
     ui->spin_col->setValue(panel.col);
@@ -137,6 +141,7 @@ void DialogGWPanel::fillScreenTable(const QList<INFO_PANEL> &panels)
     if (rows * cols != panels.size())
         return;
     updating = true;
+    screenChanged = false;
     screenCount = panels.size();
     const QSize maxSize = outputSizeOf(first);
     QTableWidget *t = ui->tableWidget;
