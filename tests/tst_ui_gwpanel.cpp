@@ -29,7 +29,7 @@ const QString Cpuid = QStringLiteral("0123456789abcdef01234567");
 // Closes the next modal message box with Ok and keeps its text.
 void closeNextBox(QString *text)
 {
-    auto *poll = new QTimer;
+    auto *poll = new QTimer(qApp);
     auto tries = std::make_shared<int>(0);
     QObject::connect(poll, &QTimer::timeout, [poll, text, tries] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
@@ -48,7 +48,7 @@ void closeNextBox(QString *text)
 // Ends the dialog's busy indicator as soon as it runs, and counts how long it was meant to run.
 void endNextBusy(DialogGWPanel *dlg, int *stopTime)
 {
-    auto *poll = new QTimer;
+    auto *poll = new QTimer(qApp);
     auto tries = std::make_shared<int>(0);
     QObject::connect(poll, &QTimer::timeout, [poll, dlg, stopTime, tries] {
         SxProgressIndicator *busy = dlg->busyIndicator();

@@ -45,7 +45,7 @@ bool waitUntil(const std::function<bool()> &cond, int timeoutMs = 20000)
 // Answers the next modal message box with `button` and keeps its text.
 void answerNextBox(QMessageBox::StandardButton button, QString *text)
 {
-    auto *poll = new QTimer;
+    auto *poll = new QTimer(qApp);
     auto tries = std::make_shared<int>(0);
     QObject::connect(poll, &QTimer::timeout, [poll, button, text, tries] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
@@ -532,7 +532,7 @@ void TestUiUpgrade::endToEndOverTcp()
     const QString state = dir.filePath("state.json");
     QProcess sim;
     sim.setProcessChannelMode(QProcess::ForwardedChannels);
-    sim.start(bin, QStringList{"--state-file", state, "--device", "GW5:addr=127.0.0.9", "--no-heartbeat",
+    sim.start(bin, QStringList{"--state-file", state, "--device", "GW5:addr=127.0.11.2", "--no-heartbeat",
                                "--image-dir", dir.filePath("images")}
                        + faults);
     QVERIFY(sim.waitForStarted(5000));
@@ -549,7 +549,7 @@ void TestUiUpgrade::endToEndOverTcp()
     QCOMPARE(cpuid.size(), 24);
 
     QTcpSocket sock;
-    sock.connectToHost(QHostAddress("127.0.0.9"), 61213);
+    sock.connectToHost(QHostAddress("127.0.11.2"), 61213);
     QVERIFY(sock.waitForConnected(5000));
     // The road of the application: stream → frames → GW interface → the dialog's slots.
     GW5Interface gw(cpuid);
