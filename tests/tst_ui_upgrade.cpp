@@ -1,12 +1,13 @@
 // The firmware upgrade dialog: image kinds, block frames, the reply-driven exchange with its error
 // and resend limits, the send paths and the close question, first against frames caught from its
-// signals, then end to end against the simulated GW device over TCP (vpsim from VPSIM, inside the
+// signals, then end to end against the simulated GW device over TCP and UDP (vpsim from VPSIM, in the
 // test's own network namespace).
 #include "DeviceLookup.h"
 #include "DialogUpgrade.h"
 #include "FrameCodec.h"
 #include "GW5Interface.h"
 #include "Records.h"
+#include "SxDialogTitle.h"
 
 #include <QApplication>
 #include <QDir>
@@ -24,6 +25,8 @@
 #include <QSignalSpy>
 #include <QScopeGuard>
 #include <QTcpSocket>
+#include <QNetworkDatagram>
+#include <QUdpSocket>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -133,8 +136,8 @@ private slots:
     void emptyImage();
     void sendPaths();
     void closeQuestion();
-    void endToEndOverTcp_data();
-    void endToEndOverTcp();
+    void endToEndAgainstSimulator_data();
+    void endToEndAgainstSimulator();
 };
 
 void TestUiUpgrade::initTestCase()
@@ -497,6 +500,12 @@ void TestUiUpgrade::closeQuestion()
     r.dlg.reject();
     QCOMPARE(text, QString("Device is being upgraded, Do you want exit?"));
     QVERIFY(r.dlg.isVisible());
+    // The title bar's close button asks the same.
+    text.clear();
+    answerNextBox(QMessageBox::No, &text);
+    QTest::mouseClick(r.dlg.findChild<SxDialogTitle *>("dialogTitle")->closeButton(), Qt::LeftButton);
+    QCOMPARE(text, QString("Device is being upgraded, Do you want exit?"));
+    QVERIFY(r.dlg.isVisible());
     answerNextBox(QMessageBox::Yes, nullptr);
     r.dlg.reject();
     QVERIFY(!r.dlg.isVisible());
@@ -514,17 +523,20 @@ void TestUiUpgrade::closeQuestion()
     QVERIFY(!r.dlg.isVisible());
 }
 
-void TestUiUpgrade::endToEndOverTcp_data()
+void TestUiUpgrade::endToEndAgainstSimulator_data()
 {
     QTest::addColumn<QStringList>("faults");
-    QTest::newRow("clean") << QStringList();
-    QTest::newRow("refused block, ignored boot")
-        << QStringList{"--upgrade-fail-block", "37", "--upgrade-ignore-boot", "1"};
+    QTest::addColumn<bool>("udp");
+    QTest::newRow("tcp") << QStringList() << false;
+    QTest::newRow("tcp, refused block, ignored boot")
+        << QStringList{"--upgrade-fail-block", "37", "--upgrade-ignore-boot", "1"} << false;
+    QTest::newRow("udp, refused block") << QStringList{"--upgrade-fail-block", "0"} << true;
 }
 
-void TestUiUpgrade::endToEndOverTcp()
+void TestUiUpgrade::endToEndAgainstSimulator()
 {
     QFETCH(QStringList, faults);
+    QFETCH(bool, udp);
     const QString bin = qEnvironmentVariable("VPSIM");
     if (bin.isEmpty() || !QFile::exists(bin))
         QSKIP("VPSIM does not name the vpsim binary");
@@ -559,14 +571,26 @@ void TestUiUpgrade::endToEndOverTcp()
     connect(&gw, &GW5Interface::emitUpgrade02, &dlg, &DialogUpgrade::slotRecvData);
     connect(&gw, &GW5Interface::emitUpgrade03, &dlg, &DialogUpgrade::slotEndUpgrade);
     connect(&dlg, &DialogUpgrade::emitSendData, &sock, [&](const QByteArray &d) { sock.write(d); });
-    QByteArray buffer;
     int refusals = 0;
-    connect(&sock, &QTcpSocket::readyRead, [&] {
-        splitStreamFrames(buffer, sock.readAll(), [&](const RECV_PROTOCOL &rp, const QByteArray &p) {
-            if (rp.cmd == 0xF2 && rp.subCmd == 0x02 && p.size() >= 3 && p.at(2) != 0)
-                ++refusals;
-            gw.handleFrame(cpuid, rp, p);
-        });
+    auto handle = [&](const RECV_PROTOCOL &rp, const QByteArray &p) {
+        if (rp.cmd == 0xF2 && rp.subCmd == 0x02 && p.size() >= 3 && p.at(2) != 0)
+            ++refusals;
+        gw.handleFrame(cpuid, rp, p);
+    };
+    QByteArray buffer;
+    connect(&sock, &QTcpSocket::readyRead, [&] { splitStreamFrames(buffer, sock.readAll(), handle); });
+    // A network device takes the upgrade by datagram and answers the same way.
+    QUdpSocket datagrams;
+    QVERIFY(datagrams.bind(QHostAddress("127.0.0.1"), 0));
+    connect(&dlg, &DialogUpgrade::emitSendDataByUDP, &datagrams,
+            [&](const QByteArray &d) { datagrams.writeDatagram(d, QHostAddress("127.0.11.2"), 8989); });
+    connect(&datagrams, &QUdpSocket::readyRead, [&] {
+        while (datagrams.hasPendingDatagrams()) {
+            RECV_PROTOCOL rp;
+            QByteArray p;
+            if (parseRecvFrame(datagrams.receiveDatagram().data(), rp, p))
+                handle(rp, p);
+        }
     });
     QSignalSpy ends(&gw, &GW5Interface::emitUpgrade03);
 
@@ -575,11 +599,11 @@ void TestUiUpgrade::endToEndOverTcp()
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(image);
     f.close();
-    dlg.resetUpgrade(false);
+    dlg.resetUpgrade(udp);
     dlg.chooseFile(f.fileName());
     dlg.show();
     QTest::mouseClick(dlg.findChild<QPushButton *>("btn_upgrade"), Qt::LeftButton);
-    if (!faults.isEmpty())
+    if (faults.contains("--upgrade-ignore-boot"))
         dlg.onTimerResend(); // the first boot request stays unanswered: the resend is what counts
     // A picture of the transfer half way, when asked for.
     const QString shots = qEnvironmentVariable("VP_SCREENSHOTS");
