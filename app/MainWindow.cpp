@@ -38,6 +38,12 @@
 #include <cstdio>
 #include <cstdlib>
 
+// The translations are compiled into the widget library; a static library needs them named.
+static void initTranslationResources()
+{
+    Q_INIT_RESOURCE(translations);
+}
+
 namespace {
 MainWindow *s_instance = nullptr;
 
@@ -127,6 +133,7 @@ MainWindow *MainWindow::instance()
 
 void MainWindow::setupLanguage()
 {
+    initTranslationResources();
     QSettings settings;
     if (settings.contains(LanguageKey))
         language = settings.value(LanguageKey).toInt();

@@ -1,0 +1,499 @@
+// Main window dispatch with real interfaces: announcements, link frames and decoded replies are
+// fed through slotHandleData exactly as the transport manager hands them on; frames that the main
+// window writes are read back from a loopback TCP peer or from the interface's emitSendData.
+// Every message box is caught, its text recorded and dismissed.
+#include "CommManager.h"
+#include "DEVICE_INFO_GW.h"
+#include "DEVICE_INFO_KS.h"
+#include "DialogSearch.h"
+#include "FrameCodec.h"
+#include "GW5Interface.h"
+#include "KS9200Interface.h"
+#include "MainWindow.h"
+#include "SxProgressIndicator.h"
+#include "SxTabWidget.h"
+#include "SxTitleWidget.h"
+#include "TestSupport.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QTableWidget>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QTranslator>
+#include <QtTest>
+#include <functional>
+
+namespace {
+bool waitUntil(const std::function<bool()> &cond, int timeoutMs = 10000)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!cond()) {
+        if (t.elapsed() > timeoutMs)
+            return false;
+        QTest::qWait(10);
+    }
+    return true;
+}
+
+// Answers every modal box as it appears: message boxes with their default (or first) button, the
+// blocking busy indicator by stopping it. The texts of the boxes are kept in order.
+class ModalWatcher : public QObject
+{
+public:
+    explicit ModalWatcher(QObject *parent = nullptr) : QObject(parent)
+    {
+        connect(&timer, &QTimer::timeout, this, [this]() { poll(); });
+        timer.start(20);
+    }
+    QStringList texts;
+    QMessageBox::StandardButton answer = QMessageBox::NoButton; // default button when NoButton
+    int busyBlocks = 0;
+
+private:
+    void poll()
+    {
+        QWidget *w = QApplication::activeModalWidget();
+        if (auto *box = qobject_cast<QMessageBox *>(w)) {
+            texts << box->text();
+            QAbstractButton *b = answer != QMessageBox::NoButton ? box->button(answer) : nullptr;
+            if (!b)
+                b = box->defaultButton() ? static_cast<QAbstractButton *>(box->defaultButton())
+                                         : box->buttons().value(0);
+            b->click();
+        } else if (auto *busy = qobject_cast<SxProgressIndicator *>(w)) {
+            ++busyBlocks;
+            busy->stopAnimation();
+        }
+    }
+    QTimer timer;
+};
+
+QByteArray idBytes(int n)
+{
+    QByteArray id(12, '\0');
+    id[0] = char(0x30);
+    id[11] = char(n);
+    return id;
+}
+
+QString cpuidOf(int n)
+{
+    return cpuidFromBytes(idBytes(n));
+}
+
+QByteArray announcement(int type, int n, const QByteArray &version = "V1.0", const QByteArray &name = "dev",
+                        int extra = 0)
+{
+    QByteArray d;
+    d.append(char(type));
+    d.append(char(0x01));
+    d.append(char(0));
+    d.append(idBytes(n));
+    d.append(char(version.size()));
+    d.append(version);
+    d.append(char(name.size()));
+    d.append(name);
+    d.append(char(extra));
+    return d;
+}
+
+RECV_PROTOCOL header(uint8_t cmd, uint8_t sub, uint8_t status = 0)
+{
+    return TestSupport::replyHeader(cmd, sub, status);
+}
+
+QByteArray u16(int v)
+{
+    QByteArray b;
+    b.append(char(v & 0xFF));
+    b.append(char((v >> 8) & 0xFF));
+    return b;
+}
+
+// One KS panel list with a single 1920 x 1080 panel.
+QByteArray ksPanelPayload()
+{
+    QByteArray p(1, char(1));
+    p += u16(0) + u16(0) + u16(1920) + u16(1080) + QByteArray(1, char(60)) + QByteArray(2, '\0');
+    return p;
+}
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void announcementsRegisterSupportedDevicesOnly();
+    void networkAnnouncementKeepsSerialRecord();
+    void heartbeatChangesNothing();
+    void connectInterruptDropsFramesUntilReannounced();
+    void syncStopsBusyAfterLastDevice();
+    void switchInputNeedsSelectedWindow();
+    void gwTemplateTwoWithoutSignalLoadsTemplateOne();
+    void gwOutputCardChangeForcesFactoryReset();
+    void timeTaskIndexBeyondSlotsIsIgnored();
+    void languageStoredFiveStartsInEnglish();
+    void languageChangesAtRunTime();
+
+private:
+    void announce(MainWindow &w, int type, int n, uint keyTCP = 0, short port = 8990,
+                  const QByteArray &data = QByteArray());
+    void makeCurrent(MainWindow &w, const QString &cpuid);
+
+    QTemporaryDir settingsDir;
+    ModalWatcher *watcher = nullptr;
+};
+
+void TestMainWindow::initTestCase()
+{
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
+    QCoreApplication::setOrganizationName(QStringLiteral("Corlune"));
+    QSettings().setValue("Language", 0);
+}
+
+void TestMainWindow::init()
+{
+    watcher = new ModalWatcher(this);
+}
+
+void TestMainWindow::cleanup()
+{
+    delete watcher;
+    watcher = nullptr;
+}
+
+void TestMainWindow::announce(MainWindow &w, int type, int n, uint keyTCP, short port, const QByteArray &data)
+{
+    const QByteArray payload = data.isEmpty() ? announcement(type, n) : data;
+    w.slotHandleData(keyTCP, 7, QString(), header(0xFF, 0x00), payload, QHostAddress(QStringLiteral("127.0.0.1")),
+                     port);
+}
+
+void TestMainWindow::makeCurrent(MainWindow &w, const QString &cpuid)
+{
+    w.tabWidget()->addDevice(w.record(cpuid));
+    for (int i = 0; i < w.tabWidget()->count(); ++i)
+        if (w.tabWidget()->tabBar()->tabData(i).toString() == cpuid) {
+            w.tabWidget()->setCurrentIndex(i);
+            w.onTabCurrentChanged(i);
+        }
+    QCOMPARE(w.currentCpuid(), cpuid);
+}
+
+void TestMainWindow::announcementsRegisterSupportedDevicesOnly()
+{
+    MainWindow w;
+    auto *table = w.searchDialog()->findChild<QTableWidget *>(QStringLiteral("tableWidget"));
+    QVERIFY(table);
+
+    // A name length byte of 0x80 can never match what follows.
+    QByteArray bad = announcement(3, 1);
+    bad[16 + 4] = char(0x80);
+    announce(w, 3, 1, 0, 8990, bad);
+    // Type codes outside both families.
+    for (int type : {5, 19, 49, -1})
+        announce(w, type, 2);
+    // A version length longer than the payload.
+    QByteArray shortVersion = announcement(3, 3);
+    shortVersion[15] = char(60);
+    announce(w, 3, 3, 0, 8990, shortVersion);
+    QVERIFY(w.devices().isEmpty());
+    QCOMPARE(table->rowCount(), 0);
+
+    announce(w, 3, 4);
+    announce(w, 17, 5);
+    announce(w, 48, 6);
+    QCOMPARE(w.devices().keys(), (QStringList{cpuidOf(4), cpuidOf(5), cpuidOf(6)}));
+    QVERIFY(w.ksRecord(cpuidOf(4)) && w.ksInterface(cpuidOf(4)));
+    QVERIFY(w.ksRecord(cpuidOf(5)) && w.ksInterface(cpuidOf(5)));
+    QVERIFY(w.gwRecord(cpuidOf(6)) && w.gwInterface(cpuidOf(6)));
+    QVERIFY(!w.gwInterface(cpuidOf(4)));
+    const INFO_BASIC *r = w.record(cpuidOf(4));
+    QCOMPARE(r->version, QStringLiteral("V1.0"));
+    QCOMPARE(r->name, QStringLiteral("dev"));
+    QCOMPARE(int(r->linkType), 2);
+    QCOMPARE(int(r->hasUsb), 1);
+    QVERIFY(r->online);
+    QCOMPARE(table->rowCount(), 3);
+    QVERIFY(watcher->texts.isEmpty());
+}
+
+void TestMainWindow::networkAnnouncementKeepsSerialRecord()
+{
+    MainWindow w;
+    auto *table = w.searchDialog()->findChild<QTableWidget *>(QStringLiteral("tableWidget"));
+    announce(w, 3, 1, 11, 0); // serial
+    INFO_BASIC *serial = w.record(cpuidOf(1));
+    QVERIFY(serial);
+    QCOMPARE(int(serial->linkType), 1);
+    Interface *serialIface = w.interfaceOf(cpuidOf(1));
+
+    announce(w, 3, 1, 12, 8990); // the same device over the network
+    QCOMPARE(w.record(cpuidOf(1)), serial);
+    QCOMPARE(int(serial->linkType), 1);
+    QCOMPARE(serial->keyTCP, 11u);
+    QCOMPARE(w.interfaceOf(cpuidOf(1)), serialIface);
+    QCOMPARE(table->rowCount(), 1);
+    QCOMPARE(table->item(0, DialogSearch::ColConnect)->text(), QStringLiteral("usb"));
+
+    // Once the serial link is lost, the network announcement takes over.
+    w.slotDeviceBroken(cpuidOf(1), QString(), false);
+    announce(w, 3, 1, 12, 8990);
+    QVERIFY(w.record(cpuidOf(1)));
+    QCOMPARE(int(w.record(cpuidOf(1))->linkType), 2);
+    QCOMPARE(w.record(cpuidOf(1))->keyTCP, 12u);
+    QCOMPARE(table->rowCount(), 1);
+    QVERIFY(table->item(0, DialogSearch::ColConnect)->text().startsWith(QStringLiteral("network(")));
+}
+
+void TestMainWindow::heartbeatChangesNothing()
+{
+    MainWindow w;
+    announce(w, 3, 1, 5);
+    INFO_BASIC *r = w.record(cpuidOf(1));
+    const INFO_BASIC before = *r;
+    const QStringList keys = w.devices().keys();
+    w.slotHandleData(5, 7, cpuidOf(1), header(0xFF, 0x01), QByteArray(), QHostAddress::LocalHost, 8990);
+    QCOMPARE(w.devices().keys(), keys);
+    QCOMPARE(w.record(cpuidOf(1)), r);
+    QCOMPARE(r->online, before.online);
+    QCOMPARE(r->linkType, before.linkType);
+    QCOMPARE(r->keyTCP, before.keyTCP);
+    QVERIFY(watcher->texts.isEmpty());
+}
+
+void TestMainWindow::connectInterruptDropsFramesUntilReannounced()
+{
+    MainWindow w;
+    announce(w, 3, 1, 5);
+    makeCurrent(w, cpuidOf(1));
+    const int tabs = w.tabWidget()->count();
+    KS9200Interface *first = w.ksInterface(cpuidOf(1));
+    QSignalSpy firstPanels(first, &KS9200Interface::emitPanelData);
+
+    w.slotHandleData(5, 7, cpuidOf(1), header(0xFF, 0x02), QByteArray(), QHostAddress::LocalHost, 8990);
+    QVERIFY(waitUntil([&] { return !watcher->texts.isEmpty(); }));
+    QCOMPARE(watcher->texts, QStringList{QStringLiteral("Connect interrupt")});
+    QVERIFY(!w.record(cpuidOf(1)));
+    QCOMPARE(w.tabWidget()->count(), tabs);
+
+    w.slotHandleData(5, 7, cpuidOf(1), header(0xE1, 0x00), ksPanelPayload(), QHostAddress::LocalHost, 8990);
+    QCOMPARE(firstPanels.count(), 0);
+
+    announce(w, 3, 1, 5);
+    KS9200Interface *second = w.ksInterface(cpuidOf(1));
+    QSignalSpy secondPanels(second, &KS9200Interface::emitPanelData);
+    w.slotHandleData(5, 7, cpuidOf(1), header(0xE1, 0x00), ksPanelPayload(), QHostAddress::LocalHost, 8990);
+    QCOMPARE(secondPanels.count(), 1);
+    QCOMPARE(w.ksRecord(cpuidOf(1))->panels.size(), 1);
+    QCOMPARE(int(w.ksRecord(cpuidOf(1))->panels.first().width), 1920);
+}
+
+void TestMainWindow::syncStopsBusyAfterLastDevice()
+{
+    MainWindow w;
+    announce(w, 3, 1);
+    announce(w, 17, 2);
+    announce(w, 48, 3);
+    QList<QSignalSpy *> spies;
+    for (int n : {1, 2, 3})
+        spies << new QSignalSpy(w.interfaceOf(cpuidOf(n)), &Interface::emitSendData);
+    w.ksRecord(cpuidOf(1))->panels.append(INFO_PANEL());
+
+    w.onTitleSync();
+    QVERIFY(w.busy()->isAnimated());
+    QVERIFY(w.ksRecord(cpuidOf(1))->panels.isEmpty());
+    for (QSignalSpy *s : spies) {
+        QCOMPARE(s->count(), 1);
+        QCOMPARE(s->first().first().toByteArray(), Interface::requestFrame(0xEF));
+    }
+    w.slotHandleData(0, 7, cpuidOf(1), header(0xEF, 0x00), QByteArray(1, '\0'), QHostAddress::LocalHost, 8990);
+    QVERIFY(w.busy()->isAnimated());
+    w.slotHandleData(0, 7, cpuidOf(3), header(0xEF, 0x00), QByteArray(1, '\0'), QHostAddress::LocalHost, 8990);
+    QVERIFY(w.busy()->isAnimated());
+    w.slotHandleData(0, 7, cpuidOf(2), header(0xEF, 0x00), QByteArray(1, '\0'), QHostAddress::LocalHost, 8990);
+    QVERIFY(!w.busy()->isAnimated());
+    qDeleteAll(spies);
+}
+
+void TestMainWindow::switchInputNeedsSelectedWindow()
+{
+    QTcpServer server;
+    QVERIFY(server.listen(QHostAddress::LocalHost));
+    MainWindow w;
+    const uint key = w.commManager()->connectTcp(QHostAddress::LocalHost, server.serverPort());
+    QVERIFY(key != 0);
+    QVERIFY(server.waitForNewConnection(5000));
+    QTcpSocket *peer = server.nextPendingConnection();
+    QVERIFY(waitUntil([&] { return w.commManager()->linkType(key) == CommManager::LinkTcp; }));
+
+    announce(w, 3, 1, key);
+    makeCurrent(w, cpuidOf(1));
+    w.onLeftInputSrcChange(2);
+    QVERIFY(waitUntil([&] { return !watcher->texts.isEmpty(); }));
+    QCOMPARE(watcher->texts, QStringList{QStringLiteral("Please select a window")});
+
+    // The next thing the peer receives is what is written after the refusal.
+    const QByteArray marker = Interface::requestFrame(0xE1);
+    w.writeData(marker);
+    QVERIFY(waitUntil([&] { return peer->bytesAvailable() >= marker.size(); }));
+    QCOMPARE(peer->readAll(), marker);
+}
+
+void TestMainWindow::gwTemplateTwoWithoutSignalLoadsTemplateOne()
+{
+    MainWindow w;
+    announce(w, 48, 1);
+    makeCurrent(w, cpuidOf(1));
+    // Four inputs, none with a signal: input id, has-signal, type, two spare bytes.
+    for (int i = 0; i < 4; ++i) {
+        const QByteArray presence = QByteArray(1, char(i)) + QByteArray(1, '\0') + QByteArray(1, char(1))
+                                  + QByteArray(2, '\0');
+        w.slotHandleData(0, 7, cpuidOf(1), header(0xE4, 0x01), presence, QHostAddress::LocalHost, 8990);
+    }
+    QCOMPARE(w.gwRecord(cpuidOf(1))->signalPresence.size(), 4);
+    QSignalSpy sent(w.gwInterface(cpuidOf(1)), &Interface::emitSendData);
+    w.onLeftTemplateChange(2);
+    QCOMPARE(sent.count(), 1);
+    const QByteArray frame = sent.first().first().toByteArray();
+    QCOMPARE(frame, makeCommandFrame(0x04, 0x00, QByteArray(1, char(1))));
+
+    // With a signal on input 2, the windows of the inputs without one switch to it.
+    const QByteArray live = QByteArray(1, char(2)) + QByteArray(1, char(1)) + QByteArray(1, char(1))
+                          + QByteArray(2, '\0');
+    w.slotHandleData(0, 7, cpuidOf(1), header(0xE4, 0x01), live, QHostAddress::LocalHost, 8990);
+    sent.clear();
+    w.onLeftTemplateChange(2);
+    QCOMPARE(sent.count(), 4);
+    QCOMPARE(sent.at(1).first().toByteArray().at(4), char(0x08));
+    QCOMPARE(sent.at(1).first().toByteArray().at(6), char(0)); // window 0
+    QCOMPARE(sent.at(1).first().toByteArray().at(7), char(2)); // input 2
+    QCOMPARE(sent.at(3).first().toByteArray().at(6), char(3));
+    QVERIFY(watcher->texts.isEmpty());
+}
+
+void TestMainWindow::gwOutputCardChangeForcesFactoryReset()
+{
+    MainWindow w;
+    announce(w, 48, 1);
+    makeCurrent(w, cpuidOf(1));
+    const QString id = cpuidOf(1);
+    // One panel, then a 3 x 2 arrangement of 1920 x 1080 outputs.
+    const QByteArray panel = QByteArray(1, '\0') + u16(0) + u16(0) + u16(1920) + u16(1080) + u16(0);
+    w.slotHandleData(0, 7, id, header(0xE1, 0x00), panel, QHostAddress::LocalHost, 8990);
+    const QByteArray res = QByteArray(1, '\0') + u16(1920) + u16(1080) + QByteArray(1, char(60))
+                         + QByteArray(1, char(3)) + QByteArray(1, char(2)) + QByteArray(1, '\0');
+    w.slotHandleData(0, 7, id, header(0xE1, 0x01), res, QHostAddress::LocalHost, 8990);
+    DEVICE_INFO_GW *rec = w.gwRecord(id);
+    QCOMPARE(rec->panels.size(), 1);
+    QCOMPARE(int(rec->panels.first().row) * int(rec->panels.first().col), 6);
+
+    QSignalSpy sent(w.gwInterface(id), &Interface::emitSendData);
+    // Other settings: one output card, far too few for six outputs.
+    const QByteArray other = QByteArray(1, '\0') + QByteArray(1, char(1)) + QByteArray(3, '\0');
+    w.slotHandleData(0, 7, id, header(0xEE, 0x00), other, QHostAddress::LocalHost, 8990);
+    QCOMPARE(int(rec->other.outputCards), 0); // not stored
+    QVERIFY(sent.isEmpty());                  // not at once
+
+    QVERIFY(waitUntil([&] { return watcher->busyBlocks > 0; }));
+    QCOMPARE(watcher->texts,
+             QStringList{QStringLiteral("Output card change is detected, so factory settings must be restored.")});
+    QVERIFY(waitUntil([&] { return sent.count() >= 2; }));
+    QCOMPARE(sent.at(0).first().toByteArray(), makeCommandFrame(0x18, 0x00));
+    QCOMPARE(sent.at(1).first().toByteArray(), Interface::requestFrame(0xEF));
+    QVERIFY(w.gwRecord(id)->panels.isEmpty());
+
+    // With enough cards the settings are stored.
+    w.slotHandleData(0, 7, id, header(0xE1, 0x00), panel, QHostAddress::LocalHost, 8990);
+    w.slotHandleData(0, 7, id, header(0xE1, 0x01), res, QHostAddress::LocalHost, 8990);
+    const QByteArray two = QByteArray(1, '\0') + QByteArray(1, char(2)) + QByteArray(3, '\0');
+    w.slotHandleData(0, 7, id, header(0xEE, 0x00), two, QHostAddress::LocalHost, 8990);
+    QCOMPARE(int(w.gwRecord(id)->other.outputCards), 2);
+}
+
+void TestMainWindow::timeTaskIndexBeyondSlotsIsIgnored()
+{
+    MainWindow w;
+    announce(w, 3, 1);
+    INFO_TIME_TASK task;
+    task.index = 16;
+    task.hour = 9;
+    w.onKS9200_TimeTask(cpuidOf(1), task);
+    for (const INFO_TIME_TASK &t : w.ksRecord(cpuidOf(1))->timeTasks)
+        QCOMPARE(int(t.hour), 0);
+    task.index = 15;
+    w.onKS9200_TimeTask(cpuidOf(1), task);
+    QCOMPARE(int(w.ksRecord(cpuidOf(1))->timeTasks[15].hour), 9);
+}
+
+void TestMainWindow::languageStoredFiveStartsInEnglish()
+{
+    QSettings().setValue("Language", 5);
+    MainWindow w;
+    QCOMPARE(w.currentLanguage(), 5);
+    QVERIFY(w.applicationTranslator()->isEmpty());
+    QCOMPARE(QCoreApplication::translate("DialogSearch", "Search"), QStringLiteral("Search"));
+    auto *search = w.searchDialog()->findChild<QPushButton *>(QStringLiteral("btn_search"));
+    QCOMPARE(search->text(), QStringLiteral("Search"));
+    QSettings().setValue("Language", 0);
+}
+
+void TestMainWindow::languageChangesAtRunTime()
+{
+    QSettings().setValue("Language", 0);
+    MainWindow w;
+    auto *search = w.searchDialog()->findChild<QPushButton *>(QStringLiteral("btn_search"));
+    auto *title = w.findChild<SxTitleWidget *>(QStringLiteral("TitleWidget"));
+    QVERIFY(title);
+    // The title bar's captions, as far as it has built its buttons.
+    auto titleText = [title]() {
+        QToolButton *b = title->commandButton(SxTitleWidget::CmdSync);
+        if (b)
+            return b->text();
+        return title->caption() ? title->caption()->text() : QString();
+    };
+    auto *label = w.searchDialog()->findChild<QLabel *>(QStringLiteral("label_cur"));
+    const QString englishSync = titleText();
+    const QString englishLabel = label->text();
+    QCOMPARE(search->text(), QStringLiteral("Search"));
+
+    const QMap<LANGUAGE, QString> files{{LANGUAGE_ZH_CN, QStringLiteral("://zh_cn.qm")},
+                                        {LANGUAGE_ZH_TW, QStringLiteral("://zh_tw.qm")}};
+    for (LANGUAGE l : {LANGUAGE_ZH_CN, LANGUAGE_ZH_TW}) {
+        w.onTitleLanguageChange(l);
+        QCoreApplication::processEvents();
+        QCOMPARE(w.currentLanguage(), int(l));
+        QCOMPARE(QSettings().value("Language").toInt(), int(l));
+        QCOMPARE(w.applicationTranslator()->filePath(), files.value(l));
+        // Every visible text is the new language's version of its source text.
+        const QString searchText = QCoreApplication::translate("DialogSearch", "Search");
+        QCOMPARE(search->text(), searchText);
+        QCOMPARE(label->text(), QCoreApplication::translate("DialogSearch", "current device:"));
+        if (searchText != QStringLiteral("Search") && !englishSync.isEmpty())
+            QVERIFY(titleText() != englishSync);
+    }
+    w.onTitleLanguageChange(LANGUAGE_EN);
+    QCoreApplication::processEvents();
+    QCOMPARE(search->text(), QStringLiteral("Search"));
+    QCOMPARE(titleText(), englishSync);
+    QCOMPARE(label->text(), englishLabel);
+    // Values outside the three languages change nothing.
+    w.onTitleLanguageChange(LANGUAGE(7));
+    QCOMPARE(QSettings().value("Language").toInt(), 0);
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_ui_mainwindow.moc"
