@@ -31,6 +31,7 @@
 #include <QMutexLocker>
 #include <QScreen>
 #include <QSettings>
+#include <QSharedMemory>
 #include <QSplitter>
 #include <QTimer>
 #include <QTranslator>
@@ -371,6 +372,16 @@ void MainWindow::setExtraSerialPorts(const QStringList &paths)
             comm->addNamedSerialPort(p);
         }
     }
+}
+
+bool MainWindow::claimSingleInstance(QSharedMemory &guard)
+{
+    // On Linux a segment outlives a process that crashed while holding it. Attaching and
+    // detaching removes such a segment (no process is attached any more); a live instance stays
+    // attached, so its segment survives and create() fails as it should.
+    if (guard.attach())
+        guard.detach();
+    return guard.create(1);
 }
 
 void MainWindow::showTips(QWidget *parent, const QString &text)

@@ -21,6 +21,7 @@
 #include <QStringList>
 
 class QTranslator;
+class QSharedMemory;
 class QSplitter;
 class CommManager;
 class Interface;
@@ -82,6 +83,10 @@ public:
     // Serial ports (paths) that every serial search also opens, e.g. pseudo-terminals.
     void setExtraSerialPorts(const QStringList &paths);
     QStringList extraSerialPorts() const { return serialPaths; }
+
+    // Single-instance guard: true when this process now holds the one-byte segment of `guard`'s
+    // key. A segment left behind by a crashed process is cleared first.
+    static bool claimSingleInstance(QSharedMemory &guard);
 
     // Information box with the title "tips" and the single button Ok.
     static void showTips(QWidget *parent, const QString &text);

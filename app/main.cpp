@@ -23,11 +23,7 @@ int main(int argc, char *argv[])
     QSystemSemaphore semaphore(QStringLiteral("Corlune-Video Processor"), 1, QSystemSemaphore::Open);
     semaphore.acquire();
     QSharedMemory instanceGuard(QStringLiteral("Video Processor"));
-    // A segment left behind by a crashed copy goes away when its last user detaches; attaching
-    // and detaching here removes such a stale segment, while a live copy keeps its own attached.
-    if (instanceGuard.attach())
-        instanceGuard.detach();
-    if (!instanceGuard.create(1)) {
+    if (!MainWindow::claimSingleInstance(instanceGuard)) {
         semaphore.release();
         QMessageBox::information(nullptr, QStringLiteral("Video Processor"),
                                  QStringLiteral("应用程序正在运行\n\nAn Application has already been running\n"),

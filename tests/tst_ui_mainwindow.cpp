@@ -20,6 +20,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
+#include <QSharedMemory>
 #include <QTableWidget>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -28,6 +29,8 @@
 #include <QTranslator>
 #include <QtTest>
 #include <functional>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 bool waitUntil(const std::function<bool()> &cond, int timeoutMs = 10000)
@@ -145,6 +148,7 @@ private slots:
     void gwOutputCardChangeForcesFactoryReset();
     void timeTaskIndexBeyondSlotsIsIgnored();
     void languageStoredFiveStartsInEnglish();
+    void singleInstanceGuardClearsStaleSegment();
     void languageChangesAtRunTime();
 
 private:
@@ -493,6 +497,33 @@ void TestMainWindow::languageChangesAtRunTime()
     // Values outside the three languages change nothing.
     w.onTitleLanguageChange(LANGUAGE(7));
     QCOMPARE(QSettings().value("Language").toInt(), 0);
+}
+
+void TestMainWindow::singleInstanceGuardClearsStaleSegment()
+{
+    const QString key = QStringLiteral("vp-guard-test-%1").arg(QCoreApplication::applicationPid());
+    // A process that takes the segment and dies without letting it go.
+    const pid_t child = ::fork();
+    if (child == 0) {
+        QSharedMemory held(key);
+        ::_exit(held.create(1) ? 0 : 1);
+    }
+    QVERIFY(child > 0);
+    int status = -1;
+    QCOMPARE(::waitpid(child, &status, 0), child);
+    QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    {
+        QSharedMemory plain(key);
+        QVERIFY(!plain.create(1)); // the stale segment would keep every later start out
+    }
+    QSharedMemory first(key);
+    QVERIFY(MainWindow::claimSingleInstance(first));
+    QSharedMemory second(key);
+    QVERIFY(!MainWindow::claimSingleInstance(second));
+    QVERIFY(first.isAttached());
+    first.detach();
+    QSharedMemory third(key);
+    QVERIFY(MainWindow::claimSingleInstance(third));
 }
 
 QTEST_MAIN(TestMainWindow)
