@@ -147,6 +147,8 @@ private slots:
     void gwTemplateTwoWithoutSignalLoadsTemplateOne();
     void gwOutputCardChangeForcesFactoryReset();
     void timeTaskIndexBeyondSlotsIsIgnored();
+    void factoryResetAsksThenReadsBack();
+    void renameAndSwitchMessages();
     void languageStoredFiveStartsInEnglish();
     void singleInstanceGuardClearsStaleSegment();
     void languageChangesAtRunTime();
@@ -441,6 +443,46 @@ void TestMainWindow::timeTaskIndexBeyondSlotsIsIgnored()
     task.index = 15;
     w.onKS9200_TimeTask(cpuidOf(1), task);
     QCOMPARE(int(w.ksRecord(cpuidOf(1))->timeTasks[15].hour), 9);
+}
+
+void TestMainWindow::factoryResetAsksThenReadsBack()
+{
+    MainWindow w;
+    announce(w, 3, 1);
+    makeCurrent(w, cpuidOf(1));
+    QSignalSpy sent(w.ksInterface(cpuidOf(1)), &Interface::emitSendData);
+    w.ksRecord(cpuidOf(1))->windows.append(INFO_WINDOW());
+
+    watcher->answer = QMessageBox::Cancel;
+    w.onTitleFactorySetting();
+    QCOMPARE(watcher->texts, QStringList{QStringLiteral("Factory Reset ?")});
+    QVERIFY(sent.isEmpty());
+    QCOMPARE(w.ksRecord(cpuidOf(1))->windows.size(), 1);
+
+    watcher->answer = QMessageBox::Ok;
+    w.onTitleFactorySetting();
+    QCOMPARE(watcher->texts.size(), 2);
+    QCOMPARE(watcher->busyBlocks, 1); // the blocking busy indicator ran until stopped
+    QCOMPARE(sent.count(), 2);
+    QCOMPARE(sent.at(0).first().toByteArray(), KS9200Interface::factoryResetFrame());
+    QCOMPARE(sent.at(1).first().toByteArray(), Interface::requestFrame(0xEF));
+    QVERIFY(w.ksRecord(cpuidOf(1))->windows.isEmpty());
+}
+
+void TestMainWindow::renameAndSwitchMessages()
+{
+    MainWindow w;
+    QVERIFY(!w.onSetDeviceName("name", cpuidOf(9)));
+    announce(w, 3, 1, 4242); // no link has this key
+    QVERIFY(!w.onSetDeviceName("name", cpuidOf(1)));
+    QCOMPARE(w.record(cpuidOf(1))->name, QStringLiteral("dev"));
+    announce(w, 3, 2);
+    makeCurrent(w, cpuidOf(2));
+    w.slotHandleData(0, 7, cpuidOf(2), header(0x08, 0x00, 1), QByteArray(1, '\0'), QHostAddress::LocalHost, 8990);
+    w.onTitleUsbPlay(); // a KS9200 has no USB play
+    QCOMPARE(watcher->texts, (QStringList{QStringLiteral("Please connect to the device first!"),
+                                          QStringLiteral("Device Not Connect!"), QStringLiteral("Input conflict"),
+                                          QStringLiteral("Does not support this feature!")}));
 }
 
 void TestMainWindow::languageStoredFiveStartsInEnglish()
