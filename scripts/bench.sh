@@ -9,7 +9,7 @@ build=${1:-$root/build-bench}
 
 if [ $# -eq 0 ]; then
     cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVP_BENCH=ON >/dev/null
-    cmake --build "$build" --target bench_core $( [ -f "$root/bench/bench_ui.cpp" ] && echo bench_ui ) vpsim vpcontrol
+    cmake --build "$build" --target bench_core bench_ui vpsim vpcontrol
 fi
 [ -x "$build/bench/bench_core" ] || { echo "no bench/bench_core in $build" >&2; exit 1; }
 if [ "$(id -u)" -ne 0 ] && ! unshare --user --map-root-user --net true 2>/dev/null; then
