@@ -1,8 +1,8 @@
-#include "DialogGWImageQuality.h"
-#include "ui_DialogGWImageQuality.h"
+#include "DialogImageQuality.h"
+#include "ui_DialogImageQuality.h"
 
 #include "DeviceLookup.h"
-#include "GW5Interface.h"
+#include "KS9200Interface.h"
 
 #include <QEvent>
 #include <QMessageBox>
@@ -14,29 +14,28 @@ namespace {
 constexpr int AllWindows = 0xFF;
 }
 
-DialogGWImageQuality::DialogGWImageQuality(QWidget *parent) : SxBaseWidget(parent), ui(new Ui::DialogGWImageQuality)
+DialogImageQuality::DialogImageQuality(QWidget *parent) : SxBaseWidget(parent), ui(new Ui::DialogImageQuality)
 {
     ui->setupUi(this);
     ui->dialogTitle->setTitle(tr("Image Quality"));
     timerSend = new QTimer(this);
     timerSend->setInterval(SendDelayMs);
-    connect(timerSend, &QTimer::timeout, this, &DialogGWImageQuality::onTimerSend);
+    connect(timerSend, &QTimer::timeout, this, &DialogImageQuality::onTimerSend);
     connectSpins();
 }
 
-DialogGWImageQuality::~DialogGWImageQuality()
+DialogImageQuality::~DialogImageQuality()
 {
     delete ui;
 }
 
-void DialogGWImageQuality::connectSpins()
+void DialogImageQuality::connectSpins()
 {
     const QList<QPair<QSlider *, QSpinBox *>> pairs = {
         {ui->slider_brightness, ui->spinBox_brightness}, {ui->slider_contrast, ui->spinBox_contrast},
         {ui->slider_saturation, ui->spinBox_saturation}, {ui->slider_red, ui->spinBox_red},
         {ui->slider_green, ui->spinBox_green},           {ui->slider_blue, ui->spinBox_blue},
-        {ui->slider_redGain, ui->spinBox_redGain},       {ui->slider_greenGain, ui->spinBox_greenGain},
-        {ui->slider_blueGain, ui->spinBox_blueGain},
+        {ui->slider_sharpness, ui->spinBox_sharpness},   {ui->slider_hue, ui->spinBox_hue},
     };
     for (const auto &p : pairs) {
         connect(p.first, &QSlider::valueChanged, p.second, &QSpinBox::setValue);
@@ -44,7 +43,7 @@ void DialogGWImageQuality::connectSpins()
     }
 }
 
-void DialogGWImageQuality::setImageQuality(const QList<INFO_IMAGE_QUALITY> &list)
+void DialogImageQuality::setImageQuality(const QList<INFO_IMAGE_QUALITY> &list)
 {
     updating = true;
     ui->combo_window->clear();
@@ -57,7 +56,7 @@ void DialogGWImageQuality::setImageQuality(const QList<INFO_IMAGE_QUALITY> &list
     updating = false;
 }
 
-QList<INFO_IMAGE_QUALITY> DialogGWImageQuality::records() const
+QList<INFO_IMAGE_QUALITY> DialogImageQuality::records() const
 {
     QList<INFO_IMAGE_QUALITY> out;
     for (int i = 1; i < ui->combo_window->count(); ++i)
@@ -65,7 +64,7 @@ QList<INFO_IMAGE_QUALITY> DialogGWImageQuality::records() const
     return out;
 }
 
-void DialogGWImageQuality::loadRecord(const INFO_IMAGE_QUALITY &q)
+void DialogImageQuality::loadRecord(const INFO_IMAGE_QUALITY &q)
 {
     const bool was = updating;
     updating = true;
@@ -75,20 +74,19 @@ void DialogGWImageQuality::loadRecord(const INFO_IMAGE_QUALITY &q)
     ui->slider_red->setValue(q.redOffset);
     ui->slider_green->setValue(q.greenOffset);
     ui->slider_blue->setValue(q.blueOffset);
-    ui->slider_redGain->setValue(int16_t(q.redGain));
-    ui->slider_greenGain->setValue(int16_t(q.greenGain));
-    ui->slider_blueGain->setValue(int16_t(q.blueGain));
+    ui->slider_sharpness->setValue(q.sharpness);
+    ui->slider_hue->setValue(q.hue);
     updating = was;
 }
 
-void DialogGWImageQuality::on_combo_window_currentIndexChanged(int index)
+void DialogImageQuality::on_combo_window_currentIndexChanged(int index)
 {
     if (updating || index < 1)
         return;
     loadRecord(ui->combo_window->itemData(index).value<INFO_IMAGE_QUALITY>());
 }
 
-void DialogGWImageQuality::changed(int c, int v)
+void DialogImageQuality::changed(int c, int v)
 {
     if (updating)
         return;
@@ -98,17 +96,16 @@ void DialogGWImageQuality::changed(int c, int v)
         timerSend->start();
 }
 
-void DialogGWImageQuality::on_slider_brightness_valueChanged(int v) { changed(1, v); }
-void DialogGWImageQuality::on_slider_contrast_valueChanged(int v) { changed(2, v); }
-void DialogGWImageQuality::on_slider_saturation_valueChanged(int v) { changed(5, v); }
-void DialogGWImageQuality::on_slider_red_valueChanged(int v) { changed(6, v); }
-void DialogGWImageQuality::on_slider_green_valueChanged(int v) { changed(7, v); }
-void DialogGWImageQuality::on_slider_blue_valueChanged(int v) { changed(8, v); }
-void DialogGWImageQuality::on_slider_redGain_valueChanged(int v) { changed(9, v); }
-void DialogGWImageQuality::on_slider_greenGain_valueChanged(int v) { changed(10, v); }
-void DialogGWImageQuality::on_slider_blueGain_valueChanged(int v) { changed(11, v); }
+void DialogImageQuality::on_slider_brightness_valueChanged(int v) { changed(1, v); }
+void DialogImageQuality::on_slider_contrast_valueChanged(int v) { changed(2, v); }
+void DialogImageQuality::on_slider_saturation_valueChanged(int v) { changed(5, v); }
+void DialogImageQuality::on_slider_red_valueChanged(int v) { changed(6, v); }
+void DialogImageQuality::on_slider_green_valueChanged(int v) { changed(7, v); }
+void DialogImageQuality::on_slider_blue_valueChanged(int v) { changed(8, v); }
+void DialogImageQuality::on_slider_sharpness_valueChanged(int v) { changed(3, v); }
+void DialogImageQuality::on_slider_hue_valueChanged(int v) { changed(4, v); }
 
-void DialogGWImageQuality::storeRecord(int row, int c, int v)
+void DialogImageQuality::storeRecord(int row, int c, int v)
 {
     INFO_IMAGE_QUALITY q = ui->combo_window->itemData(row).value<INFO_IMAGE_QUALITY>();
     switch (c) {
@@ -120,15 +117,12 @@ void DialogGWImageQuality::storeRecord(int row, int c, int v)
     case 6: q.redOffset = int16_t(v); break;
     case 7: q.greenOffset = int16_t(v); break;
     case 8: q.blueOffset = int16_t(v); break;
-    case 9: q.redGain = uint16_t(v); break; // gains are signed, stored as their 16-bit pattern
-    case 10: q.greenGain = uint16_t(v); break;
-    case 11: q.blueGain = uint16_t(v); break;
     default: return;
     }
     ui->combo_window->setItemData(row, QVariant::fromValue(q));
 }
 
-void DialogGWImageQuality::onTimerSend()
+void DialogImageQuality::onTimerSend()
 {
     timerSend->stop();
     const int sel = ui->combo_window->currentIndex();
@@ -142,11 +136,11 @@ void DialogGWImageQuality::onTimerSend()
     }
     if (updating)
         return;
-    if (GW5Interface *gw = DeviceLookup::gwInterface())
-        gw->setImageItem(code, sel == 0 ? AllWindows : sel - 1, value & 0xFF);
+    if (KS9200Interface *ks = DeviceLookup::ksInterface())
+        ks->setImageItem(code, sel == 0 ? AllWindows : sel - 1, value & 0xFF);
 }
 
-void DialogGWImageQuality::on_btn_reset_clicked()
+void DialogImageQuality::on_btn_reset_clicked()
 {
     const auto answer = QMessageBox::question(this, tr("tips"), tr("Reset All Picture Params?"),
                                               QMessageBox::Yes | QMessageBox::Cancel);
@@ -164,22 +158,20 @@ void DialogGWImageQuality::on_btn_reset_clicked()
         INFO_IMAGE_QUALITY q = ui->combo_window->itemData(i).value<INFO_IMAGE_QUALITY>();
         q.brightness = 50;
         q.contrast = 50;
+        q.sharpness = 12;
+        q.hue = 50;
         q.saturation = 50;
         q.redOffset = q.greenOffset = q.blueOffset = 0;
-        q.redGain = q.greenGain = q.blueGain = 0;
         ui->combo_window->setItemData(i, QVariant::fromValue(q));
         shown = q;
     }
     if (last >= first)
         loadRecord(shown);
-    // The GW device has no all-windows reset: one frame per window.
-    if (GW5Interface *gw = DeviceLookup::gwInterface()) {
-        for (int i = first; i <= last; ++i)
-            gw->resetImageQuality(i - 1);
-    }
+    if (KS9200Interface *ks = DeviceLookup::ksInterface())
+        ks->resetImageQuality(sel == 0 ? AllWindows : sel - 1);
 }
 
-void DialogGWImageQuality::retranslateSelector()
+void DialogImageQuality::retranslateSelector()
 {
     if (ui->combo_window->count() == 0)
         return;
@@ -188,14 +180,14 @@ void DialogGWImageQuality::retranslateSelector()
         ui->combo_window->setItemText(i, tr("window %1").arg(i));
 }
 
-void DialogGWImageQuality::switchLanguage()
+void DialogImageQuality::switchLanguage()
 {
     ui->retranslateUi(this);
     ui->dialogTitle->setTitle(tr("Image Quality"));
     retranslateSelector();
 }
 
-void DialogGWImageQuality::changeEvent(QEvent *event)
+void DialogImageQuality::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange && ui)
         switchLanguage();

@@ -1,0 +1,377 @@
+// Settings dialogs against real KS9200Interface / GW5Interface objects reached through
+// DeviceLookup: the frames they send, the records they keep and the widgets they show.
+#include "DEVICE_INFO_GW.h"
+#include "DEVICE_INFO_KS.h"
+#include "DeviceLookup.h"
+#include "DialogEDID.h"
+#include "DialogGWImageQuality.h"
+#include "DialogImageQuality.h"
+#include "DialogKXImageQuality.h"
+#include "DialogOutputSetting.h"
+#include "GW5Interface.h"
+#include "KS9200Interface.h"
+#include "TestSupport.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTimer>
+#include <QtTest>
+
+class TestUiSettings : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void imageQualitySendsLastChangeAfterDelay();
+    void imageQualityAllWindows();
+    void imageQualityResetThirdWindow();
+    void gwImageQualityResetPerWindow();
+    void kxFillNeedsEqualLists();
+
+    void edidPresetAndCorrection();
+    void edidInputNamesAndModes();
+    void edidApplyAndReset();
+
+private:
+    void useKs(int type);
+    void useGw();
+    static void answerNextBox(QMessageBox::StandardButton button);
+    static void fire(QObject *dialog, const char *slot);
+
+    DEVICE_INFO_KS ks;
+    DEVICE_INFO_GW gw;
+    KS9200Interface *ksIface = nullptr;
+    GW5Interface *gwIface = nullptr;
+    bool gwCurrent = false;
+};
+
+void TestUiSettings::init()
+{
+    registerRecordTypes();
+    ksIface = new KS9200Interface(QStringLiteral("aa"));
+    gwIface = new GW5Interface(QStringLiteral("bb"));
+    ks = DEVICE_INFO_KS();
+    gw = DEVICE_INFO_GW();
+    ks.cpuid = QStringLiteral("aa");
+    gw.cpuid = QStringLiteral("bb");
+    gw.type = 48;
+    DeviceLookup::install(
+        [this](const QString &) -> INFO_BASIC * { return gwCurrent ? static_cast<INFO_BASIC *>(&gw) : &ks; },
+        [this](const QString &) -> Interface * {
+            return gwCurrent ? static_cast<Interface *>(gwIface) : ksIface;
+        },
+        [this]() { return gwCurrent ? gw.cpuid : ks.cpuid; });
+}
+
+void TestUiSettings::cleanup()
+{
+    DeviceLookup::clear();
+    delete ksIface;
+    delete gwIface;
+    ksIface = nullptr;
+    gwIface = nullptr;
+    gwCurrent = false;
+}
+
+void TestUiSettings::useKs(int type)
+{
+    ks.type = type;
+    gwCurrent = false;
+}
+
+void TestUiSettings::useGw()
+{
+    gwCurrent = true;
+}
+
+void TestUiSettings::answerNextBox(QMessageBox::StandardButton button)
+{
+    // Polls for the box the next action opens; bounded so a missing box cannot hang the test.
+    auto *tries = new int(0);
+    auto *t = new QTimer;
+    t->setInterval(10);
+    QObject::connect(t, &QTimer::timeout, [t, tries, button]() {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            box->button(button)->click();
+        } else if (++*tries < 300) {
+            return;
+        }
+        t->stop();
+        t->deleteLater();
+        delete tries;
+    });
+    t->start();
+}
+
+void TestUiSettings::fire(QObject *dialog, const char *slot)
+{
+    QVERIFY(QMetaObject::invokeMethod(dialog, slot));
+}
+
+static QList<INFO_IMAGE_QUALITY> threeWindows()
+{
+    QList<INFO_IMAGE_QUALITY> list;
+    for (int i = 0; i < 3; ++i) {
+        INFO_IMAGE_QUALITY q;
+        q.index = uint16_t(i);
+        q.brightness = q.contrast = q.hue = q.saturation = 50;
+        q.sharpness = 12;
+        list << q;
+    }
+    return list;
+}
+
+void TestUiSettings::imageQualitySendsLastChangeAfterDelay()
+{
+    useKs(0);
+    DialogImageQuality dlg;
+    dlg.setImageQuality(threeWindows());
+    QSignalSpy spy(ksIface, &Interface::emitSendData);
+    auto *combo = dlg.findChild<QComboBox *>("combo_window");
+    auto *slider = dlg.findChild<QSlider *>("slider_brightness");
+    auto *spin = dlg.findChild<QSpinBox *>("spinBox_brightness");
+    QVERIFY(combo && slider && spin);
+    QCOMPARE(combo->count(), 4);
+    QCOMPARE(combo->itemText(0), QStringLiteral("All window"));
+    QCOMPARE(combo->itemText(2), QStringLiteral("window 2"));
+    combo->setCurrentIndex(2);
+    QVERIFY(spy.isEmpty());
+    for (int v = 51; v <= 55; ++v)
+        slider->setValue(v);
+    spin->setValue(60); // the companion spin box moves the slider too
+    QCOMPARE(slider->value(), 60);
+    QVERIFY(dlg.sendTimer()->isActive());
+    QCOMPARE(dlg.sendTimer()->interval(), 200);
+    QVERIFY(spy.isEmpty());
+    fire(&dlg, "onTimerSend");
+    QVERIFY(!dlg.sendTimer()->isActive());
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).toByteArray(),
+             TestSupport::hex("5A 5A 17 00 01 01 01 3C 00 00 00 00 00 00 00 00 00 00 00 00 00 00 0A"));
+    QCOMPARE(dlg.records().at(1).brightness, uint16_t(60));
+    QCOMPARE(dlg.records().at(0).brightness, uint16_t(50));
+
+    // A negative offset goes out as its low byte.
+    dlg.findChild<QSlider *>("slider_red")->setValue(-3);
+    fire(&dlg, "onTimerSend");
+    const QByteArray f = spy.last().at(0).toByteArray();
+    QCOMPARE(uint8_t(f[5]), uint8_t(6));
+    QCOMPARE(uint8_t(f[7]), uint8_t(0xFD));
+}
+
+void TestUiSettings::imageQualityAllWindows()
+{
+    useKs(2);
+    DialogImageQuality dlg;
+    dlg.setImageQuality(threeWindows());
+    QSignalSpy spy(ksIface, &Interface::emitSendData);
+    dlg.findChild<QSlider *>("slider_contrast")->setValue(70);
+    fire(&dlg, "onTimerSend");
+    QCOMPARE(spy.count(), 1);
+    const QByteArray f = spy.at(0).at(0).toByteArray();
+    QCOMPARE(uint8_t(f[5]), uint8_t(2));
+    QCOMPARE(uint8_t(f[6]), uint8_t(0xFF));
+    QCOMPARE(uint8_t(f[7]), uint8_t(70));
+    for (const INFO_IMAGE_QUALITY &q : dlg.records())
+        QCOMPARE(q.contrast, uint16_t(70));
+    // Choosing a window shows its stored record and sends nothing.
+    dlg.findChild<QComboBox *>("combo_window")->setCurrentIndex(3);
+    QCOMPARE(dlg.findChild<QSpinBox *>("spinBox_contrast")->value(), 70);
+    QCOMPARE(spy.count(), 1);
+    QVERIFY(!dlg.sendTimer()->isActive());
+}
+
+void TestUiSettings::imageQualityResetThirdWindow()
+{
+    useKs(1);
+    DialogImageQuality dlg;
+    QList<INFO_IMAGE_QUALITY> list = threeWindows();
+    list[2].brightness = 90;
+    list[2].redOffset = -20;
+    dlg.setImageQuality(list);
+    dlg.findChild<QComboBox *>("combo_window")->setCurrentIndex(3);
+    QSignalSpy spy(ksIface, &Interface::emitSendData);
+    answerNextBox(QMessageBox::Cancel);
+    QTest::mouseClick(dlg.findChild<QPushButton *>("btn_reset"), Qt::LeftButton);
+    QVERIFY(spy.isEmpty());
+    QCOMPARE(dlg.records().at(2).brightness, uint16_t(90));
+    answerNextBox(QMessageBox::Yes);
+    QTest::mouseClick(dlg.findChild<QPushButton *>("btn_reset"), Qt::LeftButton);
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).toByteArray(), KS9200Interface::resetImageQualityFrame(2));
+    const QByteArray f = spy.at(0).at(0).toByteArray();
+    QCOMPARE(uint8_t(f[5]), uint8_t(0xFF));
+    QCOMPARE(uint8_t(f[6]), uint8_t(2));
+    QCOMPARE(dlg.records().at(2).brightness, uint16_t(50));
+    QCOMPARE(dlg.records().at(2).redOffset, int16_t(0));
+    QCOMPARE(dlg.findChild<QSpinBox *>("spinBox_brightness")->value(), 50);
+}
+
+void TestUiSettings::gwImageQualityResetPerWindow()
+{
+    useGw();
+    DialogGWImageQuality dlg;
+    dlg.setImageQuality(threeWindows());
+    QSignalSpy spy(gwIface, &Interface::emitSendData);
+    QVERIFY(!dlg.findChild<QSlider *>("slider_sharpness"));
+    dlg.findChild<QComboBox *>("combo_window")->setCurrentIndex(1);
+    dlg.findChild<QSlider *>("slider_blueGain")->setValue(-5);
+    fire(&dlg, "onTimerSend");
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(uint8_t(spy.at(0).at(0).toByteArray()[5]), uint8_t(11));
+    QCOMPARE(int16_t(dlg.records().at(0).blueGain), int16_t(-5));
+    dlg.findChild<QComboBox *>("combo_window")->setCurrentIndex(0);
+    answerNextBox(QMessageBox::Yes);
+    QTest::mouseClick(dlg.findChild<QPushButton *>("btn_reset"), Qt::LeftButton);
+    QCOMPARE(spy.count(), 4);
+    for (int i = 0; i < 3; ++i) {
+        const QByteArray f = spy.at(1 + i).at(0).toByteArray();
+        QCOMPARE(uint8_t(f[5]), uint8_t(0xFF));
+        QCOMPARE(uint8_t(f[6]), uint8_t(i));
+    }
+    QCOMPARE(dlg.records().at(0).blueGain, uint16_t(0));
+}
+
+void TestUiSettings::kxFillNeedsEqualLists()
+{
+    useKs(17);
+    DialogKXImageQuality dlg;
+    if (!dlg.findChild<QComboBox *>("combo_window"))
+        QSKIP("KX image quality form not built yet");
+    QList<INFO_IMAGE_ADVANCED> adv;
+    adv << INFO_IMAGE_ADVANCED();
+    dlg.setImageQuality(threeWindows(), adv);
+    QVERIFY(dlg.records().isEmpty());
+    QCOMPARE(dlg.findChild<QComboBox *>("combo_window")->count(), 0);
+}
+
+static QList<INFO_EDID> edidList()
+{
+    QList<INFO_EDID> list;
+    INFO_EDID a;
+    a.srcId = 20;
+    a.width = 1920;
+    a.height = 1080;
+    a.rate = 60;
+    INFO_EDID b = a;
+    b.srcId = 33;
+    b.width = 1280;
+    b.height = 720;
+    list << a << b;
+    return list;
+}
+
+void TestUiSettings::edidPresetAndCorrection()
+{
+    useKs(17);
+    DialogEDID dlg;
+    dlg.setEdidData(edidList(), 17, 0, 1);
+    auto *preset = dlg.findChild<QComboBox *>("combo_preset");
+    auto *w = dlg.findChild<QSpinBox *>("spin_width");
+    auto *h = dlg.findChild<QSpinBox *>("spin_height");
+    auto *r = dlg.findChild<QSpinBox *>("spin_frame");
+    QCOMPARE(preset->count(), 17);
+    QCOMPARE(preset->itemText(1), QStringLiteral("4080*2160 30Hz"));
+    preset->setCurrentIndex(1);
+    QCOMPARE(w->value(), 4080);
+    QCOMPARE(h->value(), 2160);
+    QCOMPARE(r->value(), 30);
+    QVERIFY(!dlg.resolutionTimer()->isActive());
+    fire(&dlg, "onTimerResolution");
+    QCOMPARE(w->value(), 4080);
+
+    preset->setCurrentIndex(11);
+    QCOMPARE(preset->currentText(), QStringLiteral("1920*1080 60Hz"));
+    h->setValue(1000);
+    QCOMPARE(preset->currentIndex(), 0);
+    QVERIFY(dlg.resolutionTimer()->isActive());
+
+    useKs(0);
+    dlg.setEdidData(edidList(), 0, 0, 0);
+    QVERIFY(preset->isHidden());
+    h->setValue(1080);
+    r->setValue(60);
+    w->setValue(4000);
+    fire(&dlg, "onTimerResolution");
+    QCOMPARE(w->value(), 2484);
+    QCOMPARE(h->value(), 1080);
+    QVERIFY(!dlg.resolutionTimer()->isActive());
+}
+
+void TestUiSettings::edidInputNamesAndModes()
+{
+    useKs(0);
+    DialogEDID dlg;
+    dlg.setEdidData(edidList(), 0, 0, 0);
+    auto *src = dlg.findChild<QComboBox *>("combo_inputSrc");
+    auto *mode = dlg.findChild<QComboBox *>("combo_dviMode");
+    QCOMPARE(src->itemText(0), QStringLiteral("DVI5"));
+    QCOMPARE(src->itemText(1), QStringLiteral("HDMI2"));
+    QVERIFY(mode->isHidden());
+    src->setCurrentIndex(1);
+    QCOMPARE(dlg.findChild<QSpinBox *>("spin_width")->value(), 1280);
+
+    dlg.setEdidData(edidList(), 48, 0, 0);
+    QCOMPARE(src->itemText(0), QStringLiteral("Input21"));
+    QCOMPARE(src->currentIndex(), 1); // the previous input stays chosen
+    QVERIFY(mode->isHidden());
+
+    dlg.setEdidData(edidList(), 2, 1, 0);
+    QVERIFY(!mode->isHidden());
+    QCOMPARE(mode->currentText(), QStringLiteral("HDMI"));
+    dlg.setEdidData(edidList(), 18, 0, 1);
+    QCOMPARE(mode->itemText(0), QStringLiteral("Digital"));
+    QCOMPARE(mode->currentIndex(), 1);
+
+    // Mode change: sub-command 1 for KS types, 2 for KX (type 20 included).
+    QSignalSpy spy(ksIface, &Interface::emitSendData);
+    useKs(4);
+    dlg.setEdidData(edidList(), 4, 0, 0);
+    QVERIFY(spy.isEmpty());
+    mode->setCurrentIndex(1);
+    QCOMPARE(spy.last().at(0).toByteArray(), KS9200Interface::setEdidModeFrame(4, 1));
+    useKs(20);
+    dlg.setEdidData(edidList(), 20, 0, 0);
+    QVERIFY(!dlg.findChild<QComboBox *>("combo_preset")->isHidden());
+    mode->setCurrentIndex(1);
+    QCOMPARE(spy.count(), 2);
+    QCOMPARE(uint8_t(spy.last().at(0).toByteArray()[5]), uint8_t(2));
+}
+
+void TestUiSettings::edidApplyAndReset()
+{
+    useKs(3);
+    DialogEDID dlg;
+    dlg.setEdidData(edidList(), 3, 0, 0);
+    QSignalSpy spy(ksIface, &Interface::emitSendData);
+    QTest::mouseClick(dlg.findChild<QPushButton *>("btn_ok"), Qt::LeftButton);
+    QCOMPARE(spy.count(), 3);
+    QCOMPARE(spy.at(0).at(0).toByteArray(), KS9200Interface::setEdidResolutionFrame(20, 1920, 1080, 60));
+    QCOMPARE(spy.at(1).at(0).toByteArray(), Interface::requestFrame(0xE4));
+    QCOMPARE(spy.at(2).at(0).toByteArray(), Interface::requestFrame(0xEA));
+    spy.clear();
+    answerNextBox(QMessageBox::Yes);
+    QTest::mouseClick(dlg.findChild<QPushButton *>("pushButton"), Qt::LeftButton);
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).toByteArray(), KS9200Interface::resetEdidFrame());
+
+    useGw();
+    dlg.setEdidData(edidList(), 48, 0, 0);
+    QSignalSpy gspy(gwIface, &Interface::emitSendData);
+    answerNextBox(QMessageBox::Yes);
+    QTest::mouseClick(dlg.findChild<QPushButton *>("pushButton"), Qt::LeftButton);
+    QVERIFY(gspy.isEmpty());
+    QTest::mouseClick(dlg.findChild<QPushButton *>("btn_ok"), Qt::LeftButton);
+    QCOMPARE(gspy.count(), 3);
+    QCOMPARE(uint8_t(gspy.at(0).at(0).toByteArray()[4]), uint8_t(0x0C));
+}
+
+QTEST_MAIN(TestUiSettings)
+#include "tst_ui_settings.moc"
