@@ -28,9 +28,10 @@ const QPixmap &offlinePixmap()
 }
 }
 
-WidgetInBottom::WidgetInBottom(QWidget *parent) : QWidget(parent), ui(new Ui::WidgetInBottom)
+WidgetInBottom::WidgetInBottom(QWidget *parent) : QWidget(parent), ui(new Ui::WidgetInBottom), m_timer(this)
 {
     ui->setupUi(this);
+    m_timer.setObjectName(QStringLiteral("debounceTimer"));
     m_timer.setSingleShot(true);
     m_timer.setInterval(DebounceMs);
     connect(&m_timer, &QTimer::timeout, this, &WidgetInBottom::onTimeout);
