@@ -24,7 +24,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDebug>
-#include <QDesktopWidget>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLocale>
 #include <QMessageBox>
@@ -49,6 +49,8 @@ namespace {
 MainWindow *s_instance = nullptr;
 
 const char *const LanguageKey = "Language";
+const char *const SerialPortsKey = "SerialPorts"; // ports typed in the search dialog
+constexpr int MaxRememberedPorts = 10;
 
 // Upsert helpers: find the stored entry whose key equals the received one, overwrite or append.
 template <typename T, typename Key>
@@ -221,6 +223,14 @@ void MainWindow::createSearchDialog(QWidget *parent)
 {
     dlgSearch = new DialogSearch(parent);
     dlgSearch->setObjectName(QStringLiteral("DialogSearch"));
+    dlgSearch->setKnownSerialPorts(QSettings().value(QLatin1String(SerialPortsKey)).toStringList());
+}
+
+void MainWindow::connectSearchDialog()
+{
+    connect(dlgSearch, &DialogSearch::emitSearchDevice, this, &MainWindow::onSearchDevice);
+    connect(dlgSearch, &DialogSearch::emitSetDeviceName, this, &MainWindow::onSetDeviceName);
+    connect(dlgSearch, &DialogSearch::emitAddSerialPort, this, &MainWindow::onAddSerialPort);
 }
 
 void MainWindow::makeConnections()
@@ -228,8 +238,7 @@ void MainWindow::makeConnections()
     connect(comm, &CommManager::emitDeviceConnectionBroken, this, &MainWindow::slotDeviceBroken);
     connect(this, &MainWindow::emitSetConnectDeviceCpuid, comm, &CommManager::onSetConnectDeviceCpuid);
     connect(comm, &CommManager::emitHandleData, this, &MainWindow::slotHandleData);
-    connect(dlgSearch, &DialogSearch::emitSearchDevice, this, &MainWindow::onSearchDevice);
-    connect(dlgSearch, &DialogSearch::emitSetDeviceName, this, &MainWindow::onSetDeviceName);
+    connectSearchDialog();
     connect(dlgGWPanel, &DialogGWPanel::emitRemoveAllWindow, tabs, &SxTabWidget::removeAllWindow);
     connect(dlgGWPanel, &DialogGWPanel::emitClearPanelData, this, &MainWindow::onClearAllPanelData);
     connect(dlgGWPanel, &DialogGWPanel::emitMappingChanged, this, &MainWindow::onGWPanelOutputMappingChanged);
@@ -445,8 +454,7 @@ void MainWindow::startupSearch()
     const QPoint pos = dlgSearch->pos();
     delete dlgSearch;
     createSearchDialog(this);
-    connect(dlgSearch, &DialogSearch::emitSearchDevice, this, &MainWindow::onSearchDevice);
-    connect(dlgSearch, &DialogSearch::emitSetDeviceName, this, &MainWindow::onSetDeviceName);
+    connectSearchDialog();
     dlgSearch->move(pos);
 }
 
@@ -472,6 +480,24 @@ void MainWindow::onSearchDevice(int mask)
             dlgSearch->slotNewDeviceConnect(info);
     }
     comm->searchDevice(mask);
+}
+
+void MainWindow::onAddSerialPort(QString path)
+{
+    if (!QFileInfo::exists(path)) {
+        dlgSearch->showPortMessage(tr("The serial port %1 does not exist.").arg(path));
+        return;
+    }
+    setExtraSerialPorts({path});
+    QSettings settings;
+    QStringList remembered = settings.value(QLatin1String(SerialPortsKey)).toStringList();
+    remembered.removeAll(path);
+    remembered.prepend(path);
+    while (remembered.size() > MaxRememberedPorts)
+        remembered.removeLast();
+    settings.setValue(QLatin1String(SerialPortsKey), remembered);
+    dlgSearch->setKnownSerialPorts(remembered);
+    onSearchDevice(2);
 }
 
 bool MainWindow::onSetDeviceName(QByteArray name, QString cpuid)

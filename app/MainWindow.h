@@ -122,6 +122,9 @@ public slots:
     void onTitleLanguageChange(LANGUAGE l); // 0 English, 1 simplified, 2 traditional Chinese
     bool onSetDeviceName(QByteArray name, QString cpuid);
     void onSearchDevice(int mask);
+    // A serial port typed in the search dialog: remembered, opened by every later serial search
+    // and probed at once.
+    void onAddSerialPort(QString path);
     void onLeftInputSrcChange(signed char src);
     void onLeftAllInputSrcChange(signed char src);
     void onLeftPresetChange(int id);
@@ -179,6 +182,7 @@ private:
     void connectInterface(Interface *iface);
     void refreshPanels(INFO_BASIC *info);
     void createSearchDialog(QWidget *parent);
+    void connectSearchDialog();
     void startBusy(int stopTimeMs, bool block);
     void stopBusy();
     void sendFollowUpRead(int delayMs);

@@ -181,6 +181,35 @@ void DialogSearch::on_btn_ok_clicked()
     accept();
 }
 
+void DialogSearch::setKnownSerialPorts(const QStringList &paths)
+{
+    const QString typed = ui->combo_port->currentText();
+    ui->combo_port->clear();
+    ui->combo_port->addItems(paths);
+    ui->combo_port->setEditText(typed);
+}
+
+QStringList DialogSearch::knownSerialPorts() const
+{
+    QStringList list;
+    for (int i = 0; i < ui->combo_port->count(); ++i)
+        list << ui->combo_port->itemText(i);
+    return list;
+}
+
+void DialogSearch::showPortMessage(const QString &text)
+{
+    QMessageBox::information(this, tr("tips"), text, QMessageBox::Ok);
+}
+
+void DialogSearch::on_btn_addPort_clicked()
+{
+    const QString path = ui->combo_port->currentText().trimmed();
+    if (path.isEmpty())
+        return;
+    emit emitAddSerialPort(path);
+}
+
 void DialogSearch::closeEvent(QCloseEvent *event)
 {
     if (mode == StartupMode) {

@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class INFO_BASIC;
@@ -33,6 +34,11 @@ public:
     void clearList();
     int rowOf(const QString &cpuid) const;
     SxProgressIndicator *busyIndicator() const { return busy; }
+    // Serial port paths offered in the port box (remembered ones first).
+    void setKnownSerialPorts(const QStringList &paths);
+    QStringList knownSerialPorts() const;
+    // Shows a failure of the typed port in the dialog.
+    void showPortMessage(const QString &text);
 
     // What ends the process when the start-up search is closed; tests replace it.
     using ExitFn = std::function<void(int status)>;
@@ -41,6 +47,8 @@ public:
 signals:
     void emitSearchDevice(int mask);
     bool emitSetDeviceName(QByteArray data, QString cpuid);
+    // A serial port typed by the operator, to be opened by every later serial search.
+    void emitAddSerialPort(QString path);
 
 public slots:
     void slotNewDeviceConnect(const INFO_BASIC *info);
@@ -48,6 +56,7 @@ public slots:
     void on_tableWidget_itemSelectionChanged();
     void on_tableWidget_cellChanged(int row, int column);
     void on_btn_ok_clicked();
+    void on_btn_addPort_clicked();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

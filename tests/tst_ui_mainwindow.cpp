@@ -16,6 +16,7 @@
 #include "TestSupport.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -29,6 +30,8 @@
 #include <QTranslator>
 #include <QtTest>
 #include <functional>
+#include <fcntl.h>
+#include <pty.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -149,6 +152,7 @@ private slots:
     void timeTaskIndexBeyondSlotsIsIgnored();
     void factoryResetAsksThenReadsBack();
     void renameAndSwitchMessages();
+    void typedSerialPortIsRememberedAndProbed();
     void languageStoredFiveStartsInEnglish();
     void singleInstanceGuardClearsStaleSegment();
     void languageChangesAtRunTime();
@@ -483,6 +487,42 @@ void TestMainWindow::renameAndSwitchMessages()
     QCOMPARE(watcher->texts, (QStringList{QStringLiteral("Please connect to the device first!"),
                                           QStringLiteral("Device Not Connect!"), QStringLiteral("Input conflict"),
                                           QStringLiteral("Does not support this feature!")}));
+}
+
+void TestMainWindow::typedSerialPortIsRememberedAndProbed()
+{
+    int master = -1, slave = -1;
+    char path[256] = {};
+    QVERIFY(::openpty(&master, &slave, path, nullptr, nullptr) == 0);
+    ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK);
+    MainWindow w;
+    auto *combo = w.searchDialog()->findChild<QComboBox *>(QStringLiteral("combo_port"));
+    auto *add = w.searchDialog()->findChild<QPushButton *>(QStringLiteral("btn_addPort"));
+    QVERIFY(combo && add);
+
+    combo->setEditText(QStringLiteral("/dev/vp-no-such-port"));
+    add->click();
+    QCOMPARE(watcher->texts, QStringList{QStringLiteral("The serial port /dev/vp-no-such-port does not exist.")});
+    QVERIFY(w.commManager()->namedSerialPorts().isEmpty());
+
+    combo->setEditText(QString::fromLocal8Bit(path));
+    add->click();
+    QCOMPARE(w.commManager()->namedSerialPorts(), QStringList{QString::fromLocal8Bit(path)});
+    QCOMPARE(QSettings().value("SerialPorts").toStringList(), QStringList{QString::fromLocal8Bit(path)});
+    QCOMPARE(w.searchDialog()->knownSerialPorts(), QStringList{QString::fromLocal8Bit(path)});
+    // The port was probed with the search request.
+    QByteArray got;
+    QVERIFY(waitUntil([&] {
+        char buf[64];
+        const ssize_t n = ::read(master, buf, sizeof buf);
+        if (n > 0)
+            got.append(buf, int(n));
+        return got.size() >= 23;
+    }));
+    QCOMPARE(got.left(23), makeSearchFrame());
+    ::close(slave);
+    ::close(master);
+    QSettings().remove("SerialPorts");
 }
 
 void TestMainWindow::languageStoredFiveStartsInEnglish()
