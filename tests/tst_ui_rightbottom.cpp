@@ -66,6 +66,26 @@ INFO_WINDOW window(int id, int x, int y, int w, int h)
     return r;
 }
 
+void click(QGraphicsView *v, QPointF scenePt)
+{
+    const QPoint p = v->mapFromScene(scenePt);
+    QMouseEvent press(QEvent::MouseButtonPress, p, v->viewport()->mapToGlobal(p), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(v->viewport(), &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, p, v->viewport()->mapToGlobal(p), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(v->viewport(), &release);
+}
+
+QList<QByteArray> withCmd(const QSignalSpy &spy, uint8_t cmd)
+{
+    QList<QByteArray> out;
+    for (const QByteArray &f : frames(spy))
+        if (f.size() > 6 && at(f, 4) == cmd)
+            out << f;
+    return out;
+}
+
 // Fires the debounce timer until the values settle (bounded).
 int settle(QTimer *timer)
 {
@@ -511,6 +531,72 @@ private slots:
         child<QPushButton>(&bottom, "btn_ok")->click();
         QCOMPARE(pos.count(), 0);
         QCOMPARE(write.count(), 0);
+    }
+
+    // Both panels wired to a canvas with three windows on two panels, as the main window does.
+    void followCanvasSelection()
+    {
+        SxGraphicsViewKS view;
+        view.setCpuid(ks.cpuid);
+        view.setDeviceType(0);
+        view.setPanels({panel(0, 0, 0, 1920, 1080), panel(1, 1920, 0, 1920, 1080)}, false);
+        WidgetInBottom bottom;
+        WidgetInRight right;
+        right.setDevice(&ks);
+        connect(&view, &SxGraphicsView::emitItemPosChange, &bottom, &WidgetInBottom::onViewItemPosChange);
+        connect(&bottom, &WidgetInBottom::emitSetWindowPos, &view, &SxGraphicsView::setWindowItemPos);
+        connect(&bottom, &WidgetInBottom::emitSetWindowID, &right, &WidgetInRight::setWindowID);
+        connect(&right, &WidgetInRight::emitLockWindow, &view, &SxGraphicsView::setLockWindow);
+        connect(&right, &WidgetInRight::emitHorWindow, &view, &SxGraphicsView::setHorWindow);
+        view.resize(900, 600);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        view.setWindows({window(0, 100, 100, 640, 480), window(1, 2000, 200, 800, 600),
+                         window(2, 900, 500, 400, 300)});
+        QCOMPARE(view.windowItemList().size(), 3);
+
+        click(&view, QPointF(2400, 500));
+        QCOMPARE(view.currentWindowId(), 1);
+        QCOMPARE(bottom.windowID(), 1);
+        QCOMPARE(right.windowID(), 1);
+        QCOMPARE(bottom.panelRect(), QRect(1920, 0, 1920, 1080));
+        QCOMPARE(bottom.spinRect(), QRect(2000, 200, 800, 600));
+
+        auto timer = bottom.findChild<QTimer *>(QStringLiteral("debounceTimer"));
+        child<QSpinBox>(&bottom, "spinBox_x")->setValue(3500);
+        settle(timer);
+        QSignalSpy write(&bottom, &WidgetInBottom::emitWriteData);
+        child<QPushButton>(&bottom, "btn_ok")->click();
+        QCOMPARE(view.windowItem(1)->windowRect(), QRect(3040, 200, 800, 600));
+        QCOMPARE(view.windowItem(0)->windowRect(), QRect(100, 100, 640, 480));
+        QCOMPARE(write.count(), 1);
+        QCOMPARE(write.at(0).at(0).toByteArray(), KS9200Interface::setWindowGeometryFrame(1, 3040, 200, 800, 600));
+
+        // Window 0 is a real window, not "no selection".
+        click(&view, QPointF(300, 300));
+        QCOMPARE(right.windowID(), 0);
+        QCOMPARE(bottom.panelRect(), QRect(0, 0, 1920, 1080));
+        QSignalSpy ksSpy(ksIface, &Interface::emitSendData);
+        QSignalSpy own(&right, &WidgetInRight::emitSendData);
+        child<QToolButton>(&right, "btn_frameSync")->click();
+        QCOMPARE(own.count(), 1);
+        QCOMPARE(int(at(own.at(0).at(0).toByteArray(), 6)), 0);
+        child<QToolButton>(&right, "btn_local")->click();
+        QCOMPARE(withCmd(ksSpy, 0x12).size(), 1);
+        QCOMPARE(int(at(withCmd(ksSpy, 0x12).first(), 6)), 0);
+
+        child<QToolButton>(&right, "btn_lockWindow")->click();
+        QVERIFY(view.isLocked());
+        QVERIFY(!child<QToolButton>(&right, "btn_hor")->isEnabled());
+        child<QToolButton>(&right, "btn_lockWindow")->click();
+        QVERIFY(!view.isLocked());
+        QSignalSpy viewWrite(&view, &SxGraphicsView::emitWriteData);
+        child<QToolButton>(&right, "btn_hor")->click();
+        // One geometry frame per window, in window id order.
+        const QList<QByteArray> geo = withCmd(viewWrite, 0x03);
+        QCOMPARE(geo.size(), 3);
+        QCOMPARE(int(at(geo[0], 6)), 0);
+        QCOMPARE(int(at(geo[2], 6)), 2);
     }
 
     void onlineDisplay()
