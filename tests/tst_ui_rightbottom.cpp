@@ -10,6 +10,7 @@
 #include "SxGraphicsItem.h"
 #include "SxGraphicsViewGW.h"
 #include "SxGraphicsViewKS.h"
+#include "SxMultiComboBox.h"
 #include "WidgetInBottom.h"
 #include "WidgetInRight.h"
 
@@ -597,6 +598,30 @@ private slots:
         QCOMPARE(geo.size(), 3);
         QCOMPARE(int(at(geo[0], 6)), 0);
         QCOMPARE(int(at(geo[2], 6)), 2);
+    }
+
+    // The multi-select combo box of the timed-task dialog: bit i is item i.
+    void multiComboMask()
+    {
+        SxMultiComboBox combo;
+        for (int i = 1; i <= 10; ++i)
+            combo.addCheckItem(QStringLiteral("Preset %1").arg(i));
+        QSignalSpy changed(&combo, &SxMultiComboBox::checkedChanged);
+        combo.setCheckedMask(0x0005);
+        QVERIFY(combo.isItemChecked(0));
+        QVERIFY(!combo.isItemChecked(1));
+        QVERIFY(combo.isItemChecked(2));
+        QCOMPARE(combo.checkedText(), QStringLiteral("Preset 1,Preset 3"));
+        QCOMPARE(changed.last().at(0).toInt(), 0x0005);
+        combo.setItemChecked(9, true);
+        QCOMPARE(combo.checkedMask(), 0x0205);
+        // Bits beyond the items and indexes out of range are ignored.
+        combo.setCheckedMask(0xFC00 | 0x2);
+        QCOMPARE(combo.checkedMask(), 0x2);
+        combo.setItemChecked(10, true);
+        combo.setItemChecked(-1, true);
+        QVERIFY(!combo.isItemChecked(10));
+        QCOMPARE(combo.checkedMask(), 0x2);
     }
 
     void onlineDisplay()
