@@ -7,6 +7,7 @@
 #include "DialogGWImageQuality.h"
 #include "DialogImageQuality.h"
 #include "DialogKXImageQuality.h"
+#include "ColorWidget.h"
 #include "DialogOutputSetting.h"
 #include "GW5Interface.h"
 #include "KS9200Interface.h"
@@ -38,6 +39,12 @@ private slots:
     void edidPresetAndCorrection();
     void edidInputNamesAndModes();
     void edidApplyAndReset();
+
+    void outputKxPresetAndClamp();
+    void outputKsRateCorrection();
+    void outputApplyPerType();
+    void outputBorderSelectorSendsNothing();
+    void outputKxBackground();
 
 private:
     void useKs(int type);
@@ -371,6 +378,178 @@ void TestUiSettings::edidApplyAndReset()
     QTest::mouseClick(dlg.findChild<QPushButton *>("btn_ok"), Qt::LeftButton);
     QCOMPARE(gspy.count(), 3);
     QCOMPARE(uint8_t(gspy.at(0).at(0).toByteArray()[4]), uint8_t(0x0C));
+}
+
+static INFO_PANEL panel(int index, int w, int h, int rate)
+{
+    INFO_PANEL p;
+    p.index = uint16_t(index);
+    p.width = uint16_t(w);
+    p.height = uint16_t(h);
+    p.rate = uint16_t(rate);
+    return p;
+}
+
+void TestUiSettings::outputKxPresetAndClamp()
+{
+    useKs(17);
+    ks.panels << panel(0, 1920, 1080, 60);
+    DialogOutputSetting dlg;
+    dlg.setDeviceData(ks);
+    auto *combo = dlg.findChild<QComboBox *>("comboBox_output1");
+    auto *w = dlg.findChild<QSpinBox *>("spinBox_output1_w");
+    auto *h = dlg.findChild<QSpinBox *>("spinBox_output1_h");
+    auto *r = dlg.findChild<QSpinBox *>("spinBox_fr1");
+    QCOMPARE(combo->count(), 15);
+    QCOMPARE(combo->itemText(10), QStringLiteral("1028x1600 60Hz"));
+    QCOMPARE(w->value(), 1920);
+    combo->setCurrentIndex(10);
+    QCOMPARE(w->value(), 1028);
+    QCOMPARE(h->value(), 1600);
+    QCOMPARE(r->value(), 60);
+    QVERIFY(!w->isEnabled());
+    QVERIFY(!dlg.resolutionTimer()->isActive());
+
+    combo->setCurrentIndex(0);
+    QVERIFY(w->isEnabled() && h->isEnabled() && r->isEnabled());
+    h->setValue(1080);
+    r->setValue(60);
+    w->setValue(4000);
+    QCOMPARE(dlg.lastResolutionField(), int(DialogOutputSetting::Out1Width));
+    fire(&dlg, "onTimerResolution");
+    QCOMPARE(w->value(), 2504);
+    dlg.findChild<QComboBox *>("combo_outputMode")->blockSignals(true);
+    dlg.findChild<QComboBox *>("combo_outputMode")->setCurrentIndex(1);
+    w->setValue(4000);
+    fire(&dlg, "onTimerResolution");
+    QCOMPARE(w->value(), 2518); // within 480..3920: the limit itself
+    h->setValue(320);
+    w->setValue(9000);
+    fire(&dlg, "onTimerResolution");
+    QCOMPARE(w->value(), 3920);
+}
+
+void TestUiSettings::outputKsRateCorrection()
+{
+    useKs(0);
+    ks.panels << panel(0, 3840, 2160, 30);
+    DialogOutputSetting dlg;
+    dlg.setDeviceData(ks);
+    QCOMPARE(dlg.findChild<QComboBox *>("comboBox_output1")->count(), 17);
+    QVERIFY(dlg.findChild<QComboBox *>("comboBox_output2")->isHidden());
+    auto *r = dlg.findChild<QSpinBox *>("spinBox_fr1");
+    r->setValue(60);
+    QVERIFY(dlg.resolutionTimer()->isActive());
+    QCOMPARE(dlg.resolutionTimer()->interval(), 1000);
+    fire(&dlg, "onTimerResolution");
+    QCOMPARE(r->value(), 23);
+    QCOMPARE(dlg.findChild<QSpinBox *>("spinBox_output1_w")->value(), 3840);
+    useKs(4);
+    dlg.setDeviceData(ks);
+    QCOMPARE(dlg.findChild<QComboBox *>("comboBox_output1")->count(), 15);
+}
+
+void TestUiSettings::outputApplyPerType()
+{
+    useKs(3);
+    ks.panels << panel(8, 1920, 1080, 60) << panel(0, 1024, 768, 50);
+    DialogOutputSetting dlg;
+    dlg.setDeviceData(ks);
+    QVERIFY(!dlg.findChild<QComboBox *>("comboBox_output2")->isHidden());
+    QCOMPARE(dlg.findChild<QSpinBox *>("spinBox_fr2")->value(), 50);
+    QSignalSpy spy(ksIface, &Interface::emitSendData);
+    QTest::mouseClick(dlg.findChild<QPushButton *>("pushButton"), Qt::LeftButton);
+    QCOMPARE(spy.count(), 5);
+    QCOMPARE(spy.at(0).at(0).toByteArray(), KS9200Interface::setOutputResolutionFrame(0, 8, 1920, 1080, 60));
+    QCOMPARE(spy.at(1).at(0).toByteArray(), KS9200Interface::setOutputResolutionFrame(1, 0, 1024, 768, 50));
+    QCOMPARE(spy.at(2).at(0).toByteArray(), Interface::requestFrame(0xE1));
+    QCOMPARE(spy.at(3).at(0).toByteArray(), Interface::requestFrame(0xE2));
+    QCOMPARE(spy.at(4).at(0).toByteArray(), Interface::requestFrame(0xE4));
+
+    spy.clear();
+    useKs(18);
+    dlg.setDeviceData(ks);
+    QTest::mouseClick(dlg.findChild<QPushButton *>("pushButton"), Qt::LeftButton);
+    QCOMPARE(spy.count(), 5);
+    QCOMPARE(uint8_t(spy.at(0).at(0).toByteArray()[6]), uint8_t(255));
+    QCOMPARE(spy.at(1).at(0).toByteArray(), Interface::requestFrame(0xE1));
+    QCOMPARE(spy.at(2).at(0).toByteArray(), Interface::requestFrame(0xE1, 0x01));
+
+    // KX output mode: frame, then the full read-back.
+    spy.clear();
+    dlg.findChild<QComboBox *>("combo_outputMode")->setCurrentIndex(1);
+    QCOMPARE(spy.count(), 2);
+    QCOMPARE(spy.at(0).at(0).toByteArray(), KS9200Interface::setOutputModeFrame(1, 0));
+    QCOMPARE(spy.at(1).at(0).toByteArray(), Interface::requestFrame(0xEF));
+}
+
+void TestUiSettings::outputBorderSelectorSendsNothing()
+{
+    useKs(3);
+    INFO_BORDER a;
+    a.enable = 1;
+    a.color = 3;
+    a.x = 10;
+    a.thickness = 5;
+    INFO_BORDER b;
+    b.color = 8;
+    b.width = 100;
+    b.thickness = 2;
+    ks.borders << a << b;
+    DialogOutputSetting dlg;
+    dlg.setDeviceData(ks);
+    QSignalSpy spy(ksIface, &Interface::emitSendData);
+    auto *sel = dlg.findChild<QComboBox *>("combo_OutputSelect");
+    QCOMPARE(sel->itemText(1), QStringLiteral("DVI2"));
+    sel->setCurrentIndex(1);
+    sel->setCurrentIndex(0);
+    sel->setCurrentIndex(1);
+    QVERIFY(spy.isEmpty());
+    QCOMPARE(sel->itemData(0).value<INFO_BORDER>(), a);
+    QCOMPARE(sel->itemData(1).value<INFO_BORDER>(), b);
+    QCOMPARE(dlg.findChild<QSpinBox *>("spinBox_border_w")->value(), 100);
+    QVERIFY(!dlg.findChild<QSpinBox *>("spinBox_border_w")->isEnabled());
+    QCOMPARE(dlg.findChild<ColorWidget *>("widget_color_border")->color(), QColor(0x80, 0x80, 0x80));
+
+    dlg.findChild<QPushButton *>("btn_borderOnOff")->click();
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).toByteArray(), KS9200Interface::setBorderFrame(1, 1, 0, 0, 100, 0, 2, 8));
+    QVERIFY(dlg.findChild<QSpinBox *>("spinBox_border_w")->isEnabled());
+    QCOMPARE(sel->itemData(1).value<INFO_BORDER>().enable, uint8_t(1));
+    QCOMPARE(sel->itemData(0).value<INFO_BORDER>(), a);
+}
+
+void TestUiSettings::outputKxBackground()
+{
+    QCOMPARE(int(DialogOutputSetting::kxBackgroundByte(4, 0, 2)), 0xE3);
+    QCOMPARE(DialogOutputSetting::kxPreviewColor(0xE3), QColor(255, 0, 255));
+    QCOMPARE(DialogOutputSetting::kxPreviewColor(0), QColor(0, 0, 0));
+    QCOMPARE(DialogOutputSetting::kxPreviewColor(DialogOutputSetting::kxBackgroundByte(4, 4, 2)), QColor(255, 255, 255));
+
+    useKs(16);
+    DialogOutputSetting dlg;
+    dlg.setDeviceData(ks);
+    QSignalSpy spy(ksIface, &Interface::emitSendData);
+    auto *red = dlg.findChild<QSlider *>("slider_bg_red");
+    QCOMPARE(red->maximum(), 4);
+    QCOMPARE(dlg.findChild<QSlider *>("slider_bg_blue")->maximum(), 2);
+    red->setValue(4);
+    dlg.findChild<QSpinBox *>("spinBox_bg_blue")->setValue(2);
+    QVERIFY(dlg.backgroundTimer()->isActive());
+    QVERIFY(spy.isEmpty());
+    fire(&dlg, "onTimerBackgroudColor");
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).toByteArray(), KS9200Interface::setBackgroundColorFrame(4, 0, 2));
+    auto *swatch = dlg.findChild<ColorWidget *>("widget_color_bg");
+    QCOMPARE(swatch->color(), QColor(255, 0, 255));
+
+    // KS: a disabled background shows 15, 50, 15.
+    useKs(1);
+    ks.other.bgEnable = 0;
+    dlg.setDeviceData(ks);
+    QCOMPARE(dlg.findChild<QSpinBox *>("spinBox_bg_green")->value(), 50);
+    QCOMPARE(swatch->color(), QColor(15, 50, 15));
+    QVERIFY(dlg.findChild<QWidget *>("group_enhance")->isHidden());
 }
 
 QTEST_MAIN(TestUiSettings)
