@@ -6,6 +6,11 @@
 #include "DeviceLookup.h"
 #include "DeviceModels.h"
 #include "DialogAudio.h"
+#include "DialogEDID.h"
+#include "DialogGWImageQuality.h"
+#include "DialogImageQuality.h"
+#include "DialogKXImageQuality.h"
+#include "DialogOutputSetting.h"
 #include "DialogGWPanel.h"
 #include "DialogMultiMachine.h"
 #include "DialogSearch.h"
@@ -19,7 +24,9 @@
 #include "SxGraphicsView.h"
 #include "SxProgressIndicator.h"
 #include "SxTabWidget.h"
+#include "WidgetInBottom.h"
 #include "WidgetInLeft.h"
+#include "WidgetInRight.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -180,14 +187,20 @@ void MainWindow::setupUi()
     splitter = new QSplitter(Qt::Horizontal);
     leftWidget = new WidgetInLeft(splitter);
     leftWidget->setObjectName(QStringLiteral("LeftWidget"));
+    rightWidget = new WidgetInRight(this);
 
     createSearchDialog(nullptr);
+    dlgEDID = new DialogEDID(this);
     dlgAudio = new DialogAudio(this);
     dlgUsbPlay = new DialogUsbPlay(this);
+    dlgImageQuality = new DialogImageQuality(this);
     dlgTestPic = new DialogTestPicCard(this);
+    dlgOutputSetting = new DialogOutputSetting(this);
     busyIndicator = new SxProgressIndicator(this);
     dlgMultiMachine = new DialogMultiMachine(this);
     dlgGWPanel = new DialogGWPanel(this);
+    dlgGWImageQuality = new DialogGWImageQuality(this);
+    dlgKXImageQuality = new DialogKXImageQuality(this);
     dlgUpgrade = new DialogUpgrade(this);
 
     tabs = new SxTabWidget(this);
@@ -202,7 +215,10 @@ void MainWindow::setupUi()
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
     row->addWidget(tabs);
+    row->addWidget(rightWidget);
     paneLayout->addLayout(row, 1);
+    bottomWidget = new WidgetInBottom(this);
+    paneLayout->addWidget(bottomWidget);
 
     splitter->setHandleWidth(0);
     splitter->setStretchFactor(1, 1);
@@ -245,8 +261,10 @@ void MainWindow::makeConnections()
     connect(dlgGWPanel, &DialogGWPanel::emitLoadTemplateID0, this, &MainWindow::onLeftTemplateChange);
     connect(dlgUpgrade, &DialogUpgrade::emitSendData, this, &MainWindow::writeData);
     connect(dlgUpgrade, &DialogUpgrade::emitSendDataByUDP, this, &MainWindow::writeDataByUDP);
+    connect(tabs, &SxTabWidget::emitItemPosChange, bottomWidget, &WidgetInBottom::onViewItemPosChange);
     connect(tabs, &SxTabWidget::emitSelectItemInputChange, leftWidget, &WidgetInLeft::onViewItemInputSrcIDChange);
     connect(tabs, &SxTabWidget::emitWriteData, this, &MainWindow::writeData);
+    connect(tabs, &SxTabWidget::emitPartFullChange, rightWidget, &WidgetInRight::setPartFullScreen);
     connect(tabs, &SxTabWidget::emitRemoveWindow, this, &MainWindow::onViewRemoveWindow);
     connect(tabs, &SxTabWidget::emitSavePreset, this, &MainWindow::onViewSavePreset);
     connect(tabs, &QTabWidget::currentChanged, this, &MainWindow::onTabCurrentChanged);
@@ -262,11 +280,19 @@ void MainWindow::makeConnections()
     connect(titleWidget, &SxTitleWidget::emitFactorySetting, this, &MainWindow::onTitleFactorySetting);
     connect(titleWidget, &SxTitleWidget::emitMenuMultiMachine, this, &MainWindow::onTitleMenuMultiMachine);
     connect(titleWidget, &SxTitleWidget::emitLanguageChange, this, &MainWindow::onTitleLanguageChange);
+    connect(rightWidget, &WidgetInRight::emitSendData, this, &MainWindow::writeData);
+    connect(rightWidget, &WidgetInRight::emitLockWindow, tabs, &SxTabWidget::setLockWindow);
+    connect(rightWidget, &WidgetInRight::emitHorWindow, tabs, &SxTabWidget::setHorWindow);
+    connect(rightWidget, &WidgetInRight::emitVerWindow, tabs, &SxTabWidget::setVerWindow);
+    connect(rightWidget, &WidgetInRight::emitPartFullScreen, tabs, &SxTabWidget::setPartFullScreen);
     connect(leftWidget, &WidgetInLeft::emitInputSignalSwitch, this, &MainWindow::onLeftInputSrcChange);
     connect(leftWidget, &WidgetInLeft::emitInputSignalSwitchAll, this, &MainWindow::onLeftAllInputSrcChange);
     connect(leftWidget, &WidgetInLeft::emitPresetChange, this, &MainWindow::onLeftPresetChange);
     connect(leftWidget, &WidgetInLeft::emitTemplateChange, this, &MainWindow::onLeftTemplateChange);
     connect(leftWidget, &WidgetInLeft::emitRemoveAllWindow, tabs, &SxTabWidget::removeAllWindow);
+    connect(bottomWidget, &WidgetInBottom::emitSetWindowPos, tabs, &SxTabWidget::setWindowItemPos);
+    connect(bottomWidget, &WidgetInBottom::emitWriteData, this, &MainWindow::writeData);
+    connect(bottomWidget, &WidgetInBottom::emitSetWindowID, rightWidget, &WidgetInRight::setWindowID);
 }
 
 void MainWindow::connectInterface(Interface *iface)
@@ -438,11 +464,18 @@ void MainWindow::onTitleLanguageChange(LANGUAGE l)
     language = l;
     titleWidget->retranslate();
     leftWidget->switchLanguage();
+    rightWidget->switchLanguage();
+    bottomWidget->switchLanguage();
     tabs->retranslateViews();
     // The search dialog and the dialogs without a switch of their own re-translate on the
     // LanguageChange event that the new translators bring.
+    dlgOutputSetting->switchLanguage();
+    dlgEDID->switchLanguage();
     dlgAudio->switchLanguage();
+    dlgImageQuality->switchLanguage();
+    dlgGWImageQuality->switchLanguage();
     dlgGWPanel->switchLanguage();
+    dlgKXImageQuality->switchLanguage();
     QSettings().setValue(LanguageKey, l);
 }
 
@@ -470,6 +503,8 @@ void MainWindow::onTitleSearch(int flag)
     onTitleSync();
     currentView = tabs->activeView();
     currentDevice = deviceMap.value(tabs->currentCpuid(), nullptr);
+    if (currentDevice)
+        bottomWidget->setOnline(currentDevice->online);
     refreshPanels(currentDevice);
 }
 
@@ -631,6 +666,8 @@ void MainWindow::slotDeviceBroken(QString cpuid, QString errorString, bool showM
     if (INFO_BASIC *info = deviceMap.value(cpuid, nullptr)) {
         info->online = 0;
         info->linkType = 0;
+        if (info == currentDevice)
+            bottomWidget->setOnline(false);
         tabs->updateTab(info);
     }
     if (showMsg)
@@ -699,7 +736,9 @@ void MainWindow::refreshPanels(INFO_BASIC *info)
     if (currentView)
         currentView->setDeviceType(info->type);
     titleWidget->setDevice(info);
+    rightWidget->setDevice(info);
     leftWidget->setDevice(info);
+    bottomWidget->setOnline(info->online);
     titleWidget->setCurrentDeviceName(info->name.isEmpty() ? modelName(info->type) : info->name);
 }
 
@@ -864,7 +903,14 @@ void MainWindow::onGWPanelOutputMappingChanged(int outputID, int modifyPanelID, 
 
 void MainWindow::onTitleOutputSetting()
 {
-    if (DEVICE_INFO_GW *gw = gwRecord()) {
+    if (!currentDevice) {
+        dlgOutputSetting->exec();
+        return;
+    }
+    if (DEVICE_INFO_KS *ks = ksRecord()) {
+        dlgOutputSetting->setDeviceData(*ks);
+        dlgOutputSetting->exec();
+    } else if (DEVICE_INFO_GW *gw = gwRecord()) {
         dlgGWPanel->setOutputCards(gw->other.outputCards);
         if (!gw->panels.isEmpty()) {
             dlgGWPanel->setPanelData(gw->panels.first());
@@ -875,7 +921,14 @@ void MainWindow::onTitleOutputSetting()
     }
 }
 
-void MainWindow::onTitleEDID() {}
+void MainWindow::onTitleEDID()
+{
+    if (DEVICE_INFO_KS *ks = ksRecord())
+        dlgEDID->setEdidData(ks->edid, ks->type, ks->signalMode, ks->dviAudioMode);
+    else if (DEVICE_INFO_GW *gw = gwRecord())
+        dlgEDID->setEdidData(gw->edid, gw->type, 0, 0);
+    dlgEDID->exec();
+}
 
 void MainWindow::onTitleAudioSetting()
 {
@@ -888,6 +941,20 @@ void MainWindow::onTitleAudioSetting()
 
 void MainWindow::onTitleImageQuality()
 {
+    if (!currentDevice) {
+        dlgImageQuality->exec();
+    } else if (DEVICE_INFO_KS *ks = ksRecord()) {
+        if (isKxType(ks->type)) {
+            dlgKXImageQuality->setImageQuality(ks->imageQuality, ks->imageAdvanced);
+            dlgKXImageQuality->exec();
+        } else {
+            dlgImageQuality->setImageQuality(ks->imageQuality);
+            dlgImageQuality->exec();
+        }
+    } else if (DEVICE_INFO_GW *gw = gwRecord()) {
+        dlgGWImageQuality->setImageQuality(gw->imageQuality);
+        dlgGWImageQuality->exec();
+    }
     Interface *iface = interfaceOf();
     if (!iface || !currentDevice)
         return;
@@ -1092,8 +1159,14 @@ void MainWindow::onKS9200_OtherSetting(QString cpuid, INFO_OTHER_KS9200 other)
     if (!rec)
         return;
     rec->other = other;
-    if (rec == currentDevice)
+    if (rec == currentDevice) {
         leftWidget->setOtherSetting(other);
+        rightWidget->setPIP(other.pip);
+        rightWidget->setFreeze(other.freeze);
+        rightWidget->setFade(other.switchMode != 0);
+        rightWidget->setBlackScreen(other.blackScreen);
+        rightWidget->setFrameSync(other.frameSync);
+    }
 }
 
 void MainWindow::onKS9200_SwitchInput(bool result)
@@ -1292,4 +1365,6 @@ void MainWindow::onGW5_OtherSetting(QString cpuid, INFO_OTHER_GW5 other)
             leftWidget->setGWPanels(rec->panels);
         rec->other = other;
     }
+    if (rec == currentDevice)
+        rightWidget->setGWOtherSetting(other);
 }
