@@ -61,6 +61,7 @@ public:
     QStringList texts;
     QMessageBox::StandardButton answer = QMessageBox::NoButton; // default button when NoButton
     int busyBlocks = 0;
+    QStringList dialogs; // class names of the other modal dialogs, closed as they open
 
 private:
     void poll()
@@ -76,6 +77,9 @@ private:
         } else if (auto *busy = qobject_cast<SxProgressIndicator *>(w)) {
             ++busyBlocks;
             busy->stopAnimation();
+        } else if (auto *dialog = qobject_cast<QDialog *>(w)) {
+            dialogs << QString::fromLatin1(dialog->metaObject()->className());
+            dialog->reject();
         }
     }
     QTimer timer;
@@ -153,6 +157,7 @@ private slots:
     void factoryResetAsksThenReadsBack();
     void renameAndSwitchMessages();
     void typedSerialPortIsRememberedAndProbed();
+    void titleCommandsOpenTheFamilysDialog();
     void languageStoredFiveStartsInEnglish();
     void singleInstanceGuardClearsStaleSegment();
     void languageChangesAtRunTime();
@@ -523,6 +528,44 @@ void TestMainWindow::typedSerialPortIsRememberedAndProbed()
     ::close(slave);
     ::close(master);
     QSettings().remove("SerialPorts");
+}
+
+void TestMainWindow::titleCommandsOpenTheFamilysDialog()
+{
+    MainWindow w;
+    announce(w, 3, 1);
+    announce(w, 17, 2);
+    announce(w, 48, 3);
+    auto run = [&](int n, void (MainWindow::*slot)()) {
+        makeCurrent(w, cpuidOf(n));
+        watcher->dialogs.clear();
+        (w.*slot)();
+        return watcher->dialogs;
+    };
+    QSignalSpy ks(w.interfaceOf(cpuidOf(1)), &Interface::emitSendData);
+    QSignalSpy kx(w.interfaceOf(cpuidOf(2)), &Interface::emitSendData);
+    QCOMPARE(run(1, &MainWindow::onTitleOutputSetting), QStringList{"DialogOutputSetting"});
+    QCOMPARE(run(3, &MainWindow::onTitleOutputSetting), QStringList{"DialogGWPanel"});
+    QCOMPARE(run(1, &MainWindow::onTitleEDID), QStringList{"DialogEDID"});
+    QCOMPARE(run(1, &MainWindow::onTitleImageQuality), QStringList{"DialogImageQuality"});
+    QCOMPARE(run(2, &MainWindow::onTitleImageQuality), QStringList{"DialogKXImageQuality"});
+    QCOMPARE(run(3, &MainWindow::onTitleImageQuality), QStringList{"DialogGWImageQuality"});
+    QCOMPARE(run(2, &MainWindow::onTitleAudioSetting), QStringList{"DialogAudio"});
+    QCOMPARE(run(2, &MainWindow::onTitleTestImage), QStringList{"DialogTestPicCard"});
+    QCOMPARE(run(2, &MainWindow::onTitleUsbPlay), QStringList{"DialogUsbPlay"});
+    QCOMPARE(run(3, &MainWindow::onTitleUpgrade), QStringList{"DialogUpgrade"});
+    QCOMPARE(run(1, &MainWindow::onTitleMenuMultiMachine), QStringList{"DialogMultiMachine"});
+    // After the image-quality dialog: its read-back, and for a KX model the advanced one too.
+    auto readBacks = [](const QSignalSpy &spy) {
+        QList<QByteArray> frames;
+        for (const QList<QVariant> &args : spy)
+            if (uint8_t(args.first().toByteArray().at(4)) == 0xE5)
+                frames << args.first().toByteArray();
+        return frames;
+    };
+    QCOMPARE(readBacks(ks), QList<QByteArray>{Interface::requestFrame(0xE5)});
+    QCOMPARE(readBacks(kx), (QList<QByteArray>{Interface::requestFrame(0xE5), Interface::requestFrame(0xE5, 0x01)}));
+    QVERIFY(watcher->texts.isEmpty());
 }
 
 void TestMainWindow::languageStoredFiveStartsInEnglish()
