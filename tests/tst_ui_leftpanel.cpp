@@ -9,6 +9,7 @@
 #include "DialogTimeTake.h"
 #include "GW5Interface.h"
 #include "KS9200Interface.h"
+#include "SxBaseWidget.h"
 #include "SxDialogTitle.h"
 #include "SxPreviewBox.h"
 #include "SxPreviewBoxButton.h"
@@ -654,6 +655,56 @@ private slots:
         QCOMPARE(title, QStringLiteral("Task 3"));
         QCOMPARE(target, QStringLiteral("Wakeup"));
         QCOMPARE(left.taskButtons().at(2)->task().target, uint8_t(2));
+    }
+
+    // Each page button shows its page for both families; pictures of the pages are written when
+    // VP_SCREENSHOT_DIR names a directory.
+    void fourPagesForBothFamilies()
+    {
+        const QString dir = qEnvironmentVariable("VP_SCREENSHOT_DIR");
+        ks.type = 16;
+        ks.hasUsb = 1;
+        ks.presets = {onePanelPreset(0), onePanelPreset(3)};
+        INFO_INPUTSINGLE hdmi;
+        hdmi.srcId = 32;
+        hdmi.hasSignal = 1;
+        ks.inputSignals = {hdmi};
+        INFO_TIME_TASK task;
+        task.index = 1;
+        task.state = 1;
+        task.taskType = 2;
+        ks.timeTasks[1] = task;
+        allTasksOn = true;
+        gw.other.other2 = 2;
+        gw.panels = wall2x4(0);
+        gw.signalPresence = {INFO_SIGNAL_PRESENCE{0, 32, 1}, INFO_SIGNAL_PRESENCE{1, 16, 0}};
+        const char *pages[] = {"KeepStatu_Signal", "KeepStatu_TimeTask", "KeepStatu_LoadTemplate", "KeepStatu_LoadPreset"};
+        for (INFO_BASIC *record : {static_cast<INFO_BASIC *>(&ks), static_cast<INFO_BASIC *>(&gw)}) {
+            makeCurrent(record);
+            WidgetInLeft left;
+            left.setStyleSheet(SxBaseWidget::applicationStyleSheet());
+            left.resize(240, 640);
+            left.setDevice(record);
+            left.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&left));
+            for (int page = 0; page < 4; ++page) {
+                auto button = child<QPushButton>(left, pages[page]);
+                if (!button->isEnabled())
+                    continue;
+                QTest::mouseClick(button, Qt::LeftButton);
+                QCOMPARE(child<QStackedWidget>(left, "stackedWidget")->currentIndex(), page);
+                QVERIFY(button->isChecked());
+                if (!dir.isEmpty())
+                    QVERIFY(left.grab().save(QStringLiteral("%1/WidgetInLeft_%2_page%3.png")
+                                                 .arg(dir, record == &gw ? QStringLiteral("GW") : QStringLiteral("KS"))
+                                                 .arg(page)));
+            }
+            if (!dir.isEmpty() && record == &gw) {
+                SxPreviewBox *box = left.templateButtons().at(3)->previewBox();
+                box->show();
+                QVERIFY(box->grab().save(dir + QStringLiteral("/SxPreviewBox_GW_template4.png")));
+            }
+        }
     }
 
     void relabelsOnLanguageSwitch()
