@@ -5,7 +5,7 @@
 #include "KS9200Interface.h"
 
 #include <QDateTime>
-#include <QStandardItemModel>
+#include "SxMultiComboBox.h"
 
 namespace {
 constexpr int CyclePresets = 10;
@@ -34,26 +34,18 @@ void DialogTimeTake::fillCycleItems()
     const int mask = ui->combo_cycle->count() ? cycleMask() : 0;
     ui->combo_cycle->clear();
     for (int i = 1; i <= CyclePresets; ++i)
-        ui->combo_cycle->addItem(tr("Preset %1").arg(i));
-    auto *model = qobject_cast<QStandardItemModel *>(ui->combo_cycle->model());
-    for (int i = 0; model && i < model->rowCount(); ++i)
-        model->item(i)->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
+        ui->combo_cycle->addCheckItem(tr("Preset %1").arg(i));
     setCycleMask(mask);
 }
 
 int DialogTimeTake::cycleMask() const
 {
-    int mask = 0;
-    for (int i = 0; i < ui->combo_cycle->count() && i < 16; ++i)
-        if (ui->combo_cycle->itemData(i, Qt::CheckStateRole).toInt() == Qt::Checked)
-            mask |= 1 << i;
-    return mask;
+    return ui->combo_cycle->checkedMask() & 0xFFFF;
 }
 
 void DialogTimeTake::setCycleMask(int mask)
 {
-    for (int i = 0; i < ui->combo_cycle->count(); ++i)
-        ui->combo_cycle->setItemData(i, (mask >> i) & 1 ? Qt::Checked : Qt::Unchecked, Qt::CheckStateRole);
+    ui->combo_cycle->setCheckedMask(mask);
 }
 
 void DialogTimeTake::switchLanguage()
