@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -45,6 +46,7 @@ private slots:
     void outputApplyPerType();
     void outputBorderSelectorSendsNothing();
     void outputKxBackground();
+    void outputVisibilityEnhanceAndExchange();
 
 private:
     void useKs(int type);
@@ -550,6 +552,67 @@ void TestUiSettings::outputKxBackground()
     QCOMPARE(dlg.findChild<QSpinBox *>("spinBox_bg_green")->value(), 50);
     QCOMPARE(swatch->color(), QColor(15, 50, 15));
     QVERIFY(dlg.findChild<QWidget *>("group_enhance")->isHidden());
+}
+
+void TestUiSettings::outputVisibilityEnhanceAndExchange()
+{
+    auto hidden = [](DialogOutputSetting &d, const char *name) { return d.findChild<QWidget *>(name)->isHidden(); };
+    INFO_OUTPUT_ENHANCE e1;
+    e1.index = 1;
+    e1.value = 0;
+    INFO_OUTPUT_ENHANCE e2;
+    e2.index = 0;
+    e2.value = 1;
+    ks.outputEnhance << e1 << e2;
+
+    useKs(4);
+    DialogOutputSetting dlg;
+    dlg.setDeviceData(ks);
+    QVERIFY(hidden(dlg, "combo_OutputSelect"));
+    QVERIFY(hidden(dlg, "btn_dvi2_a"));
+    QVERIFY(hidden(dlg, "btn_dvi2_b"));
+    QVERIFY(!hidden(dlg, "group_enhance"));
+    QVERIFY(hidden(dlg, "group_outputMode"));
+    QVERIFY(hidden(dlg, "comboBox_output2"));
+    QCOMPARE(dlg.findChild<QComboBox *>("comboBox_output1")->count(), 15);
+    QVERIFY(dlg.findChild<QPushButton *>("btn_dvi1_a")->isChecked());
+    QVERIFY(dlg.findChild<QPushButton *>("btn_dvi2_b")->isChecked());
+
+    // Every enhance click sends all four states.
+    QSignalSpy spy(ksIface, &Interface::emitSendData);
+    dlg.findChild<QPushButton *>("btn_dvi1_b")->click();
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).toByteArray(), KS9200Interface::setOutputEnhanceFrame(1, 1, 0, 1));
+
+    // Type 16: one DVI2 switch labelled "DVI2", no position fields, the KX output group.
+    useKs(16);
+    dlg.setDeviceData(ks);
+    QVERIFY(hidden(dlg, "btn_dvi2_a"));
+    QVERIFY(!hidden(dlg, "btn_dvi2_b"));
+    QCOMPARE(dlg.findChild<QLabel *>("label_dvi2_b")->text(), QStringLiteral("DVI2"));
+    QVERIFY(hidden(dlg, "spinBox_border_x"));
+    QVERIFY(!hidden(dlg, "combo_OutputSelect"));
+    QCOMPARE(dlg.findChild<QSpinBox *>("spinBox_thickness")->maximum(), 15);
+    QVERIFY(!hidden(dlg, "group_outputMode"));
+    QCOMPARE(dlg.findChild<QComboBox *>("comboBox_output1")->itemText(10), QStringLiteral("1028x1600 60Hz"));
+
+    useKs(17);
+    dlg.setDeviceData(ks);
+    QVERIFY(!hidden(dlg, "btn_dvi2_a"));
+    QCOMPARE(dlg.findChild<QLabel *>("label_dvi2_b")->text(), QStringLiteral("DVI2-B"));
+
+    // Exchange sends the output mode with the current mode; on a KS model only the icon changes.
+    spy.clear();
+    dlg.findChild<QPushButton *>("btn_exchange")->click();
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).toByteArray(), KS9200Interface::setOutputModeFrame(0, 1));
+    useKs(3);
+    dlg.setDeviceData(ks);
+    QVERIFY(!hidden(dlg, "spinBox_border_x"));
+    QCOMPARE(dlg.findChild<QSpinBox *>("spinBox_thickness")->maximum(), 270);
+    spy.clear();
+    dlg.findChild<QPushButton *>("btn_exchange")->click();
+    QVERIFY(spy.isEmpty());
 }
 
 QTEST_MAIN(TestUiSettings)
