@@ -2,21 +2,37 @@
 
 #include <QFile>
 #include <QMouseEvent>
+#include <QWindow>
+
+static void initApplicationResources()
+{
+    Q_INIT_RESOURCE(resources);
+}
 
 SxBaseWidget::SxBaseWidget(QWidget *parent)
     : QDialog(parent)
 {
+    initResources();
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint);
     const QString sheet = applicationStyleSheet();
     if (!sheet.isEmpty())
         setStyleSheet(sheet);
+    setMouseTracking(true);
 }
 
-void SxBaseWidget::initResources() {}
+void SxBaseWidget::initResources()
+{
+    static bool done = false;
+    if (!done) {
+        done = true;
+        initApplicationResources();
+    }
+}
 
 QString SxBaseWidget::applicationStyleSheet()
 {
+    initResources();
     QFile file(QStringLiteral(":/file/black.qss"));
     if (!file.open(QIODevice::ReadOnly))
         return QString();
@@ -30,24 +46,135 @@ SxBaseWidget::Zone SxBaseWidget::hitZone(const QPoint &pos) const
     return zoneAt(pos, size(), resizeBorder);
 }
 
-SxBaseWidget::Zone SxBaseWidget::zoneAt(const QPoint &, const QSize &, int)
+SxBaseWidget::Zone SxBaseWidget::zoneAt(const QPoint &pos, const QSize &size, int b)
 {
-    return ZoneCaption;
+    const int x = pos.x();
+    const int y = pos.y();
+    const int w = size.width();
+    const int h = size.height();
+    const bool left = x > 0 && x < b;
+    const bool right = x > w - b && x < w;
+    const bool top = y > 0 && y < b;
+    const bool bottom = y > h - b && y < h;
+    Zone z = ZoneCaption;
+    if (left)
+        z = ZoneLeft;
+    if (right)
+        z = ZoneRight;
+    if (top)
+        z = ZoneTop;
+    if (bottom)
+        z = ZoneBottom;
+    if (left && top)
+        z = ZoneTopLeft;
+    if (right && top)
+        z = ZoneTopRight;
+    if (left && bottom)
+        z = ZoneBottomLeft;
+    if (right && bottom)
+        z = ZoneBottomRight;
+    return z;
 }
 
-Qt::Edges SxBaseWidget::edgesOf(Zone)
+Qt::Edges SxBaseWidget::edgesOf(Zone zone)
 {
-    return Qt::Edges();
+    switch (zone) {
+    case ZoneLeft: return Qt::LeftEdge;
+    case ZoneRight: return Qt::RightEdge;
+    case ZoneTop: return Qt::TopEdge;
+    case ZoneBottom: return Qt::BottomEdge;
+    case ZoneTopLeft: return Qt::TopEdge | Qt::LeftEdge;
+    case ZoneTopRight: return Qt::TopEdge | Qt::RightEdge;
+    case ZoneBottomLeft: return Qt::BottomEdge | Qt::LeftEdge;
+    case ZoneBottomRight: return Qt::BottomEdge | Qt::RightEdge;
+    default: return Qt::Edges();
+    }
 }
 
-void SxBaseWidget::mousePressEvent(QMouseEvent *event) { event->accept(); }
-void SxBaseWidget::mouseMoveEvent(QMouseEvent *event) { event->accept(); }
-void SxBaseWidget::mouseReleaseEvent(QMouseEvent *event) { event->accept(); }
+void SxBaseWidget::mousePressEvent(QMouseEvent *event)
+{
+    event->accept();
+    if (event->button() != Qt::LeftButton)
+        return;
+    const Zone zone = hitZone(event->pos());
+    if (zone == ZoneNone)
+        return;
+    QWindow *handle = windowHandle();
+    const bool maximised = isMaximized();
+    if (zone == ZoneCaption) {
+        // The window system moves the window where it can; otherwise follow the mouse.
+        if (handle && handle->startSystemMove())
+            return;
+        dragging = true;
+        dragX = event->globalPos().x() - pos().x();
+        dragY = event->globalPos().y() - pos().y();
+        return;
+    }
+    if (maximised)
+        return;
+    if (handle && handle->startSystemResize(edgesOf(zone)))
+        return;
+    resizeZone = zone;
+    pressGeometry = geometry();
+    pressGlobal = event->globalPos();
+}
+
+void SxBaseWidget::mouseMoveEvent(QMouseEvent *event)
+{
+    event->accept();
+    if (dragging) {
+        move(event->globalPos().x() - dragX, event->globalPos().y() - dragY);
+        return;
+    }
+    if (resizeZone != ZoneNone) {
+        resizeTo(event->globalPos());
+        return;
+    }
+    if (!(event->buttons() & Qt::LeftButton))
+        updateCursor(isMaximized() ? ZoneCaption : hitZone(event->pos()));
+}
+
+void SxBaseWidget::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+    dragging = false;
+    resizeZone = ZoneNone;
+}
 
 bool SxBaseWidget::nativeEvent(const QByteArray &eventType, void *message, long *result)
 {
+    // X11 and Wayland have no non-client hit-test message: the mouse events above do the work.
     return QDialog::nativeEvent(eventType, message, result);
 }
 
-void SxBaseWidget::updateCursor(Zone) {}
-void SxBaseWidget::resizeTo(const QPoint &) {}
+void SxBaseWidget::updateCursor(Zone zone)
+{
+    switch (zone) {
+    case ZoneLeft:
+    case ZoneRight: setCursor(Qt::SizeHorCursor); break;
+    case ZoneTop:
+    case ZoneBottom: setCursor(Qt::SizeVerCursor); break;
+    case ZoneTopLeft:
+    case ZoneBottomRight: setCursor(Qt::SizeFDiagCursor); break;
+    case ZoneTopRight:
+    case ZoneBottomLeft: setCursor(Qt::SizeBDiagCursor); break;
+    default: unsetCursor(); break;
+    }
+}
+
+void SxBaseWidget::resizeTo(const QPoint &globalPos)
+{
+    const QPoint d = globalPos - pressGlobal;
+    QRect g = pressGeometry;
+    const Qt::Edges edges = edgesOf(resizeZone);
+    const QSize min = minimumSizeHint().expandedTo(minimumSize()).expandedTo(QSize(2 * resizeBorder, 2 * resizeBorder));
+    if (edges & Qt::LeftEdge)
+        g.setLeft(qMin(g.left() + d.x(), g.right() - min.width() + 1));
+    if (edges & Qt::RightEdge)
+        g.setRight(qMax(g.right() + d.x(), g.left() + min.width() - 1));
+    if (edges & Qt::TopEdge)
+        g.setTop(qMin(g.top() + d.y(), g.bottom() - min.height() + 1));
+    if (edges & Qt::BottomEdge)
+        g.setBottom(qMax(g.bottom() + d.y(), g.top() + min.height() - 1));
+    setGeometry(g);
+}
