@@ -2,10 +2,1964 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
     <context>
+        <name>CommManager</name>
+        <message>
+            <source>QAbstractSocket::ConnectionRefusedError</source>
+            <translation>QAbstractSocket::ConnectionRefusedError</translation>
+        </message>
+        <message>
+            <source>QAbstractSocket::RemoteHostClosedError</source>
+            <translation>QAbstractSocket::RemoteHostClosedError</translation>
+        </message>
+        <message>
+            <source>QAbstractSocket::OtherError</source>
+            <translation>QAbstractSocket::OtherError</translation>
+        </message>
+        <message>
+            <source> access denied</source>
+            <translation> access denied</translation>
+        </message>
+        <message>
+            <source> is removed</source>
+            <translation> is removed</translation>
+        </message>
+        <message>
+            <source> error</source>
+            <translation> error</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogAddWindow</name>
+        <message>
+            <source>Add Window</source>
+            <translation>Add Window</translation>
+        </message>
+        <message>
+            <source>h_start</source>
+            <translation>h_start</translation>
+        </message>
+        <message>
+            <source>v_start</source>
+            <translation>v_start</translation>
+        </message>
+        <message>
+            <source>h_width</source>
+            <translation>h_width</translation>
+        </message>
+        <message>
+            <source>v_height</source>
+            <translation>v_height</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>tips</source>
+            <translation>tips</translation>
+        </message>
+        <message>
+            <source>Parameter beyond range</source>
+            <translation>Parameter beyond range</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogAttribute</name>
+        <message>
+            <source>Window Attribute</source>
+            <translation>Window Attribute</translation>
+        </message>
+        <message>
+            <source>QLabel#label_inputResoltion{padding-left: 9;}</source>
+            <translation>QLabel#label_inputResoltion{padding-left: 9;}</translation>
+        </message>
+        <message>
+            <source>Input Resolution: unknown</source>
+            <translation>Input Resolution: unknown</translation>
+        </message>
+        <message>
+            <source>input crop</source>
+            <translation>input crop</translation>
+        </message>
+        <message>
+            <source>crop</source>
+            <translation>crop</translation>
+        </message>
+        <message>
+            <source>h_start</source>
+            <translation>h_start</translation>
+        </message>
+        <message>
+            <source>v_start</source>
+            <translation>v_start</translation>
+        </message>
+        <message>
+            <source>h_width</source>
+            <translation>h_width</translation>
+        </message>
+        <message>
+            <source>v_height</source>
+            <translation>v_height</translation>
+        </message>
+        <message>
+            <source>window setting</source>
+            <translation>window setting</translation>
+        </message>
+        <message>
+            <source>transparence</source>
+            <translation>transparence</translation>
+        </message>
+        <message>
+            <source>Apply</source>
+            <translation>Apply</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Close</translation>
+        </message>
+        <message>
+            <source>window %1</source>
+            <translation>window %1</translation>
+        </message>
+        <message>
+            <source>Input Resolution: %1x%2x%3</source>
+            <translation>Input Resolution: %1x%2x%3</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogAudio</name>
+        <message>
+            <source>Audio</source>
+            <translation>Audio</translation>
+        </message>
+        <message>
+            <source>Working Mode</source>
+            <translation>Working Mode</translation>
+        </message>
+        <message>
+            <source>Choose Window</source>
+            <translation>Choose Window</translation>
+        </message>
+        <message>
+            <source>Sound Off</source>
+            <translation>Sound Off</translation>
+        </message>
+        <message>
+            <source>Volume</source>
+            <translation>Volume</translation>
+        </message>
+        <message>
+            <source>bind window</source>
+            <translation>bind window</translation>
+        </message>
+        <message>
+            <source>follow switch</source>
+            <translation>follow switch</translation>
+        </message>
+        <message>
+            <source>window %1</source>
+            <translation>window %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogChromaKey</name>
+        <message>
+            <source>Chroma Key</source>
+            <translation>Chroma Key</translation>
+        </message>
+        <message>
+            <source>Mode</source>
+            <translation>Mode</translation>
+        </message>
+        <message>
+            <source>Preset</source>
+            <translation>Preset</translation>
+        </message>
+        <message>
+            <source>Custom</source>
+            <translation>Custom</translation>
+        </message>
+        <message>
+            <source>Color Filter</source>
+            <translation>Color Filter</translation>
+        </message>
+        <message>
+            <source>Red</source>
+            <translation>Red</translation>
+        </message>
+        <message>
+            <source>Green</source>
+            <translation>Green</translation>
+        </message>
+        <message>
+            <source>Blue</source>
+            <translation>Blue</translation>
+        </message>
+        <message>
+            <source>Black</source>
+            <translation>Black</translation>
+        </message>
+        <message>
+            <source>White</source>
+            <translation>White</translation>
+        </message>
+        <message>
+            <source>RGB Filter1</source>
+            <translation>RGB Filter1</translation>
+        </message>
+        <message>
+            <source>Above</source>
+            <translation>Above</translation>
+        </message>
+        <message>
+            <source>Below</source>
+            <translation>Below</translation>
+        </message>
+        <message>
+            <source>RGB Filter2</source>
+            <translation>RGB Filter2</translation>
+        </message>
+        <message>
+            <source>And</source>
+            <translation>And</translation>
+        </message>
+        <message>
+            <source>Or</source>
+            <translation>Or</translation>
+        </message>
+        <message>
+            <source>Apply</source>
+            <translation>Apply</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Close</translation>
+        </message>
+        <message>
+            <source>Chroma Key - Window%1</source>
+            <translation>Chroma Key - Window%1</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogEDID</name>
+        <message>
+            <source>EDID Setting</source>
+            <translation>EDID Setting</translation>
+        </message>
+        <message>
+            <source>Input Selete</source>
+            <translation>Input Selete</translation>
+        </message>
+        <message>
+            <source>Resolution:</source>
+            <translation>Resolution:</translation>
+        </message>
+        <message>
+            <source>Width</source>
+            <translation>Width</translation>
+        </message>
+        <message>
+            <source>Height</source>
+            <translation>Height</translation>
+        </message>
+        <message>
+            <source>Frame Rate</source>
+            <translation>Frame Rate</translation>
+        </message>
+        <message>
+            <source>DVI Signal Mode</source>
+            <translation>DVI Signal Mode</translation>
+        </message>
+        <message>
+            <source>Reset All</source>
+            <translation>Reset All</translation>
+        </message>
+        <message>
+            <source>Apply</source>
+            <translation>Apply</translation>
+        </message>
+        <message>
+            <source>Input%1</source>
+            <translation>Input%1</translation>
+        </message>
+        <message>
+            <source>Custom</source>
+            <translation>Custom</translation>
+        </message>
+        <message>
+            <source>DVI</source>
+            <translation>DVI</translation>
+        </message>
+        <message>
+            <source>HDMI</source>
+            <translation>HDMI</translation>
+        </message>
+        <message>
+            <source>DVI Audio Input</source>
+            <translation>DVI Audio Input</translation>
+        </message>
+        <message>
+            <source>Analog</source>
+            <translation>Analog</translation>
+        </message>
+        <message>
+            <source>Digital</source>
+            <translation>Digital</translation>
+        </message>
+        <message>
+            <source>tips</source>
+            <translation>tips</translation>
+        </message>
+        <message>
+            <source>Reset All EDID Setting?</source>
+            <translation>Reset All EDID Setting?</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogGWImageQuality</name>
+        <message>
+            <source>Image Quality</source>
+            <translation>Image Quality</translation>
+        </message>
+        <message>
+            <source>Window</source>
+            <translation>Window</translation>
+        </message>
+        <message>
+            <source>Brightness</source>
+            <translation>Brightness</translation>
+        </message>
+        <message>
+            <source>Contrast</source>
+            <translation>Contrast</translation>
+        </message>
+        <message>
+            <source>Saturation</source>
+            <translation>Saturation</translation>
+        </message>
+        <message>
+            <source>Color Offset and Gain</source>
+            <translation>Color Offset and Gain</translation>
+        </message>
+        <message>
+            <source>Red</source>
+            <translation>Red</translation>
+        </message>
+        <message>
+            <source>Green</source>
+            <translation>Green</translation>
+        </message>
+        <message>
+            <source>Blue</source>
+            <translation>Blue</translation>
+        </message>
+        <message>
+            <source>Red Gain</source>
+            <translation>Red Gain</translation>
+        </message>
+        <message>
+            <source>Green Gain</source>
+            <translation>Green Gain</translation>
+        </message>
+        <message>
+            <source>Blue Gain</source>
+            <translation>Blue Gain</translation>
+        </message>
+        <message>
+            <source>Reset</source>
+            <translation>Reset</translation>
+        </message>
+        <message>
+            <source>All window</source>
+            <translation>All window</translation>
+        </message>
+        <message>
+            <source>window %1</source>
+            <translation>window %1</translation>
+        </message>
+        <message>
+            <source>tips</source>
+            <translation>tips</translation>
+        </message>
+        <message>
+            <source>Reset All Picture Params?</source>
+            <translation>Reset All Picture Params?</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogGWPanel</name>
+        <message>
+            <source>Output Setting</source>
+            <translation>Output Setting</translation>
+        </message>
+        <message>
+            <source>Basic parameters</source>
+            <translation>Basic parameters</translation>
+        </message>
+        <message>
+            <source>Resolution</source>
+            <translation>Resolution</translation>
+        </message>
+        <message>
+            <source>Width</source>
+            <translation>Width</translation>
+        </message>
+        <message>
+            <source>Height</source>
+            <translation>Height</translation>
+        </message>
+        <message>
+            <source>Frame Rate</source>
+            <translation>Frame Rate</translation>
+        </message>
+        <message>
+            <source>Rows</source>
+            <translation>Rows</translation>
+        </message>
+        <message>
+            <source>Columns</source>
+            <translation>Columns</translation>
+        </message>
+        <message>
+            <source>Numbering Order</source>
+            <translation>Numbering Order</translation>
+        </message>
+        <message>
+            <source>First horizontal and then vertical</source>
+            <translation>First horizontal and then vertical</translation>
+        </message>
+        <message>
+            <source>First vertical and then horizontal</source>
+            <translation>First vertical and then horizontal</translation>
+        </message>
+        <message>
+            <source>Apply</source>
+            <translation>Apply</translation>
+        </message>
+        <message>
+            <source>Screen parameters</source>
+            <translation>Screen parameters</translation>
+        </message>
+        <message>
+            <source>Double clicking the table on the left and top can modify the screen parameters.</source>
+            <translation>Double clicking the table on the left and top can modify the screen parameters.</translation>
+        </message>
+        <message>
+            <source>Output mapping</source>
+            <translation>Output mapping</translation>
+        </message>
+        <message>
+            <source>Output Port</source>
+            <translation>Output Port</translation>
+        </message>
+        <message>
+            <source>Display Areas</source>
+            <translation>Display Areas</translation>
+        </message>
+        <message>
+            <source>
+screen: %1 
+h_width: %2 
+v_height: %3 
+</source>
+            <translation>
+screen: %1 
+h_width: %2 
+v_height: %3 
+</translation>
+        </message>
+        <message>
+            <source>custom</source>
+            <translation>custom</translation>
+        </message>
+        <message>
+            <source>Row and column cannot be greater than %1</source>
+            <translation>Row and column cannot be greater than %1</translation>
+        </message>
+        <message>
+            <source>Please enter a valid width of the screen.</source>
+            <translation>Please enter a valid width of the screen.</translation>
+        </message>
+        <message>
+            <source>Please enter a valid height of the screen.</source>
+            <translation>Please enter a valid height of the screen.</translation>
+        </message>
+        <message>
+            <source>The width of the screen can not be larger than the width of the resolution.</source>
+            <translation>The width of the screen can not be larger than the width of the resolution.</translation>
+        </message>
+        <message>
+            <source>The height of the screen can not be larger than the height of the resolution.</source>
+            <translation>The height of the screen can not be larger than the height of the resolution.</translation>
+        </message>
+        <message>
+            <source>Input Screen ID Error</source>
+            <translation>Input Screen ID Error</translation>
+        </message>
+        <message>
+            <source>tips</source>
+            <translation>tips</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogImageQuality</name>
+        <message>
+            <source>Image Quality</source>
+            <translation>Image Quality</translation>
+        </message>
+        <message>
+            <source>Window</source>
+            <translation>Window</translation>
+        </message>
+        <message>
+            <source>Brightness</source>
+            <translation>Brightness</translation>
+        </message>
+        <message>
+            <source>Contrast</source>
+            <translation>Contrast</translation>
+        </message>
+        <message>
+            <source>Sharpness</source>
+            <translation>Sharpness</translation>
+        </message>
+        <message>
+            <source>Hue</source>
+            <translation>Hue</translation>
+        </message>
+        <message>
+            <source>Saturation</source>
+            <translation>Saturation</translation>
+        </message>
+        <message>
+            <source>Color Offset</source>
+            <translation>Color Offset</translation>
+        </message>
+        <message>
+            <source>Red</source>
+            <translation>Red</translation>
+        </message>
+        <message>
+            <source>Green</source>
+            <translation>Green</translation>
+        </message>
+        <message>
+            <source>Blue</source>
+            <translation>Blue</translation>
+        </message>
+        <message>
+            <source>Reset</source>
+            <translation>Reset</translation>
+        </message>
+        <message>
+            <source>All window</source>
+            <translation>All window</translation>
+        </message>
+        <message>
+            <source>window %1</source>
+            <translation>window %1</translation>
+        </message>
+        <message>
+            <source>tips</source>
+            <translation>tips</translation>
+        </message>
+        <message>
+            <source>Reset All Picture Params?</source>
+            <translation>Reset All Picture Params?</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogKXImageQuality</name>
+        <message>
+            <source>Image Quality</source>
+            <translation>Image Quality</translation>
+        </message>
+        <message>
+            <source>Window</source>
+            <translation>Window</translation>
+        </message>
+        <message>
+            <source>Basic Setting</source>
+            <translation>Basic Setting</translation>
+        </message>
+        <message>
+            <source>Brightness</source>
+            <translation>Brightness</translation>
+        </message>
+        <message>
+            <source>Contrast</source>
+            <translation>Contrast</translation>
+        </message>
+        <message>
+            <source>Sharpness</source>
+            <translation>Sharpness</translation>
+        </message>
+        <message>
+            <source>Hue</source>
+            <translation>Hue</translation>
+        </message>
+        <message>
+            <source>Saturation</source>
+            <translation>Saturation</translation>
+        </message>
+        <message>
+            <source>Gamma</source>
+            <translation>Gamma</translation>
+        </message>
+        <message>
+            <source>Color Offset</source>
+            <translation>Color Offset</translation>
+        </message>
+        <message>
+            <source>Red</source>
+            <translation>Red</translation>
+        </message>
+        <message>
+            <source>Green</source>
+            <translation>Green</translation>
+        </message>
+        <message>
+            <source>Blue</source>
+            <translation>Blue</translation>
+        </message>
+        <message>
+            <source>Advanced Setting</source>
+            <translation>Advanced Setting</translation>
+        </message>
+        <message>
+            <source>Color Temp</source>
+            <translation>Color Temp</translation>
+        </message>
+        <message>
+            <source>Color Mode</source>
+            <translation>Color Mode</translation>
+        </message>
+        <message>
+            <source>RGBCMY Color Setting</source>
+            <translation>RGBCMY Color Setting</translation>
+        </message>
+        <message>
+            <source>Cyan</source>
+            <translation>Cyan</translation>
+        </message>
+        <message>
+            <source>Magenta</source>
+            <translation>Magenta</translation>
+        </message>
+        <message>
+            <source>Yellow</source>
+            <translation>Yellow</translation>
+        </message>
+        <message>
+            <source>Expert Setting</source>
+            <translation>Expert Setting</translation>
+        </message>
+        <message>
+            <source>Image Effects</source>
+            <translation>Image Effects</translation>
+        </message>
+        <message>
+            <source>Clear Vision</source>
+            <translation>Clear Vision</translation>
+        </message>
+        <message>
+            <source>Luminance</source>
+            <translation>Luminance</translation>
+        </message>
+        <message>
+            <source>Skin Tone</source>
+            <translation>Skin Tone</translation>
+        </message>
+        <message>
+            <source>Gaussian Blur</source>
+            <translation>Gaussian Blur</translation>
+        </message>
+        <message>
+            <source>Color Gamut</source>
+            <translation>Color Gamut</translation>
+        </message>
+        <message>
+            <source>Input Color Range</source>
+            <translation>Input Color Range</translation>
+        </message>
+        <message>
+            <source>Input Color Format</source>
+            <translation>Input Color Format</translation>
+        </message>
+        <message>
+            <source>Window Color Format</source>
+            <translation>Window Color Format</translation>
+        </message>
+        <message>
+            <source>Reset</source>
+            <translation>Reset</translation>
+        </message>
+        <message>
+            <source>Standard</source>
+            <translation>Standard</translation>
+        </message>
+        <message>
+            <source>Cool</source>
+            <translation>Cool</translation>
+        </message>
+        <message>
+            <source>Warm</source>
+            <translation>Warm</translation>
+        </message>
+        <message>
+            <source>User</source>
+            <translation>User</translation>
+        </message>
+        <message>
+            <source>Vivid</source>
+            <translation>Vivid</translation>
+        </message>
+        <message>
+            <source>Game</source>
+            <translation>Game</translation>
+        </message>
+        <message>
+            <source>Movie</source>
+            <translation>Movie</translation>
+        </message>
+        <message>
+            <source>RGBCMY Brightness</source>
+            <translation>RGBCMY Brightness</translation>
+        </message>
+        <message>
+            <source>RGBCMY Saturation</source>
+            <translation>RGBCMY Saturation</translation>
+        </message>
+        <message>
+            <source>RGBCMY Hue</source>
+            <translation>RGBCMY Hue</translation>
+        </message>
+        <message>
+            <source>Off</source>
+            <translation>Off</translation>
+        </message>
+        <message>
+            <source>Weak</source>
+            <translation>Weak</translation>
+        </message>
+        <message>
+            <source>Medium</source>
+            <translation>Medium</translation>
+        </message>
+        <message>
+            <source>Strong</source>
+            <translation>Strong</translation>
+        </message>
+        <message>
+            <source>Auto</source>
+            <translation>Auto</translation>
+        </message>
+        <message>
+            <source>Full</source>
+            <translation>Full</translation>
+        </message>
+        <message>
+            <source>Limit</source>
+            <translation>Limit</translation>
+        </message>
+        <message>
+            <source>All window</source>
+            <translation>All window</translation>
+        </message>
+        <message>
+            <source>window %1</source>
+            <translation>window %1</translation>
+        </message>
+        <message>
+            <source>tips</source>
+            <translation>tips</translation>
+        </message>
+        <message>
+            <source>Reset All Picture Params?</source>
+            <translation>Reset All Picture Params?</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogMosaic</name>
+        <message>
+            <source>Mosaic</source>
+            <translation>Mosaic</translation>
+        </message>
+        <message>
+            <source>Mosaic OnOff</source>
+            <translation>Mosaic OnOff</translation>
+        </message>
+        <message>
+            <source>Mosaic Mode</source>
+            <translation>Mosaic Mode</translation>
+        </message>
+        <message>
+            <source>QComboBox#combo_mosaicMode{min-width:108px;}</source>
+            <translation>QComboBox#combo_mosaicMode{min-width:108px;}</translation>
+        </message>
+        <message>
+            <source>Equal</source>
+            <translation>Equal</translation>
+        </message>
+        <message>
+            <source>Unequal</source>
+            <translation>Unequal</translation>
+        </message>
+        <message>
+            <source>Mosaic Params</source>
+            <translation>Mosaic Params</translation>
+        </message>
+        <message>
+            <source>H Units</source>
+            <translation>H Units</translation>
+        </message>
+        <message>
+            <source>V Units</source>
+            <translation>V Units</translation>
+        </message>
+        <message>
+            <source>Position</source>
+            <translation>Position</translation>
+        </message>
+        <message>
+            <source>H Total</source>
+            <translation>H Total</translation>
+        </message>
+        <message>
+            <source>V Total</source>
+            <translation>V Total</translation>
+        </message>
+        <message>
+            <source>H Start</source>
+            <translation>H Start</translation>
+        </message>
+        <message>
+            <source>V Start</source>
+            <translation>V Start</translation>
+        </message>
+        <message>
+            <source>Mosaic Tune</source>
+            <translation>Mosaic Tune</translation>
+        </message>
+        <message>
+            <source>H Start Tune</source>
+            <translation>H Start Tune</translation>
+        </message>
+        <message>
+            <source>V Start Tune</source>
+            <translation>V Start Tune</translation>
+        </message>
+        <message>
+            <source>Width Tune</source>
+            <translation>Width Tune</translation>
+        </message>
+        <message>
+            <source>Height Tune</source>
+            <translation>Height Tune</translation>
+        </message>
+        <message>
+            <source>Apply</source>
+            <translation>Apply</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Close</translation>
+        </message>
+        <message>
+            <source>window %1</source>
+            <translation>window %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogMultiMachine</name>
+        <message>
+            <source>MultiMachine</source>
+            <translation>MultiMachine</translation>
+        </message>
+        <message>
+            <source>Model</source>
+            <translation>Model</translation>
+        </message>
+        <message>
+            <source>Connection</source>
+            <translation>Connection</translation>
+        </message>
+        <message>
+            <source>Version</source>
+            <translation>Version</translation>
+        </message>
+        <message>
+            <source>Name</source>
+            <translation>Name</translation>
+        </message>
+        <message>
+            <source>Select</source>
+            <translation>Select</translation>
+        </message>
+        <message>
+            <source>Preset</source>
+            <translation>Preset</translation>
+        </message>
+        <message>
+            <source>1</source>
+            <translation>1</translation>
+        </message>
+        <message>
+            <source>2</source>
+            <translation>2</translation>
+        </message>
+        <message>
+            <source>3</source>
+            <translation>3</translation>
+        </message>
+        <message>
+            <source>4</source>
+            <translation>4</translation>
+        </message>
+        <message>
+            <source>5</source>
+            <translation>5</translation>
+        </message>
+        <message>
+            <source>6</source>
+            <translation>6</translation>
+        </message>
+        <message>
+            <source>7</source>
+            <translation>7</translation>
+        </message>
+        <message>
+            <source>8</source>
+            <translation>8</translation>
+        </message>
+        <message>
+            <source>9</source>
+            <translation>9</translation>
+        </message>
+        <message>
+            <source>10</source>
+            <translation>10</translation>
+        </message>
+        <message>
+            <source>Load Preset</source>
+            <translation>Load Preset</translation>
+        </message>
+        <message>
+            <source>usb</source>
+            <translation>usb</translation>
+        </message>
+        <message>
+            <source>network</source>
+            <translation>network</translation>
+        </message>
+        <message>
+            <source>tips</source>
+            <translation>tips</translation>
+        </message>
+        <message>
+            <source>Please select a device</source>
+            <translation>Please select a device</translation>
+        </message>
+        <message>
+            <source>Please select a preset</source>
+            <translation>Please select a preset</translation>
+        </message>
+        <message>
+            <source>Sending...</source>
+            <translation>Sending...</translation>
+        </message>
+        <message>
+            <source>Send completed...</source>
+            <translation>Send completed...</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogOutputSetting</name>
+        <message>
+            <source>Output Setting</source>
+            <translation>Output Setting</translation>
+        </message>
+        <message>
+            <source>Resolution Setting</source>
+            <translation>Resolution Setting</translation>
+        </message>
+        <message>
+            <source>Output Resolution</source>
+            <translation>Output Resolution</translation>
+        </message>
+        <message>
+            <source>Output 1</source>
+            <translation>Output 1</translation>
+        </message>
+        <message>
+            <source>h_width</source>
+            <translation>h_width</translation>
+        </message>
+        <message>
+            <source>v_height</source>
+            <translation>v_height</translation>
+        </message>
+        <message>
+            <source>frames</source>
+            <translation>frames</translation>
+        </message>
+        <message>
+            <source>Output 2</source>
+            <translation>Output 2</translation>
+        </message>
+        <message>
+            <source>Apply</source>
+            <translation>Apply</translation>
+        </message>
+        <message>
+            <source>Output</source>
+            <translation>Output</translation>
+        </message>
+        <message>
+            <source>Output mode:</source>
+            <translation>Output mode:</translation>
+        </message>
+        <message>
+            <source>Output 1, 2 exchange</source>
+            <translation>Output 1, 2 exchange</translation>
+        </message>
+        <message>
+            <source>Other Setting</source>
+            <translation>Other Setting</translation>
+        </message>
+        <message>
+            <source>Background Color</source>
+            <translation>Background Color</translation>
+        </message>
+        <message>
+            <source>R</source>
+            <translation>R</translation>
+        </message>
+        <message>
+            <source>G</source>
+            <translation>G</translation>
+        </message>
+        <message>
+            <source>B</source>
+            <translation>B</translation>
+        </message>
+        <message>
+            <source>Border Setting</source>
+            <translation>Border Setting</translation>
+        </message>
+        <message>
+            <source>Border Onoff</source>
+            <translation>Border Onoff</translation>
+        </message>
+        <message>
+            <source>Output Select</source>
+            <translation>Output Select</translation>
+        </message>
+        <message>
+            <source>h_start</source>
+            <translation>h_start</translation>
+        </message>
+        <message>
+            <source>v_start</source>
+            <translation>v_start</translation>
+        </message>
+        <message>
+            <source>thickness</source>
+            <translation>thickness</translation>
+        </message>
+        <message>
+            <source>Color:</source>
+            <translation>Color:</translation>
+        </message>
+        <message>
+            <source>Output Enhance</source>
+            <translation>Output Enhance</translation>
+        </message>
+        <message>
+            <source>DVI1-A</source>
+            <translation>DVI1-A</translation>
+        </message>
+        <message>
+            <source>DVI1-B</source>
+            <translation>DVI1-B</translation>
+        </message>
+        <message>
+            <source>DVI2-A</source>
+            <translation>DVI2-A</translation>
+        </message>
+        <message>
+            <source>DVI2-B</source>
+            <translation>DVI2-B</translation>
+        </message>
+        <message>
+            <source>Splicing mode</source>
+            <translation>Splicing mode</translation>
+        </message>
+        <message>
+            <source>Replication mode</source>
+            <translation>Replication mode</translation>
+        </message>
+        <message>
+            <source>custom</source>
+            <translation>custom</translation>
+        </message>
+        <message>
+            <source>Window Select</source>
+            <translation>Window Select</translation>
+        </message>
+        <message>
+            <source>DVI2</source>
+            <translation>DVI2</translation>
+        </message>
+        <message>
+            <source>window %1</source>
+            <translation>window %1</translation>
+        </message>
+        <message>
+            <source>DVI%1</source>
+            <translation>DVI%1</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogSearch</name>
+        <message>
+            <source>Search Device</source>
+            <translation>Search Device</translation>
+        </message>
+        <message>
+            <source>current device:</source>
+            <translation>current device:</translation>
+        </message>
+        <message>
+            <source>Not Find Device!</source>
+            <translation>Not Find Device!</translation>
+        </message>
+        <message>
+            <source>device list</source>
+            <translation>device list</translation>
+        </message>
+        <message>
+            <source>Serial port:</source>
+            <translation>Serial port:</translation>
+        </message>
+        <message>
+            <source>A serial port the system does not list, e.g. /dev/pts/3</source>
+            <translation>A serial port the system does not list, e.g. /dev/pts/3</translation>
+        </message>
+        <message>
+            <source>Add</source>
+            <translation>Add</translation>
+        </message>
+        <message>
+            <source>Search</source>
+            <translation>Search</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Type</source>
+            <translation>Type</translation>
+        </message>
+        <message>
+            <source>Connect</source>
+            <translation>Connect</translation>
+        </message>
+        <message>
+            <source> Version </source>
+            <translation> Version </translation>
+        </message>
+        <message>
+            <source>Name</source>
+            <translation>Name</translation>
+        </message>
+        <message>
+            <source>cpuid</source>
+            <translation>cpuid</translation>
+        </message>
+        <message>
+            <source>usb</source>
+            <translation>usb</translation>
+        </message>
+        <message>
+            <source>network</source>
+            <translation>network</translation>
+        </message>
+        <message>
+            <source>tips</source>
+            <translation>tips</translation>
+        </message>
+        <message>
+            <source>The input is too long!</source>
+            <translation>The input is too long!</translation>
+        </message>
+        <message>
+            <source>The device network port has been taken up!</source>
+            <translation>The device network port has been taken up!</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogTestPicCard</name>
+        <message>
+            <source>TestPicCard</source>
+            <translation>TestPicCard</translation>
+        </message>
+        <message>
+            <source>Test Pic Card</source>
+            <translation>Test Pic Card</translation>
+        </message>
+        <message>
+            <source>Please connect the DVI input signal</source>
+            <translation>Please connect the DVI input signal</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogTimeTake</name>
+        <message>
+            <source>Task</source>
+            <translation>Task</translation>
+        </message>
+        <message>
+            <source>Run Setup</source>
+            <translation>Run Setup</translation>
+        </message>
+        <message>
+            <source>Task Run</source>
+            <translation>Task Run</translation>
+        </message>
+        <message>
+            <source>System Time</source>
+            <translation>System Time</translation>
+        </message>
+        <message>
+            <source>yyyy/MM/dd HH:mm:ss</source>
+            <translation>yyyy/MM/dd HH:mm:ss</translation>
+        </message>
+        <message>
+            <source>Use Computer Time</source>
+            <translation>Use Computer Time</translation>
+        </message>
+        <message>
+            <source>Apply</source>
+            <translation>Apply</translation>
+        </message>
+        <message>
+            <source>Task Setting</source>
+            <translation>Task Setting</translation>
+        </message>
+        <message>
+            <source>Trigger Data</source>
+            <translation>Trigger Data</translation>
+        </message>
+        <message>
+            <source>yyyy/MM/dd</source>
+            <translation>yyyy/MM/dd</translation>
+        </message>
+        <message>
+            <source>Trigger Time</source>
+            <translation>Trigger Time</translation>
+        </message>
+        <message>
+            <source>HH:mm:ss</source>
+            <translation>HH:mm:ss</translation>
+        </message>
+        <message>
+            <source>Task Type</source>
+            <translation>Task Type</translation>
+        </message>
+        <message>
+            <source>Only Once</source>
+            <translation>Only Once</translation>
+        </message>
+        <message>
+            <source>Every Day</source>
+            <translation>Every Day</translation>
+        </message>
+        <message>
+            <source>Cycle a day</source>
+            <translation>Cycle a day</translation>
+        </message>
+        <message>
+            <source>Cycle Daily</source>
+            <translation>Cycle Daily</translation>
+        </message>
+        <message>
+            <source>Cycle List</source>
+            <translation>Cycle List</translation>
+        </message>
+        <message>
+            <source>Load Target</source>
+            <translation>Load Target</translation>
+        </message>
+        <message>
+            <source>Standby</source>
+            <translation>Standby</translation>
+        </message>
+        <message>
+            <source>Wakeup</source>
+            <translation>Wakeup</translation>
+        </message>
+        <message>
+            <source>Preset 1</source>
+            <translation>Preset 1</translation>
+        </message>
+        <message>
+            <source>Preset 2</source>
+            <translation>Preset 2</translation>
+        </message>
+        <message>
+            <source>Preset 3</source>
+            <translation>Preset 3</translation>
+        </message>
+        <message>
+            <source>Preset 4</source>
+            <translation>Preset 4</translation>
+        </message>
+        <message>
+            <source>Preset 5</source>
+            <translation>Preset 5</translation>
+        </message>
+        <message>
+            <source>Preset 6</source>
+            <translation>Preset 6</translation>
+        </message>
+        <message>
+            <source>Preset 7</source>
+            <translation>Preset 7</translation>
+        </message>
+        <message>
+            <source>Preset 8</source>
+            <translation>Preset 8</translation>
+        </message>
+        <message>
+            <source>Preset 9</source>
+            <translation>Preset 9</translation>
+        </message>
+        <message>
+            <source>Preset 10</source>
+            <translation>Preset 10</translation>
+        </message>
+        <message>
+            <source>Time Interval</source>
+            <translation>Time Interval</translation>
+        </message>
+        <message>
+            <source> min</source>
+            <translation> min</translation>
+        </message>
+        <message>
+            <source>Time Total</source>
+            <translation>Time Total</translation>
+        </message>
+        <message>
+            <source>Preset %1</source>
+            <translation>Preset %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogUpgrade</name>
+        <message>
+            <source>Upgrade</source>
+            <translation>Upgrade</translation>
+        </message>
+        <message>
+            <source>Open File</source>
+            <translation>Open File</translation>
+        </message>
+        <message>
+            <source>Upgrade file type: output card firmware</source>
+            <translation>Upgrade file type: output card firmware</translation>
+        </message>
+        <message>
+            <source>Upgrade file type: input card firmware</source>
+            <translation>Upgrade file type: input card firmware</translation>
+        </message>
+        <message>
+            <source>Upgrade file type: host firmware</source>
+            <translation>Upgrade file type: host firmware</translation>
+        </message>
+        <message>
+            <source>Upgrade file type: unknown, not upgraded</source>
+            <translation>Upgrade file type: unknown, not upgraded</translation>
+        </message>
+        <message>
+            <source>Please select the upgrade file</source>
+            <translation>Please select the upgrade file</translation>
+        </message>
+        <message>
+            <source>The upgrade file open faild</source>
+            <translation>The upgrade file open faild</translation>
+        </message>
+        <message>
+            <source>The upgrade file could not be read completely, not upgraded</source>
+            <translation>The upgrade file could not be read completely, not upgraded</translation>
+        </message>
+        <message>
+            <source>The upgrade file is too large, not upgraded</source>
+            <translation>The upgrade file is too large, not upgraded</translation>
+        </message>
+        <message>
+            <source>Ready to enter the Boot mode...</source>
+            <translation>Ready to enter the Boot mode...</translation>
+        </message>
+        <message>
+            <source>Already into the Boot mode... Start packing up the upgrade data</source>
+            <translation>Already into the Boot mode... Start packing up the upgrade data</translation>
+        </message>
+        <message>
+            <source>Upgrade file package failure...</source>
+            <translation>Upgrade file package failure...</translation>
+        </message>
+        <message>
+            <source>Upgrade data package finished... Ready to send upgrades</source>
+            <translation>Upgrade data package finished... Ready to send upgrades</translation>
+        </message>
+        <message>
+            <source>Start sending firmware upgrades...</source>
+            <translation>Start sending firmware upgrades...</translation>
+        </message>
+        <message>
+            <source>Firmware upgrade failure...</source>
+            <translation>Firmware upgrade failure...</translation>
+        </message>
+        <message>
+            <source>The firmware upgrade data is sent out...</source>
+            <translation>The firmware upgrade data is sent out...</translation>
+        </message>
+        <message>
+            <source>Firmware upgrades: success</source>
+            <translation>Firmware upgrades: success</translation>
+        </message>
+        <message>
+            <source>Firmware upgrades: failure</source>
+            <translation>Firmware upgrades: failure</translation>
+        </message>
+        <message>
+            <source>tips</source>
+            <translation>tips</translation>
+        </message>
+        <message>
+            <source>Device is being upgraded, Do you want exit?</source>
+            <translation>Device is being upgraded, Do you want exit?</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogUsbPlay</name>
+        <message>
+            <source>USB Play</source>
+            <translation>USB Play</translation>
+        </message>
+        <message>
+            <source>Working mode</source>
+            <translation>Working mode</translation>
+        </message>
+        <message>
+            <source>Local Mode</source>
+            <translation>Local Mode</translation>
+        </message>
+        <message>
+            <source>Remote Mode</source>
+            <translation>Remote Mode</translation>
+        </message>
+        <message>
+            <source>Wifi Hotspot</source>
+            <translation>Wifi Hotspot</translation>
+        </message>
+        <message>
+            <source>Wireless Display</source>
+            <translation>Wireless Display</translation>
+        </message>
+    </context>
+    <context>
+        <name>KS9200Interface</name>
+        <message>
+            <source>Operation conflict</source>
+            <translation>Operation conflict</translation>
+        </message>
+    </context>
+    <context>
+        <name>MainWindow</name>
+        <message>
+            <source>Test Device</source>
+            <translation>Test Device</translation>
+        </message>
+        <message>
+            <source>tips</source>
+            <translation>tips</translation>
+        </message>
+        <message>
+            <source>The serial port %1 does not exist.</source>
+            <translation>The serial port %1 does not exist.</translation>
+        </message>
+        <message>
+            <source>Please connect to the device first!</source>
+            <translation>Please connect to the device first!</translation>
+        </message>
+        <message>
+            <source>Device Not Connect!</source>
+            <translation>Device Not Connect!</translation>
+        </message>
+        <message>
+            <source>Connect interrupt</source>
+            <translation>Connect interrupt</translation>
+        </message>
+        <message>
+            <source>Connection abnormal: %1</source>
+            <translation>Connection abnormal: %1</translation>
+        </message>
+        <message>
+            <source>Please select a window</source>
+            <translation>Please select a window</translation>
+        </message>
+        <message>
+            <source>Does not support this feature!</source>
+            <translation>Does not support this feature!</translation>
+        </message>
+        <message>
+            <source>Factory Reset ?</source>
+            <translation>Factory Reset ?</translation>
+        </message>
+        <message>
+            <source>Input conflict</source>
+            <translation>Input conflict</translation>
+        </message>
+        <message>
+            <source>Output card change is detected, so factory settings must be restored.</source>
+            <translation>Output card change is detected, so factory settings must be restored.</translation>
+        </message>
+    </context>
+    <context>
         <name>QObject</name>
         <message>
-            <source>vpcontrol</source>
-            <translation>vpcontrol</translation>
+            <source>Video processor control</source>
+            <translation>Video processor control</translation>
+        </message>
+        <message>
+            <source>Also open PATH in every serial search (repeatable), e.g. a pseudo-terminal.</source>
+            <translation>Also open PATH in every serial search (repeatable), e.g. a pseudo-terminal.</translation>
+        </message>
+        <message>
+            <source>tips</source>
+            <translation>tips</translation>
+        </message>
+    </context>
+    <context>
+        <name>SxGraphicsItem</name>
+        <message>
+            <source>window %1</source>
+            <translation>window %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>SxGraphicsView</name>
+        <message>
+            <source>preset %1</source>
+            <translation>preset %1</translation>
+        </message>
+        <message>
+            <source>attribute</source>
+            <translation>attribute</translation>
+        </message>
+        <message>
+            <source>maximize</source>
+            <translation>maximize</translation>
+        </message>
+        <message>
+            <source>save</source>
+            <translation>save</translation>
+        </message>
+        <message>
+            <source>window %1</source>
+            <translation>window %1</translation>
+        </message>
+        <message>
+            <source>input: [%1][%2]</source>
+            <translation>input: [%1][%2]</translation>
+        </message>
+        <message>
+            <source>unkown</source>
+            <translation>unkown</translation>
+        </message>
+        <message>
+            <source>Area: %1</source>
+            <translation>Area: %1</translation>
+        </message>
+        <message>
+            <source>Output: %1</source>
+            <translation>Output: %1</translation>
+        </message>
+        <message>
+            <source>input: [%1][%2x%3  %4Hz]</source>
+            <translation>input: [%1][%2x%3  %4Hz]</translation>
+        </message>
+        <message>
+            <source>error</source>
+            <translation>error</translation>
+        </message>
+        <message>
+            <source>The window number has reached the maximum, please delete a window first.</source>
+            <translation>The window number has reached the maximum, please delete a window first.</translation>
+        </message>
+        <message>
+            <source>Preset %1 has been saved. Replace it?</source>
+            <translation>Preset %1 has been saved. Replace it?</translation>
+        </message>
+    </context>
+    <context>
+        <name>SxGraphicsViewGW</name>
+        <message>
+            <source>Add</source>
+            <translation>Add</translation>
+        </message>
+        <message>
+            <source>Remove</source>
+            <translation>Remove</translation>
+        </message>
+        <message>
+            <source>Remove all</source>
+            <translation>Remove all</translation>
+        </message>
+        <message>
+            <source>Fill</source>
+            <translation>Fill</translation>
+        </message>
+        <message>
+            <source>Fill all</source>
+            <translation>Fill all</translation>
+        </message>
+        <message>
+            <source>Area: %1</source>
+            <translation>Area: %1</translation>
+        </message>
+        <message>
+            <source>Output: %1</source>
+            <translation>Output: %1</translation>
+        </message>
+        <message>
+            <source>Are you sure remove all window?</source>
+            <translation>Are you sure remove all window?</translation>
+        </message>
+    </context>
+    <context>
+        <name>SxGraphicsViewKS</name>
+        <message>
+            <source>Multi-machine Mosaic</source>
+            <translation>Multi-machine Mosaic</translation>
+        </message>
+        <message>
+            <source>Chroma Key</source>
+            <translation>Chroma Key</translation>
+        </message>
+        <message>
+            <source>image rotation</source>
+            <translation>image rotation</translation>
+        </message>
+        <message>
+            <source>OFF</source>
+            <translation>OFF</translation>
+        </message>
+        <message>
+            <source>H Flip</source>
+            <translation>H Flip</translation>
+        </message>
+        <message>
+            <source>V Flip</source>
+            <translation>V Flip</translation>
+        </message>
+    </context>
+    <context>
+        <name>SxPreviewBox</name>
+        <message>
+            <source>Not Used</source>
+            <translation>Not Used</translation>
+        </message>
+    </context>
+    <context>
+        <name>SxSignalBoxButton</name>
+        <message>
+            <source>tips</source>
+            <translation>tips</translation>
+        </message>
+        <message>
+            <source>All window are switch to input %1</source>
+            <translation>All window are switch to input %1</translation>
+        </message>
+        <message>
+            <source>Apply to all windows</source>
+            <translation>Apply to all windows</translation>
+        </message>
+    </context>
+    <context>
+        <name>SxTabWidget</name>
+        <message>
+            <source>offline</source>
+            <translation>offline</translation>
+        </message>
+    </context>
+    <context>
+        <name>SxTimeTaskButton</name>
+        <message>
+            <source>Only Once</source>
+            <translation>Only Once</translation>
+        </message>
+        <message>
+            <source>Every Day</source>
+            <translation>Every Day</translation>
+        </message>
+        <message>
+            <source>Cycle a day</source>
+            <translation>Cycle a day</translation>
+        </message>
+        <message>
+            <source>Cycle Daily</source>
+            <translation>Cycle Daily</translation>
+        </message>
+        <message>
+            <source>Run</source>
+            <translation>Run</translation>
+        </message>
+        <message>
+            <source>Stop</source>
+            <translation>Stop</translation>
+        </message>
+        <message>
+            <source>Task %1</source>
+            <translation>Task %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>SxTitleWidget</name>
+        <message>
+            <source>Search</source>
+            <translation>Search</translation>
+        </message>
+        <message>
+            <source>Sync</source>
+            <translation>Sync</translation>
+        </message>
+        <message>
+            <source>Output</source>
+            <translation>Output</translation>
+        </message>
+        <message>
+            <source>EDID</source>
+            <translation>EDID</translation>
+        </message>
+        <message>
+            <source>Audio</source>
+            <translation>Audio</translation>
+        </message>
+        <message>
+            <source>Image</source>
+            <translation>Image</translation>
+        </message>
+        <message>
+            <source>Test</source>
+            <translation>Test</translation>
+        </message>
+        <message>
+            <source>USB</source>
+            <translation>USB</translation>
+        </message>
+        <message>
+            <source>Upgrade</source>
+            <translation>Upgrade</translation>
+        </message>
+        <message>
+            <source>Factory</source>
+            <translation>Factory</translation>
+        </message>
+        <message>
+            <source>MultiMachine</source>
+            <translation>MultiMachine</translation>
+        </message>
+        <message>
+            <source>current device: %1</source>
+            <translation>current device: %1</translation>
+        </message>
+        <message>
+            <source>main menu</source>
+            <translation>main menu</translation>
+        </message>
+        <message>
+            <source>min</source>
+            <translation>min</translation>
+        </message>
+        <message>
+            <source>max</source>
+            <translation>max</translation>
+        </message>
+        <message>
+            <source>restore</source>
+            <translation>restore</translation>
+        </message>
+        <message>
+            <source>close</source>
+            <translation>close</translation>
+        </message>
+        <message>
+            <source>About</source>
+            <translation>About</translation>
+        </message>
+        <message>
+            <source>%1
+Version %2</source>
+            <translation>%1
+Version %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>WidgetInBottom</name>
+        <message>
+            <source>h_start</source>
+            <translation>h_start</translation>
+        </message>
+        <message>
+            <source>v_start</source>
+            <translation>v_start</translation>
+        </message>
+        <message>
+            <source>h_width</source>
+            <translation>h_width</translation>
+        </message>
+        <message>
+            <source>v_height</source>
+            <translation>v_height</translation>
+        </message>
+        <message>
+            <source>ok</source>
+            <translation>ok</translation>
+        </message>
+        <message>
+            <source>Online</source>
+            <translation>Online</translation>
+        </message>
+        <message>
+            <source>online</source>
+            <translation>online</translation>
+        </message>
+        <message>
+            <source>offline</source>
+            <translation>offline</translation>
+        </message>
+    </context>
+    <context>
+        <name>WidgetInLeft</name>
+        <message>
+            <source>Signal Source</source>
+            <translation>Signal Source</translation>
+        </message>
+        <message>
+            <source>Time &amp;&amp; Task</source>
+            <translation>Time &amp;&amp; Task</translation>
+        </message>
+        <message>
+            <source>Load Template</source>
+            <translation>Load Template</translation>
+        </message>
+        <message>
+            <source>Load Preset</source>
+            <translation>Load Preset</translation>
+        </message>
+        <message>
+            <source>VGA Adjust</source>
+            <translation>VGA Adjust</translation>
+        </message>
+        <message>
+            <source>Auto Adjust</source>
+            <translation>Auto Adjust</translation>
+        </message>
+        <message>
+            <source>Switch Mode</source>
+            <translation>Switch Mode</translation>
+        </message>
+        <message>
+            <source>Cut</source>
+            <translation>Cut</translation>
+        </message>
+        <message>
+            <source>Fade</source>
+            <translation>Fade</translation>
+        </message>
+        <message>
+            <source>Fade Period</source>
+            <translation>Fade Period</translation>
+        </message>
+        <message>
+            <source>ADC Calibration</source>
+            <translation>ADC Calibration</translation>
+        </message>
+        <message>
+            <source>Calibration</source>
+            <translation>Calibration</translation>
+        </message>
+        <message>
+            <source>All Task Onoff</source>
+            <translation>All Task Onoff</translation>
+        </message>
+        <message>
+            <source>Input%1</source>
+            <translation>Input%1</translation>
+        </message>
+        <message>
+            <source>Task %1</source>
+            <translation>Task %1</translation>
+        </message>
+        <message>
+            <source>Preset %1</source>
+            <translation>Preset %1</translation>
+        </message>
+        <message>
+            <source>Template %1</source>
+            <translation>Template %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>WidgetInRight</name>
+        <message>
+            <source>pip</source>
+            <translation>pip</translation>
+        </message>
+        <message>
+            <source>freeze</source>
+            <translation>freeze</translation>
+        </message>
+        <message>
+            <source>fade</source>
+            <translation>fade</translation>
+        </message>
+        <message>
+            <source>local</source>
+            <translation>local</translation>
+        </message>
+        <message>
+            <source>black Screen</source>
+            <translation>black Screen</translation>
+        </message>
+        <message>
+            <source>frame sync</source>
+            <translation>frame sync</translation>
+        </message>
+        <message>
+            <source>lock window</source>
+            <translation>lock window</translation>
+        </message>
+        <message>
+            <source>horizontal</source>
+            <translation>horizontal</translation>
+        </message>
+        <message>
+            <source>vertical</source>
+            <translation>vertical</translation>
+        </message>
+        <message>
+            <source>tips</source>
+            <translation>tips</translation>
+        </message>
+        <message>
+            <source>Please select a window</source>
+            <translation>Please select a window</translation>
         </message>
     </context>
 </TS>

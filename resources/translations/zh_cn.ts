@@ -2,10 +2,1964 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
     <context>
+        <name>CommManager</name>
+        <message>
+            <source>QAbstractSocket::ConnectionRefusedError</source>
+            <translation>连接被拒绝</translation>
+        </message>
+        <message>
+            <source>QAbstractSocket::RemoteHostClosedError</source>
+            <translation>远程主机已关闭连接</translation>
+        </message>
+        <message>
+            <source>QAbstractSocket::OtherError</source>
+            <translation>其他网络错误</translation>
+        </message>
+        <message>
+            <source> access denied</source>
+            <translation> 拒绝访问</translation>
+        </message>
+        <message>
+            <source> is removed</source>
+            <translation> 已移除</translation>
+        </message>
+        <message>
+            <source> error</source>
+            <translation> 错误</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogAddWindow</name>
+        <message>
+            <source>Add Window</source>
+            <translation>添加窗口</translation>
+        </message>
+        <message>
+            <source>h_start</source>
+            <translation>水平起始</translation>
+        </message>
+        <message>
+            <source>v_start</source>
+            <translation>垂直起始</translation>
+        </message>
+        <message>
+            <source>h_width</source>
+            <translation>水平宽度</translation>
+        </message>
+        <message>
+            <source>v_height</source>
+            <translation>垂直高度</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>确定</translation>
+        </message>
+        <message>
+            <source>tips</source>
+            <translation>提示</translation>
+        </message>
+        <message>
+            <source>Parameter beyond range</source>
+            <translation>参数超出范围</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogAttribute</name>
+        <message>
+            <source>Window Attribute</source>
+            <translation>窗口属性</translation>
+        </message>
+        <message>
+            <source>QLabel#label_inputResoltion{padding-left: 9;}</source>
+            <translation>QLabel#label_inputResoltion{padding-left: 9;}</translation>
+        </message>
+        <message>
+            <source>Input Resolution: unknown</source>
+            <translation>输入分辨率：未知</translation>
+        </message>
+        <message>
+            <source>input crop</source>
+            <translation>输入裁剪</translation>
+        </message>
+        <message>
+            <source>crop</source>
+            <translation>裁剪</translation>
+        </message>
+        <message>
+            <source>h_start</source>
+            <translation>水平起始</translation>
+        </message>
+        <message>
+            <source>v_start</source>
+            <translation>垂直起始</translation>
+        </message>
+        <message>
+            <source>h_width</source>
+            <translation>水平宽度</translation>
+        </message>
+        <message>
+            <source>v_height</source>
+            <translation>垂直高度</translation>
+        </message>
+        <message>
+            <source>window setting</source>
+            <translation>窗口设置</translation>
+        </message>
+        <message>
+            <source>transparence</source>
+            <translation>透明度</translation>
+        </message>
+        <message>
+            <source>Apply</source>
+            <translation>应用</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>关闭</translation>
+        </message>
+        <message>
+            <source>window %1</source>
+            <translation>窗口%1</translation>
+        </message>
+        <message>
+            <source>Input Resolution: %1x%2x%3</source>
+            <translation>输入分辨率：%1x%2x%3</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogAudio</name>
+        <message>
+            <source>Audio</source>
+            <translation>音频</translation>
+        </message>
+        <message>
+            <source>Working Mode</source>
+            <translation>工作模式</translation>
+        </message>
+        <message>
+            <source>Choose Window</source>
+            <translation>选择窗口</translation>
+        </message>
+        <message>
+            <source>Sound Off</source>
+            <translation>静音</translation>
+        </message>
+        <message>
+            <source>Volume</source>
+            <translation>音量</translation>
+        </message>
+        <message>
+            <source>bind window</source>
+            <translation>绑定窗口</translation>
+        </message>
+        <message>
+            <source>follow switch</source>
+            <translation>跟随切换</translation>
+        </message>
+        <message>
+            <source>window %1</source>
+            <translation>窗口%1</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogChromaKey</name>
+        <message>
+            <source>Chroma Key</source>
+            <translation>抠像</translation>
+        </message>
+        <message>
+            <source>Mode</source>
+            <translation>模式</translation>
+        </message>
+        <message>
+            <source>Preset</source>
+            <translation>预设</translation>
+        </message>
+        <message>
+            <source>Custom</source>
+            <translation>自定义</translation>
+        </message>
+        <message>
+            <source>Color Filter</source>
+            <translation>颜色过滤</translation>
+        </message>
+        <message>
+            <source>Red</source>
+            <translation>红色</translation>
+        </message>
+        <message>
+            <source>Green</source>
+            <translation>绿色</translation>
+        </message>
+        <message>
+            <source>Blue</source>
+            <translation>蓝色</translation>
+        </message>
+        <message>
+            <source>Black</source>
+            <translation>黑色</translation>
+        </message>
+        <message>
+            <source>White</source>
+            <translation>白色</translation>
+        </message>
+        <message>
+            <source>RGB Filter1</source>
+            <translation>RGB过滤1</translation>
+        </message>
+        <message>
+            <source>Above</source>
+            <translation>上方</translation>
+        </message>
+        <message>
+            <source>Below</source>
+            <translation>下方</translation>
+        </message>
+        <message>
+            <source>RGB Filter2</source>
+            <translation>RGB过滤2</translation>
+        </message>
+        <message>
+            <source>And</source>
+            <translation>且</translation>
+        </message>
+        <message>
+            <source>Or</source>
+            <translation>或</translation>
+        </message>
+        <message>
+            <source>Apply</source>
+            <translation>应用</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>关闭</translation>
+        </message>
+        <message>
+            <source>Chroma Key - Window%1</source>
+            <translation>抠像 - 窗口%1</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogEDID</name>
+        <message>
+            <source>EDID Setting</source>
+            <translation>EDID设置</translation>
+        </message>
+        <message>
+            <source>Input Selete</source>
+            <translation>输入选择</translation>
+        </message>
+        <message>
+            <source>Resolution:</source>
+            <translation>分辨率：</translation>
+        </message>
+        <message>
+            <source>Width</source>
+            <translation>宽度</translation>
+        </message>
+        <message>
+            <source>Height</source>
+            <translation>高度</translation>
+        </message>
+        <message>
+            <source>Frame Rate</source>
+            <translation>帧率</translation>
+        </message>
+        <message>
+            <source>DVI Signal Mode</source>
+            <translation>DVI信号模式</translation>
+        </message>
+        <message>
+            <source>Reset All</source>
+            <translation>全部复位</translation>
+        </message>
+        <message>
+            <source>Apply</source>
+            <translation>应用</translation>
+        </message>
+        <message>
+            <source>Input%1</source>
+            <translation>输入%1</translation>
+        </message>
+        <message>
+            <source>Custom</source>
+            <translation>自定义</translation>
+        </message>
+        <message>
+            <source>DVI</source>
+            <translation>DVI</translation>
+        </message>
+        <message>
+            <source>HDMI</source>
+            <translation>HDMI</translation>
+        </message>
+        <message>
+            <source>DVI Audio Input</source>
+            <translation>DVI音频输入</translation>
+        </message>
+        <message>
+            <source>Analog</source>
+            <translation>模拟</translation>
+        </message>
+        <message>
+            <source>Digital</source>
+            <translation>数字</translation>
+        </message>
+        <message>
+            <source>tips</source>
+            <translation>提示</translation>
+        </message>
+        <message>
+            <source>Reset All EDID Setting?</source>
+            <translation>复位所有EDID设置？</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogGWImageQuality</name>
+        <message>
+            <source>Image Quality</source>
+            <translation>画质调节</translation>
+        </message>
+        <message>
+            <source>Window</source>
+            <translation>窗口</translation>
+        </message>
+        <message>
+            <source>Brightness</source>
+            <translation>亮度</translation>
+        </message>
+        <message>
+            <source>Contrast</source>
+            <translation>对比度</translation>
+        </message>
+        <message>
+            <source>Saturation</source>
+            <translation>饱和度</translation>
+        </message>
+        <message>
+            <source>Color Offset and Gain</source>
+            <translation>颜色偏移与增益</translation>
+        </message>
+        <message>
+            <source>Red</source>
+            <translation>红色</translation>
+        </message>
+        <message>
+            <source>Green</source>
+            <translation>绿色</translation>
+        </message>
+        <message>
+            <source>Blue</source>
+            <translation>蓝色</translation>
+        </message>
+        <message>
+            <source>Red Gain</source>
+            <translation>红色增益</translation>
+        </message>
+        <message>
+            <source>Green Gain</source>
+            <translation>绿色增益</translation>
+        </message>
+        <message>
+            <source>Blue Gain</source>
+            <translation>蓝色增益</translation>
+        </message>
+        <message>
+            <source>Reset</source>
+            <translation>复位</translation>
+        </message>
+        <message>
+            <source>All window</source>
+            <translation>所有窗口</translation>
+        </message>
+        <message>
+            <source>window %1</source>
+            <translation>窗口%1</translation>
+        </message>
+        <message>
+            <source>tips</source>
+            <translation>提示</translation>
+        </message>
+        <message>
+            <source>Reset All Picture Params?</source>
+            <translation>复位所有画质参数？</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogGWPanel</name>
+        <message>
+            <source>Output Setting</source>
+            <translation>输出设置</translation>
+        </message>
+        <message>
+            <source>Basic parameters</source>
+            <translation>基本参数</translation>
+        </message>
+        <message>
+            <source>Resolution</source>
+            <translation>分辨率</translation>
+        </message>
+        <message>
+            <source>Width</source>
+            <translation>宽度</translation>
+        </message>
+        <message>
+            <source>Height</source>
+            <translation>高度</translation>
+        </message>
+        <message>
+            <source>Frame Rate</source>
+            <translation>帧率</translation>
+        </message>
+        <message>
+            <source>Rows</source>
+            <translation>行数</translation>
+        </message>
+        <message>
+            <source>Columns</source>
+            <translation>列数</translation>
+        </message>
+        <message>
+            <source>Numbering Order</source>
+            <translation>编号顺序</translation>
+        </message>
+        <message>
+            <source>First horizontal and then vertical</source>
+            <translation>先横后竖</translation>
+        </message>
+        <message>
+            <source>First vertical and then horizontal</source>
+            <translation>先竖后横</translation>
+        </message>
+        <message>
+            <source>Apply</source>
+            <translation>应用</translation>
+        </message>
+        <message>
+            <source>Screen parameters</source>
+            <translation>屏幕参数</translation>
+        </message>
+        <message>
+            <source>Double clicking the table on the left and top can modify the screen parameters.</source>
+            <translation>双击左侧和顶部的表格可修改屏幕参数。</translation>
+        </message>
+        <message>
+            <source>Output mapping</source>
+            <translation>输出映射</translation>
+        </message>
+        <message>
+            <source>Output Port</source>
+            <translation>输出端口</translation>
+        </message>
+        <message>
+            <source>Display Areas</source>
+            <translation>显示区域</translation>
+        </message>
+        <message>
+            <source>
+screen: %1 
+h_width: %2 
+v_height: %3 
+</source>
+            <translation>
+屏幕：%1 
+水平宽度：%2 
+垂直高度：%3 
+</translation>
+        </message>
+        <message>
+            <source>custom</source>
+            <translation>自定义</translation>
+        </message>
+        <message>
+            <source>Row and column cannot be greater than %1</source>
+            <translation>行数和列数不能大于%1</translation>
+        </message>
+        <message>
+            <source>Please enter a valid width of the screen.</source>
+            <translation>请输入有效的屏幕宽度。</translation>
+        </message>
+        <message>
+            <source>Please enter a valid height of the screen.</source>
+            <translation>请输入有效的屏幕高度。</translation>
+        </message>
+        <message>
+            <source>The width of the screen can not be larger than the width of the resolution.</source>
+            <translation>屏幕宽度不能大于分辨率宽度。</translation>
+        </message>
+        <message>
+            <source>The height of the screen can not be larger than the height of the resolution.</source>
+            <translation>屏幕高度不能大于分辨率高度。</translation>
+        </message>
+        <message>
+            <source>Input Screen ID Error</source>
+            <translation>输入屏幕ID错误</translation>
+        </message>
+        <message>
+            <source>tips</source>
+            <translation>提示</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogImageQuality</name>
+        <message>
+            <source>Image Quality</source>
+            <translation>画质调节</translation>
+        </message>
+        <message>
+            <source>Window</source>
+            <translation>窗口</translation>
+        </message>
+        <message>
+            <source>Brightness</source>
+            <translation>亮度</translation>
+        </message>
+        <message>
+            <source>Contrast</source>
+            <translation>对比度</translation>
+        </message>
+        <message>
+            <source>Sharpness</source>
+            <translation>锐度</translation>
+        </message>
+        <message>
+            <source>Hue</source>
+            <translation>色调</translation>
+        </message>
+        <message>
+            <source>Saturation</source>
+            <translation>饱和度</translation>
+        </message>
+        <message>
+            <source>Color Offset</source>
+            <translation>颜色偏移</translation>
+        </message>
+        <message>
+            <source>Red</source>
+            <translation>红色</translation>
+        </message>
+        <message>
+            <source>Green</source>
+            <translation>绿色</translation>
+        </message>
+        <message>
+            <source>Blue</source>
+            <translation>蓝色</translation>
+        </message>
+        <message>
+            <source>Reset</source>
+            <translation>复位</translation>
+        </message>
+        <message>
+            <source>All window</source>
+            <translation>所有窗口</translation>
+        </message>
+        <message>
+            <source>window %1</source>
+            <translation>窗口%1</translation>
+        </message>
+        <message>
+            <source>tips</source>
+            <translation>提示</translation>
+        </message>
+        <message>
+            <source>Reset All Picture Params?</source>
+            <translation>复位所有画质参数？</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogKXImageQuality</name>
+        <message>
+            <source>Image Quality</source>
+            <translation>画质调节</translation>
+        </message>
+        <message>
+            <source>Window</source>
+            <translation>窗口</translation>
+        </message>
+        <message>
+            <source>Basic Setting</source>
+            <translation>基本设置</translation>
+        </message>
+        <message>
+            <source>Brightness</source>
+            <translation>亮度</translation>
+        </message>
+        <message>
+            <source>Contrast</source>
+            <translation>对比度</translation>
+        </message>
+        <message>
+            <source>Sharpness</source>
+            <translation>锐度</translation>
+        </message>
+        <message>
+            <source>Hue</source>
+            <translation>色调</translation>
+        </message>
+        <message>
+            <source>Saturation</source>
+            <translation>饱和度</translation>
+        </message>
+        <message>
+            <source>Gamma</source>
+            <translation>伽马</translation>
+        </message>
+        <message>
+            <source>Color Offset</source>
+            <translation>颜色偏移</translation>
+        </message>
+        <message>
+            <source>Red</source>
+            <translation>红色</translation>
+        </message>
+        <message>
+            <source>Green</source>
+            <translation>绿色</translation>
+        </message>
+        <message>
+            <source>Blue</source>
+            <translation>蓝色</translation>
+        </message>
+        <message>
+            <source>Advanced Setting</source>
+            <translation>高级设置</translation>
+        </message>
+        <message>
+            <source>Color Temp</source>
+            <translation>色温</translation>
+        </message>
+        <message>
+            <source>Color Mode</source>
+            <translation>颜色模式</translation>
+        </message>
+        <message>
+            <source>RGBCMY Color Setting</source>
+            <translation>RGBCMY颜色设置</translation>
+        </message>
+        <message>
+            <source>Cyan</source>
+            <translation>青色</translation>
+        </message>
+        <message>
+            <source>Magenta</source>
+            <translation>品红</translation>
+        </message>
+        <message>
+            <source>Yellow</source>
+            <translation>黄色</translation>
+        </message>
+        <message>
+            <source>Expert Setting</source>
+            <translation>专家设置</translation>
+        </message>
+        <message>
+            <source>Image Effects</source>
+            <translation>图像效果</translation>
+        </message>
+        <message>
+            <source>Clear Vision</source>
+            <translation>清晰视觉</translation>
+        </message>
+        <message>
+            <source>Luminance</source>
+            <translation>亮度增强</translation>
+        </message>
+        <message>
+            <source>Skin Tone</source>
+            <translation>肤色</translation>
+        </message>
+        <message>
+            <source>Gaussian Blur</source>
+            <translation>高斯模糊</translation>
+        </message>
+        <message>
+            <source>Color Gamut</source>
+            <translation>色域</translation>
+        </message>
+        <message>
+            <source>Input Color Range</source>
+            <translation>输入颜色范围</translation>
+        </message>
+        <message>
+            <source>Input Color Format</source>
+            <translation>输入颜色格式</translation>
+        </message>
+        <message>
+            <source>Window Color Format</source>
+            <translation>窗口颜色格式</translation>
+        </message>
+        <message>
+            <source>Reset</source>
+            <translation>复位</translation>
+        </message>
+        <message>
+            <source>Standard</source>
+            <translation>标准</translation>
+        </message>
+        <message>
+            <source>Cool</source>
+            <translation>冷色</translation>
+        </message>
+        <message>
+            <source>Warm</source>
+            <translation>暖色</translation>
+        </message>
+        <message>
+            <source>User</source>
+            <translation>用户</translation>
+        </message>
+        <message>
+            <source>Vivid</source>
+            <translation>鲜艳</translation>
+        </message>
+        <message>
+            <source>Game</source>
+            <translation>游戏</translation>
+        </message>
+        <message>
+            <source>Movie</source>
+            <translation>电影</translation>
+        </message>
+        <message>
+            <source>RGBCMY Brightness</source>
+            <translation>RGBCMY亮度</translation>
+        </message>
+        <message>
+            <source>RGBCMY Saturation</source>
+            <translation>RGBCMY饱和度</translation>
+        </message>
+        <message>
+            <source>RGBCMY Hue</source>
+            <translation>RGBCMY色调</translation>
+        </message>
+        <message>
+            <source>Off</source>
+            <translation>关</translation>
+        </message>
+        <message>
+            <source>Weak</source>
+            <translation>弱</translation>
+        </message>
+        <message>
+            <source>Medium</source>
+            <translation>中</translation>
+        </message>
+        <message>
+            <source>Strong</source>
+            <translation>强</translation>
+        </message>
+        <message>
+            <source>Auto</source>
+            <translation>自动</translation>
+        </message>
+        <message>
+            <source>Full</source>
+            <translation>全范围</translation>
+        </message>
+        <message>
+            <source>Limit</source>
+            <translation>有限范围</translation>
+        </message>
+        <message>
+            <source>All window</source>
+            <translation>所有窗口</translation>
+        </message>
+        <message>
+            <source>window %1</source>
+            <translation>窗口%1</translation>
+        </message>
+        <message>
+            <source>tips</source>
+            <translation>提示</translation>
+        </message>
+        <message>
+            <source>Reset All Picture Params?</source>
+            <translation>复位所有画质参数？</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogMosaic</name>
+        <message>
+            <source>Mosaic</source>
+            <translation>拼接</translation>
+        </message>
+        <message>
+            <source>Mosaic OnOff</source>
+            <translation>拼接开关</translation>
+        </message>
+        <message>
+            <source>Mosaic Mode</source>
+            <translation>拼接模式</translation>
+        </message>
+        <message>
+            <source>QComboBox#combo_mosaicMode{min-width:108px;}</source>
+            <translation>QComboBox#combo_mosaicMode{min-width:108px;}</translation>
+        </message>
+        <message>
+            <source>Equal</source>
+            <translation>等于</translation>
+        </message>
+        <message>
+            <source>Unequal</source>
+            <translation>不等于</translation>
+        </message>
+        <message>
+            <source>Mosaic Params</source>
+            <translation>拼接参数</translation>
+        </message>
+        <message>
+            <source>H Units</source>
+            <translation>水平单元数</translation>
+        </message>
+        <message>
+            <source>V Units</source>
+            <translation>垂直单元数</translation>
+        </message>
+        <message>
+            <source>Position</source>
+            <translation>位置</translation>
+        </message>
+        <message>
+            <source>H Total</source>
+            <translation>水平总数</translation>
+        </message>
+        <message>
+            <source>V Total</source>
+            <translation>垂直总数</translation>
+        </message>
+        <message>
+            <source>H Start</source>
+            <translation>水平起始</translation>
+        </message>
+        <message>
+            <source>V Start</source>
+            <translation>垂直起始</translation>
+        </message>
+        <message>
+            <source>Mosaic Tune</source>
+            <translation>拼接微调</translation>
+        </message>
+        <message>
+            <source>H Start Tune</source>
+            <translation>水平起始微调</translation>
+        </message>
+        <message>
+            <source>V Start Tune</source>
+            <translation>垂直起始微调</translation>
+        </message>
+        <message>
+            <source>Width Tune</source>
+            <translation>宽度微调</translation>
+        </message>
+        <message>
+            <source>Height Tune</source>
+            <translation>高度微调</translation>
+        </message>
+        <message>
+            <source>Apply</source>
+            <translation>应用</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>关闭</translation>
+        </message>
+        <message>
+            <source>window %1</source>
+            <translation>窗口%1</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogMultiMachine</name>
+        <message>
+            <source>MultiMachine</source>
+            <translation>多机</translation>
+        </message>
+        <message>
+            <source>Model</source>
+            <translation>型号</translation>
+        </message>
+        <message>
+            <source>Connection</source>
+            <translation>连接</translation>
+        </message>
+        <message>
+            <source>Version</source>
+            <translation>版本</translation>
+        </message>
+        <message>
+            <source>Name</source>
+            <translation>名称</translation>
+        </message>
+        <message>
+            <source>Select</source>
+            <translation>选择</translation>
+        </message>
+        <message>
+            <source>Preset</source>
+            <translation>预设</translation>
+        </message>
+        <message>
+            <source>1</source>
+            <translation>1</translation>
+        </message>
+        <message>
+            <source>2</source>
+            <translation>2</translation>
+        </message>
+        <message>
+            <source>3</source>
+            <translation>3</translation>
+        </message>
+        <message>
+            <source>4</source>
+            <translation>4</translation>
+        </message>
+        <message>
+            <source>5</source>
+            <translation>5</translation>
+        </message>
+        <message>
+            <source>6</source>
+            <translation>6</translation>
+        </message>
+        <message>
+            <source>7</source>
+            <translation>7</translation>
+        </message>
+        <message>
+            <source>8</source>
+            <translation>8</translation>
+        </message>
+        <message>
+            <source>9</source>
+            <translation>9</translation>
+        </message>
+        <message>
+            <source>10</source>
+            <translation>10</translation>
+        </message>
+        <message>
+            <source>Load Preset</source>
+            <translation>调用预设</translation>
+        </message>
+        <message>
+            <source>usb</source>
+            <translation>USB</translation>
+        </message>
+        <message>
+            <source>network</source>
+            <translation>网络</translation>
+        </message>
+        <message>
+            <source>tips</source>
+            <translation>提示</translation>
+        </message>
+        <message>
+            <source>Please select a device</source>
+            <translation>请选择设备</translation>
+        </message>
+        <message>
+            <source>Please select a preset</source>
+            <translation>请选择预设</translation>
+        </message>
+        <message>
+            <source>Sending...</source>
+            <translation>正在发送…</translation>
+        </message>
+        <message>
+            <source>Send completed...</source>
+            <translation>发送完成…</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogOutputSetting</name>
+        <message>
+            <source>Output Setting</source>
+            <translation>输出设置</translation>
+        </message>
+        <message>
+            <source>Resolution Setting</source>
+            <translation>分辨率设置</translation>
+        </message>
+        <message>
+            <source>Output Resolution</source>
+            <translation>输出分辨率</translation>
+        </message>
+        <message>
+            <source>Output 1</source>
+            <translation>输出1</translation>
+        </message>
+        <message>
+            <source>h_width</source>
+            <translation>水平宽度</translation>
+        </message>
+        <message>
+            <source>v_height</source>
+            <translation>垂直高度</translation>
+        </message>
+        <message>
+            <source>frames</source>
+            <translation>帧</translation>
+        </message>
+        <message>
+            <source>Output 2</source>
+            <translation>输出2</translation>
+        </message>
+        <message>
+            <source>Apply</source>
+            <translation>应用</translation>
+        </message>
+        <message>
+            <source>Output</source>
+            <translation>输出</translation>
+        </message>
+        <message>
+            <source>Output mode:</source>
+            <translation>输出模式：</translation>
+        </message>
+        <message>
+            <source>Output 1, 2 exchange</source>
+            <translation>输出1、2互换</translation>
+        </message>
+        <message>
+            <source>Other Setting</source>
+            <translation>其他设置</translation>
+        </message>
+        <message>
+            <source>Background Color</source>
+            <translation>背景颜色</translation>
+        </message>
+        <message>
+            <source>R</source>
+            <translation>R</translation>
+        </message>
+        <message>
+            <source>G</source>
+            <translation>G</translation>
+        </message>
+        <message>
+            <source>B</source>
+            <translation>B</translation>
+        </message>
+        <message>
+            <source>Border Setting</source>
+            <translation>边框设置</translation>
+        </message>
+        <message>
+            <source>Border Onoff</source>
+            <translation>边框开关</translation>
+        </message>
+        <message>
+            <source>Output Select</source>
+            <translation>输出选择</translation>
+        </message>
+        <message>
+            <source>h_start</source>
+            <translation>水平起始</translation>
+        </message>
+        <message>
+            <source>v_start</source>
+            <translation>垂直起始</translation>
+        </message>
+        <message>
+            <source>thickness</source>
+            <translation>粗细</translation>
+        </message>
+        <message>
+            <source>Color:</source>
+            <translation>颜色：</translation>
+        </message>
+        <message>
+            <source>Output Enhance</source>
+            <translation>输出增强</translation>
+        </message>
+        <message>
+            <source>DVI1-A</source>
+            <translation>DVI1-A</translation>
+        </message>
+        <message>
+            <source>DVI1-B</source>
+            <translation>DVI1-B</translation>
+        </message>
+        <message>
+            <source>DVI2-A</source>
+            <translation>DVI2-A</translation>
+        </message>
+        <message>
+            <source>DVI2-B</source>
+            <translation>DVI2-B</translation>
+        </message>
+        <message>
+            <source>Splicing mode</source>
+            <translation>拼接模式</translation>
+        </message>
+        <message>
+            <source>Replication mode</source>
+            <translation>复制模式</translation>
+        </message>
+        <message>
+            <source>custom</source>
+            <translation>自定义</translation>
+        </message>
+        <message>
+            <source>Window Select</source>
+            <translation>窗口选择</translation>
+        </message>
+        <message>
+            <source>DVI2</source>
+            <translation>DVI2</translation>
+        </message>
+        <message>
+            <source>window %1</source>
+            <translation>窗口%1</translation>
+        </message>
+        <message>
+            <source>DVI%1</source>
+            <translation>DVI%1</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogSearch</name>
+        <message>
+            <source>Search Device</source>
+            <translation>搜索设备</translation>
+        </message>
+        <message>
+            <source>current device:</source>
+            <translation>当前设备：</translation>
+        </message>
+        <message>
+            <source>Not Find Device!</source>
+            <translation>未找到设备！</translation>
+        </message>
+        <message>
+            <source>device list</source>
+            <translation>设备列表</translation>
+        </message>
+        <message>
+            <source>Serial port:</source>
+            <translation>串口：</translation>
+        </message>
+        <message>
+            <source>A serial port the system does not list, e.g. /dev/pts/3</source>
+            <translation>系统未列出的串口，例如 /dev/pts/3</translation>
+        </message>
+        <message>
+            <source>Add</source>
+            <translation>添加</translation>
+        </message>
+        <message>
+            <source>Search</source>
+            <translation>搜索</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>确定</translation>
+        </message>
+        <message>
+            <source>Type</source>
+            <translation>类型</translation>
+        </message>
+        <message>
+            <source>Connect</source>
+            <translation>连接</translation>
+        </message>
+        <message>
+            <source> Version </source>
+            <translation> 版本 </translation>
+        </message>
+        <message>
+            <source>Name</source>
+            <translation>名称</translation>
+        </message>
+        <message>
+            <source>cpuid</source>
+            <translation>CPU ID</translation>
+        </message>
+        <message>
+            <source>usb</source>
+            <translation>USB</translation>
+        </message>
+        <message>
+            <source>network</source>
+            <translation>网络</translation>
+        </message>
+        <message>
+            <source>tips</source>
+            <translation>提示</translation>
+        </message>
+        <message>
+            <source>The input is too long!</source>
+            <translation>输入内容过长！</translation>
+        </message>
+        <message>
+            <source>The device network port has been taken up!</source>
+            <translation>设备网络端口已被占用！</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogTestPicCard</name>
+        <message>
+            <source>TestPicCard</source>
+            <translation>测试图卡</translation>
+        </message>
+        <message>
+            <source>Test Pic Card</source>
+            <translation>测试图卡</translation>
+        </message>
+        <message>
+            <source>Please connect the DVI input signal</source>
+            <translation>请接入DVI输入信号</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogTimeTake</name>
+        <message>
+            <source>Task</source>
+            <translation>任务</translation>
+        </message>
+        <message>
+            <source>Run Setup</source>
+            <translation>运行设置</translation>
+        </message>
+        <message>
+            <source>Task Run</source>
+            <translation>任务运行</translation>
+        </message>
+        <message>
+            <source>System Time</source>
+            <translation>系统时间</translation>
+        </message>
+        <message>
+            <source>yyyy/MM/dd HH:mm:ss</source>
+            <translation>yyyy/MM/dd HH:mm:ss</translation>
+        </message>
+        <message>
+            <source>Use Computer Time</source>
+            <translation>使用电脑时间</translation>
+        </message>
+        <message>
+            <source>Apply</source>
+            <translation>应用</translation>
+        </message>
+        <message>
+            <source>Task Setting</source>
+            <translation>任务设置</translation>
+        </message>
+        <message>
+            <source>Trigger Data</source>
+            <translation>触发日期</translation>
+        </message>
+        <message>
+            <source>yyyy/MM/dd</source>
+            <translation>yyyy/MM/dd</translation>
+        </message>
+        <message>
+            <source>Trigger Time</source>
+            <translation>触发时间</translation>
+        </message>
+        <message>
+            <source>HH:mm:ss</source>
+            <translation>HH:mm:ss</translation>
+        </message>
+        <message>
+            <source>Task Type</source>
+            <translation>任务类型</translation>
+        </message>
+        <message>
+            <source>Only Once</source>
+            <translation>仅一次</translation>
+        </message>
+        <message>
+            <source>Every Day</source>
+            <translation>每天</translation>
+        </message>
+        <message>
+            <source>Cycle a day</source>
+            <translation>每天循环</translation>
+        </message>
+        <message>
+            <source>Cycle Daily</source>
+            <translation>每日循环</translation>
+        </message>
+        <message>
+            <source>Cycle List</source>
+            <translation>循环列表</translation>
+        </message>
+        <message>
+            <source>Load Target</source>
+            <translation>加载目标</translation>
+        </message>
+        <message>
+            <source>Standby</source>
+            <translation>待机</translation>
+        </message>
+        <message>
+            <source>Wakeup</source>
+            <translation>唤醒</translation>
+        </message>
+        <message>
+            <source>Preset 1</source>
+            <translation>预设1</translation>
+        </message>
+        <message>
+            <source>Preset 2</source>
+            <translation>预设2</translation>
+        </message>
+        <message>
+            <source>Preset 3</source>
+            <translation>预设3</translation>
+        </message>
+        <message>
+            <source>Preset 4</source>
+            <translation>预设4</translation>
+        </message>
+        <message>
+            <source>Preset 5</source>
+            <translation>预设5</translation>
+        </message>
+        <message>
+            <source>Preset 6</source>
+            <translation>预设6</translation>
+        </message>
+        <message>
+            <source>Preset 7</source>
+            <translation>预设7</translation>
+        </message>
+        <message>
+            <source>Preset 8</source>
+            <translation>预设8</translation>
+        </message>
+        <message>
+            <source>Preset 9</source>
+            <translation>预设9</translation>
+        </message>
+        <message>
+            <source>Preset 10</source>
+            <translation>预设10</translation>
+        </message>
+        <message>
+            <source>Time Interval</source>
+            <translation>时间间隔</translation>
+        </message>
+        <message>
+            <source> min</source>
+            <translation> 分钟</translation>
+        </message>
+        <message>
+            <source>Time Total</source>
+            <translation>总时长</translation>
+        </message>
+        <message>
+            <source>Preset %1</source>
+            <translation>预设%1</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogUpgrade</name>
+        <message>
+            <source>Upgrade</source>
+            <translation>升级</translation>
+        </message>
+        <message>
+            <source>Open File</source>
+            <translation>打开文件</translation>
+        </message>
+        <message>
+            <source>Upgrade file type: output card firmware</source>
+            <translation>升级文件类型：输出卡固件</translation>
+        </message>
+        <message>
+            <source>Upgrade file type: input card firmware</source>
+            <translation>升级文件类型：输入卡固件</translation>
+        </message>
+        <message>
+            <source>Upgrade file type: host firmware</source>
+            <translation>升级文件类型：主机固件</translation>
+        </message>
+        <message>
+            <source>Upgrade file type: unknown, not upgraded</source>
+            <translation>升级文件类型：未知，未升级</translation>
+        </message>
+        <message>
+            <source>Please select the upgrade file</source>
+            <translation>请选择升级文件</translation>
+        </message>
+        <message>
+            <source>The upgrade file open faild</source>
+            <translation>升级文件打开失败</translation>
+        </message>
+        <message>
+            <source>The upgrade file could not be read completely, not upgraded</source>
+            <translation>无法完整读取升级文件，未升级</translation>
+        </message>
+        <message>
+            <source>The upgrade file is too large, not upgraded</source>
+            <translation>升级文件过大，未升级</translation>
+        </message>
+        <message>
+            <source>Ready to enter the Boot mode...</source>
+            <translation>准备进入Boot模式…</translation>
+        </message>
+        <message>
+            <source>Already into the Boot mode... Start packing up the upgrade data</source>
+            <translation>已进入Boot模式…开始打包升级数据</translation>
+        </message>
+        <message>
+            <source>Upgrade file package failure...</source>
+            <translation>升级文件打包失败…</translation>
+        </message>
+        <message>
+            <source>Upgrade data package finished... Ready to send upgrades</source>
+            <translation>升级数据打包完成…准备发送升级数据</translation>
+        </message>
+        <message>
+            <source>Start sending firmware upgrades...</source>
+            <translation>开始发送固件升级数据…</translation>
+        </message>
+        <message>
+            <source>Firmware upgrade failure...</source>
+            <translation>固件升级失败…</translation>
+        </message>
+        <message>
+            <source>The firmware upgrade data is sent out...</source>
+            <translation>固件升级数据已发送…</translation>
+        </message>
+        <message>
+            <source>Firmware upgrades: success</source>
+            <translation>固件升级：成功</translation>
+        </message>
+        <message>
+            <source>Firmware upgrades: failure</source>
+            <translation>固件升级：失败</translation>
+        </message>
+        <message>
+            <source>tips</source>
+            <translation>提示</translation>
+        </message>
+        <message>
+            <source>Device is being upgraded, Do you want exit?</source>
+            <translation>设备正在升级，确定要退出吗？</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogUsbPlay</name>
+        <message>
+            <source>USB Play</source>
+            <translation>USB播放</translation>
+        </message>
+        <message>
+            <source>Working mode</source>
+            <translation>工作模式</translation>
+        </message>
+        <message>
+            <source>Local Mode</source>
+            <translation>本地模式</translation>
+        </message>
+        <message>
+            <source>Remote Mode</source>
+            <translation>远程模式</translation>
+        </message>
+        <message>
+            <source>Wifi Hotspot</source>
+            <translation>WiFi热点</translation>
+        </message>
+        <message>
+            <source>Wireless Display</source>
+            <translation>无线投屏</translation>
+        </message>
+    </context>
+    <context>
+        <name>KS9200Interface</name>
+        <message>
+            <source>Operation conflict</source>
+            <translation>操作冲突</translation>
+        </message>
+    </context>
+    <context>
+        <name>MainWindow</name>
+        <message>
+            <source>Test Device</source>
+            <translation>测试设备</translation>
+        </message>
+        <message>
+            <source>tips</source>
+            <translation>提示</translation>
+        </message>
+        <message>
+            <source>The serial port %1 does not exist.</source>
+            <translation>串口%1不存在。</translation>
+        </message>
+        <message>
+            <source>Please connect to the device first!</source>
+            <translation>请先连接设备！</translation>
+        </message>
+        <message>
+            <source>Device Not Connect!</source>
+            <translation>设备未连接！</translation>
+        </message>
+        <message>
+            <source>Connect interrupt</source>
+            <translation>连接中断</translation>
+        </message>
+        <message>
+            <source>Connection abnormal: %1</source>
+            <translation>连接异常：%1</translation>
+        </message>
+        <message>
+            <source>Please select a window</source>
+            <translation>请选择窗口</translation>
+        </message>
+        <message>
+            <source>Does not support this feature!</source>
+            <translation>不支持此功能！</translation>
+        </message>
+        <message>
+            <source>Factory Reset ?</source>
+            <translation>恢复出厂设置？</translation>
+        </message>
+        <message>
+            <source>Input conflict</source>
+            <translation>输入冲突</translation>
+        </message>
+        <message>
+            <source>Output card change is detected, so factory settings must be restored.</source>
+            <translation>检测到输出卡变更，必须恢复出厂设置。</translation>
+        </message>
+    </context>
+    <context>
         <name>QObject</name>
         <message>
-            <source>vpcontrol</source>
-            <translation>vpcontrol</translation>
+            <source>Video processor control</source>
+            <translation>视频处理器控制</translation>
+        </message>
+        <message>
+            <source>Also open PATH in every serial search (repeatable), e.g. a pseudo-terminal.</source>
+            <translation>每次串口搜索时也打开 PATH（可重复指定），例如伪终端。</translation>
+        </message>
+        <message>
+            <source>tips</source>
+            <translation>提示</translation>
+        </message>
+    </context>
+    <context>
+        <name>SxGraphicsItem</name>
+        <message>
+            <source>window %1</source>
+            <translation>窗口%1</translation>
+        </message>
+    </context>
+    <context>
+        <name>SxGraphicsView</name>
+        <message>
+            <source>preset %1</source>
+            <translation>预设%1</translation>
+        </message>
+        <message>
+            <source>attribute</source>
+            <translation>属性</translation>
+        </message>
+        <message>
+            <source>maximize</source>
+            <translation>最大化</translation>
+        </message>
+        <message>
+            <source>save</source>
+            <translation>保存</translation>
+        </message>
+        <message>
+            <source>window %1</source>
+            <translation>窗口%1</translation>
+        </message>
+        <message>
+            <source>input: [%1][%2]</source>
+            <translation>输入：[%1][%2]</translation>
+        </message>
+        <message>
+            <source>unkown</source>
+            <translation>未知</translation>
+        </message>
+        <message>
+            <source>Area: %1</source>
+            <translation>区域：%1</translation>
+        </message>
+        <message>
+            <source>Output: %1</source>
+            <translation>输出：%1</translation>
+        </message>
+        <message>
+            <source>input: [%1][%2x%3  %4Hz]</source>
+            <translation>输入：[%1][%2x%3  %4Hz]</translation>
+        </message>
+        <message>
+            <source>error</source>
+            <translation>错误</translation>
+        </message>
+        <message>
+            <source>The window number has reached the maximum, please delete a window first.</source>
+            <translation>窗口数量已达上限，请先删除一个窗口。</translation>
+        </message>
+        <message>
+            <source>Preset %1 has been saved. Replace it?</source>
+            <translation>预设%1已保存，是否替换？</translation>
+        </message>
+    </context>
+    <context>
+        <name>SxGraphicsViewGW</name>
+        <message>
+            <source>Add</source>
+            <translation>添加</translation>
+        </message>
+        <message>
+            <source>Remove</source>
+            <translation>删除</translation>
+        </message>
+        <message>
+            <source>Remove all</source>
+            <translation>全部删除</translation>
+        </message>
+        <message>
+            <source>Fill</source>
+            <translation>填充</translation>
+        </message>
+        <message>
+            <source>Fill all</source>
+            <translation>全部填充</translation>
+        </message>
+        <message>
+            <source>Area: %1</source>
+            <translation>区域：%1</translation>
+        </message>
+        <message>
+            <source>Output: %1</source>
+            <translation>输出：%1</translation>
+        </message>
+        <message>
+            <source>Are you sure remove all window?</source>
+            <translation>确定删除所有窗口吗？</translation>
+        </message>
+    </context>
+    <context>
+        <name>SxGraphicsViewKS</name>
+        <message>
+            <source>Multi-machine Mosaic</source>
+            <translation>多机拼接</translation>
+        </message>
+        <message>
+            <source>Chroma Key</source>
+            <translation>抠像</translation>
+        </message>
+        <message>
+            <source>image rotation</source>
+            <translation>图像旋转</translation>
+        </message>
+        <message>
+            <source>OFF</source>
+            <translation>关</translation>
+        </message>
+        <message>
+            <source>H Flip</source>
+            <translation>水平翻转</translation>
+        </message>
+        <message>
+            <source>V Flip</source>
+            <translation>垂直翻转</translation>
+        </message>
+    </context>
+    <context>
+        <name>SxPreviewBox</name>
+        <message>
+            <source>Not Used</source>
+            <translation>未使用</translation>
+        </message>
+    </context>
+    <context>
+        <name>SxSignalBoxButton</name>
+        <message>
+            <source>tips</source>
+            <translation>提示</translation>
+        </message>
+        <message>
+            <source>All window are switch to input %1</source>
+            <translation>所有窗口已切换到输入%1</translation>
+        </message>
+        <message>
+            <source>Apply to all windows</source>
+            <translation>应用到所有窗口</translation>
+        </message>
+    </context>
+    <context>
+        <name>SxTabWidget</name>
+        <message>
+            <source>offline</source>
+            <translation>离线</translation>
+        </message>
+    </context>
+    <context>
+        <name>SxTimeTaskButton</name>
+        <message>
+            <source>Only Once</source>
+            <translation>仅一次</translation>
+        </message>
+        <message>
+            <source>Every Day</source>
+            <translation>每天</translation>
+        </message>
+        <message>
+            <source>Cycle a day</source>
+            <translation>每天循环</translation>
+        </message>
+        <message>
+            <source>Cycle Daily</source>
+            <translation>每日循环</translation>
+        </message>
+        <message>
+            <source>Run</source>
+            <translation>运行</translation>
+        </message>
+        <message>
+            <source>Stop</source>
+            <translation>停止</translation>
+        </message>
+        <message>
+            <source>Task %1</source>
+            <translation>任务%1</translation>
+        </message>
+    </context>
+    <context>
+        <name>SxTitleWidget</name>
+        <message>
+            <source>Search</source>
+            <translation>搜索</translation>
+        </message>
+        <message>
+            <source>Sync</source>
+            <translation>同步</translation>
+        </message>
+        <message>
+            <source>Output</source>
+            <translation>输出</translation>
+        </message>
+        <message>
+            <source>EDID</source>
+            <translation>EDID</translation>
+        </message>
+        <message>
+            <source>Audio</source>
+            <translation>音频</translation>
+        </message>
+        <message>
+            <source>Image</source>
+            <translation>画质</translation>
+        </message>
+        <message>
+            <source>Test</source>
+            <translation>测试图</translation>
+        </message>
+        <message>
+            <source>USB</source>
+            <translation>USB</translation>
+        </message>
+        <message>
+            <source>Upgrade</source>
+            <translation>升级</translation>
+        </message>
+        <message>
+            <source>Factory</source>
+            <translation>恢复出厂</translation>
+        </message>
+        <message>
+            <source>MultiMachine</source>
+            <translation>多机</translation>
+        </message>
+        <message>
+            <source>current device: %1</source>
+            <translation>当前设备：%1</translation>
+        </message>
+        <message>
+            <source>main menu</source>
+            <translation>主菜单</translation>
+        </message>
+        <message>
+            <source>min</source>
+            <translation>最小化</translation>
+        </message>
+        <message>
+            <source>max</source>
+            <translation>最大化</translation>
+        </message>
+        <message>
+            <source>restore</source>
+            <translation>还原</translation>
+        </message>
+        <message>
+            <source>close</source>
+            <translation>关闭</translation>
+        </message>
+        <message>
+            <source>About</source>
+            <translation>关于</translation>
+        </message>
+        <message>
+            <source>%1
+Version %2</source>
+            <translation>%1
+版本 %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>WidgetInBottom</name>
+        <message>
+            <source>h_start</source>
+            <translation>水平起始</translation>
+        </message>
+        <message>
+            <source>v_start</source>
+            <translation>垂直起始</translation>
+        </message>
+        <message>
+            <source>h_width</source>
+            <translation>水平宽度</translation>
+        </message>
+        <message>
+            <source>v_height</source>
+            <translation>垂直高度</translation>
+        </message>
+        <message>
+            <source>ok</source>
+            <translation>确定</translation>
+        </message>
+        <message>
+            <source>Online</source>
+            <translation>在线</translation>
+        </message>
+        <message>
+            <source>online</source>
+            <translation>在线</translation>
+        </message>
+        <message>
+            <source>offline</source>
+            <translation>离线</translation>
+        </message>
+    </context>
+    <context>
+        <name>WidgetInLeft</name>
+        <message>
+            <source>Signal Source</source>
+            <translation>信号源</translation>
+        </message>
+        <message>
+            <source>Time &amp;&amp; Task</source>
+            <translation>时间和任务</translation>
+        </message>
+        <message>
+            <source>Load Template</source>
+            <translation>调用模板</translation>
+        </message>
+        <message>
+            <source>Load Preset</source>
+            <translation>调用预设</translation>
+        </message>
+        <message>
+            <source>VGA Adjust</source>
+            <translation>VGA调整</translation>
+        </message>
+        <message>
+            <source>Auto Adjust</source>
+            <translation>自动调整</translation>
+        </message>
+        <message>
+            <source>Switch Mode</source>
+            <translation>切换模式</translation>
+        </message>
+        <message>
+            <source>Cut</source>
+            <translation>直切</translation>
+        </message>
+        <message>
+            <source>Fade</source>
+            <translation>淡入淡出</translation>
+        </message>
+        <message>
+            <source>Fade Period</source>
+            <translation>淡入淡出时间</translation>
+        </message>
+        <message>
+            <source>ADC Calibration</source>
+            <translation>ADC校准</translation>
+        </message>
+        <message>
+            <source>Calibration</source>
+            <translation>校准</translation>
+        </message>
+        <message>
+            <source>All Task Onoff</source>
+            <translation>全部任务开关</translation>
+        </message>
+        <message>
+            <source>Input%1</source>
+            <translation>输入%1</translation>
+        </message>
+        <message>
+            <source>Task %1</source>
+            <translation>任务%1</translation>
+        </message>
+        <message>
+            <source>Preset %1</source>
+            <translation>预设%1</translation>
+        </message>
+        <message>
+            <source>Template %1</source>
+            <translation>模板%1</translation>
+        </message>
+    </context>
+    <context>
+        <name>WidgetInRight</name>
+        <message>
+            <source>pip</source>
+            <translation>画中画</translation>
+        </message>
+        <message>
+            <source>freeze</source>
+            <translation>冻结</translation>
+        </message>
+        <message>
+            <source>fade</source>
+            <translation>淡入淡出</translation>
+        </message>
+        <message>
+            <source>local</source>
+            <translation>局部全屏</translation>
+        </message>
+        <message>
+            <source>black Screen</source>
+            <translation>黑屏</translation>
+        </message>
+        <message>
+            <source>frame sync</source>
+            <translation>帧同步</translation>
+        </message>
+        <message>
+            <source>lock window</source>
+            <translation>锁定窗口</translation>
+        </message>
+        <message>
+            <source>horizontal</source>
+            <translation>水平排列</translation>
+        </message>
+        <message>
+            <source>vertical</source>
+            <translation>垂直排列</translation>
+        </message>
+        <message>
+            <source>tips</source>
+            <translation>提示</translation>
+        </message>
+        <message>
+            <source>Please select a window</source>
+            <translation>请选择窗口</translation>
         </message>
     </context>
 </TS>

@@ -2,10 +2,1964 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW">
     <context>
+        <name>CommManager</name>
+        <message>
+            <source>QAbstractSocket::ConnectionRefusedError</source>
+            <translation>連線被拒絕</translation>
+        </message>
+        <message>
+            <source>QAbstractSocket::RemoteHostClosedError</source>
+            <translation>遠端主機已關閉連線</translation>
+        </message>
+        <message>
+            <source>QAbstractSocket::OtherError</source>
+            <translation>其他網路錯誤</translation>
+        </message>
+        <message>
+            <source> access denied</source>
+            <translation> 拒絕訪問</translation>
+        </message>
+        <message>
+            <source> is removed</source>
+            <translation> 已移除</translation>
+        </message>
+        <message>
+            <source> error</source>
+            <translation> 錯誤</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogAddWindow</name>
+        <message>
+            <source>Add Window</source>
+            <translation>新增視窗</translation>
+        </message>
+        <message>
+            <source>h_start</source>
+            <translation>水平起始</translation>
+        </message>
+        <message>
+            <source>v_start</source>
+            <translation>垂直起始</translation>
+        </message>
+        <message>
+            <source>h_width</source>
+            <translation>水平寬度</translation>
+        </message>
+        <message>
+            <source>v_height</source>
+            <translation>垂直高度</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>確定</translation>
+        </message>
+        <message>
+            <source>tips</source>
+            <translation>提示</translation>
+        </message>
+        <message>
+            <source>Parameter beyond range</source>
+            <translation>引數超出範圍</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogAttribute</name>
+        <message>
+            <source>Window Attribute</source>
+            <translation>視窗屬性</translation>
+        </message>
+        <message>
+            <source>QLabel#label_inputResoltion{padding-left: 9;}</source>
+            <translation>QLabel#label_inputResoltion{padding-left: 9;}</translation>
+        </message>
+        <message>
+            <source>Input Resolution: unknown</source>
+            <translation>輸入解析度：未知</translation>
+        </message>
+        <message>
+            <source>input crop</source>
+            <translation>輸入裁剪</translation>
+        </message>
+        <message>
+            <source>crop</source>
+            <translation>裁剪</translation>
+        </message>
+        <message>
+            <source>h_start</source>
+            <translation>水平起始</translation>
+        </message>
+        <message>
+            <source>v_start</source>
+            <translation>垂直起始</translation>
+        </message>
+        <message>
+            <source>h_width</source>
+            <translation>水平寬度</translation>
+        </message>
+        <message>
+            <source>v_height</source>
+            <translation>垂直高度</translation>
+        </message>
+        <message>
+            <source>window setting</source>
+            <translation>視窗設定</translation>
+        </message>
+        <message>
+            <source>transparence</source>
+            <translation>透明度</translation>
+        </message>
+        <message>
+            <source>Apply</source>
+            <translation>應用</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>關閉</translation>
+        </message>
+        <message>
+            <source>window %1</source>
+            <translation>視窗%1</translation>
+        </message>
+        <message>
+            <source>Input Resolution: %1x%2x%3</source>
+            <translation>輸入解析度：%1x%2x%3</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogAudio</name>
+        <message>
+            <source>Audio</source>
+            <translation>音訊</translation>
+        </message>
+        <message>
+            <source>Working Mode</source>
+            <translation>工作模式</translation>
+        </message>
+        <message>
+            <source>Choose Window</source>
+            <translation>選擇視窗</translation>
+        </message>
+        <message>
+            <source>Sound Off</source>
+            <translation>靜音</translation>
+        </message>
+        <message>
+            <source>Volume</source>
+            <translation>音量</translation>
+        </message>
+        <message>
+            <source>bind window</source>
+            <translation>繫結視窗</translation>
+        </message>
+        <message>
+            <source>follow switch</source>
+            <translation>跟隨切換</translation>
+        </message>
+        <message>
+            <source>window %1</source>
+            <translation>視窗%1</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogChromaKey</name>
+        <message>
+            <source>Chroma Key</source>
+            <translation>摳像</translation>
+        </message>
+        <message>
+            <source>Mode</source>
+            <translation>模式</translation>
+        </message>
+        <message>
+            <source>Preset</source>
+            <translation>預設</translation>
+        </message>
+        <message>
+            <source>Custom</source>
+            <translation>自定義</translation>
+        </message>
+        <message>
+            <source>Color Filter</source>
+            <translation>顏色過濾</translation>
+        </message>
+        <message>
+            <source>Red</source>
+            <translation>紅色</translation>
+        </message>
+        <message>
+            <source>Green</source>
+            <translation>綠色</translation>
+        </message>
+        <message>
+            <source>Blue</source>
+            <translation>藍色</translation>
+        </message>
+        <message>
+            <source>Black</source>
+            <translation>黑色</translation>
+        </message>
+        <message>
+            <source>White</source>
+            <translation>白色</translation>
+        </message>
+        <message>
+            <source>RGB Filter1</source>
+            <translation>RGB過濾1</translation>
+        </message>
+        <message>
+            <source>Above</source>
+            <translation>上方</translation>
+        </message>
+        <message>
+            <source>Below</source>
+            <translation>下方</translation>
+        </message>
+        <message>
+            <source>RGB Filter2</source>
+            <translation>RGB過濾2</translation>
+        </message>
+        <message>
+            <source>And</source>
+            <translation>且</translation>
+        </message>
+        <message>
+            <source>Or</source>
+            <translation>或</translation>
+        </message>
+        <message>
+            <source>Apply</source>
+            <translation>應用</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>關閉</translation>
+        </message>
+        <message>
+            <source>Chroma Key - Window%1</source>
+            <translation>摳像 - 視窗%1</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogEDID</name>
+        <message>
+            <source>EDID Setting</source>
+            <translation>EDID設定</translation>
+        </message>
+        <message>
+            <source>Input Selete</source>
+            <translation>輸入選擇</translation>
+        </message>
+        <message>
+            <source>Resolution:</source>
+            <translation>解析度：</translation>
+        </message>
+        <message>
+            <source>Width</source>
+            <translation>寬度</translation>
+        </message>
+        <message>
+            <source>Height</source>
+            <translation>高度</translation>
+        </message>
+        <message>
+            <source>Frame Rate</source>
+            <translation>幀率</translation>
+        </message>
+        <message>
+            <source>DVI Signal Mode</source>
+            <translation>DVI訊號模式</translation>
+        </message>
+        <message>
+            <source>Reset All</source>
+            <translation>全部復位</translation>
+        </message>
+        <message>
+            <source>Apply</source>
+            <translation>應用</translation>
+        </message>
+        <message>
+            <source>Input%1</source>
+            <translation>輸入%1</translation>
+        </message>
+        <message>
+            <source>Custom</source>
+            <translation>自定義</translation>
+        </message>
+        <message>
+            <source>DVI</source>
+            <translation>DVI</translation>
+        </message>
+        <message>
+            <source>HDMI</source>
+            <translation>HDMI</translation>
+        </message>
+        <message>
+            <source>DVI Audio Input</source>
+            <translation>DVI音訊輸入</translation>
+        </message>
+        <message>
+            <source>Analog</source>
+            <translation>模擬</translation>
+        </message>
+        <message>
+            <source>Digital</source>
+            <translation>數字</translation>
+        </message>
+        <message>
+            <source>tips</source>
+            <translation>提示</translation>
+        </message>
+        <message>
+            <source>Reset All EDID Setting?</source>
+            <translation>復位所有EDID設定？</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogGWImageQuality</name>
+        <message>
+            <source>Image Quality</source>
+            <translation>畫質調節</translation>
+        </message>
+        <message>
+            <source>Window</source>
+            <translation>視窗</translation>
+        </message>
+        <message>
+            <source>Brightness</source>
+            <translation>亮度</translation>
+        </message>
+        <message>
+            <source>Contrast</source>
+            <translation>對比度</translation>
+        </message>
+        <message>
+            <source>Saturation</source>
+            <translation>飽和度</translation>
+        </message>
+        <message>
+            <source>Color Offset and Gain</source>
+            <translation>顏色偏移與增益</translation>
+        </message>
+        <message>
+            <source>Red</source>
+            <translation>紅色</translation>
+        </message>
+        <message>
+            <source>Green</source>
+            <translation>綠色</translation>
+        </message>
+        <message>
+            <source>Blue</source>
+            <translation>藍色</translation>
+        </message>
+        <message>
+            <source>Red Gain</source>
+            <translation>紅色增益</translation>
+        </message>
+        <message>
+            <source>Green Gain</source>
+            <translation>綠色增益</translation>
+        </message>
+        <message>
+            <source>Blue Gain</source>
+            <translation>藍色增益</translation>
+        </message>
+        <message>
+            <source>Reset</source>
+            <translation>復位</translation>
+        </message>
+        <message>
+            <source>All window</source>
+            <translation>所有視窗</translation>
+        </message>
+        <message>
+            <source>window %1</source>
+            <translation>視窗%1</translation>
+        </message>
+        <message>
+            <source>tips</source>
+            <translation>提示</translation>
+        </message>
+        <message>
+            <source>Reset All Picture Params?</source>
+            <translation>復位所有畫質引數？</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogGWPanel</name>
+        <message>
+            <source>Output Setting</source>
+            <translation>輸出設定</translation>
+        </message>
+        <message>
+            <source>Basic parameters</source>
+            <translation>基本引數</translation>
+        </message>
+        <message>
+            <source>Resolution</source>
+            <translation>解析度</translation>
+        </message>
+        <message>
+            <source>Width</source>
+            <translation>寬度</translation>
+        </message>
+        <message>
+            <source>Height</source>
+            <translation>高度</translation>
+        </message>
+        <message>
+            <source>Frame Rate</source>
+            <translation>幀率</translation>
+        </message>
+        <message>
+            <source>Rows</source>
+            <translation>行數</translation>
+        </message>
+        <message>
+            <source>Columns</source>
+            <translation>列數</translation>
+        </message>
+        <message>
+            <source>Numbering Order</source>
+            <translation>編號順序</translation>
+        </message>
+        <message>
+            <source>First horizontal and then vertical</source>
+            <translation>先橫後豎</translation>
+        </message>
+        <message>
+            <source>First vertical and then horizontal</source>
+            <translation>先豎後橫</translation>
+        </message>
+        <message>
+            <source>Apply</source>
+            <translation>應用</translation>
+        </message>
+        <message>
+            <source>Screen parameters</source>
+            <translation>螢幕引數</translation>
+        </message>
+        <message>
+            <source>Double clicking the table on the left and top can modify the screen parameters.</source>
+            <translation>雙擊左側和頂部的表格可修改螢幕引數。</translation>
+        </message>
+        <message>
+            <source>Output mapping</source>
+            <translation>輸出對映</translation>
+        </message>
+        <message>
+            <source>Output Port</source>
+            <translation>輸出埠</translation>
+        </message>
+        <message>
+            <source>Display Areas</source>
+            <translation>顯示區域</translation>
+        </message>
+        <message>
+            <source>
+screen: %1 
+h_width: %2 
+v_height: %3 
+</source>
+            <translation>
+螢幕：%1 
+水平寬度：%2 
+垂直高度：%3 
+</translation>
+        </message>
+        <message>
+            <source>custom</source>
+            <translation>自定義</translation>
+        </message>
+        <message>
+            <source>Row and column cannot be greater than %1</source>
+            <translation>行數和列數不能大於%1</translation>
+        </message>
+        <message>
+            <source>Please enter a valid width of the screen.</source>
+            <translation>請輸入有效的螢幕寬度。</translation>
+        </message>
+        <message>
+            <source>Please enter a valid height of the screen.</source>
+            <translation>請輸入有效的螢幕高度。</translation>
+        </message>
+        <message>
+            <source>The width of the screen can not be larger than the width of the resolution.</source>
+            <translation>螢幕寬度不能大於解析度寬度。</translation>
+        </message>
+        <message>
+            <source>The height of the screen can not be larger than the height of the resolution.</source>
+            <translation>螢幕高度不能大於解析度高度。</translation>
+        </message>
+        <message>
+            <source>Input Screen ID Error</source>
+            <translation>輸入螢幕ID錯誤</translation>
+        </message>
+        <message>
+            <source>tips</source>
+            <translation>提示</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogImageQuality</name>
+        <message>
+            <source>Image Quality</source>
+            <translation>畫質調節</translation>
+        </message>
+        <message>
+            <source>Window</source>
+            <translation>視窗</translation>
+        </message>
+        <message>
+            <source>Brightness</source>
+            <translation>亮度</translation>
+        </message>
+        <message>
+            <source>Contrast</source>
+            <translation>對比度</translation>
+        </message>
+        <message>
+            <source>Sharpness</source>
+            <translation>銳度</translation>
+        </message>
+        <message>
+            <source>Hue</source>
+            <translation>色調</translation>
+        </message>
+        <message>
+            <source>Saturation</source>
+            <translation>飽和度</translation>
+        </message>
+        <message>
+            <source>Color Offset</source>
+            <translation>顏色偏移</translation>
+        </message>
+        <message>
+            <source>Red</source>
+            <translation>紅色</translation>
+        </message>
+        <message>
+            <source>Green</source>
+            <translation>綠色</translation>
+        </message>
+        <message>
+            <source>Blue</source>
+            <translation>藍色</translation>
+        </message>
+        <message>
+            <source>Reset</source>
+            <translation>復位</translation>
+        </message>
+        <message>
+            <source>All window</source>
+            <translation>所有視窗</translation>
+        </message>
+        <message>
+            <source>window %1</source>
+            <translation>視窗%1</translation>
+        </message>
+        <message>
+            <source>tips</source>
+            <translation>提示</translation>
+        </message>
+        <message>
+            <source>Reset All Picture Params?</source>
+            <translation>復位所有畫質引數？</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogKXImageQuality</name>
+        <message>
+            <source>Image Quality</source>
+            <translation>畫質調節</translation>
+        </message>
+        <message>
+            <source>Window</source>
+            <translation>視窗</translation>
+        </message>
+        <message>
+            <source>Basic Setting</source>
+            <translation>基本設定</translation>
+        </message>
+        <message>
+            <source>Brightness</source>
+            <translation>亮度</translation>
+        </message>
+        <message>
+            <source>Contrast</source>
+            <translation>對比度</translation>
+        </message>
+        <message>
+            <source>Sharpness</source>
+            <translation>銳度</translation>
+        </message>
+        <message>
+            <source>Hue</source>
+            <translation>色調</translation>
+        </message>
+        <message>
+            <source>Saturation</source>
+            <translation>飽和度</translation>
+        </message>
+        <message>
+            <source>Gamma</source>
+            <translation>伽馬</translation>
+        </message>
+        <message>
+            <source>Color Offset</source>
+            <translation>顏色偏移</translation>
+        </message>
+        <message>
+            <source>Red</source>
+            <translation>紅色</translation>
+        </message>
+        <message>
+            <source>Green</source>
+            <translation>綠色</translation>
+        </message>
+        <message>
+            <source>Blue</source>
+            <translation>藍色</translation>
+        </message>
+        <message>
+            <source>Advanced Setting</source>
+            <translation>高階設定</translation>
+        </message>
+        <message>
+            <source>Color Temp</source>
+            <translation>色溫</translation>
+        </message>
+        <message>
+            <source>Color Mode</source>
+            <translation>顏色模式</translation>
+        </message>
+        <message>
+            <source>RGBCMY Color Setting</source>
+            <translation>RGBCMY顏色設定</translation>
+        </message>
+        <message>
+            <source>Cyan</source>
+            <translation>青色</translation>
+        </message>
+        <message>
+            <source>Magenta</source>
+            <translation>品紅</translation>
+        </message>
+        <message>
+            <source>Yellow</source>
+            <translation>黃色</translation>
+        </message>
+        <message>
+            <source>Expert Setting</source>
+            <translation>專家設定</translation>
+        </message>
+        <message>
+            <source>Image Effects</source>
+            <translation>影象效果</translation>
+        </message>
+        <message>
+            <source>Clear Vision</source>
+            <translation>清晰視覺</translation>
+        </message>
+        <message>
+            <source>Luminance</source>
+            <translation>亮度增強</translation>
+        </message>
+        <message>
+            <source>Skin Tone</source>
+            <translation>膚色</translation>
+        </message>
+        <message>
+            <source>Gaussian Blur</source>
+            <translation>高斯模糊</translation>
+        </message>
+        <message>
+            <source>Color Gamut</source>
+            <translation>色域</translation>
+        </message>
+        <message>
+            <source>Input Color Range</source>
+            <translation>輸入顏色範圍</translation>
+        </message>
+        <message>
+            <source>Input Color Format</source>
+            <translation>輸入顏色格式</translation>
+        </message>
+        <message>
+            <source>Window Color Format</source>
+            <translation>視窗顏色格式</translation>
+        </message>
+        <message>
+            <source>Reset</source>
+            <translation>復位</translation>
+        </message>
+        <message>
+            <source>Standard</source>
+            <translation>標準</translation>
+        </message>
+        <message>
+            <source>Cool</source>
+            <translation>冷色</translation>
+        </message>
+        <message>
+            <source>Warm</source>
+            <translation>暖色</translation>
+        </message>
+        <message>
+            <source>User</source>
+            <translation>使用者</translation>
+        </message>
+        <message>
+            <source>Vivid</source>
+            <translation>鮮豔</translation>
+        </message>
+        <message>
+            <source>Game</source>
+            <translation>遊戲</translation>
+        </message>
+        <message>
+            <source>Movie</source>
+            <translation>電影</translation>
+        </message>
+        <message>
+            <source>RGBCMY Brightness</source>
+            <translation>RGBCMY亮度</translation>
+        </message>
+        <message>
+            <source>RGBCMY Saturation</source>
+            <translation>RGBCMY飽和度</translation>
+        </message>
+        <message>
+            <source>RGBCMY Hue</source>
+            <translation>RGBCMY色調</translation>
+        </message>
+        <message>
+            <source>Off</source>
+            <translation>關</translation>
+        </message>
+        <message>
+            <source>Weak</source>
+            <translation>弱</translation>
+        </message>
+        <message>
+            <source>Medium</source>
+            <translation>中</translation>
+        </message>
+        <message>
+            <source>Strong</source>
+            <translation>強</translation>
+        </message>
+        <message>
+            <source>Auto</source>
+            <translation>自動</translation>
+        </message>
+        <message>
+            <source>Full</source>
+            <translation>全範圍</translation>
+        </message>
+        <message>
+            <source>Limit</source>
+            <translation>有限範圍</translation>
+        </message>
+        <message>
+            <source>All window</source>
+            <translation>所有視窗</translation>
+        </message>
+        <message>
+            <source>window %1</source>
+            <translation>視窗%1</translation>
+        </message>
+        <message>
+            <source>tips</source>
+            <translation>提示</translation>
+        </message>
+        <message>
+            <source>Reset All Picture Params?</source>
+            <translation>復位所有畫質引數？</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogMosaic</name>
+        <message>
+            <source>Mosaic</source>
+            <translation>拼接</translation>
+        </message>
+        <message>
+            <source>Mosaic OnOff</source>
+            <translation>拼接開關</translation>
+        </message>
+        <message>
+            <source>Mosaic Mode</source>
+            <translation>拼接模式</translation>
+        </message>
+        <message>
+            <source>QComboBox#combo_mosaicMode{min-width:108px;}</source>
+            <translation>QComboBox#combo_mosaicMode{min-width:108px;}</translation>
+        </message>
+        <message>
+            <source>Equal</source>
+            <translation>等於</translation>
+        </message>
+        <message>
+            <source>Unequal</source>
+            <translation>不等於</translation>
+        </message>
+        <message>
+            <source>Mosaic Params</source>
+            <translation>拼接引數</translation>
+        </message>
+        <message>
+            <source>H Units</source>
+            <translation>水平單元數</translation>
+        </message>
+        <message>
+            <source>V Units</source>
+            <translation>垂直單元數</translation>
+        </message>
+        <message>
+            <source>Position</source>
+            <translation>位置</translation>
+        </message>
+        <message>
+            <source>H Total</source>
+            <translation>水平總數</translation>
+        </message>
+        <message>
+            <source>V Total</source>
+            <translation>垂直總數</translation>
+        </message>
+        <message>
+            <source>H Start</source>
+            <translation>水平起始</translation>
+        </message>
+        <message>
+            <source>V Start</source>
+            <translation>垂直起始</translation>
+        </message>
+        <message>
+            <source>Mosaic Tune</source>
+            <translation>拼接微調</translation>
+        </message>
+        <message>
+            <source>H Start Tune</source>
+            <translation>水平起始微調</translation>
+        </message>
+        <message>
+            <source>V Start Tune</source>
+            <translation>垂直起始微調</translation>
+        </message>
+        <message>
+            <source>Width Tune</source>
+            <translation>寬度微調</translation>
+        </message>
+        <message>
+            <source>Height Tune</source>
+            <translation>高度微調</translation>
+        </message>
+        <message>
+            <source>Apply</source>
+            <translation>應用</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>關閉</translation>
+        </message>
+        <message>
+            <source>window %1</source>
+            <translation>視窗%1</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogMultiMachine</name>
+        <message>
+            <source>MultiMachine</source>
+            <translation>多機</translation>
+        </message>
+        <message>
+            <source>Model</source>
+            <translation>型號</translation>
+        </message>
+        <message>
+            <source>Connection</source>
+            <translation>連線</translation>
+        </message>
+        <message>
+            <source>Version</source>
+            <translation>版本</translation>
+        </message>
+        <message>
+            <source>Name</source>
+            <translation>名稱</translation>
+        </message>
+        <message>
+            <source>Select</source>
+            <translation>選擇</translation>
+        </message>
+        <message>
+            <source>Preset</source>
+            <translation>預設</translation>
+        </message>
+        <message>
+            <source>1</source>
+            <translation>1</translation>
+        </message>
+        <message>
+            <source>2</source>
+            <translation>2</translation>
+        </message>
+        <message>
+            <source>3</source>
+            <translation>3</translation>
+        </message>
+        <message>
+            <source>4</source>
+            <translation>4</translation>
+        </message>
+        <message>
+            <source>5</source>
+            <translation>5</translation>
+        </message>
+        <message>
+            <source>6</source>
+            <translation>6</translation>
+        </message>
+        <message>
+            <source>7</source>
+            <translation>7</translation>
+        </message>
+        <message>
+            <source>8</source>
+            <translation>8</translation>
+        </message>
+        <message>
+            <source>9</source>
+            <translation>9</translation>
+        </message>
+        <message>
+            <source>10</source>
+            <translation>10</translation>
+        </message>
+        <message>
+            <source>Load Preset</source>
+            <translation>呼叫預設</translation>
+        </message>
+        <message>
+            <source>usb</source>
+            <translation>USB</translation>
+        </message>
+        <message>
+            <source>network</source>
+            <translation>網路</translation>
+        </message>
+        <message>
+            <source>tips</source>
+            <translation>提示</translation>
+        </message>
+        <message>
+            <source>Please select a device</source>
+            <translation>請選擇裝置</translation>
+        </message>
+        <message>
+            <source>Please select a preset</source>
+            <translation>請選擇預設</translation>
+        </message>
+        <message>
+            <source>Sending...</source>
+            <translation>正在傳送…</translation>
+        </message>
+        <message>
+            <source>Send completed...</source>
+            <translation>傳送完成…</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogOutputSetting</name>
+        <message>
+            <source>Output Setting</source>
+            <translation>輸出設定</translation>
+        </message>
+        <message>
+            <source>Resolution Setting</source>
+            <translation>解析度設定</translation>
+        </message>
+        <message>
+            <source>Output Resolution</source>
+            <translation>輸出解析度</translation>
+        </message>
+        <message>
+            <source>Output 1</source>
+            <translation>輸出1</translation>
+        </message>
+        <message>
+            <source>h_width</source>
+            <translation>水平寬度</translation>
+        </message>
+        <message>
+            <source>v_height</source>
+            <translation>垂直高度</translation>
+        </message>
+        <message>
+            <source>frames</source>
+            <translation>幀</translation>
+        </message>
+        <message>
+            <source>Output 2</source>
+            <translation>輸出2</translation>
+        </message>
+        <message>
+            <source>Apply</source>
+            <translation>應用</translation>
+        </message>
+        <message>
+            <source>Output</source>
+            <translation>輸出</translation>
+        </message>
+        <message>
+            <source>Output mode:</source>
+            <translation>輸出模式：</translation>
+        </message>
+        <message>
+            <source>Output 1, 2 exchange</source>
+            <translation>輸出1、2互換</translation>
+        </message>
+        <message>
+            <source>Other Setting</source>
+            <translation>其他設定</translation>
+        </message>
+        <message>
+            <source>Background Color</source>
+            <translation>背景顏色</translation>
+        </message>
+        <message>
+            <source>R</source>
+            <translation>R</translation>
+        </message>
+        <message>
+            <source>G</source>
+            <translation>G</translation>
+        </message>
+        <message>
+            <source>B</source>
+            <translation>B</translation>
+        </message>
+        <message>
+            <source>Border Setting</source>
+            <translation>邊框設定</translation>
+        </message>
+        <message>
+            <source>Border Onoff</source>
+            <translation>邊框開關</translation>
+        </message>
+        <message>
+            <source>Output Select</source>
+            <translation>輸出選擇</translation>
+        </message>
+        <message>
+            <source>h_start</source>
+            <translation>水平起始</translation>
+        </message>
+        <message>
+            <source>v_start</source>
+            <translation>垂直起始</translation>
+        </message>
+        <message>
+            <source>thickness</source>
+            <translation>粗細</translation>
+        </message>
+        <message>
+            <source>Color:</source>
+            <translation>顏色：</translation>
+        </message>
+        <message>
+            <source>Output Enhance</source>
+            <translation>輸出增強</translation>
+        </message>
+        <message>
+            <source>DVI1-A</source>
+            <translation>DVI1-A</translation>
+        </message>
+        <message>
+            <source>DVI1-B</source>
+            <translation>DVI1-B</translation>
+        </message>
+        <message>
+            <source>DVI2-A</source>
+            <translation>DVI2-A</translation>
+        </message>
+        <message>
+            <source>DVI2-B</source>
+            <translation>DVI2-B</translation>
+        </message>
+        <message>
+            <source>Splicing mode</source>
+            <translation>拼接模式</translation>
+        </message>
+        <message>
+            <source>Replication mode</source>
+            <translation>複製模式</translation>
+        </message>
+        <message>
+            <source>custom</source>
+            <translation>自定義</translation>
+        </message>
+        <message>
+            <source>Window Select</source>
+            <translation>視窗選擇</translation>
+        </message>
+        <message>
+            <source>DVI2</source>
+            <translation>DVI2</translation>
+        </message>
+        <message>
+            <source>window %1</source>
+            <translation>視窗%1</translation>
+        </message>
+        <message>
+            <source>DVI%1</source>
+            <translation>DVI%1</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogSearch</name>
+        <message>
+            <source>Search Device</source>
+            <translation>搜尋裝置</translation>
+        </message>
+        <message>
+            <source>current device:</source>
+            <translation>當前裝置：</translation>
+        </message>
+        <message>
+            <source>Not Find Device!</source>
+            <translation>未找到裝置！</translation>
+        </message>
+        <message>
+            <source>device list</source>
+            <translation>裝置列表</translation>
+        </message>
+        <message>
+            <source>Serial port:</source>
+            <translation>串列埠：</translation>
+        </message>
+        <message>
+            <source>A serial port the system does not list, e.g. /dev/pts/3</source>
+            <translation>系統未列出的串列埠，例如 /dev/pts/3</translation>
+        </message>
+        <message>
+            <source>Add</source>
+            <translation>新增</translation>
+        </message>
+        <message>
+            <source>Search</source>
+            <translation>搜尋</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>確定</translation>
+        </message>
+        <message>
+            <source>Type</source>
+            <translation>型別</translation>
+        </message>
+        <message>
+            <source>Connect</source>
+            <translation>連線</translation>
+        </message>
+        <message>
+            <source> Version </source>
+            <translation> 版本 </translation>
+        </message>
+        <message>
+            <source>Name</source>
+            <translation>名稱</translation>
+        </message>
+        <message>
+            <source>cpuid</source>
+            <translation>CPU ID</translation>
+        </message>
+        <message>
+            <source>usb</source>
+            <translation>USB</translation>
+        </message>
+        <message>
+            <source>network</source>
+            <translation>網路</translation>
+        </message>
+        <message>
+            <source>tips</source>
+            <translation>提示</translation>
+        </message>
+        <message>
+            <source>The input is too long!</source>
+            <translation>輸入內容過長！</translation>
+        </message>
+        <message>
+            <source>The device network port has been taken up!</source>
+            <translation>裝置網路埠已被佔用！</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogTestPicCard</name>
+        <message>
+            <source>TestPicCard</source>
+            <translation>測試圖卡</translation>
+        </message>
+        <message>
+            <source>Test Pic Card</source>
+            <translation>測試圖卡</translation>
+        </message>
+        <message>
+            <source>Please connect the DVI input signal</source>
+            <translation>請接入DVI輸入訊號</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogTimeTake</name>
+        <message>
+            <source>Task</source>
+            <translation>任務</translation>
+        </message>
+        <message>
+            <source>Run Setup</source>
+            <translation>執行設定</translation>
+        </message>
+        <message>
+            <source>Task Run</source>
+            <translation>任務執行</translation>
+        </message>
+        <message>
+            <source>System Time</source>
+            <translation>系統時間</translation>
+        </message>
+        <message>
+            <source>yyyy/MM/dd HH:mm:ss</source>
+            <translation>yyyy/MM/dd HH:mm:ss</translation>
+        </message>
+        <message>
+            <source>Use Computer Time</source>
+            <translation>使用電腦時間</translation>
+        </message>
+        <message>
+            <source>Apply</source>
+            <translation>應用</translation>
+        </message>
+        <message>
+            <source>Task Setting</source>
+            <translation>任務設定</translation>
+        </message>
+        <message>
+            <source>Trigger Data</source>
+            <translation>觸發日期</translation>
+        </message>
+        <message>
+            <source>yyyy/MM/dd</source>
+            <translation>yyyy/MM/dd</translation>
+        </message>
+        <message>
+            <source>Trigger Time</source>
+            <translation>觸發時間</translation>
+        </message>
+        <message>
+            <source>HH:mm:ss</source>
+            <translation>HH:mm:ss</translation>
+        </message>
+        <message>
+            <source>Task Type</source>
+            <translation>任務型別</translation>
+        </message>
+        <message>
+            <source>Only Once</source>
+            <translation>僅一次</translation>
+        </message>
+        <message>
+            <source>Every Day</source>
+            <translation>每天</translation>
+        </message>
+        <message>
+            <source>Cycle a day</source>
+            <translation>每天迴圈</translation>
+        </message>
+        <message>
+            <source>Cycle Daily</source>
+            <translation>每日迴圈</translation>
+        </message>
+        <message>
+            <source>Cycle List</source>
+            <translation>迴圈列表</translation>
+        </message>
+        <message>
+            <source>Load Target</source>
+            <translation>載入目標</translation>
+        </message>
+        <message>
+            <source>Standby</source>
+            <translation>待機</translation>
+        </message>
+        <message>
+            <source>Wakeup</source>
+            <translation>喚醒</translation>
+        </message>
+        <message>
+            <source>Preset 1</source>
+            <translation>預設1</translation>
+        </message>
+        <message>
+            <source>Preset 2</source>
+            <translation>預設2</translation>
+        </message>
+        <message>
+            <source>Preset 3</source>
+            <translation>預設3</translation>
+        </message>
+        <message>
+            <source>Preset 4</source>
+            <translation>預設4</translation>
+        </message>
+        <message>
+            <source>Preset 5</source>
+            <translation>預設5</translation>
+        </message>
+        <message>
+            <source>Preset 6</source>
+            <translation>預設6</translation>
+        </message>
+        <message>
+            <source>Preset 7</source>
+            <translation>預設7</translation>
+        </message>
+        <message>
+            <source>Preset 8</source>
+            <translation>預設8</translation>
+        </message>
+        <message>
+            <source>Preset 9</source>
+            <translation>預設9</translation>
+        </message>
+        <message>
+            <source>Preset 10</source>
+            <translation>預設10</translation>
+        </message>
+        <message>
+            <source>Time Interval</source>
+            <translation>時間間隔</translation>
+        </message>
+        <message>
+            <source> min</source>
+            <translation> 分鐘</translation>
+        </message>
+        <message>
+            <source>Time Total</source>
+            <translation>總時長</translation>
+        </message>
+        <message>
+            <source>Preset %1</source>
+            <translation>預設%1</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogUpgrade</name>
+        <message>
+            <source>Upgrade</source>
+            <translation>升級</translation>
+        </message>
+        <message>
+            <source>Open File</source>
+            <translation>開啟檔案</translation>
+        </message>
+        <message>
+            <source>Upgrade file type: output card firmware</source>
+            <translation>升級檔案型別：輸出卡韌體</translation>
+        </message>
+        <message>
+            <source>Upgrade file type: input card firmware</source>
+            <translation>升級檔案型別：輸入卡韌體</translation>
+        </message>
+        <message>
+            <source>Upgrade file type: host firmware</source>
+            <translation>升級檔案型別：主機韌體</translation>
+        </message>
+        <message>
+            <source>Upgrade file type: unknown, not upgraded</source>
+            <translation>升級檔案型別：未知，未升級</translation>
+        </message>
+        <message>
+            <source>Please select the upgrade file</source>
+            <translation>請選擇升級檔案</translation>
+        </message>
+        <message>
+            <source>The upgrade file open faild</source>
+            <translation>升級檔案開啟失敗</translation>
+        </message>
+        <message>
+            <source>The upgrade file could not be read completely, not upgraded</source>
+            <translation>無法完整讀取升級檔案，未升級</translation>
+        </message>
+        <message>
+            <source>The upgrade file is too large, not upgraded</source>
+            <translation>升級檔案過大，未升級</translation>
+        </message>
+        <message>
+            <source>Ready to enter the Boot mode...</source>
+            <translation>準備進入Boot模式…</translation>
+        </message>
+        <message>
+            <source>Already into the Boot mode... Start packing up the upgrade data</source>
+            <translation>已進入Boot模式…開始打包升級資料</translation>
+        </message>
+        <message>
+            <source>Upgrade file package failure...</source>
+            <translation>升級檔案打包失敗…</translation>
+        </message>
+        <message>
+            <source>Upgrade data package finished... Ready to send upgrades</source>
+            <translation>升級資料打包完成…準備傳送升級資料</translation>
+        </message>
+        <message>
+            <source>Start sending firmware upgrades...</source>
+            <translation>開始傳送韌體升級資料…</translation>
+        </message>
+        <message>
+            <source>Firmware upgrade failure...</source>
+            <translation>韌體升級失敗…</translation>
+        </message>
+        <message>
+            <source>The firmware upgrade data is sent out...</source>
+            <translation>韌體升級資料已傳送…</translation>
+        </message>
+        <message>
+            <source>Firmware upgrades: success</source>
+            <translation>韌體升級：成功</translation>
+        </message>
+        <message>
+            <source>Firmware upgrades: failure</source>
+            <translation>韌體升級：失敗</translation>
+        </message>
+        <message>
+            <source>tips</source>
+            <translation>提示</translation>
+        </message>
+        <message>
+            <source>Device is being upgraded, Do you want exit?</source>
+            <translation>裝置正在升級，確定要退出嗎？</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogUsbPlay</name>
+        <message>
+            <source>USB Play</source>
+            <translation>USB播放</translation>
+        </message>
+        <message>
+            <source>Working mode</source>
+            <translation>工作模式</translation>
+        </message>
+        <message>
+            <source>Local Mode</source>
+            <translation>本地模式</translation>
+        </message>
+        <message>
+            <source>Remote Mode</source>
+            <translation>遠端模式</translation>
+        </message>
+        <message>
+            <source>Wifi Hotspot</source>
+            <translation>WiFi熱點</translation>
+        </message>
+        <message>
+            <source>Wireless Display</source>
+            <translation>無線投屏</translation>
+        </message>
+    </context>
+    <context>
+        <name>KS9200Interface</name>
+        <message>
+            <source>Operation conflict</source>
+            <translation>操作衝突</translation>
+        </message>
+    </context>
+    <context>
+        <name>MainWindow</name>
+        <message>
+            <source>Test Device</source>
+            <translation>測試裝置</translation>
+        </message>
+        <message>
+            <source>tips</source>
+            <translation>提示</translation>
+        </message>
+        <message>
+            <source>The serial port %1 does not exist.</source>
+            <translation>串列埠%1不存在。</translation>
+        </message>
+        <message>
+            <source>Please connect to the device first!</source>
+            <translation>請先連線裝置！</translation>
+        </message>
+        <message>
+            <source>Device Not Connect!</source>
+            <translation>裝置未連線！</translation>
+        </message>
+        <message>
+            <source>Connect interrupt</source>
+            <translation>連線中斷</translation>
+        </message>
+        <message>
+            <source>Connection abnormal: %1</source>
+            <translation>連線異常：%1</translation>
+        </message>
+        <message>
+            <source>Please select a window</source>
+            <translation>請選擇視窗</translation>
+        </message>
+        <message>
+            <source>Does not support this feature!</source>
+            <translation>不支援此功能！</translation>
+        </message>
+        <message>
+            <source>Factory Reset ?</source>
+            <translation>恢復出廠設定？</translation>
+        </message>
+        <message>
+            <source>Input conflict</source>
+            <translation>輸入衝突</translation>
+        </message>
+        <message>
+            <source>Output card change is detected, so factory settings must be restored.</source>
+            <translation>檢測到輸出卡變更，必須恢復出廠設定。</translation>
+        </message>
+    </context>
+    <context>
         <name>QObject</name>
         <message>
-            <source>vpcontrol</source>
-            <translation>vpcontrol</translation>
+            <source>Video processor control</source>
+            <translation>影片處理器控制</translation>
+        </message>
+        <message>
+            <source>Also open PATH in every serial search (repeatable), e.g. a pseudo-terminal.</source>
+            <translation>每次串列埠搜尋時也開啟 PATH（可重複指定），例如偽終端。</translation>
+        </message>
+        <message>
+            <source>tips</source>
+            <translation>提示</translation>
+        </message>
+    </context>
+    <context>
+        <name>SxGraphicsItem</name>
+        <message>
+            <source>window %1</source>
+            <translation>視窗%1</translation>
+        </message>
+    </context>
+    <context>
+        <name>SxGraphicsView</name>
+        <message>
+            <source>preset %1</source>
+            <translation>預設%1</translation>
+        </message>
+        <message>
+            <source>attribute</source>
+            <translation>屬性</translation>
+        </message>
+        <message>
+            <source>maximize</source>
+            <translation>最大化</translation>
+        </message>
+        <message>
+            <source>save</source>
+            <translation>儲存</translation>
+        </message>
+        <message>
+            <source>window %1</source>
+            <translation>視窗%1</translation>
+        </message>
+        <message>
+            <source>input: [%1][%2]</source>
+            <translation>輸入：[%1][%2]</translation>
+        </message>
+        <message>
+            <source>unkown</source>
+            <translation>未知</translation>
+        </message>
+        <message>
+            <source>Area: %1</source>
+            <translation>區域：%1</translation>
+        </message>
+        <message>
+            <source>Output: %1</source>
+            <translation>輸出：%1</translation>
+        </message>
+        <message>
+            <source>input: [%1][%2x%3  %4Hz]</source>
+            <translation>輸入：[%1][%2x%3  %4Hz]</translation>
+        </message>
+        <message>
+            <source>error</source>
+            <translation>錯誤</translation>
+        </message>
+        <message>
+            <source>The window number has reached the maximum, please delete a window first.</source>
+            <translation>視窗數量已達上限，請先刪除一個視窗。</translation>
+        </message>
+        <message>
+            <source>Preset %1 has been saved. Replace it?</source>
+            <translation>預設%1已儲存，是否替換？</translation>
+        </message>
+    </context>
+    <context>
+        <name>SxGraphicsViewGW</name>
+        <message>
+            <source>Add</source>
+            <translation>新增</translation>
+        </message>
+        <message>
+            <source>Remove</source>
+            <translation>刪除</translation>
+        </message>
+        <message>
+            <source>Remove all</source>
+            <translation>全部刪除</translation>
+        </message>
+        <message>
+            <source>Fill</source>
+            <translation>填充</translation>
+        </message>
+        <message>
+            <source>Fill all</source>
+            <translation>全部填充</translation>
+        </message>
+        <message>
+            <source>Area: %1</source>
+            <translation>區域：%1</translation>
+        </message>
+        <message>
+            <source>Output: %1</source>
+            <translation>輸出：%1</translation>
+        </message>
+        <message>
+            <source>Are you sure remove all window?</source>
+            <translation>確定刪除所有視窗嗎？</translation>
+        </message>
+    </context>
+    <context>
+        <name>SxGraphicsViewKS</name>
+        <message>
+            <source>Multi-machine Mosaic</source>
+            <translation>多機拼接</translation>
+        </message>
+        <message>
+            <source>Chroma Key</source>
+            <translation>摳像</translation>
+        </message>
+        <message>
+            <source>image rotation</source>
+            <translation>影象旋轉</translation>
+        </message>
+        <message>
+            <source>OFF</source>
+            <translation>關</translation>
+        </message>
+        <message>
+            <source>H Flip</source>
+            <translation>水平翻轉</translation>
+        </message>
+        <message>
+            <source>V Flip</source>
+            <translation>垂直翻轉</translation>
+        </message>
+    </context>
+    <context>
+        <name>SxPreviewBox</name>
+        <message>
+            <source>Not Used</source>
+            <translation>未使用</translation>
+        </message>
+    </context>
+    <context>
+        <name>SxSignalBoxButton</name>
+        <message>
+            <source>tips</source>
+            <translation>提示</translation>
+        </message>
+        <message>
+            <source>All window are switch to input %1</source>
+            <translation>所有視窗已切換到輸入%1</translation>
+        </message>
+        <message>
+            <source>Apply to all windows</source>
+            <translation>應用到所有視窗</translation>
+        </message>
+    </context>
+    <context>
+        <name>SxTabWidget</name>
+        <message>
+            <source>offline</source>
+            <translation>離線</translation>
+        </message>
+    </context>
+    <context>
+        <name>SxTimeTaskButton</name>
+        <message>
+            <source>Only Once</source>
+            <translation>僅一次</translation>
+        </message>
+        <message>
+            <source>Every Day</source>
+            <translation>每天</translation>
+        </message>
+        <message>
+            <source>Cycle a day</source>
+            <translation>每天迴圈</translation>
+        </message>
+        <message>
+            <source>Cycle Daily</source>
+            <translation>每日迴圈</translation>
+        </message>
+        <message>
+            <source>Run</source>
+            <translation>執行</translation>
+        </message>
+        <message>
+            <source>Stop</source>
+            <translation>停止</translation>
+        </message>
+        <message>
+            <source>Task %1</source>
+            <translation>任務%1</translation>
+        </message>
+    </context>
+    <context>
+        <name>SxTitleWidget</name>
+        <message>
+            <source>Search</source>
+            <translation>搜尋</translation>
+        </message>
+        <message>
+            <source>Sync</source>
+            <translation>同步</translation>
+        </message>
+        <message>
+            <source>Output</source>
+            <translation>輸出</translation>
+        </message>
+        <message>
+            <source>EDID</source>
+            <translation>EDID</translation>
+        </message>
+        <message>
+            <source>Audio</source>
+            <translation>音訊</translation>
+        </message>
+        <message>
+            <source>Image</source>
+            <translation>畫質</translation>
+        </message>
+        <message>
+            <source>Test</source>
+            <translation>測試圖</translation>
+        </message>
+        <message>
+            <source>USB</source>
+            <translation>USB</translation>
+        </message>
+        <message>
+            <source>Upgrade</source>
+            <translation>升級</translation>
+        </message>
+        <message>
+            <source>Factory</source>
+            <translation>恢復出廠</translation>
+        </message>
+        <message>
+            <source>MultiMachine</source>
+            <translation>多機</translation>
+        </message>
+        <message>
+            <source>current device: %1</source>
+            <translation>當前裝置：%1</translation>
+        </message>
+        <message>
+            <source>main menu</source>
+            <translation>主選單</translation>
+        </message>
+        <message>
+            <source>min</source>
+            <translation>最小化</translation>
+        </message>
+        <message>
+            <source>max</source>
+            <translation>最大化</translation>
+        </message>
+        <message>
+            <source>restore</source>
+            <translation>還原</translation>
+        </message>
+        <message>
+            <source>close</source>
+            <translation>關閉</translation>
+        </message>
+        <message>
+            <source>About</source>
+            <translation>關於</translation>
+        </message>
+        <message>
+            <source>%1
+Version %2</source>
+            <translation>%1
+版本 %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>WidgetInBottom</name>
+        <message>
+            <source>h_start</source>
+            <translation>水平起始</translation>
+        </message>
+        <message>
+            <source>v_start</source>
+            <translation>垂直起始</translation>
+        </message>
+        <message>
+            <source>h_width</source>
+            <translation>水平寬度</translation>
+        </message>
+        <message>
+            <source>v_height</source>
+            <translation>垂直高度</translation>
+        </message>
+        <message>
+            <source>ok</source>
+            <translation>確定</translation>
+        </message>
+        <message>
+            <source>Online</source>
+            <translation>線上</translation>
+        </message>
+        <message>
+            <source>online</source>
+            <translation>線上</translation>
+        </message>
+        <message>
+            <source>offline</source>
+            <translation>離線</translation>
+        </message>
+    </context>
+    <context>
+        <name>WidgetInLeft</name>
+        <message>
+            <source>Signal Source</source>
+            <translation>訊號源</translation>
+        </message>
+        <message>
+            <source>Time &amp;&amp; Task</source>
+            <translation>時間和任務</translation>
+        </message>
+        <message>
+            <source>Load Template</source>
+            <translation>呼叫模板</translation>
+        </message>
+        <message>
+            <source>Load Preset</source>
+            <translation>呼叫預設</translation>
+        </message>
+        <message>
+            <source>VGA Adjust</source>
+            <translation>VGA調整</translation>
+        </message>
+        <message>
+            <source>Auto Adjust</source>
+            <translation>自動調整</translation>
+        </message>
+        <message>
+            <source>Switch Mode</source>
+            <translation>切換模式</translation>
+        </message>
+        <message>
+            <source>Cut</source>
+            <translation>直切</translation>
+        </message>
+        <message>
+            <source>Fade</source>
+            <translation>淡入淡出</translation>
+        </message>
+        <message>
+            <source>Fade Period</source>
+            <translation>淡入淡出時間</translation>
+        </message>
+        <message>
+            <source>ADC Calibration</source>
+            <translation>ADC校準</translation>
+        </message>
+        <message>
+            <source>Calibration</source>
+            <translation>校準</translation>
+        </message>
+        <message>
+            <source>All Task Onoff</source>
+            <translation>全部任務開關</translation>
+        </message>
+        <message>
+            <source>Input%1</source>
+            <translation>輸入%1</translation>
+        </message>
+        <message>
+            <source>Task %1</source>
+            <translation>任務%1</translation>
+        </message>
+        <message>
+            <source>Preset %1</source>
+            <translation>預設%1</translation>
+        </message>
+        <message>
+            <source>Template %1</source>
+            <translation>模板%1</translation>
+        </message>
+    </context>
+    <context>
+        <name>WidgetInRight</name>
+        <message>
+            <source>pip</source>
+            <translation>畫中畫</translation>
+        </message>
+        <message>
+            <source>freeze</source>
+            <translation>凍結</translation>
+        </message>
+        <message>
+            <source>fade</source>
+            <translation>淡入淡出</translation>
+        </message>
+        <message>
+            <source>local</source>
+            <translation>區域性全屏</translation>
+        </message>
+        <message>
+            <source>black Screen</source>
+            <translation>黑屏</translation>
+        </message>
+        <message>
+            <source>frame sync</source>
+            <translation>幀同步</translation>
+        </message>
+        <message>
+            <source>lock window</source>
+            <translation>鎖定視窗</translation>
+        </message>
+        <message>
+            <source>horizontal</source>
+            <translation>水平排列</translation>
+        </message>
+        <message>
+            <source>vertical</source>
+            <translation>垂直排列</translation>
+        </message>
+        <message>
+            <source>tips</source>
+            <translation>提示</translation>
+        </message>
+        <message>
+            <source>Please select a window</source>
+            <translation>請選擇視窗</translation>
         </message>
     </context>
 </TS>
