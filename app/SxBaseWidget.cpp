@@ -1,16 +1,10 @@
 #include "SxBaseWidget.h"
 
-#include <QAbstractButton>
 #include <QFile>
 #include <QMouseEvent>
 #include <QWindow>
 
-#ifdef Q_OS_WIN
-#include <windows.h>
-#include <windowsx.h>
-#endif
-
-static void initShellResources()
+static void initApplicationResources()
 {
     Q_INIT_RESOURCE(resources);
 }
@@ -21,19 +15,18 @@ SxBaseWidget::SxBaseWidget(QWidget *parent)
     initResources();
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint);
-    // Hover over the border shows the resize cursor.
-    setMouseTracking(true);
     const QString sheet = applicationStyleSheet();
     if (!sheet.isEmpty())
         setStyleSheet(sheet);
+    setMouseTracking(true);
 }
 
 void SxBaseWidget::initResources()
 {
     static bool done = false;
     if (!done) {
-        initShellResources();
         done = true;
+        initApplicationResources();
     }
 }
 
@@ -53,37 +46,34 @@ SxBaseWidget::Zone SxBaseWidget::hitZone(const QPoint &pos) const
     return zoneAt(pos, size(), resizeBorder);
 }
 
-SxBaseWidget::Zone SxBaseWidget::zoneAt(const QPoint &pos, const QSize &size, int border)
+SxBaseWidget::Zone SxBaseWidget::zoneAt(const QPoint &pos, const QSize &size, int b)
 {
     const int x = pos.x();
     const int y = pos.y();
     const int w = size.width();
     const int h = size.height();
-    if (x < 0 || y < 0 || x >= w || y >= h)
-        return ZoneNone;
-    // Each edge band is border pixels wide, the outermost row and column included.
-    const bool left = x < border;
-    const bool right = x >= w - border;
-    const bool top = y < border;
-    const bool bottom = y >= h - border;
-    Zone zone = ZoneCaption;
+    const bool left = x > 0 && x < b;
+    const bool right = x > w - b && x < w;
+    const bool top = y > 0 && y < b;
+    const bool bottom = y > h - b && y < h;
+    Zone z = ZoneCaption;
     if (left)
-        zone = ZoneLeft;
+        z = ZoneLeft;
     if (right)
-        zone = ZoneRight;
+        z = ZoneRight;
     if (top)
-        zone = ZoneTop;
+        z = ZoneTop;
     if (bottom)
-        zone = ZoneBottom;
-    if (top && left)
-        zone = ZoneTopLeft;
-    if (top && right)
-        zone = ZoneTopRight;
-    if (bottom && left)
-        zone = ZoneBottomLeft;
-    if (bottom && right)
-        zone = ZoneBottomRight;
-    return zone;
+        z = ZoneBottom;
+    if (left && top)
+        z = ZoneTopLeft;
+    if (right && top)
+        z = ZoneTopRight;
+    if (left && bottom)
+        z = ZoneBottomLeft;
+    if (right && bottom)
+        z = ZoneBottomRight;
+    return z;
 }
 
 Qt::Edges SxBaseWidget::edgesOf(Zone zone)
@@ -97,56 +87,51 @@ Qt::Edges SxBaseWidget::edgesOf(Zone zone)
     case ZoneTopRight: return Qt::TopEdge | Qt::RightEdge;
     case ZoneBottomLeft: return Qt::BottomEdge | Qt::LeftEdge;
     case ZoneBottomRight: return Qt::BottomEdge | Qt::RightEdge;
-    case ZoneNone:
-    case ZoneCaption:
-        break;
+    default: return Qt::Edges();
     }
-    return Qt::Edges();
 }
 
-// A press only gets here when no child took it (buttons, inputs and views do), so the zone is
-// taken from the geometry alone: a label or an empty title bar near the border still resizes.
 void SxBaseWidget::mousePressEvent(QMouseEvent *event)
 {
     event->accept();
     if (event->button() != Qt::LeftButton)
         return;
-    Zone zone = zoneAt(event->pos(), size(), resizeBorder);
+    const Zone zone = hitZone(event->pos());
     if (zone == ZoneNone)
         return;
-    const bool fixedState = windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen);
-    if (fixedState)
-        return;
     QWindow *handle = windowHandle();
-    if (zone != ZoneCaption) {
-        if (handle && handle->startSystemResize(edgesOf(zone)))
+    const bool maximised = isMaximized();
+    if (zone == ZoneCaption) {
+        // The window system moves the window where it can; otherwise follow the mouse.
+        if (handle && handle->startSystemMove())
             return;
-        resizeZone = zone;
-        pressGeometry = geometry();
-        pressGlobal = event->globalPos();
+        dragging = true;
+        dragX = event->globalPos().x() - pos().x();
+        dragY = event->globalPos().y() - pos().y();
         return;
     }
-    if (handle && handle->startSystemMove())
+    if (maximised)
         return;
-    dragX = event->globalPos().x() - pos().x();
-    dragY = event->globalPos().y() - pos().y();
-    dragging = true;
+    if (handle && handle->startSystemResize(edgesOf(zone)))
+        return;
+    resizeZone = zone;
+    pressGeometry = geometry();
+    pressGlobal = event->globalPos();
 }
 
 void SxBaseWidget::mouseMoveEvent(QMouseEvent *event)
 {
     event->accept();
+    if (dragging) {
+        move(event->globalPos().x() - dragX, event->globalPos().y() - dragY);
+        return;
+    }
     if (resizeZone != ZoneNone) {
         resizeTo(event->globalPos());
-    } else if (dragging) {
-        move(event->globalPos().x() - dragX, event->globalPos().y() - dragY);
-    } else if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
-        // Hovering: no resize cursor over buttons and other widgets that take clicks.
-        const QWidget *child = childAt(event->pos());
-        const bool clickable = child
-                && (qobject_cast<const QAbstractButton *>(child) || child->focusPolicy() != Qt::NoFocus);
-        updateCursor(clickable ? ZoneNone : zoneAt(event->pos(), size(), resizeBorder));
+        return;
     }
+    if (!(event->buttons() & Qt::LeftButton))
+        updateCursor(isMaximized() ? ZoneCaption : hitZone(event->pos()));
 }
 
 void SxBaseWidget::mouseReleaseEvent(QMouseEvent *event)
@@ -156,82 +141,40 @@ void SxBaseWidget::mouseReleaseEvent(QMouseEvent *event)
     resizeZone = ZoneNone;
 }
 
-void SxBaseWidget::resizeTo(const QPoint &globalPos)
+bool SxBaseWidget::nativeEvent(const QByteArray &eventType, void *message, long *result)
 {
-    const Qt::Edges edges = edgesOf(resizeZone);
-    const QPoint d = globalPos - pressGlobal;
-    const int minW = qMax(minimumWidth(), 2 * resizeBorder);
-    const int minH = qMax(minimumHeight(), 2 * resizeBorder);
-    const int maxW = maximumWidth();
-    const int maxH = maximumHeight();
-    QRect r = pressGeometry;
-    // The edge opposite to the one dragged stays where it is.
-    if (edges & Qt::LeftEdge) {
-        const int w = qBound(minW, pressGeometry.width() - d.x(), maxW);
-        r.setLeft(pressGeometry.right() + 1 - w);
-    }
-    if (edges & Qt::RightEdge)
-        r.setWidth(qBound(minW, pressGeometry.width() + d.x(), maxW));
-    if (edges & Qt::TopEdge) {
-        const int h = qBound(minH, pressGeometry.height() - d.y(), maxH);
-        r.setTop(pressGeometry.bottom() + 1 - h);
-    }
-    if (edges & Qt::BottomEdge)
-        r.setHeight(qBound(minH, pressGeometry.height() + d.y(), maxH));
-    setGeometry(r);
+    // X11 and Wayland have no non-client hit-test message: the mouse events above do the work.
+    return QDialog::nativeEvent(eventType, message, result);
 }
 
 void SxBaseWidget::updateCursor(Zone zone)
 {
     switch (zone) {
     case ZoneLeft:
-    case ZoneRight:
-        setCursor(Qt::SizeHorCursor);
-        break;
+    case ZoneRight: setCursor(Qt::SizeHorCursor); break;
     case ZoneTop:
-    case ZoneBottom:
-        setCursor(Qt::SizeVerCursor);
-        break;
+    case ZoneBottom: setCursor(Qt::SizeVerCursor); break;
     case ZoneTopLeft:
-    case ZoneBottomRight:
-        setCursor(Qt::SizeFDiagCursor);
-        break;
+    case ZoneBottomRight: setCursor(Qt::SizeFDiagCursor); break;
     case ZoneTopRight:
-    case ZoneBottomLeft:
-        setCursor(Qt::SizeBDiagCursor);
-        break;
-    case ZoneNone:
-    case ZoneCaption:
-        unsetCursor();
-        break;
+    case ZoneBottomLeft: setCursor(Qt::SizeBDiagCursor); break;
+    default: unsetCursor(); break;
     }
 }
 
-bool SxBaseWidget::nativeEvent(const QByteArray &eventType, void *message, long *result)
+void SxBaseWidget::resizeTo(const QPoint &globalPos)
 {
-#ifdef Q_OS_WIN
-    MSG *msg = static_cast<MSG *>(message);
-    if (eventType == "windows_generic_MSG" && msg->message == WM_NCHITTEST) {
-        const QPoint global(GET_X_LPARAM(msg->lParam), GET_Y_LPARAM(msg->lParam));
-        const QPoint pos = global / devicePixelRatioF() - geometry().topLeft();
-        if (childAt(pos))
-            return false;
-        switch (zoneAt(pos, size(), resizeBorder)) {
-        case ZoneLeft: *result = HTLEFT; break;
-        case ZoneRight: *result = HTRIGHT; break;
-        case ZoneTop: *result = HTTOP; break;
-        case ZoneBottom: *result = HTBOTTOM; break;
-        case ZoneTopLeft: *result = HTTOPLEFT; break;
-        case ZoneTopRight: *result = HTTOPRIGHT; break;
-        case ZoneBottomLeft: *result = HTBOTTOMLEFT; break;
-        case ZoneBottomRight: *result = HTBOTTOMRIGHT; break;
-        case ZoneCaption:
-        case ZoneNone:
-            *result = HTCAPTION;
-            break;
-        }
-        return true;
-    }
-#endif
-    return QDialog::nativeEvent(eventType, message, result);
+    const QPoint d = globalPos - pressGlobal;
+    QRect g = pressGeometry;
+    const Qt::Edges edges = edgesOf(resizeZone);
+    const QSize min = minimumSizeHint().expandedTo(minimumSize()).expandedTo(QSize(2 * resizeBorder, 2 * resizeBorder));
+    if (edges & Qt::LeftEdge)
+        g.setLeft(qMin(g.left() + d.x(), g.right() - min.width() + 1));
+    if (edges & Qt::RightEdge)
+        g.setRight(qMax(g.right() + d.x(), g.left() + min.width() - 1));
+    if (edges & Qt::TopEdge)
+        g.setTop(qMin(g.top() + d.y(), g.bottom() - min.height() + 1));
+    if (edges & Qt::BottomEdge)
+        g.setBottom(qMax(g.bottom() + d.y(), g.top() + min.height() - 1));
+    setGeometry(g);
 }

@@ -1,14 +1,10 @@
 #include "SxDialogTitle.h"
 
-#include "SxBaseWidget.h"
-
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyleOption>
-#include <QEvent>
 
 SxDialogTitle::SxDialogTitle(QWidget *parent)
     : QWidget(parent)
@@ -16,32 +12,10 @@ SxDialogTitle::SxDialogTitle(QWidget *parent)
     , label_title(new QLabel(this))
     , btn_close(new QPushButton(this))
 {
-    SxBaseWidget::initResources();
-    // A form that promotes a widget sets its own name afterwards; this is the name forms use.
-    setObjectName(QStringLiteral("dialogTitle"));
     btn_logo->setObjectName(QStringLiteral("btn_logo"));
     label_title->setObjectName(QStringLiteral("label_title"));
     btn_close->setObjectName(QStringLiteral("btn_close"));
     setFixedHeight(32);
-    setAttribute(Qt::WA_StyledBackground);
-
-    btn_logo->setIcon(QIcon(QStringLiteral(":/sysButton/sysButton/icon_logo.png")));
-    btn_logo->setIconSize(QSize(20, 20));
-    btn_logo->setFixedSize(32, 32);
-    btn_logo->setFocusPolicy(Qt::NoFocus);
-    btn_logo->setFlat(true);
-
-    QFont font = label_title->font();
-    font.setPixelSize(16);
-    font.setWeight(75);
-    label_title->setFont(font);
-
-    btn_close->setIcon(QIcon(QStringLiteral(":/sysButton/sysButton/icon_close.png")));
-    btn_close->setIconSize(QSize(16, 16));
-    btn_close->setFixedSize(32, 32);
-    btn_close->setFocusPolicy(Qt::NoFocus);
-    btn_close->setToolTip(tr("close"));
-
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(btn_logo);
@@ -61,15 +35,6 @@ QString SxDialogTitle::title() const
     return label_title->text();
 }
 
-void SxDialogTitle::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::LanguageChange)
-        btn_close->setToolTip(tr("close"));
-    QWidget::changeEvent(event);
-}
-
-// Closes the window the title sits in, which is the dialog also when the title is nested in a
-// frame of the form.
 void SxDialogTitle::onCloseClicked()
 {
     emit emitClose();

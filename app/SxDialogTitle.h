@@ -30,7 +30,6 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void changeEvent(QEvent *event) override;
 
 private:
     void onCloseClicked();

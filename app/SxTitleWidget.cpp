@@ -1,11 +1,9 @@
 #include "SxTitleWidget.h"
 
 #include "INFO_BASIC.h"
-#include "SxBaseWidget.h"
 
 #include <QAction>
 #include <QActionGroup>
-#include <QCoreApplication>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -18,98 +16,96 @@
 #include <QToolButton>
 
 namespace {
-
-struct CommandSpec
+struct CommandInfo
 {
-    const char *key;  // English key, also the source text of the label
-    const char *icon; // file under ":/toolButton/toolButton/"
+    const char *icon;
+    const char *text;
 };
 
-const CommandSpec kCommands[SxTitleWidget::CommandCount] = {
-    { QT_TRANSLATE_NOOP("SxTitleWidget", "Search"), "icon_search.png" },
-    { QT_TRANSLATE_NOOP("SxTitleWidget", "Sync"), "icon_synchronous.png" },
-    { QT_TRANSLATE_NOOP("SxTitleWidget", "Output"), "icon_outputSettings.png" },
-    { QT_TRANSLATE_NOOP("SxTitleWidget", "EDID"), "icon_edid.png" },
-    { QT_TRANSLATE_NOOP("SxTitleWidget", "Audio"), "icon_audio.png" },
-    { QT_TRANSLATE_NOOP("SxTitleWidget", "Image"), "icon_imageQuality.png" },
-    { QT_TRANSLATE_NOOP("SxTitleWidget", "Test"), "icon_testPicCard.png" },
-    { QT_TRANSLATE_NOOP("SxTitleWidget", "USB"), "icon_usb.png" },
-    { QT_TRANSLATE_NOOP("SxTitleWidget", "Upgrade"), "icon_upgrade.png" },
-    { QT_TRANSLATE_NOOP("SxTitleWidget", "Factory"), "icon_factorySet.png" },
-    { QT_TRANSLATE_NOOP("SxTitleWidget", "MultiMachine"), "MultiMachine.png" },
+// Row order of the command buttons, with their icons and (untranslated) texts.
+const CommandInfo kCommands[SxTitleWidget::CommandCount] = {
+    {"icon_search.png", QT_TRANSLATE_NOOP("SxTitleWidget", "Search")},
+    {"icon_synchronous.png", QT_TRANSLATE_NOOP("SxTitleWidget", "Sync")},
+    {"icon_outputSettings.png", QT_TRANSLATE_NOOP("SxTitleWidget", "Output")},
+    {"icon_edid.png", QT_TRANSLATE_NOOP("SxTitleWidget", "EDID")},
+    {"icon_audio.png", QT_TRANSLATE_NOOP("SxTitleWidget", "Audio")},
+    {"icon_imageQuality.png", QT_TRANSLATE_NOOP("SxTitleWidget", "Image")},
+    {"icon_testPicCard.png", QT_TRANSLATE_NOOP("SxTitleWidget", "Test")},
+    {"icon_usb.png", QT_TRANSLATE_NOOP("SxTitleWidget", "USB")},
+    {"icon_upgrade.png", QT_TRANSLATE_NOOP("SxTitleWidget", "Upgrade")},
+    {"icon_factorySet.png", QT_TRANSLATE_NOOP("SxTitleWidget", "Factory")},
+    {"MultiMachine.png", QT_TRANSLATE_NOOP("SxTitleWidget", "MultiMachine")},
 };
 
-QPushButton *windowButton(QWidget *parent, const char *name, const char *icon)
+QPushButton *windowButton(QWidget *parent, const char *name)
 {
     auto *b = new QPushButton(parent);
     b->setObjectName(QLatin1String(name));
-    b->setIcon(QIcon(QStringLiteral(":/sysButton/sysButton/") + QLatin1String(icon)));
-    b->setIconSize(QSize(16, 16));
     b->setFixedSize(32, 32);
     b->setFocusPolicy(Qt::NoFocus);
     return b;
 }
-
 } // namespace
 
 SxTitleWidget::SxTitleWidget(QWidget *parent)
     : QWidget(parent)
 {
     qRegisterMetaType<LANGUAGE>("LANGUAGE");
-    SxBaseWidget::initResources();
-    setAttribute(Qt::WA_StyledBackground);
-    setFixedHeight(72);
+    setObjectName(QStringLiteral("TitleWidget"));
 
     label_caption = new QLabel(this);
     label_caption->setObjectName(QStringLiteral("label_caption"));
-    btn_logo = new QPushButton(this);
-    btn_logo->setObjectName(QStringLiteral("btn_logo"));
-    btn_logo->setIcon(QIcon(QStringLiteral(":/sysButton/sysButton/icon_logo.png")));
-    btn_logo->setIconSize(QSize(40, 40));
-    btn_logo->setFixedSize(48, 48);
-    btn_logo->setFocusPolicy(Qt::NoFocus);
-    btn_logo->setFlat(true);
-    btn_menu = windowButton(this, "btn_menu", "icon_menu.png");
-    btn_min = windowButton(this, "btn_min", "icon_min.png");
-    btn_restore = windowButton(this, "btn_restore", "icon_restore.png");
-    btn_max = windowButton(this, "btn_max", "icon_max.png");
-    btn_close = windowButton(this, "btn_close", "icon_close.png");
+    btn_logo = windowButton(this, "btn_logo");
+    btn_logo->setFixedSize(40, 40);
+    btn_menu = windowButton(this, "btn_menu");
+    btn_min = windowButton(this, "btn_min");
+    btn_restore = windowButton(this, "btn_restore");
+    btn_max = windowButton(this, "btn_max");
+    btn_close = windowButton(this, "btn_close");
     btn_restore->hide();
 
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(6, 0, 4, 0);
+    layout->setSpacing(2);
+    layout->addWidget(btn_logo);
+    layout->addWidget(btn_menu);
+    layout->addSpacing(8);
     for (int c = 0; c < CommandCount; ++c) {
         auto *b = new QToolButton(this);
         b->setObjectName(QStringLiteral("mainToolButton"));
-        b->setProperty("command", QLatin1String(kCommands[c].key));
+        b->setProperty("command", QLatin1String(kCommands[c].text));
         b->setIcon(QIcon(QStringLiteral(":/toolButton/toolButton/") + QLatin1String(kCommands[c].icon)));
-        b->setIconSize(QSize(32, 32));
+        b->setIconSize(QSize(28, 28));
         b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         b->setMinimumWidth(64);
-        b->setFixedHeight(64);
         b->setFocusPolicy(Qt::NoFocus);
         connect(b, &QToolButton::clicked, this, [this, c] { onCommand(c); });
-        buttons.append(b);
+        buttons << b;
+        layout->addWidget(b);
     }
+    layout->addStretch();
+    layout->addWidget(label_caption);
+    layout->addSpacing(12);
+    layout->addWidget(btn_min, 0, Qt::AlignTop);
+    layout->addWidget(btn_restore, 0, Qt::AlignTop);
+    layout->addWidget(btn_max, 0, Qt::AlignTop);
+    layout->addWidget(btn_close, 0, Qt::AlignTop);
+    setFixedHeight(64);
 
     menu = new QMenu(this);
-    menu->setObjectName(QStringLiteral("mainMenu"));
     languageGroup = new QActionGroup(this);
     languageGroup->setExclusive(true);
-    // The language names stay in their own language whatever the interface language is.
     actEnglish = menu->addAction(QStringLiteral("English"));
-    actSimplified = menu->addAction(QString::fromUtf8("简体中文"));
-    actTraditional = menu->addAction(QString::fromUtf8("繁體中文"));
-    const QList<QAction *> langs = { actEnglish, actSimplified, actTraditional };
-    for (int i = 0; i < langs.size(); ++i) {
-        langs[i]->setCheckable(true);
-        langs[i]->setData(i);
-        languageGroup->addAction(langs[i]);
+    actSimplified = menu->addAction(QStringLiteral("简体中文"));
+    actTraditional = menu->addAction(QStringLiteral("繁體中文"));
+    int n = 0;
+    for (QAction *a : {actEnglish, actSimplified, actTraditional}) {
+        a->setCheckable(true);
+        a->setData(n++);
+        languageGroup->addAction(a);
     }
-    actEnglish->setObjectName(QStringLiteral("action_english"));
-    actSimplified->setObjectName(QStringLiteral("action_simplifiedChinese"));
-    actTraditional->setObjectName(QStringLiteral("action_traditionalChinese"));
     menu->addSeparator();
     actAbout = menu->addAction(QString());
-    actAbout->setObjectName(QStringLiteral("action_about"));
     connect(languageGroup, &QActionGroup::triggered, this, &SxTitleWidget::onLanguageTriggered);
     connect(actAbout, &QAction::triggered, this, &SxTitleWidget::onAboutUs);
 
@@ -118,52 +114,21 @@ SxTitleWidget::SxTitleWidget(QWidget *parent)
     connect(btn_restore, &QPushButton::clicked, this, &SxTitleWidget::on_clicked_btn_restore);
     connect(btn_min, &QPushButton::clicked, this, [this] { window()->showMinimized(); });
     connect(btn_close, &QPushButton::clicked, this, [this] { window()->close(); });
-
-    auto *row = new QHBoxLayout(this);
-    row->setContentsMargins(8, 0, 4, 0);
-    row->setSpacing(4);
-    row->addWidget(btn_logo, 0, Qt::AlignVCenter);
-    row->addWidget(btn_menu, 0, Qt::AlignVCenter);
-    row->addSpacing(12);
-    for (QToolButton *b : qAsConst(buttons))
-        row->addWidget(b, 0, Qt::AlignVCenter);
-    row->addStretch(1);
-    row->addWidget(label_caption, 0, Qt::AlignVCenter);
-    row->addSpacing(12);
-    auto *sys = new QHBoxLayout;
-    sys->setSpacing(0);
-    sys->addWidget(btn_min);
-    sys->addWidget(btn_restore);
-    sys->addWidget(btn_max);
-    sys->addWidget(btn_close);
-    row->addLayout(sys);
-    row->setAlignment(sys, Qt::AlignTop);
-
     retranslate();
 }
 
 void SxTitleWidget::setLanguage(int language)
 {
-    QAction *act = languageAction(language);
-    if (act) {
-        act->setChecked(true);
+    QAction *a = languageAction(language);
+    if (a) {
+        a->setChecked(true);
         return;
     }
-    // An exclusive group keeps one action checked; lift that to check none.
+    // No language of ours: leave every action unchecked.
     languageGroup->setExclusive(false);
-    for (QAction *a : languageGroup->actions())
-        a->setChecked(false);
+    for (QAction *x : {actEnglish, actSimplified, actTraditional})
+        x->setChecked(false);
     languageGroup->setExclusive(true);
-}
-
-QAction *SxTitleWidget::languageAction(int language) const
-{
-    switch (language) {
-    case LANGUAGE_EN: return actEnglish;
-    case LANGUAGE_ZH_CN: return actSimplified;
-    case LANGUAGE_ZH_TW: return actTraditional;
-    default: return nullptr;
-    }
 }
 
 void SxTitleWidget::setDevice(const INFO_BASIC *device)
@@ -172,22 +137,22 @@ void SxTitleWidget::setDevice(const INFO_BASIC *device)
         return;
     if (device->type != typeShown)
         typeShown = device->type;
-    buttons[CmdUSB]->setVisible(device->hasUsb != 0);
-    if (device->type == 20) {
-        buttons[CmdUpgrade]->hide();
-        buttons[CmdEDID]->hide();
-        buttons[CmdAudio]->show();
-        buttons[CmdTest]->show();
-    } else if (device->type == 48) {
-        buttons[CmdAudio]->hide();
-        buttons[CmdTest]->hide();
-        buttons[CmdUpgrade]->show();
-        buttons[CmdEDID]->show();
+    buttons.at(CmdUSB)->setVisible(device->hasUsb);
+    if (typeShown == 20) {
+        buttons.at(CmdUpgrade)->hide();
+        buttons.at(CmdEDID)->hide();
+        buttons.at(CmdAudio)->show();
+        buttons.at(CmdTest)->show();
+    } else if (typeShown == 48) {
+        buttons.at(CmdAudio)->hide();
+        buttons.at(CmdTest)->hide();
+        buttons.at(CmdUpgrade)->show();
+        buttons.at(CmdEDID)->show();
     } else {
-        buttons[CmdUpgrade]->hide();
-        buttons[CmdAudio]->show();
-        buttons[CmdTest]->show();
-        buttons[CmdEDID]->show();
+        buttons.at(CmdUpgrade)->hide();
+        buttons.at(CmdAudio)->show();
+        buttons.at(CmdTest)->show();
+        buttons.at(CmdEDID)->show();
     }
 }
 
@@ -200,15 +165,24 @@ void SxTitleWidget::setCurrentDeviceName(const QString &name)
 void SxTitleWidget::retranslate()
 {
     for (int c = 0; c < CommandCount; ++c)
-        buttons[c]->setText(tr(kCommands[c].key));
+        buttons.at(c)->setText(tr(kCommands[c].text));
     btn_menu->setToolTip(tr("main menu"));
     btn_min->setToolTip(tr("min"));
     btn_max->setToolTip(tr("max"));
     btn_restore->setToolTip(tr("restore"));
     btn_close->setToolTip(tr("close"));
     actAbout->setText(tr("About"));
-    if (!deviceName.isNull())
-        label_caption->setText(tr("current device: %1").arg(deviceName));
+    label_caption->setText(tr("current device: %1").arg(deviceName));
+}
+
+QAction *SxTitleWidget::languageAction(int language) const
+{
+    switch (language) {
+    case LANGUAGE_EN: return actEnglish;
+    case LANGUAGE_ZH_CN: return actSimplified;
+    case LANGUAGE_ZH_TW: return actTraditional;
+    default: return nullptr;
+    }
 }
 
 QString SxTitleWidget::productName()
@@ -218,8 +192,7 @@ QString SxTitleWidget::productName()
 
 QString SxTitleWidget::productVersion()
 {
-    const QString v = QCoreApplication::applicationVersion();
-    return v.isEmpty() ? QStringLiteral("1.0.0") : v;
+    return QStringLiteral("1.0.0");
 }
 
 void SxTitleWidget::on_clicked_btn_menu()
@@ -241,23 +214,16 @@ void SxTitleWidget::on_clicked_btn_restore()
 
 void SxTitleWidget::onAboutUs()
 {
-    QMessageBox box(this);
-    box.setObjectName(QStringLiteral("aboutBox"));
-    box.setWindowTitle(tr("About"));
-    box.setIconPixmap(QPixmap(QStringLiteral(":/sysButton/sysButton/icon_logo.png")).scaled(
-            48, 48, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    box.setText(QStringLiteral("<b>%1</b>").arg(productName().toHtmlEscaped()));
-    box.setInformativeText(tr("Version %1").arg(productVersion()));
-    box.setStandardButtons(QMessageBox::Ok);
-    box.exec();
+    auto *box = new QMessageBox(QMessageBox::Information, tr("About"),
+                                tr("%1\nVersion %2").arg(productName(), productVersion()), QMessageBox::Ok,
+                                window());
+    box->setObjectName(QStringLiteral("aboutBox"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->exec();
 }
 
 void SxTitleWidget::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton) {
-        QWidget::mouseDoubleClickEvent(event);
-        return;
-    }
     event->accept();
     if (window()->isMaximized())
         on_clicked_btn_restore();
@@ -300,8 +266,7 @@ void SxTitleWidget::onCommand(int c)
 
 void SxTitleWidget::onLanguageTriggered(QAction *action)
 {
-    if (action)
-        emit emitLanguageChange(static_cast<LANGUAGE>(action->data().toInt()));
+    emit emitLanguageChange(LANGUAGE(action->data().toInt()));
 }
 
 void SxTitleWidget::showMaximisedState(bool maximised)
