@@ -537,7 +537,7 @@ void TstUiAttribute::gwEndToEnd()
     const QString stateFile = dir.filePath("state.json");
     QProcess sim;
     sim.setProcessChannelMode(QProcess::ForwardedChannels);
-    sim.start(bin, {"--state-file", stateFile, "--device", "GW5:addr=127.0.0.4", "--heartbeat-ms", "60000"});
+    sim.start(bin, {"--state-file", stateFile, "--device", "GW5:addr=127.0.21.4", "--heartbeat-ms", "60000"});
     QVERIFY(sim.waitForStarted(5000));
     QVERIFY(waitUntil([&] { return QFile::exists(stateFile); }));
     auto stopSim = qScopeGuard([&] {
@@ -553,7 +553,7 @@ void TstUiAttribute::gwEndToEnd()
     QVERIFY(!id.isEmpty());
 
     QTcpSocket sock;
-    sock.connectToHost(QHostAddress(QStringLiteral("127.0.0.4")), 61213);
+    sock.connectToHost(QHostAddress(QStringLiteral("127.0.21.4")), 61213);
     QVERIFY(sock.waitForConnected(5000));
     GW5Interface dev(id);
     connect(&dev, &Interface::emitSendData, &sock, [&sock](const QByteArray &d) { sock.write(d); });
