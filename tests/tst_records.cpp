@@ -1,5 +1,6 @@
 // Device records: defaults, the clear operations, model names, input lists and source names,
 // and the records' use as meta-types.
+#include "Announcement.h"
 #include "DEVICE_INFO_GW.h"
 #include "DEVICE_INFO_KS.h"
 #include "DeviceModels.h"
@@ -594,6 +595,44 @@ private slots:
     }
 
     void allTasksFlagStartsOff() { QCOMPARE(allTasksOn, false); }
+
+    void announcement_data()
+    {
+        QTest::addColumn<QByteArray>("payload");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<QString>("version");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("extra");
+        const QByteArray id = QByteArray::fromHex("0102030405060708090a0b0c");
+        const QByteArray head = QByteArray("\x06\x03\x00", 3) + id;
+        QTest::newRow("identity only") << head << true << "" << "" << 0;
+        QTest::newRow("all fields") << head + "\x03" "1.2" "\x02" "KS" "\x01" << true << "1.2" << "KS" << 1;
+        QTest::newRow("version only") << head + "\x02" "v9" << true << "v9" << "" << 0;
+        QTest::newRow("14 bytes") << head.left(14) << false << "" << "" << 0;
+        QTest::newRow("name length 0x80") << head + "\x01" "v" "\x80" "KS" << false << "" << "" << 0;
+        QTest::newRow("version longer than data") << head + "\x09" "1.2" << false << "" << "" << 0;
+        QTest::newRow("name longer than data") << head + "\x01" "v" "\x05" "KS" << false << "" << "" << 0;
+    }
+
+    void announcement()
+    {
+        QFETCH(QByteArray, payload);
+        QFETCH(bool, valid);
+        Announcement a;
+        QCOMPARE(a.decode(payload), valid);
+        if (!valid)
+            return;
+        QCOMPARE(a.type, 6);
+        QVERIFY(a.hasUsb && a.hasSdi);
+        QCOMPARE(a.cpuid, QString("0102030405060708090a0b0c"));
+        QTEST(a.version, "version");
+        QTEST(a.name, "name");
+        QTEST(int(a.extra), "extra");
+        DEVICE_INFO_KS ks;
+        a.applyTo(ks);
+        QCOMPARE(ks.cpuid, a.cpuid);
+        QCOMPARE(int(ks.hasSdi), 1);
+    }
 };
 
 QTEST_GUILESS_MAIN(TstRecords)
