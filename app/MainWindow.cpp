@@ -5,13 +5,17 @@
 #include "DEVICE_INFO_KS.h"
 #include "DeviceLookup.h"
 #include "DeviceModels.h"
+#include "DialogAddWindow.h"
+#include "DialogAttribute.h"
 #include "DialogAudio.h"
+#include "DialogChromaKey.h"
 #include "DialogEDID.h"
 #include "DialogGWImageQuality.h"
 #include "DialogImageQuality.h"
 #include "DialogKXImageQuality.h"
 #include "DialogOutputSetting.h"
 #include "DialogGWPanel.h"
+#include "DialogMosaic.h"
 #include "DialogMultiMachine.h"
 #include "DialogSearch.h"
 #include "DialogTestPicCard.h"
@@ -268,6 +272,11 @@ void MainWindow::makeConnections()
     connect(tabs, &SxTabWidget::emitRemoveWindow, this, &MainWindow::onViewRemoveWindow);
     connect(tabs, &SxTabWidget::emitSavePreset, this, &MainWindow::onViewSavePreset);
     connect(tabs, &QTabWidget::currentChanged, this, &MainWindow::onTabCurrentChanged);
+    connect(tabs, &SxTabWidget::emitShowBusy, this, [this](int ms) { startBusy(ms, false); });
+    connect(tabs, &SxTabWidget::emitOpenAttribute, this, &MainWindow::onViewOpenAttribute);
+    connect(tabs, &SxTabWidget::emitOpenAddWindow, this, &MainWindow::onViewOpenAddWindow);
+    connect(tabs, &SxTabWidget::emitOpenMosaic, this, &MainWindow::onViewOpenMosaic);
+    connect(tabs, &SxTabWidget::emitOpenChromaKey, this, &MainWindow::onViewOpenChromaKey);
     connect(titleWidget, &SxTitleWidget::emitSearch, this, &MainWindow::onTitleSearch);
     connect(titleWidget, &SxTitleWidget::emitSync, this, &MainWindow::onTitleSync);
     connect(titleWidget, &SxTitleWidget::emitOutputSetting, this, &MainWindow::onTitleOutputSetting);
@@ -715,6 +724,49 @@ void MainWindow::onDeviceLoadPresetFinished(QString cpuid)
         currentDevice->clearAllData();
     if (Interface *iface = interfaceOf(cpuid))
         iface->readAll();
+}
+
+void MainWindow::onViewOpenAttribute(QString cpuid, int winId)
+{
+    SxGraphicsView *view = tabs->viewFor(cpuid);
+    DialogAttribute dlg(this);
+    dlg.setObjectName(QStringLiteral("DialogAttribute"));
+    if (!dlg.fillFromView(view, winId))
+        return;
+    dlg.exec();
+}
+
+void MainWindow::onViewOpenAddWindow(QString cpuid, QRect bounds)
+{
+    SxGraphicsView *view = tabs->viewFor(cpuid);
+    if (!view)
+        return;
+    DialogAddWindow dlg(this);
+    dlg.setObjectName(QStringLiteral("DialogAddWindow"));
+    dlg.setBounds(QRectF(bounds));
+    // The tab of the view may be dropped while the dialog runs.
+    QPointer<SxGraphicsView> guard(view);
+    if (dlg.exec() == QDialog::Accepted && guard && !dlg.rect().isEmpty())
+        guard->addWindow(dlg.rect());
+}
+
+void MainWindow::onViewOpenMosaic(QString cpuid, int winId, INFO_MOSAIC mosaic, int width, int height,
+                                  int deviceType)
+{
+    DialogMosaic dlg(this);
+    dlg.setObjectName(QStringLiteral("DialogMosaic"));
+    dlg.setCpuid(cpuid);
+    dlg.setMosaic(winId, mosaic, width, height, deviceType);
+    dlg.exec();
+}
+
+void MainWindow::onViewOpenChromaKey(QString cpuid, int winId, INFO_CHROMA chroma)
+{
+    Q_UNUSED(cpuid)
+    DialogChromaKey dlg(this);
+    dlg.setObjectName(QStringLiteral("DialogChromaKey"));
+    dlg.setChromaData(winId, chroma);
+    dlg.exec();
 }
 
 void MainWindow::onTabCurrentChanged(int index)

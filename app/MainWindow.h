@@ -135,6 +135,11 @@ public slots:
     void onGWPanelOutputMappingChanged(int outputID, int modifyPanelID, int beforePanelID);
     void onDeviceLoadPresetFinished(QString cpuid);
     void onDeviceGetAllData();
+    // The canvas dialogs, run modally for the window (or wall) of the view of `cpuid`.
+    void onViewOpenAttribute(QString cpuid, int winId);
+    void onViewOpenAddWindow(QString cpuid, QRect bounds);
+    void onViewOpenMosaic(QString cpuid, int winId, INFO_MOSAIC mosaic, int width, int height, int deviceType);
+    void onViewOpenChromaKey(QString cpuid, int winId, INFO_CHROMA chroma);
 
     void onGW5_PanelData(QString cpuid, INFO_PANEL panel);
     void onGW5_PanelResolution(QString cpuid, int index, int width, int height, int rate, int row, int col,

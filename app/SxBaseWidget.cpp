@@ -4,6 +4,11 @@
 #include <QMouseEvent>
 #include <QWindow>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#include <windowsx.h>
+#endif
+
 static void initApplicationResources()
 {
     Q_INIT_RESOURCE(resources);
@@ -52,6 +57,8 @@ SxBaseWidget::Zone SxBaseWidget::zoneAt(const QPoint &pos, const QSize &size, in
     const int y = pos.y();
     const int w = size.width();
     const int h = size.height();
+    if (x < 0 || y < 0 || x >= w || y >= h)
+        return ZoneNone;
     const bool left = x > 0 && x < b;
     const bool right = x > w - b && x < w;
     const bool top = y > 0 && y < b;
@@ -91,16 +98,22 @@ Qt::Edges SxBaseWidget::edgesOf(Zone zone)
     }
 }
 
+// A press reaches this handler from the window itself or from a child that did not take it (a
+// label, an empty title bar, an empty panel). On a child it only drags; resizing needs a point of
+// the window's own border that no child covers.
 void SxBaseWidget::mousePressEvent(QMouseEvent *event)
 {
     event->accept();
     if (event->button() != Qt::LeftButton)
         return;
-    const Zone zone = hitZone(event->pos());
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        return;
+    Zone zone = hitZone(event->pos());
+    if (zone == ZoneNone)
+        zone = rect().contains(event->pos()) ? ZoneCaption : ZoneNone;
     if (zone == ZoneNone)
         return;
     QWindow *handle = windowHandle();
-    const bool maximised = isMaximized();
     if (zone == ZoneCaption) {
         // The window system moves the window where it can; otherwise follow the mouse.
         if (handle && handle->startSystemMove())
@@ -110,8 +123,6 @@ void SxBaseWidget::mousePressEvent(QMouseEvent *event)
         dragY = event->globalPos().y() - pos().y();
         return;
     }
-    if (maximised)
-        return;
     if (handle && handle->startSystemResize(edgesOf(zone)))
         return;
     resizeZone = zone;
@@ -143,6 +154,28 @@ void SxBaseWidget::mouseReleaseEvent(QMouseEvent *event)
 
 bool SxBaseWidget::nativeEvent(const QByteArray &eventType, void *message, long *result)
 {
+#ifdef Q_OS_WIN
+    MSG *msg = static_cast<MSG *>(message);
+    if (eventType == "windows_generic_MSG" && msg->message == WM_NCHITTEST) {
+        const QPoint global(GET_X_LPARAM(msg->lParam), GET_Y_LPARAM(msg->lParam));
+        const QPoint pos = (QPointF(global) / devicePixelRatioF()).toPoint() - geometry().topLeft();
+        if (childAt(pos))
+            return false;
+        switch (zoneAt(pos, size(), resizeBorder)) {
+        case ZoneLeft: *result = HTLEFT; break;
+        case ZoneRight: *result = HTRIGHT; break;
+        case ZoneTop: *result = HTTOP; break;
+        case ZoneBottom: *result = HTBOTTOM; break;
+        case ZoneTopLeft: *result = HTTOPLEFT; break;
+        case ZoneTopRight: *result = HTTOPRIGHT; break;
+        case ZoneBottomLeft: *result = HTBOTTOMLEFT; break;
+        case ZoneBottomRight: *result = HTBOTTOMRIGHT; break;
+        case ZoneCaption: *result = HTCAPTION; break;
+        case ZoneNone: return false;
+        }
+        return true;
+    }
+#endif
     // X11 and Wayland have no non-client hit-test message: the mouse events above do the work.
     return QDialog::nativeEvent(eventType, message, result);
 }

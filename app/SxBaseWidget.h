@@ -10,7 +10,7 @@
 // Where the window system has no non-client hit-test message (Linux), a press at the border or on an
 // empty area hands the move or resize to the window system (QWindow::startSystemMove/Resize); when
 // the platform cannot do that (offscreen, some X11 window managers) the window follows the mouse
-// events itself.
+// events itself. A press that a child lets through (a label, an empty title bar) drags the window.
 #pragma once
 
 #include <QDialog>
@@ -30,7 +30,7 @@ public:
     // The native hit-test answer: ZoneNone on a child widget, otherwise zoneAt().
     Zone hitZone(const QPoint &pos) const;
     // The zone rules alone for a window of the given size: caption, refined by the edges and then
-    // the corners, each later match winning.
+    // the corners, each later match winning; ZoneNone outside the window.
     static Zone zoneAt(const QPoint &pos, const QSize &size, int border);
     static Qt::Edges edgesOf(Zone zone);
     int borderWidth() const { return resizeBorder; }

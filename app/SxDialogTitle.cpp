@@ -1,6 +1,10 @@
 #include "SxDialogTitle.h"
 
+#include "SxBaseWidget.h"
+
+#include <QEvent>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -12,10 +16,31 @@ SxDialogTitle::SxDialogTitle(QWidget *parent)
     , label_title(new QLabel(this))
     , btn_close(new QPushButton(this))
 {
+    SxBaseWidget::initResources();
+    // Forms that promote a widget set the same name afterwards.
+    setObjectName(QStringLiteral("dialogTitle"));
     btn_logo->setObjectName(QStringLiteral("btn_logo"));
     label_title->setObjectName(QStringLiteral("label_title"));
     btn_close->setObjectName(QStringLiteral("btn_close"));
     setFixedHeight(32);
+    setAttribute(Qt::WA_StyledBackground);
+
+    btn_logo->setIcon(QIcon(QStringLiteral(":/sysButton/logo.png")));
+    btn_logo->setIconSize(QSize(20, 20));
+    btn_logo->setFixedSize(32, 32);
+    btn_logo->setFocusPolicy(Qt::NoFocus);
+    btn_logo->setFlat(true);
+
+    QFont font = label_title->font();
+    font.setPixelSize(16);
+    font.setWeight(75);
+    label_title->setFont(font);
+
+    btn_close->setIcon(QIcon(QStringLiteral(":/sysButton/close.png")));
+    btn_close->setIconSize(QSize(16, 16));
+    btn_close->setFixedSize(32, 32);
+    btn_close->setFocusPolicy(Qt::NoFocus);
+    btn_close->setToolTip(tr("close"));
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(btn_logo);
@@ -33,6 +58,13 @@ void SxDialogTitle::setTitle(const QString &text)
 QString SxDialogTitle::title() const
 {
     return label_title->text();
+}
+
+void SxDialogTitle::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        btn_close->setToolTip(tr("close"));
+    QWidget::changeEvent(event);
 }
 
 void SxDialogTitle::onCloseClicked()

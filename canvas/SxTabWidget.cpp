@@ -62,6 +62,20 @@ void SxTabWidget::addDevice(INFO_BASIC *record)
     connect(view, &SxGraphicsView::emitRemoveWindow, this, &SxTabWidget::emitRemoveWindow);
     connect(view, &SxGraphicsView::emitSavePreset, this, &SxTabWidget::emitSavePreset);
     connect(view, &SxGraphicsView::emitShowBusy, this, &SxTabWidget::emitShowBusy);
+    connect(view, &SxGraphicsView::emitOpenAttribute, this,
+            [this, view](int winId) { emit emitOpenAttribute(view->getCpuid(), winId); });
+    if (auto ks = qobject_cast<SxGraphicsViewKS *>(view)) {
+        connect(ks, &SxGraphicsViewKS::emitOpenMosaic, this,
+                [this, ks](int winId, INFO_MOSAIC mosaic, int width, int height, int type) {
+                    emit emitOpenMosaic(ks->getCpuid(), winId, mosaic, width, height, type);
+                });
+        connect(ks, &SxGraphicsViewKS::emitOpenChromaKey, this, [this, ks](int winId, INFO_CHROMA chroma) {
+            emit emitOpenChromaKey(ks->getCpuid(), winId, chroma);
+        });
+    }
+    if (auto gw = qobject_cast<SxGraphicsViewGW *>(view))
+        connect(gw, &SxGraphicsViewGW::emitOpenAddWindow, this,
+                [this, gw](QRect bounds) { emit emitOpenAddWindow(gw->getCpuid(), bounds); });
     view->setCpuid(record->cpuid);
     view->setDeviceType(record->type);
     const int index = addTab(view, labelFor(record));

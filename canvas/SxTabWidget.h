@@ -3,6 +3,8 @@
 // the canvases goes through here, and it relays every canvas signal.
 #pragma once
 
+#include "Records.h"
+
 #include <QRect>
 #include <QTabWidget>
 
@@ -32,6 +34,11 @@ signals:
     void emitRemoveWindow(int winID);
     void emitSavePreset(int presetID);
     void emitShowBusy(int ms);
+    // The canvases' dialog hooks, with the cpuid of the view that asks.
+    void emitOpenAttribute(QString cpuid, int winId);
+    void emitOpenAddWindow(QString cpuid, QRect bounds);
+    void emitOpenMosaic(QString cpuid, int winId, INFO_MOSAIC mosaic, int width, int height, int deviceType);
+    void emitOpenChromaKey(QString cpuid, int winId, INFO_CHROMA chroma);
 
 public slots:
     void removeWindow(int id);

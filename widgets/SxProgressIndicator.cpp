@@ -8,11 +8,24 @@ SxProgressIndicator::SxProgressIndicator(QWidget *parent)
     : QDialog(parent)
     , stopper(new QTimer(this))
 {
-    setWindowFlags(Qt::FramelessWindowHint | Qt::Dialog);
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_TranslucentBackground);
+    setFocusPolicy(Qt::NoFocus);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     stopper->setSingleShot(true);
     stopper->setInterval(DefaultStopTime);
-    connect(stopper, &QTimer::timeout, this, &SxProgressIndicator::onStopTimeout);
+    connect(stopper, &QTimer::timeout, this, &SxProgressIndicator::onStopTimeout, Qt::UniqueConnection);
+}
+
+SxProgressIndicator::Spokes SxProgressIndicator::spokesFor(const QSize &size)
+{
+    Spokes s;
+    s.side = qMin(size.width(), size.height()) / 4;
+    s.outerRadius = (s.side - 1) * 0.5;
+    s.innerRadius = s.outerRadius * 0.38;
+    s.capsuleLength = s.outerRadius - s.innerRadius;
+    s.capsuleWidth = s.capsuleLength * (s.side < 33 ? 0.35 : 0.23);
+    return s;
 }
 
 int SxProgressIndicator::stopTime() const
@@ -22,7 +35,7 @@ int SxProgressIndicator::stopTime() const
 
 QSize SxProgressIndicator::sizeHint() const
 {
-    return QSize(48, 48);
+    return QSize(20, 20);
 }
 
 void SxProgressIndicator::startAnimation(bool block)
@@ -30,9 +43,9 @@ void SxProgressIndicator::startAnimation(bool block)
     currentAngle = 0;
     if (timerId == -1)
         timerId = startTimer(delay);
-    stopper->start();
     if (parentWidget())
         setGeometry(parentWidget()->geometry());
+    stopper->start();
     if (block)
         exec();
     else
@@ -41,12 +54,12 @@ void SxProgressIndicator::startAnimation(bool block)
 
 void SxProgressIndicator::stopAnimation()
 {
+    // accept() also ends a modal run.
+    accept();
+    stopper->stop();
     if (timerId != -1)
         killTimer(timerId);
     timerId = -1;
-    stopper->stop();
-    if (!displayedWhenStopped)
-        hide();
     update();
 }
 
@@ -86,14 +99,12 @@ void SxProgressIndicator::paintEvent(QPaintEvent *)
 {
     if (!displayedWhenStopped && !isAnimated())
         return;
+    const Spokes s = spokesFor(size());
+    if (s.side <= 1)
+        return;
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    const int side = qMin(width(), height()) > 96 ? 48 : qMin(width(), height());
     const QPointF centre(width() / 2.0, height() / 2.0);
-    const qreal outer = side * 0.5;
-    const qreal inner = outer * 0.38;
-    const qreal capsuleHeight = outer - inner;
-    const qreal capsuleWidth = side > 32 ? capsuleHeight * 0.23 : capsuleHeight * 0.35;
     for (int i = 0; i < 12; ++i) {
         QColor c = spinColor;
         c.setAlphaF(1.0 - (i / 12.0));
@@ -102,8 +113,9 @@ void SxProgressIndicator::paintEvent(QPaintEvent *)
         p.rotate(currentAngle - i * 30.0);
         p.setPen(Qt::NoPen);
         p.setBrush(c);
-        p.drawRoundedRect(QRectF(-capsuleWidth * 0.5, -(inner + capsuleHeight), capsuleWidth, capsuleHeight),
-                          capsuleWidth / 2, capsuleWidth / 2);
+        p.drawRoundedRect(QRectF(-s.capsuleWidth * 0.5, -(s.innerRadius + s.capsuleLength), s.capsuleWidth,
+                                 s.capsuleLength),
+                          s.capsuleWidth / 2, s.capsuleWidth / 2);
         p.restore();
     }
 }
@@ -111,6 +123,5 @@ void SxProgressIndicator::paintEvent(QPaintEvent *)
 void SxProgressIndicator::onStopTimeout()
 {
     stopAnimation();
-    if (result() == 0 && isModal())
-        done(0);
+    stopper->setInterval(DefaultStopTime);
 }

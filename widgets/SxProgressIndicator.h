@@ -13,6 +13,16 @@ class SxProgressIndicator : public QDialog
 public:
     static constexpr int DefaultStopTime = 5000;
 
+    // Geometry of the twelve capsules for a widget of the given size.
+    struct Spokes {
+        int side = 0;
+        qreal outerRadius = 0;
+        qreal innerRadius = 0;
+        qreal capsuleLength = 0;
+        qreal capsuleWidth = 0;
+    };
+    static Spokes spokesFor(const QSize &size);
+
     explicit SxProgressIndicator(QWidget *parent = nullptr);
 
     bool isAnimated() const { return timerId != -1; }
