@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     if (size < size_t(Announcement::MinSize) || a.cpuid.size() != 24)
         abort();
-    if (a.version.size() + a.name.toLocal8Bit().size() > int(size))
+    if (a.version.size() + a.name.size() > int(size))
         abort();
     INFO_BASIC info;
     a.applyTo(info);

@@ -143,11 +143,17 @@ void splitStreamFrames(QByteArray &buffer, const QByteArray &incoming, const Fra
     }
     const auto *b = reinterpret_cast<const uint8_t *>(buffer.constData());
     while (idx >= 0) {
-        if (n - idx < Frame::ReplyHeaderSize)
+        // Bytes before a marker never start a frame: keep only the candidate waiting for the rest
+        // of its bytes.
+        if (n - idx < Frame::ReplyHeaderSize) {
+            consumed = idx;
             break;
+        }
         const int len = b[idx + 5];
-        if (n - idx < len)
+        if (n - idx < len) {
+            consumed = idx;
             break;
+        }
         RECV_PROTOCOL rp;
         QByteArray payload;
         // Checked in place; only the payload is copied out.

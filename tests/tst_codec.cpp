@@ -144,6 +144,8 @@ private slots:
         QTest::newRow("no marker, 8 bytes, emptied") << QList<QByteArray>{hex("0011223344556677")} << QList<int>{} << 0;
         QTest::newRow("short noise kept") << QList<QByteArray>{hex("001122")} << QList<int>{} << 3;
         QTest::newRow("frame, then partial") << QList<QByteArray>{a + b.left(5)} << QList<int>{1} << 5;
+        QTest::newRow("only the waiting frame is kept")
+            << QList<QByteArray>{badSum + hex("0011") + b.left(5)} << QList<int>{} << 5;
         QTest::newRow("partial completes later") << QList<QByteArray>{a + b.left(5), b.mid(5)} << QList<int>{1, 2} << 0;
 
         // Fixed faults of the plain algorithm: a stray sync byte right before a frame, and a read
