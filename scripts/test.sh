@@ -38,9 +38,21 @@ run_suite "$root/build-asan" tst_sim_discovery
 echo "== plain build =="
 run_suite "$root/build" tst_sim_discovery
 
-# Fuzzing runs only when asked for (VP_FUZZ_SECONDS=N): its clang build is not yet part of the
-# regular run.
-if [ -n "${VP_FUZZ_SECONDS:-}" ] && [ -x "$root/scripts/fuzz.sh" ]; then
-    echo "== fuzzing (bounded) =="
-    unshare --net -- "$root/scripts/fuzz.sh" --seconds "$VP_FUZZ_SECONDS"
+echo "== install =="
+# The installed tree holds the programs, translations, desktop entry and icon.
+stage=$(mktemp -d)
+DESTDIR="$stage" cmake --install "$root/build" --prefix /usr/local >/dev/null
+for f in bin/vpcontrol bin/vpsim share/applications/vpcontrol.desktop \
+         share/icons/hicolor/scalable/apps/vpcontrol.svg share/icons/hicolor/256x256/apps/vpcontrol.png \
+         share/vpcontrol/translations/zh_cn.qm share/vpcontrol/translations/zh_tw.qm; do
+    [ -e "$stage/usr/local/$f" ] || { echo "install: $f is missing" >&2; exit 1; }
+done
+if command -v desktop-file-validate >/dev/null; then
+    desktop-file-validate "$stage/usr/local/share/applications/vpcontrol.desktop"
 fi
+rm -rf "$stage"
+
+echo "== fuzzing (bounded) =="
+# Each libFuzzer target runs on its seed corpus for a bounded time (VP_FUZZ_SECONDS, default 30).
+unshare --net -- "$root/scripts/fuzz.sh" --seconds "${VP_FUZZ_SECONDS:-30}" --build-dir "$root/build-fuzz"
+echo "== all tests passed =="
