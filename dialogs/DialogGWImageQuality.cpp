@@ -3,6 +3,7 @@
 
 #include "DeviceLookup.h"
 #include "GW5Interface.h"
+#include "ImageQualityStore.h"
 
 #include <QEvent>
 #include <QMessageBox>
@@ -10,17 +11,12 @@
 #include <QSpinBox>
 #include <QTimer>
 
-namespace {
-constexpr int AllWindows = 0xFF;
-}
-
 DialogGWImageQuality::DialogGWImageQuality(QWidget *parent) : SxBaseWidget(parent), ui(new Ui::DialogGWImageQuality)
 {
     ui->setupUi(this);
     ui->dialogTitle->setTitle(tr("Image Quality"));
-    timerSend = new QTimer(this);
-    timerSend->setInterval(SendDelayMs);
-    connect(timerSend, &QTimer::timeout, this, &DialogGWImageQuality::onTimerSend);
+    store = new ImageQualityStore(ui->combo_window, this);
+    connect(store->timer(), &QTimer::timeout, this, &DialogGWImageQuality::onTimerSend);
     connectSpins();
 }
 
@@ -47,11 +43,7 @@ void DialogGWImageQuality::connectSpins()
 void DialogGWImageQuality::setImageQuality(const QList<INFO_IMAGE_QUALITY> &list)
 {
     updating = true;
-    ui->combo_window->clear();
-    ui->combo_window->addItem(tr("All window"));
-    for (int i = 0; i < list.size(); ++i)
-        ui->combo_window->addItem(tr("window %1").arg(i + 1), QVariant::fromValue(list.at(i)));
-    ui->combo_window->setCurrentIndex(0);
+    store->fill(list);
     if (!list.isEmpty())
         loadRecord(list.first());
     updating = false;
@@ -59,10 +51,22 @@ void DialogGWImageQuality::setImageQuality(const QList<INFO_IMAGE_QUALITY> &list
 
 QList<INFO_IMAGE_QUALITY> DialogGWImageQuality::records() const
 {
-    QList<INFO_IMAGE_QUALITY> out;
-    for (int i = 1; i < ui->combo_window->count(); ++i)
-        out << ui->combo_window->itemData(i).value<INFO_IMAGE_QUALITY>();
-    return out;
+    return store->records();
+}
+
+QTimer *DialogGWImageQuality::sendTimer() const
+{
+    return store->timer();
+}
+
+int DialogGWImageQuality::pendingCode() const
+{
+    return store->pendingCode();
+}
+
+int DialogGWImageQuality::pendingValue() const
+{
+    return store->pendingValue();
 }
 
 void DialogGWImageQuality::loadRecord(const INFO_IMAGE_QUALITY &q)
@@ -85,17 +89,14 @@ void DialogGWImageQuality::on_combo_window_currentIndexChanged(int index)
 {
     if (updating || index < 1)
         return;
-    loadRecord(ui->combo_window->itemData(index).value<INFO_IMAGE_QUALITY>());
+    loadRecord(store->record(index));
 }
 
 void DialogGWImageQuality::changed(int c, int v)
 {
     if (updating)
         return;
-    code = c;
-    value = v;
-    if (!timerSend->isActive())
-        timerSend->start();
+    store->change(c, v);
 }
 
 void DialogGWImageQuality::on_slider_brightness_valueChanged(int v) { changed(1, v); }
@@ -108,42 +109,13 @@ void DialogGWImageQuality::on_slider_redGain_valueChanged(int v) { changed(9, v)
 void DialogGWImageQuality::on_slider_greenGain_valueChanged(int v) { changed(10, v); }
 void DialogGWImageQuality::on_slider_blueGain_valueChanged(int v) { changed(11, v); }
 
-void DialogGWImageQuality::storeRecord(int row, int c, int v)
-{
-    INFO_IMAGE_QUALITY q = ui->combo_window->itemData(row).value<INFO_IMAGE_QUALITY>();
-    switch (c) {
-    case 1: q.brightness = uint16_t(v); break;
-    case 2: q.contrast = uint16_t(v); break;
-    case 3: q.sharpness = uint16_t(v); break;
-    case 4: q.hue = uint16_t(v); break;
-    case 5: q.saturation = uint16_t(v); break;
-    case 6: q.redOffset = int16_t(v); break;
-    case 7: q.greenOffset = int16_t(v); break;
-    case 8: q.blueOffset = int16_t(v); break;
-    case 9: q.redGain = uint16_t(v); break; // gains are signed, stored as their 16-bit pattern
-    case 10: q.greenGain = uint16_t(v); break;
-    case 11: q.blueGain = uint16_t(v); break;
-    default: return;
-    }
-    ui->combo_window->setItemData(row, QVariant::fromValue(q));
-}
-
 void DialogGWImageQuality::onTimerSend()
 {
-    timerSend->stop();
-    const int sel = ui->combo_window->currentIndex();
-    if (sel < 0)
+    const int window = store->storePending();
+    if (window < 0 || updating)
         return;
-    if (sel == 0) {
-        for (int i = 1; i < ui->combo_window->count(); ++i)
-            storeRecord(i, code, value);
-    } else {
-        storeRecord(sel, code, value);
-    }
-    if (updating)
-        return;
-    if (GW5Interface *gw = DeviceLookup::gwInterface())
-        gw->setImageItem(code, sel == 0 ? AllWindows : sel - 1, value & 0xFF);
+    if (GW5Interface *iface = DeviceLookup::gwInterface())
+        iface->setImageItem(store->pendingCode(), window, store->pendingValue() & 0xFF);
 }
 
 void DialogGWImageQuality::on_btn_reset_clicked()
@@ -152,47 +124,29 @@ void DialogGWImageQuality::on_btn_reset_clicked()
                                               QMessageBox::Yes | QMessageBox::Cancel);
     if (answer != QMessageBox::Yes)
         return;
-    const int sel = ui->combo_window->currentIndex();
-    if (sel < 0)
-        return;
-    // A change still waiting would otherwise undo part of the reset.
-    timerSend->stop();
-    const int first = sel == 0 ? 1 : sel;
-    const int last = sel == 0 ? ui->combo_window->count() - 1 : sel;
     INFO_IMAGE_QUALITY shown;
-    for (int i = first; i <= last; ++i) {
-        INFO_IMAGE_QUALITY q = ui->combo_window->itemData(i).value<INFO_IMAGE_QUALITY>();
-        q.brightness = 50;
-        q.contrast = 50;
-        q.saturation = 50;
-        q.redOffset = q.greenOffset = q.blueOffset = 0;
-        q.redGain = q.greenGain = q.blueGain = 0;
-        ui->combo_window->setItemData(i, QVariant::fromValue(q));
-        shown = q;
-    }
-    if (last >= first)
-        loadRecord(shown);
+    const QList<int> windows = store->resetSelected(
+        [](INFO_IMAGE_QUALITY &q) {
+            q.brightness = q.contrast = q.saturation = 50;
+            q.redOffset = q.greenOffset = q.blueOffset = 0;
+            q.redGain = q.greenGain = q.blueGain = 0;
+        },
+        &shown);
+    if (windows.isEmpty())
+        return;
+    loadRecord(shown);
     // The GW device has no all-windows reset: one frame per window.
     if (GW5Interface *gw = DeviceLookup::gwInterface()) {
-        for (int i = first; i <= last; ++i)
-            gw->resetImageQuality(i - 1);
+        for (int w : windows)
+            gw->resetImageQuality(w);
     }
-}
-
-void DialogGWImageQuality::retranslateSelector()
-{
-    if (ui->combo_window->count() == 0)
-        return;
-    ui->combo_window->setItemText(0, tr("All window"));
-    for (int i = 1; i < ui->combo_window->count(); ++i)
-        ui->combo_window->setItemText(i, tr("window %1").arg(i));
 }
 
 void DialogGWImageQuality::switchLanguage()
 {
     ui->retranslateUi(this);
     ui->dialogTitle->setTitle(tr("Image Quality"));
-    retranslateSelector();
+    store->retranslate();
 }
 
 void DialogGWImageQuality::changeEvent(QEvent *event)

@@ -13,14 +13,13 @@
 namespace Ui {
 class DialogGWImageQuality;
 }
+class ImageQualityStore;
 class QTimer;
 
 class DialogGWImageQuality : public SxBaseWidget
 {
     Q_OBJECT
 public:
-    static constexpr int SendDelayMs = 200;
-
     explicit DialogGWImageQuality(QWidget *parent = nullptr);
     ~DialogGWImageQuality() override;
 
@@ -28,9 +27,9 @@ public:
     void setImageQuality(const QList<INFO_IMAGE_QUALITY> &list);
     // The stored record of every window, in selector order.
     QList<INFO_IMAGE_QUALITY> records() const;
-    QTimer *sendTimer() const { return timerSend; }
-    int pendingCode() const { return code; }
-    int pendingValue() const { return value; }
+    QTimer *sendTimer() const;
+    int pendingCode() const;
+    int pendingValue() const;
     void switchLanguage();
 
 protected:
@@ -54,12 +53,8 @@ private:
     void connectSpins();
     void loadRecord(const INFO_IMAGE_QUALITY &q);
     void changed(int code, int value);
-    void storeRecord(int row, int code, int value);
-    void retranslateSelector();
 
     Ui::DialogGWImageQuality *ui = nullptr;
+    ImageQualityStore *store = nullptr;
     bool updating = false;
-    int code = 0;
-    int value = 0;
-    QTimer *timerSend = nullptr;
 };

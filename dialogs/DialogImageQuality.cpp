@@ -2,6 +2,7 @@
 #include "ui_DialogImageQuality.h"
 
 #include "DeviceLookup.h"
+#include "ImageQualityStore.h"
 #include "KS9200Interface.h"
 
 #include <QEvent>
@@ -10,17 +11,12 @@
 #include <QSpinBox>
 #include <QTimer>
 
-namespace {
-constexpr int AllWindows = 0xFF;
-}
-
 DialogImageQuality::DialogImageQuality(QWidget *parent) : SxBaseWidget(parent), ui(new Ui::DialogImageQuality)
 {
     ui->setupUi(this);
     ui->dialogTitle->setTitle(tr("Image Quality"));
-    timerSend = new QTimer(this);
-    timerSend->setInterval(SendDelayMs);
-    connect(timerSend, &QTimer::timeout, this, &DialogImageQuality::onTimerSend);
+    store = new ImageQualityStore(ui->combo_window, this);
+    connect(store->timer(), &QTimer::timeout, this, &DialogImageQuality::onTimerSend);
     connectSpins();
 }
 
@@ -46,11 +42,7 @@ void DialogImageQuality::connectSpins()
 void DialogImageQuality::setImageQuality(const QList<INFO_IMAGE_QUALITY> &list)
 {
     updating = true;
-    ui->combo_window->clear();
-    ui->combo_window->addItem(tr("All window"));
-    for (int i = 0; i < list.size(); ++i)
-        ui->combo_window->addItem(tr("window %1").arg(i + 1), QVariant::fromValue(list.at(i)));
-    ui->combo_window->setCurrentIndex(0);
+    store->fill(list);
     if (!list.isEmpty())
         loadRecord(list.first());
     updating = false;
@@ -58,10 +50,22 @@ void DialogImageQuality::setImageQuality(const QList<INFO_IMAGE_QUALITY> &list)
 
 QList<INFO_IMAGE_QUALITY> DialogImageQuality::records() const
 {
-    QList<INFO_IMAGE_QUALITY> out;
-    for (int i = 1; i < ui->combo_window->count(); ++i)
-        out << ui->combo_window->itemData(i).value<INFO_IMAGE_QUALITY>();
-    return out;
+    return store->records();
+}
+
+QTimer *DialogImageQuality::sendTimer() const
+{
+    return store->timer();
+}
+
+int DialogImageQuality::pendingCode() const
+{
+    return store->pendingCode();
+}
+
+int DialogImageQuality::pendingValue() const
+{
+    return store->pendingValue();
 }
 
 void DialogImageQuality::loadRecord(const INFO_IMAGE_QUALITY &q)
@@ -83,17 +87,14 @@ void DialogImageQuality::on_combo_window_currentIndexChanged(int index)
 {
     if (updating || index < 1)
         return;
-    loadRecord(ui->combo_window->itemData(index).value<INFO_IMAGE_QUALITY>());
+    loadRecord(store->record(index));
 }
 
 void DialogImageQuality::changed(int c, int v)
 {
     if (updating)
         return;
-    code = c;
-    value = v;
-    if (!timerSend->isActive())
-        timerSend->start();
+    store->change(c, v);
 }
 
 void DialogImageQuality::on_slider_brightness_valueChanged(int v) { changed(1, v); }
@@ -105,39 +106,13 @@ void DialogImageQuality::on_slider_blue_valueChanged(int v) { changed(8, v); }
 void DialogImageQuality::on_slider_sharpness_valueChanged(int v) { changed(3, v); }
 void DialogImageQuality::on_slider_hue_valueChanged(int v) { changed(4, v); }
 
-void DialogImageQuality::storeRecord(int row, int c, int v)
-{
-    INFO_IMAGE_QUALITY q = ui->combo_window->itemData(row).value<INFO_IMAGE_QUALITY>();
-    switch (c) {
-    case 1: q.brightness = uint16_t(v); break;
-    case 2: q.contrast = uint16_t(v); break;
-    case 3: q.sharpness = uint16_t(v); break;
-    case 4: q.hue = uint16_t(v); break;
-    case 5: q.saturation = uint16_t(v); break;
-    case 6: q.redOffset = int16_t(v); break;
-    case 7: q.greenOffset = int16_t(v); break;
-    case 8: q.blueOffset = int16_t(v); break;
-    default: return;
-    }
-    ui->combo_window->setItemData(row, QVariant::fromValue(q));
-}
-
 void DialogImageQuality::onTimerSend()
 {
-    timerSend->stop();
-    const int sel = ui->combo_window->currentIndex();
-    if (sel < 0)
+    const int window = store->storePending();
+    if (window < 0 || updating)
         return;
-    if (sel == 0) {
-        for (int i = 1; i < ui->combo_window->count(); ++i)
-            storeRecord(i, code, value);
-    } else {
-        storeRecord(sel, code, value);
-    }
-    if (updating)
-        return;
-    if (KS9200Interface *ks = DeviceLookup::ksInterface())
-        ks->setImageItem(code, sel == 0 ? AllWindows : sel - 1, value & 0xFF);
+    if (KS9200Interface *iface = DeviceLookup::ksInterface())
+        iface->setImageItem(store->pendingCode(), window, store->pendingValue() & 0xFF);
 }
 
 void DialogImageQuality::on_btn_reset_clicked()
@@ -146,45 +121,28 @@ void DialogImageQuality::on_btn_reset_clicked()
                                               QMessageBox::Yes | QMessageBox::Cancel);
     if (answer != QMessageBox::Yes)
         return;
-    const int sel = ui->combo_window->currentIndex();
-    if (sel < 0)
+    const int window = store->selectedWindow();
+    if (window < 0)
         return;
-    // A change still waiting would otherwise undo part of the reset.
-    timerSend->stop();
-    const int first = sel == 0 ? 1 : sel;
-    const int last = sel == 0 ? ui->combo_window->count() - 1 : sel;
     INFO_IMAGE_QUALITY shown;
-    for (int i = first; i <= last; ++i) {
-        INFO_IMAGE_QUALITY q = ui->combo_window->itemData(i).value<INFO_IMAGE_QUALITY>();
-        q.brightness = 50;
-        q.contrast = 50;
-        q.sharpness = 12;
-        q.hue = 50;
-        q.saturation = 50;
-        q.redOffset = q.greenOffset = q.blueOffset = 0;
-        ui->combo_window->setItemData(i, QVariant::fromValue(q));
-        shown = q;
-    }
-    if (last >= first)
+    const QList<int> done = store->resetSelected(
+        [](INFO_IMAGE_QUALITY &q) {
+            q.brightness = q.contrast = q.hue = q.saturation = 50;
+            q.sharpness = 12;
+            q.redOffset = q.greenOffset = q.blueOffset = 0;
+        },
+        &shown);
+    if (!done.isEmpty())
         loadRecord(shown);
     if (KS9200Interface *ks = DeviceLookup::ksInterface())
-        ks->resetImageQuality(sel == 0 ? AllWindows : sel - 1);
-}
-
-void DialogImageQuality::retranslateSelector()
-{
-    if (ui->combo_window->count() == 0)
-        return;
-    ui->combo_window->setItemText(0, tr("All window"));
-    for (int i = 1; i < ui->combo_window->count(); ++i)
-        ui->combo_window->setItemText(i, tr("window %1").arg(i));
+        ks->resetImageQuality(window);
 }
 
 void DialogImageQuality::switchLanguage()
 {
     ui->retranslateUi(this);
     ui->dialogTitle->setTitle(tr("Image Quality"));
-    retranslateSelector();
+    store->retranslate();
 }
 
 void DialogImageQuality::changeEvent(QEvent *event)
