@@ -105,9 +105,12 @@ SxTitleWidget::SxTitleWidget(QWidget *parent)
         languageGroup->addAction(a);
     }
     menu->addSeparator();
+    actDiagnostics = menu->addAction(QString());
+    actDiagnostics->setObjectName(QStringLiteral("action_diagnostics"));
     actAbout = menu->addAction(QString());
     connect(languageGroup, &QActionGroup::triggered, this, &SxTitleWidget::onLanguageTriggered);
     connect(actAbout, &QAction::triggered, this, &SxTitleWidget::onAboutUs);
+    connect(actDiagnostics, &QAction::triggered, this, &SxTitleWidget::emitOpenDiagnostics);
 
     connect(btn_menu, &QPushButton::clicked, this, &SxTitleWidget::on_clicked_btn_menu);
     connect(btn_max, &QPushButton::clicked, this, &SxTitleWidget::on_clicked_btn_max);
@@ -171,6 +174,7 @@ void SxTitleWidget::retranslate()
     btn_max->setToolTip(tr("max"));
     btn_restore->setToolTip(tr("restore"));
     btn_close->setToolTip(tr("close"));
+    actDiagnostics->setText(tr("Diagnostics"));
     actAbout->setText(tr("About"));
     label_caption->setText(tr("current device: %1").arg(deviceName));
 }

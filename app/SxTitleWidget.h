@@ -48,6 +48,7 @@ public:
     QMenu *mainMenu() const { return menu; }
     QAction *languageAction(int language) const;
     QAction *aboutAction() const { return actAbout; }
+    QAction *diagnosticsAction() const { return actDiagnostics; }
     QLabel *caption() const { return label_caption; }
 
     static QString productName();
@@ -66,6 +67,8 @@ signals:
     void emitFactorySetting();
     void emitMenuMultiMachine();
     void emitLanguageChange(LANGUAGE l);
+    // The main menu's "Diagnostics" entry.
+    void emitOpenDiagnostics();
 
 public slots:
     void on_clicked_btn_menu();
@@ -97,6 +100,7 @@ private:
     QAction *actSimplified = nullptr;
     QAction *actTraditional = nullptr;
     QAction *actAbout = nullptr;
+    QAction *actDiagnostics = nullptr;
     QString deviceName;
     int typeShown = -1;
 };

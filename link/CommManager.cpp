@@ -434,3 +434,20 @@ void CommManager::initUdpSockets()
         }
     }
 }
+
+void CommManager::addConnectAddress(const QString &host)
+{
+    const QString h = host.trimmed();
+    if (!h.isEmpty() && !connectHosts.contains(h))
+        connectHosts.append(h);
+}
+
+void CommManager::removeConnectAddress(const QString &host)
+{
+    connectHosts.removeAll(host.trimmed());
+}
+
+void CommManager::searchAddress(const QString &host)
+{
+    Q_UNUSED(host)
+}

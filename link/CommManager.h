@@ -71,10 +71,26 @@ public:
     QList<SxUdpSocket *> discoverySockets() const { return udpSockets; }
     bool isUdpReady() const { return udpReady; }
 
+    // Hosts (addresses or names) that every network search also asks by unicast, for devices
+    // that broadcasts do not reach. A name is resolved when the search runs.
+    void addConnectAddress(const QString &host);
+    void removeConnectAddress(const QString &host);
+    QStringList connectAddresses() const { return connectHosts; }
+    // Sends the search request to one host now (resolving it first when it is a name).
+    void searchAddress(const QString &host);
+    // How long an asked host may take to announce itself before it is reported as silent.
+    void setAddressReplyTimeout(int ms) { addressReplyMs = ms; }
+
 signals:
     void emitHandleData(uint keyTCP, uint keyUDP, QString cpuid, RECV_PROTOCOL rp, QByteArray data,
                         QHostAddress addr, short port);
     void emitDeviceConnectionBroken(QString cpuid, QString errorString, bool showMsg);
+    // A host of connectAddresses() could not be resolved, reached, or did not answer; the text
+    // is meant for the operator.
+    void emitConnectAddressFailed(QString host, QString message);
+    // Every frame written to or received from a device (whole frame, checksum included); emitted
+    // only while something is connected to it.
+    void emitFrameTraffic(QString cpuid, bool sent, QByteArray frame);
 
 public slots:
     void searchDevice(int type);
@@ -108,6 +124,8 @@ private:
 
     QMap<uint, SxUdpSocket *> udpKeys;
     QStringList extraPorts;
+    QStringList connectHosts;
+    int addressReplyMs = 3000;
     uint nextKey = 1;
     int probeTimeoutMs = 100;
     quint16 devicePort = DevicePort;

@@ -1,12 +1,32 @@
 #include "Log.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
+#include <QMutex>
+#include <QMutexLocker>
 #include <QStandardPaths>
 #include <QTextStream>
+#include <QVector>
+
+namespace {
+struct LogTap
+{
+    QMutex lock;
+    QVector<LogLine> ring; // circular once full; `next` is the oldest slot then
+    int next = 0;
+    QMap<int, LogListener> listeners;
+    int nextHandle = 1;
+};
+
+LogTap &tap()
+{
+    static LogTap t;
+    return t;
+}
+} // namespace
 
 QString logFilePath()
 {
@@ -23,6 +43,23 @@ QString logFilePath()
 
 void writeLog(const QString &text)
 {
+    const LogLine line{QDateTime::currentDateTime(), text};
+    QList<LogListener> toCall;
+    {
+        LogTap &t = tap();
+        QMutexLocker locker(&t.lock);
+        if (t.ring.size() < LogHistorySize) {
+            t.ring.append(line);
+        } else {
+            t.ring[t.next] = line;
+            t.next = (t.next + 1) % LogHistorySize;
+        }
+        if (!t.listeners.isEmpty())
+            toCall = t.listeners.values();
+    }
+    for (const LogListener &fn : qAsConst(toCall))
+        fn(line);
+
     const QString path = logFilePath();
     if (path.isEmpty())
         return;
@@ -30,6 +67,34 @@ void writeLog(const QString &text)
     if (!file.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Text))
         return;
     QTextStream out(&file);
-    out << QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss ----- "))
-        << text << '\n';
+    out << line.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss ----- ")) << text << '\n';
+}
+
+QList<LogLine> recentLogLines()
+{
+    LogTap &t = tap();
+    QMutexLocker locker(&t.lock);
+    QList<LogLine> out;
+    out.reserve(t.ring.size());
+    for (int i = 0; i < t.ring.size(); ++i)
+        out.append(t.ring.at((t.next + i) % t.ring.size()));
+    return out;
+}
+
+int addLogListener(LogListener listener)
+{
+    if (!listener)
+        return 0;
+    LogTap &t = tap();
+    QMutexLocker locker(&t.lock);
+    const int handle = t.nextHandle++;
+    t.listeners.insert(handle, std::move(listener));
+    return handle;
+}
+
+void removeLogListener(int handle)
+{
+    LogTap &t = tap();
+    QMutexLocker locker(&t.lock);
+    t.listeners.remove(handle);
 }
