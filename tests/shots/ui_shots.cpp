@@ -1,0 +1,548 @@
+// Screenshot driver: runs the whole application against simulated devices and saves a picture of
+// every window it can reach, so the team can look at them in each language.
+//
+//   ui_shots OUT_DIR LANG [--vpsim PATH] [--netns NAME] [--state FILE] [--settle MS]
+//
+// LANG is en, zh_cn or zh_tw. Without --state the program starts vpsim itself with a KS9200, a
+// KX4200 and a GW5 in a device-side network namespace joined to this one by a veth pair
+// (netns.sh beside the vpsim binary; needs root, so run it inside `unshare --net`). With --state
+// it uses a vpsim already running whose --state-file is FILE and whose devices answer the search.
+//
+// Pictures: <lang>-search.png, then per device <lang>-<model>-main-<page>.png for the four pages
+// of the left panel, and <lang>-<model>-<dialog>.png for every dialog of the title bar, the canvas
+// and the task page; a message box a command opens is saved as <lang>-<model>-<dialog>-box.png
+// and dismissed. Every wait is bounded. Exit status: 0 all taken, 1 some missing, 2 no simulator.
+#include "CommManager.h"
+#include "DEVICE_INFO_GW.h"
+#include "DEVICE_INFO_KS.h"
+#include "DeviceModels.h"
+#include "DialogAddWindow.h"
+#include "DialogAttribute.h"
+#include "DialogChromaKey.h"
+#include "DialogMosaic.h"
+#include "DialogSearch.h"
+#include "MainWindow.h"
+#include "SxGraphicsItem.h"
+#include "SxGraphicsView.h"
+#include "SxProgressIndicator.h"
+#include "SxTabWidget.h"
+#include "SxTimeTaskButton.h"
+#include "SxTitleWidget.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMessageBox>
+#include <QNetworkInterface>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QPushButton>
+#include <QSettings>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+#include <csignal>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+QTextStream &out()
+{
+    static QTextStream s(stdout);
+    return s;
+}
+
+bool waitUntil(const std::function<bool()> &cond, int timeoutMs)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!cond()) {
+        if (t.elapsed() > timeoutMs)
+            return false;
+        QTest::qWait(20);
+    }
+    return true;
+}
+
+int runTool(const QString &program, const QStringList &args, QString *output = nullptr)
+{
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(program, args);
+    if (!p.waitForFinished(20000)) {
+        p.kill();
+        p.waitForFinished(1000);
+        return -1;
+    }
+    if (output)
+        *output = QString::fromLocal8Bit(p.readAll());
+    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+}
+
+QString familyName(int type)
+{
+    QString name = modelName(type);
+    name.remove(QRegularExpression(QStringLiteral("[^A-Za-z0-9]")));
+    return name.isEmpty() ? QStringLiteral("type%1").arg(type) : name;
+}
+
+// "DialogOutputSetting" -> "outputsetting".
+QString dialogName(const QWidget *w)
+{
+    QString name = QString::fromLatin1(w->metaObject()->className());
+    if (name.startsWith(QLatin1String("Dialog")))
+        name = name.mid(6);
+    return name.toLower();
+}
+
+// The simulator and the private network it answers in.
+class Simulator
+{
+public:
+    ~Simulator() { stop(); }
+
+    bool start(const QString &bin, const QString &stateFile, const QString &netnsName)
+    {
+        netns = QFileInfo(bin).absolutePath() + QStringLiteral("/netns.sh");
+        if (!QFile::exists(netns)) {
+            error = netns + QStringLiteral(" is missing");
+            return false;
+        }
+        name = netnsName.isEmpty() ? QStringLiteral("vpshot%1").arg(QCoreApplication::applicationPid() % 10000)
+                                   : netnsName;
+        QString text;
+        if (runTool(netns, {"up", name, "--here", "10.213.71.1/24", "10.213.71.2/24", "10.213.71.3/24",
+                            "10.213.71.4/24"},
+                    &text)
+            != 0) {
+            runTool(netns, {"down", name});
+            name.clear();
+            error = QStringLiteral("cannot create the private network (run as root inside unshare --net): ")
+                + text.trimmed();
+            return false;
+        }
+        sim.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        sim.setStandardOutputFile(QProcess::nullDevice());
+        sim.start(netns, {"exec", name, "dev", bin, "--state-file", stateFile, "--device",
+                          "KS9200:addr=10.213.71.2,name=Hall KS9200", "--device",
+                          "KX4200:addr=10.213.71.3,name=Lobby KX4200,usb", "--device",
+                          "GW5:addr=10.213.71.4,name=Stage GW5"});
+        if (!sim.waitForStarted(5000)) {
+            error = QStringLiteral("vpsim did not start: ") + sim.errorString();
+            return false;
+        }
+        if (!waitUntil([&] { return QFile::exists(stateFile) || sim.state() != QProcess::Running; }, 10000)
+            || !QFile::exists(stateFile)) {
+            error = QStringLiteral("vpsim did not start (no state file after 10 s)");
+            return false;
+        }
+        // The search picks its interfaces once: wait for the veth to carry traffic.
+        if (!waitUntil(
+                [&] {
+                    const QNetworkInterface va = QNetworkInterface::interfaceFromName("va-" + name);
+                    return va.isValid() && (va.flags() & QNetworkInterface::IsRunning);
+                },
+                10000)) {
+            error = QStringLiteral("the veth of the private network did not come up");
+            return false;
+        }
+        return true;
+    }
+
+    void stop()
+    {
+        if (sim.state() != QProcess::NotRunning) {
+            sim.terminate();
+            if (!sim.waitForFinished(3000)) {
+                sim.kill();
+                sim.waitForFinished(1000);
+            }
+        }
+        if (!name.isEmpty())
+            runTool(netns, {"down", name});
+        name.clear();
+    }
+
+    QString error;
+
+private:
+    QString netns;
+    QString name;
+    QProcess sim;
+};
+
+class Shooter : public QObject
+{
+public:
+    Shooter(const QString &dir, const QString &lang, int settle) : dir(dir), lang(lang), settleMs(settle)
+    {
+        // Message boxes nobody asked for (connection tips and the like) never stay open.
+        connect(&boxTimer, &QTimer::timeout, this, [this] {
+            if (capturing)
+                return;
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                out() << "ui_shots: dismissed a message box: " << box->text() << '\n';
+                out().flush();
+                dismiss(box);
+            }
+        });
+        boxTimer.start(100);
+    }
+
+    bool save(QWidget *w, const QString &name)
+    {
+        const QString file = QDir(dir).filePath(name + QStringLiteral(".png"));
+        const bool ok = w->grab().save(file, "PNG");
+        out() << (ok ? "saved " : "FAILED ") << file << " (" << w->width() << "x" << w->height() << ")\n";
+        out().flush();
+        if (ok)
+            saved << file;
+        else
+            ++failures;
+        return ok;
+    }
+
+    static void dismiss(QMessageBox *box)
+    {
+        if (QAbstractButton *b = box->button(QMessageBox::Ok))
+            b->click();
+        else if (QAbstractButton *no = box->button(QMessageBox::No))
+            no->click();
+        else if (QAbstractButton *cancel = box->button(QMessageBox::Cancel))
+            cancel->click();
+        else
+            box->reject();
+    }
+
+    // Runs `trigger`, which opens a modal dialog (and usually blocks in its exec). Each modal
+    // window is given settleMs to fill from the device, saved as `name` (or nameOf(dialog)), and
+    // closed; message boxes are saved as `name`-box and dismissed. False when nothing opened.
+    bool capture(const QString &name, const std::function<void()> &trigger,
+                 const std::function<QString(QWidget *)> &nameOf = {})
+    {
+        int shots = 0;
+        QPointer<QWidget> current;
+        QElapsedTimer since;
+        QTimer poll;
+        capturing = true;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (!modal || modal == MainWindow::instance())
+                return;
+            if (modal != current) {
+                current = modal;
+                since.start();
+                return;
+            }
+            const bool box = qobject_cast<QMessageBox *>(modal);
+            if (since.elapsed() < (box ? 300 : settleMs))
+                return;
+            if (box) {
+                save(modal, name + QStringLiteral("-box"));
+                ++shots;
+                dismiss(static_cast<QMessageBox *>(modal));
+            } else if (auto *dlg = qobject_cast<QDialog *>(modal)) {
+                save(modal, nameOf ? nameOf(modal) : name);
+                ++shots;
+                dlg->reject();
+            } else {
+                modal->close();
+            }
+            current = nullptr;
+        });
+        poll.start(50);
+        trigger();
+        // Something shown without its own event loop: give it the same time, then close it.
+        waitUntil([&] { return QApplication::activeModalWidget() == nullptr || shots > 3; }, settleMs + 5000);
+        poll.stop();
+        capturing = false;
+        if (shots == 0) {
+            out() << "ui_shots: nothing opened for " << name << '\n';
+            ++failures;
+        }
+        return shots > 0;
+    }
+
+    QString file(const QString &family, const QString &what) const
+    {
+        return lang + QLatin1Char('-') + family + QLatin1Char('-') + what;
+    }
+
+    QString dir;
+    QString lang;
+    int settleMs;
+    QStringList saved;
+    int failures = 0;
+    bool capturing = false;
+    QTimer boxTimer;
+};
+
+// Confirms the start-up search once `expected` devices are listed (grabbing the dialog first); at
+// the time-out it takes what is listed. False when nothing was listed.
+bool runStartupSearch(MainWindow &w, Shooter &shooter, int expected)
+{
+    int listed = 0;
+    bool grabbed = false;
+    QElapsedTimer clock;
+    clock.start();
+    QElapsedTimer settled;
+    QTimer driver;
+    shooter.capturing = true;
+    QObject::connect(&driver, &QTimer::timeout, &shooter, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            shooter.save(box, shooter.lang + QStringLiteral("-search-box"));
+            Shooter::dismiss(box);
+            return;
+        }
+        DialogSearch *search = w.searchDialog();
+        if (!search || !search->isVisible())
+            return;
+        auto *table = search->findChild<QTableWidget *>(QStringLiteral("tableWidget"));
+        const int rows = table ? table->rowCount() : 0;
+        if (rows != listed) {
+            listed = rows;
+            settled.start();
+        }
+        const bool timedOut = clock.elapsed() > 25000;
+        if ((listed >= expected && settled.isValid() && settled.elapsed() > 800) || timedOut) {
+            if (!grabbed) {
+                grabbed = true;
+                shooter.save(search, shooter.lang + QStringLiteral("-search"));
+            }
+            if (listed > 0)
+                search->findChild<QPushButton *>(QStringLiteral("btn_ok"))->click();
+            else
+                search->done(QDialog::Rejected);
+        }
+    });
+    driver.start(50);
+    w.startupSearch();
+    driver.stop();
+    shooter.capturing = false;
+    out() << "ui_shots: search listed " << listed << " device(s)\n";
+    return listed > 0;
+}
+
+bool readBackDone(MainWindow &w)
+{
+    for (INFO_BASIC *info : w.devices()) {
+        if (auto *ks = dynamic_cast<DEVICE_INFO_KS *>(info)) {
+            if (ks->panels.isEmpty() || ks->windows.isEmpty())
+                return false;
+        } else if (auto *gw = dynamic_cast<DEVICE_INFO_GW *>(info)) {
+            if (gw->panels.isEmpty())
+                return false;
+        }
+    }
+    return true;
+}
+
+void shootDevice(MainWindow &w, Shooter &shooter, int tab)
+{
+    SxTabWidget *tabs = w.tabWidget();
+    tabs->setCurrentIndex(tab);
+    QTest::qWait(600);
+    INFO_BASIC *info = w.record();
+    if (!info)
+        return;
+    const QString family = familyName(info->type);
+    out() << "ui_shots: device " << family << " " << info->cpuid << '\n';
+
+    // The main window with each page of the left panel.
+    static const char *const pages[][2] = {{"btn_signalSrc", "source"},
+                                          {"btn_timedTask", "task"},
+                                          {"btn_loadTemplate", "template"},
+                                          {"btn_loadDefault", "preset"}};
+    for (const auto &page : pages) {
+        auto *b = w.findChild<QPushButton *>(QLatin1String(page[0]));
+        if (!b || !b->isVisibleTo(&w)) {
+            out() << "ui_shots: " << family << " has no page button " << page[0] << '\n';
+            continue;
+        }
+        b->click();
+        QTest::qWait(300);
+        shooter.save(&w, shooter.file(family, QStringLiteral("main-") + QLatin1String(page[1])));
+    }
+
+    // Every dialog of the title bar the device's type shows.
+    auto *title = w.findChild<SxTitleWidget *>();
+    const SxTitleWidget::Command commands[] = {SxTitleWidget::CmdOutput, SxTitleWidget::CmdEDID,
+                                               SxTitleWidget::CmdAudio, SxTitleWidget::CmdImage,
+                                               SxTitleWidget::CmdTest, SxTitleWidget::CmdUSB,
+                                               SxTitleWidget::CmdUpgrade, SxTitleWidget::CmdMultiMachine};
+    for (SxTitleWidget::Command c : commands) {
+        QToolButton *b = title ? title->commandButton(c) : nullptr;
+        if (!b || !b->isVisibleTo(title)) {
+            out() << "ui_shots: " << family << " shows no title command " << int(c) << '\n';
+            continue;
+        }
+        const QString key = b->property("command").toString().toLower().remove(QLatin1Char(' '));
+        // Named after the dialog that opens; a message box after the command.
+        shooter.capture(shooter.file(family, key), [&] { b->click(); },
+                        [&](QWidget *dialog) { return shooter.file(family, dialogName(dialog)); });
+    }
+
+    // Dialogs of the canvas, filled as the canvas fills them, for the first window.
+    SxGraphicsView *view = w.currentGraphicsView();
+    const QList<SxGraphicsItem *> items = view ? view->windowItemList() : QList<SxGraphicsItem *>();
+    if (view && !items.isEmpty()) {
+        SxGraphicsItem *item = items.first();
+        const int winId = item->windowId();
+        {
+            DialogAttribute d(&w);
+            if (d.fillFromView(view, winId))
+                shooter.capture(shooter.file(family, dialogName(&d)), [&] { d.exec(); });
+        }
+        if (auto *ks = dynamic_cast<DEVICE_INFO_KS *>(info)) {
+            DialogChromaKey chroma(&w);
+            INFO_CHROMA entry;
+            for (const INFO_CHROMA &c : qAsConst(ks->chromaKeys))
+                if (c.winId == winId)
+                    entry = c;
+            entry.winId = uint8_t(winId);
+            chroma.setChromaData(winId, entry);
+            shooter.capture(shooter.file(family, dialogName(&chroma)), [&] { chroma.exec(); });
+
+            DialogMosaic mosaic(&w);
+            INFO_MOSAIC m;
+            for (const INFO_MOSAIC &x : qAsConst(ks->mosaics))
+                if (x.winId == winId)
+                    m = x;
+            m.winId = uint8_t(winId);
+            const QRect r = item->windowRect();
+            mosaic.setMosaic(winId, m, r.width(), r.height(), ks->type);
+            shooter.capture(shooter.file(family, dialogName(&mosaic)), [&] { mosaic.exec(); });
+        }
+    } else {
+        out() << "ui_shots: " << family << " canvas has no window\n";
+    }
+    if (view && isGwType(info->type)) {
+        DialogAddWindow add(&w);
+        add.setBounds(view->rectFull());
+        shooter.capture(shooter.file(family, dialogName(&add)), [&] { add.exec(); });
+    }
+
+    // The timed-task dialog from the first button of the task page.
+    auto *taskPage = w.findChild<QPushButton *>(QStringLiteral("btn_timedTask"));
+    if (taskPage && taskPage->isVisibleTo(&w)) {
+        taskPage->click();
+        QTest::qWait(200);
+        const QList<SxTimeTaskButton *> tasks = w.findChildren<SxTimeTaskButton *>();
+        for (SxTimeTaskButton *t : tasks) {
+            if (t->isVisibleTo(&w)) {
+                shooter.capture(shooter.file(family, QStringLiteral("timetake")), [&] { t->click(); });
+                break;
+            }
+        }
+    }
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Screenshots of every window against vpsim."));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("OUT_DIR"), QStringLiteral("Folder for the PNG files."));
+    parser.addPositionalArgument(QStringLiteral("LANG"), QStringLiteral("en, zh_cn or zh_tw."));
+    const QCommandLineOption vpsimOption(QStringLiteral("vpsim"), QStringLiteral("The vpsim binary."),
+                                         QStringLiteral("PATH"));
+    const QCommandLineOption stateOption(QStringLiteral("state"),
+                                         QStringLiteral("State file of a vpsim already running."),
+                                         QStringLiteral("FILE"));
+    const QCommandLineOption settleOption(QStringLiteral("settle"),
+                                          QStringLiteral("Milliseconds a dialog is given to fill (1500)."),
+                                          QStringLiteral("MS"), QStringLiteral("1500"));
+    const QCommandLineOption netnsOption(QStringLiteral("netns"),
+                                         QStringLiteral("Name of the private network (netns.sh NAME)."),
+                                         QStringLiteral("NAME"));
+    parser.addOption(vpsimOption);
+    parser.addOption(netnsOption);
+    parser.addOption(stateOption);
+    parser.addOption(settleOption);
+    parser.process(app);
+    const QStringList args = parser.positionalArguments();
+    const QStringList languages = {QStringLiteral("en"), QStringLiteral("zh_cn"), QStringLiteral("zh_tw")};
+    if (args.size() != 2 || !languages.contains(args.at(1))) {
+        std::fprintf(stderr, "usage: ui_shots OUT_DIR en|zh_cn|zh_tw [--vpsim PATH] [--state FILE]\n");
+        return 2;
+    }
+    const QString outDir = QFileInfo(args.at(0)).absoluteFilePath();
+    const QString lang = args.at(1);
+    if (!QDir().mkpath(outDir)) {
+        std::fprintf(stderr, "ui_shots: cannot create %s\n", qPrintable(outDir));
+        return 2;
+    }
+
+    // Settings of this run only; the language is the stored one the main window starts in.
+    QTemporaryDir settingsDir;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+    QCoreApplication::setOrganizationName(QStringLiteral("Corlune"));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("CN_KS_Control"));
+    QSettings().setValue(QStringLiteral("Language"), languages.indexOf(lang));
+    DialogSearch::setProcessExit([](int) {});
+
+    Simulator sim;
+    QString stateFile = parser.value(stateOption);
+    if (stateFile.isEmpty()) {
+        QString bin = parser.value(vpsimOption);
+        if (bin.isEmpty())
+            bin = qEnvironmentVariable("VPSIM");
+        if (bin.isEmpty())
+            bin = QCoreApplication::applicationDirPath() + QStringLiteral("/../../sim/vpsim");
+        bin = QFileInfo(bin).absoluteFilePath();
+        if (!QFileInfo(bin).isExecutable()) {
+            std::fprintf(stderr, "ui_shots: no vpsim at %s (give --vpsim)\n", qPrintable(bin));
+            return 2;
+        }
+        stateFile = settingsDir.filePath(QStringLiteral("state.json"));
+        if (!sim.start(bin, stateFile, parser.value(netnsOption))) {
+            std::fprintf(stderr, "ui_shots: %s\n", qPrintable(sim.error));
+            return 2;
+        }
+    }
+    QFile state(stateFile);
+    if (!state.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "ui_shots: cannot read %s\n", qPrintable(stateFile));
+        return 2;
+    }
+    const int expected = QJsonDocument::fromJson(state.readAll()).object().value("devices").toArray().size();
+
+    Shooter shooter(outDir, lang, parser.value(settleOption).toInt());
+    int status = 0;
+    {
+        MainWindow w;
+        w.commManager()->setSerialProbeTimeout(200);
+        if (!runStartupSearch(w, shooter, qMax(expected, 1))) {
+            std::fprintf(stderr, "ui_shots: the search found no device\n");
+            return 2;
+        }
+        w.show();
+        if (!waitUntil([&] { return !w.busy()->isAnimated(); }, 20000))
+            out() << "ui_shots: the busy indicator still runs after 20 s\n";
+        if (!waitUntil([&] { return readBackDone(w); }, 20000))
+            out() << "ui_shots: the read-back is incomplete after 20 s\n";
+        QTest::qWait(500);
+        for (int i = 0; i < w.tabWidget()->count(); ++i)
+            shootDevice(w, shooter, i);
+        status = shooter.failures > 0 ? 1 : 0;
+        out() << "ui_shots: " << shooter.saved.size() << " picture(s), " << shooter.failures << " missing\n";
+        out().flush();
+        // Closing the main window would end the process at once; take it down directly.
+        w.hide();
+    }
+    sim.stop();
+    return status;
+}
