@@ -2,6 +2,7 @@
 #include "ui_DialogKXImageQuality.h"
 
 #include "DeviceLookup.h"
+#include "ImageQualityStore.h"
 #include "KS9200Interface.h"
 
 #include <QEvent>
@@ -11,7 +12,7 @@
 #include <QTimer>
 
 namespace {
-constexpr int AllWindows = 0xFF;
+constexpr int AllWindows = ImageQualityStore::AllWindows;
 }
 
 DialogKXImageQuality::DialogKXImageQuality(QWidget *parent) : SxBaseWidget(parent), ui(new Ui::DialogKXImageQuality)
@@ -132,12 +133,15 @@ void DialogKXImageQuality::wireControls()
 
 void DialogKXImageQuality::setImageQuality(const QList<INFO_IMAGE_QUALITY> &basic, const QList<INFO_IMAGE_ADVANCED> &advanced)
 {
-    if (basic.isEmpty() || basic.size() != advanced.size())
-        return;
     updating = true;
     timerSend->stop();
     pictures.clear();
     ui->combo_window->clear();
+    // Lists that do not pair up leave nothing to edit, not the windows of an earlier fill.
+    if (basic.isEmpty() || basic.size() != advanced.size()) {
+        updating = false;
+        return;
+    }
     ui->combo_window->addItem(tr("All window"));
     for (int i = 0; i < basic.size(); ++i) {
         pictures.insert(i, WindowPicture{basic.at(i), advanced.at(i)});
@@ -250,19 +254,13 @@ void DialogKXImageQuality::store(WindowPicture &p) const
     INFO_IMAGE_ADVANCED &a = p.advanced;
     switch (code >> 8) {
     case 0x00:
-        switch (code) {
-        case 1: q.brightness = uint16_t(value); break;
-        case 2: q.contrast = uint16_t(value); break;
-        case 3: q.sharpness = uint16_t(value); break;
-        case 4: q.hue = uint16_t(value); break;
-        case 5: q.saturation = uint16_t(value); break;
-        case 6: q.redOffset = int16_t(value); break;
-        case 7: q.greenOffset = int16_t(value); break;
-        case 8: q.blueOffset = int16_t(value); break;
-        case 9: q.gamma = uint16_t(value); break;
-        case 11: a.colorMode = uint8_t(value); break;
-        default: break;
-        }
+        // 9 and 11 are gamma and colour mode here, not the gains of the GW family.
+        if (code == 9)
+            q.gamma = uint16_t(value);
+        else if (code == 11)
+            a.colorMode = uint8_t(value);
+        else if (code <= 8)
+            ImageQualityStore::storeField(q, code, value);
         break;
     case 0x0A:
         a.colorTempMode = uint8_t(ui->combo_colorTemp->currentIndex());

@@ -9,7 +9,10 @@
 #include "GW5Interface.h"
 #include "KS9200Interface.h"
 #include "SxGraphicsView.h"
+#include "BoxCatcher.h"
+#include "RecordBuilders.h"
 #include "TestSupport.h"
+#include "UiLookup.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -28,71 +31,12 @@
 #include <QTimer>
 #include <QtTest>
 
+using namespace RecordBuilders;
 using TestSupport::hex;
 
 namespace {
 const QString KsId = QStringLiteral("0102030405060708090a0b0c");
 const QString GwId = QStringLiteral("a1a2a3a4a5a6a7a8a9aaabac");
-
-// The expected 23-byte host frame.
-QByteArray expected(uint8_t cmd, uint8_t sub, const char *params = "")
-{
-    QByteArray f = hex("5A 5A 17 00");
-    f.append(char(cmd)).append(char(sub));
-    f.append(hex(params).leftJustified(16, '\0', true));
-    uint sum = 0;
-    for (char c : f)
-        sum += uint8_t(c);
-    f.append(char(sum & 0xFF));
-    return f;
-}
-
-QList<QByteArray> frames(const QSignalSpy &spy)
-{
-    QList<QByteArray> out;
-    for (const QList<QVariant> &a : spy)
-        out << a.at(0).toByteArray();
-    return out;
-}
-
-// Records the text of every message box that opens while it lives and closes it with Ok.
-class BoxCatcher : public QObject
-{
-public:
-    BoxCatcher()
-    {
-        connect(&poll, &QTimer::timeout, this, [this] {
-            if (auto box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                texts << box->text();
-                titles << box->windowTitle();
-                box->button(QMessageBox::Ok) ? box->button(QMessageBox::Ok)->click() : box->reject();
-            }
-        });
-        poll.start(5);
-    }
-    QStringList texts;
-    QStringList titles;
-
-private:
-    QTimer poll;
-};
-
-template<typename T>
-T *child(QWidget *w, const char *name)
-{
-    T *c = w->findChild<T *>(QLatin1String(name));
-    if (!c)
-        qFatal("no child %s", name);
-    return c;
-}
-
-// Selects the box's text and types `text` as the operator would.
-void type(QSpinBox *box, const QString &text)
-{
-    box->setFocus();
-    box->selectAll();
-    QTest::keyClicks(box, text);
-}
 
 void fire(QTimer *timer)
 {
@@ -110,18 +54,6 @@ bool waitUntil(const std::function<bool()> &cond, int timeoutMs = 10000)
         QTest::qWait(5);
     }
     return true;
-}
-
-INFO_INPUTCROP crop(int index, int enable, int x, int y, int w, int h)
-{
-    INFO_INPUTCROP c;
-    c.index = uint16_t(index);
-    c.enable = uint8_t(enable);
-    c.x = uint16_t(x);
-    c.y = uint16_t(y);
-    c.width = uint16_t(w);
-    c.height = uint16_t(h);
-    return c;
 }
 } // namespace
 
@@ -194,7 +126,7 @@ void TstUiAttribute::fillKs(DialogAttribute &d)
     d.setDeviceType(3);
     d.setWindow(2, QRect(100, 50, 640, 480), 10, QRectF(0, 0, 1920, 1080), 1);
     d.setInput(33, 1920, 1080, 60);
-    d.setCrop(crop(2, 1, 0, 0, 1920, 1080));
+    d.setCrop(inputCrop(2, 1, 0, 0, 1920, 1080));
     d.setTitle(QStringLiteral("window 3"));
 }
 
@@ -206,7 +138,7 @@ void TstUiAttribute::windowWidthGrowsToMinimumAfterQuiet()
     auto w = child<QSpinBox>(&d, "spinBox_win_w");
     QCOMPARE(d.windowTimer()->interval(), 900);
     QVERIFY(!d.windowTimer()->isActive());
-    type(w, QStringLiteral("10"));
+    typeInto(w, QStringLiteral("10"));
     // nothing is corrected while the operator types
     QCOMPARE(w->value(), 10);
     QVERIFY(d.isWindowDirty());
@@ -254,11 +186,11 @@ void TstUiAttribute::cropWidthCutAtInputEdge()
 {
     DialogAttribute d;
     fillKs(d);
-    d.setCrop(crop(2, 1, 100, 0, 1000, 1080));
+    d.setCrop(inputCrop(2, 1, 100, 0, 1000, 1080));
     auto cw = child<QSpinBox>(&d, "spinBox_crop_w");
     QCOMPARE(cw->value(), 1000);
     d.show();
-    type(cw, QStringLiteral("1900"));
+    typeInto(cw, QStringLiteral("1900"));
     QVERIFY(d.isCropDirty());
     fire(d.cropTimer());
     QCOMPARE(cw->value(), 1820);
@@ -313,12 +245,12 @@ void TstUiAttribute::inputResolutionAndCropFilling()
     QCOMPARE(d.inputWidth(), 1280);
     QCOMPARE(d.inputHeight(), 720);
     // a zero or too large record size means the whole input
-    d.setCrop(crop(0, 0, 10, 20, 0, 5000));
+    d.setCrop(inputCrop(0, 0, 10, 20, 0, 5000));
     QCOMPARE(cw->value(), 1280);
     QCOMPARE(ch->value(), 720);
     QCOMPARE(child<QSpinBox>(&d, "spinBox_crop_x")->value(), 10);
     QCOMPARE(child<QSpinBox>(&d, "spinBox_crop_y")->value(), 20);
-    d.setCrop(crop(0, 0, 0, 0, 800, 600));
+    d.setCrop(inputCrop(0, 0, 0, 0, 800, 600));
     QCOMPARE(cw->value(), 800);
     QCOMPARE(ch->value(), 600);
 
@@ -341,7 +273,7 @@ void TstUiAttribute::cropSwitch()
     auto cx = child<QSpinBox>(&d, "spinBox_crop_x");
     QVERIFY(btn->isChecked());
     QVERIFY(cx->isEnabled());
-    d.setCrop(crop(2, 0, 0, 0, 1920, 1080));
+    d.setCrop(inputCrop(2, 0, 0, 0, 1920, 1080));
     QVERIFY(!btn->isChecked());
     QVERIFY(!cx->isEnabled());
     QVERIFY(!d.isCropDirty());
@@ -377,11 +309,11 @@ void TstUiAttribute::ksTransparencyOnly()
     DialogAttribute d;
     fillKs(d);
     d.show();
-    type(child<QSpinBox>(&d, "spinBox_trans"), QStringLiteral("7"));
+    typeInto(child<QSpinBox>(&d, "spinBox_trans"), QStringLiteral("7"));
     QVERIFY(d.isTransDirty());
     QVERIFY(!d.isWindowDirty() && !d.isCropDirty());
     child<QPushButton>(&d, "btn_apply")->click();
-    QCOMPARE(frames(spy), QList<QByteArray>({expected(0x03, 0x01, "02 07"), expected(0xE2, 0x00)}));
+    QCOMPARE(sentFrames(spy), QList<QByteArray>({hostFrame(0x03, 0x01, "02 07"), hostFrame(0xE2, 0x00)}));
     QVERIFY(!d.isTransDirty());
     // nothing left to send
     spy.clear();
@@ -397,20 +329,20 @@ void TstUiAttribute::ksAllGroups()
     DialogAttribute d;
     fillKs(d);
     d.show();
-    type(child<QSpinBox>(&d, "spinBox_crop_x"), QStringLiteral("256"));
+    typeInto(child<QSpinBox>(&d, "spinBox_crop_x"), QStringLiteral("256"));
     // the crop width still spans the input: x = 256 is pulled back when the window group is edited
-    type(child<QSpinBox>(&d, "spinBox_win_h"), QStringLiteral("300"));
+    typeInto(child<QSpinBox>(&d, "spinBox_win_h"), QStringLiteral("300"));
     QCOMPARE(child<QSpinBox>(&d, "spinBox_crop_x")->value(), 0);
-    type(child<QSpinBox>(&d, "spinBox_trans"), QStringLiteral("12"));
+    typeInto(child<QSpinBox>(&d, "spinBox_trans"), QStringLiteral("12"));
     // Apply makes the pending window correction itself
-    type(child<QSpinBox>(&d, "spinBox_win_w"), QStringLiteral("5"));
+    typeInto(child<QSpinBox>(&d, "spinBox_win_w"), QStringLiteral("5"));
     child<QPushButton>(&d, "btn_apply")->click();
-    QCOMPARE(frames(spy), QList<QByteArray>({
-                              expected(0x02, 0x00, "02 01 0000 0000 8007 3804"),
-                              expected(0x03, 0x00, "02 6400 3200 4000 2C01"),
-                              expected(0x03, 0x01, "02 0C"),
-                              expected(0xE2, 0x00),
-                              expected(0xE3, 0x00),
+    QCOMPARE(sentFrames(spy), QList<QByteArray>({
+                              hostFrame(0x02, 0x00, "02 01 0000 0000 8007 3804"),
+                              hostFrame(0x03, 0x00, "02 6400 3200 4000 2C01"),
+                              hostFrame(0x03, 0x01, "02 0C"),
+                              hostFrame(0xE2, 0x00),
+                              hostFrame(0xE3, 0x00),
                           }));
     QVERIFY(!d.isCropDirty() && !d.isTransDirty() && !d.isWindowDirty());
     QVERIFY(!d.windowTimer()->isActive());
@@ -425,14 +357,14 @@ void TstUiAttribute::withoutInterfaceKeepsChanges()
     DialogAttribute d;
     fillKs(d);
     d.show();
-    type(child<QSpinBox>(&d, "spinBox_trans"), QStringLiteral("3"));
+    typeInto(child<QSpinBox>(&d, "spinBox_trans"), QStringLiteral("3"));
     child<QPushButton>(&d, "btn_apply")->click();
     QCOMPARE(spy.count(), 0);
     QVERIFY(d.isTransDirty());
     // once the device is there, the kept change goes out
     installKs();
     child<QPushButton>(&d, "btn_apply")->click();
-    QCOMPARE(frames(spy), QList<QByteArray>({expected(0x03, 0x01, "02 03"), expected(0xE2, 0x00)}));
+    QCOMPARE(sentFrames(spy), QList<QByteArray>({hostFrame(0x03, 0x01, "02 03"), hostFrame(0xE2, 0x00)}));
 }
 
 void TstUiAttribute::gwApplyBetweenOutputHolds()
@@ -445,26 +377,26 @@ void TstUiAttribute::gwApplyBetweenOutputHolds()
     d.setDeviceType(48);
     d.setWindow(1, QRect(0, 0, 960, 540), 100, QRectF(0, 0, 1920, 1080), 3);
     d.setInput(0, 1920, 1080, 60);
-    d.setCrop(crop(1, 0, 0, 0, 1920, 1080));
+    d.setCrop(inputCrop(1, 0, 0, 0, 1920, 1080));
     d.show();
     child<QPushButton>(&d, "btn_crop")->click();
-    type(child<QSpinBox>(&d, "spinBox_crop_w"), QStringLiteral("960"));
-    type(child<QSpinBox>(&d, "spinBox_trans"), QStringLiteral("40"));
-    type(child<QSpinBox>(&d, "spinBox_win_x"), QStringLiteral("200"));
+    typeInto(child<QSpinBox>(&d, "spinBox_crop_w"), QStringLiteral("960"));
+    typeInto(child<QSpinBox>(&d, "spinBox_trans"), QStringLiteral("40"));
+    typeInto(child<QSpinBox>(&d, "spinBox_win_x"), QStringLiteral("200"));
     child<QPushButton>(&d, "btn_apply")->click();
 
-    const QList<QByteArray> f = frames(spy);
+    const QList<QByteArray> f = sentFrames(spy);
     QVERIFY(f.size() >= 6);
-    QCOMPARE(f.first(), expected(0xF1, 0x00, "00"));
-    const int cropAt = f.indexOf(expected(0x02, 0x00, "01 01 0000 0000 C003 3804"));
-    const int transAt = f.indexOf(expected(0x03, 0x01, "01 28"));
-    const int releaseAt = f.indexOf(expected(0xF1, 0x00, "01"));
+    QCOMPARE(f.first(), hostFrame(0xF1, 0x00, "00"));
+    const int cropAt = f.indexOf(hostFrame(0x02, 0x00, "01 01 0000 0000 C003 3804"));
+    const int transAt = f.indexOf(hostFrame(0x03, 0x01, "01 28"));
+    const int releaseAt = f.indexOf(hostFrame(0xF1, 0x00, "01"));
     QVERIFY(cropAt > 0);
     QVERIFY(transAt > cropAt);
     QVERIFY(releaseAt > transAt);
     // the move of the window lies between the transparency and the release
     QVERIFY(releaseAt > transAt + 1);
-    QCOMPARE(f.mid(releaseAt), QList<QByteArray>({expected(0xF1, 0x00, "01"), expected(0xE3, 0x00), expected(0xE2, 0x00)}));
+    QCOMPARE(f.mid(releaseAt), QList<QByteArray>({hostFrame(0xF1, 0x00, "01"), hostFrame(0xE3, 0x00), hostFrame(0xE2, 0x00)}));
     // the matrix follows: moved, cropped, still on its layer
     const GW5::WindowRecord w = gw->matrix()->window(1);
     QCOMPARE(int(w.winId), 1);
@@ -483,16 +415,16 @@ void TstUiAttribute::gwTransparencyOnly()
     d.setDeviceType(48);
     d.setWindow(4, QRect(0, 0, 960, 540), 100, QRectF(0, 0, 1920, 1080), 0);
     d.show();
-    type(child<QSpinBox>(&d, "spinBox_trans"), QStringLiteral("55"));
+    typeInto(child<QSpinBox>(&d, "spinBox_trans"), QStringLiteral("55"));
     child<QPushButton>(&d, "btn_apply")->click();
-    QCOMPARE(frames(spy), QList<QByteArray>({expected(0xF1, 0x00, "00"), expected(0x03, 0x01, "04 37"),
-                                             expected(0xF1, 0x00, "01"), expected(0xE2, 0x00)}));
+    QCOMPARE(sentFrames(spy), QList<QByteArray>({hostFrame(0xF1, 0x00, "00"), hostFrame(0x03, 0x01, "04 37"),
+                                             hostFrame(0xF1, 0x00, "01"), hostFrame(0xE2, 0x00)}));
 }
 
 void TstUiAttribute::fillFromCanvas()
 {
     installKs();
-    ksRec.inputCrops = {crop(0, 0, 0, 0, 0, 0), crop(1, 1, 16, 8, 800, 600)};
+    ksRec.inputCrops = {inputCrop(0, 0, 0, 0, 0, 0), inputCrop(1, 1, 16, 8, 800, 600)};
     SxGraphicsView view;
     view.setDeviceType(3);
     view.setCpuid(KsId);
@@ -588,10 +520,10 @@ void TstUiAttribute::gwEndToEnd()
     d.show();
     if (!child<QPushButton>(&d, "btn_crop")->isChecked())
         child<QPushButton>(&d, "btn_crop")->click();
-    type(child<QSpinBox>(&d, "spinBox_crop_x"), QStringLiteral("100"));
-    type(child<QSpinBox>(&d, "spinBox_crop_w"), QStringLiteral("960"));
-    type(child<QSpinBox>(&d, "spinBox_crop_h"), QStringLiteral("540"));
-    type(child<QSpinBox>(&d, "spinBox_trans"), QStringLiteral("40"));
+    typeInto(child<QSpinBox>(&d, "spinBox_crop_x"), QStringLiteral("100"));
+    typeInto(child<QSpinBox>(&d, "spinBox_crop_w"), QStringLiteral("960"));
+    typeInto(child<QSpinBox>(&d, "spinBox_crop_h"), QStringLiteral("540"));
+    typeInto(child<QSpinBox>(&d, "spinBox_trans"), QStringLiteral("40"));
     windows.clear();
     crops.clear();
     child<QPushButton>(&d, "btn_apply")->click();

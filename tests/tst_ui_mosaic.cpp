@@ -9,7 +9,10 @@
 #include "GW5Interface.h"
 #include "KS9200Interface.h"
 #include "SxProgressIndicator.h"
+#include "BoxCatcher.h"
+#include "RecordBuilders.h"
 #include "TestSupport.h"
+#include "UiLookup.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -24,6 +27,7 @@
 #include <QTimer>
 #include <QtTest>
 
+using namespace RecordBuilders;
 using TestSupport::hex;
 
 namespace {
@@ -31,66 +35,6 @@ const QString KsId = QStringLiteral("0102030405060708090a0b0c");
 const QString Ks2Id = QStringLiteral("1102030405060708090a0b0c");
 const QString GwId = QStringLiteral("a1a2a3a4a5a6a7a8a9aaabac");
 
-QByteArray expected(uint8_t cmd, uint8_t sub, const char *params = "")
-{
-    QByteArray f = hex("5A 5A 17 00");
-    f.append(char(cmd)).append(char(sub));
-    f.append(hex(params).leftJustified(16, '\0', true));
-    uint sum = 0;
-    for (char c : f)
-        sum += uint8_t(c);
-    f.append(char(sum & 0xFF));
-    return f;
-}
-
-QList<QByteArray> frames(const QSignalSpy &spy)
-{
-    QList<QByteArray> out;
-    for (const QList<QVariant> &a : spy)
-        out << a.at(0).toByteArray();
-    return out;
-}
-
-class BoxCatcher : public QObject
-{
-public:
-    BoxCatcher()
-    {
-        connect(&poll, &QTimer::timeout, this, [this] {
-            if (auto box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                texts << box->text();
-                titles << box->windowTitle();
-                box->button(QMessageBox::Ok) ? box->button(QMessageBox::Ok)->click() : box->reject();
-            }
-        });
-        poll.start(5);
-    }
-    QStringList texts;
-    QStringList titles;
-
-private:
-    QTimer poll;
-};
-
-template<typename T>
-T *child(QWidget *w, const char *name)
-{
-    T *c = w->findChild<T *>(QLatin1String(name));
-    if (!c)
-        qFatal("no child %s", name);
-    return c;
-}
-
-INFO_MOSAIC units(int h, int v, int index)
-{
-    INFO_MOSAIC m;
-    m.winId = 1;
-    m.mode = 0;
-    m.hUnits = uint8_t(h);
-    m.vUnits = uint8_t(v);
-    m.unitIndex = uint8_t(index);
-    return m;
-}
 } // namespace
 
 class TstUiMosaic : public QObject
@@ -161,7 +105,7 @@ void TstUiMosaic::init()
 void TstUiMosaic::unitsLimitPosition()
 {
     DialogMosaic d;
-    d.setMosaic(1, units(3, 2, 6), 960, 540, 3);
+    d.setMosaic(1, mosaicUnits(3, 2, 6), 960, 540, 3);
     auto pos = child<QSpinBox>(&d, "spinBox_position");
     QCOMPARE(pos->maximum(), 6);
     QCOMPARE(pos->value(), 6);
@@ -172,14 +116,14 @@ void TstUiMosaic::unitsLimitPosition()
     QCOMPARE(pos->maximum(), 8);
     QCOMPARE(pos->value(), 4);
     // a position beyond the device's own units is held at the limit
-    d.setMosaic(1, units(2, 2, 9), 960, 540, 3);
+    d.setMosaic(1, mosaicUnits(2, 2, 9), 960, 540, 3);
     QCOMPARE(pos->value(), 4);
 }
 
 void TstUiMosaic::fillingByMode()
 {
     DialogMosaic d;
-    INFO_MOSAIC m = units(3, 2, 5);
+    INFO_MOSAIC m = mosaicUnits(3, 2, 5);
     m.enable = 1;
     m.totalWidth = 7680;
     m.totalHeight = 2160;
@@ -226,7 +170,7 @@ void TstUiMosaic::pageLayoutByType()
     auto tune = child<QGroupBox>(&d, "group_tune");
     auto combo = child<QComboBox>(&d, "combo_mosaicMode");
     auto stack = child<QStackedWidget>(&d, "stackedWidget");
-    d.setMosaic(1, units(2, 2, 1), 960, 540, 3);
+    d.setMosaic(1, mosaicUnits(2, 2, 1), 960, 540, 3);
     QVERIFY(tune->isHidden());
     combo->setCurrentIndex(1);
     QVERIFY(!tune->isHidden());
@@ -236,7 +180,7 @@ void TstUiMosaic::pageLayoutByType()
     QCOMPARE(stack->currentIndex(), 0);
 
     for (int type : {16, 17, 18, 20}) {
-        d.setMosaic(1, units(2, 2, 1), 960, 540, type);
+        d.setMosaic(1, mosaicUnits(2, 2, 1), 960, 540, type);
         QVERIFY(!tune->isHidden());
         combo->setCurrentIndex(1);
         QVERIFY(!tune->isHidden());
@@ -249,24 +193,24 @@ void TstUiMosaic::unitApplyByType()
 {
     QSignalSpy spy(ks, &Interface::emitSendData);
     DialogMosaic d;
-    INFO_MOSAIC m = units(3, 2, 4);
+    INFO_MOSAIC m = mosaicUnits(3, 2, 4);
     m.p3 = 0xFF;
     m.p4 = 2;
     d.setMosaic(1, m, 960, 540, 3);
     child<QPushButton>(&d, "btn_apply")->click();
-    QCOMPARE(frames(spy), QList<QByteArray>({expected(0x06, 0x02, "01 03 02 04")}));
+    QCOMPARE(sentFrames(spy), QList<QByteArray>({hostFrame(0x06, 0x02, "01 03 02 04")}));
 
     spy.clear();
     d.setMosaic(1, m, 960, 540, 17);
     child<QPushButton>(&d, "btn_apply")->click();
-    QCOMPARE(frames(spy), QList<QByteArray>({expected(0x06, 0x02, "01 03 02 04"), expected(0x06, 0x04, "01 FF 02 00 00")}));
+    QCOMPARE(sentFrames(spy), QList<QByteArray>({hostFrame(0x06, 0x02, "01 03 02 04"), hostFrame(0x06, 0x04, "01 FF 02 00 00")}));
 }
 
 void TstUiMosaic::pixelApply()
 {
     QSignalSpy spy(ks, &Interface::emitSendData);
     DialogMosaic d;
-    INFO_MOSAIC m = units(1, 1, 1);
+    INFO_MOSAIC m = mosaicUnits(1, 1, 1);
     m.mode = 1;
     m.totalWidth = 7680;
     m.totalHeight = 2160;
@@ -276,33 +220,33 @@ void TstUiMosaic::pixelApply()
     d.setMosaic(2, m, 960, 540, 3);
     child<QSpinBox>(&d, "spinBox_yTune")->setValue(-1);
     child<QPushButton>(&d, "btn_apply")->click();
-    QCOMPARE(frames(spy), QList<QByteArray>({expected(0x06, 0x03, "02 001E 7008 8007 0000"),
-                                             expected(0x06, 0x04, "02 00 FF 00 F6")}));
+    QCOMPARE(sentFrames(spy), QList<QByteArray>({hostFrame(0x06, 0x03, "02 001E 7008 8007 0000"),
+                                             hostFrame(0x06, 0x04, "02 00 FF 00 F6")}));
 }
 
 void TstUiMosaic::switchAndClose()
 {
     QSignalSpy spy(ks, &Interface::emitSendData);
     DialogMosaic d;
-    d.setMosaic(5, units(2, 2, 1), 960, 540, 3);
+    d.setMosaic(5, mosaicUnits(2, 2, 1), 960, 540, 3);
     d.show();
     auto sw = child<QPushButton>(&d, "btn_switch");
     sw->click();
     QVERIFY(sw->isChecked());
     sw->click();
     QVERIFY(!sw->isChecked());
-    QCOMPARE(frames(spy), QList<QByteArray>({expected(0x06, 0x00, "05 01"), expected(0x06, 0x00, "05 00")}));
+    QCOMPARE(sentFrames(spy), QList<QByteArray>({hostFrame(0x06, 0x00, "05 01"), hostFrame(0x06, 0x00, "05 00")}));
     spy.clear();
     child<QPushButton>(&d, "btn_cancel")->click();
     QVERIFY(!d.isVisible());
-    QCOMPARE(frames(spy), QList<QByteArray>({expected(0xE8, 0x00)}));
+    QCOMPARE(sentFrames(spy), QList<QByteArray>({hostFrame(0xE8, 0x00)}));
 
     // the title bar's close button and Escape read back as well
     spy.clear();
     d.show();
     QTest::keyClick(&d, Qt::Key_Escape);
     QVERIFY(!d.isVisible());
-    QCOMPARE(frames(spy), QList<QByteArray>({expected(0xE8, 0x00)}));
+    QCOMPARE(sentFrames(spy), QList<QByteArray>({hostFrame(0xE8, 0x00)}));
 }
 
 void TstUiMosaic::withoutInterfaceNothingSent()
@@ -310,7 +254,7 @@ void TstUiMosaic::withoutInterfaceNothingSent()
     DeviceLookup::clear();
     QSignalSpy spy(ks, &Interface::emitSendData);
     DialogMosaic d;
-    d.setMosaic(1, units(2, 2, 1), 960, 540, 3);
+    d.setMosaic(1, mosaicUnits(2, 2, 1), 960, 540, 3);
     d.show();
     child<QPushButton>(&d, "btn_switch")->click();
     child<QPushButton>(&d, "btn_apply")->click();
@@ -438,8 +382,8 @@ void TstUiMosaic::loadPresetOnTickedDevices()
     QCOMPARE(status->text(), QStringLiteral("Send completed..."));
     QVERIFY(d.isEnabled());
     QVERIFY(boxes.texts.isEmpty());
-    QCOMPARE(frames(ksSpy), QList<QByteArray>({expected(0x04, 0x01, "06")}));
-    QCOMPARE(frames(gwSpy), QList<QByteArray>({expected(0x04, 0x01, "06")}));
+    QCOMPARE(sentFrames(ksSpy), QList<QByteArray>({hostFrame(0x04, 0x01, "06")}));
+    QCOMPARE(sentFrames(gwSpy), QList<QByteArray>({hostFrame(0x04, 0x01, "06")}));
     QCOMPARE(ks2Spy.count(), 0);
 }
 

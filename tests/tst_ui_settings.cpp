@@ -11,6 +11,7 @@
 #include "DialogOutputSetting.h"
 #include "GW5Interface.h"
 #include "KS9200Interface.h"
+#include "RecordBuilders.h"
 #include "TestSupport.h"
 
 #include <QApplication>
@@ -23,6 +24,8 @@
 #include <QSpinBox>
 #include <QTimer>
 #include <QtTest>
+
+using namespace RecordBuilders;
 
 class TestUiSettings : public QObject
 {
@@ -124,24 +127,11 @@ void TestUiSettings::fire(QObject *dialog, const char *slot)
     QVERIFY(QMetaObject::invokeMethod(dialog, slot));
 }
 
-static QList<INFO_IMAGE_QUALITY> threeWindows()
-{
-    QList<INFO_IMAGE_QUALITY> list;
-    for (int i = 0; i < 3; ++i) {
-        INFO_IMAGE_QUALITY q;
-        q.index = uint16_t(i);
-        q.brightness = q.contrast = q.hue = q.saturation = 50;
-        q.sharpness = 12;
-        list << q;
-    }
-    return list;
-}
-
 void TestUiSettings::imageQualitySendsLastChangeAfterDelay()
 {
     useKs(0);
     DialogImageQuality dlg;
-    dlg.setImageQuality(threeWindows());
+    dlg.setImageQuality(imageQualityList(3));
     QSignalSpy spy(ksIface, &Interface::emitSendData);
     auto *combo = dlg.findChild<QComboBox *>("combo_window");
     auto *slider = dlg.findChild<QSlider *>("slider_brightness");
@@ -179,7 +169,7 @@ void TestUiSettings::imageQualityAllWindows()
 {
     useKs(2);
     DialogImageQuality dlg;
-    dlg.setImageQuality(threeWindows());
+    dlg.setImageQuality(imageQualityList(3));
     QSignalSpy spy(ksIface, &Interface::emitSendData);
     dlg.findChild<QSlider *>("slider_contrast")->setValue(70);
     fire(&dlg, "onTimerSend");
@@ -201,7 +191,7 @@ void TestUiSettings::imageQualityResetThirdWindow()
 {
     useKs(1);
     DialogImageQuality dlg;
-    QList<INFO_IMAGE_QUALITY> list = threeWindows();
+    QList<INFO_IMAGE_QUALITY> list = imageQualityList(3);
     list[2].brightness = 90;
     list[2].redOffset = -20;
     dlg.setImageQuality(list);
@@ -227,7 +217,7 @@ void TestUiSettings::gwImageQualityResetPerWindow()
 {
     useGw();
     DialogGWImageQuality dlg;
-    dlg.setImageQuality(threeWindows());
+    dlg.setImageQuality(imageQualityList(3));
     QSignalSpy spy(gwIface, &Interface::emitSendData);
     QVERIFY(!dlg.findChild<QSlider *>("slider_sharpness"));
     dlg.findChild<QComboBox *>("combo_window")->setCurrentIndex(1);
@@ -256,25 +246,14 @@ void TestUiSettings::kxFillNeedsEqualLists()
         QSKIP("KX image quality form not built yet");
     QList<INFO_IMAGE_ADVANCED> adv;
     adv << INFO_IMAGE_ADVANCED();
-    dlg.setImageQuality(threeWindows(), adv);
+    dlg.setImageQuality(imageQualityList(3), adv);
     QVERIFY(dlg.records().isEmpty());
     QCOMPARE(dlg.findChild<QComboBox *>("combo_window")->count(), 0);
 }
 
 static QList<INFO_EDID> edidList()
 {
-    QList<INFO_EDID> list;
-    INFO_EDID a;
-    a.srcId = 20;
-    a.width = 1920;
-    a.height = 1080;
-    a.rate = 60;
-    INFO_EDID b = a;
-    b.srcId = 33;
-    b.width = 1280;
-    b.height = 720;
-    list << a << b;
-    return list;
+    return {edid(20, 1920, 1080, 60), edid(33, 1280, 720, 60)};
 }
 
 void TestUiSettings::edidPresetAndCorrection()
@@ -382,20 +361,10 @@ void TestUiSettings::edidApplyAndReset()
     QCOMPARE(uint8_t(gspy.at(0).at(0).toByteArray()[4]), uint8_t(0x0C));
 }
 
-static INFO_PANEL panel(int index, int w, int h, int rate)
-{
-    INFO_PANEL p;
-    p.index = uint16_t(index);
-    p.width = uint16_t(w);
-    p.height = uint16_t(h);
-    p.rate = uint16_t(rate);
-    return p;
-}
-
 void TestUiSettings::outputKxPresetAndClamp()
 {
     useKs(17);
-    ks.panels << panel(0, 1920, 1080, 60);
+    ks.panels << outputPanel(0, 1920, 1080, 60);
     DialogOutputSetting dlg;
     dlg.setDeviceData(ks);
     auto *combo = dlg.findChild<QComboBox *>("comboBox_output1");
@@ -434,7 +403,7 @@ void TestUiSettings::outputKxPresetAndClamp()
 void TestUiSettings::outputKsRateCorrection()
 {
     useKs(0);
-    ks.panels << panel(0, 3840, 2160, 30);
+    ks.panels << outputPanel(0, 3840, 2160, 30);
     DialogOutputSetting dlg;
     dlg.setDeviceData(ks);
     QCOMPARE(dlg.findChild<QComboBox *>("comboBox_output1")->count(), 17);
@@ -454,7 +423,7 @@ void TestUiSettings::outputKsRateCorrection()
 void TestUiSettings::outputApplyPerType()
 {
     useKs(3);
-    ks.panels << panel(8, 1920, 1080, 60) << panel(0, 1024, 768, 50);
+    ks.panels << outputPanel(8, 1920, 1080, 60) << outputPanel(0, 1024, 768, 50);
     DialogOutputSetting dlg;
     dlg.setDeviceData(ks);
     QVERIFY(!dlg.findChild<QComboBox *>("comboBox_output2")->isHidden());
