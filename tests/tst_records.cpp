@@ -67,22 +67,6 @@ class TstRecords : public QObject
 private slots:
     void initTestCase() { registerRecordTypes(); }
 
-    void basicDefaults()
-    {
-        const INFO_BASIC b;
-        QCOMPARE(b.type, 0);
-        QCOMPARE(int(b.hasUsb), 0);
-        QCOMPARE(int(b.hasSdi), 0);
-        QCOMPARE(b.linkType, 0u);
-        QVERIFY(b.address.isNull());
-        QCOMPARE(int(b.online), 0);
-        QCOMPARE(b.cpuid, QString("Error"));
-        QVERIFY(b.name.isEmpty());
-        QVERIFY(b.version.isEmpty());
-        QCOMPARE(b.keyTCP, 0u);
-        QCOMPARE(b.keyUDP, 0u);
-    }
-
     void ksTimeTaskDefaults()
     {
         const DEVICE_INFO_KS r;
@@ -181,22 +165,6 @@ private slots:
         QCOMPARE(int(a.byte(32)), 0);
     }
 
-    void chromaAndMosaicDefaults()
-    {
-        const INFO_CHROMA c;
-        QCOMPARE(int(c.presetColor), 0);
-        QCOMPARE(int(c.rgbFilter1), 0);
-        QCOMPARE(int(c.rgbFilter2), 0);
-        QCOMPARE(int(c.red), 255);
-        QCOMPARE(int(c.green), 255);
-        QCOMPARE(int(c.blue), 255);
-        const INFO_MOSAIC m;
-        QCOMPARE(int(m.hUnits), 1);
-        QCOMPARE(int(m.vUnits), 1);
-        QCOMPARE(int(m.unitIndex), 1);
-        QCOMPARE(int(m.totalWidth), 0);
-    }
-
     void ksClearWindowKeepsPanelsAndPresets()
     {
         DEVICE_INFO_KS r = filledKs();
@@ -286,28 +254,6 @@ private slots:
         QVERIFY(r.signalPresence.isEmpty() && r.presets.isEmpty() && r.reservedPresets.isEmpty());
         QVERIFY(r.edid.isEmpty());
         QCOMPARE(int(r.other.outputCards), 3);
-    }
-
-    void basicClearsDoNothing()
-    {
-        INFO_BASIC b;
-        b.name = "wall";
-        b.clearAllData();
-        b.clearWindowData();
-        b.clearPanelData();
-        QCOMPARE(b.name, QString("wall"));
-    }
-
-    void copyByValue()
-    {
-        DEVICE_INFO_KS a = filledKs();
-        a.cpuid = "0123456789abcdef01234567";
-        DEVICE_INFO_KS b = a;
-        a.panels.clear();
-        a.timeTasks[3].state = 0;
-        QCOMPARE(b.panels.size(), 1);
-        QCOMPARE(int(b.timeTasks[3].state), 1);
-        QCOMPARE(b.cpuid, a.cpuid);
     }
 
     void presetEntries()
@@ -501,60 +447,6 @@ private slots:
         QCOMPARE(inputIdFromName(name), -1);
     }
 
-    void metaTypesRegistered_data()
-    {
-        QTest::addColumn<QByteArray>("typeName");
-        for (const char *n : {"INFO_BASIC",
-                              "INFO_PANEL",
-                              "INFO_PANEL_OTHERSETTING",
-                              "INFO_WINDOW",
-                              "INFO_INPUTCROP",
-                              "INFO_INPUTSINGLE",
-                              "INFO_IMAGE_QUALITY",
-                              "INFO_IMAGE_ADVANCED",
-                              "INFO_PRESET",
-                              "INFO_TEMPLATE",
-                              "INFO_MOSAIC",
-                              "INFO_TIME_TASK",
-                              "INFO_EDID",
-                              "INFO_CHROMA",
-                              "INFO_BORDER",
-                              "INFO_OUTPUT_ENHANCE",
-                              "INFO_OTHER_KS9200",
-                              "INFO_MAPPING",
-                              "RGBCMY",
-                              "INFO_OTHER_GW5",
-                              "QList<INFO_PANEL>",
-                              "QList<INFO_WINDOW>",
-                              "QList<INFO_INPUTCROP>",
-                              "QList<INFO_INPUTSINGLE>",
-                              "QList<INFO_IMAGE_QUALITY>",
-                              "QList<INFO_EDID>",
-                              "QList<INFO_CHROMA>",
-                              "QList<INFO_BORDER>",
-                              "QList<INFO_OUTPUT_ENHANCE>"})
-            QTest::newRow(n) << QByteArray(n);
-    }
-    void metaTypesRegistered()
-    {
-        QFETCH(QByteArray, typeName);
-        const int id = QMetaType::type(typeName.constData());
-        QVERIFY2(id != QMetaType::UnknownType, typeName.constData());
-        QCOMPARE(QByteArray(QMetaType::typeName(id)), typeName);
-    }
-
-    void listsAreSequentialInVariant()
-    {
-        QList<INFO_BORDER> borders{INFO_BORDER{}, INFO_BORDER{}};
-        borders[1].thickness = 9;
-        const QVariant v = QVariant::fromValue(borders);
-        QVERIFY(v.canConvert<QVariantList>());
-        const QSequentialIterable it = v.value<QSequentialIterable>();
-        QCOMPARE(it.size(), 2);
-        QCOMPARE(it.at(1).value<INFO_BORDER>().thickness, uint16_t(9));
-        QCOMPARE(v.value<QList<INFO_BORDER>>(), borders);
-    }
-
     void recordsCrossQueuedSignals()
     {
         Carrier c;
@@ -594,7 +486,6 @@ private slots:
         QCOMPARE(gotPanels.first(), p);
     }
 
-    void allTasksFlagStartsOff() { QCOMPARE(allTasksOn, false); }
 
     void announcement_data()
     {
