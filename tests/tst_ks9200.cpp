@@ -62,7 +62,7 @@ class TstKs9200 : public QObject
 private slots:
     void initTestCase() { registerRecordTypes(); }
 
-    void specExampleFrames();
+    void documentedExampleFrames();
     void everyOperationFrame_data();
     void everyOperationFrame();
     void operationsEmitTheirFrame();
@@ -89,7 +89,7 @@ private slots:
     void emptyPayloadsRejectedEverywhere();
 };
 
-void TstKs9200::specExampleFrames()
+void TstKs9200::documentedExampleFrames()
 {
     const QByteArray brightness = KS9200Interface::setImageItemFrame(KS9200Interface::ItemBrightness, 2, 40);
     QCOMPARE(brightness, hex("5A5A1700 0101 0228 0000000000000000000000000000 F7"));
