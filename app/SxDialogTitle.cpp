@@ -31,10 +31,8 @@ SxDialogTitle::SxDialogTitle(QWidget *parent)
     btn_logo->setFocusPolicy(Qt::NoFocus);
     btn_logo->setFlat(true);
 
-    QFont font = label_title->font();
-    font.setPixelSize(16);
-    font.setWeight(75);
-    label_title->setFont(font);
+    // Its own sheet, so that the application sheet's general font size does not win.
+    label_title->setStyleSheet(QStringLiteral("font-size: 16px; font-weight: bold;"));
 
     btn_close->setIcon(QIcon(QStringLiteral(":/sysButton/close.png")));
     btn_close->setIconSize(QSize(16, 16));

@@ -6,6 +6,7 @@
 #include "SxGraphicsViewGW.h"
 #include "SxGraphicsViewKS.h"
 
+#include <QSignalBlocker>
 #include <QTabBar>
 
 namespace {
@@ -78,8 +79,17 @@ void SxTabWidget::addDevice(INFO_BASIC *record)
                 [this, gw](QRect bounds) { emit emitOpenAddWindow(gw->getCpuid(), bounds); });
     view->setCpuid(record->cpuid);
     view->setDeviceType(record->type);
-    const int index = addTab(view, labelFor(record));
-    tabBar()->setTabData(index, record->cpuid);
+    // The tab becomes current (the first one) only once it carries its cpuid, so that receivers of
+    // currentChanged find the device.
+    const int before = currentIndex();
+    int index;
+    {
+        const QSignalBlocker blocker(this);
+        index = addTab(view, labelFor(record));
+        tabBar()->setTabData(index, record->cpuid);
+    }
+    if (currentIndex() != before)
+        emit currentChanged(currentIndex());
 }
 
 void SxTabWidget::updateTab(INFO_BASIC *record)
