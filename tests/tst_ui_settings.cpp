@@ -6,7 +6,6 @@
 #include "DialogEDID.h"
 #include "DialogGWImageQuality.h"
 #include "DialogImageQuality.h"
-#include "DialogKXImageQuality.h"
 #include "ColorWidget.h"
 #include "DialogOutputSetting.h"
 #include "GW5Interface.h"
@@ -38,7 +37,6 @@ private slots:
     void imageQualityAllWindows();
     void imageQualityResetThirdWindow();
     void gwImageQualityResetPerWindow();
-    void kxFillNeedsEqualLists();
 
     void edidPresetAndCorrection();
     void edidInputNamesAndModes();
@@ -236,19 +234,6 @@ void TestUiSettings::gwImageQualityResetPerWindow()
         QCOMPARE(uint8_t(f[6]), uint8_t(i));
     }
     QCOMPARE(dlg.records().at(0).blueGain, uint16_t(0));
-}
-
-void TestUiSettings::kxFillNeedsEqualLists()
-{
-    useKs(17);
-    DialogKXImageQuality dlg;
-    if (!dlg.findChild<QComboBox *>("combo_window"))
-        QSKIP("KX image quality form not built yet");
-    QList<INFO_IMAGE_ADVANCED> adv;
-    adv << INFO_IMAGE_ADVANCED();
-    dlg.setImageQuality(imageQualityList(3), adv);
-    QVERIFY(dlg.records().isEmpty());
-    QCOMPARE(dlg.findChild<QComboBox *>("combo_window")->count(), 0);
 }
 
 static QList<INFO_EDID> edidList()

@@ -1,5 +1,5 @@
-// Records the text and title of every message box that opens while it lives and closes it with
-// Ok (or rejects it when it has no Ok). Header-only: the support library links no widgets.
+// Records the text and title of every message box that opens while it lives and answers it with
+// `answer` (Ok unless set), or rejects it when it has no such button. Header-only: the support library links no widgets.
 #pragma once
 
 #include <QApplication>
@@ -17,14 +17,15 @@ public:
             if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
                 texts << box->text();
                 titles << box->windowTitle();
-                if (QAbstractButton *ok = box->button(QMessageBox::Ok))
-                    ok->click();
+                if (QAbstractButton *b = box->button(answer))
+                    b->click();
                 else
                     box->reject();
             }
         });
         poll.start(5);
     }
+    QMessageBox::StandardButton answer = QMessageBox::Ok;
     QStringList texts;
     QStringList titles;
 
