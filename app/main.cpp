@@ -1,3 +1,5 @@
+#include "CommManager.h"
+#include "DialogSearch.h"
 #include "MainWindow.h"
 
 #include <QApplication>
@@ -18,6 +20,11 @@ int main(int argc, char *argv[])
         QObject::tr("Also open PATH in every serial search (repeatable), e.g. a pseudo-terminal."),
         QStringLiteral("PATH"));
     parser.addOption(serialOption);
+    const QCommandLineOption connectOption(
+        QStringLiteral("connect"),
+        QObject::tr("Also ask HOST (an address or a name, repeatable) in every network search, for devices that broadcasts do not reach."),
+        QStringLiteral("HOST"));
+    parser.addOption(connectOption);
     parser.process(app);
 
     QSystemSemaphore semaphore(QStringLiteral("Corlune-Video Processor"), 1, QSystemSemaphore::Open);
@@ -37,6 +44,16 @@ int main(int argc, char *argv[])
 
     MainWindow w;
     w.setExtraSerialPorts(parser.values(serialOption));
+    const QStringList hosts = parser.values(connectOption);
+    for (const QString &host : hosts) {
+        w.commManager()->addConnectAddress(host);
+        DialogSearch::rememberAddress(host);
+    }
+    if (w.searchDialog()) {
+        w.searchDialog()->setCommManager(w.commManager());
+        if (!hosts.isEmpty())
+            w.searchDialog()->setKnownAddresses(DialogSearch::rememberedAddresses());
+    }
     w.startupSearch();
     w.show();
     return app.exec();

@@ -32,9 +32,11 @@ public:
     void setCommManager(CommManager *manager);
     CommManager *commManager() const { return comm; }
 
-    // Writes the frame rows (as shown: after the filter) to a text file, one frame per line:
-    // time, direction, command, sub-command, length, hex. False when the file cannot be written.
+    // Writes the frame rows shown (the filter applies) to a text file, one frame per line, the
+    // columns separated by tabs: time, direction, command, sub-command, length, hex bytes.
+    // False when the file cannot be written.
     bool saveFrames(const QString &path) const;
+    // Frame rows shown (the filter applies).
     int frameRowCount() const;
     int eventRowCount() const;
     bool isPaused() const { return paused; }
@@ -60,6 +62,9 @@ private:
     void stopListening();
     void appendEvent(const QDateTime &time, const QString &text);
     void applyFilter();
+    bool passesFilter(int cmd) const;
+    void updateCount();
+    void retranslateTexts();
 
     Ui::DialogDiagnostics *ui;
     QPointer<CommManager> comm;

@@ -4,6 +4,8 @@
 #include "SxUdpSocket.h"
 
 #include <QDebug>
+#include <QHostInfo>
+#include <QMetaMethod>
 #include <QNetworkInterface>
 #include <QSerialPortInfo>
 #include <QTcpSocket>
@@ -18,6 +20,9 @@ CommManager::CommManager(QObject *parent) : QObject(parent)
     connect(heartbeatTimer, &QTimer::timeout, this, &CommManager::onTimerHeartBeat);
     heartbeatTimer->setInterval(DefaultHeartbeatMs);
     heartbeatTimer->start();
+    addressReplyTimer = new QTimer(this);
+    addressReplyTimer->setSingleShot(true);
+    connect(addressReplyTimer, &QTimer::timeout, this, &CommManager::onAddressReplyTimeout);
 }
 
 CommManager::~CommManager()
@@ -33,6 +38,8 @@ CommManager::~CommManager()
     links.clear();
     qDeleteAll(udpSockets);
     udpSockets.clear();
+    delete unicastSocket;
+    unicastSocket = nullptr;
 }
 
 void CommManager::addNamedSerialPort(const QString &portName)
@@ -78,6 +85,23 @@ int CommManager::missedBeats(uint key) const
     QMutexLocker locker(&link->lock);
     return link->missedBeats;
 }
+
+bool CommManager::trafficWatched() const
+{
+    static const QMetaMethod signal = QMetaMethod::fromSignal(&CommManager::emitFrameTraffic);
+    return isSignalConnected(signal);
+}
+
+namespace {
+// The reply frame as it was on the wire; parseRecvFrame accepted it, so the checksum is the sum.
+QByteArray wireFrame(const RECV_PROTOCOL &rp, const QByteArray &payload)
+{
+    QByteArray frame(reinterpret_cast<const char *>(&rp), int(sizeof(RECV_PROTOCOL)));
+    frame += payload;
+    frame += char(calcCheckSum(frame) & 0xFF);
+    return frame;
+}
+} // namespace
 
 uint CommManager::keyOf(const QObject *device) const
 {
@@ -128,22 +152,33 @@ void CommManager::handleStreamData(const QByteArray &data, uint key)
         return;
     // Frames are collected under the lock and announced after it is released, so a receiver
     // that spins a nested event loop cannot re-enter the buffer.
-    std::vector<std::pair<RECV_PROTOCOL, QByteArray>> frames;
+    struct Received
+    {
+        RECV_PROTOCOL rp;
+        QByteArray payload;
+        bool announce;
+    };
+    std::vector<Received> frames;
     QString cpuid;
+    const bool watched = trafficWatched();
     {
         QMutexLocker locker(&link->lock);
         const bool tcp = link->linkType == LinkTcp;
         splitStreamFrames(link->rxBuffer, data, [&](const RECV_PROTOCOL &rp, const QByteArray &payload) {
-            if (tcp && rp.cmd == Frame::CmdLink && rp.subCmd == Frame::SubHeartbeat) {
+            const bool heartbeat = tcp && rp.cmd == Frame::CmdLink && rp.subCmd == Frame::SubHeartbeat;
+            if (heartbeat)
                 link->missedBeats = 0;
-                return;
-            }
-            frames.emplace_back(rp, payload);
+            if (!heartbeat || watched)
+                frames.push_back({rp, payload, !heartbeat});
         });
         cpuid = link->cpuid;
     }
-    for (const auto &f : frames)
-        emit emitHandleData(key, 0, cpuid, f.first, f.second, QHostAddress(), 0);
+    for (const Received &f : frames) {
+        if (watched)
+            emit emitFrameTraffic(cpuid, false, wireFrame(f.rp, f.payload));
+        if (f.announce)
+            emit emitHandleData(key, 0, cpuid, f.rp, f.payload, QHostAddress(), 0);
+    }
 }
 
 void CommManager::onSetConnectDeviceCpuid(uint keyTCP, uint keyUDP, QString cpuid, QHostAddress ip)
@@ -160,7 +195,10 @@ int CommManager::write(uint key, QByteArray data)
     LinkState *link = links.value(key);
     if (!link || !link->device)
         return -1;
-    return int(link->device->write(data));
+    const int written = int(link->device->write(data));
+    if (written >= 0 && trafficWatched())
+        emit emitFrameTraffic(link->cpuid, true, data);
+    return written;
 }
 
 int CommManager::writeByUDP(uint key, QByteArray data, QHostAddress ip)
@@ -170,7 +208,10 @@ int CommManager::writeByUDP(uint key, QByteArray data, QHostAddress ip)
     SxUdpSocket *s = udpOfKey(key);
     if (!s)
         return -1;
-    return int(s->writeDatagram(data, ip, devicePort));
+    const int written = int(s->writeDatagram(data, ip, devicePort));
+    if (written >= 0 && trafficWatched())
+        emit emitFrameTraffic(s->cpuidOf(ip), true, data);
+    return written;
 }
 
 int CommManager::onReadSerialPort()
@@ -207,10 +248,21 @@ int CommManager::onReadUdpData()
         QByteArray payload;
         if (!parseRecvFrame(datagram, rp, payload))
             continue;
-        if (rp.cmd == Frame::CmdLink && rp.subCmd == Frame::SubAnnounce) {
+        const bool announce = rp.cmd == Frame::CmdLink && rp.subCmd == Frame::SubAnnounce;
+        if (trafficWatched()) {
+            const QString id = announce && payload.size() >= AnnounceMinPayload
+                ? cpuidFromBytes(payload.mid(3, 12))
+                : s->cpuidOf(from);
+            emit emitFrameTraffic(id, false, datagram);
+        }
+        if (announce) {
             // An announcement too short to hold the device identity registers nothing.
             if (payload.size() < AnnounceMinPayload)
                 continue;
+            bool v4 = false;
+            const quint32 fromV4 = from.toIPv4Address(&v4);
+            if (v4)
+                awaitedHosts.remove(fromV4);
             bool known = false;
             for (LinkState *link : qAsConst(links)) {
                 if (link->linkType != LinkTcp)
@@ -366,8 +418,11 @@ void CommManager::probeSerialPort(const QString &portName)
         return;
     }
     qDebug() << QStringLiteral("open %1 ok! description: %2").arg(portName, QSerialPortInfo(*port).description());
-    port->write(makeSearchFrame());
+    const QByteArray request = makeSearchFrame();
+    port->write(request);
     port->flush();
+    if (trafficWatched())
+        emit emitFrameTraffic(QString(), true, request);
     if (!port->waitForReadyRead(probeTimeoutMs)) {
         port->close();
         delete port;
@@ -397,11 +452,18 @@ void CommManager::searchDevice(int type)
     if (type & 1) {
         if (!udpReady)
             initUdpSockets();
-        if (!udpReady)
-            return;
-        const QByteArray request = makeSearchFrame();
-        for (SxUdpSocket *s : qAsConst(udpSockets))
-            s->writeDatagram(request, QHostAddress::Broadcast, devicePort);
+        if (udpReady) {
+            const QByteArray request = makeSearchFrame();
+            const bool watched = trafficWatched();
+            for (SxUdpSocket *s : qAsConst(udpSockets)) {
+                s->writeDatagram(request, QHostAddress::Broadcast, devicePort);
+                if (watched)
+                    emit emitFrameTraffic(QString(), true, request);
+            }
+        }
+        // Hosts named by the operator are asked directly, also where no broadcast can go.
+        for (const QString &host : qAsConst(connectHosts))
+            searchAddress(host);
     }
 }
 
@@ -427,12 +489,18 @@ void CommManager::initUdpSockets()
             s->bind(entry.ip(), discoveryPort);
             udpReady = true;
             udpSockets.append(s);
-            uint key = nextKey++;
-            if (key == 0)
-                key = nextKey++;
-            udpKeys.insert(key, s);
+            registerUdp(s);
         }
     }
+}
+
+uint CommManager::registerUdp(SxUdpSocket *s)
+{
+    uint key = nextKey++;
+    if (key == 0)
+        key = nextKey++;
+    udpKeys.insert(key, s);
+    return key;
 }
 
 void CommManager::addConnectAddress(const QString &host)
@@ -449,5 +517,84 @@ void CommManager::removeConnectAddress(const QString &host)
 
 void CommManager::searchAddress(const QString &host)
 {
-    Q_UNUSED(host)
+    const QString h = host.trimmed();
+    if (h.isEmpty())
+        return;
+    QHostAddress literal;
+    if (literal.setAddress(h)) {
+        sendUnicastSearch(h, literal);
+        return;
+    }
+    // Names are looked up on a worker thread; the answer comes back through the event loop.
+    QHostInfo::lookupHost(h, this, [this, h](const QHostInfo &info) { onHostResolved(h, info); });
+}
+
+void CommManager::onHostResolved(const QString &host, const QHostInfo &info)
+{
+    if (info.error() != QHostInfo::NoError) {
+        writeLog(QStringLiteral("Address %1 not resolved: %2").arg(host, info.errorString()));
+        emit emitConnectAddressFailed(host, tr("The address %1 cannot be resolved: %2").arg(host, info.errorString()));
+        return;
+    }
+    const auto addresses = info.addresses();
+    for (const QHostAddress &a : addresses) {
+        if (a.protocol() == QAbstractSocket::IPv4Protocol) {
+            sendUnicastSearch(host, a);
+            return;
+        }
+    }
+    emit emitConnectAddressFailed(host, tr("The address %1 has no IPv4 address.").arg(host));
+}
+
+SxUdpSocket *CommManager::unicastSocketForSearch()
+{
+    if (unicastSocket)
+        return unicastSocket;
+    auto *s = new SxUdpSocket;
+    // The discovery port is shared with the per-interface sockets; a reply to one of their
+    // addresses reaches that socket, a reply to any other local address (loopback) reaches this one.
+    if (!s->bind(QHostAddress(QHostAddress::AnyIPv4), discoveryPort,
+                 QAbstractSocket::ShareAddress | QAbstractSocket::ReuseAddressHint)
+        && !s->bind(QHostAddress(QHostAddress::AnyIPv4), 0)) {
+        writeLog(QStringLiteral("UDP Socket Error: ") + s->errorString());
+        delete s;
+        return nullptr;
+    }
+    connect(s, &QUdpSocket::readyRead, this, &CommManager::onReadUdpData);
+    registerUdp(s);
+    unicastSocket = s;
+    return s;
+}
+
+void CommManager::sendUnicastSearch(const QString &host, const QHostAddress &address)
+{
+    bool v4 = false;
+    const quint32 ip = address.toIPv4Address(&v4);
+    if (!v4) {
+        emit emitConnectAddressFailed(host, tr("The address %1 has no IPv4 address.").arg(host));
+        return;
+    }
+    SxUdpSocket *s = unicastSocketForSearch();
+    if (!s) {
+        emit emitConnectAddressFailed(host, tr("The address %1 cannot be reached: no UDP socket.").arg(host));
+        return;
+    }
+    const QByteArray request = makeSearchFrame();
+    if (s->writeDatagram(request, QHostAddress(ip), devicePort) < 0) {
+        writeLog(QStringLiteral("Address %1 not reached: %2").arg(host, s->errorString()));
+        emit emitConnectAddressFailed(host, tr("The address %1 cannot be reached: %2").arg(host, s->errorString()));
+        return;
+    }
+    if (trafficWatched())
+        emit emitFrameTraffic(QString(), true, request);
+    awaitedHosts.insert(ip, host);
+    addressReplyTimer->start(addressReplyMs);
+}
+
+void CommManager::onAddressReplyTimeout()
+{
+    const QMap<quint32, QString> silent = awaitedHosts;
+    awaitedHosts.clear();
+    for (const QString &host : silent)
+        emit emitConnectAddressFailed(host, tr("No device answered at %1.").arg(host));
 }

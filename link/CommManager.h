@@ -16,6 +16,7 @@
 #include <QString>
 #include <QStringList>
 
+class QHostInfo;
 class QIODevice;
 class QTimer;
 class SxUdpSocket;
@@ -116,6 +117,12 @@ private:
     void destroyLink(uint key);
     uint keyOfUdp(const SxUdpSocket *s) const;
     SxUdpSocket *udpOfKey(uint key) const;
+    uint registerUdp(SxUdpSocket *s);
+    SxUdpSocket *unicastSocketForSearch();
+    void onHostResolved(const QString &host, const QHostInfo &info);
+    void sendUnicastSearch(const QString &host, const QHostAddress &address);
+    void onAddressReplyTimeout();
+    bool trafficWatched() const;
 
     QMap<uint, LinkState *> links;
     QList<SxUdpSocket *> udpSockets;
@@ -126,6 +133,9 @@ private:
     QStringList extraPorts;
     QStringList connectHosts;
     int addressReplyMs = 3000;
+    SxUdpSocket *unicastSocket = nullptr; // sends the search to connectHosts; any address
+    QMap<quint32, QString> awaitedHosts;  // IPv4 asked by unicast -> host as the operator typed it
+    QTimer *addressReplyTimer = nullptr;
     uint nextKey = 1;
     int probeTimeoutMs = 100;
     quint16 devicePort = DevicePort;

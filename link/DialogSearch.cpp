@@ -1,19 +1,24 @@
 #include "DialogSearch.h"
 #include "ui_DialogSearch.h"
 
+#include "CommManager.h"
 #include "DeviceModels.h"
 #include "INFO_BASIC.h"
 #include "SxProgressIndicator.h"
 
 #include <QCloseEvent>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QSettings>
 #include <QTableWidgetItem>
 #include <QTextCodec>
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
+const char *const ConnectAddressesKey = "ConnectAddresses";
+
 DialogSearch::ExitFn &exitHook()
 {
     static DialogSearch::ExitFn fn;
@@ -35,6 +40,10 @@ DialogSearch::DialogSearch(QWidget *parent) : SxBaseWidget(parent), ui(new Ui::D
     resize(686, 368);
     busy = new SxProgressIndicator(this);
     setupTable();
+    ui->edit_address->setInsertPolicy(QComboBox::NoInsert);
+    setKnownAddresses(rememberedAddresses());
+    ui->edit_address->setEditText(QString());
+    connect(ui->edit_address->lineEdit(), &QLineEdit::returnPressed, this, &DialogSearch::on_btn_addAddress_clicked);
 }
 
 DialogSearch::~DialogSearch()
@@ -116,6 +125,8 @@ void DialogSearch::slotNewDeviceConnect(const INFO_BASIC *info)
     filling = false;
     if (t->rowCount() > 0 && t->currentRow() < 0)
         t->selectRow(0);
+    if (!askingText.isEmpty() && ui->label_addressMessage->text() == askingText)
+        ui->label_addressMessage->clear();
 }
 
 void DialogSearch::on_btn_search_clicked()
@@ -123,6 +134,7 @@ void DialogSearch::on_btn_search_clicked()
     busy->setStopTime(1000);
     busy->startAnimation(false);
     clearList();
+    ui->label_addressMessage->clear();
     emit emitSearchDevice(3);
 }
 
@@ -208,6 +220,81 @@ void DialogSearch::on_btn_addPort_clicked()
     if (path.isEmpty())
         return;
     emit emitAddSerialPort(path);
+}
+
+void DialogSearch::setCommManager(CommManager *manager)
+{
+    if (comm == manager)
+        return;
+    if (comm)
+        comm->disconnect(this);
+    comm = manager;
+    if (comm)
+        connect(comm, &CommManager::emitConnectAddressFailed, this, &DialogSearch::showAddressMessage);
+}
+
+void DialogSearch::setKnownAddresses(const QStringList &hosts)
+{
+    const QString typed = ui->edit_address->currentText();
+    ui->edit_address->clear();
+    ui->edit_address->addItems(hosts);
+    ui->edit_address->setEditText(typed);
+}
+
+QStringList DialogSearch::knownAddresses() const
+{
+    QStringList list;
+    for (int i = 0; i < ui->edit_address->count(); ++i)
+        list << ui->edit_address->itemText(i);
+    return list;
+}
+
+QString DialogSearch::addressMessage() const
+{
+    return ui->label_addressMessage->text();
+}
+
+QStringList DialogSearch::rememberedAddresses()
+{
+    return QSettings().value(QLatin1String(ConnectAddressesKey)).toStringList();
+}
+
+void DialogSearch::rememberAddress(const QString &host)
+{
+    const QString h = host.trimmed();
+    if (h.isEmpty())
+        return;
+    QSettings settings;
+    QStringList list = settings.value(QLatin1String(ConnectAddressesKey)).toStringList();
+    list.removeAll(h);
+    list.prepend(h);
+    while (list.size() > MaxRememberedAddresses)
+        list.removeLast();
+    settings.setValue(QLatin1String(ConnectAddressesKey), list);
+}
+
+void DialogSearch::on_btn_addAddress_clicked()
+{
+    const QString host = ui->edit_address->currentText().trimmed();
+    if (host.isEmpty())
+        return;
+    rememberAddress(host);
+    setKnownAddresses(rememberedAddresses());
+    ui->edit_address->setEditText(host);
+    if (!comm) {
+        ui->label_addressMessage->setText(tr("No connection manager: %1 is not asked.").arg(host));
+        return;
+    }
+    askingText = tr("Asking %1 ...").arg(host);
+    ui->label_addressMessage->setText(askingText);
+    comm->addConnectAddress(host);
+    comm->searchAddress(host);
+}
+
+void DialogSearch::showAddressMessage(QString host, QString text)
+{
+    Q_UNUSED(host)
+    ui->label_addressMessage->setText(text);
 }
 
 void DialogSearch::closeEvent(QCloseEvent *event)

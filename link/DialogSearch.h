@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <functional>
 
+class CommManager;
 class INFO_BASIC;
 class SxProgressIndicator;
 
@@ -40,6 +41,18 @@ public:
     // Shows a failure of the typed port in the dialog.
     void showPortMessage(const QString &text);
 
+    // Addresses typed or given with --connect are handed to this transport manager (every later
+    // network search asks them by unicast) and its messages about them are shown in the dialog.
+    void setCommManager(CommManager *manager);
+    // Addresses offered in the address box (remembered ones first).
+    void setKnownAddresses(const QStringList &hosts);
+    QStringList knownAddresses() const;
+    QString addressMessage() const;
+    // The stored setting "ConnectAddresses": the hosts used, most recent first.
+    static constexpr int MaxRememberedAddresses = 10;
+    static QStringList rememberedAddresses();
+    static void rememberAddress(const QString &host);
+
     // What ends the process when the start-up search is closed; tests replace it.
     using ExitFn = std::function<void(int status)>;
     static void setProcessExit(ExitFn fn);
@@ -57,6 +70,9 @@ public slots:
     void on_tableWidget_cellChanged(int row, int column);
     void on_btn_ok_clicked();
     void on_btn_addPort_clicked();
+    void on_btn_addAddress_clicked();
+    // A message about an address (cannot be resolved, no answer); shown, never a box.
+    void showAddressMessage(QString host, QString text);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -71,4 +87,6 @@ private:
     bool filling = false;
     int mode = 0;
     SxProgressIndicator *busy = nullptr;
+    CommManager *comm = nullptr;
+    QString askingText; // the "asking" message while it is shown
 };
