@@ -45,6 +45,7 @@
 #include <QRegularExpression>
 #include <QPushButton>
 #include <QSettings>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -235,7 +236,10 @@ public:
         QElapsedTimer since;
         QTimer poll;
         capturing = true;
+        bool busy = false;
         connect(&poll, &QTimer::timeout, this, [&] {
+            if (busy)
+                return;
             QWidget *modal = QApplication::activeModalWidget();
             if (!modal || modal == MainWindow::instance())
                 return;
@@ -252,7 +256,21 @@ public:
                 ++shots;
                 dismiss(static_cast<QMessageBox *>(modal));
             } else if (auto *dlg = qobject_cast<QDialog *>(modal)) {
-                save(modal, nameOf ? nameOf(modal) : name);
+                const QString base = nameOf ? nameOf(modal) : name;
+                busy = true;
+                save(modal, base);
+                // Each further page of the dialog's first tab widget as well.
+                if (auto *tabs = modal->findChild<QTabWidget *>()) {
+                    const int shown = tabs->currentIndex();
+                    for (int i = 0; i < tabs->count(); ++i) {
+                        if (i == shown || !tabs->isTabEnabled(i))
+                            continue;
+                        tabs->setCurrentIndex(i);
+                        QTest::qWait(300);
+                        save(modal, base + QStringLiteral("-tab%1").arg(i + 1));
+                    }
+                }
+                busy = false;
                 ++shots;
                 dlg->reject();
             } else {
@@ -359,19 +377,22 @@ void shootDevice(MainWindow &w, Shooter &shooter, int tab)
     out() << "ui_shots: device " << family << " " << info->cpuid << '\n';
 
     // The main window with each page of the left panel.
-    static const char *const pages[][2] = {{"btn_signalSrc", "source"},
-                                          {"btn_timedTask", "task"},
-                                          {"btn_loadTemplate", "template"},
-                                          {"btn_loadDefault", "preset"}};
+    // The left panel renames its page buttons for the style sheet; either name is looked for.
+    static const char *const pages[][3] = {{"btn_signalSrc", "KeepStatu_Signal", "source"},
+                                          {"btn_timedTask", "KeepStatu_TimeTask", "task"},
+                                          {"btn_loadTemplate", "KeepStatu_LoadTemplate", "template"},
+                                          {"btn_loadDefault", "KeepStatu_LoadPreset", "preset"}};
     for (const auto &page : pages) {
         auto *b = w.findChild<QPushButton *>(QLatin1String(page[0]));
-        if (!b || !b->isVisibleTo(&w)) {
-            out() << "ui_shots: " << family << " has no page button " << page[0] << '\n';
+        if (!b)
+            b = w.findChild<QPushButton *>(QLatin1String(page[1]));
+        if (!b || !b->isVisibleTo(&w) || !b->isEnabled()) {
+            out() << "ui_shots: " << family << " has no usable page button " << page[0] << '\n';
             continue;
         }
         b->click();
         QTest::qWait(300);
-        shooter.save(&w, shooter.file(family, QStringLiteral("main-") + QLatin1String(page[1])));
+        shooter.save(&w, shooter.file(family, QStringLiteral("main-") + QLatin1String(page[2])));
     }
 
     // Every dialog of the title bar the device's type shows.
@@ -433,8 +454,10 @@ void shootDevice(MainWindow &w, Shooter &shooter, int tab)
     }
 
     // The timed-task dialog from the first button of the task page.
-    auto *taskPage = w.findChild<QPushButton *>(QStringLiteral("btn_timedTask"));
-    if (taskPage && taskPage->isVisibleTo(&w)) {
+    auto *taskPage = w.findChild<QPushButton *>(QStringLiteral("KeepStatu_TimeTask"));
+    if (!taskPage)
+        taskPage = w.findChild<QPushButton *>(QStringLiteral("btn_timedTask"));
+    if (taskPage && taskPage->isVisibleTo(&w) && taskPage->isEnabled()) {
         taskPage->click();
         QTest::qWait(200);
         const QList<SxTimeTaskButton *> tasks = w.findChildren<SxTimeTaskButton *>();
