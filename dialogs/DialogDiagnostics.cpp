@@ -96,9 +96,11 @@ DialogDiagnostics::DialogDiagnostics(QWidget *parent) : SxBaseWidget(parent), ui
     }
     ui->table_events->setColumnCount(2);
     ui->table_frames->setColumnCount(FrameColumnCount);
+    // Fixed starting widths: sizing to contents would measure every row on each insertion.
+    const int widths[] = {100, 80, 170, 170, 60};
     for (int c = ColTime; c < ColHex; ++c)
-        ui->table_frames->horizontalHeader()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
-    ui->table_events->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+        ui->table_frames->setColumnWidth(c, widths[c]);
+    ui->table_events->setColumnWidth(0, 150);
     retranslateTexts();
 }
 
