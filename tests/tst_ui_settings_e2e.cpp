@@ -6,6 +6,7 @@
 #include "DEVICE_INFO_GW.h"
 #include "DEVICE_INFO_KS.h"
 #include "DialogEDID.h"
+#include "DialogGWPanel.h"
 #include "DialogOutputSetting.h"
 #include "FrameCodec.h"
 #include "Interface.h"
@@ -101,7 +102,7 @@ private slots:
 
     void ksOutputResolutionAndEdid();
     void kxOutputResolutionAndEdidPreset();
-    void gwEdid();
+    void gwOutputResolutionAndEdid();
 
 private:
     // Links the main window to the device at `addr` and makes it the current device with its
@@ -252,6 +253,9 @@ void TestUiSettingsE2e::ksOutputResolutionAndEdid()
     });
     QCOMPARE(driver->busyStops, 1);
     QVERIFY(waitUntil([&] { return w->ksRecord(id)->panels.value(0).width == 1600; }));
+    QVERIFY(waitUntil([&] {
+        return deviceState(id).value("panels").toArray().at(1).toObject().value("width").toInt() == 1280;
+    }));
     const QJsonArray panels = deviceState(id).value("panels").toArray();
     QCOMPARE(panels.at(0).toObject().value("width").toInt(), 1600);
     QCOMPARE(panels.at(0).toObject().value("height").toInt(), 900);
@@ -319,6 +323,9 @@ void TestUiSettingsE2e::kxOutputResolutionAndEdidPreset()
         d->reject();
     });
     QVERIFY(waitUntil([&] { return w->ksRecord(id)->panels.value(0).width == 1028; }));
+    QVERIFY(waitUntil([&] {
+        return deviceState(id).value("panels").toArray().at(1).toObject().value("width").toInt() == 1028;
+    }));
     for (const QJsonValue &p : deviceState(id).value("panels").toArray()) {
         QCOMPARE(p.toObject().value("width").toInt(), 1028);
         QCOMPARE(p.toObject().value("height").toInt(), 1600);
@@ -348,11 +355,37 @@ void TestUiSettingsE2e::kxOutputResolutionAndEdidPreset()
     QCOMPARE(QList<int>({width, height, rate}), QList<int>({2560, 1600, 60}));
 }
 
-void TestUiSettingsE2e::gwEdid()
+void TestUiSettingsE2e::gwOutputResolutionAndEdid()
 {
     const QString id = cpuidOf.value(GwAddr);
     reach(GwAddr, id);
-    QVERIFY(w->gwRecord(id));
+    QVERIFY(w->gwRecord(id) && !w->gwRecord(id)->panels.isEmpty());
+
+    // The GW output dialog: preset 2 is 1280 × 720. Loading template 0 afterwards reads all back.
+    QSignalSpy readBack(w->interfaceOf(id), &Interface::emitAllParams);
+    runDialog<DialogGWPanel>(&MainWindow::onTitleOutputSetting, [](DialogGWPanel *d) {
+        child<QComboBox>(d, "combo_resolution")->setCurrentIndex(2);
+        child<QPushButton>(d, "btn_apply")->click();
+        d->reject();
+    });
+    QVERIFY(waitUntil([&] { return deviceState(id).value("areaWidth").toInt() == 1280; }));
+    QCOMPARE(deviceState(id).value("areaHeight").toInt(), 720);
+    const QList<QByteArray> sent = received(id, 0x05, 0x00);
+    QCOMPARE(sent.size(), 1);
+    QCOMPARE(uint8_t(sent.at(0)[7]), uint8_t(2));
+    QVERIFY(waitUntil([&] { return readBack.count() > 0; }));
+    int index = -1, width = 0, height = 0;
+    runDialog<DialogGWPanel>(&MainWindow::onTitleOutputSetting, [&](DialogGWPanel *d) {
+        index = child<QComboBox>(d, "combo_resolution")->currentIndex();
+        width = child<QSpinBox>(d, "spin_width")->value();
+        height = child<QSpinBox>(d, "spin_height")->value();
+        d->reject();
+    });
+    QEXPECT_FAIL("", "the main window applies the GW resolution reply only to areas already received, and the "
+                     "device sends it before the areas",
+                 Continue);
+    QCOMPARE(QList<int>({index, width, height}), QList<int>({2, 1280, 720}));
+
     QVERIFY(w->gwRecord(id)->edid.size() >= 3);
     const int src = w->gwRecord(id)->edid.at(2).srcId;
 
@@ -364,9 +397,9 @@ void TestUiSettingsE2e::gwEdid()
         child<QPushButton>(d, "btn_ok")->click();
         d->reject();
     });
-    const QList<QByteArray> sent = received(id, 0x0C, 0x00);
-    QCOMPARE(sent.size(), 1);
-    QCOMPARE(uint8_t(sent.at(0)[6]), uint8_t(src));
+    const QList<QByteArray> edid = received(id, 0x0C, 0x00);
+    QCOMPARE(edid.size(), 1);
+    QCOMPARE(uint8_t(edid.at(0)[6]), uint8_t(src));
     auto edidOf = [&]() {
         for (const INFO_EDID &e : w->gwRecord(id)->edid)
             if (e.srcId == src)
@@ -377,7 +410,6 @@ void TestUiSettingsE2e::gwEdid()
     QCOMPARE(int(edidOf().height), 1200);
 
     QString input;
-    int width = 0, height = 0;
     runDialog<DialogEDID>(&MainWindow::onTitleEDID, [&](DialogEDID *d) {
         input = child<QComboBox>(d, "combo_inputSrc")->currentText();
         width = child<QSpinBox>(d, "spin_width")->value();
