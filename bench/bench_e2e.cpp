@@ -1,0 +1,370 @@
+// End-to-end figures against the real receive path, vpsim and vpcontrol:
+//  - frames per second from CommManager's TCP receive path through the KS interface into the main
+//    window's receivers (a recorded read-back stream replayed over a loopback socket pair);
+//  - search (until every device is listed) and sync (until every device is read back) for 1, 4 and
+//    16 simulated devices, next to the simulator's own answer times measured on raw sockets;
+//  - resident memory with 16 devices connected; start-up of vpcontrol to its search dialog.
+// Runs inside a private network namespace (scripts/bench.sh): broadcasts leave from a veth end
+// whose peer sits alone in a namespace of its own, and the kernel loops them back to vpsim.
+#include "BenchHarness.h"
+#include "CommManager.h"
+#include "DialogSearch.h"
+#include "FrameCodec.h"
+#include "KS9200Interface.h"
+#include "MainWindow.h"
+#include "SxProgressIndicator.h"
+#include "SxTabWidget.h"
+
+// The benchmarks are not linked with the test support library; the simulator runner is shared.
+#include "../tests/support/SimProcess.cpp"
+
+#include <QApplication>
+#include <QFile>
+#include <QLoggingCategory>
+#include <QNetworkDatagram>
+#include <QNetworkInterface>
+#include <QPushButton>
+#include <QSet>
+#include <QSettings>
+#include <QTableWidget>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QUdpSocket>
+
+#include <memory>
+
+namespace {
+constexpr quint16 UdpPort = 38989;
+constexpr quint16 DiscoveryPort = 38990;
+constexpr quint16 TcpPort = 38213;
+const QHostAddress LocalEnd(QStringLiteral("192.0.2.42"));
+
+QString tag() { return QString::number(QCoreApplication::applicationPid() % 100000); }
+
+int run(const QStringList &args)
+{
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(args.first(), args.mid(1));
+    if (!p.waitForFinished(10000))
+        return -1;
+    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+}
+
+bool netUp()
+{
+    const QString ns = "vpb-" + tag(), a = "vpba" + tag(), d = "vpbd" + tag();
+    return run({"ip", "link", "set", "lo", "up"}) == 0 && run({"ip", "netns", "add", ns}) == 0
+        && run({"ip", "link", "add", a, "type", "veth", "peer", "name", d, "netns", ns}) == 0
+        && run({"ip", "-n", ns, "link", "set", d, "up"}) == 0
+        && run({"ip", "addr", "add", LocalEnd.toString() + "/24", "dev", a}) == 0
+        && run({"ip", "link", "set", a, "up"}) == 0 && SimProcess::waitFor([&] {
+               const QNetworkInterface i = QNetworkInterface::interfaceFromName(a);
+               return i.isValid() && (i.flags() & QNetworkInterface::IsRunning);
+           }, 5000);
+}
+
+void netDown()
+{
+    run({"ip", "link", "del", "vpba" + tag()});
+    run({"ip", "netns", "del", "vpb-" + tag()});
+}
+
+double median(std::vector<double> v)
+{
+    if (v.empty())
+        return -1;
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+double rssMB()
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : f.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    return -1;
+}
+
+QString idFor(int n) { return QStringLiteral("0f4200000000000000000b%1").arg(n, 2, 16, QLatin1Char('0')); }
+
+// The frames a KS9200 interface sends for a full read-back.
+QList<QByteArray> readAllFrames()
+{
+    KS9200Interface iface(QStringLiteral("000000000000000000000000"));
+    QList<QByteArray> out;
+    QObject::connect(&iface, &Interface::emitSendData, [&](const QByteArray &f) { out << f; });
+    iface.readAll();
+    return out;
+}
+
+// A raw client of one simulated device: sends the read-back and decodes the replies with a KS
+// interface of its own, to time the simulator alone.
+struct RawClient
+{
+    QTcpSocket sock;
+    QByteArray buffer;
+    QByteArray recorded; // every reply byte except heartbeats
+    KS9200Interface iface{QStringLiteral("000000000000000000000000")};
+    bool done = false;
+
+    RawClient()
+    {
+        QObject::connect(&iface, &Interface::emitAllParams, [this] { done = true; });
+        QObject::connect(&sock, &QTcpSocket::readyRead, [this] {
+            splitStreamFrames(buffer, sock.readAll(), [this](const RECV_PROTOCOL &rp, const QByteArray &payload) {
+                if (rp.cmd == Frame::CmdLink)
+                    return;
+                recorded += makeReplyFrame(rp.cmd, rp.subCmd, rp.status, payload);
+                iface.handleFrame(iface.cpuid(), rp, payload);
+            });
+        });
+    }
+};
+
+// The simulator's own times for n devices: the search until n announcements came back, and the
+// read-back of all n at once until each has answered in full.
+bool simTimes(SimProcess &sim, int n, double *searchMs, double *replyMs, QByteArray *stream = nullptr)
+{
+    QUdpSocket udp;
+    if (!udp.bind(LocalEnd, 0))
+        return false;
+    QSet<QString> answered;
+    QObject::connect(&udp, &QUdpSocket::readyRead, [&] {
+        while (udp.hasPendingDatagrams())
+            answered.insert(udp.receiveDatagram().senderAddress().toString());
+    });
+    QElapsedTimer t;
+    t.start();
+    udp.writeDatagram(makeSearchFrame(), QHostAddress::Broadcast, UdpPort);
+    if (!SimProcess::waitFor([&] { return answered.size() >= n; }, 10000))
+        return false;
+    *searchMs = t.nsecsElapsed() / 1e6;
+
+    std::vector<std::unique_ptr<RawClient>> clients;
+    for (const SimProcess::Device &d : sim.devices()) {
+        clients.push_back(std::make_unique<RawClient>());
+        clients.back()->sock.connectToHost(d.address, d.tcpPort);
+    }
+    if (!SimProcess::waitFor([&] {
+            return std::all_of(clients.begin(), clients.end(), [](const auto &c) {
+                return c->sock.state() == QAbstractSocket::ConnectedState;
+            });
+        }, 5000))
+        return false;
+    const QList<QByteArray> request = readAllFrames();
+    t.restart();
+    for (auto &c : clients)
+        for (const QByteArray &f : request)
+            c->sock.write(f);
+    if (!SimProcess::waitFor([&] {
+            return std::all_of(clients.begin(), clients.end(), [](const auto &c) { return c->done; });
+        }, 10000))
+        return false;
+    *replyMs = t.nsecsElapsed() / 1e6;
+    if (stream)
+        *stream = clients.front()->recorded;
+    return true;
+}
+
+// Search and sync through the main window; false when the devices were not all listed or read.
+struct Round
+{
+    double searchMs = -1;
+    double syncMs = -1;
+    double rss = -1;
+};
+
+Round searchAndSync(int n)
+{
+    Round r;
+    auto w = std::make_unique<MainWindow>();
+    w->commManager()->setNetworkPorts(UdpPort, DiscoveryPort, TcpPort);
+    w->busy()->setStopTime(60000);
+    DialogSearch *dlg = w->searchDialog();
+    auto *table = dlg->findChild<QTableWidget *>(QStringLiteral("tableWidget"));
+    auto *ok = dlg->findChild<QPushButton *>(QStringLiteral("btn_ok"));
+    QElapsedTimer t;
+    qint64 okAt = -1, syncedAt = -1;
+    QObject::connect(table->model(), &QAbstractItemModel::rowsInserted, dlg, [&] {
+        if (okAt >= 0 || table->rowCount() < n)
+            return;
+        okAt = t.nsecsElapsed();
+        QTimer::singleShot(0, ok, &QPushButton::click);
+    });
+    QObject::connect(w->busy(), &QDialog::finished, w.get(), [&] {
+        if (okAt >= 0 && syncedAt < 0)
+            syncedAt = t.nsecsElapsed();
+    });
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, dlg, [dlg] {
+        if (dlg->isVisible())
+            dlg->done(QDialog::Rejected);
+    });
+    guard.start(15000);
+    t.start();
+    w->onTitleSearch(0);
+    if (okAt < 0)
+        return r;
+    SimProcess::waitFor([&] { return syncedAt >= 0; }, 15000);
+    if (syncedAt < 0 || w->devices().size() != n)
+        return r;
+    r.searchMs = okAt / 1e6;
+    r.syncMs = (syncedAt - okAt) / 1e6;
+    r.rss = rssMB();
+    return r;
+}
+
+// A recorded read-back stream replayed through a loopback TCP pair into CommManager, the KS
+// interface and the main window's receivers of a device with its canvas tab.
+double framesPerSecond(const QByteArray &oneReadBack)
+{
+    QByteArray probe = oneReadBack, rest;
+    int perReadBack = 0;
+    splitStreamFrames(rest, probe, [&](const RECV_PROTOCOL &, const QByteArray &) { ++perReadBack; });
+    if (perReadBack == 0)
+        return -1;
+    const int repeats = qMax(1, 20000 / perReadBack);
+    QByteArray stream;
+    for (int i = 0; i < repeats; ++i)
+        stream += oneReadBack;
+    const int frames = perReadBack * repeats;
+
+    MainWindow w;
+    QTcpServer server;
+    if (!server.listen(QHostAddress::LocalHost, 0))
+        return -1;
+    const uint key = w.commManager()->connectTcp(QHostAddress::LocalHost, server.serverPort());
+    if (!SimProcess::waitFor([&] { return server.hasPendingConnections(); }, 5000))
+        return -1;
+    QTcpSocket *device = server.nextPendingConnection();
+    // The device announces itself (type 3, a KS9200) as a search would have found it.
+    QByteArray announce(15, '\0');
+    announce[0] = 3;
+    const QByteArray id = QByteArray::fromHex("0f4300000000000000000001");
+    announce.replace(3, 12, id);
+    w.slotDeviceConnect(key, 0, announce, QHostAddress::LocalHost, short(server.serverPort()));
+    const QString cpuid = QString::fromLatin1(id.toHex());
+    if (!w.record(cpuid))
+        return -1;
+    w.tabWidget()->addDevice(w.record(cpuid));
+
+    int seen = 0;
+    QObject::connect(w.commManager(), &CommManager::emitHandleData, &w, [&] { ++seen; });
+    std::vector<double> rates;
+    for (int round = 0; round < 5; ++round) {
+        seen = 0;
+        QElapsedTimer t;
+        t.start();
+        device->write(stream);
+        if (!SimProcess::waitFor([&] { return seen >= frames; }, 30000))
+            return -1;
+        rates.push_back(frames / (t.nsecsElapsed() / 1e9));
+    }
+    return median(rates);
+}
+
+// vpcontrol from its start to the broadcast it sends as the start-up search dialog opens (the
+// dialog's modal loop is entered right after that search goes out).
+double startupMs()
+{
+    const QString bin = qEnvironmentVariable("VPCONTROL");
+    if (bin.isEmpty() || !QFile::exists(bin))
+        return -1;
+    QUdpSocket listener;
+    if (!listener.bind(QHostAddress::AnyIPv4, CommManager::DevicePort, QUdpSocket::ShareAddress))
+        return -1;
+    std::vector<double> samples;
+    for (int round = 0; round < 5; ++round) {
+        while (listener.hasPendingDatagrams())
+            listener.receiveDatagram();
+        QProcess app;
+        app.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        app.setStandardOutputFile(QProcess::nullDevice());
+        QElapsedTimer t;
+        t.start();
+        app.start(bin, QStringList());
+        bool seen = false;
+        SimProcess::waitFor([&] {
+            while (listener.hasPendingDatagrams()) {
+                const QByteArray d = listener.receiveDatagram().data();
+                if (d == makeSearchFrame())
+                    seen = true;
+            }
+            return seen || app.state() == QProcess::NotRunning;
+        }, 10000);
+        const double ms = t.nsecsElapsed() / 1e6;
+        app.kill();
+        app.waitForFinished(3000);
+        if (!seen)
+            return -1;
+        samples.push_back(ms);
+    }
+    return median(samples);
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QTemporaryDir settingsDir;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+    QCoreApplication::setOrganizationName(QStringLiteral("Corlune"));
+    QSettings().setValue("Language", 0);
+
+    if (!netUp()) {
+        netDown();
+        std::fprintf(stderr, "bench_e2e: cannot set up the private network (needs root in a private namespace)\n");
+        return 1;
+    }
+    QByteArray oneReadBack;
+    for (int n : {1, 4, 16}) {
+        SimProcess sim;
+        QStringList args{"--udp-port", QString::number(UdpPort), "--tcp-port", QString::number(TcpPort)};
+        for (int i = 0; i < n; ++i)
+            args << "--device" << QStringLiteral("KS9200:addr=127.0.42.%1,id=%2").arg(10 + i).arg(idFor(i));
+        if (!sim.start(args)) {
+            std::fprintf(stderr, "bench_e2e: %s\n", qPrintable(sim.errorString()));
+            continue;
+        }
+        std::vector<double> simSearch, simReply, search, sync;
+        double rss = -1;
+        for (int round = 0; round < 3; ++round) {
+            double s = 0, rp = 0;
+            if (simTimes(sim, n, &s, &rp, oneReadBack.isEmpty() ? &oneReadBack : nullptr)) {
+                simSearch.push_back(s);
+                simReply.push_back(rp);
+            }
+            const Round r = searchAndSync(n);
+            if (r.searchMs >= 0) {
+                search.push_back(r.searchMs);
+                sync.push_back(r.syncMs);
+                rss = qMax(rss, r.rss);
+            }
+        }
+        const QString suffix = QStringLiteral("_%1").arg(n);
+        Bench::report("e2e.sim_search" + suffix + ".ms", median(simSearch), "ms");
+        Bench::report("e2e.search" + suffix + ".ms", median(search), "ms");
+        Bench::report("e2e.sim_reply" + suffix + ".ms", median(simReply), "ms");
+        Bench::report("e2e.sync" + suffix + ".ms", median(sync), "ms");
+        Bench::report("e2e.sync_over_sim" + suffix + ".ms", median(sync) - median(simReply), "ms");
+        if (n == 16)
+            Bench::report("memory.rss_16_devices.MB", rss, "MB");
+    }
+    if (!oneReadBack.isEmpty()) {
+        // As the application runs (its per-frame debug lines included), then with them filtered.
+        Bench::report("receive.frames_per_s", framesPerSecond(oneReadBack), "/s");
+        QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
+        Bench::report("receive.frames_per_s.debug_off", framesPerSecond(oneReadBack), "/s");
+        QLoggingCategory::setFilterRules(QString());
+    }
+    Bench::report("startup.search_shown.ms", startupMs(), "ms");
+    netDown();
+    return 0;
+}
