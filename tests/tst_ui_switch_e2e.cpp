@@ -1,0 +1,193 @@
+// Switching a window's input end to end against vpsim on loopback (127.0.51.x): the main window
+// reaches the simulated device over TCP, reads it back, and a double click on a source button of
+// the input panel switches the selected window on the device; the canvas shows the new input only
+// once the device's read-back brings it. A device that refuses every switch (--refuse-switch)
+// keeps its input: a KS device reports "Input conflict", a GW device answers nothing and the
+// read-back leaves the canvas as it was.
+#include "CommManager.h"
+#include "DEVICE_INFO_GW.h"
+#include "DEVICE_INFO_KS.h"
+#include "FrameCodec.h"
+#include "GW5Interface.h"
+#include "MainWindow.h"
+#include "SimProcess.h"
+#include "SxGraphicsItem.h"
+#include "SxGraphicsView.h"
+#include "SxProgressIndicator.h"
+#include "SxSignalBoxButton.h"
+#include "SxTabWidget.h"
+#include "WidgetInLeft.h"
+
+#include <QJsonArray>
+#include <QMessageBox>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+namespace {
+// Clicks every message box away, keeping its text.
+class BoxWatcher : public QObject
+{
+public:
+    BoxWatcher()
+    {
+        connect(&timer, &QTimer::timeout, this, [this]() {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                texts << box->text();
+                box->buttons().value(0)->click();
+            }
+        });
+        timer.start(20);
+    }
+    QStringList texts;
+
+private:
+    QTimer timer;
+};
+
+bool waitUntil(const std::function<bool()> &cond, int timeoutMs = 15000)
+{
+    return SimProcess::waitFor(cond, timeoutMs);
+}
+
+// The source id the simulator stores for window `winId`; -1 when it has no such window.
+int simSource(SimProcess &sim, const QString &cpuid, int winId)
+{
+    if (!sim.refresh())
+        return -1;
+    const SimProcess::Device *d = sim.device(cpuid);
+    if (!d)
+        return -1;
+    const QJsonArray windows = d->state.value("windows").toArray();
+    for (int i = 0; i < windows.size(); ++i) {
+        const QJsonObject o = windows.at(i).toObject();
+        const int id = o.contains("id") ? o.value("id").toInt() : i;
+        if (id == winId)
+            return o.value("src").toInt();
+    }
+    return -1;
+}
+} // namespace
+
+class TestUiSwitchE2e : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void doubleClickSwitchesOnTheDevice_data();
+    void doubleClickSwitchesOnTheDevice();
+
+private:
+    QTemporaryDir settingsDir;
+};
+
+void TestUiSwitchE2e::initTestCase()
+{
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
+    QCoreApplication::setOrganizationName(QStringLiteral("Corlune"));
+    QSettings().setValue("Language", 0);
+    QVERIFY2(QFile::exists(SimProcess::binary()), "VPSIM must name the vpsim binary");
+}
+
+void TestUiSwitchE2e::doubleClickSwitchesOnTheDevice_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<bool>("refuse");
+    QTest::newRow("KS9200") << QStringLiteral("KS9200") << QStringLiteral("127.0.51.2") << false;
+    QTest::newRow("GW5") << QStringLiteral("GW5") << QStringLiteral("127.0.51.3") << false;
+    QTest::newRow("KS9200 refusing") << QStringLiteral("KS9200") << QStringLiteral("127.0.51.4") << true;
+    QTest::newRow("GW5 refusing") << QStringLiteral("GW5") << QStringLiteral("127.0.51.5") << true;
+}
+
+void TestUiSwitchE2e::doubleClickSwitchesOnTheDevice()
+{
+    QFETCH(QString, model);
+    QFETCH(QString, address);
+    QFETCH(bool, refuse);
+
+    SimProcess sim;
+    QStringList args{"--device", model + ":addr=" + address};
+    if (refuse)
+        args << "--refuse-switch";
+    QVERIFY2(sim.start(args), qPrintable(sim.errorString()));
+    QCOMPARE(sim.devices().size(), 1);
+    const QString cpuid = sim.devices().at(0).cpuid;
+    const bool gw = sim.devices().at(0).type == 48;
+
+    MainWindow w;
+    w.show();
+    BoxWatcher boxes;
+    // Reach the device over TCP and let it announce itself there.
+    CommManager *comm = w.commManager();
+    const uint key = comm->connectTcp(QHostAddress(address), 61213);
+    QVERIFY(key != 0);
+    QVERIFY(waitUntil([&] { return comm->linkType(key) == CommManager::LinkTcp; }));
+    comm->write(key, makeSearchFrame());
+    QVERIFY(waitUntil([&] { return w.record(cpuid) != nullptr; }));
+    w.tabWidget()->addDevice(w.record(cpuid));
+    QCOMPARE(w.currentCpuid(), cpuid);
+
+    // The full read-back fills the canvas.
+    w.onTitleSync();
+    SxGraphicsView *view = w.tabWidget()->viewFor(cpuid);
+    QVERIFY(view);
+    QVERIFY(waitUntil([&] { return !w.busy()->isAnimated() && !view->windowItemList().isEmpty(); }));
+    auto *left = w.findChild<WidgetInLeft *>(QStringLiteral("LeftWidget"));
+    QVERIFY(left);
+    QVERIFY(waitUntil([&] { return left->sourceButtons().size() > 1; }));
+
+    // Select a window on the canvas as the operator does.
+    SxGraphicsItem *item = view->windowItemList().first();
+    const QPoint at = view->mapFromScene(item->sceneBoundingRect().center());
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    const int winId = view->currentWindowId();
+    QVERIFY(winId >= 0);
+    const int before = view->windowItem(winId)->input();
+    QCOMPARE(simSource(sim, cpuid, winId), before);
+
+    SxSignalBoxButton *target = nullptr;
+    for (SxSignalBoxButton *b : left->sourceButtons())
+        if (b->sourceId() != before && !target)
+            target = b;
+    QVERIFY(target);
+    const int src = target->sourceId();
+    const int logStart = sim.log().size();
+    std::unique_ptr<QSignalSpy> gwWindows;
+    if (gw)
+        gwWindows.reset(new QSignalSpy(w.gwInterface(cpuid), &GW5Interface::emitWindowData));
+    QTest::mouseDClick(target, Qt::LeftButton);
+    const int windowsAtSwitch = gwWindows ? gwWindows->count() : 0;
+    // Nothing is shown before the device answers.
+    QCOMPARE(view->windowItem(winId)->input(), before);
+    QVERIFY(waitUntil([&] { return sim.countFrames(cpuid, "rx", 0x08, 0x00, logStart) == 1; }));
+
+    if (!refuse) {
+        QVERIFY(waitUntil([&] { return simSource(sim, cpuid, winId) == src; }));
+        QVERIFY(waitUntil([&] { return view->windowItem(winId) && view->windowItem(winId)->input() == src; }));
+        // It came with a window read-back after the switch.
+        QVERIFY(sim.countFrames(cpuid, "rx", 0xE2, -1, logStart) > 0);
+        QVERIFY2(boxes.texts.isEmpty(), qPrintable(boxes.texts.join('|')));
+    } else if (!gw) {
+        QVERIFY(waitUntil([&] { return !boxes.texts.isEmpty(); }));
+        QCOMPARE(boxes.texts, QStringList{QStringLiteral("Input conflict")});
+        QVERIFY(!w.busy()->isAnimated());
+        QCOMPARE(simSource(sim, cpuid, winId), before);
+        QCOMPARE(view->windowItem(winId)->input(), before);
+    } else {
+        // The GW device's refusal carries no message; the follow-up read-back shows the old input.
+        QVERIFY(waitUntil([&] { return gwWindows->count() > windowsAtSwitch; }));
+        QVERIFY(sim.countFrames(cpuid, "rx", 0xE2, -1, logStart) > 0);
+        QVERIFY(view->windowItem(winId));
+        QCOMPARE(view->windowItem(winId)->input(), before);
+        QCOMPARE(simSource(sim, cpuid, winId), before);
+        QVERIFY2(boxes.texts.isEmpty(), qPrintable(boxes.texts.join('|')));
+    }
+    sim.stop();
+}
+
+QTEST_MAIN(TestUiSwitchE2e)
+#include "tst_ui_switch_e2e.moc"
