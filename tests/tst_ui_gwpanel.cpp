@@ -6,6 +6,7 @@
 #include "DeviceLookup.h"
 #include "DialogGWPanel.h"
 #include "GW5Interface.h"
+#include "RecordBuilders.h"
 #include "Records.h"
 #include "SxProgressIndicator.h"
 
@@ -22,6 +23,8 @@
 #include <QtTest>
 #include <functional>
 #include <memory>
+
+using RecordBuilders::sentFrames;
 
 namespace {
 const QString Cpuid = QStringLiteral("0123456789abcdef01234567");
@@ -79,14 +82,6 @@ INFO_PANEL panel(int id, int width, int height, int row, int col, int index = 0)
     return p;
 }
 
-QList<QByteArray> framesOf(const QSignalSpy &spy)
-{
-    QList<QByteArray> l;
-    for (const QList<QVariant> &args : spy)
-        l << args.at(0).toByteArray();
-    return l;
-}
-
 // A current GW device, a second interface in the same state for the expected frames, the dialog.
 struct Rig
 {
@@ -109,7 +104,7 @@ struct Rig
     {
         QSignalSpy s(&reference, &Interface::emitSendData);
         ops(reference);
-        return framesOf(s);
+        return sentFrames(s);
     }
     template <typename T> T *w(const char *name) { return dlg.findChild<T *>(name); }
     QTableWidget *table() { return w<QTableWidget>("tableWidget"); }
@@ -137,7 +132,6 @@ class TestUiGwPanel : public QObject
 
 private slots:
     void initTestCase();
-    void form();
     void fillingAndPresets();
     void pixelClock_data();
     void pixelClock();
@@ -154,26 +148,6 @@ private slots:
 void TestUiGwPanel::initTestCase()
 {
     registerRecordTypes();
-}
-
-void TestUiGwPanel::form()
-{
-    Rig r;
-    QCOMPARE(r.dlg.size(), QSize(588, 279));
-    auto *tabs = r.w<QTabWidget>("tabWidget");
-    QCOMPARE(tabs->count(), 3);
-    QCOMPARE(tabs->tabText(0), QString("Basic parameters"));
-    QCOMPARE(tabs->tabText(1), QString("Screen parameters"));
-    QCOMPARE(tabs->tabText(2), QString("Output mapping"));
-    auto *combo = r.w<QComboBox>("combo_resolution");
-    QCOMPARE(combo->count(), 14);
-    QCOMPARE(combo->itemText(0), QString("custom"));
-    QCOMPARE(combo->itemText(13), QString("3072x768 60Hz"));
-    QCOMPARE(r.w<QComboBox>("combo_serialNumber")->itemText(1), QString("First vertical and then horizontal"));
-    QCOMPARE(r.w<QSpinBox>("spin_frameRate")->minimum(), 23);
-    QCOMPARE(r.w<QSpinBox>("spin_width")->maximum(), 9999);
-    QCOMPARE(r.mapping()->horizontalHeaderItem(2)->text(), QString("Display Areas"));
-    QVERIFY(r.w<QLabel>("label_tips")->text().startsWith("Double clicking the table"));
 }
 
 void TestUiGwPanel::fillingAndPresets()
@@ -290,7 +264,7 @@ void TestUiGwPanel::gridLimitAndApply()
     endNextBusy(&r.dlg, &stopTime);
     QTest::mouseClick(apply, Qt::LeftButton);
     QCOMPARE(stopTime, 2000);
-    QCOMPARE(framesOf(r.spy), r.expected([](GW5Interface &g) {
+    QCOMPARE(sentFrames(r.spy), r.expected([](GW5Interface &g) {
         g.setOutputHold(0);
         g.setOutputHold(1);
         g.setAreaLayout(2, 4, 0);
@@ -320,7 +294,7 @@ void TestUiGwPanel::resolutionApply()
     int stopTime = 0;
     endNextBusy(&r.dlg, &stopTime);
     QTest::mouseClick(r.w<QPushButton>("btn_apply"), Qt::LeftButton);
-    QCOMPARE(framesOf(r.spy), r.expected([](GW5Interface &g) {
+    QCOMPARE(sentFrames(r.spy), r.expected([](GW5Interface &g) {
         g.setOutputHold(0);
         g.setOutputHold(1);
         g.setOutputResolution(2, 1280, 720, 60);
@@ -335,7 +309,7 @@ void TestUiGwPanel::resolutionApply()
     QMetaObject::invokeMethod(&r.dlg, "onTimerResolution");
     endNextBusy(&r.dlg, &stopTime);
     QTest::mouseClick(r.w<QPushButton>("btn_apply"), Qt::LeftButton);
-    QCOMPARE(framesOf(r.spy), r.expected([](GW5Interface &g) {
+    QCOMPARE(sentFrames(r.spy), r.expected([](GW5Interface &g) {
         g.setOutputHold(0);
         g.setOutputHold(1);
         g.setOutputResolution(0, 1600, 1080, 50);
@@ -429,7 +403,7 @@ void TestUiGwPanel::applyScreen()
     QTest::mouseClick(apply, Qt::LeftButton);
     QCOMPARE(stopTime, 3000);
     QCOMPARE(removeAll.size(), 1);
-    QCOMPARE(framesOf(r.spy), r.expected([](GW5Interface &g) {
+    QCOMPARE(sentFrames(r.spy), r.expected([](GW5Interface &g) {
         g.setOutputHold(0);
         g.setAreaGeometry(0, 0, 0, 960, 540);
         g.setAreaGeometry(1, 960, 0, 800, 540);
@@ -439,7 +413,7 @@ void TestUiGwPanel::applyScreen()
         g.setOutputHold(1);
         g.readAll();
     }));
-    QCOMPARE(framesOf(r.spy).last(), Interface::requestFrame(0xEF));
+    QCOMPARE(sentFrames(r.spy).last(), Interface::requestFrame(0xEF));
     r.spy.clear();
     QTest::mouseClick(apply, Qt::LeftButton);
     QCOMPARE(r.spy.size(), 0);
@@ -478,7 +452,7 @@ void TestUiGwPanel::mappingTable()
     QCOMPARE(changed.size(), 0);
 
     t->item(1, 2)->setText("4");
-    QCOMPARE(framesOf(r.spy), r.expected([](GW5Interface &g) { g.setOutputMapping(1, 3); }));
+    QCOMPARE(sentFrames(r.spy), r.expected([](GW5Interface &g) { g.setOutputMapping(1, 3); }));
     QCOMPARE(changed.size(), 1);
     QCOMPARE(changed.first(), (QList<QVariant>{1, 3, 2}));
     QCOMPARE(t->item(1, 2)->data(Qt::UserRole).toInt(), 3);
