@@ -25,6 +25,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <functional>
@@ -103,6 +104,7 @@ private slots:
     void ksOutputResolutionAndEdid();
     void kxOutputResolutionAndEdidPreset();
     void gwOutputResolutionAndEdid();
+    void pictures();
 
 private:
     // Links the main window to the device at `addr` and makes it the current device with its
@@ -418,6 +420,40 @@ void TestUiSettingsE2e::gwOutputResolutionAndEdid()
     });
     QCOMPARE(input, QStringLiteral("Input%1").arg(src + 1));
     QCOMPARE(QList<int>({width, height}), QList<int>({1600, 1200}));
+}
+
+// With VP_SCREENSHOT_DIR set, the output, EDID and image-quality dialogs of each device are saved
+// there as pictures, filled from the device, for a look by eye.
+void TestUiSettingsE2e::pictures()
+{
+    const QString out = qEnvironmentVariable("VP_SCREENSHOT_DIR");
+    if (out.isEmpty())
+        QSKIP("VP_SCREENSHOT_DIR not set");
+    const QList<QPair<QString, QString>> devices = {{KsAddr, "ks"}, {KxAddr, "kx"}, {GwAddr, "gw"}};
+    const QList<QPair<void (MainWindow::*)(), QString>> commands = {
+        {&MainWindow::onTitleOutputSetting, "output"},
+        {&MainWindow::onTitleEDID, "edid"},
+        {&MainWindow::onTitleImageQuality, "quality"}};
+    for (const auto &dev : devices) {
+        reach(dev.first, cpuidOf.value(dev.first));
+        for (const auto &cmd : commands) {
+            const QString file = QStringLiteral("%1/%2-%3").arg(out, dev.second, cmd.second);
+            bool saved = false;
+            runDialog<QDialog>(cmd.first, [&](QDialog *d) {
+                saved = QTest::qWaitForWindowExposed(d);
+                // Every tab of a tabbed dialog.
+                QTabWidget *tabs = d->findChild<QTabWidget *>();
+                const int pages = tabs ? tabs->count() : 1;
+                for (int i = 0; i < pages && saved; ++i) {
+                    if (tabs)
+                        tabs->setCurrentIndex(i);
+                    saved = d->grab().save(QStringLiteral("%1-%2.png").arg(file).arg(i));
+                }
+                d->reject();
+            });
+            QVERIFY2(saved, qPrintable(file));
+        }
+    }
 }
 
 QTEST_MAIN(TestUiSettingsE2e)
