@@ -38,8 +38,8 @@ CommManager::~CommManager()
     links.clear();
     qDeleteAll(udpSockets);
     udpSockets.clear();
-    delete unicastSocket;
-    unicastSocket = nullptr;
+    qDeleteAll(unicastSockets);
+    unicastSockets.clear();
 }
 
 void CommManager::addNamedSerialPort(const QString &portName)
@@ -546,23 +546,41 @@ void CommManager::onHostResolved(const QString &host, const QHostInfo &info)
     emit emitConnectAddressFailed(host, tr("The address %1 has no IPv4 address.").arg(host));
 }
 
-SxUdpSocket *CommManager::unicastSocketForSearch()
+SxUdpSocket *CommManager::searchSocketFor(const QHostAddress &target, QString *error)
 {
-    if (unicastSocket)
-        return unicastSocket;
+    // The local address the system would send from: a connected UDP socket learns it without
+    // sending anything.
+    QUdpSocket probe;
+    probe.connectToHost(target, devicePort);
+    if (probe.state() != QAbstractSocket::ConnectedState) {
+        *error = probe.errorString();
+        return nullptr;
+    }
+    bool v4 = false;
+    const quint32 local = probe.localAddress().toIPv4Address(&v4);
+    probe.abort();
+    if (!v4) {
+        *error = tr("no IPv4 route");
+        return nullptr;
+    }
+    // Sent from the discovery socket of that address, the answer takes the broadcast answer's path.
+    for (SxUdpSocket *s : qAsConst(udpSockets)) {
+        bool ok = false;
+        if (s->state() == QAbstractSocket::BoundState && s->localAddress().toIPv4Address(&ok) == local && ok)
+            return s;
+    }
+    if (SxUdpSocket *s = unicastSockets.value(local, nullptr))
+        return s;
     auto *s = new SxUdpSocket;
-    // The discovery port is shared with the per-interface sockets; a reply to one of their
-    // addresses reaches that socket, a reply to any other local address (loopback) reaches this one.
-    if (!s->bind(QHostAddress(QHostAddress::AnyIPv4), discoveryPort,
-                 QAbstractSocket::ShareAddress | QAbstractSocket::ReuseAddressHint)
-        && !s->bind(QHostAddress(QHostAddress::AnyIPv4), 0)) {
+    if (!s->bind(QHostAddress(local), discoveryPort) && !s->bind(QHostAddress(local), 0)) {
+        *error = s->errorString();
         writeLog(QStringLiteral("UDP Socket Error: ") + s->errorString());
         delete s;
         return nullptr;
     }
     connect(s, &QUdpSocket::readyRead, this, &CommManager::onReadUdpData);
     registerUdp(s);
-    unicastSocket = s;
+    unicastSockets.insert(local, s);
     return s;
 }
 
@@ -574,9 +592,11 @@ void CommManager::sendUnicastSearch(const QString &host, const QHostAddress &add
         emit emitConnectAddressFailed(host, tr("The address %1 has no IPv4 address.").arg(host));
         return;
     }
-    SxUdpSocket *s = unicastSocketForSearch();
+    QString error;
+    SxUdpSocket *s = searchSocketFor(QHostAddress(ip), &error);
     if (!s) {
-        emit emitConnectAddressFailed(host, tr("The address %1 cannot be reached: no UDP socket.").arg(host));
+        writeLog(QStringLiteral("Address %1 not reached: %2").arg(host, error));
+        emit emitConnectAddressFailed(host, tr("The address %1 cannot be reached: %2").arg(host, error));
         return;
     }
     const QByteArray request = makeSearchFrame();

@@ -118,7 +118,7 @@ private:
     uint keyOfUdp(const SxUdpSocket *s) const;
     SxUdpSocket *udpOfKey(uint key) const;
     uint registerUdp(SxUdpSocket *s);
-    SxUdpSocket *unicastSocketForSearch();
+    SxUdpSocket *searchSocketFor(const QHostAddress &target, QString *error);
     void onHostResolved(const QString &host, const QHostInfo &info);
     void sendUnicastSearch(const QString &host, const QHostAddress &address);
     void onAddressReplyTimeout();
@@ -133,7 +133,9 @@ private:
     QStringList extraPorts;
     QStringList connectHosts;
     int addressReplyMs = 3000;
-    SxUdpSocket *unicastSocket = nullptr; // sends the search to connectHosts; any address
+    // Sockets on the discovery port of local addresses without a discovery socket (loopback),
+    // by IPv4 address; they ask connectHosts that are reached through those addresses.
+    QMap<quint32, SxUdpSocket *> unicastSockets;
     QMap<quint32, QString> awaitedHosts;  // IPv4 asked by unicast -> host as the operator typed it
     QTimer *addressReplyTimer = nullptr;
     uint nextKey = 1;

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHostAddress>
+#include <QNetworkDatagram>
 #include <QNetworkInterface>
 #include <QProcess>
 #include <QRegularExpression>
@@ -245,6 +246,8 @@ private slots:
 
     void udpAnnouncementOpensOneTcpLink();
     void excludedHardwareAddressGetsNoSocket();
+    void frameTrafficTap();
+    void unicastSearchBesideDiscoverySockets();
 
     void cleanupTestCase();
 
@@ -725,6 +728,105 @@ void TestCommManager::udpAnnouncementOpensOneTcpLink()
     QByteArray got;
     QTRY_VERIFY_WITH_TIMEOUT((got += link->readAll()).size() >= 23, WaitMs);
     QCOMPARE(got, request);
+}
+
+// Every frame on a link, heartbeats included, reaches the traffic tap as it was on the wire (noise
+// left out); the frames announced are the same as without the tap.
+void TestCommManager::frameTrafficTap()
+{
+    CommManager cm;
+    cm.setHeartbeatInterval(3600 * 1000);
+    QSignalSpy frames(&cm, &CommManager::emitHandleData);
+    QSignalSpy traffic(&cm, &CommManager::emitFrameTraffic);
+    QTcpServer server;
+    uint key = 0;
+    QTcpSocket *peer = nullptr;
+    QVERIFY(connectPeer(cm, server, key, peer));
+    cm.onSetConnectDeviceCpuid(key, 0, CpuidA, QHostAddress());
+
+    const QByteArray request = makeRequestFrame(0xE1);
+    QCOMPARE(cm.write(key, request), 23);
+    QCOMPARE(traffic.count(), 1);
+    QCOMPARE(traffic.at(0).at(0).toString(), CpuidA);
+    QCOMPARE(traffic.at(0).at(1).toBool(), true);
+    QCOMPARE(traffic.at(0).at(2).toByteArray(), request);
+    QCOMPARE(cm.write(key + 1000, request), -1);
+    QCOMPARE(traffic.count(), 1);
+
+    const QByteArray r1 = reply(0xE1, QByteArray("panel"));
+    peer->write(QByteArray("\x01\x02") + r1 + heartbeat() + QByteArray::fromHex("5a5a00aa0102"));
+    peer->flush();
+    QTRY_COMPARE_WITH_TIMEOUT(traffic.count(), 3, WaitMs);
+    QCOMPARE(traffic.at(1).at(1).toBool(), false);
+    QCOMPARE(traffic.at(1).at(2).toByteArray(), r1);
+    QCOMPARE(traffic.at(2).at(2).toByteArray(), heartbeat());
+    QCOMPARE(frames.count(), 1);
+    QCOMPARE(seen(frames, 0).cmd, 0xE1);
+    QCOMPARE(cm.missedBeats(key), 0);
+}
+
+// A named host is asked by unicast from the discovery port beside the broadcast; its answer takes
+// the broadcast answer's path (one announcement, one TCP link) and a second answer adds nothing.
+void TestCommManager::unicastSearchBesideDiscoverySockets()
+{
+    if (!upNetwork())
+        QSKIP("cannot create the private veth network (needs root, iproute2 and netns.sh beside vpsim)");
+    int udpFd = -1;
+    int tcpFd = -1;
+    QVERIFY(inNamespace(QStringLiteral("/run/netns/%1-dev").arg(netName), [&] {
+        udpFd = boundSocket(SOCK_DGRAM, CommManager::DevicePort);
+        tcpFd = boundSocket(SOCK_STREAM, CommManager::DeviceTcpPort);
+    }));
+    QVERIFY(udpFd >= 0 && tcpFd >= 0);
+    QUdpSocket device;
+    QVERIFY(device.setSocketDescriptor(udpFd, QAbstractSocket::BoundState));
+    QTcpServer control;
+    QVERIFY(control.setSocketDescriptor(tcpFd));
+
+    CommManager cm;
+    cm.setHeartbeatInterval(3600 * 1000);
+    QSignalSpy spy(&cm, &CommManager::emitHandleData);
+    QSignalSpy failed(&cm, &CommManager::emitConnectAddressFailed);
+    cm.addConnectAddress(QStringLiteral(" 10.213.9.3 "));
+    cm.addConnectAddress(QStringLiteral("10.213.9.3"));
+    QCOMPARE(cm.connectAddresses(), QStringList{"10.213.9.3"});
+    cm.searchDevice(1);
+    QCOMPARE(cm.discoverySockets().size(), 1);
+
+    // The broadcast and the unicast request both arrive (one discovery socket: one broadcast), both
+    // from the discovery port of the discovery socket's address.
+    QList<QNetworkDatagram> got;
+    QElapsedTimer clock;
+    clock.start();
+    while (got.size() < 2 && clock.elapsed() < WaitMs) {
+        if (device.hasPendingDatagrams())
+            got << device.receiveDatagram();
+        else
+            QTest::qWait(10);
+    }
+    QCOMPARE(got.size(), 2);
+    for (const QNetworkDatagram &d : qAsConst(got)) {
+        QCOMPARE(d.data(), makeSearchFrame());
+        QCOMPARE(d.senderPort(), int(CommManager::DiscoveryPort));
+        QCOMPARE(d.senderAddress().toIPv4Address(), QHostAddress(QStringLiteral("10.213.9.1")).toIPv4Address());
+    }
+    QTest::qWait(100);
+    QVERIFY(!device.hasPendingDatagrams());
+
+    // The device answers both; one announcement, one connection.
+    const QNetworkDatagram first = got.first();
+    device.writeDatagram(announcement(0), first.senderAddress(), quint16(first.senderPort()));
+    device.writeDatagram(announcement(0), first.senderAddress(), quint16(first.senderPort()));
+    QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 1, WaitMs);
+    const Seen a = seen(spy, 0);
+    QVERIFY(a.keyTCP != 0 && a.keyUDP != 0);
+    QTRY_VERIFY_WITH_TIMEOUT(control.hasPendingConnections(), WaitMs);
+    QVERIFY(control.nextPendingConnection());
+    QTest::qWait(200);
+    QCOMPARE(spy.count(), 1);
+    QVERIFY(!control.hasPendingConnections());
+    QCOMPARE(cm.writeByUDP(a.keyUDP, makeRequestFrame(0xEE), a.addr), 23);
+    QVERIFY(failed.isEmpty());
 }
 
 void TestCommManager::excludedHardwareAddressGetsNoSocket()
