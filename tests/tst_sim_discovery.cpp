@@ -23,6 +23,14 @@
 #include <memory>
 
 namespace {
+// Ports of this suite alone. Every broadcast is also looped back to the sockets of this namespace,
+// where other suites' simulators listen on the standard ports and other transport managers bind
+// the standard discovery port on every interface; with ports of its own the search reaches only
+// this suite's simulator and its discovery sockets bind whatever else runs beside it.
+constexpr quint16 UdpPort = 48989;
+constexpr quint16 DiscoveryPort = 48990;
+constexpr quint16 TcpPort = 48213;
+
 bool waitUntil(const std::function<bool()> &cond, int timeoutMs = 10000)
 {
     QElapsedTimer t;
@@ -101,6 +109,7 @@ void TestSimDiscovery::initTestCase()
     const QString state = dir.filePath("state.json");
     sim.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     sim.start(netns, {"exec", name, "dev", bin, "--state-file", state, "--log", dir.filePath("frames.jsonl"),
+                      "--udp-port", QString::number(UdpPort), "--tcp-port", QString::number(TcpPort),
                       "--split-writes", "--junk", "--device", "KS9200:addr=10.213.7.2", "--device",
                       "KX4200:addr=10.213.7.3,usb", "--device", "GW5:addr=10.213.7.4", "--device",
                       "19:addr=10.213.7.5", "--device", "KS1200:pty"});
@@ -132,6 +141,7 @@ void TestSimDiscovery::cleanupTestCase()
 void TestSimDiscovery::findsAndReadsBackEveryDevice()
 {
     CommManager cm;
+    cm.setNetworkPorts(UdpPort, DiscoveryPort, TcpPort);
     QMap<QString, Device *> byCpuid;
     std::vector<std::unique_ptr<Device>> devices;
 
