@@ -45,10 +45,11 @@ int main(int argc, char *argv[])
     MainWindow w;
     w.setExtraSerialPorts(parser.values(serialOption));
     const QStringList hosts = parser.values(connectOption);
-    for (const QString &host : hosts) {
+    for (const QString &host : hosts)
         w.commManager()->addConnectAddress(host);
-        DialogSearch::rememberAddress(host);
-    }
+    // Remembered most recent first: the first one given ends up on top.
+    for (auto it = hosts.crbegin(); it != hosts.crend(); ++it)
+        DialogSearch::rememberAddress(*it);
     if (w.searchDialog()) {
         w.searchDialog()->setCommManager(w.commManager());
         if (!hosts.isEmpty())

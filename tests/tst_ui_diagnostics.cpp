@@ -7,8 +7,11 @@
 #include "DialogDiagnostics.h"
 #include "KS9200Interface.h"
 #include "Log.h"
+#include "SxTitleWidget.h"
 #include "TestSupport.h"
 
+#include <QAction>
+#include <QMenu>
 #include <QComboBox>
 #include <QFile>
 #include <QJsonArray>
@@ -101,6 +104,7 @@ private slots:
     void frameMonitorMatchesSimulatorLog();
     void eventHistoryAndNothingWhileClosed();
     void commandNames();
+    void mainMenuEntry();
 
 private:
     QTemporaryDir dir;
@@ -277,6 +281,22 @@ void TstUiDiagnostics::commandNames()
     for (int i = 0; i < DialogDiagnostics::MaxFrameRows + 5; ++i)
         dlg.onFrameTraffic(QString(), i % 2, makeRequestFrame(0xE1));
     QCOMPARE(dlg.frameRowCount(), int(DialogDiagnostics::MaxFrameRows));
+}
+
+// The main menu offers the window; choosing it asks the main window to open it.
+void TstUiDiagnostics::mainMenuEntry()
+{
+    SxTitleWidget title;
+    QAction *action = nullptr;
+    for (QAction *a : title.mainMenu()->actions())
+        if (a->objectName() == QLatin1String("action_diagnostics"))
+            action = a;
+    QVERIFY(action);
+    QCOMPARE(action, title.diagnosticsAction());
+    QCOMPARE(action->text(), QStringLiteral("Diagnostics"));
+    QSignalSpy open(&title, &SxTitleWidget::emitOpenDiagnostics);
+    action->trigger();
+    QCOMPARE(open.count(), 1);
 }
 
 QTEST_MAIN(TstUiDiagnostics)
