@@ -39,6 +39,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMenu>
 #include <QMessageBox>
 #include <QNetworkInterface>
 #include <QProcess>
@@ -213,16 +214,17 @@ public:
         return ok;
     }
 
+    // The refusing answer where there is one (a factory reset asks Ok/Cancel), else Ok.
     static void dismiss(QMessageBox *box)
     {
-        if (QAbstractButton *b = box->button(QMessageBox::Ok))
-            b->click();
-        else if (QAbstractButton *no = box->button(QMessageBox::No))
-            no->click();
-        else if (QAbstractButton *cancel = box->button(QMessageBox::Cancel))
-            cancel->click();
-        else
-            box->reject();
+        for (QMessageBox::StandardButton which : {QMessageBox::Cancel, QMessageBox::No, QMessageBox::Close,
+                                                  QMessageBox::Ok}) {
+            if (QAbstractButton *b = box->button(which)) {
+                b->click();
+                return;
+            }
+        }
+        box->reject();
     }
 
     // Runs `trigger`, which opens a modal dialog (and usually blocks in its exec). Each modal
@@ -400,7 +402,8 @@ void shootDevice(MainWindow &w, Shooter &shooter, int tab)
     const SxTitleWidget::Command commands[] = {SxTitleWidget::CmdOutput, SxTitleWidget::CmdEDID,
                                                SxTitleWidget::CmdAudio, SxTitleWidget::CmdImage,
                                                SxTitleWidget::CmdTest, SxTitleWidget::CmdUSB,
-                                               SxTitleWidget::CmdUpgrade, SxTitleWidget::CmdMultiMachine};
+                                               SxTitleWidget::CmdUpgrade, SxTitleWidget::CmdFactory,
+                                               SxTitleWidget::CmdMultiMachine};
     for (SxTitleWidget::Command c : commands) {
         QToolButton *b = title ? title->commandButton(c) : nullptr;
         if (!b || !b->isVisibleTo(title)) {
@@ -560,6 +563,16 @@ int main(int argc, char *argv[])
         QTest::qWait(500);
         for (int i = 0; i < w.tabWidget()->count(); ++i)
             shootDevice(w, shooter, i);
+        // The main menu and the About box.
+        if (auto *title = w.findChild<SxTitleWidget *>()) {
+            QMenu *menu = title->mainMenu();
+            menu->popup(w.mapToGlobal(QPoint(40, 40)));
+            QTest::qWait(300);
+            shooter.save(menu, lang + QStringLiteral("-mainmenu"));
+            menu->hide();
+            shooter.capture(lang + QStringLiteral("-about"), [&] { title->aboutAction()->trigger(); },
+                            [&](QWidget *) { return lang + QStringLiteral("-about"); });
+        }
         status = shooter.failures > 0 ? 1 : 0;
         out() << "ui_shots: " << shooter.saved.size() << " picture(s), " << shooter.failures << " missing\n";
         out().flush();
