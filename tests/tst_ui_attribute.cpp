@@ -84,6 +84,7 @@ private slots:
 
     void addWindowBounds();
     void addWindowRefusesTooSmall();
+    void pictures();
 
 private:
     void installKs(int type = 3);
@@ -584,6 +585,23 @@ void TstUiAttribute::addWindowRefusesTooSmall()
     QVERIFY(d.rect().isNull());
     QVERIFY(!DialogAddWindow::fits(QRect(0, 0, 200, 63), QSizeF(1920, 1080)));
     QVERIFY(DialogAddWindow::fits(QRect(0, 0, 64, 64), QSizeF(1920, 1080)));
+}
+
+// With VP_SCREENSHOT_DIR set both dialogs are saved there as pictures for a look by eye.
+void TstUiAttribute::pictures()
+{
+    const QString dir = qEnvironmentVariable("VP_SCREENSHOT_DIR");
+    if (dir.isEmpty())
+        QSKIP("VP_SCREENSHOT_DIR not set");
+    DialogAttribute d;
+    fillKs(d);
+    DialogAddWindow add;
+    add.setBounds(QRectF(0, 0, 3840, 2160));
+    for (QDialog *f : {static_cast<QDialog *>(&d), static_cast<QDialog *>(&add)}) {
+        f->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f));
+        QVERIFY(f->grab().save(dir + QLatin1Char('/') + f->metaObject()->className() + QStringLiteral(".png")));
+    }
 }
 
 QTEST_MAIN(TstUiAttribute)

@@ -56,6 +56,7 @@ private slots:
     void tableFromDeviceMap();
     void selectDeviceComesFirst();
     void loadPresetOnTickedDevices();
+    void pictures();
 
 private:
     DEVICE_INFO_KS ksRec;
@@ -380,6 +381,27 @@ void TstUiMosaic::loadPresetOnTickedDevices()
     QCOMPARE(sentFrames(ksSpy), QList<QByteArray>({hostFrame(0x04, 0x01, "06")}));
     QCOMPARE(sentFrames(gwSpy), QList<QByteArray>({hostFrame(0x04, 0x01, "06")}));
     QCOMPARE(ks2Spy.count(), 0);
+}
+
+// With VP_SCREENSHOT_DIR set both dialogs are saved there as pictures for a look by eye.
+void TstUiMosaic::pictures()
+{
+    const QString dir = qEnvironmentVariable("VP_SCREENSHOT_DIR");
+    if (dir.isEmpty())
+        QSKIP("VP_SCREENSHOT_DIR not set");
+    DialogMosaic mosaic;
+    INFO_MOSAIC m = mosaicUnits(1, 1, 1);
+    m.mode = 1;
+    m.totalWidth = 7680;
+    m.totalHeight = 2160;
+    mosaic.setMosaic(1, m, 960, 540, 3);
+    DialogMultiMachine multi;
+    multi.setDevices({{KsId, &ksRec}, {Ks2Id, &ks2Rec}, {GwId, &gwRec}});
+    for (QDialog *f : {static_cast<QDialog *>(&mosaic), static_cast<QDialog *>(&multi)}) {
+        f->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f));
+        QVERIFY(f->grab().save(dir + QLatin1Char('/') + f->metaObject()->className() + QStringLiteral(".png")));
+    }
 }
 
 QTEST_MAIN(TstUiMosaic)
