@@ -271,7 +271,9 @@ void DialogDiagnostics::onFrameTraffic(QString cpuid, bool sent, QByteArray fram
     t->setItem(row, ColCommand, cmdItem);
     t->setItem(row, ColSubCommand, cell(sub < 0 ? QString() : withName(sub, subCommandName(cmd, sub))));
     t->setItem(row, ColLength, cell(QString::number(frame.size())));
-    t->setItem(row, ColHex, cell(QString::fromLatin1(frame.toHex(' ')).toUpper()));
+    QTableWidgetItem *hex = cell(QString::fromLatin1(frame.toHex(' ')).toUpper());
+    hex->setToolTip(hex->text());
+    t->setItem(row, ColHex, hex);
     t->setRowHidden(row, !passesFilter(cmd));
     if (!t->isRowHidden(row))
         t->scrollToBottom();
