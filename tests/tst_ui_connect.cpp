@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -92,6 +93,7 @@ private slots:
     void connectAddressFindsDeviceWithoutBroadcast();
     void typedAddressesRememberedAndOffered();
     void unresolvableAndSilentAddressesReported();
+    void commandLineConnect();
 
 private:
     QTemporaryDir dir;
@@ -117,7 +119,7 @@ void TstUiConnect::initTestCase()
     QVERIFY2(!bin.isEmpty() && QFile::exists(bin), "VPSIM does not name the vpsim binary");
     const QString state = dir.filePath("state.json");
     logPath = dir.filePath("frames.jsonl");
-    sim.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    sim.setProcessChannelMode(QProcess::MergedChannels);
     sim.start(bin, {"--state-file", state, "--log", logPath, "--device",
                     QStringLiteral("KS9200:addr=%1").arg(SimAddress), "--heartbeat-ms", "60000"});
     QVERIFY(sim.waitForStarted(5000));
@@ -288,6 +290,47 @@ void TstUiConnect::unresolvableAndSilentAddressesReported()
     comm.searchDevice(1);
     QVERIFY(waitUntil([&] { return !failed.isEmpty(); }, 30000));
     QCOMPARE(failed.first().at(0).toString(), QStringLiteral("no-such-host.invalid"));
+}
+
+// vpcontrol --connect HOST: the start-up search asks the host, the device opens its TCP link to
+// the application, and the host is stored for the search dialog. The program runs in an IPC
+// namespace of its own so that its single-instance guard meets no other instance.
+void TstUiConnect::commandLineConnect()
+{
+    const QString app = QFileInfo(qEnvironmentVariable("VPSIM")).absolutePath() + "/../vpcontrol";
+    const QString unshare = QStandardPaths::findExecutable("unshare");
+    if (!QFile::exists(app) || unshare.isEmpty())
+        QSKIP("needs the vpcontrol binary and unshare");
+    sim.readAll();
+    const int logBefore = readLog(logPath).size();
+
+    QProcess vp;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_CONFIG_HOME", dir.filePath("cli-config"));
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    vp.setProcessEnvironment(env);
+    vp.setProcessChannelMode(QProcess::MergedChannels);
+    vp.start(unshare, {"--ipc", app, "--connect", QString::fromLatin1(SimAddress)});
+    QVERIFY(vp.waitForStarted(5000));
+    QByteArray simOut;
+    const bool linked = waitUntil([&] {
+        simOut += sim.readAll();
+        return simOut.contains("TCP connection from") || vp.state() != QProcess::Running;
+    });
+    const QByteArray vpOut = vp.readAll();
+    vp.terminate();
+    if (!vp.waitForFinished(3000))
+        vp.kill(), vp.waitForFinished(1000);
+    if (vpOut.contains("unshare:"))
+        QSKIP(vpOut.constData());
+    QVERIFY2(linked && simOut.contains("TCP connection from"), vpOut.constData());
+
+    int unicast = 0, broadcast = 0;
+    countSearches(readLog(logPath).mid(logBefore), &unicast, &broadcast);
+    QVERIFY(unicast >= 1);
+    QCOMPARE(broadcast, 0);
+    const QSettings stored(dir.filePath("cli-config/Corlune/vpcontrol.conf"), QSettings::IniFormat);
+    QCOMPARE(stored.value("ConnectAddresses").toStringList(), QStringList{SimAddress});
 }
 
 QTEST_MAIN(TstUiConnect)
