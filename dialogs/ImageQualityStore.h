@@ -43,7 +43,8 @@ public:
     // Stops the timer (a change still waiting would undo part of the reset) and applies `reset`
     // to the selected record or every record. Returns the 0-based windows touched; *last is the
     // last record reset.
-    QList<int> resetSelected(const std::function<void(INFO_IMAGE_QUALITY &)> &reset, INFO_IMAGE_QUALITY *last);
+    QList<int> resetSelected(const std::function<void(INFO_IMAGE_QUALITY &)> &reset,
+                             INFO_IMAGE_QUALITY *last);
 
     void retranslate();
 

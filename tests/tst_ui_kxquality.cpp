@@ -173,8 +173,9 @@ void TestUiKxQuality::basicCodesGammaAndColourMode()
     send();
     child<QSlider>(dlg, "slider_blue")->setValue(-7);
     send();
-    QCOMPARE(sentFrames(*spy), QList<QByteArray>({hostFrame(0x01, 0x09, {1, 4}), hostFrame(0x01, 0x0B, {1, 3}),
-                                                  hostFrame(0x01, 0x08, {1, 0xF9})}));
+    QCOMPARE(sentFrames(*spy),
+             QList<QByteArray>({hostFrame(0x01, 0x09, {1, 4}), hostFrame(0x01, 0x0B, {1, 3}),
+                                hostFrame(0x01, 0x08, {1, 0xF9})}));
     const DialogKXImageQuality::WindowPicture p = dlg->records().value(1);
     QCOMPARE(int(p.basic.gamma), 4);
     QCOMPARE(int(p.advanced.colorMode), 3);

@@ -58,8 +58,7 @@ public:
         connect(&poll, &QTimer::timeout, this, [this] { step(); });
         poll.start(10);
     }
-    template<typename T>
-    void expect(std::function<void(T *)> act)
+    template <typename T> void expect(std::function<void(T *)> act)
     {
         pending = [act](QWidget *w) {
             T *d = qobject_cast<T *>(w);
@@ -113,8 +112,7 @@ private:
     QJsonObject deviceState(const QString &cpuid) const;
     // Host frames the device received with this command and sub-command, in order.
     QList<QByteArray> received(const QString &cpuid, int cmd, int sub) const;
-    template<typename T>
-    void runDialog(void (MainWindow::*open)(), std::function<void(T *)> act);
+    template <typename T> void runDialog(void (MainWindow::*open)(), std::function<void(T *)> act);
 
     QTemporaryDir dir;
     QProcess sim;
@@ -132,12 +130,14 @@ void TestUiSettingsE2e::initTestCase()
     const QString bin = qEnvironmentVariable("VPSIM");
     QVERIFY2(!bin.isEmpty() && QFile::exists(bin), "VPSIM does not name the vpsim binary");
     sim.setProcessChannelMode(QProcess::ForwardedChannels);
-    sim.start(bin, {"--state-file", dir.filePath("state.json"), "--log", dir.filePath("frames.jsonl"), "--device",
-                    "KS9200:addr=" + KsAddr, "--device", "KX4200:addr=" + KxAddr, "--device", "GW5:addr=" + GwAddr,
-                    "--heartbeat-ms", "1000"});
+    sim.start(bin, {"--state-file", dir.filePath("state.json"), "--log", dir.filePath("frames.jsonl"),
+                    "--device", "KS9200:addr=" + KsAddr, "--device", "KX4200:addr=" + KxAddr, "--device",
+                    "GW5:addr=" + GwAddr, "--heartbeat-ms", "1000"});
     QVERIFY(sim.waitForStarted(5000));
-    QVERIFY2(waitUntil([&] { return QFile::exists(dir.filePath("state.json")) || sim.state() != QProcess::Running; })
-                 && sim.state() == QProcess::Running,
+    QVERIFY2(waitUntil([&] {
+                 return QFile::exists(dir.filePath("state.json")) || sim.state() != QProcess::Running;
+             }) &&
+                 sim.state() == QProcess::Running,
              "vpsim did not start");
     QFile f(dir.filePath("state.json"));
     QVERIFY(f.open(QIODevice::ReadOnly));
@@ -210,14 +210,14 @@ QList<QByteArray> TestUiSettingsE2e::received(const QString &cpuid, int cmd, int
         return out;
     while (!f.atEnd()) {
         const QJsonObject o = QJsonDocument::fromJson(f.readLine()).object();
-        if (o.value("device").toString() == cpuid && o.value("dir").toString() == "rx"
-            && o.value("cmd").toInt() == cmd && o.value("sub").toInt() == sub)
+        if (o.value("device").toString() == cpuid && o.value("dir").toString() == "rx" &&
+            o.value("cmd").toInt() == cmd && o.value("sub").toInt() == sub)
             out << QByteArray::fromHex(o.value("hex").toString().toLatin1());
     }
     return out;
 }
 
-template<typename T>
+template <typename T>
 void TestUiSettingsE2e::runDialog(void (MainWindow::*open)(), std::function<void(T *)> act)
 {
     driver->expect<T>(act);
@@ -383,8 +383,9 @@ void TestUiSettingsE2e::gwOutputResolutionAndEdid()
         height = child<QSpinBox>(d, "spin_height")->value();
         d->reject();
     });
-    QEXPECT_FAIL("", "the main window applies the GW resolution reply only to areas already received, and the "
-                     "device sends it before the areas",
+    QEXPECT_FAIL("",
+                 "the main window applies the GW resolution reply only to areas already received, and the "
+                 "device sends it before the areas",
                  Continue);
     QCOMPARE(QList<int>({index, width, height}), QList<int>({2, 1280, 720}));
 

@@ -1,5 +1,6 @@
 // Records the text and title of every message box that opens while it lives and answers it with
-// `answer` (Ok unless set), or rejects it when it has no such button. Header-only: the support library links no widgets.
+// `answer` (Ok unless set), or rejects it when it has no such button. Header-only: the support library links
+// no widgets.
 #pragma once
 
 #include <QApplication>

@@ -102,8 +102,8 @@ QList<INFO_IMAGE_ADVANCED> imageAdvancedList(int count)
         a.colorMode = 1;
         for (int g = 0; g < 3; ++g) {
             const int base = 40 + 10 * g + i;
-            a.rgbcmy[g] = RGBCMY{uint8_t(base), uint8_t(base + 1), uint8_t(base + 2), uint8_t(base + 3),
-                                 uint8_t(base + 4), uint8_t(base + 5)};
+            a.rgbcmy[g] = RGBCMY{uint8_t(base),     uint8_t(base + 1), uint8_t(base + 2),
+                                 uint8_t(base + 3), uint8_t(base + 4), uint8_t(base + 5)};
         }
         a.clearVision = 2;
         a.luminance = uint8_t(5 + i);

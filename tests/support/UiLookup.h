@@ -7,8 +7,7 @@
 #include <QWidget>
 
 // The child named `name`; a missing object ends the test run, as every later step would fail.
-template<typename T>
-T *child(QWidget *w, const char *name)
+template <typename T> T *child(QWidget *w, const char *name)
 {
     T *c = w->findChild<T *>(QLatin1String(name));
     if (!c)
