@@ -169,30 +169,7 @@ private slots:
         QCOMPARE(int(item->cursor().shape()), cursor);
     }
 
-    void textLayoutFollowsScale()
-    {
-        SxGraphicsItem wide(QRect(0, 0, 400, 300), panel);
-        wide.setItemScale(0.5);
-        QCOMPARE(wide.handleMargin(), 10);
-        QCOMPARE(wide.titleRect(), QRectF(0, 0, 400, 50));
-        QCOMPARE(wide.fontPixels(), 25);
-        QCOMPARE(wide.boundingRect(), QRectF(0, 0, 410, 310));
-        // q = (300 - 50 - 20) / 4 = 57.5 beats font + margin = 35
-        QCOMPARE(wide.inputRect(), QRectF(10, 60, 380, 57.5));
-        QCOMPARE(wide.geometryRect(), QRectF(10, 117.5, 380, 57.5));
-
-        SxGraphicsItem narrow(QRect(0, 0, 64, 300), panel);
-        narrow.setItemScale(0.5);
-        QCOMPARE(narrow.titleRect().height(), 32.0);
-
-        SxGraphicsItem flat(QRect(0, 0, 400, 64), panel);
-        flat.setItemScale(0.2); // title 125 capped by the height
-        QCOMPARE(flat.titleRect().height(), 64.0);
-        flat.setItemScale(0.0); // ignored, keeps the last layout
-        QCOMPARE(flat.itemScale(), 0.2);
-    }
-
-    void panelOutputsAndScale()
+    void panelOutputsAndBounds()
     {
         SxGraphicsBGItem bg(QRect(1920, 0, 1920, 1080));
         bg.setPanelId(3);
@@ -205,10 +182,6 @@ private slots:
         QCOMPARE(bg.outputListText(), QStringLiteral("2,4"));
         bg.removeOutput(3);
         QCOMPARE(bg.outputListText(), QStringLiteral("2"));
-        bg.setItemScale(0.5);
-        QCOMPARE(bg.fontPixels(), 32);
-        QCOMPARE(bg.areaRect(), QRectF(1930, 10, 1920, 42));
-        QCOMPARE(bg.outputRect(), QRectF(1930, 52, 1920, 42));
         bg.setBoundsFrom(QRectF(0, 0, 3840, 2160));
         QCOMPARE(bg.boundingRect(), QRectF(1920, 0, 1920, 2160));
     }

@@ -29,7 +29,11 @@ private slots:
         a.type = 3;
         a.online = 1;
         a.name = QStringLiteral("hall");
+        // Whoever follows the current tab finds the new device's cpuid when it becomes current.
+        QStringList currentIds;
+        connect(&tabs, &QTabWidget::currentChanged, &tabs, [&](int) { currentIds << tabs.currentCpuid(); });
         tabs.addDevice(&a);
+        QCOMPARE(currentIds.last(), QStringLiteral("AA01"));
         QCOMPARE(tabs.count(), 1);
         QCOMPARE(tabs.tabBar()->tabData(0).toString(), QStringLiteral("AA01"));
         QCOMPARE(tabs.tabText(0), QStringLiteral("hall"));

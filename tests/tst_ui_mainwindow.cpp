@@ -17,7 +17,6 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
@@ -26,8 +25,6 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
-#include <QToolButton>
-#include <QTranslator>
 #include <QtTest>
 #include <functional>
 #include <fcntl.h>
@@ -158,9 +155,7 @@ private slots:
     void renameAndSwitchMessages();
     void typedSerialPortIsRememberedAndProbed();
     void titleCommandsOpenTheFamilysDialog();
-    void languageStoredFiveStartsInEnglish();
     void singleInstanceGuardClearsStaleSegment();
-    void languageChangesAtRunTime();
 
 private:
     void announce(MainWindow &w, int type, int n, uint keyTCP = 0, short port = 8990,
@@ -566,62 +561,6 @@ void TestMainWindow::titleCommandsOpenTheFamilysDialog()
     QCOMPARE(readBacks(ks), QList<QByteArray>{Interface::requestFrame(0xE5)});
     QCOMPARE(readBacks(kx), (QList<QByteArray>{Interface::requestFrame(0xE5), Interface::requestFrame(0xE5, 0x01)}));
     QVERIFY(watcher->texts.isEmpty());
-}
-
-void TestMainWindow::languageStoredFiveStartsInEnglish()
-{
-    QSettings().setValue("Language", 5);
-    MainWindow w;
-    QCOMPARE(w.currentLanguage(), 5);
-    QVERIFY(w.applicationTranslator()->isEmpty());
-    QCOMPARE(QCoreApplication::translate("DialogSearch", "Search"), QStringLiteral("Search"));
-    auto *search = w.searchDialog()->findChild<QPushButton *>(QStringLiteral("btn_search"));
-    QCOMPARE(search->text(), QStringLiteral("Search"));
-    QSettings().setValue("Language", 0);
-}
-
-void TestMainWindow::languageChangesAtRunTime()
-{
-    QSettings().setValue("Language", 0);
-    MainWindow w;
-    auto *search = w.searchDialog()->findChild<QPushButton *>(QStringLiteral("btn_search"));
-    auto *title = w.findChild<SxTitleWidget *>(QStringLiteral("TitleWidget"));
-    QVERIFY(title);
-    // The title bar's captions, as far as it has built its buttons.
-    auto titleText = [title]() {
-        QToolButton *b = title->commandButton(SxTitleWidget::CmdSync);
-        if (b)
-            return b->text();
-        return title->caption() ? title->caption()->text() : QString();
-    };
-    auto *label = w.searchDialog()->findChild<QLabel *>(QStringLiteral("label_cur"));
-    const QString englishSync = titleText();
-    const QString englishLabel = label->text();
-    QCOMPARE(search->text(), QStringLiteral("Search"));
-
-    const QMap<LANGUAGE, QString> files{{LANGUAGE_ZH_CN, QStringLiteral("://zh_cn.qm")},
-                                        {LANGUAGE_ZH_TW, QStringLiteral("://zh_tw.qm")}};
-    for (LANGUAGE l : {LANGUAGE_ZH_CN, LANGUAGE_ZH_TW}) {
-        w.onTitleLanguageChange(l);
-        QCoreApplication::processEvents();
-        QCOMPARE(w.currentLanguage(), int(l));
-        QCOMPARE(QSettings().value("Language").toInt(), int(l));
-        QCOMPARE(w.applicationTranslator()->filePath(), files.value(l));
-        // Every visible text is the new language's version of its source text.
-        const QString searchText = QCoreApplication::translate("DialogSearch", "Search");
-        QCOMPARE(search->text(), searchText);
-        QCOMPARE(label->text(), QCoreApplication::translate("DialogSearch", "current device:"));
-        if (searchText != QStringLiteral("Search") && !englishSync.isEmpty())
-            QVERIFY(titleText() != englishSync);
-    }
-    w.onTitleLanguageChange(LANGUAGE_EN);
-    QCoreApplication::processEvents();
-    QCOMPARE(search->text(), QStringLiteral("Search"));
-    QCOMPARE(titleText(), englishSync);
-    QCOMPARE(label->text(), englishLabel);
-    // Values outside the three languages change nothing.
-    w.onTitleLanguageChange(LANGUAGE(7));
-    QCOMPARE(QSettings().value("Language").toInt(), 0);
 }
 
 void TestMainWindow::singleInstanceGuardClearsStaleSegment()

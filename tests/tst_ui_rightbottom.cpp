@@ -395,15 +395,6 @@ private slots:
         QVERIFY(btnVer->isEnabled());
     }
 
-    void tooltipsAndNames()
-    {
-        WidgetInRight right;
-        right.switchLanguage();
-        QCOMPARE(child<QToolButton>(&right, "btn_blackScreen")->toolTip(), QStringLiteral("black Screen"));
-        QCOMPARE(child<QToolButton>(&right, "btn_frameSync")->toolTip(), QStringLiteral("frame sync"));
-        QCOMPARE(child<QToolButton>(&right, "btn_hor")->accessibleName(), QStringLiteral("RightToolButton"));
-    }
-
     void widthBelowMinimum()
     {
         WidgetInBottom bottom;

@@ -6,7 +6,9 @@
 #include "DEVICE_INFO_KS.h"
 #include "DialogAddWindow.h"
 #include "DialogAttribute.h"
+#include "DialogChromaKey.h"
 #include "DialogMosaic.h"
+#include "DialogSearch.h"
 #include "FrameCodec.h"
 #include "MainWindow.h"
 #include "SxBaseWidget.h"
@@ -186,7 +188,7 @@ private slots:
     void iconsLoad();
 
     void attributeOpensForCurrentDevice();
-    void mosaicOpensForCurrentDevice();
+    void mosaicAndChromaKeyOpenForCurrentDevice();
     void addWindowAddsToTheGwCanvas();
 
 private:
@@ -457,6 +459,8 @@ void TestUiShell::languageActionsSwitchAtRunTime()
     auto *sourcePage = child<QPushButton>(left, "KeepStatu_Signal"); // btn_signalSrc, named for the style
     QToolButton *sync = title->commandButton(SxTitleWidget::CmdSync);
     QToolButton *search = title->commandButton(SxTitleWidget::CmdSearch);
+    auto *searchDialogButton = child<QPushButton>(w.searchDialog(), "btn_search");
+    auto *searchDialogLabel = child<QLabel>(w.searchDialog(), "label_cur");
     QVERIFY(title->languageAction(0)->isChecked());
     QCOMPARE(sync->text(), QStringLiteral("Sync"));
     QCOMPARE(sourcePage->text(), QStringLiteral("Signal Source"));
@@ -478,9 +482,17 @@ void TestUiShell::languageActionsSwitchAtRunTime()
         QCOMPARE(sync->text(), e.sync);
         QCOMPARE(search->text(), e.search);
         QCOMPARE(sourcePage->text(), e.source);
+        QCOMPARE(searchDialogButton->text(), QCoreApplication::translate("DialogSearch", "Search"));
+        QCOMPARE(searchDialogLabel->text(), QCoreApplication::translate("DialogSearch", "current device:"));
+        if (e.language != 0)
+            QVERIFY(searchDialogButton->text() != QStringLiteral("Search"));
         for (int l = 0; l < 3; ++l)
             QCOMPARE(title->languageAction(l)->isChecked(), l == e.language);
     }
+    // Values outside the three languages change nothing.
+    w.onTitleLanguageChange(LANGUAGE(7));
+    QCOMPARE(QSettings().value("Language").toInt(), 0);
+    QCOMPARE(sync->text(), QStringLiteral("Sync"));
 }
 
 void TestUiShell::storedLanguageFiveStartsInEnglish()
@@ -496,6 +508,7 @@ void TestUiShell::storedLanguageFiveStartsInEnglish()
             QVERIFY(!title->languageAction(l)->isChecked());
         QCOMPARE(title->commandButton(SxTitleWidget::CmdSync)->text(), QStringLiteral("Sync"));
         QCOMPARE(child<QPushButton>(&w, "KeepStatu_Signal")->text(), QStringLiteral("Signal Source"));
+        QCOMPARE(child<QPushButton>(w.searchDialog(), "btn_search")->text(), QStringLiteral("Search"));
     }
     QSettings().setValue("Language", 0);
 }
@@ -600,7 +613,7 @@ void TestUiShell::attributeOpensForCurrentDevice()
     QVERIFY(watcher.texts.isEmpty());
 }
 
-void TestUiShell::mosaicOpensForCurrentDevice()
+void TestUiShell::mosaicAndChromaKeyOpenForCurrentDevice()
 {
     MainWindow w;
     w.show();
@@ -637,6 +650,24 @@ void TestUiShell::mosaicOpensForCurrentDevice()
     view->prepareMenu();
     view->multiMachine()->trigger();
     QCOMPARE(seen, QStringList{QStringLiteral("w0 3x2 pos 5/6 mode 0")});
+
+    INFO_CHROMA key;
+    key.winId = 0;
+    key.mode = 1;
+    key.red = 40;
+    w.onKS9200_ChromaKey(cpuid, {key});
+    watcher.handler = [&](QDialog *d) {
+        if (auto *chroma = qobject_cast<DialogChromaKey *>(d))
+            seen << QStringLiteral("chroma w%1 mode %2 red %3")
+                        .arg(chroma->windowId())
+                        .arg(child<QComboBox>(d, "combo_mode")->currentIndex())
+                        .arg(child<QSpinBox>(d, "spinBox_red")->value());
+        return false;
+    };
+    view->prepareMenu();
+    QVERIFY(view->chromaKey()->isEnabled());
+    view->chromaKey()->trigger();
+    QCOMPARE(seen.last(), QStringLiteral("chroma w0 mode 1 red 40"));
 }
 
 void TestUiShell::addWindowAddsToTheGwCanvas()
