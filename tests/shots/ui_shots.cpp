@@ -6,7 +6,9 @@
 // LANG is en, zh_cn or zh_tw. Without --state the program starts vpsim itself with a KS9200, a
 // KX4200 and a GW5 in a device-side network namespace joined to this one by a veth pair
 // (netns.sh beside the vpsim binary; needs root, so run it inside `unshare --net`). With --state
-// it uses a vpsim already running whose --state-file is FILE and whose devices answer the search.
+// it uses a vpsim already running whose --state-file is FILE and whose devices answer the search;
+// the caller then answers for the network the search broadcasts in. Without it the program refuses
+// to start while any interface but loopback is up.
 //
 // Pictures: <lang>-search.png, then per device <lang>-<model>-main-<page>.png for the four pages
 // of the left panel, and <lang>-<model>-<dialog>.png for every dialog of the title bar, the canvas
@@ -510,6 +512,19 @@ int main(int argc, char *argv[])
     if (!QDir().mkpath(outDir)) {
         std::fprintf(stderr, "ui_shots: cannot create %s\n", qPrintable(outDir));
         return 2;
+    }
+
+    // The search broadcasts on every interface: refuse to run anywhere but in a private network
+    // that has nothing up besides loopback (the veth to the simulator comes later).
+    if (!parser.isSet(stateOption)) {
+        for (const QNetworkInterface &iface : QNetworkInterface::allInterfaces()) {
+            if ((iface.flags() & QNetworkInterface::IsUp) && !(iface.flags() & QNetworkInterface::IsLoopBack)) {
+                std::fprintf(stderr, "ui_shots: interface %s is up; run inside `unshare --net` "
+                                     "(scripts/screenshots.sh does)\n",
+                             qPrintable(iface.name()));
+                return 2;
+            }
+        }
     }
 
     // Settings of this run only; the language is the stored one the main window starts in.
