@@ -4,7 +4,6 @@
 
 #include <QEvent>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -25,17 +24,13 @@ SxDialogTitle::SxDialogTitle(QWidget *parent)
     setFixedHeight(32);
     setAttribute(Qt::WA_StyledBackground);
 
-    btn_logo->setIcon(QIcon(QStringLiteral(":/sysButton/logo.png")));
-    btn_logo->setIconSize(QSize(20, 20));
+    // The logo and close images come from the application style sheet.
     btn_logo->setFixedSize(32, 32);
     btn_logo->setFocusPolicy(Qt::NoFocus);
-    btn_logo->setFlat(true);
 
     // Its own sheet, so that the application sheet's general font size does not win.
     label_title->setStyleSheet(QStringLiteral("font-size: 16px; font-weight: bold;"));
 
-    btn_close->setIcon(QIcon(QStringLiteral(":/sysButton/close.png")));
-    btn_close->setIconSize(QSize(16, 16));
     btn_close->setFixedSize(32, 32);
     btn_close->setFocusPolicy(Qt::NoFocus);
     btn_close->setToolTip(tr("close"));

@@ -34,6 +34,7 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QTranslator>
+#include <QVBoxLayout>
 #include <QtTest>
 #include <functional>
 
@@ -407,6 +408,17 @@ void TestUiShell::dialogTitleClosesItsDialog()
     title->titleLabel()->ensurePolished();
     QCOMPARE(title->titleLabel()->font().pixelSize(), 16);
     QCOMPARE(title->titleLabel()->font().weight(), 75);
+    const QString dir = qEnvironmentVariable("VP_SCREENSHOT_DIR");
+    if (!dir.isEmpty()) {
+        auto *layout = new QVBoxLayout(&dialog);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(title);
+        auto *body = new QLabel(QStringLiteral("body"), &dialog);
+        layout->addWidget(body, 1);
+        body->show();
+        dialog.resize(320, 160);
+        QVERIFY(dialog.grab().save(dir + QStringLiteral("/SxDialogTitle.png")));
+    }
     QSignalSpy closing(title, &SxDialogTitle::emitClose);
     QTest::mouseClick(title->closeButton(), Qt::LeftButton);
     QCOMPARE(closing.count(), 1);
