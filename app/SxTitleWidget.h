@@ -1,4 +1,4 @@
-// Title bar of the main window: logo, main-menu button (languages, About), the row of command
+// Title bar of the main window: logo, main-menu button (languages, Diagnostics, About), the row of command
 // buttons that open every function of the application, the current-device caption, and the
 // minimise, maximise/restore and close buttons. The main window connects the emit* signals to its
 // onTitle* slots; the window buttons act on the window the title bar sits in.

@@ -1,6 +1,8 @@
 // The search dialog: lists the devices that answered a search, lets the operator rename one and
 // confirms the choice. The main window owns it, sets its mode before each search and feeds it every
-// accepted announcement through slotNewDeviceConnect.
+// accepted announcement through slotNewDeviceConnect. Below the list the operator can name a device
+// address (asked by unicast in every later network search, remembered as "ConnectAddresses") and a
+// serial port the system does not list.
 #pragma once
 
 #include "SxBaseWidget.h"
