@@ -1,12 +1,13 @@
 // Settings dialogs against real KS9200Interface / GW5Interface objects reached through
 // DeviceLookup: the frames they send, the records they keep and the widgets they show.
+#include "BoxCatcher.h"
+#include "ColorWidget.h"
 #include "DEVICE_INFO_GW.h"
 #include "DEVICE_INFO_KS.h"
 #include "DeviceLookup.h"
 #include "DialogEDID.h"
 #include "DialogGWImageQuality.h"
 #include "DialogImageQuality.h"
-#include "ColorWidget.h"
 #include "DialogOutputSetting.h"
 #include "GW5Interface.h"
 #include "KS9200Interface.h"
@@ -52,7 +53,6 @@ private slots:
 private:
     void useKs(int type);
     void useGw();
-    static void answerNextBox(QMessageBox::StandardButton button);
     static void fire(QObject *dialog, const char *slot);
 
     DEVICE_INFO_KS ks;
@@ -99,25 +99,6 @@ void TestUiSettings::useKs(int type)
 void TestUiSettings::useGw()
 {
     gwCurrent = true;
-}
-
-void TestUiSettings::answerNextBox(QMessageBox::StandardButton button)
-{
-    // Polls for the box the next action opens; bounded so a missing box cannot hang the test.
-    auto *tries = new int(0);
-    auto *t = new QTimer;
-    t->setInterval(10);
-    QObject::connect(t, &QTimer::timeout, [t, tries, button]() {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            box->button(button)->click();
-        } else if (++*tries < 300) {
-            return;
-        }
-        t->stop();
-        t->deleteLater();
-        delete tries;
-    });
-    t->start();
 }
 
 void TestUiSettings::fire(QObject *dialog, const char *slot)
@@ -193,12 +174,15 @@ void TestUiSettings::imageQualityResetThirdWindow()
     dlg.setImageQuality(list);
     dlg.findChild<QComboBox *>("combo_window")->setCurrentIndex(3);
     QSignalSpy spy(ksIface, &Interface::emitSendData);
-    answerNextBox(QMessageBox::Cancel);
+    BoxCatcher boxes;
+    boxes.answer = QMessageBox::Cancel;
     QTest::mouseClick(dlg.findChild<QPushButton *>("btn_reset"), Qt::LeftButton);
     QVERIFY(spy.isEmpty());
     QCOMPARE(dlg.records().at(2).brightness, uint16_t(90));
-    answerNextBox(QMessageBox::Yes);
+    boxes.answer = QMessageBox::Yes;
     QTest::mouseClick(dlg.findChild<QPushButton *>("btn_reset"), Qt::LeftButton);
+    QCOMPARE(boxes.texts, QStringList({QStringLiteral("Reset All Picture Params?"),
+                                       QStringLiteral("Reset All Picture Params?")}));
     QCOMPARE(spy.count(), 1);
     QCOMPARE(spy.at(0).at(0).toByteArray(), KS9200Interface::resetImageQualityFrame(2));
     const QByteArray f = spy.at(0).at(0).toByteArray();
@@ -223,7 +207,8 @@ void TestUiSettings::gwImageQualityResetPerWindow()
     QCOMPARE(uint8_t(spy.at(0).at(0).toByteArray()[5]), uint8_t(11));
     QCOMPARE(int16_t(dlg.records().at(0).blueGain), int16_t(-5));
     dlg.findChild<QComboBox *>("combo_window")->setCurrentIndex(0);
-    answerNextBox(QMessageBox::Yes);
+    BoxCatcher boxes;
+    boxes.answer = QMessageBox::Yes;
     QTest::mouseClick(dlg.findChild<QPushButton *>("btn_reset"), Qt::LeftButton);
     QCOMPARE(spy.count(), 4);
     for (int i = 0; i < 3; ++i) {
@@ -328,16 +313,18 @@ void TestUiSettings::edidApplyAndReset()
     QCOMPARE(spy.at(1).at(0).toByteArray(), Interface::requestFrame(0xE4));
     QCOMPARE(spy.at(2).at(0).toByteArray(), Interface::requestFrame(0xEA));
     spy.clear();
-    answerNextBox(QMessageBox::Yes);
+    BoxCatcher boxes;
+    boxes.answer = QMessageBox::Yes;
     QTest::mouseClick(dlg.findChild<QPushButton *>("pushButton"), Qt::LeftButton);
+    QCOMPARE(boxes.texts, QStringList({QStringLiteral("Reset All EDID Setting?")}));
     QCOMPARE(spy.count(), 1);
     QCOMPARE(spy.at(0).at(0).toByteArray(), KS9200Interface::resetEdidFrame());
 
     useGw();
     dlg.setEdidData(edidList(), 48, 0, 0);
     QSignalSpy gspy(gwIface, &Interface::emitSendData);
-    answerNextBox(QMessageBox::Yes);
     QTest::mouseClick(dlg.findChild<QPushButton *>("pushButton"), Qt::LeftButton);
+    QCOMPARE(boxes.texts.size(), 2); // asked and answered Yes
     QVERIFY(gspy.isEmpty());
     QTest::mouseClick(dlg.findChild<QPushButton *>("btn_ok"), Qt::LeftButton);
     QCOMPARE(gspy.count(), 3);
@@ -478,7 +465,8 @@ void TestUiSettings::outputKxBackground()
     QCOMPARE(int(DialogOutputSetting::kxBackgroundByte(4, 0, 2)), 0xE3);
     QCOMPARE(DialogOutputSetting::kxPreviewColor(0xE3), QColor(255, 0, 255));
     QCOMPARE(DialogOutputSetting::kxPreviewColor(0), QColor(0, 0, 0));
-    QCOMPARE(DialogOutputSetting::kxPreviewColor(DialogOutputSetting::kxBackgroundByte(4, 4, 2)), QColor(255, 255, 255));
+    QCOMPARE(DialogOutputSetting::kxPreviewColor(DialogOutputSetting::kxBackgroundByte(4, 4, 2)),
+             QColor(255, 255, 255));
 
     useKs(16);
     DialogOutputSetting dlg;
@@ -508,7 +496,9 @@ void TestUiSettings::outputKxBackground()
 
 void TestUiSettings::outputVisibilityEnhanceAndExchange()
 {
-    auto hidden = [](DialogOutputSetting &d, const char *name) { return d.findChild<QWidget *>(name)->isHidden(); };
+    auto hidden = [](DialogOutputSetting &d, const char *name) {
+        return d.findChild<QWidget *>(name)->isHidden();
+    };
     INFO_OUTPUT_ENHANCE e1;
     e1.index = 1;
     e1.value = 0;
