@@ -122,8 +122,9 @@ void TstUiDiagnostics::initTestCase()
     const QString state = dir.filePath("state.json");
     logPath = dir.filePath("frames.jsonl");
     sim.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    // No heartbeats: every frame on the link is one the test asked for.
-    sim.start(bin, {"--state-file", state, "--log", logPath, "--no-heartbeat", "--device",
+    // No heartbeats: every frame on the link is one the test asked for. A UDP port of its own: the
+    // device never hears (nor answers) other suites' search broadcasts.
+    sim.start(bin, {"--state-file", state, "--log", logPath, "--no-heartbeat", "--udp-port", "18989", "--device",
                     QStringLiteral("KS9200:addr=%1").arg(SimAddress)});
     QVERIFY(sim.waitForStarted(5000));
     QVERIFY2(waitUntil([&] { return QFile::exists(state) || sim.state() != QProcess::Running; })
