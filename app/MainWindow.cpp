@@ -9,6 +9,7 @@
 #include "DialogAttribute.h"
 #include "DialogAudio.h"
 #include "DialogChromaKey.h"
+#include "DialogDiagnostics.h"
 #include "DialogEDID.h"
 #include "DialogGWImageQuality.h"
 #include "DialogImageQuality.h"
@@ -289,6 +290,7 @@ void MainWindow::makeConnections()
     connect(titleWidget, &SxTitleWidget::emitFactorySetting, this, &MainWindow::onTitleFactorySetting);
     connect(titleWidget, &SxTitleWidget::emitMenuMultiMachine, this, &MainWindow::onTitleMenuMultiMachine);
     connect(titleWidget, &SxTitleWidget::emitLanguageChange, this, &MainWindow::onTitleLanguageChange);
+    connect(titleWidget, &SxTitleWidget::emitOpenDiagnostics, this, &MainWindow::onTitleDiagnostics);
     connect(rightWidget, &WidgetInRight::emitSendData, this, &MainWindow::writeData);
     connect(rightWidget, &WidgetInRight::emitLockWindow, tabs, &SxTabWidget::setLockWindow);
     connect(rightWidget, &WidgetInRight::emitHorWindow, tabs, &SxTabWidget::setHorWindow);
@@ -1086,6 +1088,18 @@ void MainWindow::onTitleMenuMultiMachine()
 {
     dlgMultiMachine->setDevices(deviceMap);
     dlgMultiMachine->exec();
+}
+
+void MainWindow::onTitleDiagnostics()
+{
+    if (!dlgDiagnostics) {
+        dlgDiagnostics = new DialogDiagnostics(this);
+        dlgDiagnostics->setObjectName(QStringLiteral("DialogDiagnostics"));
+        dlgDiagnostics->setCommManager(comm);
+    }
+    dlgDiagnostics->show();
+    dlgDiagnostics->raise();
+    dlgDiagnostics->activateWindow();
 }
 
 // ---- KS receivers ---------------------------------------------------------------------------

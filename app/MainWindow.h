@@ -47,6 +47,7 @@ class DialogMultiMachine;
 class DialogGWPanel;
 class DialogGWImageQuality;
 class DialogUpgrade;
+class DialogDiagnostics;
 
 class MainWindow : public SxBaseWidget
 {
@@ -119,6 +120,8 @@ public slots:
     void onTitleUpgrade();
     void onTitleFactorySetting();
     void onTitleMenuMultiMachine();
+    // The main menu's diagnostics window, modeless, made on first use.
+    void onTitleDiagnostics();
     void onTitleLanguageChange(LANGUAGE l); // 0 English, 1 simplified, 2 traditional Chinese
     bool onSetDeviceName(QByteArray name, QString cpuid);
     void onSearchDevice(int mask);
@@ -211,6 +214,7 @@ private:
     DialogGWPanel *dlgGWPanel = nullptr;
     DialogGWImageQuality *dlgGWImageQuality = nullptr;
     DialogUpgrade *dlgUpgrade = nullptr;
+    DialogDiagnostics *dlgDiagnostics = nullptr;
     SxProgressIndicator *busyIndicator = nullptr;
     CommManager *comm = nullptr;
     QMap<QString, Interface *> interfaceMap;

@@ -7,6 +7,7 @@
 #include "DialogAddWindow.h"
 #include "DialogAttribute.h"
 #include "DialogChromaKey.h"
+#include "DialogDiagnostics.h"
 #include "DialogMosaic.h"
 #include "DialogSearch.h"
 #include "FrameCodec.h"
@@ -183,7 +184,7 @@ private slots:
     void dialogTitleClosesItsDialog();
 
     void titleCommandButtons();
-    void languageActionsSwitchAtRunTime();
+    void mainMenuLanguagesAndDiagnostics();
     void storedLanguageFiveStartsInEnglish();
     void aboutShowsProductAndVersion();
     void iconsLoad();
@@ -462,7 +463,7 @@ void TestUiShell::titleCommandButtons()
     QCOMPARE(search.at(0).at(0).toInt(), 0);
 }
 
-void TestUiShell::languageActionsSwitchAtRunTime()
+void TestUiShell::mainMenuLanguagesAndDiagnostics()
 {
     QSettings().setValue("Language", 0);
     MainWindow w;
@@ -501,6 +502,15 @@ void TestUiShell::languageActionsSwitchAtRunTime()
         for (int l = 0; l < 3; ++l)
             QCOMPARE(title->languageAction(l)->isChecked(), l == e.language);
     }
+    // The main menu's diagnostics window follows the main window's transport manager.
+    title->diagnosticsAction()->trigger();
+    auto *diagnostics = w.findChild<DialogDiagnostics *>();
+    QVERIFY(diagnostics && diagnostics->isVisible());
+    QCOMPARE(diagnostics->commManager(), w.commManager());
+    title->diagnosticsAction()->trigger();
+    QCOMPARE(w.findChildren<DialogDiagnostics *>().size(), 1);
+    diagnostics->close();
+
     // Values outside the three languages change nothing.
     w.onTitleLanguageChange(LANGUAGE(7));
     QCOMPARE(QSettings().value("Language").toInt(), 0);
