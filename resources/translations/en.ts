@@ -27,6 +27,26 @@
             <source> error</source>
             <translation> error</translation>
         </message>
+        <message>
+            <source>The address %1 cannot be resolved: %2</source>
+            <translation>The address %1 cannot be resolved: %2</translation>
+        </message>
+        <message>
+            <source>The address %1 has no IPv4 address.</source>
+            <translation>The address %1 has no IPv4 address.</translation>
+        </message>
+        <message>
+            <source>no IPv4 route</source>
+            <translation>no IPv4 route</translation>
+        </message>
+        <message>
+            <source>The address %1 cannot be reached: %2</source>
+            <translation>The address %1 cannot be reached: %2</translation>
+        </message>
+        <message>
+            <source>No device answered at %1.</source>
+            <translation>No device answered at %1.</translation>
+        </message>
     </context>
     <context>
         <name>DialogAddWindow</name>
@@ -241,6 +261,305 @@
         </message>
     </context>
     <context>
+        <name>DialogDiagnostics</name>
+        <message>
+            <source>Diagnostics</source>
+            <translation>Diagnostics</translation>
+        </message>
+        <message>
+            <source>Event history</source>
+            <translation>Event history</translation>
+        </message>
+        <message>
+            <source>Frame monitor</source>
+            <translation>Frame monitor</translation>
+        </message>
+        <message>
+            <source>Pause</source>
+            <translation>Pause</translation>
+        </message>
+        <message>
+            <source>Command:</source>
+            <translation>Command:</translation>
+        </message>
+        <message>
+            <source>Clear</source>
+            <translation>Clear</translation>
+        </message>
+        <message>
+            <source>Save...</source>
+            <translation>Save...</translation>
+        </message>
+        <message>
+            <source>image quality</source>
+            <translation>image quality</translation>
+        </message>
+        <message>
+            <source>input crop</source>
+            <translation>input crop</translation>
+        </message>
+        <message>
+            <source>window</source>
+            <translation>window</translation>
+        </message>
+        <message>
+            <source>template / preset</source>
+            <translation>template / preset</translation>
+        </message>
+        <message>
+            <source>output</source>
+            <translation>output</translation>
+        </message>
+        <message>
+            <source>mosaic / frame sync</source>
+            <translation>mosaic / frame sync</translation>
+        </message>
+        <message>
+            <source>audio</source>
+            <translation>audio</translation>
+        </message>
+        <message>
+            <source>switch input</source>
+            <translation>switch input</translation>
+        </message>
+        <message>
+            <source>time / timed task</source>
+            <translation>time / timed task</translation>
+        </message>
+        <message>
+            <source>test pattern</source>
+            <translation>test pattern</translation>
+        </message>
+        <message>
+            <source>EDID setting</source>
+            <translation>EDID setting</translation>
+        </message>
+        <message>
+            <source>chroma key</source>
+            <translation>chroma key</translation>
+        </message>
+        <message>
+            <source>picture in picture</source>
+            <translation>picture in picture</translation>
+        </message>
+        <message>
+            <source>device name</source>
+            <translation>device name</translation>
+        </message>
+        <message>
+            <source>freeze</source>
+            <translation>freeze</translation>
+        </message>
+        <message>
+            <source>switch mode</source>
+            <translation>switch mode</translation>
+        </message>
+        <message>
+            <source>local</source>
+            <translation>local</translation>
+        </message>
+        <message>
+            <source>black screen</source>
+            <translation>black screen</translation>
+        </message>
+        <message>
+            <source>VGA adjust</source>
+            <translation>VGA adjust</translation>
+        </message>
+        <message>
+            <source>background colour</source>
+            <translation>background colour</translation>
+        </message>
+        <message>
+            <source>border</source>
+            <translation>border</translation>
+        </message>
+        <message>
+            <source>output enhance</source>
+            <translation>output enhance</translation>
+        </message>
+        <message>
+            <source>factory reset</source>
+            <translation>factory reset</translation>
+        </message>
+        <message>
+            <source>USB play</source>
+            <translation>USB play</translation>
+        </message>
+        <message>
+            <source>panels</source>
+            <translation>panels</translation>
+        </message>
+        <message>
+            <source>windows</source>
+            <translation>windows</translation>
+        </message>
+        <message>
+            <source>input crops</source>
+            <translation>input crops</translation>
+        </message>
+        <message>
+            <source>input signals</source>
+            <translation>input signals</translation>
+        </message>
+        <message>
+            <source>image quality read</source>
+            <translation>image quality read</translation>
+        </message>
+        <message>
+            <source>presets</source>
+            <translation>presets</translation>
+        </message>
+        <message>
+            <source>templates</source>
+            <translation>templates</translation>
+        </message>
+        <message>
+            <source>mosaic read</source>
+            <translation>mosaic read</translation>
+        </message>
+        <message>
+            <source>timed tasks</source>
+            <translation>timed tasks</translation>
+        </message>
+        <message>
+            <source>EDID read</source>
+            <translation>EDID read</translation>
+        </message>
+        <message>
+            <source>chroma keys</source>
+            <translation>chroma keys</translation>
+        </message>
+        <message>
+            <source>borders</source>
+            <translation>borders</translation>
+        </message>
+        <message>
+            <source>output enhance read</source>
+            <translation>output enhance read</translation>
+        </message>
+        <message>
+            <source>other settings</source>
+            <translation>other settings</translation>
+        </message>
+        <message>
+            <source>read all</source>
+            <translation>read all</translation>
+        </message>
+        <message>
+            <source>output update</source>
+            <translation>output update</translation>
+        </message>
+        <message>
+            <source>firmware upgrade</source>
+            <translation>firmware upgrade</translation>
+        </message>
+        <message>
+            <source>link</source>
+            <translation>link</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>Time</translation>
+        </message>
+        <message>
+            <source>Event</source>
+            <translation>Event</translation>
+        </message>
+        <message>
+            <source>Direction</source>
+            <translation>Direction</translation>
+        </message>
+        <message>
+            <source>Command</source>
+            <translation>Command</translation>
+        </message>
+        <message>
+            <source>Sub-command</source>
+            <translation>Sub-command</translation>
+        </message>
+        <message>
+            <source>Length</source>
+            <translation>Length</translation>
+        </message>
+        <message>
+            <source>Frame</source>
+            <translation>Frame</translation>
+        </message>
+        <message>
+            <source>All commands</source>
+            <translation>All commands</translation>
+        </message>
+        <message>
+            <source>search / announcement</source>
+            <translation>search / announcement</translation>
+        </message>
+        <message>
+            <source>heartbeat</source>
+            <translation>heartbeat</translation>
+        </message>
+        <message>
+            <source>connection interrupted</source>
+            <translation>connection interrupted</translation>
+        </message>
+        <message>
+            <source>enter boot</source>
+            <translation>enter boot</translation>
+        </message>
+        <message>
+            <source>begin upgrade</source>
+            <translation>begin upgrade</translation>
+        </message>
+        <message>
+            <source>data block</source>
+            <translation>data block</translation>
+        </message>
+        <message>
+            <source>end upgrade</source>
+            <translation>end upgrade</translation>
+        </message>
+        <message>
+            <source>load template</source>
+            <translation>load template</translation>
+        </message>
+        <message>
+            <source>load preset</source>
+            <translation>load preset</translation>
+        </message>
+        <message>
+            <source>save preset</source>
+            <translation>save preset</translation>
+        </message>
+        <message>
+            <source>sent</source>
+            <translation>sent</translation>
+        </message>
+        <message>
+            <source>received</source>
+            <translation>received</translation>
+        </message>
+        <message>
+            <source>%1 frames</source>
+            <translation>%1 frames</translation>
+        </message>
+        <message>
+            <source>Resume</source>
+            <translation>Resume</translation>
+        </message>
+        <message>
+            <source>Save frames</source>
+            <translation>Save frames</translation>
+        </message>
+        <message>
+            <source>Text files (*.txt)</source>
+            <translation>Text files (*.txt)</translation>
+        </message>
+        <message>
+            <source>The file %1 cannot be written.</source>
+            <translation>The file %1 cannot be written.</translation>
+        </message>
+    </context>
+    <context>
         <name>DialogEDID</name>
         <message>
             <source>EDID Setting</source>
@@ -368,14 +687,6 @@
         <message>
             <source>Reset</source>
             <translation>Reset</translation>
-        </message>
-        <message>
-            <source>All window</source>
-            <translation>All window</translation>
-        </message>
-        <message>
-            <source>window %1</source>
-            <translation>window %1</translation>
         </message>
         <message>
             <source>tips</source>
@@ -550,14 +861,6 @@ v_height: %3
         <message>
             <source>Reset</source>
             <translation>Reset</translation>
-        </message>
-        <message>
-            <source>All window</source>
-            <translation>All window</translation>
-        </message>
-        <message>
-            <source>window %1</source>
-            <translation>window %1</translation>
         </message>
         <message>
             <source>tips</source>
@@ -1198,6 +1501,22 @@ v_height: %3
             <source>The device network port has been taken up!</source>
             <translation>The device network port has been taken up!</translation>
         </message>
+        <message>
+            <source>Address:</source>
+            <translation>Address:</translation>
+        </message>
+        <message>
+            <source>A device address or host name that broadcasts do not reach, e.g. 10.1.2.3</source>
+            <translation>A device address or host name that broadcasts do not reach, e.g. 10.1.2.3</translation>
+        </message>
+        <message>
+            <source>No connection manager: %1 is not asked.</source>
+            <translation>No connection manager: %1 is not asked.</translation>
+        </message>
+        <message>
+            <source>Asking %1 ...</source>
+            <translation>Asking %1 ...</translation>
+        </message>
     </context>
     <context>
         <name>DialogTestPicCard</name>
@@ -1472,6 +1791,17 @@ v_height: %3
         </message>
     </context>
     <context>
+        <name>ImageQualityStore</name>
+        <message>
+            <source>All window</source>
+            <translation>All window</translation>
+        </message>
+        <message>
+            <source>window %1</source>
+            <translation>window %1</translation>
+        </message>
+    </context>
+    <context>
         <name>KS9200Interface</name>
         <message>
             <source>Operation conflict</source>
@@ -1542,6 +1872,17 @@ v_height: %3
         <message>
             <source>tips</source>
             <translation>tips</translation>
+        </message>
+        <message>
+            <source>Also ask HOST (an address or a name, repeatable) in every network search, for devices that broadcasts do not reach.</source>
+            <translation>Also ask HOST (an address or a name, repeatable) in every network search, for devices that broadcasts do not reach.</translation>
+        </message>
+    </context>
+    <context>
+        <name>SxDialogTitle</name>
+        <message>
+            <source>close</source>
+            <translation>close</translation>
         </message>
     </context>
     <context>
@@ -1807,6 +2148,10 @@ v_height: %3
 Version %2</source>
             <translation>%1
 Version %2</translation>
+        </message>
+        <message>
+            <source>Diagnostics</source>
+            <translation>Diagnostics</translation>
         </message>
     </context>
     <context>

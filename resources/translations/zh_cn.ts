@@ -27,6 +27,26 @@
             <source> error</source>
             <translation> 错误</translation>
         </message>
+        <message>
+            <source>The address %1 cannot be resolved: %2</source>
+            <translation>无法解析地址 %1：%2</translation>
+        </message>
+        <message>
+            <source>The address %1 has no IPv4 address.</source>
+            <translation>地址 %1 没有 IPv4 地址。</translation>
+        </message>
+        <message>
+            <source>no IPv4 route</source>
+            <translation>没有 IPv4 路由</translation>
+        </message>
+        <message>
+            <source>The address %1 cannot be reached: %2</source>
+            <translation>无法到达地址 %1：%2</translation>
+        </message>
+        <message>
+            <source>No device answered at %1.</source>
+            <translation>%1 没有设备应答。</translation>
+        </message>
     </context>
     <context>
         <name>DialogAddWindow</name>
@@ -241,6 +261,305 @@
         </message>
     </context>
     <context>
+        <name>DialogDiagnostics</name>
+        <message>
+            <source>Diagnostics</source>
+            <translation>诊断</translation>
+        </message>
+        <message>
+            <source>Event history</source>
+            <translation>事件记录</translation>
+        </message>
+        <message>
+            <source>Frame monitor</source>
+            <translation>帧监视</translation>
+        </message>
+        <message>
+            <source>Pause</source>
+            <translation>暂停</translation>
+        </message>
+        <message>
+            <source>Command:</source>
+            <translation>命令：</translation>
+        </message>
+        <message>
+            <source>Clear</source>
+            <translation>清除</translation>
+        </message>
+        <message>
+            <source>Save...</source>
+            <translation>保存...</translation>
+        </message>
+        <message>
+            <source>image quality</source>
+            <translation>画质</translation>
+        </message>
+        <message>
+            <source>input crop</source>
+            <translation>输入裁剪</translation>
+        </message>
+        <message>
+            <source>window</source>
+            <translation>窗口</translation>
+        </message>
+        <message>
+            <source>template / preset</source>
+            <translation>模板 / 预设</translation>
+        </message>
+        <message>
+            <source>output</source>
+            <translation>输出</translation>
+        </message>
+        <message>
+            <source>mosaic / frame sync</source>
+            <translation>拼接 / 帧同步</translation>
+        </message>
+        <message>
+            <source>audio</source>
+            <translation>音频</translation>
+        </message>
+        <message>
+            <source>switch input</source>
+            <translation>切换输入</translation>
+        </message>
+        <message>
+            <source>time / timed task</source>
+            <translation>时间 / 定时任务</translation>
+        </message>
+        <message>
+            <source>test pattern</source>
+            <translation>测试图卡</translation>
+        </message>
+        <message>
+            <source>EDID setting</source>
+            <translation>EDID设置</translation>
+        </message>
+        <message>
+            <source>chroma key</source>
+            <translation>抠像</translation>
+        </message>
+        <message>
+            <source>picture in picture</source>
+            <translation>画中画</translation>
+        </message>
+        <message>
+            <source>device name</source>
+            <translation>设备名称</translation>
+        </message>
+        <message>
+            <source>freeze</source>
+            <translation>冻结</translation>
+        </message>
+        <message>
+            <source>switch mode</source>
+            <translation>切换模式</translation>
+        </message>
+        <message>
+            <source>local</source>
+            <translation>局部全屏</translation>
+        </message>
+        <message>
+            <source>black screen</source>
+            <translation>黑屏</translation>
+        </message>
+        <message>
+            <source>VGA adjust</source>
+            <translation>VGA 调整</translation>
+        </message>
+        <message>
+            <source>background colour</source>
+            <translation>背景颜色</translation>
+        </message>
+        <message>
+            <source>border</source>
+            <translation>边框</translation>
+        </message>
+        <message>
+            <source>output enhance</source>
+            <translation>输出增强</translation>
+        </message>
+        <message>
+            <source>factory reset</source>
+            <translation>恢复出厂设置</translation>
+        </message>
+        <message>
+            <source>USB play</source>
+            <translation>USB播放</translation>
+        </message>
+        <message>
+            <source>panels</source>
+            <translation>屏幕列表</translation>
+        </message>
+        <message>
+            <source>windows</source>
+            <translation>窗口列表</translation>
+        </message>
+        <message>
+            <source>input crops</source>
+            <translation>输入裁剪</translation>
+        </message>
+        <message>
+            <source>input signals</source>
+            <translation>输入信号</translation>
+        </message>
+        <message>
+            <source>image quality read</source>
+            <translation>画质读取</translation>
+        </message>
+        <message>
+            <source>presets</source>
+            <translation>预设列表</translation>
+        </message>
+        <message>
+            <source>templates</source>
+            <translation>模板列表</translation>
+        </message>
+        <message>
+            <source>mosaic read</source>
+            <translation>拼接读取</translation>
+        </message>
+        <message>
+            <source>timed tasks</source>
+            <translation>定时任务列表</translation>
+        </message>
+        <message>
+            <source>EDID read</source>
+            <translation>EDID 读取</translation>
+        </message>
+        <message>
+            <source>chroma keys</source>
+            <translation>抠像列表</translation>
+        </message>
+        <message>
+            <source>borders</source>
+            <translation>边框列表</translation>
+        </message>
+        <message>
+            <source>output enhance read</source>
+            <translation>输出增强读取</translation>
+        </message>
+        <message>
+            <source>other settings</source>
+            <translation>其他设置</translation>
+        </message>
+        <message>
+            <source>read all</source>
+            <translation>全部读取</translation>
+        </message>
+        <message>
+            <source>output update</source>
+            <translation>输出更新</translation>
+        </message>
+        <message>
+            <source>firmware upgrade</source>
+            <translation>固件升级</translation>
+        </message>
+        <message>
+            <source>link</source>
+            <translation>链路</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>时间</translation>
+        </message>
+        <message>
+            <source>Event</source>
+            <translation>事件</translation>
+        </message>
+        <message>
+            <source>Direction</source>
+            <translation>方向</translation>
+        </message>
+        <message>
+            <source>Command</source>
+            <translation>命令</translation>
+        </message>
+        <message>
+            <source>Sub-command</source>
+            <translation>子命令</translation>
+        </message>
+        <message>
+            <source>Length</source>
+            <translation>长度</translation>
+        </message>
+        <message>
+            <source>Frame</source>
+            <translation>帧</translation>
+        </message>
+        <message>
+            <source>All commands</source>
+            <translation>全部命令</translation>
+        </message>
+        <message>
+            <source>search / announcement</source>
+            <translation>搜索 / 设备应答</translation>
+        </message>
+        <message>
+            <source>heartbeat</source>
+            <translation>心跳</translation>
+        </message>
+        <message>
+            <source>connection interrupted</source>
+            <translation>连接中断</translation>
+        </message>
+        <message>
+            <source>enter boot</source>
+            <translation>进入引导</translation>
+        </message>
+        <message>
+            <source>begin upgrade</source>
+            <translation>开始升级</translation>
+        </message>
+        <message>
+            <source>data block</source>
+            <translation>数据块</translation>
+        </message>
+        <message>
+            <source>end upgrade</source>
+            <translation>结束升级</translation>
+        </message>
+        <message>
+            <source>load template</source>
+            <translation>调用模板</translation>
+        </message>
+        <message>
+            <source>load preset</source>
+            <translation>调用预设</translation>
+        </message>
+        <message>
+            <source>save preset</source>
+            <translation>保存预设</translation>
+        </message>
+        <message>
+            <source>sent</source>
+            <translation>发送</translation>
+        </message>
+        <message>
+            <source>received</source>
+            <translation>接收</translation>
+        </message>
+        <message>
+            <source>%1 frames</source>
+            <translation>%1 帧</translation>
+        </message>
+        <message>
+            <source>Resume</source>
+            <translation>继续</translation>
+        </message>
+        <message>
+            <source>Save frames</source>
+            <translation>保存帧</translation>
+        </message>
+        <message>
+            <source>Text files (*.txt)</source>
+            <translation>文本文件 (*.txt)</translation>
+        </message>
+        <message>
+            <source>The file %1 cannot be written.</source>
+            <translation>无法写入文件 %1。</translation>
+        </message>
+    </context>
+    <context>
         <name>DialogEDID</name>
         <message>
             <source>EDID Setting</source>
@@ -368,14 +687,6 @@
         <message>
             <source>Reset</source>
             <translation>复位</translation>
-        </message>
-        <message>
-            <source>All window</source>
-            <translation>所有窗口</translation>
-        </message>
-        <message>
-            <source>window %1</source>
-            <translation>窗口%1</translation>
         </message>
         <message>
             <source>tips</source>
@@ -550,14 +861,6 @@ v_height: %3
         <message>
             <source>Reset</source>
             <translation>复位</translation>
-        </message>
-        <message>
-            <source>All window</source>
-            <translation>所有窗口</translation>
-        </message>
-        <message>
-            <source>window %1</source>
-            <translation>窗口%1</translation>
         </message>
         <message>
             <source>tips</source>
@@ -1198,6 +1501,22 @@ v_height: %3
             <source>The device network port has been taken up!</source>
             <translation>设备网络端口已被占用！</translation>
         </message>
+        <message>
+            <source>Address:</source>
+            <translation>地址：</translation>
+        </message>
+        <message>
+            <source>A device address or host name that broadcasts do not reach, e.g. 10.1.2.3</source>
+            <translation>广播无法到达的设备地址或主机名，例如 10.1.2.3</translation>
+        </message>
+        <message>
+            <source>No connection manager: %1 is not asked.</source>
+            <translation>没有连接管理器：未询问 %1。</translation>
+        </message>
+        <message>
+            <source>Asking %1 ...</source>
+            <translation>正在询问 %1 ...</translation>
+        </message>
     </context>
     <context>
         <name>DialogTestPicCard</name>
@@ -1472,6 +1791,17 @@ v_height: %3
         </message>
     </context>
     <context>
+        <name>ImageQualityStore</name>
+        <message>
+            <source>All window</source>
+            <translation>所有窗口</translation>
+        </message>
+        <message>
+            <source>window %1</source>
+            <translation>窗口%1</translation>
+        </message>
+    </context>
+    <context>
         <name>KS9200Interface</name>
         <message>
             <source>Operation conflict</source>
@@ -1542,6 +1872,17 @@ v_height: %3
         <message>
             <source>tips</source>
             <translation>提示</translation>
+        </message>
+        <message>
+            <source>Also ask HOST (an address or a name, repeatable) in every network search, for devices that broadcasts do not reach.</source>
+            <translation>每次网络搜索时也询问 HOST（地址或主机名，可重复），用于广播无法到达的设备。</translation>
+        </message>
+    </context>
+    <context>
+        <name>SxDialogTitle</name>
+        <message>
+            <source>close</source>
+            <translation>关闭</translation>
         </message>
     </context>
     <context>
@@ -1807,6 +2148,10 @@ v_height: %3
 Version %2</source>
             <translation>%1
 版本 %2</translation>
+        </message>
+        <message>
+            <source>Diagnostics</source>
+            <translation>诊断</translation>
         </message>
     </context>
     <context>

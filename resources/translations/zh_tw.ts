@@ -27,6 +27,26 @@
             <source> error</source>
             <translation> 錯誤</translation>
         </message>
+        <message>
+            <source>The address %1 cannot be resolved: %2</source>
+            <translation>無法解析位址 %1：%2</translation>
+        </message>
+        <message>
+            <source>The address %1 has no IPv4 address.</source>
+            <translation>位址 %1 沒有 IPv4 位址。</translation>
+        </message>
+        <message>
+            <source>no IPv4 route</source>
+            <translation>沒有 IPv4 路由</translation>
+        </message>
+        <message>
+            <source>The address %1 cannot be reached: %2</source>
+            <translation>無法到達位址 %1：%2</translation>
+        </message>
+        <message>
+            <source>No device answered at %1.</source>
+            <translation>%1 沒有裝置應答。</translation>
+        </message>
     </context>
     <context>
         <name>DialogAddWindow</name>
@@ -241,6 +261,305 @@
         </message>
     </context>
     <context>
+        <name>DialogDiagnostics</name>
+        <message>
+            <source>Diagnostics</source>
+            <translation>診斷</translation>
+        </message>
+        <message>
+            <source>Event history</source>
+            <translation>事件記錄</translation>
+        </message>
+        <message>
+            <source>Frame monitor</source>
+            <translation>幀監視</translation>
+        </message>
+        <message>
+            <source>Pause</source>
+            <translation>暫停</translation>
+        </message>
+        <message>
+            <source>Command:</source>
+            <translation>命令：</translation>
+        </message>
+        <message>
+            <source>Clear</source>
+            <translation>清除</translation>
+        </message>
+        <message>
+            <source>Save...</source>
+            <translation>儲存...</translation>
+        </message>
+        <message>
+            <source>image quality</source>
+            <translation>畫質</translation>
+        </message>
+        <message>
+            <source>input crop</source>
+            <translation>輸入裁剪</translation>
+        </message>
+        <message>
+            <source>window</source>
+            <translation>視窗</translation>
+        </message>
+        <message>
+            <source>template / preset</source>
+            <translation>模板 / 預設</translation>
+        </message>
+        <message>
+            <source>output</source>
+            <translation>輸出</translation>
+        </message>
+        <message>
+            <source>mosaic / frame sync</source>
+            <translation>拼接 / 幀同步</translation>
+        </message>
+        <message>
+            <source>audio</source>
+            <translation>音訊</translation>
+        </message>
+        <message>
+            <source>switch input</source>
+            <translation>切換輸入</translation>
+        </message>
+        <message>
+            <source>time / timed task</source>
+            <translation>時間 / 定時任務</translation>
+        </message>
+        <message>
+            <source>test pattern</source>
+            <translation>測試圖卡</translation>
+        </message>
+        <message>
+            <source>EDID setting</source>
+            <translation>EDID設定</translation>
+        </message>
+        <message>
+            <source>chroma key</source>
+            <translation>摳像</translation>
+        </message>
+        <message>
+            <source>picture in picture</source>
+            <translation>子母畫面</translation>
+        </message>
+        <message>
+            <source>device name</source>
+            <translation>裝置名稱</translation>
+        </message>
+        <message>
+            <source>freeze</source>
+            <translation>凍結</translation>
+        </message>
+        <message>
+            <source>switch mode</source>
+            <translation>切換模式</translation>
+        </message>
+        <message>
+            <source>local</source>
+            <translation>區域性全屏</translation>
+        </message>
+        <message>
+            <source>black screen</source>
+            <translation>黑屏</translation>
+        </message>
+        <message>
+            <source>VGA adjust</source>
+            <translation>VGA 調整</translation>
+        </message>
+        <message>
+            <source>background colour</source>
+            <translation>背景顏色</translation>
+        </message>
+        <message>
+            <source>border</source>
+            <translation>邊框</translation>
+        </message>
+        <message>
+            <source>output enhance</source>
+            <translation>輸出增強</translation>
+        </message>
+        <message>
+            <source>factory reset</source>
+            <translation>恢復原廠設定</translation>
+        </message>
+        <message>
+            <source>USB play</source>
+            <translation>USB播放</translation>
+        </message>
+        <message>
+            <source>panels</source>
+            <translation>螢幕列表</translation>
+        </message>
+        <message>
+            <source>windows</source>
+            <translation>視窗列表</translation>
+        </message>
+        <message>
+            <source>input crops</source>
+            <translation>輸入裁剪</translation>
+        </message>
+        <message>
+            <source>input signals</source>
+            <translation>輸入訊號</translation>
+        </message>
+        <message>
+            <source>image quality read</source>
+            <translation>畫質讀取</translation>
+        </message>
+        <message>
+            <source>presets</source>
+            <translation>預設列表</translation>
+        </message>
+        <message>
+            <source>templates</source>
+            <translation>模板列表</translation>
+        </message>
+        <message>
+            <source>mosaic read</source>
+            <translation>拼接讀取</translation>
+        </message>
+        <message>
+            <source>timed tasks</source>
+            <translation>定時任務列表</translation>
+        </message>
+        <message>
+            <source>EDID read</source>
+            <translation>EDID 讀取</translation>
+        </message>
+        <message>
+            <source>chroma keys</source>
+            <translation>摳像列表</translation>
+        </message>
+        <message>
+            <source>borders</source>
+            <translation>邊框列表</translation>
+        </message>
+        <message>
+            <source>output enhance read</source>
+            <translation>輸出增強讀取</translation>
+        </message>
+        <message>
+            <source>other settings</source>
+            <translation>其他設定</translation>
+        </message>
+        <message>
+            <source>read all</source>
+            <translation>全部讀取</translation>
+        </message>
+        <message>
+            <source>output update</source>
+            <translation>輸出更新</translation>
+        </message>
+        <message>
+            <source>firmware upgrade</source>
+            <translation>韌體升級</translation>
+        </message>
+        <message>
+            <source>link</source>
+            <translation>鏈路</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>時間</translation>
+        </message>
+        <message>
+            <source>Event</source>
+            <translation>事件</translation>
+        </message>
+        <message>
+            <source>Direction</source>
+            <translation>方向</translation>
+        </message>
+        <message>
+            <source>Command</source>
+            <translation>命令</translation>
+        </message>
+        <message>
+            <source>Sub-command</source>
+            <translation>子命令</translation>
+        </message>
+        <message>
+            <source>Length</source>
+            <translation>長度</translation>
+        </message>
+        <message>
+            <source>Frame</source>
+            <translation>幀</translation>
+        </message>
+        <message>
+            <source>All commands</source>
+            <translation>全部命令</translation>
+        </message>
+        <message>
+            <source>search / announcement</source>
+            <translation>搜尋 / 裝置應答</translation>
+        </message>
+        <message>
+            <source>heartbeat</source>
+            <translation>心跳</translation>
+        </message>
+        <message>
+            <source>connection interrupted</source>
+            <translation>連線中斷</translation>
+        </message>
+        <message>
+            <source>enter boot</source>
+            <translation>進入開機引導</translation>
+        </message>
+        <message>
+            <source>begin upgrade</source>
+            <translation>開始升級</translation>
+        </message>
+        <message>
+            <source>data block</source>
+            <translation>資料塊</translation>
+        </message>
+        <message>
+            <source>end upgrade</source>
+            <translation>結束升級</translation>
+        </message>
+        <message>
+            <source>load template</source>
+            <translation>呼叫模板</translation>
+        </message>
+        <message>
+            <source>load preset</source>
+            <translation>呼叫預設</translation>
+        </message>
+        <message>
+            <source>save preset</source>
+            <translation>儲存預設</translation>
+        </message>
+        <message>
+            <source>sent</source>
+            <translation>傳送</translation>
+        </message>
+        <message>
+            <source>received</source>
+            <translation>接收</translation>
+        </message>
+        <message>
+            <source>%1 frames</source>
+            <translation>%1 幀</translation>
+        </message>
+        <message>
+            <source>Resume</source>
+            <translation>繼續</translation>
+        </message>
+        <message>
+            <source>Save frames</source>
+            <translation>儲存幀</translation>
+        </message>
+        <message>
+            <source>Text files (*.txt)</source>
+            <translation>文字檔案 (*.txt)</translation>
+        </message>
+        <message>
+            <source>The file %1 cannot be written.</source>
+            <translation>無法寫入檔案 %1。</translation>
+        </message>
+    </context>
+    <context>
         <name>DialogEDID</name>
         <message>
             <source>EDID Setting</source>
@@ -368,14 +687,6 @@
         <message>
             <source>Reset</source>
             <translation>復位</translation>
-        </message>
-        <message>
-            <source>All window</source>
-            <translation>所有視窗</translation>
-        </message>
-        <message>
-            <source>window %1</source>
-            <translation>視窗%1</translation>
         </message>
         <message>
             <source>tips</source>
@@ -550,14 +861,6 @@ v_height: %3
         <message>
             <source>Reset</source>
             <translation>復位</translation>
-        </message>
-        <message>
-            <source>All window</source>
-            <translation>所有視窗</translation>
-        </message>
-        <message>
-            <source>window %1</source>
-            <translation>視窗%1</translation>
         </message>
         <message>
             <source>tips</source>
@@ -1198,6 +1501,22 @@ v_height: %3
             <source>The device network port has been taken up!</source>
             <translation>裝置網路埠已被佔用！</translation>
         </message>
+        <message>
+            <source>Address:</source>
+            <translation>位址：</translation>
+        </message>
+        <message>
+            <source>A device address or host name that broadcasts do not reach, e.g. 10.1.2.3</source>
+            <translation>廣播無法到達的裝置位址或主機名稱，例如 10.1.2.3</translation>
+        </message>
+        <message>
+            <source>No connection manager: %1 is not asked.</source>
+            <translation>沒有連線管理器：未詢問 %1。</translation>
+        </message>
+        <message>
+            <source>Asking %1 ...</source>
+            <translation>正在詢問 %1 ...</translation>
+        </message>
     </context>
     <context>
         <name>DialogTestPicCard</name>
@@ -1472,6 +1791,17 @@ v_height: %3
         </message>
     </context>
     <context>
+        <name>ImageQualityStore</name>
+        <message>
+            <source>All window</source>
+            <translation>所有視窗</translation>
+        </message>
+        <message>
+            <source>window %1</source>
+            <translation>視窗%1</translation>
+        </message>
+    </context>
+    <context>
         <name>KS9200Interface</name>
         <message>
             <source>Operation conflict</source>
@@ -1542,6 +1872,17 @@ v_height: %3
         <message>
             <source>tips</source>
             <translation>提示</translation>
+        </message>
+        <message>
+            <source>Also ask HOST (an address or a name, repeatable) in every network search, for devices that broadcasts do not reach.</source>
+            <translation>每次網路搜尋時也詢問 HOST（位址或主機名稱，可重複），用於廣播無法到達的裝置。</translation>
+        </message>
+    </context>
+    <context>
+        <name>SxDialogTitle</name>
+        <message>
+            <source>close</source>
+            <translation>關閉</translation>
         </message>
     </context>
     <context>
@@ -1807,6 +2148,10 @@ v_height: %3
 Version %2</source>
             <translation>%1
 版本 %2</translation>
+        </message>
+        <message>
+            <source>Diagnostics</source>
+            <translation>診斷</translation>
         </message>
     </context>
     <context>
