@@ -11,9 +11,10 @@
 // to start while any interface but loopback is up.
 //
 // Pictures: <lang>-search.png, then per device <lang>-<model>-main-<page>.png for the four pages
-// of the left panel, and <lang>-<model>-<dialog>.png for every dialog of the title bar, the canvas
-// and the task page; a message box a command opens is saved as <lang>-<model>-<dialog>-box.png
-// and dismissed. Every wait is bounded. Exit status: 0 all taken, 1 some missing, 2 no simulator.
+// of the left panel, and <lang>-<model>-<dialog>.png (-tab<n> per page of a tabbed dialog) for
+// every dialog of the title bar, the canvas and the task page; a message box a command opens is
+// saved as <lang>-<model>-<command>-box.png and dismissed (refused where it asks). Also
+// <lang>-mainmenu.png and <lang>-about-box.png. Every wait is bounded. Exit status: 0 all taken, 1 some missing, 2 no simulator.
 #include "CommManager.h"
 #include "DEVICE_INFO_GW.h"
 #include "DEVICE_INFO_KS.h"
@@ -262,17 +263,20 @@ public:
             } else if (auto *dlg = qobject_cast<QDialog *>(modal)) {
                 const QString base = nameOf ? nameOf(modal) : name;
                 busy = true;
-                save(modal, base);
-                // Each further page of the dialog's first tab widget as well.
-                if (auto *tabs = modal->findChild<QTabWidget *>()) {
+                // A dialog with tabs: every page as <name>-tab<n>, then the page it opened on again.
+                auto *tabs = modal->findChild<QTabWidget *>();
+                if (tabs && tabs->count() > 1) {
                     const int shown = tabs->currentIndex();
                     for (int i = 0; i < tabs->count(); ++i) {
-                        if (i == shown || !tabs->isTabEnabled(i))
+                        if (!tabs->isTabEnabled(i))
                             continue;
                         tabs->setCurrentIndex(i);
                         QTest::qWait(300);
                         save(modal, base + QStringLiteral("-tab%1").arg(i + 1));
                     }
+                    tabs->setCurrentIndex(shown);
+                } else {
+                    save(modal, base);
                 }
                 busy = false;
                 ++shots;
