@@ -1102,11 +1102,11 @@ v_height: %3
         </message>
         <message>
             <source>Equal</source>
-            <translation>等于</translation>
+            <translation>等分</translation>
         </message>
         <message>
             <source>Unequal</source>
-            <translation>不等于</translation>
+            <translation>不等分</translation>
         </message>
         <message>
             <source>Mosaic Params</source>

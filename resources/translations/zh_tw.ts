@@ -80,7 +80,7 @@
         </message>
         <message>
             <source>Parameter beyond range</source>
-            <translation>引數超出範圍</translation>
+            <translation>參數超出範圍</translation>
         </message>
     </context>
     <context>
@@ -694,7 +694,7 @@
         </message>
         <message>
             <source>Reset All Picture Params?</source>
-            <translation>復位所有畫質引數？</translation>
+            <translation>復位所有畫質參數？</translation>
         </message>
     </context>
     <context>
@@ -705,7 +705,7 @@
         </message>
         <message>
             <source>Basic parameters</source>
-            <translation>基本引數</translation>
+            <translation>基本參數</translation>
         </message>
         <message>
             <source>Resolution</source>
@@ -749,11 +749,11 @@
         </message>
         <message>
             <source>Screen parameters</source>
-            <translation>螢幕引數</translation>
+            <translation>螢幕參數</translation>
         </message>
         <message>
             <source>Double clicking the table on the left and top can modify the screen parameters.</source>
-            <translation>雙擊左側和頂部的表格可修改螢幕引數。</translation>
+            <translation>雙擊左側和頂部的表格可修改螢幕參數。</translation>
         </message>
         <message>
             <source>Output mapping</source>
@@ -868,7 +868,7 @@ v_height: %3
         </message>
         <message>
             <source>Reset All Picture Params?</source>
-            <translation>復位所有畫質引數？</translation>
+            <translation>復位所有畫質參數？</translation>
         </message>
     </context>
     <context>
@@ -1079,7 +1079,7 @@ v_height: %3
         </message>
         <message>
             <source>Reset All Picture Params?</source>
-            <translation>復位所有畫質引數？</translation>
+            <translation>復位所有畫質參數？</translation>
         </message>
     </context>
     <context>
@@ -1102,15 +1102,15 @@ v_height: %3
         </message>
         <message>
             <source>Equal</source>
-            <translation>等於</translation>
+            <translation>等分</translation>
         </message>
         <message>
             <source>Unequal</source>
-            <translation>不等於</translation>
+            <translation>不等分</translation>
         </message>
         <message>
             <source>Mosaic Params</source>
-            <translation>拼接引數</translation>
+            <translation>拼接參數</translation>
         </message>
         <message>
             <source>H Units</source>
