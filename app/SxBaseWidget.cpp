@@ -1,5 +1,6 @@
 #include "SxBaseWidget.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QMouseEvent>
 #include <QWindow>
@@ -115,10 +116,10 @@ void SxBaseWidget::mousePressEvent(QMouseEvent *event)
         return;
     QWindow *handle = windowHandle();
     if (zone == ZoneCaption) {
-        // The window system moves the window where it can; otherwise follow the mouse.
-        if (handle && handle->startSystemMove())
-            return;
-        dragging = true;
+        // The move starts once the mouse has travelled a little, so that a double click (the title
+        // bar's maximise) still reaches the window: a system move takes the pointer away.
+        movePending = true;
+        pressGlobal = event->globalPos();
         dragX = event->globalPos().x() - pos().x();
         dragY = event->globalPos().y() - pos().y();
         return;
@@ -133,6 +134,15 @@ void SxBaseWidget::mousePressEvent(QMouseEvent *event)
 void SxBaseWidget::mouseMoveEvent(QMouseEvent *event)
 {
     event->accept();
+    if (movePending && (event->buttons() & Qt::LeftButton)
+        && (event->globalPos() - pressGlobal).manhattanLength() >= QApplication::startDragDistance()) {
+        movePending = false;
+        // The window system moves the window where it can; otherwise follow the mouse.
+        QWindow *handle = windowHandle();
+        if (handle && handle->startSystemMove())
+            return;
+        dragging = true;
+    }
     if (dragging) {
         move(event->globalPos().x() - dragX, event->globalPos().y() - dragY);
         return;
@@ -149,6 +159,7 @@ void SxBaseWidget::mouseReleaseEvent(QMouseEvent *event)
 {
     event->accept();
     dragging = false;
+    movePending = false;
     resizeZone = ZoneNone;
 }
 

@@ -54,6 +54,7 @@ private:
     void resizeTo(const QPoint &globalPos);
 
     bool dragging = false;
+    bool movePending = false; // pressed on the caption, not moved far enough yet
     int dragX = 0;
     int dragY = 0;
     int resizeBorder = 8;

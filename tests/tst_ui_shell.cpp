@@ -333,8 +333,12 @@ void TestUiShell::mouseDragAndResizeFallback()
     // An empty area: the window follows the mouse (offscreen cannot move it by the system).
     QPoint g = w.mapToGlobal(QPoint(300, 150));
     sendMouse(&w, QEvent::MouseButtonPress, QPoint(300, 150), g);
-    QVERIFY(w.isDragging());
+    // A jitter below the drag distance moves nothing (a double click stays a double click).
+    sendMouse(&w, QEvent::MouseMove, QPoint(300, 150), g + QPoint(1, 1));
+    QVERIFY(!w.isDragging());
+    QCOMPARE(w.pos(), start);
     sendMouse(&w, QEvent::MouseMove, QPoint(300, 150), g + QPoint(30, 20));
+    QVERIFY(w.isDragging());
     QCOMPARE(w.pos(), start + QPoint(30, 20));
     sendMouse(&w, QEvent::MouseButtonRelease, QPoint(300, 150), g + QPoint(30, 20));
     QVERIFY(!w.isDragging());
@@ -344,8 +348,8 @@ void TestUiShell::mouseDragAndResizeFallback()
     const QPoint moved = w.pos();
     g = label->mapToGlobal(QPoint(10, 10));
     sendMouse(label, QEvent::MouseButtonPress, QPoint(10, 10), g);
-    QVERIFY(w.isDragging());
     sendMouse(label, QEvent::MouseMove, QPoint(10, 10), g + QPoint(-50, 5));
+    QVERIFY(w.isDragging());
     sendMouse(label, QEvent::MouseButtonRelease, QPoint(10, 10), g + QPoint(-50, 5));
     QCOMPARE(w.pos(), moved + QPoint(-50, 5));
 
@@ -392,10 +396,24 @@ void TestUiShell::mainWindowDragsByItsTitleBar()
     const QPoint start = w.pos();
     const QPoint g = title->mapToGlobal(spot);
     sendMouse(title, QEvent::MouseButtonPress, spot, g);
-    QVERIFY(w.isDragging());
     sendMouse(title, QEvent::MouseMove, spot, g + QPoint(-15, 25));
+    QVERIFY(w.isDragging());
     sendMouse(title, QEvent::MouseButtonRelease, spot, g + QPoint(-15, 25));
     QCOMPARE(w.pos(), start + QPoint(-15, 25));
+
+    // A double click there maximises; a maximised window does not follow the mouse.
+    const QPoint g2 = title->mapToGlobal(spot);
+    sendMouse(title, QEvent::MouseButtonPress, spot, g2);
+    sendMouse(title, QEvent::MouseButtonRelease, spot, g2);
+    sendMouse(title, QEvent::MouseButtonDblClick, spot, g2);
+    sendMouse(title, QEvent::MouseButtonRelease, spot, g2);
+    QVERIFY(w.isMaximized());
+    const QPoint maximised = w.pos();
+    sendMouse(title, QEvent::MouseButtonPress, spot, g2);
+    sendMouse(title, QEvent::MouseMove, spot, g2 + QPoint(40, 40));
+    sendMouse(title, QEvent::MouseButtonRelease, spot, g2 + QPoint(40, 40));
+    QVERIFY(!w.isDragging());
+    QCOMPARE(w.pos(), maximised);
 }
 
 void TestUiShell::dialogTitleClosesItsDialog()
