@@ -24,6 +24,8 @@
 #include <QNetworkDatagram>
 #include <QNetworkInterface>
 #include <QPushButton>
+#include <QSerialPort>
+#include <QSerialPortInfo>
 #include <QSet>
 #include <QSettings>
 #include <QTableWidget>
@@ -180,11 +182,13 @@ struct Round
     double rss = -1;
 };
 
-Round searchAndSync(int n)
+Round searchAndSync(int n, int serialProbeMs = -1)
 {
     Round r;
     auto w = std::make_unique<MainWindow>();
     w->commManager()->setNetworkPorts(UdpPort, DiscoveryPort, TcpPort);
+    if (serialProbeMs >= 0)
+        w->commManager()->setSerialProbeTimeout(serialProbeMs);
     w->busy()->setStopTime(60000);
     DialogSearch *dlg = w->searchDialog();
     auto *table = dlg->findChild<QTableWidget *>(QStringLiteral("tableWidget"));
@@ -219,6 +223,18 @@ Round searchAndSync(int n)
     r.syncMs = (syncedAt - okAt) / 1e6;
     r.rss = rssMB();
     return r;
+}
+
+// The serial ports of this machine that a search opens (and then waits on).
+int serialPortsOpenable()
+{
+    int n = 0;
+    for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts()) {
+        QSerialPort p(info);
+        if (p.open(QIODevice::ReadWrite))
+            ++n;
+    }
+    return n;
 }
 
 // A recorded read-back stream replayed through a loopback TCP pair into CommManager, the KS
@@ -323,8 +339,13 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "bench_e2e: cannot set up the private network (needs root in a private namespace)\n");
         return 1;
     }
+    // An argument picks one group (receive, search or startup), for profiling.
+    const QString only = app.arguments().value(1);
+    const QList<int> sizes = only.isEmpty() || only == "search" ? QList<int>{1, 4, 16} : QList<int>{1};
     QByteArray oneReadBack;
-    for (int n : {1, 4, 16}) {
+    for (int n : sizes) {
+        if (!only.isEmpty() && only != "search" && only != "receive")
+            break;
         SimProcess sim;
         QStringList args{"--udp-port", QString::number(UdpPort), "--tcp-port", QString::number(TcpPort)};
         for (int i = 0; i < n; ++i)
@@ -341,6 +362,8 @@ int main(int argc, char *argv[])
                 simSearch.push_back(s);
                 simReply.push_back(rp);
             }
+            if (only == "receive")
+                break;
             const Round r = searchAndSync(n);
             if (r.searchMs >= 0) {
                 search.push_back(r.searchMs);
@@ -348,23 +371,43 @@ int main(int argc, char *argv[])
                 rss = qMax(rss, r.rss);
             }
         }
+        if (only == "receive")
+            continue;
         const QString suffix = QStringLiteral("_%1").arg(n);
         Bench::report("e2e.sim_search" + suffix + ".ms", median(simSearch), "ms");
         Bench::report("e2e.search" + suffix + ".ms", median(search), "ms");
+        Bench::report("e2e.search_over_sim" + suffix + ".ms", median(search) - median(simSearch), "ms");
         Bench::report("e2e.sim_reply" + suffix + ".ms", median(simReply), "ms");
         Bench::report("e2e.sync" + suffix + ".ms", median(sync), "ms");
         Bench::report("e2e.sync_over_sim" + suffix + ".ms", median(sync) - median(simReply), "ms");
-        if (n == 16)
+        if (n == 16) {
             Bench::report("memory.rss_16_devices.MB", rss, "MB");
+            // The same search with the serial probe's wait cut to 1 ms: what the blocking probe
+            // of the machine's serial ports costs before the broadcast goes out.
+            std::vector<double> quick;
+            for (int round = 0; round < 3; ++round) {
+                const Round r = searchAndSync(n, 1);
+                if (r.searchMs >= 0)
+                    quick.push_back(r.searchMs);
+            }
+            Bench::report("e2e.search_16.probe_1ms.ms", median(quick), "ms");
+            Bench::report("e2e.serial_ports_probed", serialPortsOpenable(), "ports");
+            QElapsedTimer t;
+            t.start();
+            const int listedPorts = QSerialPortInfo::availablePorts().size();
+            Bench::report("e2e.serial_port_list.ms", t.nsecsElapsed() / 1e6, "ms");
+            Bench::report("e2e.serial_ports_listed", listedPorts, "ports");
+        }
     }
-    if (!oneReadBack.isEmpty()) {
+    if (!oneReadBack.isEmpty() && (only.isEmpty() || only == "receive")) {
         // As the application runs (its per-frame debug lines included), then with them filtered.
         Bench::report("receive.frames_per_s", framesPerSecond(oneReadBack), "/s");
         QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
         Bench::report("receive.frames_per_s.debug_off", framesPerSecond(oneReadBack), "/s");
         QLoggingCategory::setFilterRules(QString());
     }
-    Bench::report("startup.search_shown.ms", startupMs(), "ms");
+    if (only.isEmpty() || only == "startup")
+        Bench::report("startup.search_shown.ms", startupMs(), "ms");
     netDown();
     return 0;
 }
