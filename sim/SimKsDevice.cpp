@@ -56,7 +56,7 @@ void SimKsDevice::resetState()
         p.width = 1920;
         p.height = 1080;
         p.rate = 60;
-        p.index = uint16_t(i);
+        p.index = 0; // resolution preset: 0 is a custom resolution given by width and height
         m_panels.append(p);
     }
     m_outputMode = INFO_PANEL_OTHERSETTING();
@@ -761,6 +761,7 @@ bool SimKsDevice::applySetting(uint8_t cmd, uint8_t sub, const QByteArray &f, QL
                     m_panels[i].width = uint16_t(w);
                     m_panels[i].height = uint16_t(h);
                     m_panels[i].rate = uint16_t(p8(f, 12));
+                    m_panels[i].index = uint16_t(p8(f, 7));
                 }
             }
             layoutPanels();
@@ -918,7 +919,7 @@ bool SimKsDevice::loadState(const QJsonObject &state, QString *error)
             p.width = uint16_t(jsonInt(o, "width", 1920, 0, 65535, ok));
             p.height = uint16_t(jsonInt(o, "height", 1080, 0, 65535, ok));
             p.rate = uint16_t(jsonInt(o, "rate", 60, 0, 127, ok));
-            p.index = uint16_t(jsonInt(o, "index", panels.size(), 0, 127, ok));
+            p.index = uint16_t(jsonInt(o, "index", 0, 0, 127, ok));
             panels.append(p);
         }
         if (panels.size() > 22)

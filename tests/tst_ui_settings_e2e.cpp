@@ -269,14 +269,17 @@ void TestUiSettingsE2e::ksOutputResolutionAndEdid()
     QCOMPARE(uint8_t(sent.at(0)[6]), uint8_t(0));
     QCOMPARE(uint8_t(sent.at(1)[6]), uint8_t(1));
 
-    int width = 0, height = 0, rate = 0;
+    int width = 0, height = 0, rate = 0, preset2 = -1, width2 = 0;
     runDialog<DialogOutputSetting>(&MainWindow::onTitleOutputSetting, [&](DialogOutputSetting *d) {
         width = child<QSpinBox>(d, "spinBox_output1_w")->value();
         height = child<QSpinBox>(d, "spinBox_output1_h")->value();
         rate = child<QSpinBox>(d, "spinBox_fr1")->value();
+        preset2 = child<QComboBox>(d, "comboBox_output2")->currentIndex();
+        width2 = child<QSpinBox>(d, "spinBox_output2_w")->value();
         d->reject();
     });
     QCOMPARE(QList<int>({width, height, rate}), QList<int>({1600, 900, 50}));
+    QCOMPARE(QList<int>({preset2, width2}), QList<int>({0, 1280}));
 
     // EDID of the second input.
     const QList<INFO_EDID> before = w->ksRecord(id)->edid;
@@ -338,6 +341,12 @@ void TestUiSettingsE2e::kxOutputResolutionAndEdidPreset()
     QCOMPARE(uint8_t(sent.at(0)[7]), uint8_t(10));
     // The KX read-back asks for the output mode as well.
     QVERIFY(!received(id, 0xE1, 0x01).isEmpty());
+    int preset = -1;
+    runDialog<DialogOutputSetting>(&MainWindow::onTitleOutputSetting, [&](DialogOutputSetting *d) {
+        preset = child<QComboBox>(d, "comboBox_output1")->currentIndex();
+        d->reject();
+    });
+    QCOMPARE(preset, 10);
 
     // EDID from a preset.
     runDialog<DialogEDID>(&MainWindow::onTitleEDID, [](DialogEDID *d) {
