@@ -40,6 +40,8 @@ CommManager::~CommManager()
     udpSockets.clear();
     qDeleteAll(unicastSockets);
     unicastSockets.clear();
+    qDeleteAll(probingPorts);
+    probingPorts.clear();
 }
 
 void CommManager::addNamedSerialPort(const QString &portName)
@@ -405,6 +407,8 @@ uint CommManager::openSerialPort(const QString &portName)
 
 void CommManager::probeSerialPort(const QString &portName)
 {
+    if (probingPorts.contains(portName))
+        return;
     for (LinkState *link : qAsConst(links)) {
         auto *p = qobject_cast<QSerialPort *>(link->device);
         if (link->linkType == LinkSerial && p && p->portName() == portName)
@@ -417,15 +421,28 @@ void CommManager::probeSerialPort(const QString &portName)
         delete port;
         return;
     }
-    qDebug() << QStringLiteral("open %1 ok! description: %2").arg(portName, QSerialPortInfo(*port).description());
+    qDebug() << QStringLiteral("open %1 ok!").arg(portName);
     const QByteArray request = makeSearchFrame();
     port->write(request);
     port->flush();
     if (trafficWatched())
         emit emitFrameTraffic(QString(), true, request);
-    if (!port->waitForReadyRead(probeTimeoutMs)) {
+    // The answer is awaited without blocking: every port is probed at once and the network's
+    // answers are handled meanwhile. A port silent for the probe time is closed again.
+    probingPorts.insert(portName, port);
+    connect(port, &QSerialPort::readyRead, this, [this, portName, port] { finishProbe(portName, port, true); });
+    QTimer::singleShot(probeTimeoutMs, port, [this, portName, port] { finishProbe(portName, port, false); });
+}
+
+void CommManager::finishProbe(const QString &portName, QSerialPort *port, bool answered)
+{
+    if (probingPorts.value(portName) != port)
+        return;
+    probingPorts.remove(portName);
+    port->disconnect(this);
+    if (!answered) {
         port->close();
-        delete port;
+        port->deleteLater();
         return;
     }
     const uint key = insertLink(port, LinkSerial);

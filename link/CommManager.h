@@ -112,6 +112,8 @@ private:
     void handleStreamData(const QByteArray &data, uint key);
     void initUdpSockets();
     void probeSerialPort(const QString &portName);
+    // Ends the probe of a port: an answer makes it a link, silence closes it.
+    void finishProbe(const QString &portName, QSerialPort *port, bool answered);
     uint keyOf(const QObject *device) const;
     uint insertLink(QIODevice *device, int type, const QHostAddress &target = QHostAddress());
     void destroyLink(uint key);
@@ -140,6 +142,8 @@ private:
     QTimer *addressReplyTimer = nullptr;
     uint nextKey = 1;
     int probeTimeoutMs = 100;
+    // Ports that were sent a search request and wait for their first answer, by name.
+    QMap<QString, QSerialPort *> probingPorts;
     quint16 devicePort = DevicePort;
     quint16 discoveryPort = DiscoveryPort;
     quint16 tcpPort = DeviceTcpPort;
