@@ -484,10 +484,12 @@ void WidgetInLeft::setTimeTask(const INFO_TIME_TASK &task)
 {
     if (task.index >= TaskCount)
         return;
-    m_taskButtons.at(task.index)->setTask(task);
+    // Only this task's button changes; a read-back brings all sixteen one by one.
+    SxTimeTaskButton *b = m_taskButtons.at(task.index);
+    b->setTask(task);
+    b->setColor(allTasksOn && task.state ? QColor(Qt::green) : QColor(Qt::white));
     ui->btn_taskSwitch->setChecked(allTasksOn);
     setTaskSwitchIcon(allTasksOn);
-    repaintTaskButtons();
 }
 
 void WidgetInLeft::setGWDevice(DEVICE_INFO_GW *record)
@@ -576,8 +578,13 @@ void WidgetInLeft::onTimeTaskClicked(QWidget *button)
 
 void WidgetInLeft::setTaskSwitchIcon(bool on)
 {
-    ui->btn_taskSwitch->setIcon(QIcon(on ? QStringLiteral(":/sysButton/sysButton/icon_switchOpen.png")
-                                         : QStringLiteral(":/sysButton/sysButton/icon_switchClose.png")));
+    // Decoding the picture again on every task frame would dominate the read-back.
+    const QString icon = on ? QStringLiteral(":/sysButton/sysButton/icon_switchOpen.png")
+                            : QStringLiteral(":/sysButton/sysButton/icon_switchClose.png");
+    if (ui->btn_taskSwitch->property("iconPath").toString() == icon)
+        return;
+    ui->btn_taskSwitch->setIcon(QIcon(icon));
+    ui->btn_taskSwitch->setProperty("iconPath", icon);
 }
 
 void WidgetInLeft::repaintTaskButtons()

@@ -162,12 +162,14 @@ void CommManager::handleStreamData(const QByteArray &data, uint key)
     };
     std::vector<Received> frames;
     QString cpuid;
+    bool interrupted = false;
     const bool watched = trafficWatched();
     {
         QMutexLocker locker(&link->lock);
         const bool tcp = link->linkType == LinkTcp;
         splitStreamFrames(link->rxBuffer, data, [&](const RECV_PROTOCOL &rp, const QByteArray &payload) {
             const bool heartbeat = tcp && rp.cmd == Frame::CmdLink && rp.subCmd == Frame::SubHeartbeat;
+            interrupted = interrupted || (tcp && rp.cmd == Frame::CmdLink && rp.subCmd == Frame::SubInterrupted);
             if (heartbeat)
                 link->missedBeats = 0;
             if (!heartbeat || watched)
@@ -180,6 +182,18 @@ void CommManager::handleStreamData(const QByteArray &data, uint key)
             emit emitFrameTraffic(cpuid, false, wireFrame(f.rp, f.payload));
         if (f.announce)
             emit emitHandleData(key, 0, cpuid, f.rp, f.payload, QHostAddress(), 0);
+    }
+    // The device ended the session: end the link too, so that its next announcement opens a
+    // fresh connection instead of being dropped as coming from a device already connected.
+    LinkState *still = interrupted ? links.value(key) : nullptr;
+    if (still) {
+        QIODevice *dev = still->device;
+        destroyLink(key);
+        if (dev) {
+            dev->disconnect(this);
+            dev->close();
+            dev->deleteLater();
+        }
     }
 }
 

@@ -25,6 +25,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QUuid>
 #include <QtTest>
 #include <functional>
 #include <fcntl.h>
@@ -565,7 +566,8 @@ void TestMainWindow::titleCommandsOpenTheFamilysDialog()
 
 void TestMainWindow::singleInstanceGuardClearsStaleSegment()
 {
-    const QString key = QStringLiteral("vp-guard-test-%1").arg(QCoreApplication::applicationPid());
+    // A key of its own on every run: nothing an earlier run left behind can be in the way.
+    const QString key = QStringLiteral("vp-guard-test-%1").arg(QUuid::createUuid().toString(QUuid::Id128));
     // A process that takes the segment and dies without letting it go.
     const pid_t child = ::fork();
     if (child == 0) {

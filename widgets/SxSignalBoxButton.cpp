@@ -60,9 +60,12 @@ void SxSignalBoxButton::setSignalState(bool hasSignal, int inputTypeId, int devi
     m_hasSignal = hasSignal;
     m_showSignal = deviceType == 16 || deviceType == 17 || deviceType == 18 || deviceType == 20 || deviceType == 48;
     m_applyToAll = deviceType == 48;
+    // The picture is decoded only when the input type changes, not on every signal report.
     const QString icon = iconForType(inputTypeId);
-    if (!icon.isEmpty())
+    if (!icon.isEmpty() && property("iconPath").toString() != icon) {
         setIcon(QIcon(icon));
+        setProperty("iconPath", icon);
+    }
     update();
 }
 

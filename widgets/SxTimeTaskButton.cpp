@@ -33,6 +33,8 @@ void SxTimeTaskButton::setIndex(int index)
 
 void SxTimeTaskButton::setColor(const QColor &color)
 {
+    if (color == m_color && testAttribute(Qt::WA_SetPalette))
+        return;
     m_color = color;
     QPalette p = palette();
     p.setColor(QPalette::ButtonText, color);
@@ -68,9 +70,13 @@ QString SxTimeTaskButton::stateText() const
 
 QString SxTimeTaskButton::timeText() const
 {
-    const QDateTime t(QDate(2000 + m_task.year, m_task.month, m_task.day),
-                      QTime(m_task.hour, m_task.minute, m_task.second));
-    return t.toString(QStringLiteral("yyyy/MM/dd HH:mm:ss"));
+    // Date and time formatted apart: a QDateTime would convert through the local time zone
+    // (and re-read it) for every button on every task frame.
+    const QDate d(2000 + m_task.year, m_task.month, m_task.day);
+    const QTime t(m_task.hour, m_task.minute, m_task.second);
+    if (!d.isValid() || !t.isValid())
+        return QString();
+    return d.toString(QStringLiteral("yyyy/MM/dd")) + QLatin1Char(' ') + t.toString(QStringLiteral("HH:mm:ss"));
 }
 
 void SxTimeTaskButton::refresh()
