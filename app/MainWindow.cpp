@@ -9,6 +9,7 @@
 #include "DialogAttribute.h"
 #include "DialogAudio.h"
 #include "DialogChromaKey.h"
+#include "Announcement.h"
 #include "DialogDiagnostics.h"
 #include "DialogEDID.h"
 #include "DialogGWImageQuality.h"
@@ -252,6 +253,8 @@ void MainWindow::connectSearchDialog()
     connect(dlgSearch, &DialogSearch::emitSearchDevice, this, &MainWindow::onSearchDevice);
     connect(dlgSearch, &DialogSearch::emitSetDeviceName, this, &MainWindow::onSetDeviceName);
     connect(dlgSearch, &DialogSearch::emitAddSerialPort, this, &MainWindow::onAddSerialPort);
+    // The address box asks typed hosts through the transport manager.
+    dlgSearch->setCommManager(comm);
 }
 
 void MainWindow::makeConnections()
@@ -599,9 +602,10 @@ void MainWindow::slotHandleData(uint keyTCP, uint keyUDP, QString cpuid, RECV_PR
 
 void MainWindow::slotDeviceConnect(uint keyTCP, uint keyUDP, QByteArray data, QHostAddress addr, short port)
 {
-    if (data.size() < 15)
+    Announcement a;
+    if (!a.decode(data))
         return;
-    const int type = static_cast<signed char>(data.at(0));
+    const int type = a.type;
     INFO_BASIC *info = nullptr;
     if (isKsType(type) && type != DeviceType::KXUHD)
         info = new DEVICE_INFO_KS;
@@ -611,33 +615,12 @@ void MainWindow::slotDeviceConnect(uint keyTCP, uint keyUDP, QByteArray data, QH
         return;
     QScopedPointer<INFO_BASIC> guard(info);
 
-    info->type = type;
-    info->hasUsb = data.at(1) & 0x01;
-    info->hasSdi = (data.at(1) >> 1) & 0x01;
-    info->cpuid = QString::fromLatin1(data.mid(3, 12).toHex());
+    a.applyTo(*info);
     info->keyTCP = keyTCP;
     info->keyUDP = keyUDP;
     info->linkType = port != 0 ? 2 : 1;
     info->address = addr;
     info->online = 1;
-
-    // Optional texts; a length byte that does not match the bytes after it makes it invalid.
-    if (data.size() > 15) {
-        const int l1 = static_cast<signed char>(data.at(15));
-        const QByteArray version = data.mid(16, qMax(l1, 0));
-        if (l1 < 0 || version.size() != l1)
-            return;
-        info->version = QString::fromLatin1(version);
-        if (data.size() > 16 + l1) {
-            const int l2 = static_cast<signed char>(data.at(16 + l1));
-            const QByteArray name = data.mid(17 + l1, qMax(l2, 0));
-            if (l2 < 0 || name.size() != l2)
-                return;
-            info->name = QString::fromLocal8Bit(name);
-            if (data.size() > 17 + l1 + l2)
-                info->extra = static_cast<uint8_t>(data.at(17 + l1 + l2));
-        }
-    }
     emit emitSetConnectDeviceCpuid(keyTCP, keyUDP, info->cpuid, addr);
 
     Interface *iface = nullptr;
@@ -1280,11 +1263,28 @@ void MainWindow::onKX1200_WindowRotate(QString cpuid, int win, int rotate)
 
 // ---- GW receivers ---------------------------------------------------------------------------
 
+namespace {
+// The seven values of a GW resolution reply, as every area of the device carries them.
+void copyResolution(const INFO_PANEL &from, INFO_PANEL &to)
+{
+    to.index = from.index;
+    to.resWidth = from.resWidth;
+    to.resHeight = from.resHeight;
+    to.rate = from.rate;
+    to.row = from.row;
+    to.col = from.col;
+    to.arrangement = from.arrangement;
+}
+} // namespace
+
 void MainWindow::onGW5_PanelData(QString cpuid, INFO_PANEL panel)
 {
     DEVICE_INFO_GW *rec = gwRecord(cpuid);
     if (!rec)
         return;
+    const auto res = gwResolutions.constFind(cpuid);
+    if (res != gwResolutions.constEnd())
+        copyResolution(*res, panel);
     upsert(rec->panels, panel, [](const INFO_PANEL &p) { return p.id; });
     if (SxGraphicsView *view = tabs->viewFor(cpuid))
         view->addPanel(panel);
@@ -1296,15 +1296,17 @@ void MainWindow::onGW5_PanelResolution(QString cpuid, int index, int width, int 
     DEVICE_INFO_GW *rec = gwRecord(cpuid);
     if (!rec)
         return;
-    for (INFO_PANEL &p : rec->panels) {
-        p.index = static_cast<uint16_t>(index);
-        p.resWidth = static_cast<uint16_t>(width);
-        p.resHeight = static_cast<uint16_t>(height);
-        p.rate = static_cast<uint16_t>(rate);
-        p.row = static_cast<uint8_t>(row);
-        p.col = static_cast<uint8_t>(col);
-        p.arrangement = static_cast<uint8_t>(arrangement);
-    }
+    INFO_PANEL res;
+    res.index = static_cast<uint16_t>(index);
+    res.resWidth = static_cast<uint16_t>(width);
+    res.resHeight = static_cast<uint16_t>(height);
+    res.rate = static_cast<uint16_t>(rate);
+    res.row = static_cast<uint8_t>(row);
+    res.col = static_cast<uint8_t>(col);
+    res.arrangement = static_cast<uint8_t>(arrangement);
+    gwResolutions.insert(cpuid, res);
+    for (INFO_PANEL &p : rec->panels)
+        copyResolution(res, p);
     if (SxGraphicsView *view = tabs->viewFor(cpuid))
         view->setPanelGrid(row, col);
 }

@@ -219,6 +219,9 @@ private:
     CommManager *comm = nullptr;
     QMap<QString, Interface *> interfaceMap;
     QMap<QString, INFO_BASIC *> deviceMap;
+    // Last output resolution a GW device reported, by cpuid: the device may send it before its
+    // areas, and areas that arrive later take it then.
+    QMap<QString, INFO_PANEL> gwResolutions;
     QMutex registryLock;
     INFO_BASIC *currentDevice = nullptr;
     QTranslator *appTranslator = nullptr;
