@@ -2,6 +2,7 @@
 
 #include <QCursor>
 #include <QFont>
+#include <QFontMetrics>
 #include <QGraphicsScene>
 #include <QGraphicsSceneHoverEvent>
 #include <QGraphicsSceneMouseEvent>
@@ -150,12 +151,21 @@ void SxGraphicsItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *, 
                       m_nameLabel);
     font.setWeight(50);
     painter->setFont(font);
+    // Each text stays on its own line, shortened with an ellipsis where the window is narrow, so
+    // the input line never runs into the geometry line below it or out of the window.
+    painter->save();
+    painter->setClipRect(m_itemRect);
+    const QFontMetrics metrics(font);
+    const auto line = [&](const QRectF &r, const QString &text) {
+        painter->drawText(r, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                          metrics.elidedText(text, Qt::ElideRight, int(r.width())));
+    };
     const QRect w = windowRect();
     if (m_itemRect.height() > 2 * m_geometryRect.height() + m_titleRect.height())
-        painter->drawText(m_geometryRect,
-                          m_geometryFormat.arg(w.x()).arg(w.y()).arg(w.width()).arg(w.height()));
+        line(m_geometryRect, m_geometryFormat.arg(w.x()).arg(w.y()).arg(w.width()).arg(w.height()));
     if (m_itemRect.height() > m_inputRect.height() + m_titleRect.height())
-        painter->drawText(m_inputRect, m_inputText);
+        line(m_inputRect, m_inputText);
+    painter->restore();
 }
 
 QVariant SxGraphicsItem::itemChange(GraphicsItemChange change, const QVariant &value)
