@@ -15,8 +15,7 @@
 #include "SxProgressIndicator.h"
 #include "SxTabWidget.h"
 
-// The benchmarks are not linked with the test support library; the simulator runner is shared.
-#include "../tests/support/SimProcess.cpp"
+#include "SimProcess.h"
 
 #include <QApplication>
 #include <QFile>

@@ -19,6 +19,8 @@
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QUdpSocket>
+#include "TestSupport.h"
+
 #include <QtTest>
 #include <functional>
 #include <memory>
@@ -32,14 +34,7 @@ struct RxFrame
 
 bool waitUntil(const std::function<bool()> &cond, int timeoutMs = 8000)
 {
-    QElapsedTimer t;
-    t.start();
-    while (!cond()) {
-        if (t.elapsed() > timeoutMs)
-            return false;
-        QTest::qWait(5);
-    }
-    return true;
+    return TestSupport::waitUntil(cond, timeoutMs);
 }
 
 // One running vpsim with its state file.

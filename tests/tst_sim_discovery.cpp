@@ -18,6 +18,8 @@
 #include <QNetworkInterface>
 #include <QProcess>
 #include <QTemporaryDir>
+#include "TestSupport.h"
+
 #include <QtTest>
 #include <functional>
 #include <memory>
@@ -33,14 +35,7 @@ constexpr quint16 TcpPort = 48213;
 
 bool waitUntil(const std::function<bool()> &cond, int timeoutMs = 10000)
 {
-    QElapsedTimer t;
-    t.start();
-    while (!cond()) {
-        if (t.elapsed() > timeoutMs)
-            return false;
-        QTest::qWait(10);
-    }
-    return true;
+    return TestSupport::waitUntil(cond, timeoutMs);
 }
 
 int run(const QString &program, const QStringList &args, QString *output = nullptr)

@@ -46,14 +46,7 @@ void fire(QTimer *timer)
 
 bool waitUntil(const std::function<bool()> &cond, int timeoutMs = 10000)
 {
-    QElapsedTimer t;
-    t.start();
-    while (!cond()) {
-        if (t.elapsed() > timeoutMs)
-            return false;
-        QTest::qWait(5);
-    }
-    return true;
+    return TestSupport::waitUntil(cond, timeoutMs);
 }
 } // namespace
 

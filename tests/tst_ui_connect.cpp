@@ -31,17 +31,7 @@ Q_DECLARE_METATYPE(QHostAddress)
 namespace {
 const char *const SimAddress = "127.0.31.2";
 
-bool waitUntil(const std::function<bool()> &cond, int timeoutMs = 15000)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!cond()) {
-        if (t.elapsed() > timeoutMs)
-            return false;
-        QTest::qWait(10);
-    }
-    return true;
-}
+using TestSupport::waitUntil;
 
 QList<QJsonObject> readLog(const QString &path)
 {

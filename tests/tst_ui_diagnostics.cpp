@@ -30,17 +30,7 @@ Q_DECLARE_METATYPE(QHostAddress)
 namespace {
 const char *const SimAddress = "127.0.31.3";
 
-bool waitUntil(const std::function<bool()> &cond, int timeoutMs = 15000)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!cond()) {
-        if (t.elapsed() > timeoutMs)
-            return false;
-        QTest::qWait(10);
-    }
-    return true;
-}
+using TestSupport::waitUntil;
 
 // One frame as (direction seen from the application, lower-case hex without spaces).
 using Traffic = QList<QPair<QString, QString>>;

@@ -24,22 +24,14 @@
 #include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include "TestSupport.h"
+
 #include <QtTest>
 #include <csignal>
 #include <functional>
 
 namespace {
-bool waitUntil(const std::function<bool()> &cond, int timeoutMs = 15000)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!cond()) {
-        if (t.elapsed() > timeoutMs)
-            return false;
-        QTest::qWait(10);
-    }
-    return true;
-}
+using TestSupport::waitUntil;
 
 int run(const QString &program, const QStringList &args, QString *output = nullptr)
 {

@@ -27,6 +27,8 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include "TestSupport.h"
+
 #include <QtTest>
 
 #include <memory>
@@ -52,14 +54,7 @@ int run(const QStringList &args)
 
 bool waitUntil(const std::function<bool()> &cond, int timeoutMs = 10000)
 {
-    QElapsedTimer t;
-    t.start();
-    while (!cond()) {
-        if (t.elapsed() > timeoutMs)
-            return cond();
-        QTest::qWait(10);
-    }
-    return true;
+    return TestSupport::waitUntil(cond, timeoutMs);
 }
 } // namespace
 

@@ -36,14 +36,7 @@
 namespace {
 bool waitUntil(const std::function<bool()> &cond, int timeoutMs = 10000)
 {
-    QElapsedTimer t;
-    t.start();
-    while (!cond()) {
-        if (t.elapsed() > timeoutMs)
-            return false;
-        QTest::qWait(10);
-    }
-    return true;
+    return TestSupport::waitUntil(cond, timeoutMs);
 }
 
 // Answers every modal box as it appears: message boxes with their default (or first) button, the

@@ -27,6 +27,8 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include "TestSupport.h"
+
 #include <QtTest>
 #include <functional>
 
@@ -37,14 +39,7 @@ const QString GwAddr = QStringLiteral("127.0.61.4");
 
 bool waitUntil(const std::function<bool()> &cond, int timeoutMs = 10000)
 {
-    QElapsedTimer t;
-    t.start();
-    while (!cond()) {
-        if (t.elapsed() > timeoutMs)
-            return false;
-        QTest::qWait(10);
-    }
-    return true;
+    return TestSupport::waitUntil(cond, timeoutMs);
 }
 
 // Drives the modal loops a title-bar command opens: the dialog of type T gets `act` once (run

@@ -29,20 +29,15 @@
 #include <QUdpSocket>
 #include <QTemporaryDir>
 #include <QTimer>
+#include "TestSupport.h"
+
 #include <QtTest>
 #include <functional>
 
 namespace {
 bool waitUntil(const std::function<bool()> &cond, int timeoutMs = 20000)
 {
-    QElapsedTimer t;
-    t.start();
-    while (!cond()) {
-        if (t.elapsed() > timeoutMs)
-            return false;
-        QTest::qWait(5);
-    }
-    return true;
+    return TestSupport::waitUntil(cond, timeoutMs);
 }
 
 // Answers the next modal message box with `button` and keeps its text.

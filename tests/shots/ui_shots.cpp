@@ -54,6 +54,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
+#include "TestSupport.h"
+
 #include <QtTest>
 #include <csignal>
 #include <cstdio>
@@ -67,17 +69,7 @@ QTextStream &out()
     return s;
 }
 
-bool waitUntil(const std::function<bool()> &cond, int timeoutMs)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!cond()) {
-        if (t.elapsed() > timeoutMs)
-            return false;
-        QTest::qWait(20);
-    }
-    return true;
-}
+using TestSupport::waitUntil;
 
 int runTool(const QString &program, const QStringList &args, QString *output = nullptr)
 {

@@ -1,5 +1,7 @@
 #include "SimProcess.h"
 
+#include "TestSupport.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -26,15 +28,7 @@ QString SimProcess::logPath() const { return dir.filePath(QStringLiteral("frames
 
 bool SimProcess::waitFor(const std::function<bool()> &cond, int timeoutMs)
 {
-    QElapsedTimer t;
-    t.start();
-    while (!cond()) {
-        if (t.elapsed() > timeoutMs)
-            return cond();
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QThread::msleep(2);
-    }
-    return true;
+    return TestSupport::waitUntil(cond, timeoutMs);
 }
 
 bool SimProcess::start(const QStringList &args, int timeoutMs)

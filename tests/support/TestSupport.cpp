@@ -1,5 +1,8 @@
 #include "TestSupport.h"
 
+#include <QElapsedTimer>
+#include <QTest>
+
 namespace TestSupport {
 QByteArray hex(const char *text)
 {
@@ -14,5 +17,17 @@ RECV_PROTOCOL replyHeader(uint8_t cmd, uint8_t sub, uint8_t status)
     rp.subCmd = sub;
     rp.status = status;
     return rp;
+}
+
+bool waitUntil(const std::function<bool()> &cond, int timeoutMs)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!cond()) {
+        if (t.elapsed() > timeoutMs)
+            return cond();
+        QTest::qWait(5);
+    }
+    return true;
 }
 } // namespace TestSupport
