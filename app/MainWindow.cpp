@@ -764,6 +764,9 @@ void MainWindow::onTabCurrentChanged(int index)
     currentDevice = deviceMap.value(tabs->currentCpuid(), nullptr);
     if (currentDevice)
         refreshPanels(currentDevice);
+    // The status bar shows the selected window of the device whose tab is now current.
+    if (SxGraphicsItem *item = currentView ? currentView->getCurrentItem() : nullptr)
+        bottomWidget->onViewItemPosChange(item->windowId(), item->windowRect(), item->panelRect());
 }
 
 void MainWindow::refreshPanels(INFO_BASIC *info)
