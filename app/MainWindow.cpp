@@ -538,14 +538,7 @@ void MainWindow::onAddSerialPort(QString path)
         return;
     }
     setExtraSerialPorts({path});
-    QSettings settings;
-    QStringList remembered = settings.value(QLatin1String(SerialPortsKey)).toStringList();
-    remembered.removeAll(path);
-    remembered.prepend(path);
-    while (remembered.size() > MaxRememberedPorts)
-        remembered.removeLast();
-    settings.setValue(QLatin1String(SerialPortsKey), remembered);
-    dlgSearch->setKnownSerialPorts(remembered);
+    dlgSearch->setKnownSerialPorts(DialogSearch::rememberFirst(SerialPortsKey, path, MaxRememberedPorts));
     onSearchDevice(2);
 }
 

@@ -264,13 +264,19 @@ void DialogSearch::rememberAddress(const QString &host)
     const QString h = host.trimmed();
     if (h.isEmpty())
         return;
+    rememberFirst(ConnectAddressesKey, h, MaxRememberedAddresses);
+}
+
+QStringList DialogSearch::rememberFirst(const char *key, const QString &value, int max)
+{
     QSettings settings;
-    QStringList list = settings.value(QLatin1String(ConnectAddressesKey)).toStringList();
-    list.removeAll(h);
-    list.prepend(h);
-    while (list.size() > MaxRememberedAddresses)
+    QStringList list = settings.value(QLatin1String(key)).toStringList();
+    list.removeAll(value);
+    list.prepend(value);
+    while (list.size() > max)
         list.removeLast();
-    settings.setValue(QLatin1String(ConnectAddressesKey), list);
+    settings.setValue(QLatin1String(key), list);
+    return list;
 }
 
 void DialogSearch::on_btn_addAddress_clicked()

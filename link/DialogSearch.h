@@ -53,6 +53,9 @@ public:
     // The stored setting "ConnectAddresses": the hosts used, most recent first.
     static constexpr int MaxRememberedAddresses = 10;
     static QStringList rememberedAddresses();
+    // Puts `value` first in the string list stored under `key`, keeping at most `max` entries;
+    // returns the new list.
+    static QStringList rememberFirst(const char *key, const QString &value, int max);
     static void rememberAddress(const QString &host);
 
     // What ends the process when the start-up search is closed; tests replace it.
