@@ -21,7 +21,7 @@ import xml.etree.ElementTree as ET
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 TS_DIR = os.path.join(ROOT, "resources", "translations")
 GLOSSARY = os.path.join(TS_DIR, "glossary.json")
-SOURCES = ["app", "link", "protocol", "canvas", "dialogs", "widgets"]
+SOURCES = ["app", "link", "protocol", "canvas", "dialogs", "widgets", "hub", "config", "remote", "cli"]
 FILES = {"en": "en.ts", "zh_CN": "zh_cn.ts", "zh_TW": "zh_tw.ts"}
 
 
