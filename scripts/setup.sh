@@ -9,7 +9,7 @@ shift || true
 packages=(cmake ninja-build g++ qtbase5-dev libqt5serialport5-dev qttools5-dev-tools qttools5-dev
           qttranslations5-l10n iproute2 util-linux xvfb xauth clang libclang-rt-14-dev
           fonts-noto-cjk librsvg2-bin desktop-file-utils python3
-          pkg-config liblo-dev liblo-tools libcpp-httplib-dev curl)
+          dpkg-dev pkg-config liblo-dev liblo-tools libcpp-httplib-dev curl)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

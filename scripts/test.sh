@@ -36,20 +36,22 @@ run_suite "$root/build-asan"
 echo "== plain build =="
 run_suite "$root/build"
 
-echo "== install =="
-# The installed tree holds the programs, translations, desktop entry and icon.
+echo "== install and package =="
+# The installed tree holds the programs, translations, desktop entry, icon and documentation; the
+# Debian package carries the same files and declares what they need at run time.
 stage=$(mktemp -d)
 DESTDIR="$stage" cmake --install "$root/build" --prefix /usr/local >/dev/null
 for f in bin/vpcontrol bin/vpsim share/applications/vpcontrol.desktop \
          share/icons/hicolor/scalable/apps/vpcontrol.svg share/icons/hicolor/256x256/apps/vpcontrol.png \
-         share/vpcontrol/translations/zh_cn.qm share/vpcontrol/translations/zh_tw.qm; do
+         share/vpcontrol/translations/zh_cn.qm share/vpcontrol/translations/zh_tw.qm \
+         share/doc/vpcontrol/README.md; do
     [ -e "$stage/usr/local/$f" ] || { echo "install: $f is missing" >&2; exit 1; }
 done
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$stage/usr/local/share/applications/vpcontrol.desktop"
 fi
 rm -rf "$stage"
-
+"$root/scripts/package.sh" "$root/build"
 echo "== fuzzing (bounded) =="
 # Each libFuzzer target runs on its seed corpus for a bounded time (VP_FUZZ_SECONDS, default 30).
 unshare --net -- "$root/scripts/fuzz.sh" --seconds "${VP_FUZZ_SECONDS:-30}" --build-dir "$root/build-fuzz"
