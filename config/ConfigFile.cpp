@@ -18,11 +18,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ConfigFile", text);
-}
-
 // ---- writing ------------------------------------------------------------------------------
 
 class JsonOut
@@ -146,12 +141,12 @@ QString jsonText(const QJsonValue &v)
 QString checkNumber(const QJsonValue &v, qint64 min, qint64 max, qint64 &out)
 {
     if (!v.isDouble())
-        return tr("%1 is not a number").arg(jsonText(v));
+        return ConfigFile::tr("%1 is not a number").arg(jsonText(v));
     const double d = v.toDouble();
     if (d != std::floor(d))
-        return tr("%1 is not a whole number").arg(jsonText(v));
+        return ConfigFile::tr("%1 is not a whole number").arg(jsonText(v));
     if (d < double(min) || d > double(max))
-        return tr("%1 is outside %2..%3").arg(jsonText(v)).arg(min).arg(max);
+        return ConfigFile::tr("%1 is outside %2..%3").arg(jsonText(v)).arg(min).arg(max);
     out = qint64(d);
     return QString();
 }
@@ -190,7 +185,7 @@ public:
         if (st.failed() || v.isUndefined())
             return false;
         if (!v.isString()) {
-            st.fail(join(at, QLatin1String(name)), tr("%1 is not a text").arg(jsonText(v)));
+            st.fail(join(at, QLatin1String(name)), ConfigFile::tr("%1 is not a text").arg(jsonText(v)));
             return false;
         }
         out = v.toString();
@@ -204,7 +199,7 @@ public:
             return;
         const QString path = join(at, QLatin1String(name));
         if (!v.isObject()) {
-            st.fail(path, tr("is not an object"));
+            st.fail(path, ConfigFile::tr("is not an object"));
             return;
         }
         R r = sub;
@@ -221,7 +216,7 @@ public:
             return;
         if (a.size() != count) {
             st.fail(join(at, QLatin1String(name)),
-                    tr("has %1 entries, %2 are required").arg(a.size()).arg(count));
+                    ConfigFile::tr("has %1 entries, %2 are required").arg(a.size()).arg(count));
             return;
         }
         for (int i = 0; i < count && !st.failed(); ++i)
@@ -247,8 +242,9 @@ public:
             const int k = key(r);
             const auto found = seen.find(k);
             if (found != seen.end()) {
-                st.fail(itemPath(name, i),
-                        tr("key %1 appears twice (also at %2)").arg(k).arg(itemPath(name, found->second)));
+                st.fail(itemPath(name, i), ConfigFile::tr("key %1 appears twice (also at %2)")
+                                               .arg(k)
+                                               .arg(itemPath(name, found->second)));
                 return;
             }
             seen.emplace(k, i);
@@ -264,12 +260,14 @@ public:
         for (int i = 0; i < a.size() && !st.failed(); ++i) {
             const QString path = itemPath(name, i);
             if (!a.at(i).isArray()) {
-                st.fail(path, tr("is not a list"));
+                st.fail(path, ConfigFile::tr("is not a list"));
                 return;
             }
             const QJsonArray values = a.at(i).toArray();
             if (values.size() != valuesPerEntry) {
-                st.fail(path, tr("has %1 values, %2 are required").arg(values.size()).arg(valuesPerEntry));
+                st.fail(
+                    path,
+                    ConfigFile::tr("has %1 values, %2 are required").arg(values.size()).arg(valuesPerEntry));
                 return;
             }
             PRESET_ENTRY e;
@@ -297,7 +295,7 @@ private:
             return QJsonValue(QJsonValue::Undefined);
         const QJsonValue v = obj.value(QLatin1String(name));
         if (v.isUndefined())
-            st.fail(join(at, QLatin1String(name)), tr("is missing"));
+            st.fail(join(at, QLatin1String(name)), ConfigFile::tr("is missing"));
         return v;
     }
 
@@ -307,7 +305,7 @@ private:
         if (st.failed() || v.isUndefined())
             return false;
         if (!v.isArray()) {
-            st.fail(join(at, QLatin1String(name)), tr("is not a list"));
+            st.fail(join(at, QLatin1String(name)), ConfigFile::tr("is not a list"));
             return false;
         }
         out = v.toArray();
@@ -319,7 +317,7 @@ private:
         if (a.size() <= max)
             return true;
         st.fail(join(at, QLatin1String(name)),
-                tr("has %1 entries, at most %2 are allowed").arg(a.size()).arg(max));
+                ConfigFile::tr("has %1 entries, at most %2 are allowed").arg(a.size()).arg(max));
         return false;
     }
 
@@ -333,7 +331,7 @@ private:
     {
         const QString path = itemPath(name, i);
         if (!a.at(i).isObject()) {
-            st.fail(path, tr("is not an object"));
+            st.fail(path, ConfigFile::tr("is not an object"));
             return;
         }
         R r = item;
@@ -372,7 +370,7 @@ bool readDevice(const QJsonValue &value, int index, ConfigDevice &out, QString *
 {
     const QString where = QStringLiteral("devices[%1]").arg(index);
     if (!value.isObject()) {
-        *error = where + QStringLiteral(": ") + tr("is not an object");
+        *error = where + QStringLiteral(": ") + ConfigFile::tr("is not an object");
         return false;
     }
     const QJsonObject o = value.toObject();
@@ -385,7 +383,7 @@ bool readDevice(const QJsonValue &value, int index, ConfigDevice &out, QString *
     }
     if (!isSupportedType(int(type))) {
         *error = where + QStringLiteral(": type: ") +
-                 tr("%1 is not a supported device type (%2)").arg(type).arg(modelName(int(type)));
+                 ConfigFile::tr("%1 is not a supported device type (%2)").arg(type).arg(modelName(int(type)));
         return false;
     }
     ConfigDevice d;
@@ -396,11 +394,14 @@ bool readDevice(const QJsonValue &value, int index, ConfigDevice &out, QString *
     const QString label = where + QStringLiteral(" (%1)").arg(d.label());
     QString model, address;
     if (in.text("model", model) && model != modelName(b.type))
-        st.fail(QStringLiteral("model"),
-                tr("\"%1\" does not match type %2 (%3)").arg(model).arg(b.type).arg(modelName(b.type)));
+        st.fail(QStringLiteral("model"), ConfigFile::tr("\"%1\" does not match type %2 (%3)")
+                                             .arg(model)
+                                             .arg(b.type)
+                                             .arg(modelName(b.type)));
     static const QRegularExpression hex24(QStringLiteral("^[0-9a-f]{24}$"));
     if (in.text("cpuid", b.cpuid) && !hex24.match(b.cpuid).hasMatch())
-        st.fail(QStringLiteral("cpuid"), tr("\"%1\" is not 24 lower-case hexadecimal digits").arg(b.cpuid));
+        st.fail(QStringLiteral("cpuid"),
+                ConfigFile::tr("\"%1\" is not 24 lower-case hexadecimal digits").arg(b.cpuid));
     in.text("version", b.version);
     in("hasUsb", b.hasUsb);
     in("hasSdi", b.hasSdi);
@@ -410,7 +411,7 @@ bool readDevice(const QJsonValue &value, int index, ConfigDevice &out, QString *
     if (in.text("address", address) && !address.isEmpty()) {
         b.address = QHostAddress(address);
         if (b.address.isNull())
-            st.fail(QStringLiteral("address"), tr("\"%1\" is not an IP address").arg(address));
+            st.fail(QStringLiteral("address"), ConfigFile::tr("\"%1\" is not an IP address").arg(address));
     }
     in.text("portName", d.portName);
     if (d.isGw())
@@ -428,10 +429,10 @@ bool readDevice(const QJsonValue &value, int index, ConfigDevice &out, QString *
 QString parseProblem(const QByteArray &data, const QJsonParseError &pe)
 {
     if (data.trimmed().isEmpty())
-        return tr("The file is empty.");
+        return ConfigFile::tr("The file is empty.");
     if (pe.offset >= data.trimmed().size())
-        return tr("The file ends early at byte %1: it is truncated.").arg(pe.offset);
-    return tr("The file is not valid JSON: %1 at byte %2.").arg(pe.errorString()).arg(pe.offset);
+        return ConfigFile::tr("The file ends early at byte %1: it is truncated.").arg(pe.offset);
+    return ConfigFile::tr("The file is not valid JSON: %1 at byte %2.").arg(pe.errorString()).arg(pe.offset);
 }
 
 } // namespace
@@ -456,10 +457,12 @@ bool ConfigFile::checkFormat(int fileFormat, int readsUpTo, QString *error)
     if (fileFormat >= 1 && fileFormat <= readsUpTo)
         return true;
     if (error) {
-        *error =
-            fileFormat < 1
-                ? tr("The file gives format %1, which no version of this program writes.").arg(fileFormat)
-                : tr("The file is of format %1, this program reads up to %2.").arg(fileFormat).arg(readsUpTo);
+        *error = fileFormat < 1
+                     ? ConfigFile::tr("The file gives format %1, which no version of this program writes.")
+                           .arg(fileFormat)
+                     : ConfigFile::tr("The file is of format %1, this program reads up to %2.")
+                           .arg(fileFormat)
+                           .arg(readsUpTo);
     }
     return false;
 }
@@ -472,7 +475,8 @@ bool ConfigFile::migrate(QJsonObject &root, int fromFormat, QString *error)
         switch (f) {
         default:
             if (error)
-                *error = tr("The file is of format %1, which this program cannot convert.").arg(f);
+                *error =
+                    ConfigFile::tr("The file is of format %1, which this program cannot convert.").arg(f);
             return false;
         }
     }
@@ -493,7 +497,7 @@ bool ConfigFile::fromJson(const QByteArray &data, ConfigDocument *doc, QString *
     QJsonObject root = json.object();
     const QJsonValue format = root.value(QStringLiteral("format"));
     if (!json.isObject() || !format.isDouble() || format.toDouble() != std::floor(format.toDouble())) {
-        err = tr("The file is not a configuration file: it has no format number.");
+        err = ConfigFile::tr("The file is not a configuration file: it has no format number.");
         return false;
     }
     const double f = format.toDouble();
@@ -510,14 +514,16 @@ bool ConfigFile::fromJson(const QByteArray &data, ConfigDocument *doc, QString *
     if (in.text("readBackTime", time) && !time.isEmpty()) {
         out.readBackTime = QDateTime::fromString(time, Qt::ISODate);
         if (!out.readBackTime.isValid())
-            st.fail(QStringLiteral("readBackTime"), tr("\"%1\" is not a date and time").arg(time));
+            st.fail(QStringLiteral("readBackTime"),
+                    ConfigFile::tr("\"%1\" is not a date and time").arg(time));
         out.readBackTime = out.readBackTime.toUTC();
     }
     const QJsonValue devices = root.value(QStringLiteral("devices"));
     if (!st.failed() && !devices.isArray())
-        st.fail(QStringLiteral("devices"), devices.isUndefined() ? tr("is missing") : tr("is not a list"));
+        st.fail(QStringLiteral("devices"),
+                devices.isUndefined() ? ConfigFile::tr("is missing") : ConfigFile::tr("is not a list"));
     if (!st.failed() && devices.toArray().size() > RecordFields::Limit::Devices)
-        st.fail(QStringLiteral("devices"), tr("has %1 entries, at most %2 are allowed")
+        st.fail(QStringLiteral("devices"), ConfigFile::tr("has %1 entries, at most %2 are allowed")
                                                .arg(devices.toArray().size())
                                                .arg(RecordFields::Limit::Devices));
     if (st.failed()) {
@@ -532,7 +538,7 @@ bool ConfigFile::fromJson(const QByteArray &data, ConfigDocument *doc, QString *
         for (int k = 0; k < out.devices.size(); ++k) {
             if (out.devices[k].basic().cpuid == d.basic().cpuid) {
                 err = QStringLiteral("devices[%1] (%2): cpuid: ").arg(i).arg(d.label()) +
-                      tr("\"%1\" is also the cpuid of devices[%2]").arg(d.basic().cpuid).arg(k);
+                      ConfigFile::tr("\"%1\" is also the cpuid of devices[%2]").arg(d.basic().cpuid).arg(k);
                 return false;
             }
         }
@@ -549,7 +555,7 @@ bool ConfigFile::save(const QString &path, const ConfigDocument &doc, QString *e
     const QByteArray data = toJson(doc);
     if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit()) {
         if (error)
-            *error = tr("Cannot write %1: %2").arg(path, file.errorString());
+            *error = ConfigFile::tr("Cannot write %1: %2").arg(path, file.errorString());
         return false;
     }
     return true;
@@ -560,14 +566,14 @@ bool ConfigFile::load(const QString &path, ConfigDocument *doc, QString *error)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)
-            *error = tr("Cannot read %1: %2").arg(path, file.errorString());
+            *error = ConfigFile::tr("Cannot read %1: %2").arg(path, file.errorString());
         return false;
     }
     // A configuration file of a few walls stays far below this; anything larger is not one.
     constexpr qint64 MaxBytes = 64 * 1024 * 1024;
     if (file.size() > MaxBytes) {
         if (error)
-            *error = tr("%1 is too large to be a configuration file.").arg(path);
+            *error = ConfigFile::tr("%1 is too large to be a configuration file.").arg(path);
         return false;
     }
     return fromJson(file.readAll(), doc, error);

@@ -8,11 +8,14 @@
 #include "ConfigDocument.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QJsonObject>
 #include <QString>
 
 class ConfigFile
 {
+    Q_DECLARE_TR_FUNCTIONS(ConfigFile)
+
 public:
     static QByteArray toJson(const ConfigDocument &doc);
     // False, `doc` untouched and a translated message in `error` when anything is wrong.
