@@ -324,14 +324,18 @@ private:
                     i < dev.borders.size()
                         ? QString()
                         : ConfigDiff::tr("the device has %1 borders").arg(dev.borders.size()));
-        if (!file.outputEnhance.isEmpty()) {
+        // KT models have no output enhance.
+        const auto hasEnhance = [](int type) {
+            return !(type == DeviceType::KT2200 || type == DeviceType::KT4200);
+        };
+        if (!file.outputEnhance.isEmpty() && hasEnhance(file.type)) {
             const auto enhance = [](const QList<INFO_OUTPUT_ENHANCE> &l) {
                 QStringList s;
                 for (int i = 0; i < 2; ++i)
                     s << QStringLiteral("%1 %2").arg(onOff(l.value(i).index)).arg(onOff(l.value(i).value));
                 return s.join(QStringLiteral(", "));
             };
-            const bool has = !(dev.type == DeviceType::KT2200 || dev.type == DeviceType::KT4200);
+            const bool has = hasEnhance(dev.type);
             out.add(g, D::OutputEnhance, -1, -1, ConfigDiff::tr("output enhance"),
                     enhance(file.outputEnhance),
                     has && !dev.outputEnhance.isEmpty() ? enhance(dev.outputEnhance) : none(),

@@ -222,10 +222,10 @@ ConfigDevice plainDevice(int type)
     }
     for (const QString &name : inputs)
         r.edid << INFO_EDID{uint8_t(inputIdFromName(name)), 60, 1920, 1080};
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 4; ++i)
         r.borders << INFO_BORDER{0, 1, 0, 0, 1920, 1080, 4};
-        r.outputEnhance << INFO_OUTPUT_ENHANCE{uint8_t(i), 0};
-    }
+    // DVI1 A and B, DVI2 A and B, as the output dialog reads them.
+    r.outputEnhance << INFO_OUTPUT_ENHANCE{0, 0} << INFO_OUTPUT_ENHANCE{0, 0};
     for (int id : {0, 1}) {
         INFO_PRESET p;
         p.id = id;
