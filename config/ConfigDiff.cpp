@@ -577,8 +577,18 @@ private:
                                      "many windows, and "
                                      "neither the file nor the device has one")
                           .arg(p.windows.size());
-            out.add(g, D::Preset, p.id, -1, ConfigDiff::tr("preset %1").arg(p.id + 1), presetText(p),
-                    d ? presetText(*d) : none(), why);
+            // A preset keeps the outputs of the device that stores it: on another model they
+            // follow that model's outputs, and only the windows are compared.
+            const bool sameModel = file.type == dev.type;
+            const auto text = [&](const INFO_PRESET &x) {
+                return sameModel ? presetText(x) : ConfigDiff::tr("windows: %1").arg(entriesText(x.windows));
+            };
+            out.add(g, D::Preset, p.id, -1, ConfigDiff::tr("preset %1").arg(p.id + 1), text(p),
+                    d ? text(*d) : none(), why);
+            if (!sameModel && why.isEmpty())
+                out.add(g, D::Preset, p.id, 1, ConfigDiff::tr("preset %1 outputs").arg(p.id + 1),
+                        entriesText(p.panels), d ? entriesText(d->panels) : none(),
+                        ConfigDiff::tr("a preset keeps the outputs of the device that stores it"));
         }
         for (const INFO_PRESET &d : dev.presets) {
             if (!findBy(file.presets, d.id, [](const INFO_PRESET &x) { return int(x.id); }))

@@ -544,12 +544,10 @@ private:
         const QString g = QStringLiteral("layout");
         if (!chosen(g))
             return;
-        const auto inFile = [&](int id) {
-            for (const INFO_WINDOW &w : fgw.windows)
-                if (w.winId == id)
-                    return true;
-            return false;
-        };
+        QList<int> fileIds;
+        for (const INFO_WINDOW &w : fgw.windows)
+            fileIds << w.winId;
+        const auto inFile = [fileIds](int id) { return fileIds.contains(id); };
         // Windows the file does not have are closed first; after laid-out presets any may be open.
         QList<int> close;
         for (const D &d : plan.applied)

@@ -50,7 +50,8 @@ ReadBackLink::ReadBackLink(const QHostAddress &address, const QString &cpuid, in
         TestSupport::waitUntil([&] { return comm.linkType(key) == CommManager::LinkTcp; }, 5000);
     comm.onSetConnectDeviceCpuid(key, 0, cpuid, address);
     iface->setKeyTCP(key);
-    QObject::connect(iface.get(), &Interface::emitSendData, &comm, [this](const QByteArray &d) { comm.write(key, d); });
+    QObject::connect(iface.get(), &Interface::emitSendData, &comm,
+                     [this](const QByteArray &d) { comm.write(key, d); });
     QObject::connect(&comm, &CommManager::emitHandleData, iface.get(),
                      [this](uint, uint, QString id, RECV_PROTOCOL rp, QByteArray data) {
                          if (rp.cmd != 0xFF)
@@ -93,8 +94,10 @@ void ReadBackLink::connectKs()
 {
     auto *k = static_cast<KS9200Interface *>(iface.get());
     QObject *ctx = &comm;
-    QObject::connect(k, &KS9200Interface::emitPanelData, ctx, [this](QString, QList<INFO_PANEL> l) { ks.panels = l; });
-    QObject::connect(k, &KS9200Interface::emitOutputMode, ctx, [this](QString, INFO_PANEL_OTHERSETTING m) { ks.outputMode = m; });
+    QObject::connect(k, &KS9200Interface::emitPanelData, ctx,
+                     [this](QString, QList<INFO_PANEL> l) { ks.panels = l; });
+    QObject::connect(k, &KS9200Interface::emitOutputMode, ctx,
+                     [this](QString, INFO_PANEL_OTHERSETTING m) { ks.outputMode = m; });
     QObject::connect(k, &KS9200Interface::emitWindowData, ctx, [this](QString, QList<INFO_WINDOW> l) {
         // The rotation arrives on its own; a new window list keeps the known rotations.
         for (INFO_WINDOW &w : l)
@@ -108,29 +111,40 @@ void ReadBackLink::connectKs()
             if (w.winId == win)
                 w.rotate = rotate;
     });
-    QObject::connect(k, &KS9200Interface::emitInputCrop, ctx, [this](QString, QList<INFO_INPUTCROP> l) { ks.inputCrops = l; });
-    QObject::connect(k, &KS9200Interface::emitInputSignals, ctx, [this](QString, QList<INFO_INPUTSINGLE> l) { ks.inputSignals = l; });
-    QObject::connect(k, &KS9200Interface::emitImageQuality, ctx, [this](QString, QList<INFO_IMAGE_QUALITY> l) { ks.imageQuality = l; });
+    QObject::connect(k, &KS9200Interface::emitInputCrop, ctx,
+                     [this](QString, QList<INFO_INPUTCROP> l) { ks.inputCrops = l; });
+    QObject::connect(k, &KS9200Interface::emitInputSignals, ctx,
+                     [this](QString, QList<INFO_INPUTSINGLE> l) { ks.inputSignals = l; });
+    QObject::connect(k, &KS9200Interface::emitImageQuality, ctx,
+                     [this](QString, QList<INFO_IMAGE_QUALITY> l) { ks.imageQuality = l; });
     QObject::connect(k, &KS9200Interface::emitImageAdvanced, ctx, [this](QString, INFO_IMAGE_ADVANCED a) {
         upsert(ks.imageAdvanced, a, [](const INFO_IMAGE_ADVANCED &x) { return x.winId; });
     });
-    QObject::connect(k, &KS9200Interface::emitGetPreset, ctx,
-                     [this](QString, INFO_PRESET p) { upsert(ks.presets, p, [](const INFO_PRESET &x) { return x.id; }); });
+    QObject::connect(k, &KS9200Interface::emitGetPreset, ctx, [this](QString, INFO_PRESET p) {
+        upsert(ks.presets, p, [](const INFO_PRESET &x) { return x.id; });
+    });
     QObject::connect(k, &KS9200Interface::emitGetTemplate, ctx, [this](QString, INFO_TEMPLATE t) {
         upsert(ks.templates, t, [](const INFO_TEMPLATE &x) { return x.templateId; });
     });
-    QObject::connect(k, &KS9200Interface::emitMultiMosaic, ctx,
-                     [this](QString, INFO_MOSAIC m) { upsert(ks.mosaics, m, [](const INFO_MOSAIC &x) { return x.winId; }); });
-    QObject::connect(k, &KS9200Interface::emitTimeTask, ctx, [this](QString, INFO_TIME_TASK t) { ks.storeTimeTask(t); });
-    QObject::connect(k, &KS9200Interface::emitAllTasksOn, ctx, [this](QString, bool on) { ks.allTasksOn = on; });
-    QObject::connect(k, &KS9200Interface::emitEDID, ctx, [this](QString, QList<INFO_EDID> l) { ks.edid = l; });
+    QObject::connect(k, &KS9200Interface::emitMultiMosaic, ctx, [this](QString, INFO_MOSAIC m) {
+        upsert(ks.mosaics, m, [](const INFO_MOSAIC &x) { return x.winId; });
+    });
+    QObject::connect(k, &KS9200Interface::emitTimeTask, ctx,
+                     [this](QString, INFO_TIME_TASK t) { ks.storeTimeTask(t); });
+    QObject::connect(k, &KS9200Interface::emitAllTasksOn, ctx,
+                     [this](QString, bool on) { ks.allTasksOn = on; });
+    QObject::connect(k, &KS9200Interface::emitEDID, ctx,
+                     [this](QString, QList<INFO_EDID> l) { ks.edid = l; });
     QObject::connect(k, &KS9200Interface::emitEDIDOther, ctx, [this](QString, uchar mode, uchar audio) {
         ks.signalMode = mode;
         ks.dviAudioMode = audio;
     });
-    QObject::connect(k, &KS9200Interface::emitChromaKey, ctx, [this](QString, QList<INFO_CHROMA> l) { ks.chromaKeys = l; });
-    QObject::connect(k, &KS9200Interface::emitBorderSetting, ctx, [this](QString, QList<INFO_BORDER> l) { ks.borders = l; });
-    QObject::connect(k, &KS9200Interface::emitOutputEnhance, ctx, [this](QString, QList<INFO_OUTPUT_ENHANCE> l) { ks.outputEnhance = l; });
+    QObject::connect(k, &KS9200Interface::emitChromaKey, ctx,
+                     [this](QString, QList<INFO_CHROMA> l) { ks.chromaKeys = l; });
+    QObject::connect(k, &KS9200Interface::emitBorderSetting, ctx,
+                     [this](QString, QList<INFO_BORDER> l) { ks.borders = l; });
+    QObject::connect(k, &KS9200Interface::emitOutputEnhance, ctx,
+                     [this](QString, QList<INFO_OUTPUT_ENHANCE> l) { ks.outputEnhance = l; });
     QObject::connect(k, &KS9200Interface::emitOtherSetting, ctx, [this](QString, INFO_OTHER_KS9200 o) {
         ks.other = o;
         ++otherReplies;
@@ -159,12 +173,15 @@ void ReadBackLink::connectGw()
                          for (INFO_PANEL &p : gw.panels)
                              copyResolution(gwResolution, p);
                      });
-    QObject::connect(g, &GW5Interface::emitOutputPortMapping, ctx,
-                     [this](QString, INFO_MAPPING m) { upsert(gw.mappings, m, [](const INFO_MAPPING &x) { return x.port; }); });
-    QObject::connect(g, &GW5Interface::emitWindowData, ctx,
-                     [this](QString, INFO_WINDOW w) { upsert(gw.windows, w, [](const INFO_WINDOW &x) { return x.winId; }); });
-    QObject::connect(g, &GW5Interface::emitInputCrop, ctx,
-                     [this](QString, INFO_INPUTCROP c) { upsert(gw.inputCrops, c, [](const INFO_INPUTCROP &x) { return x.index; }); });
+    QObject::connect(g, &GW5Interface::emitOutputPortMapping, ctx, [this](QString, INFO_MAPPING m) {
+        upsert(gw.mappings, m, [](const INFO_MAPPING &x) { return x.port; });
+    });
+    QObject::connect(g, &GW5Interface::emitWindowData, ctx, [this](QString, INFO_WINDOW w) {
+        upsert(gw.windows, w, [](const INFO_WINDOW &x) { return x.winId; });
+    });
+    QObject::connect(g, &GW5Interface::emitInputCrop, ctx, [this](QString, INFO_INPUTCROP c) {
+        upsert(gw.inputCrops, c, [](const INFO_INPUTCROP &x) { return x.index; });
+    });
     QObject::connect(g, &GW5Interface::emitInputSignal, ctx, [this](QString, INFO_INPUTSINGLE s) {
         upsert(gw.inputSignals, s, [](const INFO_INPUTSINGLE &x) { return x.srcId; });
     });
@@ -183,10 +200,13 @@ void ReadBackLink::connectGw()
         }
         gw.presets.append(received);
     };
-    QObject::connect(g, &GW5Interface::emitPresetPanel, ctx, [=](QString, INFO_PRESET p) { mergePart(p, false); });
-    QObject::connect(g, &GW5Interface::emitPresetWindow, ctx, [=](QString, INFO_PRESET p) { mergePart(p, true); });
-    QObject::connect(g, &GW5Interface::emitEDIDSetting, ctx,
-                     [this](QString, INFO_EDID e) { upsert(gw.edid, e, [](const INFO_EDID &x) { return x.srcId; }); });
+    QObject::connect(g, &GW5Interface::emitPresetPanel, ctx,
+                     [=](QString, INFO_PRESET p) { mergePart(p, false); });
+    QObject::connect(g, &GW5Interface::emitPresetWindow, ctx,
+                     [=](QString, INFO_PRESET p) { mergePart(p, true); });
+    QObject::connect(g, &GW5Interface::emitEDIDSetting, ctx, [this](QString, INFO_EDID e) {
+        upsert(gw.edid, e, [](const INFO_EDID &x) { return x.srcId; });
+    });
     QObject::connect(g, &GW5Interface::emitOtherSetting, ctx, [this](QString, INFO_OTHER_GW5 o) {
         gw.other = o;
         ++otherReplies;
