@@ -608,9 +608,12 @@ private:
         const QString g = QStringLiteral("picture");
         if (!chosen(g))
             return;
+        QList<int> fileIds;
+        for (const INFO_WINDOW &win : fgw.windows)
+            fileIds << win.winId;
         for (const INFO_IMAGE_QUALITY &q : fgw.imageQuality) {
             const int w = q.index;
-            if (excluded(D::PictureItem, w))
+            if (excluded(D::PictureItem, w) || !fileIds.contains(w))
                 continue;
             // A window this restore opened starts from the device's picture defaults.
             const bool opened = reset.value(w, true) && chosen(QStringLiteral("layout"));

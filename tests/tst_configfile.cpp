@@ -56,6 +56,7 @@ private slots:
     void formatCheck_data();
     void formatCheck();
     void saveReplacesWholeFile();
+    void documentedExampleReads();
 };
 
 void TstConfigFile::recordsSurviveTheRoundTrip_data()
@@ -323,6 +324,19 @@ void TstConfigFile::saveReplacesWholeFile()
 
     QVERIFY(!ConfigFile::save(dir.filePath("missing/wall.json"), doc, &error));
     QVERIFY2(error.startsWith("Cannot write " + dir.filePath("missing/wall.json")), qPrintable(error));
+}
+
+void TstConfigFile::documentedExampleReads()
+{
+    QFile docs(QFINDTESTDATA("../docs/configuration-file.md"));
+    QVERIFY(docs.open(QIODevice::ReadOnly));
+    const QByteArray text = docs.readAll();
+    const int start = text.indexOf("```json\n") + 8, end = text.indexOf("```", start);
+    QVERIFY(start > 8 && end > start);
+    ConfigDocument doc;
+    QString error;
+    QVERIFY2(ConfigFile::fromJson(text.mid(start, end - start), &doc, &error), qPrintable(error));
+    QCOMPARE(doc.devices.size(), 2);
 }
 
 QTEST_GUILESS_MAIN(TstConfigFile)
