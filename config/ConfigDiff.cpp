@@ -836,11 +836,13 @@ ConfigDiff::KsLayoutSource ConfigDiff::ksLayoutSource(int windows, const DEVICE_
         s.kind = KsLayoutSource::Live;
         return s;
     }
-    for (const INFO_TEMPLATE &t : file.templates) {
-        if (t.windows.size() == windows && t.templateId >= 0 && t.templateId <= 255) {
-            s.kind = KsLayoutSource::Template;
-            s.id = t.templateId;
-            return s;
+    for (const QList<INFO_TEMPLATE> *list : {&file.templates, &target.templates}) {
+        for (const INFO_TEMPLATE &t : *list) {
+            if (t.windows.size() == windows && t.templateId >= 0 && t.templateId <= 255) {
+                s.kind = KsLayoutSource::Template;
+                s.id = t.templateId;
+                return s;
+            }
         }
     }
     const auto fileCount = [&](int id) {

@@ -81,8 +81,8 @@ public:
                                            const QStringList &onlyGroups = QStringList());
 
     // Where a KS layout of `windows` windows can come from on `target` when its live layout has
-    // another number: a template that the file recorded with that many windows, or a preset
-    // (of the file, restored before the layout, or of the target) with that many.
+    // another number: a template that the file or the target recorded with that many windows,
+    // or a preset (of the file, restored before the layout, or of the target) with that many.
     struct KsLayoutSource
     {
         enum Kind { None, Live, Template, Preset } kind = None;

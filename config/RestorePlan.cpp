@@ -133,6 +133,21 @@ private:
         return false;
     }
 
+    // Whether a layout of `count` windows can be had once preset `savedId` holds `savedCount`.
+    bool canMake(int count, int savedId, int savedCount) const
+    {
+        if (count == savedCount)
+            return true;
+        for (const QList<INFO_TEMPLATE> *list : {&fks.templates, &target.templates})
+            for (const INFO_TEMPLATE &t : *list)
+                if (t.windows.size() == count && t.templateId >= 0 && t.templateId <= 255)
+                    return true;
+        for (auto it = presetWindows.cbegin(); it != presetWindows.cend(); ++it)
+            if (it.key() >= 0 && it.key() != savedId && it.value() == count)
+                return true;
+        return false;
+    }
+
     void geometryStep(const QString &group, const QString &what, int win, int x, int y, int w, int h)
     {
         step(group,
@@ -187,6 +202,14 @@ private:
             const D *d = find(D::Preset, p.id);
             if (!d)
                 continue;
+            // The wall must be able to return to the layout it keeps afterwards.
+            const int after = chosen(QStringLiteral("layout")) ? fks.windows.size() : target.windows.size();
+            if (!canMake(after, p.id, p.windows.size())) {
+                refuse(
+                    *d,
+                    RestorePlan::tr("the layout of %1 windows could not be put back afterwards").arg(after));
+                continue;
+            }
             if (!makeCount(p.windows.size(), g)) {
                 refuse(*d, RestorePlan::tr("nothing gives a layout of %1 windows").arg(p.windows.size()));
                 continue;

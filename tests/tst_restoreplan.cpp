@@ -264,6 +264,26 @@ void TstRestorePlan::ksWindowCountComesFromATemplate()
     QCOMPARE(s.count("03/00/0") + s.count("03/00/1"), 2);
     QCOMPARE(s.count("03/00/2"), 0);
     QCOMPARE(s.count("08/00/0") + s.count("08/00/1"), 2); // the template may bring other inputs
+
+    // A preset of two windows is laid out through the template; the live three windows come
+    // back through preset 1, which keeps three.
+    ConfigDevice presetFile = plainDevice(3);
+    presetFile.ks.templates << halves;
+    presetFile.ks.presets[0].windows.removeLast();
+    const RestorePlan viaPreset = RestorePlan::build(presetFile, target.basic(), {"presets"});
+    QVERIFY(viaPreset.notApplicable.isEmpty());
+    const QStringList p = shape(run(viaPreset, target));
+    QCOMPARE(p.mid(0, 5), (QStringList{"04/00/1", "03/00/0", "03/00/1", "04/02/0", "04/01/1"}));
+    QCOMPARE(p.count("03/00/2"), 1);
+    // Without another layout of three windows the preset is refused rather than leave the wall on it.
+    ConfigDevice bare = target;
+    bare.ks.presets.removeLast();
+    const RestorePlan refused = RestorePlan::build(presetFile, bare.basic(), {"presets"});
+    QCOMPARE(refused.notApplicable.size(), 1);
+    QCOMPARE(refused.notApplicable[0].name, QStringLiteral("preset 1"));
+    QCOMPARE(refused.notApplicable[0].notApplicable,
+             QStringLiteral("the layout of 3 windows could not be put back afterwards"));
+    QVERIFY(!shape(run(refused, bare)).contains("04/02/0"));
 }
 
 void TstRestorePlan::otherModelGetsWhatItCanTake_data()
