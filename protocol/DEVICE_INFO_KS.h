@@ -40,4 +40,7 @@ public:
     INFO_PANEL_OTHERSETTING outputMode;
     uint8_t signalMode = 0;
     uint8_t dviAudioMode = 0;
+    // The device's switch of all timed tasks (emitAllTasksOn); unlike the process-wide
+    // allTasksOn it belongs to this device.
+    uint8_t allTasksOn = 0;
 };

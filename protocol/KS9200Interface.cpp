@@ -671,7 +671,11 @@ void KS9200Interface::decodeReply(uint8_t cmd, uint8_t sub, const QByteArray &pa
     }
     case 0xE900: {
         INFO_TIME_TASK task;
-        if (decodeTimeTask(payload, task))
+        const bool decoded = decodeTimeTask(payload, task);
+        // The switch of all tasks belongs to this device; it is announced before the task.
+        if (payload.size() > 1)
+            emit emitAllTasksOn(id, payload.at(1) != 0);
+        if (decoded)
             emit emitTimeTask(id, task);
         return;
     }

@@ -7,7 +7,8 @@
 //
 // handleFrame() decodes the device's replies into records and announces each with one typed
 // signal; a reply that fails any length or count check produces no signal at all. The interface
-// keeps no state between frames; the time-task reply writes the process-wide allTasksOn flag.
+// keeps no state between frames; the time-task reply also writes the process-wide allTasksOn flag
+// that the input panel still reads, and announces the device's own flag with emitAllTasksOn.
 #pragma once
 
 #include "Interface.h"
@@ -199,6 +200,9 @@ signals:
     void emitGetTemplate(QString cpuid, INFO_TEMPLATE templ);
     void emitMultiMosaic(QString cpuid, INFO_MOSAIC mosaic);
     void emitTimeTask(QString cpuid, INFO_TIME_TASK task);
+    // The device's switch of all timed tasks, carried by every time-task reply (even one whose
+    // task is rejected). Stored per device (DEVICE_INFO_KS::allTasksOn).
+    void emitAllTasksOn(QString cpuid, bool on);
     void emitEDID(QString cpuid, QList<INFO_EDID> edids);
     void emitEDIDOther(QString cpuid, uchar signalMode, uchar dviAudioMode);
     void emitChromaKey(QString cpuid, QList<INFO_CHROMA> keys);

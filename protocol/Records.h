@@ -200,8 +200,9 @@ struct INFO_TIME_TASK
     int16_t p14 = 60;   // total time, minutes
 };
 
-// The device's switch that turns all timed tasks on or off. Process-wide: the time-task reply of
-// any KS device overwrites it.
+// The device's switch that turns all timed tasks on or off, as the input panel shows it.
+// Process-wide: the time-task reply of any KS device overwrites it. Each device's own flag is
+// DEVICE_INFO_KS::allTasksOn (KS9200Interface::emitAllTasksOn).
 extern bool allTasksOn;
 
 struct INFO_EDID

@@ -629,10 +629,30 @@ bool SimGwDevice::loadState(const QJsonObject &state, QString *error)
 QJsonObject SimGwDevice::stateJson() const
 {
     QJsonArray windows, inputs, areas;
-    for (auto it = m_windows.cbegin(); it != m_windows.cend(); ++it)
+    for (auto it = m_windows.cbegin(); it != m_windows.cend(); ++it) {
+        const Rect &c = it->crop;
+        const Quality q = m_quality.value(it.key());
+        QJsonArray picture;
+        for (int8_t v : q.v)
+            picture.append(v);
         windows.append(QJsonObject{{"id", it.key()}, {"x", it->rect.x}, {"y", it->rect.y},
                                    {"width", it->rect.width}, {"height", it->rect.height},
-                                   {"src", it->src}, {"layer", it->layer}, {"alpha", it->alpha}});
+                                   {"src", it->src}, {"layer", it->layer}, {"alpha", it->alpha},
+                                   {"crop", QJsonArray{it->cropEnable, c.x, c.y, c.width, c.height}},
+                                   {"picture", picture}});
+    }
+    QJsonArray edid, mappings;
+    for (int i = 0; i < inputSlots(); ++i)
+        edid.append(QJsonArray{i, m_inputs[i].edid.width, m_inputs[i].edid.height, m_inputs[i].edidRate});
+    for (int p = 0; p < outputSlots(); ++p)
+        mappings.append(m_mappings[p].area);
+    QJsonObject presetLayouts;
+    for (auto it = m_presets.cbegin(); it != m_presets.cend(); ++it) {
+        QJsonArray list;
+        for (auto w = it->windows.cbegin(); w != it->windows.cend(); ++w)
+            list.append(QJsonArray{w.key(), w->rect.x, w->rect.y, w->rect.width, w->rect.height, w->src});
+        presetLayouts.insert(QString::number(it.key()), list);
+    }
     for (int i = 0; i < inputSlots(); ++i)
         inputs.append(QJsonObject{{"id", i}, {"width", m_inputs[i].width}, {"height", m_inputs[i].height},
                                   {"rate", m_inputs[i].rate}, {"signal", m_inputs[i].signal}});
@@ -650,5 +670,7 @@ QJsonObject SimGwDevice::stateJson() const
     return QJsonObject{{"outputCards", m_outputCards}, {"inputCards", m_inputCards}, {"rows", m_row},
                        {"cols", m_col}, {"arrangement", m_arrangement}, {"areaWidth", m_resWidth},
                        {"areaHeight", m_resHeight}, {"windows", windows}, {"inputs", inputs},
-                       {"areas", areas}, {"freeze", m_freeze}, {"blackScreen", m_black}};
+                       {"areas", areas}, {"freeze", m_freeze}, {"blackScreen", m_black},
+                       {"frameSync", m_frameSync}, {"resolutionIndex", m_resIndex}, {"rate", m_rate},
+                       {"edid", edid}, {"mappings", mappings}, {"presetLayouts", presetLayouts}};
 }

@@ -139,9 +139,9 @@ void SimKsDevice::resetState()
         b.thickness = 4;
         m_borders.append(b);
     }
-    m_enhance.clear();
-    for (int i = 0; i < 4; ++i)
-        m_enhance.append(INFO_OUTPUT_ENHANCE{uint8_t(i), 0});
+    // Two entries, DVI1 and DVI2, each with its A and B switch (the host reads index as A and
+    // value as B).
+    m_enhance = {INFO_OUTPUT_ENHANCE{0, 0}, INFO_OUTPUT_ENHANCE{0, 0}};
     m_other = INFO_OTHER_KS9200();
     m_other.volume = 20;
     m_other.fadePeriod = 5;
@@ -836,8 +836,9 @@ bool SimKsDevice::applySetting(uint8_t cmd, uint8_t sub, const QByteArray &f, QL
             }
             return false;
         }
+        // Sub-command 1 sets the DVI signal mode (KS models), 2 the DVI audio input (KX models).
         if (sub == 1 || sub == 2) {
-            m_signalMode = uint8_t(p8(f, 6));
+            (sub == 1 ? m_signalMode : m_dviAudioMode) = uint8_t(p8(f, 6));
             return true;
         }
         if (sub == 0xFF) {
@@ -894,8 +895,10 @@ bool SimKsDevice::applySetting(uint8_t cmd, uint8_t sub, const QByteArray &f, QL
         return true;
     }
     case 0x17:
-        for (int i = 0; i < m_enhance.size() && i < 4; ++i)
-            m_enhance[i].value = uint8_t(p8(f, 6 + i));
+        for (int i = 0; i < m_enhance.size() && i < 2; ++i) {
+            m_enhance[i].index = uint8_t(p8(f, 6 + 2 * i) != 0);
+            m_enhance[i].value = uint8_t(p8(f, 7 + 2 * i) != 0);
+        }
         return true;
     case 0x18: resetState(); return true;
     case 0x20: return type() != DeviceType::KS9200 && sub <= 3;
@@ -989,12 +992,53 @@ QJsonObject SimKsDevice::stateJson() const
     QJsonArray other;
     for (int i = 0; i < INFO_OTHER_KS9200::Size; ++i)
         other.append(m_other.byte(i));
+    // Every stored setting, for tests that compare two devices (configuration restores).
+    QJsonArray crops, quality, advanced, mosaics, tasks, edid, chroma, borders, enhance;
+    for (const INFO_INPUTCROP &c : m_crops)
+        crops.append(QJsonObject{{"enable", c.enable}, {"x", c.x}, {"y", c.y}, {"width", c.width}, {"height", c.height}});
+    for (const INFO_IMAGE_QUALITY &q : m_quality)
+        quality.append(QJsonArray{q.brightness, q.contrast, q.sharpness, q.hue, q.saturation, q.redOffset,
+                                  q.greenOffset, q.blueOffset, q.gamma});
+    for (const INFO_IMAGE_ADVANCED &a : m_advanced) {
+        QJsonArray bytes;
+        for (int i = 1; i < INFO_IMAGE_ADVANCED::Size; ++i)
+            bytes.append(a.byte(i));
+        advanced.append(bytes);
+    }
+    for (const INFO_MOSAIC &m : m_mosaics)
+        mosaics.append(QJsonArray{m.enable, m.mode, m.p3, m.p4, m.p5, m.p6, m.hUnits, m.vUnits, m.unitIndex,
+                                  m.totalWidth, m.totalHeight, m.startX, m.startY});
+    for (const INFO_TIME_TASK &t : m_tasks)
+        tasks.append(QJsonArray{t.state, t.taskType, t.year, t.month, t.day, t.hour, t.minute, t.second,
+                                t.target, t.p10, t.p12, t.p14});
+    for (const INFO_EDID &e : m_edid)
+        edid.append(QJsonArray{e.srcId, e.width, e.height, e.rate});
+    for (const INFO_CHROMA &c : m_chroma)
+        chroma.append(QJsonArray{c.mode, c.enable, c.presetColor, c.rgbFilter1, c.rgbFilter2, c.red, c.green, c.blue});
+    for (const INFO_BORDER &b : m_borders)
+        borders.append(QJsonArray{b.enable, b.color, b.x, b.y, b.width, b.height, b.thickness});
+    for (const INFO_OUTPUT_ENHANCE &e : m_enhance)
+        enhance.append(QJsonArray{e.index, e.value});
+    QJsonObject presetLayouts;
+    for (auto it = m_presets.cbegin(); it != m_presets.cend(); ++it) {
+        QJsonArray rects;
+        for (const Window &w : it->windows)
+            rects.append(QJsonArray{w.x, w.y, w.width, w.height});
+        QJsonArray outputs;
+        for (const INFO_PANEL &p : it->panels)
+            outputs.append(QJsonArray{p.x, p.y, p.width, p.height});
+        presetLayouts.insert(QString::number(it.key()), QJsonObject{{"outputs", outputs}, {"windows", rects}});
+    }
     return QJsonObject{{"panels", panels}, {"windows", windows}, {"inputs", inputs},
-                       {"outputMode", m_outputMode.mode}, {"other", other},
+                       {"outputMode", m_outputMode.mode}, {"outputExchange", m_outputMode.mode2}, {"other", other},
                        {"presets", QJsonArray::fromVariantList([this] {
                             QVariantList l;
                             for (int id : m_presets.keys())
                                 l << id;
                             return l;
-                        }())}};
+                        }())},
+                       {"presetLayouts", presetLayouts}, {"crops", crops}, {"quality", quality},
+                       {"advanced", advanced}, {"mosaics", mosaics}, {"tasks", tasks}, {"allTasksOn", m_allTasksOn},
+                       {"edid", edid}, {"signalMode", m_signalMode}, {"dviAudioMode", m_dviAudioMode},
+                       {"chroma", chroma}, {"borders", borders}, {"enhance", enhance}, {"templateId", m_templateId}};
 }

@@ -671,6 +671,7 @@ void TstKs9200::timeTask()
 {
     KS9200Interface ks(Me);
     QSignalSpy spy(&ks, &KS9200Interface::emitTimeTask);
+    QSignalSpy deviceSwitch(&ks, &KS9200Interface::emitAllTasksOn);
     allTasksOn = false;
     ks.handleFrame(Me, replyHeader(0xE9, 0x00), hex("03 01 01 00 1A0C07081E0F 11"));
     QCOMPARE(spy.size(), 1);
@@ -705,6 +706,13 @@ void TstKs9200::timeTask()
     ks.handleFrame(Me, replyHeader(0xE9, 0x00), hex("04"));
     QVERIFY(allTasksOn);
     QCOMPARE(spy.size(), 2);
+    // The same switch, announced for this device only (a reply without byte 1 announces nothing).
+    QList<bool> announced;
+    for (const QList<QVariant> &args : deviceSwitch) {
+        QCOMPARE(args[0].toString(), Me);
+        announced << args[1].toBool();
+    }
+    QCOMPARE(announced, (QList<bool>{true, false, true, false, true}));
     allTasksOn = false;
 }
 

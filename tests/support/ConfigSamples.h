@@ -1,0 +1,22 @@
+// Device records for the configuration-file tests: one with every field set to a value of its
+// own (variedDevice), a plain one shaped like a freshly started simulated device (plainDevice),
+// and comparisons of what a file keeps.
+#pragma once
+
+#include "ConfigDocument.h"
+
+#include <QStringList>
+
+namespace ConfigSamples {
+// Every written field differs from its default and from the other fields; keyed lists are in key
+// order. `seed` shifts all values.
+ConfigDevice variedDevice(int type, int seed);
+// A device as the simulator starts it: two outputs (one for single-output models), windows,
+// per-window lists of matching size, EDID per input, 16 tasks, presets 0 and 1.
+ConfigDevice plainDevice(int type);
+// type, flags, link, address, name, cpuid and version as text.
+QStringList identity(const INFO_BASIC &b);
+// Every setting a file keeps is equal (input signals and signal presence are not kept).
+bool sameSettings(const DEVICE_INFO_KS &a, const DEVICE_INFO_KS &b);
+bool sameSettings(const DEVICE_INFO_GW &a, const DEVICE_INFO_GW &b);
+} // namespace ConfigSamples
