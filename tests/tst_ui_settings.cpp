@@ -24,7 +24,6 @@
 #include <QSpinBox>
 #include <QTimer>
 #include <QtTest>
-#include <memory>
 
 using namespace RecordBuilders;
 
@@ -239,31 +238,22 @@ void TestUiSettings::imageQualityDefaultsBeforeValues()
 {
     QFETCH(bool, gwDialog);
     QFETCH(bool, usedBefore);
-    if (gwDialog)
-        useGw();
-    else
-        useKs(0);
-    std::unique_ptr<QWidget> dlg;
-    if (gwDialog)
-        dlg.reset(new DialogGWImageQuality);
-    else
-        dlg.reset(new DialogImageQuality);
+    gwDialog ? useGw() : useKs(0);
+    DialogImageQuality ksDlg;
+    DialogGWImageQuality gwDlg;
+    QWidget *dlg = gwDialog ? static_cast<QWidget *>(&gwDlg) : &ksDlg;
+    auto fill = [&](const QList<INFO_IMAGE_QUALITY> &l) {
+        gwDialog ? gwDlg.setImageQuality(l) : ksDlg.setImageQuality(l);
+    };
     QList<INFO_IMAGE_QUALITY> earlier = imageQualityList(2);
     for (INFO_IMAGE_QUALITY &q : earlier) {
         q.brightness = q.contrast = q.hue = q.saturation = 90;
         q.sharpness = 3;
         q.redOffset = q.greenGain = -7;
     }
-    if (usedBefore) {
-        if (gwDialog)
-            static_cast<DialogGWImageQuality *>(dlg.get())->setImageQuality(earlier);
-        else
-            static_cast<DialogImageQuality *>(dlg.get())->setImageQuality(earlier);
-    }
-    if (gwDialog)
-        static_cast<DialogGWImageQuality *>(dlg.get())->setImageQuality({});
-    else
-        static_cast<DialogImageQuality *>(dlg.get())->setImageQuality({});
+    if (usedBefore)
+        fill(earlier);
+    fill({});
     const QMap<QString, int> expected = {{"brightness", 50}, {"contrast", 50}, {"saturation", 50},
                                          {"sharpness", 12},  {"hue", 50},      {"red", 0},
                                          {"green", 0},       {"blue", 0},      {"redGain", 0},
@@ -281,7 +271,7 @@ void TestUiSettings::imageQualityDefaultsBeforeValues()
     QCOMPARE(shown, gwDialog ? 9 : 8);
     QSignalSpy spy(gwDialog ? static_cast<Interface *>(gwIface) : ksIface, &Interface::emitSendData);
     dlg->findChild<QSlider *>("slider_brightness")->setValue(51);
-    fire(dlg.get(), "onTimerSend");
+    fire(dlg, "onTimerSend");
     QCOMPARE(spy.count(), 1);
     const QByteArray f = spy.at(0).at(0).toByteArray();
     QCOMPARE(uint8_t(f[5]), uint8_t(1));
