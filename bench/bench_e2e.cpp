@@ -3,7 +3,8 @@
 //    window's receivers (a recorded read-back stream replayed over a loopback socket pair);
 //  - search (until every device is listed) and sync (until every device is read back) for 1, 4 and
 //    16 simulated devices, next to the simulator's own answer times measured on raw sockets;
-//  - resident memory with 16 devices connected; start-up of vpcontrol to its search dialog.
+//  - resident memory with 16 devices connected; start-up of vpcontrol to its search dialog;
+//  - how often the start-up search finds a serial device of vpsim, idle and with both cores busy.
 // Runs inside a private network namespace (scripts/bench.sh): broadcasts leave from a veth end
 // whose peer sits alone in a namespace of its own, and the kernel loops them back to vpsim.
 #include "BenchHarness.h"
@@ -35,6 +36,8 @@
 #include <QUdpSocket>
 
 #include <memory>
+#include <sched.h>
+#include <sys/mount.h>
 
 namespace {
 constexpr quint16 UdpPort = 38989;
@@ -295,6 +298,112 @@ double framesPerSecond(const QByteArray &oneReadBack)
     return median(rates);
 }
 
+// Two busy processes that keep both cores loaded; each ends by itself after a hard limit (wall
+// clock and CPU time) even when the benchmark dies first.
+struct CpuLoad
+{
+    std::vector<std::unique_ptr<QProcess>> procs;
+    explicit CpuLoad(int processes, int limitSeconds)
+    {
+        const QString script = QStringLiteral("ulimit -t %1; while :; do :; done").arg(limitSeconds);
+        for (int i = 0; i < processes; ++i) {
+            procs.push_back(std::make_unique<QProcess>());
+            procs.back()->start(QStringLiteral("timeout"),
+                                {QStringLiteral("-s"), QStringLiteral("KILL"), QString::number(limitSeconds),
+                                 QStringLiteral("sh"), QStringLiteral("-c"), script});
+            procs.back()->waitForStarted(3000);
+        }
+    }
+    ~CpuLoad()
+    {
+        for (auto &p : procs) {
+            p->terminate(); // timeout passes it on to the busy shell
+            if (!p->waitForFinished(3000))
+                p->kill();
+        }
+    }
+};
+
+// vpcontrol started afresh, `rounds` times, with the pseudo-terminal of a vpsim KX4200 named as an
+// extra serial port (the probe at its default 100 ms): how many start-up searches take the
+// device's announcement within 4 s. The application's diagnostics name every frame it takes
+// ("rp.cmd :  ff 0" is an announcement). *foundMs gets the median time from the start.
+int serialFoundAtStartup(const QString &pty, int rounds, double *foundMs)
+{
+    const QString bin = qEnvironmentVariable("VPCONTROL");
+    if (bin.isEmpty() || !QFile::exists(bin))
+        return -1;
+    QTemporaryDir config;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+    int found = 0;
+    std::vector<double> times;
+    for (int round = 0; round < rounds; ++round) {
+        QProcess app;
+        app.setProcessEnvironment(env);
+        app.setProcessChannelMode(QProcess::MergedChannels);
+        QElapsedTimer t;
+        t.start();
+        app.start(bin, {QStringLiteral("--serial-port"), pty});
+        QByteArray output;
+        bool seen = false;
+        SimProcess::waitFor(
+            [&] {
+                output += app.readAll();
+                seen = output.contains("rp.cmd :  ff 0");
+                return seen || app.state() == QProcess::NotRunning || t.elapsed() > 4000;
+            },
+            5000);
+        if (seen) {
+            ++found;
+            times.push_back(t.nsecsElapsed() / 1e6);
+        }
+        app.kill();
+        app.waitForFinished(3000);
+    }
+    *foundMs = median(times);
+    return found;
+}
+
+// The machine's own serial ports stay out of the probe: an empty /sys/class/tty in a mount
+// namespace of this process (the benchmarks run as root in their namespaces).
+bool hideMachineSerialPorts()
+{
+    return ::unshare(CLONE_NEWNS) == 0 && ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+           ::mount("none", "/sys/class/tty", "tmpfs", 0, nullptr) == 0 &&
+           QSerialPortInfo::availablePorts().isEmpty();
+}
+
+void serialProbeFigures()
+{
+    if (!hideMachineSerialPorts()) {
+        std::fprintf(stderr, "bench_e2e: cannot hide the machine's serial ports; no serial probe figures\n");
+        return;
+    }
+    SimProcess sim;
+    if (!sim.start({"--device", "KX4200:pty"}) || sim.devices().isEmpty() ||
+        sim.devices().first().pty.isEmpty()) {
+        std::fprintf(stderr, "bench_e2e: %s\n", qPrintable(sim.errorString()));
+        return;
+    }
+    const QString pty = sim.devices().first().pty;
+    double ms = -1;
+    Bench::report("startup.serial_found_idle", serialFoundAtStartup(pty, 10, &ms), "of 10");
+    Bench::report("startup.serial_found_idle.ms", ms, "ms");
+    // Both cores kept busy; then four busy processes per core, where the event loop is late often
+    // enough to lose answers that wait unread in the port when the probe time is judged.
+    for (int busy : {2, 8}) {
+        int found = -1;
+        {
+            CpuLoad load(busy, 60);
+            found = serialFoundAtStartup(pty, 10, &ms);
+        }
+        const QString name = QStringLiteral("startup.serial_found_busy%1").arg(busy);
+        Bench::report(name, found, "of 10");
+        Bench::report(name + ".ms", ms, "ms");
+    }
+}
+
 // vpcontrol from its start to the broadcast it sends as the start-up search dialog opens (the
 // dialog's modal loop is entered right after that search goes out).
 double startupMs()
@@ -348,7 +457,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "bench_e2e: cannot set up the private network (needs root in a private namespace)\n");
         return 1;
     }
-    // An argument picks one group (receive, search or startup), for profiling.
+    // An argument picks one group (receive, search, probe or startup), for profiling.
     const QString only = app.arguments().value(1);
     const QList<int> sizes = only.isEmpty() || only == "search" ? QList<int>{1, 4, 16} : QList<int>{1};
     QByteArray oneReadBack;
@@ -418,6 +527,8 @@ int main(int argc, char *argv[])
         Bench::report("receive.frames_per_s.debug_off", framesPerSecond(oneReadBack), "/s");
         QLoggingCategory::setFilterRules(QString());
     }
+    if (only.isEmpty() || only == "probe")
+        serialProbeFigures();
     if (only.isEmpty() || only == "startup")
         Bench::report("startup.search_shown.ms", startupMs(), "ms");
     netDown();

@@ -160,6 +160,7 @@ void SxGraphicsView::retranslate()
 
 void SxGraphicsView::clearScene()
 {
+    const bool selected = currentItem != nullptr;
     qDeleteAll(windowItems);
     windowItems.clear();
     qDeleteAll(panelItems);
@@ -170,6 +171,8 @@ void SxGraphicsView::clearScene()
     resetTransform();
     currentItem = menuItem = nullptr;
     m_rectFull = QRect();
+    if (selected)
+        announceNoSelection();
 }
 
 void SxGraphicsView::fitScale()
@@ -274,6 +277,20 @@ void SxGraphicsView::announce(SxGraphicsItem *item)
     emit emitPartFullChange(item->partFull());
 }
 
+void SxGraphicsView::announceNoSelection()
+{
+    emit emitItemPosChange(-1, QRect(), QRect());
+    emit emitPartFullChange(false);
+}
+
+void SxGraphicsView::announceSelection()
+{
+    if (currentItem)
+        announce(currentItem);
+    else
+        announceNoSelection();
+}
+
 void SxGraphicsView::setWindows(const QList<INFO_WINDOW> &list)
 {
     if (m_rectFull.isEmpty()) {
@@ -281,6 +298,7 @@ void SxGraphicsView::setWindows(const QList<INFO_WINDOW> &list)
         return;
     }
     bool fresh = true;
+    const bool partFullBefore = currentItem && currentItem->partFull();
     for (const INFO_WINDOW &w : list) {
         if (w.width == 0 || w.height == 0) {
             qDebug() << "window width and height: " << w.width << w.height;
@@ -353,6 +371,9 @@ void SxGraphicsView::setWindows(const QList<INFO_WINDOW> &list)
         currentItem = windowItems.first();
         currentItem->setSelected(true);
         emit emitItemPosChange(currentItem->windowId(), currentItem->windowRect(), currentItem->panelRect());
+        emit emitPartFullChange(currentItem->partFull());
+    } else if (currentItem && currentItem->partFull() != partFullBefore) {
+        // The device's answer is what the tool bar shows, also for the selected window.
         emit emitPartFullChange(currentItem->partFull());
     }
     viewport()->update();
@@ -570,7 +591,8 @@ void SxGraphicsView::eraseWindow(int id)
     if (!item)
         return;
     const int l = item->layer();
-    if (currentItem == item)
+    const bool selected = currentItem == item;
+    if (selected)
         currentItem = nullptr;
     if (menuItem == item)
         menuItem = nullptr;
@@ -581,6 +603,8 @@ void SxGraphicsView::eraseWindow(int id)
             other->setLayer(other->layer() - 1);
             other->setZValue(other->layer());
         }
+    if (selected)
+        announceNoSelection();
 }
 
 void SxGraphicsView::removeWindow(int id)
@@ -599,7 +623,10 @@ void SxGraphicsView::removeAllWindow()
         emit emitRemoveWindow(id);
         delete windowItems.take(id);
     }
+    const bool selected = currentItem != nullptr;
     currentItem = menuItem = nullptr;
+    if (selected)
+        announceNoSelection();
 }
 
 void SxGraphicsView::applyArrangement(const QList<QRect> &rects)

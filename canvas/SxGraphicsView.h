@@ -63,6 +63,9 @@ public:
     SxGraphicsItem *getCurrentItem() const { return currentItem; }
     SxGraphicsItem *getMenuItem() const { return menuItem; }
     int currentWindowId() const;
+    // Announces the selected window (position, input, part-full flag), or that none is selected
+    // (window id -1), as a click on it would; the tab widget calls it when the tab becomes current.
+    void announceSelection();
     void refreshPresetMarks();
     void updatePresetMarks(const QList<INFO_PRESET> &presets);
     QList<SxGraphicsBGItem *> panelItemList() const { return panelItems; }
@@ -121,6 +124,8 @@ protected:
     void sendWindowGeometry(SxGraphicsItem *item, const QRect &rect, bool readBack);
     void updateInputText(SxGraphicsItem *item, const QList<INFO_INPUTSINGLE> &list);
     void announce(SxGraphicsItem *item);
+    // Called once the selected window has gone: the panels learn that nothing is selected.
+    void announceNoSelection();
     void applyArrangement(const QList<QRect> &rects);
     SxGraphicsItem *windowItemAt(const QPoint &viewPos) const;
     void eraseWindow(int id);

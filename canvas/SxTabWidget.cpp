@@ -13,7 +13,14 @@ namespace {
 const QString placeholderCpuid = QStringLiteral("Error");
 }
 
-SxTabWidget::SxTabWidget(QWidget *parent) : QTabWidget(parent) {}
+SxTabWidget::SxTabWidget(QWidget *parent) : QTabWidget(parent)
+{
+    // The bars show the selection of the current tab: a tab made current announces its own.
+    connect(this, &QTabWidget::currentChanged, this, [this] {
+        if (SxGraphicsView *view = activeView())
+            view->announceSelection();
+    });
+}
 
 QString SxTabWidget::labelFor(const INFO_BASIC *record)
 {
@@ -56,10 +63,21 @@ void SxTabWidget::addDevice(INFO_BASIC *record)
         view = new SxGraphicsViewGW(this);
     if (!view)
         return;
-    connect(view, &SxGraphicsView::emitItemPosChange, this, &SxTabWidget::emitItemPosChange);
-    connect(view, &SxGraphicsView::emitSelectItemInputChange, this, &SxTabWidget::emitSelectItemInputChange);
+    // Selection reaches the bars only from the current tab; devices read back meanwhile in other
+    // tabs would otherwise show their windows there.
+    connect(view, &SxGraphicsView::emitItemPosChange, this, [this, view](int id, QRect rect, QRect panel) {
+        if (view == activeView())
+            emit emitItemPosChange(id, rect, panel);
+    });
+    connect(view, &SxGraphicsView::emitSelectItemInputChange, this, [this, view](int srcID) {
+        if (view == activeView())
+            emit emitSelectItemInputChange(srcID);
+    });
     connect(view, &SxGraphicsView::emitWriteData, this, &SxTabWidget::emitWriteData);
-    connect(view, &SxGraphicsView::emitPartFullChange, this, &SxTabWidget::emitPartFullChange);
+    connect(view, &SxGraphicsView::emitPartFullChange, this, [this, view](bool part) {
+        if (view == activeView())
+            emit emitPartFullChange(part);
+    });
     connect(view, &SxGraphicsView::emitRemoveWindow, this, &SxTabWidget::emitRemoveWindow);
     connect(view, &SxGraphicsView::emitSavePreset, this, &SxTabWidget::emitSavePreset);
     connect(view, &SxGraphicsView::emitShowBusy, this, &SxTabWidget::emitShowBusy);

@@ -1,6 +1,7 @@
 // The tab widget of the main window's right-hand pane: one canvas view per device, named after
 // the device and marked offline when it drops. Everything the rest of the application does with
-// the canvases goes through here, and it relays every canvas signal.
+// the canvases goes through here, and it relays every canvas signal; the selection signals only
+// from the current tab, which announces its selection again when it becomes current.
 #pragma once
 
 #include "Records.h"

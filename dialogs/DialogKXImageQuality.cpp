@@ -24,6 +24,7 @@ DialogKXImageQuality::DialogKXImageQuality(QWidget *parent) : SxBaseWidget(paren
     connect(timerSend, &QTimer::timeout, this, &DialogKXImageQuality::onTimerSend);
     updating = true;
     fillCombos();
+    loadPicture(WindowPicture{ImageQualityStore::defaults(), INFO_IMAGE_ADVANCED()});
     updating = false;
     wireControls();
 }
@@ -137,8 +138,10 @@ void DialogKXImageQuality::setImageQuality(const QList<INFO_IMAGE_QUALITY> &basi
     timerSend->stop();
     pictures.clear();
     ui->combo_window->clear();
-    // Lists that do not pair up leave nothing to edit, not the windows of an earlier fill.
+    // Lists that do not pair up leave nothing to edit, not the windows of an earlier fill; the
+    // controls show the defaults.
     if (basic.isEmpty() || basic.size() != advanced.size()) {
+        loadPicture(WindowPicture{ImageQualityStore::defaults(), INFO_IMAGE_ADVANCED()});
         updating = false;
         return;
     }

@@ -126,8 +126,10 @@ void DialogMosaic::layoutPage(int mode)
 
 void DialogMosaic::limitPosition()
 {
-    // QSpinBox lowers the value to a new maximum by itself.
-    ui->spinBox_position->setMaximum(qMax(1, ui->spinBox_hUnits->value() * ui->spinBox_vUnits->value()));
+    // The frame carries the position in one byte. QSpinBox lowers the value to a new maximum by
+    // itself.
+    const int units = ui->spinBox_hUnits->value() * ui->spinBox_vUnits->value();
+    ui->spinBox_position->setMaximum(qBound(1, units, MaxPosition));
 }
 
 void DialogMosaic::setSwitch(bool on)

@@ -18,6 +18,8 @@ class DialogMosaic : public SxBaseWidget
     Q_OBJECT
 public:
     enum Mode { UnitMode = 0, PixelMode = 1 };
+    // The largest unit position one frame byte carries.
+    static constexpr int MaxPosition = 255;
 
     explicit DialogMosaic(QWidget *parent = nullptr);
     ~DialogMosaic() override;

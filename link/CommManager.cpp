@@ -40,7 +40,8 @@ CommManager::~CommManager()
     udpSockets.clear();
     qDeleteAll(unicastSockets);
     unicastSockets.clear();
-    qDeleteAll(probingPorts);
+    for (const Probe &probe : qAsConst(probingPorts))
+        delete probe.port;
     probingPorts.clear();
 }
 
@@ -442,15 +443,37 @@ void CommManager::probeSerialPort(const QString &portName)
     if (trafficWatched())
         emit emitFrameTraffic(QString(), true, request);
     // The answer is awaited without blocking: every port is probed at once and the network's
-    // answers are handled meanwhile. A port silent for the probe time is closed again.
-    probingPorts.insert(portName, port);
+    // answers are handled meanwhile. A port silent for the probe time, counted from the write, is
+    // closed again.
+    Probe &probe = probingPorts[portName];
+    probe.port = port;
+    probe.sinceWrite.start();
     connect(port, &QSerialPort::readyRead, this, [this, portName, port] { finishProbe(portName, port, true); });
-    QTimer::singleShot(probeTimeoutMs, port, [this, portName, port] { finishProbe(portName, port, false); });
+    QTimer::singleShot(probeTimeoutMs, Qt::PreciseTimer, port,
+                       [this, portName, port] { judgeProbe(portName, port); });
+}
+
+void CommManager::judgeProbe(const QString &portName, QSerialPort *port)
+{
+    const auto it = probingPorts.constFind(portName);
+    if (it == probingPorts.constEnd() || it->port != port)
+        return;
+    const qint64 leftMs = probeTimeoutMs - it->sinceWrite.elapsed();
+    if (leftMs > 0) {
+        QTimer::singleShot(int(leftMs), Qt::PreciseTimer, port,
+                           [this, portName, port] { judgeProbe(portName, port); });
+        return;
+    }
+    // On a busy machine the event loop may hand out this timer before the port's notification of
+    // an answer that is already waiting: ask the port itself before calling it silent.
+    disconnect(port, &QSerialPort::readyRead, this, nullptr);
+    const bool answered = port->bytesAvailable() > 0 || port->waitForReadyRead(0);
+    finishProbe(portName, port, answered);
 }
 
 void CommManager::finishProbe(const QString &portName, QSerialPort *port, bool answered)
 {
-    if (probingPorts.value(portName) != port)
+    if (probingPorts.value(portName).port != port)
         return;
     probingPorts.remove(portName);
     port->disconnect(this);

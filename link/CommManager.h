@@ -7,6 +7,7 @@
 
 #include <QAbstractSocket>
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QHostAddress>
 #include <QList>
 #include <QMap>
@@ -112,6 +113,8 @@ private:
     void handleStreamData(const QByteArray &data, uint key);
     void initUdpSockets();
     void probeSerialPort(const QString &portName);
+    // The probe time of a port is up (or its timer fired early and is set again).
+    void judgeProbe(const QString &portName, QSerialPort *port);
     // Ends the probe of a port: an answer makes it a link, silence closes it.
     void finishProbe(const QString &portName, QSerialPort *port, bool answered);
     uint keyOf(const QObject *device) const;
@@ -142,8 +145,14 @@ private:
     QTimer *addressReplyTimer = nullptr;
     uint nextKey = 1;
     int probeTimeoutMs = 100;
-    // Ports that were sent a search request and wait for their first answer, by name.
-    QMap<QString, QSerialPort *> probingPorts;
+    // Ports that were sent a search request and wait for their first answer, by name, with the
+    // time since the request was written.
+    struct Probe
+    {
+        QSerialPort *port = nullptr;
+        QElapsedTimer sinceWrite;
+    };
+    QMap<QString, Probe> probingPorts;
     quint16 devicePort = DevicePort;
     quint16 discoveryPort = DiscoveryPort;
     quint16 tcpPort = DeviceTcpPort;

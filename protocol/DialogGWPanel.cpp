@@ -52,11 +52,9 @@ DialogGWPanel::DialogGWPanel(QWidget *parent)
     timerResolution->setInterval(ResolutionDebounceMs);
     connect(timerResolution, &QTimer::timeout, this, &DialogGWPanel::onTimerResolution);
     fillResolutions();
-    ui->combo_resolution->setItemData(0, QVariant::fromValue(defaultCustom()));
-    ui->combo_resolution->setCurrentIndex(0);
-    setResolutionFields(0, defaultCustom());
     ui->tableWidget_Mapping->setColumnCount(3);
     updating = false;
+    reset();
 }
 
 DialogGWPanel::~DialogGWPanel()
@@ -69,6 +67,41 @@ QSize DialogGWPanel::outputSizeOf(const INFO_PANEL &panel)
     if (panel.index >= 1 && panel.index < ResolutionCount)
         return GW5::MatrixProc::presetSize(panel.index);
     return QSize(panel.resWidth, panel.resHeight);
+}
+
+void DialogGWPanel::reset()
+{
+    timerResolution->stop();
+    updating = true;
+    layoutChanged = resolutionChanged = screenChanged = false;
+    lastWidth = lastHeight = 0;
+    screenCount = mappingRows = 0;
+    editedField = 0;
+    cardCount = 0;
+    ui->tabWidget->setCurrentIndex(0);
+    ui->spin_row->setValue(ui->spin_row->minimum());
+    ui->spin_col->setValue(ui->spin_col->minimum());
+    ui->combo_serialNumber->setCurrentIndex(0);
+    ui->combo_resolution->setItemData(0, QVariant::fromValue(defaultCustom()));
+    ui->combo_resolution->setCurrentIndex(0);
+    setResolutionFields(0, defaultCustom());
+    ui->tableWidget->clear();
+    ui->tableWidget->setRowCount(0);
+    ui->tableWidget->setColumnCount(0);
+    ui->tableWidget_Mapping->clearContents();
+    ui->tableWidget_Mapping->setRowCount(0);
+    updating = false;
+}
+
+void DialogGWPanel::setDeviceData(const DEVICE_INFO_GW &device)
+{
+    reset();
+    setOutputCards(device.other.outputCards);
+    if (!device.panels.isEmpty()) {
+        setPanelData(device.panels.first());
+        fillScreenTable(device.panels);
+    }
+    fillMappingTable(device.mappings);
 }
 
 void DialogGWPanel::setOutputCards(int count)

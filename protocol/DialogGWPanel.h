@@ -1,10 +1,10 @@
 // "Output Setting" of a GW device: output resolution and frame rate, the grid of display areas
 // (rows, columns, numbering order), the pixel size of each area and the mapping of output ports
-// to display areas. Created by the main window for each use, filled from the device's records
-// (setOutputCards, setPanelData, fillScreenTable, fillMappingTable, in that order) and run
-// modally. Changes go to the current device's GW5Interface (DeviceLookup) only on the two apply
-// buttons and on a mapping edit; afterwards the application drops its window and panel state
-// (the signals below) and reloads it from the device.
+// to display areas. Kept by the main window and filled afresh before each use from the device's
+// records (setDeviceData, which first drops everything of the last use) and run modally. Changes go to the
+// current device's GW5Interface (DeviceLookup) only on the two apply buttons and on a mapping edit;
+// afterwards the application drops its window and panel state (the signals below) and reloads it from the
+// device.
 #pragma once
 
 #include "Records.h"
@@ -14,6 +14,7 @@
 #include <QSize>
 #include <QString>
 
+class DEVICE_INFO_GW;
 class QTimer;
 class QTableWidgetItem;
 class SxProgressIndicator;
@@ -33,6 +34,11 @@ public:
 
     explicit DialogGWPanel(QWidget *parent = nullptr);
     ~DialogGWPanel() override;
+
+    // Before each use: back to the state of a new dialog, then filled from the device's output
+    // cards, panel list and mappings. A panel list that is empty or does not fill its grid leaves
+    // the screen table empty; nothing of an earlier use stays to be shown or applied.
+    void setDeviceData(const DEVICE_INFO_GW &device);
 
     // Number of output cards of the device (four ports each).
     void setOutputCards(int count);
@@ -77,6 +83,7 @@ private slots:
     void onTimerResolution();
 
 private:
+    void reset();
     void fillResolutions();
     void resolutionEdited(int field);
     QString cellText(const INFO_PANEL &panel) const;

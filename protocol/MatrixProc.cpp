@@ -520,7 +520,6 @@ int MatrixProc::setWindowCrop(int winId, int enable, int x, int y, int width, in
     const WindowRecord win = w;
     takeSnapshots();
     placeWindow(win);
-    commitSnapshots();
     emit emitSendData(CommandFrame(0x02, 0x00)
                           .u8(6, winId)
                           .u8(7, enable != 0 ? 1 : 0)
@@ -529,9 +528,20 @@ int MatrixProc::setWindowCrop(int winId, int enable, int x, int y, int width, in
                           .u16(12, width)
                           .u16(14, height)
                           .pack());
+    // A crop does not move the window, so its ports stay as they are, unless the areas were laid
+    // out again under it: then the ports it gets or gives up are told as after a move, or the
+    // device would go on showing pieces the tables call free.
+    auto samePlace = [](const WindowRecord &a, const WindowRecord &b) {
+        return a.winId == b.winId && a.x == b.x && a.y == b.y && a.width == b.width && a.height == b.height;
+    };
+    sendChangedMarks();
     for (int s = 0; s < m_outputAreas; ++s)
-        if (m_ports[s].winId == winId)
-            sendPortCrop(s, m_ports[s]);
+        if (!samePlace(m_portSnap[s], m_ports[s]))
+            sendPortRect(s, m_portSnap[s], winId);
+    for (int s = 0; s < m_outputAreas; ++s)
+        if (m_portSnap[s].winId == winId || !samePlace(m_portSnap[s], m_ports[s]))
+            sendPortCrop(s, m_portSnap[s]);
+    commitSnapshots();
     return 0;
 }
 

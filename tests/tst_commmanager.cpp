@@ -610,6 +610,24 @@ void TestCommManager::serialSearchProbe()
         QVERIFY(spy.isEmpty());
         QVERIFY(cm.linkKeys().isEmpty());
     }
+    {
+        // A busy machine: the event loop runs late, and the answer comes in after its last look at
+        // the port but before the probe's time is judged (here the answer is written by a timer
+        // that falls due just before the probe's). What the port already received is taken.
+        Pty busy;
+        QVERIFY(busy.open());
+        CommManager cm;
+        cm.setHeartbeatInterval(3600 * 1000);
+        cm.addNamedSerialPort(busy.path);
+        cm.setSerialProbeTimeout(100);
+        QSignalSpy spy(&cm, &CommManager::emitHandleData);
+        QTimer::singleShot(50, Qt::PreciseTimer, [&busy] { busy.write(announcement(2)); });
+        cm.searchDevice(2);
+        ::usleep(300 * 1000);
+        QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 1, WaitMs);
+        QCOMPARE(seen(spy, 0).cmd, 0xFF);
+        QCOMPARE(cm.linkType(seen(spy, 0).keyTCP), CommManager::LinkSerial);
+    }
 }
 
 bool TestCommManager::upNetwork()

@@ -1,9 +1,12 @@
 // GW5 interface: dispatch, the one-record-per-frame decoders with good and bad payloads, the
 // matrix updates that come before the signals, and the frames of the plain operations.
+#include "FrameCodec.h"
 #include "GW5Interface.h"
+#include "SimProcess.h"
 #include "TestSupport.h"
 
 #include <QSignalSpy>
+#include <QTcpSocket>
 #include <QtTest>
 
 namespace {
@@ -218,6 +221,59 @@ private slots:
         QCOMPARE(u2.at(0).at(1).toInt(), 7);
         QCOMPARE(u2.at(0).at(2).toInt(), 9);
         QCOMPARE(u0.count(), 1);
+    }
+
+    // Against vpsim's GW device: a crop after the areas were laid out again under the window (its
+    // new area has no port) leaves the device showing exactly the pieces the matrix's tables hold.
+    void cropAfterAreaChangeAgreesWithTheDevice()
+    {
+        if (SimProcess::binary().isEmpty())
+            QSKIP("VPSIM names no simulator");
+        SimProcess sim;
+        QVERIFY2(sim.start({"--device", "GW5:addr=127.0.88.1"}), qPrintable(sim.errorString()));
+        const SimProcess::Device &dev = sim.devices().first();
+        GW5Interface gw(dev.cpuid);
+        QTcpSocket link;
+        link.connectToHost(dev.address, dev.tcpPort);
+        QVERIFY(link.waitForConnected(5000));
+        connect(&gw, &Interface::emitSendData, &link, [&link](const QByteArray &f) { link.write(f); });
+        // The device's pieces of window 3 as the last read-back reported them.
+        QByteArray buffer;
+        QList<QByteArray> devicePieces;
+        bool readBack = false;
+        connect(&link, &QTcpSocket::readyRead, &gw, [&] {
+            splitStreamFrames(buffer, link.readAll(),
+                              [&](const RECV_PROTOCOL &rp, const QByteArray &payload) {
+                                  if (rp.cmd == 0xE2 && rp.subCmd == 0x01 && payload.size() > 9 &&
+                                      uint8_t(payload.at(9)) == 3)
+                                      devicePieces << payload.mid(1, 8);
+                                  gw.handleFrame(dev.cpuid, rp, payload);
+                              });
+        });
+        connect(&gw, &Interface::emitAllParams, &gw, [&] { readBack = true; });
+        auto readAll = [&] {
+            readBack = false;
+            devicePieces.clear();
+            gw.readAll();
+            return SimProcess::waitFor([&] { return readBack; }, 5000);
+        };
+        QVERIFY(readAll());
+        for (int w = 0; w < 4; ++w)
+            gw.removeWindow(w);
+        gw.setOutputMapping(0, 1); // ports 0 and 1 show area 1; none shows area 0
+        gw.openWindow(3, 2000, 10, 100, 100, 0);
+        QVERIFY(readAll());
+        QCOMPARE(devicePieces.size(), 2);
+        gw.setAreaGeometry(0, 1920, 0, 1920, 1080);
+        gw.setAreaGeometry(1, 0, 0, 1920, 1080);
+        gw.setWindowCrop(3, 1, 0, 0, 960, 540);
+        int tablePieces = 0;
+        for (int s = 0; s < gw.matrix()->outputAreas(); ++s)
+            tablePieces += gw.matrix()->port(s).winId == 3 ? 1 : 0;
+        QCOMPARE(tablePieces, 0);
+        QVERIFY(readAll());
+        for (const QByteArray &piece : qAsConst(devicePieces))
+            QCOMPARE(piece.mid(4, 4), QByteArray(4, '\0')); // nothing of window 3 is shown
     }
 
     void operationFrames()

@@ -127,6 +127,39 @@ private slots:
         QCOMPARE(m.setWindowCrop(8, 1, 0, 0, 1, 1), -1);
     }
 
+    // The areas were laid out again under a window, and no port maps to its new area. A crop
+    // places the window again like a move: the ports it gives up are released with the frames a
+    // move sends, so the device stops showing pieces the tables call free.
+    void cropAfterAreaChangeReleasesPortsOnTheDevice()
+    {
+        MatrixProc m;
+        oneCardRow(m);
+        INFO_MAPPING map;
+        map.port = 0;
+        map.area = 1; // ports 0 and 1 show area 1; none shows area 0
+        m.updateMapping(map);
+        m.openWindow(3, 2000, 10, 100, 100, 0);
+        QCOMPARE(m.port(0).winId, 3);
+        QCOMPARE(m.port(1).winId, 3);
+        m.setAreaGeometry(0, 1920, 0, 1920, 1080);
+        m.setAreaGeometry(1, 0, 0, 1920, 1080);
+        Wire w(m);
+        QCOMPARE(m.setWindowCrop(3, 1, 0, 0, 960, 540), 0);
+        QVERIFY(m.port(0).empty() && m.port(1).empty());
+        QCOMPARE(w.codes(), QStringList({"02/00", "03/03", "03/03", "02/01", "02/01"}));
+        for (int i : {1, 2}) {
+            QCOMPARE(u8(w.frames[i], 6), i - 1);
+            QCOMPARE(w.frames[i].mid(7, 8), QByteArray(8, '\0')); // nothing to show
+            QCOMPARE(u8(w.frames[i], 15), 3);
+        }
+        for (int i : {3, 4}) {
+            QCOMPARE(u8(w.frames[i], 6), i - 3);
+            QCOMPARE(u8(w.frames[i], 7), 0); // not in use
+        }
+        QCOMPARE(m.window(3).flag, 1);
+        QCOMPARE(m.window(3).srcW, 960);
+    }
+
     void cardCountsLimitNumbers()
     {
         MatrixProc m;

@@ -108,9 +108,12 @@ private slots:
         QCOMPARE(removed.count(), 1);
         QVERIFY(tabs.activeView()->windowItemList().isEmpty());
         QCOMPARE(hidden->windowItemList().size(), 1);
+        // Selection is relayed from the current tab only.
         emit hidden->emitItemPosChange(4, QRect(1, 2, 3, 4), QRect());
+        QCOMPARE(pos.count(), 0);
+        emit tabs.activeView()->emitItemPosChange(5, QRect(1, 2, 3, 4), QRect());
         QCOMPARE(pos.count(), 1);
-        QCOMPARE(pos.at(0).at(0).toInt(), 4);
+        QCOMPARE(pos.at(0).at(0).toInt(), 5);
         tabs.setCurrentIndex(0);
         tabs.setPartFullScreen(true);
         QVERIFY(hidden->getCurrentItem() == nullptr || hidden->getCurrentItem()->partFull());

@@ -124,6 +124,19 @@ QList<INFO_PANEL> grid(int rows, int cols, int width, int height)
         l << panel(i, width, height, rows, cols);
     return l;
 }
+
+QList<INFO_MAPPING> mappings(int count)
+{
+    QList<INFO_MAPPING> l;
+    for (int i = 0; i < count; ++i) {
+        INFO_MAPPING m;
+        m.port = uint8_t(i);
+        m.area = uint8_t(i);
+        l << m;
+    }
+    return l;
+}
+
 } // namespace
 
 class TestUiGwPanel : public QObject
@@ -141,6 +154,8 @@ private slots:
     void applyScreen();
     void mappingTable();
     void withoutDevice();
+    void reuseShowsNothingOfTheLastUse_data();
+    void reuseShowsNothingOfTheLastUse();
     void languageChange();
     void screenshots();
 };
@@ -478,6 +493,51 @@ void TestUiGwPanel::withoutDevice()
     QCOMPARE(r.spy.size(), 0);
     QCOMPARE(changed.size(), 1); // the mapping edit still tells the application
     QVERIFY(r.dlg.busyIndicator() == nullptr);
+}
+
+void TestUiGwPanel::reuseShowsNothingOfTheLastUse_data()
+{
+    QTest::addColumn<QList<INFO_PANEL>>("panels");
+    QTest::addColumn<int>("mappingRows");
+    QTest::newRow("no panels") << QList<INFO_PANEL>() << 0;
+    QTest::newRow("panels incomplete") << grid(2, 2, 960, 540).mid(0, 3) << 2;
+}
+
+// The dialog is kept for the next use: opened for a device whose panel list is empty or does not
+// fill its grid, it shows nothing of the last use, and Apply sends nothing that was left of it.
+void TestUiGwPanel::reuseShowsNothingOfTheLastUse()
+{
+    QFETCH(QList<INFO_PANEL>, panels);
+    QFETCH(int, mappingRows);
+    Rig r;
+    DEVICE_INFO_GW first;
+    first.other.outputCards = 2;
+    first.panels = grid(2, 3, 640, 540);
+    first.panels[0].index = 1;
+    first.mappings = mappings(6);
+    r.dlg.setDeviceData(first);
+    QCOMPARE(r.table()->rowCount(), 3);
+    // Edits left unapplied when that use ended.
+    r.table()->item(0, 1)->setText("600");
+    r.w<QSpinBox>("spin_col")->setValue(4);
+    r.w<QTabWidget>("tabWidget")->setCurrentIndex(2);
+
+    DEVICE_INFO_GW next;
+    next.other.outputCards = 1;
+    next.panels = panels;
+    next.mappings = mappings(mappingRows);
+    r.dlg.setDeviceData(next);
+    QCOMPARE(r.dlg.outputCards(), 1);
+    QCOMPARE(r.table()->rowCount(), 0);
+    QCOMPARE(r.mapping()->rowCount(), mappingRows);
+    const INFO_PANEL shown = panels.value(0, INFO_PANEL());
+    QCOMPARE(r.w<QSpinBox>("spin_row")->value(), qMax(1, int(shown.row)));
+    QCOMPARE(r.w<QSpinBox>("spin_col")->value(), qMax(1, int(shown.col)));
+    QCOMPARE(r.w<QComboBox>("combo_resolution")->currentIndex(), int(shown.index));
+    QTest::mouseClick(r.w<QPushButton>("btn_apply"), Qt::LeftButton);
+    QTest::mouseClick(r.w<QPushButton>("btn_applyScreen"), Qt::LeftButton);
+    QCOMPARE(r.spy.size(), 0);
+    QCOMPARE(r.w<QTabWidget>("tabWidget")->currentIndex(), 0);
 }
 
 void TestUiGwPanel::languageChange()

@@ -228,6 +228,8 @@ void TestUiKxQuality::fillsThatDoNotPairUpLeaveItEmpty()
     dlg->setImageQuality(imageQualityList(3), imageAdvancedList(2));
     QVERIFY(dlg->records().isEmpty());
     QCOMPARE(window->count(), 0);
+    // Nothing to edit: the controls show the defaults, not the values of the earlier fill.
+    QCOMPARE(child<QSlider>(dlg, "slider_hue")->value(), 50);
     QVERIFY(!dlg->sendTimer()->isActive());
     child<QSlider>(dlg, "slider_hue")->setValue(20);
     QVERIFY(QMetaObject::invokeMethod(dlg, "onTimerSend"));
@@ -239,6 +241,15 @@ void TestUiKxQuality::fillsThatDoNotPairUpLeaveItEmpty()
     QCOMPARE(window->count(), 2);
     QCOMPARE(window->itemText(1), QStringLiteral("window 1"));
     QVERIFY(spy->isEmpty());
+
+    // A new dialog, before any values arrived, shows the defaults too.
+    DialogKXImageQuality fresh;
+    const QList<QPair<const char *, int>> defaults = {{"slider_brightness", 50}, {"slider_contrast", 50},
+                                                      {"slider_sharpness", 12},  {"slider_hue", 50},
+                                                      {"slider_saturation", 50}, {"slider_red", 0}};
+    for (const auto &d : defaults)
+        QCOMPARE(child<QSlider>(&fresh, d.first)->value(), d.second);
+    QCOMPARE(child<QComboBox>(&fresh, "combo_gamma")->currentIndex(), 2);
 }
 
 QTEST_MAIN(TestUiKxQuality)

@@ -119,6 +119,15 @@ void TstUiMosaic::unitsLimitPosition()
     // a position beyond the device's own units is held at the limit
     d.setMosaic(1, mosaicUnits(2, 2, 9), 960, 540, 3);
     QCOMPARE(pos->value(), 4);
+    // the frame carries the position in one byte: 20 x 20 units still stop it at 255
+    child<QSpinBox>(&d, "spinBox_hUnits")->setValue(20);
+    child<QSpinBox>(&d, "spinBox_vUnits")->setValue(20);
+    QCOMPARE(pos->maximum(), 255);
+    pos->setValue(300);
+    QCOMPARE(pos->value(), 255);
+    QSignalSpy spy(ks, &Interface::emitSendData);
+    child<QPushButton>(&d, "btn_apply")->click();
+    QCOMPARE(sentFrames(spy), QList<QByteArray>({hostFrame(0x06, 0x02, "01 14 14 FF")}));
 }
 
 void TstUiMosaic::fillingByMode()

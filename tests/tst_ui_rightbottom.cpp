@@ -11,6 +11,7 @@
 #include "SxGraphicsViewGW.h"
 #include "SxGraphicsViewKS.h"
 #include "SxMultiComboBox.h"
+#include "SxTabWidget.h"
 #include "WidgetInBottom.h"
 #include "WidgetInRight.h"
 
@@ -98,6 +99,23 @@ int settle(QTimer *timer)
     }
     return n;
 }
+
+// The canvas tabs and both bars, wired as the main window wires them.
+struct Bars
+{
+    SxTabWidget tabs;
+    WidgetInRight right;
+    WidgetInBottom bottom;
+    Bars()
+    {
+        QObject::connect(&tabs, &SxTabWidget::emitItemPosChange, &bottom,
+                         &WidgetInBottom::onViewItemPosChange);
+        QObject::connect(&tabs, &SxTabWidget::emitPartFullChange, &right, &WidgetInRight::setPartFullScreen);
+        QObject::connect(&bottom, &WidgetInBottom::emitSetWindowID, &right, &WidgetInRight::setWindowID);
+        QObject::connect(&right, &WidgetInRight::emitPartFullScreen, &tabs, &SxTabWidget::setPartFullScreen);
+    }
+    QToolButton *local() { return right.findChild<QToolButton *>(QStringLiteral("btn_local")); }
+};
 
 // Dismisses the next message box and records its title and text.
 struct BoxWatcher {
@@ -589,6 +607,99 @@ private slots:
         QCOMPARE(geo.size(), 3);
         QCOMPARE(int(at(geo[0], 6)), 0);
         QCOMPARE(int(at(geo[2], 6)), 2);
+    }
+
+    // The local button and the selected window follow the current tab only: a GW device read back
+    // meanwhile (its windows always carry the part-full flag) changes neither.
+    void localFollowsCurrentTab()
+    {
+        Bars bars;
+        bars.tabs.addDevice(&ks);
+        bars.tabs.addDevice(&gw);
+        bars.right.setDevice(&ks);
+        SxGraphicsView *ksView = bars.tabs.viewFor(ks.cpuid);
+        SxGraphicsView *gwView = bars.tabs.viewFor(gw.cpuid);
+        QCOMPARE(bars.tabs.activeView(), ksView);
+        ksView->setPanels({panel(0, 0, 0, 1920, 1080)}, false);
+        INFO_WINDOW w = window(1, 0, 0, 960, 540);
+        ksView->setWindows({w});
+        QVERIFY(!bars.local()->isChecked());
+        gwView->addPanel(panel(0, 0, 0, 1920, 1080));
+        INFO_WINDOW g = window(3, 0, 0, 640, 480);
+        g.flag2 = 1;
+        gwView->setWindow(g);
+        QVERIFY(!bars.local()->isChecked());
+        QCOMPARE(bars.right.windowID(), 1);
+        QCOMPARE(bars.bottom.windowID(), 1);
+
+        // A read-back of the selected window's flag shows, whichever way it went.
+        w.flag2 = 1;
+        ksView->setWindows({w});
+        QVERIFY(bars.local()->isChecked());
+        w.flag2 = 0;
+        ksView->setWindows({w});
+        QVERIFY(!bars.local()->isChecked());
+
+        // Each tab made current shows its own selected window.
+        bars.tabs.setCurrentIndex(1);
+        QCOMPARE(bars.right.windowID(), 3);
+        QVERIFY(bars.local()->isChecked());
+        bars.tabs.setCurrentIndex(0);
+        QCOMPARE(bars.right.windowID(), 1);
+        QCOMPARE(bars.bottom.spinRect(), QRect(0, 0, 960, 540));
+        QVERIFY(!bars.local()->isChecked());
+
+        // One click turns it on.
+        QSignalSpy spy(ksIface, &Interface::emitSendData);
+        bars.local()->click();
+        QCOMPARE(withCmd(spy, 0x12).size(), 1);
+        QCOMPARE(int(at(withCmd(spy, 0x12).first(), 6)), 1);
+        QCOMPARE(int(at(withCmd(spy, 0x12).first(), 7)), 1);
+    }
+
+    // Once the selected window is gone, both bars fall back to no selection and the per-window
+    // buttons ask for one instead of sending for the window that no longer exists.
+    void removedWindowLeavesNoSelection_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("remove") << "remove";
+        QTest::newRow("auto-removed") << "auto";
+        QTest::newRow("remove all") << "all";
+        QTest::newRow("delete key") << "key";
+        QTest::newRow("panels read again") << "panels";
+    }
+    void removedWindowLeavesNoSelection()
+    {
+        QFETCH(QString, how);
+        current = &gw;
+        Bars bars;
+        bars.tabs.addDevice(&gw);
+        bars.right.setDevice(&gw);
+        SxGraphicsView *view = bars.tabs.viewFor(gw.cpuid);
+        view->addPanel(panel(0, 0, 0, 1920, 1080));
+        view->setWindow(window(2, 0, 0, 640, 480));
+        view->setWindow(window(5, 960, 0, 640, 480));
+        QCOMPARE(bars.right.windowID(), 2);
+        if (how == "remove")
+            view->removeWindow(2);
+        else if (how == "auto")
+            bars.tabs.removeWindow(2);
+        else if (how == "all")
+            view->removeAllWindow();
+        else if (how == "key")
+            QTest::keyClick(view, Qt::Key_Delete);
+        else
+            view->addPanel(panel(0, 0, 0, 1920, 1080));
+        QCOMPARE(bars.bottom.windowID(), -1);
+        QCOMPARE(bars.right.windowID(), -1);
+        QCOMPARE(bars.bottom.spinRect(), QRect());
+        QSignalSpy own(&bars.right, &WidgetInRight::emitSendData);
+        QSignalSpy gwSpy(gwIface, &Interface::emitSendData);
+        BoxWatcher box;
+        box.arm();
+        child<QToolButton>(&bars.right, "btn_frameSync")->click();
+        QCOMPARE(box.text, QStringLiteral("Please select a window"));
+        QCOMPARE(own.count() + gwSpy.count(), 0);
     }
 
     // The multi-select combo box of the timed-task dialog: bit i is item i.

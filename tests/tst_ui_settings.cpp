@@ -38,6 +38,9 @@ private slots:
     void imageQualityAllWindows();
     void imageQualityResetThirdWindow();
     void gwImageQualityResetPerWindow();
+    void imageQualityDefaultsBeforeValues_data();
+    void imageQualityDefaultsBeforeValues();
+    void gwImageQualityByWindowNumber();
 
     void edidPresetAndCorrection();
     void edidInputNamesAndModes();
@@ -217,6 +220,104 @@ void TestUiSettings::gwImageQualityResetPerWindow()
         QCOMPARE(uint8_t(f[6]), uint8_t(i));
     }
     QCOMPARE(dlg.records().at(0).blueGain, uint16_t(0));
+}
+
+void TestUiSettings::imageQualityDefaultsBeforeValues_data()
+{
+    QTest::addColumn<bool>("gwDialog");
+    QTest::addColumn<bool>("usedBefore");
+    QTest::newRow("KS, new") << false << false;
+    QTest::newRow("KS, used for another device") << false << true;
+    QTest::newRow("GW, new") << true << false;
+    QTest::newRow("GW, used for another device") << true << true;
+}
+
+// Opened before the device's values arrive, a dialog shows the defaults (brightness, contrast,
+// hue and saturation 50, sharpness 12, offsets and gains 0), so a nudge sends a value near them.
+void TestUiSettings::imageQualityDefaultsBeforeValues()
+{
+    QFETCH(bool, gwDialog);
+    QFETCH(bool, usedBefore);
+    gwDialog ? useGw() : useKs(0);
+    DialogImageQuality ksDlg;
+    DialogGWImageQuality gwDlg;
+    QWidget *dlg = gwDialog ? static_cast<QWidget *>(&gwDlg) : &ksDlg;
+    auto fill = [&](const QList<INFO_IMAGE_QUALITY> &l) {
+        gwDialog ? gwDlg.setImageQuality(l) : ksDlg.setImageQuality(l);
+    };
+    QList<INFO_IMAGE_QUALITY> earlier = imageQualityList(2);
+    for (INFO_IMAGE_QUALITY &q : earlier) {
+        q.brightness = q.contrast = q.hue = q.saturation = 90;
+        q.sharpness = 3;
+        q.redOffset = q.greenGain = -7;
+    }
+    if (usedBefore)
+        fill(earlier);
+    fill({});
+    const QMap<QString, int> expected = {{"brightness", 50}, {"contrast", 50}, {"saturation", 50},
+                                         {"sharpness", 12},  {"hue", 50},      {"red", 0},
+                                         {"green", 0},       {"blue", 0},      {"redGain", 0},
+                                         {"greenGain", 0},   {"blueGain", 0}};
+    int shown = 0;
+    for (auto it = expected.begin(); it != expected.end(); ++it) {
+        auto *slider = dlg->findChild<QSlider *>("slider_" + it.key());
+        auto *spin = dlg->findChild<QSpinBox *>("spinBox_" + it.key());
+        if (!slider)
+            continue;
+        ++shown;
+        QCOMPARE(slider->value(), it.value());
+        QCOMPARE(spin->value(), it.value());
+    }
+    QCOMPARE(shown, gwDialog ? 9 : 8);
+    QSignalSpy spy(gwDialog ? static_cast<Interface *>(gwIface) : ksIface, &Interface::emitSendData);
+    dlg->findChild<QSlider *>("slider_brightness")->setValue(51);
+    fire(dlg, "onTimerSend");
+    QCOMPARE(spy.count(), 1);
+    const QByteArray f = spy.at(0).at(0).toByteArray();
+    QCOMPARE(uint8_t(f[5]), uint8_t(1));
+    QCOMPARE(uint8_t(f[6]), uint8_t(0xFF));
+    QCOMPARE(uint8_t(f[7]), uint8_t(51));
+}
+
+// GW records arrive one reply per window, in any order: each selector entry names its record's
+// window number, and what is sent for it goes to that window.
+void TestUiSettings::gwImageQualityByWindowNumber()
+{
+    useGw();
+    DialogGWImageQuality dlg;
+    QList<INFO_IMAGE_QUALITY> list = imageQualityList(2);
+    list[0].index = 2;
+    list[0].brightness = 70;
+    list[1].index = 0;
+    list[1].brightness = 30;
+    dlg.setImageQuality(list);
+    auto *combo = dlg.findChild<QComboBox *>("combo_window");
+    const int third = combo->findText(QStringLiteral("window 3"));
+    QVERIFY2(third > 0,
+             qPrintable(QStringLiteral("entries: %1, %2").arg(combo->itemText(1), combo->itemText(2))));
+    QCOMPARE(combo->count(), 3);
+    combo->setCurrentIndex(third);
+    auto *brightness = dlg.findChild<QSlider *>("slider_brightness");
+    QCOMPARE(brightness->value(), 70);
+    QSignalSpy spy(gwIface, &Interface::emitSendData);
+    brightness->setValue(71);
+    fire(&dlg, "onTimerSend");
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(uint8_t(spy.at(0).at(0).toByteArray()[6]), uint8_t(2));
+    for (const INFO_IMAGE_QUALITY &q : dlg.records())
+        QCOMPARE(q.brightness, uint16_t(q.index == 2 ? 71 : 30));
+
+    combo->setCurrentIndex(combo->findText(QStringLiteral("window 1")));
+    QCOMPARE(brightness->value(), 30);
+    combo->setCurrentIndex(0);
+    BoxCatcher boxes;
+    boxes.answer = QMessageBox::Yes;
+    QTest::mouseClick(dlg.findChild<QPushButton *>("btn_reset"), Qt::LeftButton);
+    QCOMPARE(spy.count(), 3);
+    QSet<int> reset;
+    for (int i = 1; i < 3; ++i)
+        reset << uint8_t(spy.at(i).at(0).toByteArray()[6]);
+    QCOMPARE(reset, QSet<int>({0, 2}));
 }
 
 static QList<INFO_EDID> edidList()
