@@ -1,0 +1,129 @@
+// Command to frame: each remote command, checked against a device record and applied through the
+// device's real protocol interface, gives these frames byte for byte.
+#include "RecordBuilders.h"
+#include "RemoteFrames.h"
+#include "RemoteTestBackend.h"
+#include "RemoteValidator.h"
+
+#include <QtTest>
+
+Q_DECLARE_METATYPE(RemoteCommand)
+
+namespace {
+using RecordBuilders::hostFrame;
+
+RemoteCommand cmd(RemoteCommand::Kind kind, int window = 0, int number = 0, bool on = false)
+{
+    RemoteCommand c;
+    c.kind = kind;
+    c.window = window;
+    c.number = number;
+    c.value = number;
+    c.on = on;
+    return c;
+}
+
+RemoteCommand source(int window, const QString &name)
+{
+    RemoteCommand c = cmd(RemoteCommand::SwitchInput, window);
+    c.sourceName = name;
+    return c;
+}
+
+// The frames the command sends to `record`'s device (empty when it is refused).
+QList<QByteArray> framesOf(const RemoteCommand &command, std::shared_ptr<INFO_BASIC> record)
+{
+    RemoteTestBackend backend;
+    backend.addDevice(record);
+    const RemoteValidator::Checked checked = RemoteValidator::check(command, *record);
+    if (checked.ok())
+        RemoteFrames::apply(checked.action, *backend.interfaceOf(record->cpuid));
+    return backend.frames;
+}
+} // namespace
+
+class TstRemoteFrames : public QObject
+{
+    Q_OBJECT
+private slots:
+    void frames_data()
+    {
+        QTest::addColumn<bool>("gw");
+        QTest::addColumn<RemoteCommand>("command");
+        QTest::addColumn<QList<QByteArray>>("expected");
+        using C = RemoteCommand;
+        RemoteCommand geometry = cmd(C::SetGeometry, 2);
+        geometry.x = 1920;
+        geometry.width = 1920;
+        geometry.height = 1080;
+        QTest::newRow("KS load preset 3")
+            << false << cmd(C::LoadPreset, 0, 3) << QList<QByteArray>{hostFrame(0x04, 0x01, {2})};
+        QTest::newRow("KS save preset 1")
+            << false << cmd(C::SavePreset, 0, 1) << QList<QByteArray>{hostFrame(0x04, 0x02, {0})};
+        QTest::newRow("KS load template 2")
+            << false << cmd(C::LoadTemplate, 0, 2) << QList<QByteArray>{hostFrame(0x04, 0x00, {1})};
+        QTest::newRow("KS window 2 to HDMI2")
+            << false << source(2, "HDMI2") << QList<QByteArray>{hostFrame(0x08, 0x00, {1, 33})};
+        QTest::newRow("KS window 2 geometry")
+            << false << geometry << QList<QByteArray>{hostFrame(0x03, 0x00, "01 8007 0000 8007 3804")};
+        QTest::newRow("KS black screen on")
+            << false << cmd(C::BlackScreen, 0, 0, true) << QList<QByteArray>{hostFrame(0x13, 0x00, {1})};
+        QTest::newRow("KS freeze off")
+            << false << cmd(C::Freeze) << QList<QByteArray>{hostFrame(0x10, 0x00, {0})};
+        QTest::newRow("KS frame sync of window 2")
+            << false << cmd(C::FrameSync, 2, 0, true) << QList<QByteArray>{hostFrame(0x06, 0x01, {1, 1, 1})};
+        QTest::newRow("KS brightness of all windows")
+            << false << cmd(C::Brightness, 0, 60) << QList<QByteArray>{hostFrame(0x01, 0x01, {255, 60})};
+        QTest::newRow("KS brightness of window 2")
+            << false << cmd(C::Brightness, 2, 60) << QList<QByteArray>{hostFrame(0x01, 0x01, {1, 60})};
+        QTest::newRow("KS test pattern 5")
+            << false << cmd(C::TestPattern, 0, 5) << QList<QByteArray>{hostFrame(0x0B, 0x00, {5})};
+        QTest::newRow("KS test pattern off")
+            << false << cmd(C::TestPatternOff) << QList<QByteArray>{hostFrame(0x0B, 0x00, {255})};
+        QTest::newRow("KS refused: preset 11") << false << cmd(C::LoadPreset, 0, 11) << QList<QByteArray>{};
+
+        QTest::newRow("GW load preset 2")
+            << true << cmd(C::LoadPreset, 0, 2) << QList<QByteArray>{hostFrame(0x04, 0x01, {1})};
+        QTest::newRow("GW template 3 without any signal")
+            << true << cmd(C::LoadTemplate, 0, 3) << QList<QByteArray>{hostFrame(0x04, 0x00, {1})};
+        QTest::newRow("GW window 2 to Input3")
+            << true << source(2, "Input3") << QList<QByteArray>{hostFrame(0x08, 0x00, {1, 2})};
+        QTest::newRow("GW black screen on")
+            << true << cmd(C::BlackScreen, 0, 0, true) << QList<QByteArray>{hostFrame(0x13, 0x00, {1})};
+        QTest::newRow("GW frame sync of window 1")
+            << true << cmd(C::FrameSync, 1, 0, true) << QList<QByteArray>{hostFrame(0x06, 0x01, {0, 1, 1})};
+        QTest::newRow("GW brightness of window 1")
+            << true << cmd(C::Brightness, 1, 50) << QList<QByteArray>{hostFrame(0x01, 0x01, {0, 50})};
+    }
+    void frames()
+    {
+        QFETCH(bool, gw);
+        QFETCH(RemoteCommand, command);
+        QFETCH(QList<QByteArray>, expected);
+        const auto record =
+            gw ? std::shared_ptr<INFO_BASIC>(RemoteTestBackend::gwRecord("g", "Hall", 1, 1, {0, 1}))
+               : std::shared_ptr<INFO_BASIC>(RemoteTestBackend::ksRecord("k", 3, "Stage", 2, {32, 16}));
+        QCOMPARE(framesOf(command, record), expected);
+    }
+
+    // A GW window move passes through the window matrix: the window frame with its layer, the
+    // port pieces, then the window's own input again.
+    void gwGeometry()
+    {
+        RemoteCommand c = cmd(RemoteCommand::SetGeometry, 2);
+        c.x = 960;
+        c.width = 1920;
+        c.height = 1080;
+        const QList<QByteArray> frames = framesOf(c, RemoteTestBackend::gwRecord("g", "Hall", 1, 1, {0, 1}));
+        const int window = frames.indexOf(hostFrame(0x03, 0x00, "01 c003 0000 8007 3804 02 00"));
+        const int input = frames.indexOf(hostFrame(0x08, 0x00, {1, 1}));
+        QVERIFY2(window >= 0 && input > window, qPrintable(QString::number(frames.size())));
+        int pieces = 0;
+        for (const QByteArray &f : frames.mid(window, input - window))
+            pieces += f.at(4) == 0x03 && f.at(5) == 0x03;
+        QCOMPARE(pieces, 2); // areas 0 and 1 each show a part of it
+    }
+};
+
+QTEST_GUILESS_MAIN(TstRemoteFrames)
+#include "tst_remote_frames.moc"
