@@ -10,7 +10,9 @@
 
 #include <chrono>
 #include <condition_variable>
+#include <csignal>
 #include <mutex>
+#include <pthread.h>
 #include <set>
 #include <thread>
 
@@ -286,7 +288,15 @@ bool HttpServer::start(const Options &options, QString *error)
     }
     m_port = quint16(port);
     httplib::Server *server = d->server.get();
-    d->thread = std::thread([server] { server->listen_after_bind(); });
+    d->thread = std::thread([server] {
+        // The library writes to sockets without MSG_NOSIGNAL: a client that closed its end must
+        // not end the program. The worker threads are started from here and inherit the mask.
+        sigset_t pipe;
+        sigemptyset(&pipe);
+        sigaddset(&pipe, SIGPIPE);
+        pthread_sigmask(SIG_BLOCK, &pipe, nullptr);
+        server->listen_after_bind();
+    });
     // stop() only ends a server that is already listening.
     for (int i = 0; i < 2000 && !server->is_running(); ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));

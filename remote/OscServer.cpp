@@ -201,6 +201,7 @@ void OscServer::subscribe(const RemoteCommand &command, const QHostAddress &from
 {
     const quint16 port = command.number > 0 ? quint16(command.number) : fromPort;
     const QString path = RemoteCommand::kindName(command.kind).prepend(QLatin1Char('/'));
+    expireLeases();
     int found = -1;
     for (int i = 0; i < m_subscribers.size(); ++i) {
         if (m_subscribers[i].address == from && m_subscribers[i].port == port)
@@ -212,7 +213,6 @@ void OscServer::subscribe(const RemoteCommand &command, const QHostAddress &from
         reply(from, fromPort, path, QJsonObject{{QStringLiteral("ok"), true}});
         return;
     }
-    expireLeases();
     if (found < 0 && m_subscribers.size() >= m_options.maxSubscribers) {
         const RemoteError e(
             RemoteError::Unavailable,

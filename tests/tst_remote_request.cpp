@@ -1,44 +1,16 @@
 // Remote-control request decoding: OSC addresses with typed arguments (passed through liblo's own
 // serialisation) and HTTP method, target and body, each decoded into the command or into the
 // exact refusal.
+#include "RemoteClients.h"
 #include "RemoteRequest.h"
 
 #include <QtTest>
 
 namespace {
-// "i:3 s:HDMI2 T f:1.5 h:7 b": an OSC message built with liblo, serialised and read back.
+// An OSC message built with liblo, serialised and read back as the server reads it.
 QList<RemoteRequest::OscArg> oscArgs(const QString &spec)
 {
-    lo_message m = lo_message_new();
-    for (const QString &a : spec.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const QString v = a.mid(2);
-        switch (a.at(0).toLatin1()) {
-        case 'i':
-            lo_message_add_int32(m, v.toInt());
-            break;
-        case 'h':
-            lo_message_add_int64(m, v.toLongLong());
-            break;
-        case 'f':
-            lo_message_add_float(m, v.toFloat());
-            break;
-        case 's':
-            lo_message_add_string(m, v.toUtf8().constData());
-            break;
-        case 'T':
-            lo_message_add_true(m);
-            break;
-        case 'F':
-            lo_message_add_false(m);
-            break;
-        case 'b': {
-            lo_blob blob = lo_blob_new(3, "abc");
-            lo_message_add_blob(m, blob);
-            lo_blob_free(blob);
-            break;
-        }
-        }
-    }
+    lo_message m = RemoteClients::oscMessage(spec);
     size_t size = 0;
     void *data = lo_message_serialise(m, "/x", nullptr, &size);
     lo_message back = lo_message_deserialise(data, size, nullptr);
