@@ -3,6 +3,8 @@
 // First byte even: the rest is one OSC datagram (read by liblo, as the server does); odd: an HTTP
 // method chosen by the byte, then the request target up to the first line feed, then the body.
 // Whatever is decoded is either a command or a refusal with a code; every frame is 23 bytes.
+#include "DEVICE_INFO_GW.h"
+#include "DEVICE_INFO_KS.h"
 #include "FuzzSupport.h"
 #include "GW5Interface.h"
 #include "KS9200Interface.h"
@@ -71,7 +73,7 @@ void follow(const RemoteRequest::Result &r)
     static Devices devices;
     const RemoteValidator::Checked ks = RemoteValidator::check(r.command, devices.ks);
     if (ks.ok()) {
-        FuzzSupport::check(ks.action.winId >= 0 && ks.action.winId <= 0xFF);
+        FuzzSupport::check(ks.action.winId >= -1 && ks.action.winId <= 0xFF);
         RemoteFrames::apply(ks.action, devices.ksIface);
     }
     const RemoteValidator::Checked gw = RemoteValidator::check(r.command, devices.gw);

@@ -6,6 +6,7 @@
 #include <QVector>
 
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -341,24 +342,37 @@ QList<RemoteRequest::OscArg> RemoteRequest::oscArgs(const char *types, lo_arg **
     for (int i = 0; i < argc && types[i]; ++i) {
         OscArg a;
         a.type = types[i];
-        const lo_arg *v = argv[i];
+        // liblo aligns arguments to 4 bytes only: 64-bit values are copied out, not read in place.
+        const char *v = reinterpret_cast<const char *>(argv[i]);
         switch (a.type) {
-        case 'i':
-            a.integer = v->i;
+        case 'i': {
+            int32_t x;
+            memcpy(&x, v, sizeof(x));
+            a.integer = x;
             break;
-        case 'h':
-            a.integer = v->h;
+        }
+        case 'h': {
+            int64_t x;
+            memcpy(&x, v, sizeof(x));
+            a.integer = x;
             break;
-        case 'f':
-            a.real = v->f;
+        }
+        case 'f': {
+            float x;
+            memcpy(&x, v, sizeof(x));
+            a.real = x;
             break;
-        case 'd':
-            a.real = v->d;
+        }
+        case 'd': {
+            double x;
+            memcpy(&x, v, sizeof(x));
+            a.real = x;
             break;
+        }
         case 's':
         case 'S':
             // Bounded: liblo checked the terminator, the message is at most one datagram.
-            a.text = QString::fromUtf8(&v->s);
+            a.text = QString::fromUtf8(v);
             break;
         default:
             break;
