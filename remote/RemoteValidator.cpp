@@ -119,7 +119,8 @@ Checked checkGeometry(const RemoteCommand &c, const INFO_BASIC &record, QRect *r
     const bool inBounds = c.x >= bounds.left() && c.y >= bounds.top() &&
                           right <= bounds.left() + qint64(bounds.width()) &&
                           bottom <= bounds.top() + qint64(bounds.height());
-    const QRect r(c.x, c.y, inBounds ? c.width : 1, inBounds ? c.height : 1);
+    // Built only from values inside the bounds: QRect's own arithmetic would overflow otherwise.
+    const QRect r = inBounds ? QRect(c.x, c.y, c.width, c.height) : QRect();
     if (!inBounds || !RemoteValidator::covers(wall, r))
         return refuse(RemoteError::InvalidArgument,
                       QStringLiteral("window at (%1, %2) size %3 x %4 does not lie on the wall of %5 "
