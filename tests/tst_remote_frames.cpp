@@ -67,13 +67,9 @@ private slots:
     }
     void frames()
     {
-        QFETCH(bool, gw);
         QFETCH(RemoteCommand, command);
         QFETCH(QList<QByteArray>, expected);
-        const auto record =
-            gw ? std::shared_ptr<INFO_BASIC>(RemoteTestBackend::gwRecord("g", "Hall", 1, 1, {0, 1}))
-               : std::shared_ptr<INFO_BASIC>(RemoteTestBackend::ksRecord("k", 3, "Stage", 2, {32, 16}));
-        QCOMPARE(framesOf(command, record), expected);
+        QCOMPARE(framesOf(command, RemoteTestBackend::gwRecord("g", "Hall", 1, 1, {0, 1})), expected);
     }
 
     // A GW window move passes through the window matrix: the window frame with its layer, the
