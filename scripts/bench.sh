@@ -9,7 +9,7 @@ build=${1:-$root/build-bench}
 
 if [ $# -eq 0 ]; then
     cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVP_BENCH=ON >/dev/null
-    cmake --build "$build" --target bench_core bench_ui bench_e2e vpsim vpcontrol
+    cmake --build "$build" --target bench_core bench_ui bench_remote bench_e2e vpsim vpcontrol
 fi
 [ -x "$build/bench/bench_core" ] || { echo "no bench/bench_core in $build" >&2; exit 1; }
 if [ "$(id -u)" -ne 0 ] && ! unshare --user --map-root-user --net true 2>/dev/null; then
@@ -24,7 +24,7 @@ out=$(mktemp)
 log=$(mktemp)
 trap 'rm -f "$out" "$log"' EXIT
 export QT_QPA_PLATFORM=offscreen VPSIM="$build/sim/vpsim" VPCONTROL="$build/vpcontrol"
-for prog in bench_core bench_ui bench_e2e; do
+for prog in bench_core bench_ui bench_remote bench_e2e; do
     [ -x "$build/bench/$prog" ] || continue
     echo "== $prog ==" >&2
     # The programs' own diagnostics (the application's debug lines) go to a log, not the terminal.
@@ -85,6 +85,18 @@ targets = {
     "startup.serial_found_busy8": ("Start-up search finds a serial device, eight busy processes", "10 of 10", lambda v: v >= 10),
     "startup.serial_found_busy8.ms": ("The same: start until its announcement is taken (median)", "", None),
     "memory.rss_16_devices.MB": ("Resident memory with 16 devices connected", "<= 100 MB", lambda v: v <= 100),
+    "remote.osc.command_to_frame.p50.ms": ("Remote control, OSC: command to frame, median of 1000", "", None),
+    "remote.osc.command_to_frame.p99.ms": ("Remote control, OSC: command to frame, p99 of 1000", "<= 5 ms", lambda v: v <= 5),
+    "remote.http.command_to_frame.p50.ms": ("Remote control, HTTP: command to frame, median of 1000", "", None),
+    "remote.http.command_to_frame.p99.ms": ("Remote control, HTTP: command to frame, p99 of 1000", "<= 5 ms", lambda v: v <= 5),
+    "remote.osc.load_500_per_s.lost": ("Remote control, OSC, 500 commands/s for 10 s: commands lost", "0", lambda v: v == 0),
+    "remote.osc.load_500_per_s.doubled": ("Remote control, OSC, 500 commands/s for 10 s: commands doubled", "0", lambda v: v == 0),
+    "remote.osc.load_500_per_s.answered": ("Remote control, OSC, 500 commands/s for 10 s: ok replies", "5000", lambda v: v == 5000),
+    "remote.osc.load_500_per_s.max_loop_stall.ms": ("Remote control, OSC load: longest event-loop stall", "<= 20 ms", lambda v: v <= 20),
+    "remote.http.load_500_per_s.lost": ("Remote control, HTTP, 500 commands/s for 10 s: commands lost", "0", lambda v: v == 0),
+    "remote.http.load_500_per_s.doubled": ("Remote control, HTTP, 500 commands/s for 10 s: commands doubled", "0", lambda v: v == 0),
+    "remote.http.load_500_per_s.answered": ("Remote control, HTTP, 500 commands/s for 10 s: 200 answers", "5000", lambda v: v == 5000),
+    "remote.http.load_500_per_s.max_loop_stall.ms": ("Remote control, HTTP load: longest event-loop stall", "<= 20 ms", lambda v: v <= 20),
 }
 
 def cpu():
@@ -167,6 +179,13 @@ lines += [
     "  an answer that came in after the event loop's last poll); two were not enough on this machine.",
     "- Memory: resident set of the benchmark process with a main window and 16 devices connected and",
     "  read back (%s MB)." % fig("memory.rss_16_devices.MB", "%.1f"),
+    "- Remote control (bench_remote): the servers on loopback with the test backend's KS9200 record and",
+    "  a real KS9200Interface, without the hub and the link. Command to frame: from the client's send to",
+    "  the frame leaving the interface, one command at a time (OSC: a liblo message from a UDP socket,",
+    "  waiting for its reply; HTTP: a keep-alive cpp-httplib client on its own thread). Load: one sender",
+    "  thread per protocol paces 5000 window-geometry commands at 500/s, each naming itself in its x and",
+    "  y, so that every frame is matched to its command (the per-client limit is raised for this single",
+    "  sender); the stall is the longest gap between 1 ms timer ticks on the Qt thread meanwhile.",
     "- The figures move with the load of the machine (2 shared cores); compare ratios within a run."]
 lines += ["", "Raw figures (name, value, unit):", "", "```"]
 lines += ["%s\t%g\t%s" % (n, v, u) for n, (v, u) in figures.items()]

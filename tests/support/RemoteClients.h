@@ -1,0 +1,57 @@
+// Real clients of the remote-control servers for tests and benchmarks: curl for HTTP, and an OSC
+// client that builds its messages with liblo and sends them from a UDP socket bound to a chosen
+// loopback address (so tests can act as different senders). Neither depends on the backend, so
+// the same tests run against the test backend or the device hub. Every wait spins the event loop
+// (the servers need the Qt thread) and is bounded.
+#pragma once
+
+#include "RemoteRequest.h"
+
+#include <QHostAddress>
+#include <QJsonObject>
+#include <QList>
+#include <QStringList>
+#include <QUdpSocket>
+
+namespace RemoteClients {
+struct HttpReply
+{
+    int status = 0; // 0: curl failed (see `error`)
+    QJsonObject json;
+    QByteArray body;
+    QString error;
+};
+
+// curl -X method http://127.0.0.1:port<path>, the body (if any) on its standard input; `extra`
+// are further curl arguments ("-H", "Authorization: Bearer x", "--interface", "127.0.0.2").
+HttpReply http(quint16 port, const QByteArray &method, const QString &path,
+               const QByteArray &body = QByteArray(), const QStringList &extra = QStringList());
+
+// "i:3 s:HDMI2 T F f:1.5 h:7 b" (b: a three-byte blob) as a liblo message; the caller frees it.
+lo_message oscMessage(const QString &spec);
+
+// A sender's address and port, with every message it received.
+class OscClient
+{
+public:
+    struct Message
+    {
+        QString path;
+        QList<RemoteRequest::OscArg> args;
+    };
+
+    explicit OscClient(const QHostAddress &address = QHostAddress::LocalHost);
+    quint16 port() const { return m_socket.localPort(); }
+
+    void send(quint16 serverPort, const QString &path, const QString &spec = QString());
+    // The JSON of the first not yet taken reply on /reply<path>; empty when none came in time.
+    QJsonObject reply(const QString &path, int timeoutMs = 5000);
+    // The first not yet taken message on `path`; false when none came in time.
+    bool take(const QString &path, Message *out, int timeoutMs = 5000);
+    QList<Message> received;
+
+private:
+    void read();
+    QUdpSocket m_socket;
+};
+} // namespace RemoteClients

@@ -1,0 +1,286 @@
+// Remote commands checked against device records before any frame is built: which device a
+// selector names, and for each command kind the accepted action in the device's numbering or the
+// exact refusal; plus the settings that may not be used.
+#include "RemoteSettings.h"
+#include "RemoteTestBackend.h"
+#include "RemoteValidator.h"
+
+#include <QtTest>
+
+Q_DECLARE_METATYPE(RemoteCommand)
+
+namespace {
+// 0: KS9200 "Stage", two panels side by side, windows on HDMI1 and DVI1, presets 1 and 3 stored.
+// 1: KS1200 with a USB input, one panel, one window. 2: KX4200, one panel, one window.
+// 3: GW "Hall", one output card (4 window slots), one input card, five windows.
+// 4: KS9200 whose two panels touch only at a corner: (0, 0) and (1920, 1080).
+std::shared_ptr<INFO_BASIC> device(int index)
+{
+    switch (index) {
+    case 0:
+        return RemoteTestBackend::ksRecord("a0", 3, "Stage", 2, {32, 16}, {0, 2});
+    case 1: {
+        auto r = RemoteTestBackend::ksRecord("a1", 0, "", 1, {0});
+        r->hasUsb = 1;
+        return r;
+    }
+    case 2:
+        return RemoteTestBackend::ksRecord("a2", 17, "", 1, {32});
+    case 3:
+        return RemoteTestBackend::gwRecord("a3", "Hall", 1, 1, {0, 1, 2, 3, 0});
+    default: {
+        auto r = RemoteTestBackend::ksRecord("a4", 3, "", 2, {32});
+        r->panels[1].y = 1080;
+        return r;
+    }
+    }
+}
+
+RemoteCommand cmd(RemoteCommand::Kind kind, int window = 0, int number = 0)
+{
+    RemoteCommand c;
+    c.kind = kind;
+    c.window = window;
+    c.number = number;
+    c.value = number;
+    return c;
+}
+
+RemoteCommand source(int window, const QString &name, int id = -1)
+{
+    RemoteCommand c = cmd(RemoteCommand::SwitchInput, window);
+    c.sourceName = name;
+    c.sourceId = id;
+    return c;
+}
+
+RemoteCommand geometry(int window, int x, int y, int width, int height)
+{
+    RemoteCommand c = cmd(RemoteCommand::SetGeometry, window);
+    c.x = x;
+    c.y = y;
+    c.width = width;
+    c.height = height;
+    return c;
+}
+
+QString describe(const RemoteValidator::Checked &r)
+{
+    if (!r.ok())
+        return RemoteError::codeName(r.error.code()) + QStringLiteral(": ") + r.error.message();
+    const RemoteAction &a = r.action;
+    QStringList parts{RemoteCommand::kindName(a.kind)};
+    if (a.winId >= 0)
+        parts << QStringLiteral("win%1").arg(a.winId);
+    if (a.srcId >= 0)
+        parts << QStringLiteral("src%1").arg(a.srcId);
+    if (a.id >= 0)
+        parts << QStringLiteral("id%1").arg(a.id);
+    if (!a.rect.isNull())
+        parts << QStringLiteral("%1,%2 %3x%4")
+                     .arg(a.rect.x())
+                     .arg(a.rect.y())
+                     .arg(a.rect.width())
+                     .arg(a.rect.height());
+    if (a.layer)
+        parts << QStringLiteral("layer%1").arg(a.layer);
+    if (a.value)
+        parts << QStringLiteral("v%1").arg(a.value);
+    for (const auto &f : a.fill)
+        parts << QStringLiteral("fill%1:%2").arg(f.first).arg(f.second);
+    return parts.join(QLatin1Char(' '));
+}
+} // namespace
+
+class TstRemoteValidator : public QObject
+{
+    Q_OBJECT
+private slots:
+    void check_data()
+    {
+        QTest::addColumn<int>("device");
+        QTest::addColumn<RemoteCommand>("command");
+        QTest::addColumn<QString>("expected");
+        using C = RemoteCommand;
+        const QString stageInputs = "VGA1, VGA2, CV1, CV2, DVI1, DVI2, HDMI1, HDMI2, HDMI3, HDMI4";
+        QTest::newRow("input by name") << 0 << source(2, "HDMI2") << "window/input win1 src33";
+        QTest::newRow("input name in lower case") << 0 << source(2, "hdmi2") << "window/input win1 src33";
+        QTest::newRow("input by id") << 0 << source(1, "", 33) << "window/input win0 src33";
+        QTest::newRow("window missing")
+            << 0 << source(3, "HDMI2")
+            << "invalid_argument: window 3 does not exist on \"Stage\" (windows: 1, 2)";
+        QTest::newRow("input not on the model")
+            << 0 << source(1, "HDMI5")
+            << "invalid_argument: source \"HDMI5\" is not an input of \"Stage\" (inputs: " + stageInputs +
+                   ")";
+        QTest::newRow("id not on the model")
+            << 0 << source(1, "", 200)
+            << "invalid_argument: source id 200 is not an input of \"Stage\" "
+               "(inputs: " +
+                   stageInputs + ")";
+        QTest::newRow("USB on a model with USB") << 1 << source(1, "USB1") << "window/input win0 src96";
+        QTest::newRow("SDI on a model without")
+            << 1 << source(1, "SDI1")
+            << "invalid_argument: source \"SDI1\" is not an input of KS1200 "
+               "(inputs: VGA1, DVI1, HDMI1, CV1, CV2, USB1)";
+        QTest::newRow("GW input") << 3 << source(2, "Input4") << "window/input win1 src3";
+        QTest::newRow("GW input beyond its card") << 3 << source(2, "Input5")
+                                                  << "invalid_argument: source \"Input5\" is not an input of "
+                                                     "\"Hall\" (inputs: Input1, Input2, Input3, Input4)";
+
+        QTest::newRow("preset 1") << 0 << cmd(C::LoadPreset, 0, 1) << "preset/load id0";
+        QTest::newRow("preset 10") << 3 << cmd(C::SavePreset, 0, 10) << "preset/save id9";
+        QTest::newRow("preset 0") << 0 << cmd(C::LoadPreset, 0, 0)
+                                  << "invalid_argument: preset 0 is out of range on \"Stage\" (1 to 10)";
+        QTest::newRow("preset 11") << 0 << cmd(C::LoadPreset, 0, 11)
+                                   << "invalid_argument: preset 11 is out of range on \"Stage\" (1 to 10)";
+        QTest::newRow("template 10 on KS9200") << 0 << cmd(C::LoadTemplate, 0, 10) << "template/load id9";
+        QTest::newRow("template on KS1200")
+            << 1 << cmd(C::LoadTemplate, 0, 1) << "not_supported: KS1200 (KS1200) has no templates";
+        QTest::newRow("GW template 4") << 3 << cmd(C::LoadTemplate, 0, 4)
+                                       << "invalid_argument: template 4 is out of range on \"Hall\" (1 to 3)";
+
+        QTest::newRow("geometry on one panel")
+            << 0 << geometry(1, 0, 0, 1920, 1080) << "window/geometry win0 0,0 1920x1080";
+        QTest::newRow("geometry across panels")
+            << 0 << geometry(1, 1000, 0, 1920, 1080) << "window/geometry win0 1000,0 1920x1080";
+        const QString offWall =
+            "invalid_argument: window at (%1, %2) size %3 x %4 does not lie on the wall of %5 "
+            "(panels within (0, 0) size %6 x %7)";
+        QTest::newRow("geometry past the right edge")
+            << 0 << geometry(1, 2000, 0, 1920, 1080)
+            << offWall.arg(2000).arg(0).arg(1920).arg(1080).arg("\"Stage\"").arg(3840).arg(1080);
+        QTest::newRow("geometry off the panels, inside their bounds")
+            << 4 << geometry(1, 0, 1080, 1920, 1080)
+            << offWall.arg(0).arg(1080).arg(1920).arg(1080).arg("KS9200").arg(3840).arg(2160);
+        QTest::newRow("geometry at negative x")
+            << 0 << geometry(1, -1, 0, 640, 480)
+            << offWall.arg(-1).arg(0).arg(640).arg(480).arg("\"Stage\"").arg(3840).arg(1080);
+        QTest::newRow("geometry of the largest integers")
+            << 0 << geometry(1, 2147483647, 0, 2147483647, 480)
+            << offWall.arg(2147483647).arg(0).arg(2147483647).arg(480).arg("\"Stage\"").arg(3840).arg(1080);
+        QTest::newRow("geometry below 64")
+            << 0 << geometry(1, 0, 0, 63, 480) << "invalid_argument: window size 63 x 480 is below 64 x 64";
+        QTest::newRow("GW geometry keeps the layer")
+            << 3 << geometry(2, 0, 0, 3840, 2160) << "window/geometry win1 0,0 3840x2160 layer2";
+        QTest::newRow("GW geometry beyond the window slots")
+            << 3 << geometry(5, 0, 0, 640, 480)
+            << "invalid_argument: window 5 of \"Hall\" lies beyond its 4 window slots";
+
+        QTest::newRow("brightness of all windows")
+            << 0 << cmd(C::Brightness, 0, 100) << "brightness win255 v100";
+        QTest::newRow("brightness of window 2") << 3 << cmd(C::Brightness, 2, 40) << "brightness win1 v40";
+        QTest::newRow("brightness 101")
+            << 0 << cmd(C::Brightness, 0, 101)
+            << "invalid_argument: brightness 101 is out of range on \"Stage\" (0 to 100)";
+        QTest::newRow("brightness of a missing window")
+            << 0 << cmd(C::Brightness, 9, 50)
+            << "invalid_argument: window 9 does not exist on \"Stage\" (windows: 1, 2)";
+        QTest::newRow("frame sync") << 0 << cmd(C::FrameSync, 2) << "window/framesync win1";
+        QTest::newRow("test pattern 60 on KS9200") << 0 << cmd(C::TestPattern, 0, 60) << "testpattern id60";
+        QTest::newRow("test pattern 13 on KX4200")
+            << 2 << cmd(C::TestPattern, 0, 13)
+            << "invalid_argument: test pattern 13 is out of range on KX4200 (0 to 12)";
+        QTest::newRow("test pattern off") << 2 << cmd(C::TestPatternOff) << "testpattern/off id255";
+        QTest::newRow("test pattern on GW")
+            << 3 << cmd(C::TestPattern, 0, 1) << "not_supported: \"Hall\" (GW5) has no test patterns";
+    }
+    void check()
+    {
+        QFETCH(int, device);
+        QFETCH(RemoteCommand, command);
+        QFETCH(QString, expected);
+        QCOMPARE(describe(RemoteValidator::check(command, *::device(device))), expected);
+    }
+
+    // GW template 3 loads template 2 and switches the windows whose input has no signal to the
+    // first input that has one.
+    void gwTemplateFill()
+    {
+        auto gw = RemoteTestBackend::gwRecord("g", "", 2, 2, {0, 1, 2});
+        for (int i = 0; i < 4; ++i)
+            gw->signalPresence << INFO_SIGNAL_PRESENCE{uint8_t(i), 0, uint8_t(i == 2 || i == 3)};
+        QCOMPARE(describe(RemoteValidator::check(cmd(RemoteCommand::LoadTemplate, 0, 3), *gw)),
+                 "template/load id2 fill0:2 fill1:2");
+    }
+
+    void findDevice_data()
+    {
+        QTest::addColumn<QString>("selector");
+        QTest::addColumn<int>("found");
+        QTest::addColumn<QString>("error");
+        const QString unknown =
+            "unknown_device: no device \"%1\" (give its cpuid, its name or its tab number from 1 to 4)";
+        QTest::newRow("cpuid") << "0a0b0c" << 1 << "";
+        QTest::newRow("cpuid in upper case") << "0A0B0C" << 1 << "";
+        QTest::newRow("name") << "Hall" << 2 << "";
+        QTest::newRow("tab") << "1" << 0 << "";
+        QTest::newRow("name that is its own tab") << "4" << 3 << "";
+        QTest::newRow("name that is another device's tab")
+            << "2" << -1 << "ambiguous_device: \"2\" names more than one device; use the cpuid";
+        QTest::newRow("tab with a leading zero") << "01" << -1 << unknown.arg("01");
+        QTest::newRow("tab beyond the list") << "5" << -1 << unknown.arg("5");
+        QTest::newRow("name of nobody") << "Foyer" << -1 << unknown.arg("Foyer");
+    }
+    void findDevice()
+    {
+        QFETCH(QString, selector);
+        QFETCH(int, found);
+        QFETCH(QString, error);
+        const QStringList cpuids{"aa", "0a0b0c", "bb", "cc"};
+        const QStringList names{"2", "", "Hall", "4"};
+        QList<RemoteDevice> devices;
+        for (int i = 0; i < cpuids.size(); ++i) {
+            RemoteDevice d;
+            d.cpuid = cpuids[i];
+            d.record = RemoteTestBackend::ksRecord(cpuids[i], 3, names[i], 1, {});
+            devices << d;
+        }
+        const RemoteValidator::Found f = RemoteValidator::findDevice(devices, selector);
+        const QString got = f.error.isError() ? RemoteError::codeName(f.error.code()) + QStringLiteral(": ") +
+                                                    f.error.message()
+                                              : QString();
+        QCOMPARE(got, error);
+        QCOMPARE(f.index, found);
+    }
+
+    void settingsProblem_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("token");
+        QTest::addColumn<QStringList>("allow");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("loopback without token") << "127.0.0.1"
+                                                << "" << QStringList() << "";
+        QTest::newRow("all addresses without token")
+            << "0.0.0.0"
+            << "" << QStringList() << "Listening on 0.0.0.0 needs a token of at least 8 characters.";
+        QTest::newRow("LAN address with a short token")
+            << "192.168.1.5"
+            << "abc" << QStringList() << "Listening on 192.168.1.5 needs a token of at least 8 characters.";
+        QTest::newRow("LAN address with a token") << "192.168.1.5"
+                                                  << "s3cret-token" << QStringList() << "";
+        QTest::newRow("not an address")
+            << "stage-pc"
+            << "" << QStringList() << "The bind address \"stage-pc\" is not an IP address.";
+        QTest::newRow("allow-list entry not an address")
+            << "127.0.0.1"
+            << "" << QStringList{"192.168.1.0/24", "panel"}
+            << "The OSC sender \"panel\" is not an address or a subnet.";
+    }
+    void settingsProblem()
+    {
+        QFETCH(QString, address);
+        QFETCH(QString, token);
+        QFETCH(QStringList, allow);
+        QFETCH(QString, problem);
+        RemoteSettings s;
+        s.bindAddress = address;
+        s.token = token;
+        s.oscAllowList = allow;
+        QCOMPARE(s.problem(), problem);
+    }
+};
+
+QTEST_GUILESS_MAIN(TstRemoteValidator)
+#include "tst_remote_validator.moc"
