@@ -407,8 +407,11 @@ private:
                 });
             }
         }
-        if (const D *d = find(D::AllTasks))
-            stepFor(*d, [=](Interface *i) { ksOf(i)->setAllTasks(fks.allTasksOn != 0); });
+        if (const D *d = find(D::AllTasks)) {
+            // Steps run after the planner is gone: they keep values, never the planner's members.
+            const bool allOn = fks.allTasksOn != 0;
+            stepFor(*d, [=](Interface *i) { ksOf(i)->setAllTasks(allOn); });
+        }
     }
 
     const DEVICE_INFO_KS &fks;
