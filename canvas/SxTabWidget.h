@@ -1,5 +1,5 @@
 // The tab widget of the main window's right-hand pane: one canvas view per device, named after
-// the device and marked offline when it drops. Everything the rest of the application does with
+// the device and marked with its link state when it drops. Everything the rest of the application does with
 // the canvases goes through here, and it relays every canvas signal.
 #pragma once
 
@@ -18,7 +18,10 @@ public:
     explicit SxTabWidget(QWidget *parent = nullptr);
 
     void addDevice(INFO_BASIC *record);
+    // Names the device's tab after it; a device that is not online gets " - " and `stateText`
+    // after its name ("offline" when not given).
     void updateTab(INFO_BASIC *record);
+    void updateTab(INFO_BASIC *record, const QString &stateText);
     QString currentCpuid() const;
     SxGraphicsView *activeView() const;
     SxGraphicsView *viewFor(const QString &cpuid) const;
