@@ -239,7 +239,7 @@ void DeviceHub::rememberWhere(Device *d, uint keyTCP)
     } else if (!tcp.isNull()) {
         d->networkAddress = tcp;
         d->serialPort.clear();
-    } else if (!d->record->address.isNull()) {
+    } else if (d->record->linkType == 2 && !d->record->address.isNull()) {
         d->networkAddress = d->record->address;
         d->serialPort.clear();
     }

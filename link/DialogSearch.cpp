@@ -115,11 +115,14 @@ void DialogSearch::slotNewDeviceConnect(const INFO_BASIC *info)
         row = t->rowCount();
         t->insertRow(row);
     }
-    // A lost link has no link type any more; a network device keeps its address.
-    const bool serial = info->linkType == 1 || (info->linkType == 0 && info->address.isNull());
-    const QString connect = serial
-        ? tr("usb")
-        : tr("network") + QLatin1Char('(') + info->address.toString() + QLatin1Char(')');
+    // A lost link has no link type any more: the row keeps what it showed, and a device listed
+    // afresh is taken for a network device when it has an address (serial ones have none).
+    const QTableWidgetItem *shown = info->linkType == 0 ? t->item(row, ColConnect) : nullptr;
+    const bool serial = shown ? shown->data(Qt::UserRole).toInt() == 1
+                              : info->linkType == 1 || (info->linkType == 0 && info->address.isNull());
+    const QString connect = shown ? shown->data(ConnectTextRole).toString()
+                          : serial ? tr("usb")
+                                   : tr("network") + QLatin1Char('(') + info->address.toString() + QLatin1Char(')');
     t->setItem(row, ColType, fixedItem(modelName(info->type)));
     QTableWidgetItem *link = fixedItem(connect);
     link->setData(Qt::UserRole, serial ? 1 : 2);

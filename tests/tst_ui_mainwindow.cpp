@@ -17,6 +17,7 @@
 #include "TestSupport.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QComboBox>
 #include <QMessageBox>
 #include <QPushButton>
@@ -150,6 +151,7 @@ private slots:
     void renameAndSwitchMessages();
     void typedSerialPortIsRememberedAndProbed();
     void titleCommandsOpenTheFamilysDialog();
+    void reconnectSwitchIsRemembered();
     void singleInstanceGuardClearsStaleSegment();
 
 private:
@@ -254,8 +256,12 @@ void TestMainWindow::networkAnnouncementKeepsSerialRecord()
     QCOMPARE(table->rowCount(), 1);
     QCOMPARE(table->item(0, DialogSearch::ColConnect)->text(), QStringLiteral("usb"));
 
-    // Once the serial link is lost, the network announcement takes over.
+    // Once the serial link is lost, the search dialog lists it offline, and the network
+    // announcement takes over.
     w.slotDeviceBroken(cpuidOf(1), QString(), false);
+    w.onSearchDevice(0);
+    QVERIFY2(table->item(0, DialogSearch::ColConnect)->text().startsWith(QStringLiteral("usb - offline for 0:0")),
+             qPrintable(table->item(0, DialogSearch::ColConnect)->text()));
     announce(w, 3, 1, 12, 8990);
     QVERIFY(w.record(cpuidOf(1)));
     QCOMPARE(int(w.record(cpuidOf(1))->linkType), 2);
@@ -567,6 +573,22 @@ void TestMainWindow::titleCommandsOpenTheFamilysDialog()
     QCOMPARE(readBacks(ks), QList<QByteArray>{Interface::requestFrame(0xE5)});
     QCOMPARE(readBacks(kx), (QList<QByteArray>{Interface::requestFrame(0xE5), Interface::requestFrame(0xE5, 0x01)}));
     QVERIFY(watcher->texts.isEmpty());
+}
+
+void TestMainWindow::reconnectSwitchIsRemembered()
+{
+    {
+        MainWindow w;
+        QAction *action = w.findChild<SxTitleWidget *>()->reconnectAction();
+        QVERIFY(action->isChecked());
+        QVERIFY(w.hub()->autoReconnect());
+        action->trigger();
+        QVERIFY(!w.hub()->autoReconnect());
+    }
+    MainWindow again;
+    QVERIFY(!again.findChild<SxTitleWidget *>()->reconnectAction()->isChecked());
+    QVERIFY(!again.hub()->autoReconnect());
+    QSettings().remove(QStringLiteral("ReconnectAutomatically"));
 }
 
 void TestMainWindow::singleInstanceGuardClearsStaleSegment()
