@@ -3,22 +3,16 @@
 #include "CommManager.h"
 #include "DEVICE_INFO_GW.h"
 #include "DEVICE_INFO_KS.h"
+#include "DeviceHub.h"
 #include "DeviceLookup.h"
-#include "DeviceModels.h"
-#include "DialogAddWindow.h"
-#include "DialogAttribute.h"
 #include "DialogAudio.h"
-#include "DialogChromaKey.h"
-#include "Announcement.h"
-#include "DialogDiagnostics.h"
 #include "DialogEDID.h"
 #include "DialogGWImageQuality.h"
+#include "DialogGWPanel.h"
 #include "DialogImageQuality.h"
 #include "DialogKXImageQuality.h"
-#include "DialogOutputSetting.h"
-#include "DialogGWPanel.h"
-#include "DialogMosaic.h"
 #include "DialogMultiMachine.h"
+#include "DialogOutputSetting.h"
 #include "DialogSearch.h"
 #include "DialogTestPicCard.h"
 #include "DialogUpgrade.h"
@@ -26,7 +20,6 @@
 #include "GW5Interface.h"
 #include "KS9200Interface.h"
 #include "Log.h"
-#include "SxGraphicsItem.h"
 #include "SxGraphicsView.h"
 #include "SxProgressIndicator.h"
 #include "SxTabWidget.h"
@@ -37,16 +30,13 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDebug>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLocale>
 #include <QMessageBox>
-#include <QMutexLocker>
 #include <QScreen>
 #include <QSettings>
 #include <QSharedMemory>
 #include <QSplitter>
-#include <QTimer>
 #include <QTranslator>
 #include <QVBoxLayout>
 #include <cstdio>
@@ -62,51 +52,20 @@ namespace {
 MainWindow *s_instance = nullptr;
 
 const char *const LanguageKey = "Language";
-const char *const SerialPortsKey = "SerialPorts"; // ports typed in the search dialog
-constexpr int MaxRememberedPorts = 10;
-
-// Upsert helpers: find the stored entry whose key equals the received one, overwrite or append.
-template <typename T, typename Key>
-void upsert(QList<T> &list, const T &item, Key key)
-{
-    for (T &stored : list) {
-        if (key(stored) == key(item)) {
-            stored = item;
-            return;
-        }
-    }
-    list.append(item);
-}
-
-template <typename T>
-void replaceList(QList<T> &stored, const QList<T> &received)
-{
-    if (stored != received)
-        stored = received;
-}
-
-// A parentless one-shot timer that deletes itself after running fn.
-void runLater(int ms, std::function<void()> fn)
-{
-    auto *timer = new QTimer;
-    timer->setSingleShot(true);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, fn]() {
-        fn();
-        timer->deleteLater();
-    });
-    timer->start(ms);
-}
+const char *const ReconnectKey = "ReconnectAutomatically";
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent) : SxBaseWidget(parent)
 {
     setupLanguage();
     setupUi();
-    registerRecordTypes();
-    comm = new CommManager(this);
+    deviceHub = new DeviceHub(this);
+    const bool reconnect = QSettings().value(QLatin1String(ReconnectKey), true).toBool();
+    deviceHub->setAutoReconnect(reconnect);
+    titleWidget->setReconnect(reconnect);
     makeConnections();
+    connectHub();
 
-    currentDevice = nullptr;
     s_instance = this;
     DeviceLookup::install([this](const QString &id) { return record(id); },
                           [this](const QString &id) { return interfaceOf(id); },
@@ -133,10 +92,9 @@ MainWindow::~MainWindow()
     }
     delete dlgSearch; // parentless until the start-up search is over
     dlgSearch = nullptr;
-    qDeleteAll(interfaceMap);
-    qDeleteAll(retiredInterfaces);
-    qDeleteAll(deviceMap);
-    qDeleteAll(retiredRecords);
+    // Records and interfaces go with the hub, before the views that showed them.
+    delete deviceHub;
+    deviceHub = nullptr;
     delete placeholder;
 }
 
@@ -241,27 +199,8 @@ void MainWindow::setupUi()
     }
 }
 
-void MainWindow::createSearchDialog(QWidget *parent)
-{
-    dlgSearch = new DialogSearch(parent);
-    dlgSearch->setObjectName(QStringLiteral("DialogSearch"));
-    dlgSearch->setKnownSerialPorts(QSettings().value(QLatin1String(SerialPortsKey)).toStringList());
-}
-
-void MainWindow::connectSearchDialog()
-{
-    connect(dlgSearch, &DialogSearch::emitSearchDevice, this, &MainWindow::onSearchDevice);
-    connect(dlgSearch, &DialogSearch::emitSetDeviceName, this, &MainWindow::onSetDeviceName);
-    connect(dlgSearch, &DialogSearch::emitAddSerialPort, this, &MainWindow::onAddSerialPort);
-    // The address box asks typed hosts through the transport manager.
-    dlgSearch->setCommManager(comm);
-}
-
 void MainWindow::makeConnections()
 {
-    connect(comm, &CommManager::emitDeviceConnectionBroken, this, &MainWindow::slotDeviceBroken);
-    connect(this, &MainWindow::emitSetConnectDeviceCpuid, comm, &CommManager::onSetConnectDeviceCpuid);
-    connect(comm, &CommManager::emitHandleData, this, &MainWindow::slotHandleData);
     connectSearchDialog();
     connect(dlgGWPanel, &DialogGWPanel::emitRemoveAllWindow, tabs, &SxTabWidget::removeAllWindow);
     connect(dlgGWPanel, &DialogGWPanel::emitClearPanelData, this, &MainWindow::onClearAllPanelData);
@@ -294,6 +233,7 @@ void MainWindow::makeConnections()
     connect(titleWidget, &SxTitleWidget::emitMenuMultiMachine, this, &MainWindow::onTitleMenuMultiMachine);
     connect(titleWidget, &SxTitleWidget::emitLanguageChange, this, &MainWindow::onTitleLanguageChange);
     connect(titleWidget, &SxTitleWidget::emitOpenDiagnostics, this, &MainWindow::onTitleDiagnostics);
+    connect(titleWidget, &SxTitleWidget::emitReconnectChanged, this, &MainWindow::onTitleReconnectChanged);
     connect(rightWidget, &WidgetInRight::emitSendData, this, &MainWindow::writeData);
     connect(rightWidget, &WidgetInRight::emitLockWindow, tabs, &SxTabWidget::setLockWindow);
     connect(rightWidget, &WidgetInRight::emitHorWindow, tabs, &SxTabWidget::setHorWindow);
@@ -309,68 +249,31 @@ void MainWindow::makeConnections()
     connect(bottomWidget, &WidgetInBottom::emitSetWindowID, rightWidget, &WidgetInRight::setWindowID);
 }
 
-void MainWindow::connectInterface(Interface *iface)
-{
-    connect(iface, &Interface::emitSendData, this, [this, iface](QByteArray data) {
-        comm->write(iface->keyTCP(), data);
-    });
-    connect(iface, &Interface::emitAllParams, this, &MainWindow::onDeviceGetAllData);
-    if (auto *ks = qobject_cast<KS9200Interface *>(iface)) {
-        connect(ks, &KS9200Interface::emitLoadPresetOrTemplateFinished, this, &MainWindow::onDeviceLoadPresetFinished);
-        connect(ks, &KS9200Interface::emitPanelData, this, &MainWindow::onKS9200_PanelData);
-        connect(ks, &KS9200Interface::emitWindowData, this, &MainWindow::onKS9200_WindowData);
-        connect(ks, &KS9200Interface::emitInputCrop, this, &MainWindow::onKS9200_InputCrop);
-        connect(ks, &KS9200Interface::emitInputSignals, this, &MainWindow::onKS9200_InputSignals);
-        connect(ks, &KS9200Interface::emitImageQuality, this, &MainWindow::onKS9200_ImageQuality);
-        connect(ks, &KS9200Interface::emitGetPreset, this, &MainWindow::onKS9200_Preset);
-        connect(ks, &KS9200Interface::emitGetTemplate, this, &MainWindow::onKS9200_Template);
-        connect(ks, &KS9200Interface::emitMultiMosaic, this, &MainWindow::onKS9200_MultiMosaic);
-        connect(ks, &KS9200Interface::emitTimeTask, this, &MainWindow::onKS9200_TimeTask);
-        connect(ks, &KS9200Interface::emitEDID, this, &MainWindow::onKS9200_EDID);
-        connect(ks, &KS9200Interface::emitEDIDOther, this, &MainWindow::onKS9200_EDIDOther);
-        connect(ks, &KS9200Interface::emitChromaKey, this, &MainWindow::onKS9200_ChromaKey);
-        connect(ks, &KS9200Interface::emitBorderSetting, this, &MainWindow::onKS9200_BorderSetting);
-        connect(ks, &KS9200Interface::emitOutputEnhance, this, &MainWindow::onKS9200_OutputEnhance);
-        connect(ks, &KS9200Interface::emitOtherSetting, this, &MainWindow::onKS9200_OtherSetting);
-        connect(ks, &KS9200Interface::emitSwitchInputFinished, this, &MainWindow::onKS9200_SwitchInput);
-        connect(ks, &KS9200Interface::emitOutputMode, this, &MainWindow::onKX1200_OutputMode);
-        connect(ks, &KS9200Interface::emitImageAdvanced, this, &MainWindow::onKX1200_ImageAdvanced);
-        connect(ks, &KS9200Interface::emitWindowRotate, this, &MainWindow::onKX1200_WindowRotate);
-    } else if (auto *gw = qobject_cast<GW5Interface *>(iface)) {
-        connect(gw, &GW5Interface::emitLoadPresetOrTemplateFinished, this, &MainWindow::onDeviceLoadPresetFinished);
-        connect(gw, &GW5Interface::emitPanelData, this, &MainWindow::onGW5_PanelData);
-        connect(gw, &GW5Interface::emitWindowData, this, &MainWindow::onGW5_WindowData);
-        connect(gw, &GW5Interface::emitInputCrop, this, &MainWindow::onGW5_InputCrop);
-        connect(gw, &GW5Interface::emitInputSignal, this, &MainWindow::onGW5_InputSignal);
-        connect(gw, &GW5Interface::emitImageQuality, this, &MainWindow::onGW5_ImageQuality);
-        connect(gw, &GW5Interface::emitPresetPanel, this, &MainWindow::onGW5_PresetPanel);
-        connect(gw, &GW5Interface::emitPresetWindow, this, &MainWindow::onGW5_PresetWindow);
-        connect(gw, &GW5Interface::emitEDIDSetting, this, &MainWindow::onGW5_EDIDSetting);
-        connect(gw, &GW5Interface::emitOtherSetting, this, &MainWindow::onGW5_OtherSetting);
-        connect(gw, &GW5Interface::emitPanelResolution, this, &MainWindow::onGW5_PanelResolution);
-        connect(gw, &GW5Interface::emitOutputPortMapping, this, &MainWindow::onGW5_OutputPortMapping);
-        connect(gw, &GW5Interface::emitInputHasSignal, this, &MainWindow::onGW5_InputHasSignal);
-        connect(gw, &GW5Interface::emitAutoRemoveWindow, tabs, &SxTabWidget::removeWindow);
-        connect(gw, &GW5Interface::emitUpgrade00, dlgUpgrade, &DialogUpgrade::slotEnterBoot);
-        connect(gw, &GW5Interface::emitUpgrade01, dlgUpgrade, &DialogUpgrade::slotBeginUpgrade);
-        connect(gw, &GW5Interface::emitUpgrade02, dlgUpgrade, &DialogUpgrade::slotRecvData);
-        connect(gw, &GW5Interface::emitUpgrade03, dlgUpgrade, &DialogUpgrade::slotEndUpgrade);
-    }
-}
-
 // ---- look-ups and write paths ---------------------------------------------------------------
+
+INFO_BASIC *MainWindow::currentRecord() const
+{
+    return deviceHub->record(currentId);
+}
 
 QString MainWindow::currentCpuid() const
 {
-    return currentDevice ? currentDevice->cpuid : QString();
+    return currentRecord() ? currentId : QString();
+}
+
+const QMap<QString, INFO_BASIC *> &MainWindow::devices() const
+{
+    return deviceHub->devices();
+}
+
+CommManager *MainWindow::commManager() const
+{
+    return deviceHub->commManager();
 }
 
 INFO_BASIC *MainWindow::record(const QString &cpuid) const
 {
-    const QString id = cpuid.isEmpty() ? currentCpuid() : cpuid;
-    if (id.isEmpty())
-        return nullptr;
-    return deviceMap.value(id, nullptr);
+    return deviceHub->record(cpuid.isEmpty() ? currentCpuid() : cpuid);
 }
 
 DEVICE_INFO_KS *MainWindow::ksRecord(const QString &cpuid) const
@@ -385,10 +288,7 @@ DEVICE_INFO_GW *MainWindow::gwRecord(const QString &cpuid) const
 
 Interface *MainWindow::interfaceOf(const QString &cpuid) const
 {
-    const QString id = cpuid.isEmpty() ? currentCpuid() : cpuid;
-    if (id.isEmpty())
-        return nullptr;
-    return interfaceMap.value(id, nullptr);
+    return deviceHub->interfaceOf(cpuid.isEmpty() ? currentCpuid() : cpuid);
 }
 
 KS9200Interface *MainWindow::ksInterface(const QString &cpuid) const
@@ -403,24 +303,19 @@ GW5Interface *MainWindow::gwInterface(const QString &cpuid) const
 
 void MainWindow::writeData(QByteArray data)
 {
-    if (currentDevice)
-        comm->write(currentDevice->keyTCP, data);
+    if (!deviceHub->knownRecord(currentId))
+        return;
+    if (deviceHub->write(currentId, data) < 0 && !deviceHub->isOnline(currentId)
+        && !DeviceHub::isReadRequest(data))
+        showNotConnected();
 }
 
 void MainWindow::writeDataByUDP(QByteArray data)
 {
-    if (currentDevice)
-        comm->writeByUDP(currentDevice->keyUDP, data, currentDevice->address);
-}
-
-void MainWindow::setExtraSerialPorts(const QStringList &paths)
-{
-    for (const QString &p : paths) {
-        if (!serialPaths.contains(p)) {
-            serialPaths.append(p);
-            comm->addNamedSerialPort(p);
-        }
-    }
+    if (!deviceHub->knownRecord(currentId))
+        return;
+    if (deviceHub->writeByUdp(currentId, data) < 0 && !deviceHub->isOnline(currentId))
+        showNotConnected();
 }
 
 bool MainWindow::claimSingleInstance(QSharedMemory &guard)
@@ -490,945 +385,14 @@ void MainWindow::onTitleLanguageChange(LANGUAGE l)
     dlgGWImageQuality->switchLanguage();
     dlgGWPanel->switchLanguage();
     dlgKXImageQuality->switchLanguage();
+    for (const QString &cpuid : deviceHub->knownCpuids())
+        showLinkState(cpuid);
     QSettings().setValue(LanguageKey, l);
 }
 
-// ---- search and start-up --------------------------------------------------------------------
-
-void MainWindow::startupSearch()
-{
-    onTitleSearch(DialogSearch::StartupMode);
-    const QPoint pos = dlgSearch->pos();
-    delete dlgSearch;
-    createSearchDialog(this);
-    connectSearchDialog();
-    dlgSearch->move(pos);
-}
-
-void MainWindow::onTitleSearch(int flag)
-{
-    dlgSearch->setMode(flag);
-    dlgSearch->clearList();
-    onSearchDevice(3);
-    if (dlgSearch->exec() != QDialog::Accepted || deviceMap.isEmpty())
-        return;
-    for (INFO_BASIC *info : qAsConst(deviceMap))
-        tabs->addDevice(info);
-    onTitleSync();
-    currentView = tabs->activeView();
-    currentDevice = deviceMap.value(tabs->currentCpuid(), nullptr);
-    if (currentDevice)
-        bottomWidget->setOnline(currentDevice->online);
-    refreshPanels(currentDevice);
-}
-
-void MainWindow::onSearchDevice(int mask)
-{
-    for (INFO_BASIC *info : qAsConst(deviceMap)) {
-        if (info && info->online)
-            dlgSearch->slotNewDeviceConnect(info);
-    }
-    comm->searchDevice(mask);
-}
-
-void MainWindow::onAddSerialPort(QString path)
-{
-    if (!QFileInfo::exists(path)) {
-        dlgSearch->showPortMessage(tr("The serial port %1 does not exist.").arg(path));
-        return;
-    }
-    setExtraSerialPorts({path});
-    dlgSearch->setKnownSerialPorts(DialogSearch::rememberFirst(SerialPortsKey, path, MaxRememberedPorts));
-    onSearchDevice(2);
-}
-
-bool MainWindow::onSetDeviceName(QByteArray name, QString cpuid)
-{
-    INFO_BASIC *info = deviceMap.value(cpuid, nullptr);
-    if (!info) {
-        showTips(this, tr("Please connect to the device first!"));
-        return false;
-    }
-    for (const QByteArray &frame : KS9200Interface::setDeviceNameFrames(name)) {
-        if (comm->write(info->keyTCP, frame) == -1) {
-            showTips(this, tr("Device Not Connect!"));
-            return false;
-        }
-    }
-    info->name = QString::fromLocal8Bit(name);
-    titleWidget->setCurrentDeviceName(info->name);
-    tabs->updateTab(info);
-    return true;
-}
-
-// ---- received frames ------------------------------------------------------------------------
-
-void MainWindow::slotHandleData(uint keyTCP, uint keyUDP, QString cpuid, RECV_PROTOCOL rp, QByteArray data,
-                                QHostAddress addr, short port)
-{
-    qDebug().noquote() << "cpuid : " << cpuid << "rp.cmd : " << QString::number(rp.cmd, 16)
-                       << QString::number(rp.subCmd, 16);
-    if (rp.cmd == 0xFF) {
-        switch (rp.subCmd) {
-        case 0x00:
-            slotDeviceConnect(keyTCP, keyUDP, data, addr, port);
-            break;
-        case 0x01:
-            qDebug() << "heart beat";
-            break;
-        case 0x02:
-            // The record stays alive (views and panels may still point at it); its tab stays.
-            if (INFO_BASIC *info = deviceMap.take(cpuid))
-                retiredRecords.append(info);
-            showTips(this, tr("Connect interrupt"));
-            appendLog(tr("Connect interrupt"));
-            break;
-        default:
-            break;
-        }
-        return;
-    }
-    Interface *iface = interfaceMap.value(cpuid, nullptr);
-    if (deviceMap.value(cpuid, nullptr) && iface)
-        iface->handleFrame(cpuid, rp, data);
-}
-
-void MainWindow::slotDeviceConnect(uint keyTCP, uint keyUDP, QByteArray data, QHostAddress addr, short port)
-{
-    Announcement a;
-    if (!a.decode(data))
-        return;
-    const int type = a.type;
-    INFO_BASIC *info = nullptr;
-    if (isKsType(type) && type != DeviceType::KXUHD)
-        info = new DEVICE_INFO_KS;
-    else if (type == DeviceType::GW5)
-        info = new DEVICE_INFO_GW;
-    else
-        return;
-    QScopedPointer<INFO_BASIC> guard(info);
-
-    a.applyTo(*info);
-    info->keyTCP = keyTCP;
-    info->keyUDP = keyUDP;
-    info->linkType = port != 0 ? 2 : 1;
-    info->address = addr;
-    info->online = 1;
-    emit emitSetConnectDeviceCpuid(keyTCP, keyUDP, info->cpuid, addr);
-
-    Interface *iface = nullptr;
-    if (type == DeviceType::GW5)
-        iface = new GW5Interface(info->cpuid);
-    else
-        iface = new KS9200Interface(info->cpuid);
-    iface->setKeyTCP(keyTCP);
-
-    {
-        QMutexLocker lock(&registryLock);
-        INFO_BASIC *old = deviceMap.value(info->cpuid, nullptr);
-        if (old && old->online && old->linkType == 1 && info->linkType == 2) {
-            // The device is already reached over its serial port; keep that link.
-            delete iface;
-            return;
-        }
-        connectInterface(iface);
-        if (Interface *previous = interfaceMap.value(info->cpuid, nullptr))
-            retiredInterfaces.append(previous);
-        interfaceMap.insert(info->cpuid, iface);
-        deviceMap.insert(info->cpuid, guard.take());
-        if (old) {
-            if (currentDevice == old)
-                currentDevice = info;
-            if (!retiredRecords.contains(old))
-                delete old;
-        }
-    }
-    if (currentDevice == info)
-        refreshPanels(info);
-    dlgSearch->slotNewDeviceConnect(info);
-}
-
-void MainWindow::slotDeviceBroken(QString cpuid, QString errorString, bool showMsg)
-{
-    if (INFO_BASIC *info = deviceMap.value(cpuid, nullptr)) {
-        info->online = 0;
-        info->linkType = 0;
-        if (info == currentDevice)
-            bottomWidget->setOnline(false);
-        tabs->updateTab(info);
-    }
-    if (showMsg)
-        showTips(this, tr("Connection abnormal: %1").arg(errorString));
-}
-
-// ---- read-back and current device -----------------------------------------------------------
-
-void MainWindow::onTitleSync()
-{
-    if (deviceMap.isEmpty())
-        return;
-    pendingReadBacks = 0;
-    for (INFO_BASIC *info : qAsConst(deviceMap))
-        if (info && info->online)
-            ++pendingReadBacks;
-    if (pendingReadBacks == 0)
-        return;
-    startBusy(0, false);
-    for (auto it = deviceMap.cbegin(); it != deviceMap.cend(); ++it) {
-        INFO_BASIC *info = it.value();
-        if (!info || !info->online)
-            continue;
-        if (info == currentDevice) {
-            leftWidget->clearPresetButtons();
-            leftWidget->clearTemplateButtons();
-        }
-        info->clearAllData();
-        if (Interface *iface = interfaceMap.value(it.key(), nullptr))
-            iface->readAll();
-    }
-}
-
-void MainWindow::onDeviceGetAllData()
-{
-    --pendingReadBacks;
-    if (pendingReadBacks <= 0)
-        stopBusy();
-}
-
-void MainWindow::onDeviceLoadPresetFinished(QString cpuid)
-{
-    stopBusy();
-    if (currentDevice)
-        currentDevice->clearAllData();
-    if (Interface *iface = interfaceOf(cpuid))
-        iface->readAll();
-}
-
-void MainWindow::onViewOpenAttribute(QString cpuid, int winId)
-{
-    SxGraphicsView *view = tabs->viewFor(cpuid);
-    DialogAttribute dlg(this);
-    dlg.setObjectName(QStringLiteral("DialogAttribute"));
-    if (!dlg.fillFromView(view, winId))
-        return;
-    dlg.exec();
-}
-
-void MainWindow::onViewOpenAddWindow(QString cpuid, QRect bounds)
-{
-    SxGraphicsView *view = tabs->viewFor(cpuid);
-    if (!view)
-        return;
-    DialogAddWindow dlg(this);
-    dlg.setObjectName(QStringLiteral("DialogAddWindow"));
-    dlg.setBounds(QRectF(bounds));
-    // The tab of the view may be dropped while the dialog runs.
-    QPointer<SxGraphicsView> guard(view);
-    if (dlg.exec() == QDialog::Accepted && guard && !dlg.rect().isEmpty())
-        guard->addWindow(dlg.rect());
-}
-
-void MainWindow::onViewOpenMosaic(QString cpuid, int winId, INFO_MOSAIC mosaic, int width, int height,
-                                  int deviceType)
-{
-    DialogMosaic dlg(this);
-    dlg.setObjectName(QStringLiteral("DialogMosaic"));
-    dlg.setCpuid(cpuid);
-    dlg.setMosaic(winId, mosaic, width, height, deviceType);
-    dlg.exec();
-}
-
-void MainWindow::onViewOpenChromaKey(QString cpuid, int winId, INFO_CHROMA chroma)
-{
-    Q_UNUSED(cpuid)
-    DialogChromaKey dlg(this);
-    dlg.setObjectName(QStringLiteral("DialogChromaKey"));
-    dlg.setChromaData(winId, chroma);
-    dlg.exec();
-}
-
-void MainWindow::onTabCurrentChanged(int index)
-{
-    if (index < 0) {
-        currentView = nullptr;
-        return;
-    }
-    currentView = tabs->activeView();
-    currentDevice = deviceMap.value(tabs->currentCpuid(), nullptr);
-    if (currentDevice)
-        refreshPanels(currentDevice);
-    // The status bar shows the selected window of the device whose tab is now current.
-    if (SxGraphicsItem *item = currentView ? currentView->getCurrentItem() : nullptr)
-        bottomWidget->onViewItemPosChange(item->windowId(), item->windowRect(), item->panelRect());
-}
-
-void MainWindow::refreshPanels(INFO_BASIC *info)
-{
-    if (!info)
-        return;
-    if (currentView)
-        currentView->setDeviceType(info->type);
-    titleWidget->setDevice(info);
-    rightWidget->setDevice(info);
-    leftWidget->setDevice(info);
-    bottomWidget->setOnline(info->online);
-    titleWidget->setCurrentDeviceName(info->name.isEmpty() ? modelName(info->type) : info->name);
-}
-
-// ---- commands from the left panel and the canvas --------------------------------------------
-
-void MainWindow::sendFollowUpRead(int delayMs)
-{
-    runLater(delayMs, []() {
-        MainWindow *w = MainWindow::instance();
-        if (!w)
-            return;
-        if (GW5Interface *gw = w->gwInterface()) {
-            gw->readWindows();
-            gw->readInputSignals();
-        }
-    });
-}
-
-void MainWindow::onLeftInputSrcChange(signed char src)
-{
-    if (!currentView)
-        return;
-    const int winId = currentView->currentWindowId();
-    if (winId < 0) {
-        showTips(this, tr("Please select a window"));
-        return;
-    }
-    if (!currentDevice)
-        return;
-    if (isGwType(currentDevice->type)) {
-        if (GW5Interface *gw = gwInterface())
-            gw->switchInput(winId, src);
-        startBusy(500, false);
-        sendFollowUpRead(2000);
-    } else {
-        startBusy(2000, false);
-        comm->write(currentDevice->keyTCP, KS9200Interface::switchInputFrame(winId, src));
-    }
-}
-
-void MainWindow::onLeftAllInputSrcChange(signed char src)
-{
-    if (!currentDevice || !currentView)
-        return;
-    const QList<SxGraphicsItem *> items = currentView->windowItemList();
-    if (items.isEmpty())
-        return;
-    if (GW5Interface *gw = gwInterface())
-        for (const SxGraphicsItem *item : items)
-            gw->switchInput(item->windowId(), src);
-    startBusy(500, false);
-    sendFollowUpRead(2000);
-}
-
-void MainWindow::onLeftPresetChange(int id)
-{
-    if (!currentDevice)
-        return;
-    startBusy(0, false);
-    if (isGwType(currentDevice->type)) {
-        if (GW5Interface *gw = gwInterface())
-            gw->loadPreset(id);
-    } else {
-        comm->write(currentDevice->keyTCP, KS9200Interface::loadPresetFrame(id));
-    }
-}
-
-void MainWindow::onLeftTemplateChange(int id)
-{
-    if (!currentDevice)
-        return;
-    if (!isGwType(currentDevice->type)) {
-        startBusy(0, false);
-        comm->write(currentDevice->keyTCP, KS9200Interface::loadTemplateFrame(id));
-        return;
-    }
-    GW5Interface *gw = gwInterface();
-    if (!gw)
-        return;
-    startBusy(0, false);
-    if (id >= 3 || id < 0)
-        return;
-    if (id < 2) {
-        gw->loadTemplate(id);
-        return;
-    }
-    gw->loadTemplate(1);
-    DEVICE_INFO_GW *rec = gwRecord();
-    if (!rec)
-        return;
-    const QList<INFO_SIGNAL_PRESENCE> &list = rec->signalPresence;
-    int source = -1;
-    for (const INFO_SIGNAL_PRESENCE &p : list) {
-        if (p.hasSignal) {
-            source = p.inputId;
-            break;
-        }
-    }
-    if (source < 0)
-        return;
-    for (int i = 0; i < list.size(); ++i) {
-        for (const INFO_SIGNAL_PRESENCE &p : list) {
-            if (p.inputId == i && !p.hasSignal) {
-                gw->switchInput(i, source);
-                break;
-            }
-        }
-    }
-}
-
-void MainWindow::onViewRemoveWindow(int winID)
-{
-    DEVICE_INFO_GW *rec = gwRecord();
-    if (!rec)
-        return;
-    for (int i = rec->imageQuality.size() - 1; i >= 0; --i)
-        if (rec->imageQuality.at(i).index == winID)
-            rec->imageQuality.removeAt(i);
-    for (int i = rec->windows.size() - 1; i >= 0; --i)
-        if (rec->windows.at(i).winId == winID)
-            rec->windows.removeAt(i);
-}
-
-void MainWindow::onViewSavePreset(int presetID)
-{
-    QList<INFO_PRESET> *presets = nullptr;
-    if (DEVICE_INFO_KS *ks = ksRecord())
-        presets = &ks->presets;
-    else if (DEVICE_INFO_GW *gw = gwRecord())
-        presets = &gw->presets;
-    if (!presets)
-        return;
-    for (int i = presets->size() - 1; i >= 0; --i)
-        if (presets->at(i).id == presetID)
-            presets->removeAt(i);
-}
-
-void MainWindow::onClearAllPanelData()
-{
-    if (DEVICE_INFO_GW *rec = gwRecord())
-        rec->clearPanelData();
-}
-
-void MainWindow::onGWPanelOutputMappingChanged(int outputID, int modifyPanelID, int beforePanelID)
-{
-    DEVICE_INFO_GW *rec = gwRecord();
-    if (!rec)
-        return;
-    bool found = false;
-    for (INFO_MAPPING &m : rec->mappings) {
-        if (m.port == outputID) {
-            m.area = static_cast<uint8_t>(modifyPanelID);
-            found = true;
-            break;
-        }
-    }
-    if (found && currentView)
-        currentView->moveOutput(outputID, beforePanelID, modifyPanelID);
-}
-
-// ---- title-bar commands ---------------------------------------------------------------------
-
-void MainWindow::onTitleOutputSetting()
-{
-    if (!currentDevice) {
-        dlgOutputSetting->exec();
-        return;
-    }
-    if (DEVICE_INFO_KS *ks = ksRecord()) {
-        dlgOutputSetting->setDeviceData(*ks);
-        dlgOutputSetting->exec();
-    } else if (DEVICE_INFO_GW *gw = gwRecord()) {
-        dlgGWPanel->setOutputCards(gw->other.outputCards);
-        if (!gw->panels.isEmpty()) {
-            dlgGWPanel->setPanelData(gw->panels.first());
-            dlgGWPanel->fillScreenTable(gw->panels);
-            dlgGWPanel->fillMappingTable(gw->mappings);
-        }
-        dlgGWPanel->exec();
-    }
-}
-
-void MainWindow::onTitleEDID()
-{
-    if (DEVICE_INFO_KS *ks = ksRecord())
-        dlgEDID->setEdidData(ks->edid, ks->type, ks->signalMode, ks->dviAudioMode);
-    else if (DEVICE_INFO_GW *gw = gwRecord())
-        dlgEDID->setEdidData(gw->edid, gw->type, 0, 0);
-    dlgEDID->exec();
-}
-
-void MainWindow::onTitleAudioSetting()
-{
-    if (DEVICE_INFO_KS *ks = ksRecord()) {
-        const uint8_t audio[4] = {ks->other.audioMode, ks->other.audioWindow, ks->other.mute, ks->other.volume};
-        dlgAudio->setAudioData(ks->windows.size(), audio, ks->type);
-    }
-    dlgAudio->exec();
-}
-
-void MainWindow::onTitleImageQuality()
-{
-    if (!currentDevice) {
-        dlgImageQuality->exec();
-    } else if (DEVICE_INFO_KS *ks = ksRecord()) {
-        if (isKxType(ks->type)) {
-            dlgKXImageQuality->setImageQuality(ks->imageQuality, ks->imageAdvanced);
-            dlgKXImageQuality->exec();
-        } else {
-            dlgImageQuality->setImageQuality(ks->imageQuality);
-            dlgImageQuality->exec();
-        }
-    } else if (DEVICE_INFO_GW *gw = gwRecord()) {
-        dlgGWImageQuality->setImageQuality(gw->imageQuality);
-        dlgGWImageQuality->exec();
-    }
-    Interface *iface = interfaceOf();
-    if (!iface || !currentDevice)
-        return;
-    iface->readImageQuality();
-    if (isKxType(currentDevice->type))
-        iface->readImageAdvanced();
-}
-
-void MainWindow::onTitleTestImage()
-{
-    if (currentDevice)
-        dlgTestPic->setDeviceType(currentDevice->type);
-    dlgTestPic->exec();
-}
-
-void MainWindow::onTitleUsbPlay()
-{
-    if (currentDevice && currentDevice->type == DeviceType::KS9200) {
-        showTips(this, tr("Does not support this feature!"));
-        return;
-    }
-    dlgUsbPlay->exec();
-}
-
-void MainWindow::onTitleUpgrade()
-{
-    if (!currentDevice)
-        return;
-    dlgUpgrade->resetUpgrade(currentDevice->linkType != 1);
-    dlgUpgrade->exec();
-}
-
-void MainWindow::forcedFactoryReset()
-{
-    GW5Interface *gw = gwInterface();
-    if (!gw)
-        return;
-    leftWidget->clearPresetButtons();
-    gw->factoryReset();
-    startBusy(7000, true);
-    if (currentDevice)
-        currentDevice->clearAllData();
-    gw->readAll();
-}
-
-void MainWindow::onTitleFactorySetting()
-{
-    if (!currentDevice)
-        return;
-    const auto answer = QMessageBox::warning(this, tr("tips"), tr("Factory Reset ?"),
-                                             QMessageBox::Ok | QMessageBox::Cancel);
-    if (answer != QMessageBox::Ok)
-        return;
-    Interface *iface = nullptr;
-    int waitMs = 0;
-    if (KS9200Interface *ks = ksInterface()) {
-        leftWidget->clearTemplateButtons();
-        leftWidget->clearPresetButtons();
-        ks->factoryReset();
-        iface = ks;
-        waitMs = 7000;
-    } else if (GW5Interface *gw = gwInterface()) {
-        leftWidget->clearPresetButtons();
-        gw->factoryReset();
-        iface = gw;
-        waitMs = 5000;
-    }
-    if (!iface)
-        return;
-    startBusy(waitMs, true);
-    if (currentDevice)
-        currentDevice->clearAllData();
-    iface->readAll();
-}
-
-void MainWindow::onTitleMenuMultiMachine()
-{
-    dlgMultiMachine->setDevices(deviceMap);
-    dlgMultiMachine->exec();
-}
-
-void MainWindow::onTitleDiagnostics()
-{
-    if (!dlgDiagnostics) {
-        dlgDiagnostics = new DialogDiagnostics(this);
-        dlgDiagnostics->setObjectName(QStringLiteral("DialogDiagnostics"));
-        dlgDiagnostics->setCommManager(comm);
-    }
-    dlgDiagnostics->show();
-    dlgDiagnostics->raise();
-    dlgDiagnostics->activateWindow();
-}
-
-// ---- KS receivers ---------------------------------------------------------------------------
-
-void MainWindow::onKS9200_PanelData(QString cpuid, QList<INFO_PANEL> list)
-{
-    DEVICE_INFO_KS *rec = ksRecord(cpuid);
-    if (!rec)
-        return;
-    replaceList(rec->panels, list);
-    if (SxGraphicsView *view = tabs->viewFor(cpuid))
-        view->setPanels(list, rec->outputMode.mode != 0);
-}
-
-void MainWindow::onKS9200_WindowData(QString cpuid, QList<INFO_WINDOW> list)
-{
-    DEVICE_INFO_KS *rec = ksRecord(cpuid);
-    if (!rec)
-        return;
-    replaceList(rec->windows, list);
-    if (SxGraphicsView *view = tabs->viewFor(cpuid))
-        view->setWindows(list);
-}
-
-void MainWindow::onKS9200_InputCrop(QString cpuid, QList<INFO_INPUTCROP> list)
-{
-    if (DEVICE_INFO_KS *rec = ksRecord(cpuid))
-        replaceList(rec->inputCrops, list);
-}
-
-void MainWindow::onKS9200_InputSignals(QString cpuid, QList<INFO_INPUTSINGLE> list)
-{
-    DEVICE_INFO_KS *rec = ksRecord(cpuid);
-    if (!rec)
-        return;
-    replaceList(rec->inputSignals, list);
-    if (SxGraphicsView *view = tabs->viewFor(cpuid))
-        view->updateInputSignals(list);
-    if (rec == currentDevice)
-        leftWidget->setInputSignals(list, rec->type);
-}
-
-void MainWindow::onKS9200_ImageQuality(QString cpuid, QList<INFO_IMAGE_QUALITY> list)
-{
-    if (DEVICE_INFO_KS *rec = ksRecord(cpuid))
-        replaceList(rec->imageQuality, list);
-}
-
-void MainWindow::onKS9200_Preset(QString cpuid, INFO_PRESET preset)
-{
-    DEVICE_INFO_KS *rec = ksRecord(cpuid);
-    if (!rec)
-        return;
-    upsert(rec->presets, preset, [](const INFO_PRESET &p) { return p.id; });
-    if (rec == currentDevice)
-        leftWidget->setPreset(preset);
-}
-
-void MainWindow::onKS9200_Template(QString cpuid, INFO_TEMPLATE templ)
-{
-    DEVICE_INFO_KS *rec = ksRecord(cpuid);
-    if (!rec)
-        return;
-    upsert(rec->templates, templ, [](const INFO_TEMPLATE &t) { return t.templateId; });
-    if (SxGraphicsView *view = tabs->viewFor(cpuid))
-        view->setTemplateId(templ.group);
-    if (rec == currentDevice)
-        leftWidget->setTemplate(templ);
-}
-
-void MainWindow::onKS9200_MultiMosaic(QString cpuid, INFO_MOSAIC mosaic)
-{
-    if (DEVICE_INFO_KS *rec = ksRecord(cpuid))
-        upsert(rec->mosaics, mosaic, [](const INFO_MOSAIC &m) { return m.winId; });
-}
-
-void MainWindow::onKS9200_TimeTask(QString cpuid, INFO_TIME_TASK task)
-{
-    DEVICE_INFO_KS *rec = ksRecord(cpuid);
-    // The index comes from the device: only the 16 slots exist.
-    if (!rec || task.index >= DEVICE_INFO_KS::TimeTaskCount)
-        return;
-    rec->storeTimeTask(task);
-    if (rec == currentDevice)
-        leftWidget->setTimeTask(task);
-}
-
-void MainWindow::onKS9200_EDID(QString cpuid, QList<INFO_EDID> list)
-{
-    if (DEVICE_INFO_KS *rec = ksRecord(cpuid))
-        replaceList(rec->edid, list);
-}
-
-void MainWindow::onKS9200_EDIDOther(QString cpuid, int signalMode, int dviAudioMode)
-{
-    if (DEVICE_INFO_KS *rec = ksRecord(cpuid)) {
-        rec->signalMode = static_cast<uint8_t>(signalMode);
-        rec->dviAudioMode = static_cast<uint8_t>(dviAudioMode);
-    }
-}
-
-void MainWindow::onKS9200_ChromaKey(QString cpuid, QList<INFO_CHROMA> list)
-{
-    if (DEVICE_INFO_KS *rec = ksRecord(cpuid))
-        replaceList(rec->chromaKeys, list);
-}
-
-void MainWindow::onKS9200_BorderSetting(QString cpuid, QList<INFO_BORDER> list)
-{
-    if (DEVICE_INFO_KS *rec = ksRecord(cpuid))
-        replaceList(rec->borders, list);
-}
-
-void MainWindow::onKS9200_OutputEnhance(QString cpuid, QList<INFO_OUTPUT_ENHANCE> list)
-{
-    if (DEVICE_INFO_KS *rec = ksRecord(cpuid))
-        replaceList(rec->outputEnhance, list);
-}
-
-void MainWindow::onKS9200_OtherSetting(QString cpuid, INFO_OTHER_KS9200 other)
+void MainWindow::onTitleReconnectChanged(bool on)
 {
-    DEVICE_INFO_KS *rec = ksRecord(cpuid);
-    if (!rec)
-        return;
-    rec->other = other;
-    if (rec == currentDevice) {
-        leftWidget->setOtherSetting(other);
-        rightWidget->setPIP(other.pip);
-        rightWidget->setFreeze(other.freeze);
-        rightWidget->setFade(other.switchMode != 0);
-        rightWidget->setBlackScreen(other.blackScreen);
-        rightWidget->setFrameSync(other.frameSync);
-    }
+    deviceHub->setAutoReconnect(on);
+    QSettings().setValue(QLatin1String(ReconnectKey), on);
 }
 
-void MainWindow::onKS9200_SwitchInput(bool result)
-{
-    stopBusy();
-    if (!result) {
-        showTips(this, tr("Input conflict"));
-        return;
-    }
-    runLater(2000, []() {
-        MainWindow *w = MainWindow::instance();
-        if (!w || !w->currentDevice)
-            return;
-        w->comm->write(w->currentDevice->keyTCP, Interface::requestFrame(0xE2));
-        w->comm->write(w->currentDevice->keyTCP, Interface::requestFrame(0xE4));
-    });
-}
-
-void MainWindow::onKX1200_OutputMode(QString cpuid, INFO_PANEL_OTHERSETTING mode)
-{
-    if (DEVICE_INFO_KS *rec = ksRecord(cpuid))
-        rec->outputMode = mode;
-}
-
-void MainWindow::onKX1200_ImageAdvanced(QString cpuid, INFO_IMAGE_ADVANCED adv)
-{
-    if (DEVICE_INFO_KS *rec = ksRecord(cpuid))
-        upsert(rec->imageAdvanced, adv, [](const INFO_IMAGE_ADVANCED &a) { return a.winId; });
-}
-
-void MainWindow::onKX1200_WindowRotate(QString cpuid, int win, int rotate)
-{
-    DEVICE_INFO_KS *rec = ksRecord(cpuid);
-    if (!rec)
-        return;
-    for (INFO_WINDOW &w : rec->windows) {
-        if (w.winId == win) {
-            w.rotate = static_cast<uint8_t>(rotate);
-            if (SxGraphicsView *view = tabs->viewFor(cpuid))
-                view->setWindowRotate(win, rotate);
-            return;
-        }
-    }
-}
-
-// ---- GW receivers ---------------------------------------------------------------------------
-
-namespace {
-// The seven values of a GW resolution reply, as every area of the device carries them.
-void copyResolution(const INFO_PANEL &from, INFO_PANEL &to)
-{
-    to.index = from.index;
-    to.resWidth = from.resWidth;
-    to.resHeight = from.resHeight;
-    to.rate = from.rate;
-    to.row = from.row;
-    to.col = from.col;
-    to.arrangement = from.arrangement;
-}
-} // namespace
-
-void MainWindow::onGW5_PanelData(QString cpuid, INFO_PANEL panel)
-{
-    DEVICE_INFO_GW *rec = gwRecord(cpuid);
-    if (!rec)
-        return;
-    const auto res = gwResolutions.constFind(cpuid);
-    if (res != gwResolutions.constEnd())
-        copyResolution(*res, panel);
-    upsert(rec->panels, panel, [](const INFO_PANEL &p) { return p.id; });
-    if (SxGraphicsView *view = tabs->viewFor(cpuid))
-        view->addPanel(panel);
-}
-
-void MainWindow::onGW5_PanelResolution(QString cpuid, int index, int width, int height, int rate, int row,
-                                       int col, int arrangement)
-{
-    DEVICE_INFO_GW *rec = gwRecord(cpuid);
-    if (!rec)
-        return;
-    INFO_PANEL res;
-    res.index = static_cast<uint16_t>(index);
-    res.resWidth = static_cast<uint16_t>(width);
-    res.resHeight = static_cast<uint16_t>(height);
-    res.rate = static_cast<uint16_t>(rate);
-    res.row = static_cast<uint8_t>(row);
-    res.col = static_cast<uint8_t>(col);
-    res.arrangement = static_cast<uint8_t>(arrangement);
-    gwResolutions.insert(cpuid, res);
-    for (INFO_PANEL &p : rec->panels)
-        copyResolution(res, p);
-    if (SxGraphicsView *view = tabs->viewFor(cpuid))
-        view->setPanelGrid(row, col);
-}
-
-void MainWindow::onGW5_OutputPortMapping(QString cpuid, INFO_MAPPING mapping)
-{
-    if (DEVICE_INFO_GW *rec = gwRecord(cpuid))
-        upsert(rec->mappings, mapping, [](const INFO_MAPPING &m) { return m.port; });
-}
-
-void MainWindow::onGW5_WindowData(QString cpuid, INFO_WINDOW window)
-{
-    DEVICE_INFO_GW *rec = gwRecord(cpuid);
-    if (!rec)
-        return;
-    upsert(rec->windows, window, [](const INFO_WINDOW &w) { return w.winId; });
-    if (SxGraphicsView *view = tabs->viewFor(cpuid))
-        view->setWindow(window);
-}
-
-void MainWindow::onGW5_InputCrop(QString cpuid, INFO_INPUTCROP crop)
-{
-    if (DEVICE_INFO_GW *rec = gwRecord(cpuid))
-        upsert(rec->inputCrops, crop, [](const INFO_INPUTCROP &c) { return c.index; });
-}
-
-void MainWindow::onGW5_InputSignal(QString cpuid, INFO_INPUTSINGLE signal)
-{
-    DEVICE_INFO_GW *rec = gwRecord(cpuid);
-    if (!rec)
-        return;
-    upsert(rec->inputSignals, signal, [](const INFO_INPUTSINGLE &s) { return s.srcId; });
-    if (SxGraphicsView *view = tabs->viewFor(cpuid))
-        view->updateInputSignal(signal);
-}
-
-void MainWindow::onGW5_InputHasSignal(QString cpuid, int inputID, bool hasSignal, int inputType)
-{
-    DEVICE_INFO_GW *rec = gwRecord(cpuid);
-    if (!rec)
-        return;
-    INFO_SIGNAL_PRESENCE p;
-    p.inputId = static_cast<uint8_t>(inputID);
-    p.inputType = static_cast<uint8_t>(inputType);
-    p.hasSignal = hasSignal ? 1 : 0;
-    upsert(rec->signalPresence, p, [](const INFO_SIGNAL_PRESENCE &s) { return s.inputId; });
-    if (rec == currentDevice)
-        leftWidget->setGWDevice(rec);
-}
-
-void MainWindow::onGW5_ImageQuality(QString cpuid, INFO_IMAGE_QUALITY quality)
-{
-    if (DEVICE_INFO_GW *rec = gwRecord(cpuid))
-        upsert(rec->imageQuality, quality, [](const INFO_IMAGE_QUALITY &q) { return q.index; });
-}
-
-namespace {
-// Stores one part (panels or windows) of a GW preset reply into the preset of the same id.
-INFO_PRESET &mergePresetPart(QList<INFO_PRESET> &presets, const INFO_PRESET &received, bool windowPart)
-{
-    for (INFO_PRESET &stored : presets) {
-        if (stored.id != received.id)
-            continue;
-        QList<PRESET_ENTRY> &part = windowPart ? stored.windows : stored.panels;
-        part.clear();
-        for (const PRESET_ENTRY &e : windowPart ? received.windows : received.panels)
-            upsert(part, e, [](const PRESET_ENTRY &x) { return x.value(0); });
-        return stored;
-    }
-    presets.append(received);
-    return presets.last();
-}
-} // namespace
-
-void MainWindow::onGW5_PresetPanel(QString cpuid, INFO_PRESET preset)
-{
-    DEVICE_INFO_GW *rec = gwRecord(cpuid);
-    if (!rec)
-        return;
-    const INFO_PRESET stored = mergePresetPart(rec->presets, preset, false);
-    if (rec == currentDevice)
-        leftWidget->setPreset(stored);
-}
-
-void MainWindow::onGW5_PresetWindow(QString cpuid, INFO_PRESET preset)
-{
-    DEVICE_INFO_GW *rec = gwRecord(cpuid);
-    if (!rec)
-        return;
-    const INFO_PRESET stored = mergePresetPart(rec->presets, preset, true);
-    if (rec == currentDevice)
-        leftWidget->setPreset(stored);
-}
-
-void MainWindow::onGW5_EDIDSetting(QString cpuid, INFO_EDID edid)
-{
-    if (DEVICE_INFO_GW *rec = gwRecord(cpuid))
-        upsert(rec->edid, edid, [](const INFO_EDID &e) { return e.srcId; });
-}
-
-void MainWindow::onGW5_OtherSetting(QString cpuid, INFO_OTHER_GW5 other)
-{
-    DEVICE_INFO_GW *rec = gwRecord(cpuid);
-    if (!rec)
-        return;
-    if (!rec->panels.isEmpty()) {
-        const INFO_PANEL &first = rec->panels.first();
-        if (int(first.row) * int(first.col) > int(other.outputCards) * 4) {
-            runLater(1000, []() {
-                MainWindow *w = MainWindow::instance();
-                if (!w)
-                    return;
-                showTips(w, tr("Output card change is detected, so factory settings must be restored."));
-                w->forcedFactoryReset();
-            });
-            return;
-        }
-    }
-    if (SxGraphicsView *view = tabs->viewFor(cpuid)) {
-        if (other.outputCards != rec->other.outputCards)
-            view->setOutputCards(other.outputCards);
-        view->setOutputMappings(rec->mappings);
-        if (!rec->panels.isEmpty())
-            leftWidget->setGWPanels(rec->panels);
-        rec->other = other;
-    }
-    if (rec == currentDevice)
-        rightWidget->setGWOtherSetting(other);
-}

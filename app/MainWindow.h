@@ -1,11 +1,12 @@
-// The one top-level window. It owns the transport manager, one record and one protocol interface
-// per discovered device (both keyed by cpuid), the canvas tabs, the side panels, the title bar,
-// every settings dialog and the busy indicator, and it is the hub between them: received frames
-// come in through slotHandleData, decoded replies through the onKS9200_* / onGW5_* receivers, and
-// views, panels and dialogs send frames through writeData / writeDataByUDP or an interface.
+// The one top-level window: the view of the device hub. It owns the hub (which holds the transport
+// manager, the device records and the protocol interfaces), the canvas tabs, the side panels, the
+// title bar, every settings dialog and the busy indicator. The hub stores every decoded reply; the
+// onKS9200_* / onGW5_* receivers here only push it to the canvas, the panels and the dialogs (the
+// hub's store slots run first). Views, panels and dialogs send frames through writeData /
+// writeDataByUDP or an interface; message boxes and the busy indicator belong here.
 //
 // Panels and dialogs reach device state through the look-ups below; an empty cpuid names the
-// current device (the device of the current canvas tab).
+// current device, which is always the record registered for the current canvas tab's cpuid.
 #pragma once
 
 #include "FrameCodec.h"
@@ -16,7 +17,6 @@
 
 #include <QHostAddress>
 #include <QMap>
-#include <QMutex>
 #include <QPointer>
 #include <QStringList>
 
@@ -24,6 +24,7 @@ class QTranslator;
 class QSharedMemory;
 class QSplitter;
 class CommManager;
+class DeviceHub;
 class Interface;
 class KS9200Interface;
 class GW5Interface;
@@ -67,12 +68,13 @@ public:
     KS9200Interface *ksInterface(const QString &cpuid = QString()) const;
     GW5Interface *gwInterface(const QString &cpuid = QString()) const;
 
-    INFO_BASIC *currentRecord() const { return currentDevice; }
+    INFO_BASIC *currentRecord() const;
     // The current device's cpuid; empty when there is none.
     QString currentCpuid() const;
     SxGraphicsView *currentGraphicsView() const { return currentView; }
-    const QMap<QString, INFO_BASIC *> &devices() const { return deviceMap; }
-    CommManager *commManager() const { return comm; }
+    DeviceHub *hub() const { return deviceHub; }
+    const QMap<QString, INFO_BASIC *> &devices() const;
+    CommManager *commManager() const;
     SxProgressIndicator *busy() const { return busyIndicator; }
     DialogSearch *searchDialog() const { return dlgSearch; }
     SxTabWidget *tabWidget() const { return tabs; }
@@ -97,6 +99,10 @@ public:
 
     // Appends one line "yyyy-MM-dd HH:mm:ss ----- text" to log.txt beside the executable.
     static void appendLog(const QString &text);
+
+    // What the tab and the search dialog say about a device's link: empty while it is online,
+    // otherwise "offline", "offline for 0:12, reconnecting", "in use by another computer".
+    QString linkStateText(const QString &cpuid, bool withTime = true) const;
 
 signals:
     void emitSetConnectDeviceCpuid(uint keyTCP, uint keyUDP, QString cpuid, QHostAddress ip);
@@ -123,6 +129,8 @@ public slots:
     // The main menu's diagnostics window, modeless, made on first use.
     void onTitleDiagnostics();
     void onTitleLanguageChange(LANGUAGE l); // 0 English, 1 simplified, 2 traditional Chinese
+    // The main menu's "Reconnect automatically" switch; remembered like the language.
+    void onTitleReconnectChanged(bool on);
     bool onSetDeviceName(QByteArray name, QString cpuid);
     void onSearchDevice(int mask);
     // A serial port typed in the search dialog: remembered, opened by every later serial search
@@ -144,38 +152,25 @@ public slots:
     void onViewOpenMosaic(QString cpuid, int winId, INFO_MOSAIC mosaic, int width, int height, int deviceType);
     void onViewOpenChromaKey(QString cpuid, int winId, INFO_CHROMA chroma);
 
+    // Receivers of decoded replies: the hub has stored them already; these show them.
     void onGW5_PanelData(QString cpuid, INFO_PANEL panel);
     void onGW5_PanelResolution(QString cpuid, int index, int width, int height, int rate, int row, int col,
                                int arrangement);
-    void onGW5_OutputPortMapping(QString cpuid, INFO_MAPPING mapping);
     void onGW5_WindowData(QString cpuid, INFO_WINDOW window);
-    void onGW5_InputCrop(QString cpuid, INFO_INPUTCROP crop);
     void onGW5_InputSignal(QString cpuid, INFO_INPUTSINGLE signal);
     void onGW5_InputHasSignal(QString cpuid, int inputID, bool hasSignal, int inputType);
-    void onGW5_ImageQuality(QString cpuid, INFO_IMAGE_QUALITY quality);
     void onGW5_PresetPanel(QString cpuid, INFO_PRESET preset);
     void onGW5_PresetWindow(QString cpuid, INFO_PRESET preset);
-    void onGW5_EDIDSetting(QString cpuid, INFO_EDID edid);
     void onGW5_OtherSetting(QString cpuid, INFO_OTHER_GW5 other);
 
     void onKS9200_PanelData(QString cpuid, QList<INFO_PANEL> list);
     void onKS9200_WindowData(QString cpuid, QList<INFO_WINDOW> list);
-    void onKS9200_InputCrop(QString cpuid, QList<INFO_INPUTCROP> list);
     void onKS9200_InputSignals(QString cpuid, QList<INFO_INPUTSINGLE> list);
-    void onKS9200_ImageQuality(QString cpuid, QList<INFO_IMAGE_QUALITY> list);
     void onKS9200_Preset(QString cpuid, INFO_PRESET preset);
     void onKS9200_Template(QString cpuid, INFO_TEMPLATE templ);
-    void onKS9200_MultiMosaic(QString cpuid, INFO_MOSAIC mosaic);
     void onKS9200_TimeTask(QString cpuid, INFO_TIME_TASK task);
-    void onKS9200_EDID(QString cpuid, QList<INFO_EDID> list);
-    void onKS9200_EDIDOther(QString cpuid, int signalMode, int dviAudioMode);
-    void onKS9200_ChromaKey(QString cpuid, QList<INFO_CHROMA> list);
-    void onKS9200_BorderSetting(QString cpuid, QList<INFO_BORDER> list);
-    void onKS9200_OutputEnhance(QString cpuid, QList<INFO_OUTPUT_ENHANCE> list);
     void onKS9200_OtherSetting(QString cpuid, INFO_OTHER_KS9200 other);
     void onKS9200_SwitchInput(bool result);
-    void onKX1200_OutputMode(QString cpuid, INFO_PANEL_OTHERSETTING mode);
-    void onKX1200_ImageAdvanced(QString cpuid, INFO_IMAGE_ADVANCED adv);
     void onKX1200_WindowRotate(QString cpuid, int win, int rotate);
 
 protected:
@@ -187,6 +182,7 @@ private:
     bool loadTranslators(int l);
     void setupUi();
     void makeConnections();
+    void connectHub();
     void connectInterface(Interface *iface);
     void refreshPanels(INFO_BASIC *info);
     void createSearchDialog(QWidget *parent);
@@ -195,6 +191,15 @@ private:
     void stopBusy();
     void sendFollowUpRead(int delayMs);
     void forcedFactoryReset();
+    // The tab, the status bar and the search dialog follow the device's link state.
+    void showLinkState(const QString &cpuid);
+    // A lost-link box; never stacked on another one (the state shows in the tab meanwhile).
+    void showLinkBox(const QString &text);
+    // "Device Not Connect!" the same way, however many frames were refused at once.
+    void showNotConnected();
+    // True when the current device is online; false (with "Device Not Connect!" when the current
+    // tab names a device the hub knows) otherwise.
+    bool currentOnline();
 
     SxTitleWidget *titleWidget = nullptr;
     WidgetInLeft *leftWidget = nullptr;
@@ -216,24 +221,16 @@ private:
     DialogUpgrade *dlgUpgrade = nullptr;
     DialogDiagnostics *dlgDiagnostics = nullptr;
     SxProgressIndicator *busyIndicator = nullptr;
-    CommManager *comm = nullptr;
-    QMap<QString, Interface *> interfaceMap;
-    QMap<QString, INFO_BASIC *> deviceMap;
-    // Last output resolution a GW device reported, by cpuid: the device may send it before its
-    // areas, and areas that arrive later take it then.
-    QMap<QString, INFO_PANEL> gwResolutions;
-    QMutex registryLock;
-    INFO_BASIC *currentDevice = nullptr;
+    DeviceHub *deviceHub = nullptr;
+    // The cpuid of the current canvas tab ("Error" for the placeholder, empty without a tab).
+    QString currentId;
     QTranslator *appTranslator = nullptr;
     QTranslator *qtTranslator = nullptr;
     int language = 0; // 0 English, 1 simplified Chinese, 2 traditional Chinese
     int pendingReadBacks = 0;
+    bool boxOpen = false; // a lost-link or "Device Not Connect!" box is shown
 
     INFO_BASIC *placeholder = nullptr;
     QSplitter *splitter = nullptr;
     QStringList serialPaths;
-    // Records replaced by a connection-interrupted frame stay alive until the window goes.
-    QList<INFO_BASIC *> retiredRecords;
-    // Interfaces replaced by a later announcement of the same device.
-    QList<Interface *> retiredInterfaces;
 };

@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
+#include <QSignalBlocker>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
@@ -105,12 +106,17 @@ SxTitleWidget::SxTitleWidget(QWidget *parent)
         languageGroup->addAction(a);
     }
     menu->addSeparator();
+    actReconnect = menu->addAction(QString());
+    actReconnect->setObjectName(QStringLiteral("action_reconnect"));
+    actReconnect->setCheckable(true);
+    actReconnect->setChecked(true);
     actDiagnostics = menu->addAction(QString());
     actDiagnostics->setObjectName(QStringLiteral("action_diagnostics"));
     actAbout = menu->addAction(QString());
     connect(languageGroup, &QActionGroup::triggered, this, &SxTitleWidget::onLanguageTriggered);
     connect(actAbout, &QAction::triggered, this, &SxTitleWidget::onAboutUs);
     connect(actDiagnostics, &QAction::triggered, this, &SxTitleWidget::emitOpenDiagnostics);
+    connect(actReconnect, &QAction::toggled, this, &SxTitleWidget::emitReconnectChanged);
 
     connect(btn_menu, &QPushButton::clicked, this, &SxTitleWidget::on_clicked_btn_menu);
     connect(btn_max, &QPushButton::clicked, this, &SxTitleWidget::on_clicked_btn_max);
@@ -132,6 +138,12 @@ void SxTitleWidget::setLanguage(int language)
     for (QAction *x : {actEnglish, actSimplified, actTraditional})
         x->setChecked(false);
     languageGroup->setExclusive(true);
+}
+
+void SxTitleWidget::setReconnect(bool on)
+{
+    const QSignalBlocker quiet(actReconnect);
+    actReconnect->setChecked(on);
 }
 
 void SxTitleWidget::setDevice(const INFO_BASIC *device)
@@ -174,6 +186,7 @@ void SxTitleWidget::retranslate()
     btn_max->setToolTip(tr("max"));
     btn_restore->setToolTip(tr("restore"));
     btn_close->setToolTip(tr("close"));
+    actReconnect->setText(tr("Reconnect automatically"));
     actDiagnostics->setText(tr("Diagnostics"));
     actAbout->setText(tr("About"));
     label_caption->setText(tr("current device: %1").arg(deviceName));

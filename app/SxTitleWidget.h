@@ -1,4 +1,5 @@
-// Title bar of the main window: logo, main-menu button (languages, Diagnostics, About), the row of command
+// Title bar of the main window: logo, main-menu button (languages, "Reconnect automatically",
+// Diagnostics, About), the row of command
 // buttons that open every function of the application, the current-device caption, and the
 // minimise, maximise/restore and close buttons. The main window connects the emit* signals to its
 // onTitle* slots; the window buttons act on the window the title bar sits in.
@@ -35,6 +36,8 @@ public:
 
     // Checks the action of the given language; any other number checks none.
     void setLanguage(int language);
+    // Checks or unchecks "Reconnect automatically" without emitting emitReconnectChanged.
+    void setReconnect(bool on);
     // Shows the command buttons that the device's type supports; null does nothing.
     void setDevice(const INFO_BASIC *device);
     // Stores the name and shows "current device: %1" in the caption.
@@ -49,6 +52,7 @@ public:
     QAction *languageAction(int language) const;
     QAction *aboutAction() const { return actAbout; }
     QAction *diagnosticsAction() const { return actDiagnostics; }
+    QAction *reconnectAction() const { return actReconnect; }
     QLabel *caption() const { return label_caption; }
 
     static QString productName();
@@ -69,6 +73,8 @@ signals:
     void emitLanguageChange(LANGUAGE l);
     // The main menu's "Diagnostics" entry.
     void emitOpenDiagnostics();
+    // The main menu's "Reconnect automatically" switch, toggled by the operator.
+    void emitReconnectChanged(bool on);
 
 public slots:
     void on_clicked_btn_menu();
@@ -101,6 +107,7 @@ private:
     QAction *actTraditional = nullptr;
     QAction *actAbout = nullptr;
     QAction *actDiagnostics = nullptr;
+    QAction *actReconnect = nullptr;
     QString deviceName;
     int typeShown = -1;
 };

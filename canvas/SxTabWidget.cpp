@@ -112,18 +112,19 @@ void SxTabWidget::addDevice(INFO_BASIC *record)
 
 void SxTabWidget::updateTab(INFO_BASIC *record)
 {
+    updateTab(record, tr("offline"));
+}
+
+void SxTabWidget::updateTab(INFO_BASIC *record, const QString &stateText)
+{
     if (!record)
         return;
+    const QString text = record->online || stateText.isEmpty()
+        ? labelFor(record)
+        : labelFor(record) + QStringLiteral(" - ") + stateText;
     for (int i = 0; i < count(); ++i) {
-        if (tabBar()->tabData(i).toString().compare(record->cpuid, Qt::CaseInsensitive) != 0)
-            continue;
-        if (!record->online) {
-            const QString text = tabText(i);
-            if (!text.contains(tr("offline")))
-                setTabText(i, text + QStringLiteral(" - ") + tr("offline"));
-        } else {
-            setTabText(i, labelFor(record));
-        }
+        if (tabBar()->tabData(i).toString().compare(record->cpuid, Qt::CaseInsensitive) == 0)
+            setTabText(i, text);
     }
 }
 

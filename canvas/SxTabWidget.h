@@ -1,7 +1,7 @@
 // The tab widget of the main window's right-hand pane: one canvas view per device, named after
-// the device and marked offline when it drops. Everything the rest of the application does with
-// the canvases goes through here, and it relays every canvas signal; the selection signals only
-// from the current tab, which announces its selection again when it becomes current.
+// the device and marked with its link state when it drops. Everything the rest of the application
+// does with the canvases goes through here, and it relays every canvas signal; the selection
+// signals only from the current tab, which announces its selection again when it becomes current.
 #pragma once
 
 #include "Records.h"
@@ -19,7 +19,10 @@ public:
     explicit SxTabWidget(QWidget *parent = nullptr);
 
     void addDevice(INFO_BASIC *record);
+    // Names the device's tab after it; a device that is not online gets " - " and `stateText`
+    // after its name ("offline" when not given).
     void updateTab(INFO_BASIC *record);
+    void updateTab(INFO_BASIC *record, const QString &stateText);
     QString currentCpuid() const;
     SxGraphicsView *activeView() const;
     SxGraphicsView *viewFor(const QString &cpuid) const;

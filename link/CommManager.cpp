@@ -89,6 +89,19 @@ int CommManager::missedBeats(uint key) const
     return link->missedBeats;
 }
 
+QString CommManager::linkPortName(uint key) const
+{
+    LinkState *link = links.value(key);
+    auto *port = link ? qobject_cast<QSerialPort *>(link->device) : nullptr;
+    return port ? port->portName() : QString();
+}
+
+QHostAddress CommManager::linkAddress(uint key) const
+{
+    LinkState *link = links.value(key);
+    return link && link->linkType == LinkTcp ? link->target : QHostAddress();
+}
+
 bool CommManager::trafficWatched() const
 {
     static const QMetaMethod signal = QMetaMethod::fromSignal(&CommManager::emitFrameTraffic);
@@ -186,15 +199,21 @@ void CommManager::handleStreamData(const QByteArray &data, uint key)
     }
     // The device ended the session: end the link too, so that its next announcement opens a
     // fresh connection instead of being dropped as coming from a device already connected.
-    LinkState *still = interrupted ? links.value(key) : nullptr;
-    if (still) {
-        QIODevice *dev = still->device;
-        destroyLink(key);
-        if (dev) {
-            dev->disconnect(this);
-            dev->close();
-            dev->deleteLater();
-        }
+    if (interrupted)
+        closeLink(key);
+}
+
+void CommManager::closeLink(uint key)
+{
+    LinkState *link = links.value(key);
+    if (!link)
+        return;
+    QIODevice *dev = link->device;
+    destroyLink(key);
+    if (dev) {
+        dev->disconnect(this);
+        dev->close();
+        dev->deleteLater();
     }
 }
 
@@ -293,6 +312,10 @@ int CommManager::onReadUdpData()
             }
             if (known)
                 continue;
+            if (connectGate && !connectGate(from, payload)) {
+                emit emitHandleData(0, udpKey, QString(), rp, payload, from, short(fromPort));
+                continue;
+            }
             auto *sock = new QTcpSocket;
             connect(sock, &QTcpSocket::connected, this, &CommManager::onTcpConnectedToDevice);
             connect(sock, &QTcpSocket::readyRead, this, &CommManager::onReadTcpData);
@@ -394,13 +417,7 @@ void CommManager::onTimerHeartBeat()
                 continue;
             cpuid = link->cpuid;
         }
-        QIODevice *dev = link->device;
-        destroyLink(key);
-        if (dev) {
-            dev->disconnect(this);
-            dev->close();
-            dev->deleteLater();
-        }
+        closeLink(key);
         emit emitDeviceConnectionBroken(cpuid, QString(), false);
     }
 }
@@ -418,6 +435,12 @@ uint CommManager::openSerialPort(const QString &portName)
     connect(port, &QSerialPort::readyRead, this, &CommManager::onReadSerialPort);
     connect(port, &QSerialPort::errorOccurred, this, &CommManager::onErrorSerialPort);
     return key;
+}
+
+void CommManager::probePort(const QString &portName)
+{
+    if (!portName.isEmpty())
+        probeSerialPort(portName);
 }
 
 void CommManager::probeSerialPort(const QString &portName)
@@ -636,6 +659,22 @@ SxUdpSocket *CommManager::searchSocketFor(const QHostAddress &target, QString *e
     registerUdp(s);
     unicastSockets.insert(local, s);
     return s;
+}
+
+bool CommManager::searchAt(const QHostAddress &address)
+{
+    bool v4 = false;
+    const quint32 ip = address.toIPv4Address(&v4);
+    QString error;
+    SxUdpSocket *s = v4 ? searchSocketFor(QHostAddress(ip), &error) : nullptr;
+    if (!s)
+        return false;
+    const QByteArray request = makeSearchFrame();
+    if (s->writeDatagram(request, QHostAddress(ip), devicePort) < 0)
+        return false;
+    if (trafficWatched())
+        emit emitFrameTraffic(QString(), true, request);
+    return true;
 }
 
 void CommManager::sendUnicastSearch(const QString &host, const QHostAddress &address)

@@ -17,6 +17,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QHostInfo;
 class QIODevice;
 class QTimer;
@@ -64,12 +66,29 @@ public:
     uint connectTcp(const QHostAddress &address, quint16 port);
     // Opens the named serial port as a link without probing; returns its key or 0.
     uint openSerialPort(const QString &portName);
+    // Ends a stream link at the request of its owner: no broken signal, nothing logged.
+    void closeLink(uint key);
+    // Probes one serial port now, as a serial search does for every port.
+    void probePort(const QString &portName);
+    // Sends the search request to one device address by unicast, without the bookkeeping of
+    // connectAddresses() (no "did not answer" message). False when no local socket reaches it.
+    bool searchAt(const QHostAddress &address);
+
+    // Asked for every announcement datagram before its TCP link is opened: false keeps the link
+    // closed, and the announcement is handed on with keyTCP 0. Unset: every announcement connects.
+    using ConnectGate = std::function<bool(const QHostAddress &from, const QByteArray &payload)>;
+    void setConnectGate(ConnectGate gate) { connectGate = std::move(gate); }
 
     bool hasLink(uint key) const { return links.contains(key); }
     QList<uint> linkKeys() const { return links.keys(); }
     int linkType(uint key) const;
     QString linkCpuid(uint key) const;
     int missedBeats(uint key) const;
+    // The name of a serial link's port; empty for any other link.
+    QString linkPortName(uint key) const;
+    // The address a TCP link was asked to connect to; null for any other link.
+    QHostAddress linkAddress(uint key) const;
+    quint16 deviceTcpPort() const { return tcpPort; }
     QList<SxUdpSocket *> discoverySockets() const { return udpSockets; }
     bool isUdpReady() const { return udpReady; }
 
@@ -156,4 +175,5 @@ private:
     quint16 devicePort = DevicePort;
     quint16 discoveryPort = DiscoveryPort;
     quint16 tcpPort = DeviceTcpPort;
+    ConnectGate connectGate;
 };

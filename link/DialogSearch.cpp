@@ -13,11 +13,13 @@
 #include <QSettings>
 #include <QTableWidgetItem>
 #include <QTextCodec>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
 const char *const ConnectAddressesKey = "ConnectAddresses";
+constexpr int ConnectTextRole = Qt::UserRole + 1; // the connection text without the link state
 
 DialogSearch::ExitFn &exitHook()
 {
@@ -44,6 +46,9 @@ DialogSearch::DialogSearch(QWidget *parent) : SxBaseWidget(parent), ui(new Ui::D
     setKnownAddresses(rememberedAddresses());
     ui->edit_address->setEditText(QString());
     connect(ui->edit_address->lineEdit(), &QLineEdit::returnPressed, this, &DialogSearch::on_btn_addAddress_clicked);
+    stateTimer = new QTimer(this);
+    stateTimer->setInterval(1000);
+    connect(stateTimer, &QTimer::timeout, this, &DialogSearch::refreshLinkStates);
 }
 
 DialogSearch::~DialogSearch()
@@ -110,12 +115,18 @@ void DialogSearch::slotNewDeviceConnect(const INFO_BASIC *info)
         row = t->rowCount();
         t->insertRow(row);
     }
-    const QString connect = info->linkType == 1
-        ? tr("usb")
-        : tr("network") + QLatin1Char('(') + info->address.toString() + QLatin1Char(')');
+    // A lost link has no link type any more: the row keeps what it showed, and a device listed
+    // afresh is taken for a network device when it has an address (serial ones have none).
+    const QTableWidgetItem *shown = info->linkType == 0 ? t->item(row, ColConnect) : nullptr;
+    const bool serial = shown ? shown->data(Qt::UserRole).toInt() == 1
+                              : info->linkType == 1 || (info->linkType == 0 && info->address.isNull());
+    const QString connect = shown ? shown->data(ConnectTextRole).toString()
+                          : serial ? tr("usb")
+                                   : tr("network") + QLatin1Char('(') + info->address.toString() + QLatin1Char(')');
     t->setItem(row, ColType, fixedItem(modelName(info->type)));
     QTableWidgetItem *link = fixedItem(connect);
-    link->setData(Qt::UserRole, int(info->linkType));
+    link->setData(Qt::UserRole, serial ? 1 : 2);
+    link->setData(ConnectTextRole, connect);
     t->setItem(row, ColConnect, link);
     t->setItem(row, ColVersion, fixedItem(info->version));
     t->setItem(row, ColName, new QTableWidgetItem(info->name));
@@ -123,10 +134,50 @@ void DialogSearch::slotNewDeviceConnect(const INFO_BASIC *info)
     id->setData(Qt::UserRole, int(info->extra));
     t->setItem(row, ColCpuid, id);
     filling = false;
+    refreshLinkStates();
     if (t->rowCount() > 0 && t->currentRow() < 0)
         t->selectRow(0);
     if (!askingText.isEmpty() && ui->label_addressMessage->text() == askingText)
         ui->label_addressMessage->clear();
+}
+
+QString DialogSearch::currentCpuid() const
+{
+    const int row = ui->tableWidget->currentRow();
+    const QTableWidgetItem *item = row >= 0 ? ui->tableWidget->item(row, ColCpuid) : nullptr;
+    return item ? item->text() : QString();
+}
+
+void DialogSearch::refreshLinkStates()
+{
+    QTableWidget *t = ui->tableWidget;
+    const bool wasFilling = filling;
+    filling = true;
+    for (int r = 0; r < t->rowCount(); ++r) {
+        QTableWidgetItem *link = t->item(r, ColConnect);
+        const QTableWidgetItem *id = t->item(r, ColCpuid);
+        if (!link || !id)
+            continue;
+        const QString state = linkState ? linkState(id->text()) : QString();
+        const QString base = link->data(ConnectTextRole).toString();
+        const QString text = state.isEmpty() ? base : base + QStringLiteral(" - ") + state;
+        if (link->text() != text)
+            link->setText(text);
+    }
+    filling = wasFilling;
+}
+
+void DialogSearch::showEvent(QShowEvent *event)
+{
+    refreshLinkStates();
+    stateTimer->start();
+    SxBaseWidget::showEvent(event);
+}
+
+void DialogSearch::hideEvent(QHideEvent *event)
+{
+    stateTimer->stop();
+    SxBaseWidget::hideEvent(event);
 }
 
 void DialogSearch::on_btn_search_clicked()

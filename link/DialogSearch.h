@@ -2,7 +2,8 @@
 // confirms the choice. The main window owns it, sets its mode before each search and feeds it every
 // accepted announcement through slotNewDeviceConnect. Below the list the operator can name a device
 // address (asked by unicast in every later network search, remembered as "ConnectAddresses") and a
-// serial port the system does not list.
+// serial port the system does not list. A device that is not online shows its link state after
+// its connection ("offline for 0:12"), refreshed every second while the dialog is shown.
 #pragma once
 
 #include "SxBaseWidget.h"
@@ -13,6 +14,7 @@
 #include <functional>
 
 class CommManager;
+class QTimer;
 class INFO_BASIC;
 class SxProgressIndicator;
 
@@ -36,6 +38,13 @@ public:
     // Empties the table and the name label.
     void clearList();
     int rowOf(const QString &cpuid) const;
+    // The cpuid of the selected row; empty when none is selected.
+    QString currentCpuid() const;
+    // Gives the link-state text of a listed device (empty while it is online).
+    using LinkStateFn = std::function<QString(const QString &cpuid)>;
+    void setLinkStateText(LinkStateFn fn) { linkState = std::move(fn); }
+    // Shows every listed device's link state again.
+    void refreshLinkStates();
     SxProgressIndicator *busyIndicator() const { return busy; }
     // Serial port paths offered in the port box (remembered ones first).
     void setKnownSerialPorts(const QStringList &paths);
@@ -81,6 +90,8 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
@@ -94,4 +105,6 @@ private:
     SxProgressIndicator *busy = nullptr;
     CommManager *comm = nullptr;
     QString askingText; // the "asking" message while it is shown
+    LinkStateFn linkState;
+    QTimer *stateTimer = nullptr;
 };

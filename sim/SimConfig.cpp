@@ -76,6 +76,11 @@ void SimConfig::addOptions(QCommandLineParser &p)
         {"close-after", "Fault: the device closes a TCP connection after N seconds.", "sec"},
         {"interrupt-after", "Fault: the device sends \"connection interrupted\" (0xFF/0x02) after N seconds.",
          "sec"},
+        {"faults-once", "The timed faults (heartbeat-stop, close-after, interrupt-after) hit only the first TCP "
+                        "connection of each device, so a reconnected device works."},
+        {"exclusive-port", "Serve one controller at a time on TCP: while one holds the connection, searches "
+                           "from other addresses are answered with network-port-in-use 1, and a new connection "
+                           "takes the port over, the old one receiving \"connection interrupted\"."},
         {"upgrade-fail-block", "Fault: answer this firmware block with result 1 (send again) once.", "n"},
         {"upgrade-ignore-boot", "Fault: leave the first K firmware boot requests unanswered.", "k"},
     });
@@ -111,6 +116,8 @@ QJsonObject SimConfig::faultOptions(const QCommandLineParser &p, QString *error,
     num("reply-delay", "replyDelayMs", 0);
     num("close-after", "closeAfterSec", 1);
     num("interrupt-after", "interruptAfterSec", 1);
+    flag("faults-once", "faultsOnce");
+    flag("exclusive-port", "exclusivePort");
     num("upgrade-fail-block", "upgradeFailBlock", 0);
     num("upgrade-ignore-boot", "upgradeIgnoreBoot", 0);
     return o;

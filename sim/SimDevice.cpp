@@ -55,6 +55,13 @@ QByteArray SimDevice::announcementFrame() const
     return reply(Frame::CmdLink, Frame::SubAnnounce, announcementPayload());
 }
 
+QByteArray SimDevice::announcementFrame(uint8_t extra) const
+{
+    QByteArray payload = announcementPayload();
+    payload[payload.size() - 1] = char(extra);
+    return reply(Frame::CmdLink, Frame::SubAnnounce, payload);
+}
+
 QList<QByteArray> SimDevice::handle(const QByteArray &frame, bool viaUdp)
 {
     Q_UNUSED(viaUdp)

@@ -41,6 +41,8 @@ public:
     // Announcement payload: type, flags, reserved, id, version, name, extra.
     QByteArray announcementPayload() const;
     QByteArray announcementFrame() const;
+    // The same with another network-port-in-use byte.
+    QByteArray announcementFrame(uint8_t extra) const;
 
     SimFaults &faults() { return m_faults; }
     const SimFaults &faults() const { return m_faults; }

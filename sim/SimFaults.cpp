@@ -36,8 +36,8 @@ bool SimFaults::apply(const QJsonObject &json, QString *error)
 {
     static const char *known[] = {"noHeartbeat", "heartbeatMs", "heartbeatStopSec", "splitWrites",
                                   "junk", "corruptEvery", "refuseSwitch", "replyDelayMs",
-                                  "closeAfterSec", "interruptAfterSec", "upgradeFailBlock",
-                                  "upgradeIgnoreBoot"};
+                                  "closeAfterSec", "interruptAfterSec", "faultsOnce",
+                                  "exclusivePort", "upgradeFailBlock", "upgradeIgnoreBoot"};
     for (const QString &key : json.keys()) {
         bool ok = false;
         for (const char *k : known)
@@ -57,6 +57,7 @@ bool SimFaults::apply(const QJsonObject &json, QString *error)
         && readInt(json, "replyDelayMs", replyDelayMs, 0, error)
         && readInt(json, "closeAfterSec", closeAfterSec, 0, error)
         && readInt(json, "interruptAfterSec", interruptAfterSec, 0, error)
+        && readBool(json, "faultsOnce", faultsOnce, error) && readBool(json, "exclusivePort", exclusivePort, error)
         && readInt(json, "upgradeFailBlock", upgradeFailBlock, -1, error)
         && readInt(json, "upgradeIgnoreBoot", upgradeIgnoreBoot, 0, error);
 }
@@ -73,6 +74,8 @@ QJsonObject SimFaults::toJson() const
                        {"replyDelayMs", replyDelayMs},
                        {"closeAfterSec", closeAfterSec},
                        {"interruptAfterSec", interruptAfterSec},
+                       {"faultsOnce", faultsOnce},
+                       {"exclusivePort", exclusivePort},
                        {"upgradeFailBlock", upgradeFailBlock},
                        {"upgradeIgnoreBoot", upgradeIgnoreBoot}};
 }

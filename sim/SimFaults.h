@@ -17,6 +17,8 @@ struct SimFaults
     int replyDelayMs = 0;        // replies wait this long before they are written
     int closeAfterSec = 0;       // > 0: the device closes a TCP connection after this many seconds
     int interruptAfterSec = 0;   // > 0: the device sends "connection interrupted" (0xFF / 0x02)
+    bool faultsOnce = false;     // the three timed faults above hit only the first TCP connection
+    bool exclusivePort = false;  // one controller at a time on TCP (see SimStation)
     int upgradeFailBlock = -1;   // >= 0: this data block is answered with result 1 once
     int upgradeIgnoreBoot = 0;   // the first K boot requests get no answer
 

@@ -6,7 +6,7 @@
 
 #include <QTimer>
 
-SimLink::SimLink(SimDevice *device, const QString &transport, Writer writer, QObject *parent)
+SimLink::SimLink(SimDevice *device, const QString &transport, Writer writer, QObject *parent, bool timedFaults)
     : QObject(parent), m_device(device), m_transport(transport), m_writer(std::move(writer)),
       m_drainTimer(new QTimer(this)), m_random(QRandomGenerator::securelySeeded())
 {
@@ -22,15 +22,15 @@ SimLink::SimLink(SimDevice *device, const QString &transport, Writer writer, QOb
         m_heartbeatTimer->setInterval(f.heartbeatMs);
         connect(m_heartbeatTimer, &QTimer::timeout, this, &SimLink::onHeartbeat);
         m_heartbeatTimer->start();
-        if (f.heartbeatStopSec > 0)
+        if (timedFaults && f.heartbeatStopSec > 0)
             QTimer::singleShot(f.heartbeatStopSec * 1000, m_heartbeatTimer, &QTimer::stop);
     }
-    if (f.interruptAfterSec > 0) {
+    if (timedFaults && f.interruptAfterSec > 0) {
         QTimer::singleShot(f.interruptAfterSec * 1000, this, [this] {
             sendFrames({makeReplyFrame(Frame::CmdLink, Frame::SubInterrupted, 0, QByteArray())}, false);
         });
     }
-    if (f.closeAfterSec > 0)
+    if (timedFaults && f.closeAfterSec > 0)
         QTimer::singleShot(f.closeAfterSec * 1000, this, &SimLink::closeRequested);
 }
 

@@ -23,8 +23,10 @@ class SimLink : public QObject
 public:
     using Writer = std::function<void(const QByteArray &)>;
 
-    // `transport` is "tcp" or "serial"; `writer` hands bytes to the socket or terminal.
-    SimLink(SimDevice *device, const QString &transport, Writer writer, QObject *parent = nullptr);
+    // `transport` is "tcp" or "serial"; `writer` hands bytes to the socket or terminal. Without
+    // `timedFaults` the heartbeat-stop, close and interrupt faults are left out.
+    SimLink(SimDevice *device, const QString &transport, Writer writer, QObject *parent = nullptr,
+            bool timedFaults = true);
     ~SimLink() override;
 
     // Bytes received from the application.

@@ -65,7 +65,20 @@ void SimStation::onNewConnection()
 {
     while (QTcpSocket *s = m_server->nextPendingConnection()) {
         s->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-        auto *link = new SimLink(m_device, QStringLiteral("tcp"), [s](const QByteArray &b) { s->write(b); }, s);
+        const SimFaults &f = m_device->faults();
+        const bool timedFaults = !f.faultsOnce || m_tcpConnections == 0;
+        ++m_tcpConnections;
+        if (f.exclusivePort && m_holder && m_holder->state() == QAbstractSocket::ConnectedState) {
+            // The new controller takes the port; the old one is told and let go.
+            if (auto *old = m_holder->findChild<SimLink *>())
+                old->sendFrames({makeReplyFrame(Frame::CmdLink, Frame::SubInterrupted, 0, QByteArray())}, false);
+            qInfo().noquote() << "vpsim:" << m_device->label() << "port taken over from"
+                              << m_holder->peerAddress().toString();
+            m_holder->disconnectFromHost();
+        }
+        m_holder = s;
+        auto *link = new SimLink(m_device, QStringLiteral("tcp"), [s](const QByteArray &b) { s->write(b); }, s,
+                                 timedFaults);
         connect(s, &QTcpSocket::readyRead, link, [s, link] { link->receive(s->readAll()); });
         connect(link, &SimLink::closeRequested, s, [s] { s->disconnectFromHost(); });
         connect(link, &SimLink::frameHandled, this, &SimStation::changed);
@@ -93,7 +106,11 @@ void SimStation::answerSearch(const QHostAddress &to, quint16 port)
     m_lastSearchMs = now;
     if (!m_udp)
         return;
-    const QByteArray frame = m_device->announcementFrame();
+    // A port held by another controller is announced as in use.
+    const bool taken = m_device->faults().exclusivePort && m_holder
+                    && m_holder->state() == QAbstractSocket::ConnectedState
+                    && !m_holder->peerAddress().isEqual(to, QHostAddress::ConvertV4MappedToIPv4);
+    const QByteArray frame = taken ? m_device->announcementFrame(1) : m_device->announcementFrame();
     SimLog::frame(m_device->cpuid(), QStringLiteral("udp"), "tx", frame);
     m_udp->writeDatagram(frame, to, port);
 }

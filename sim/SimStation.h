@@ -7,9 +7,11 @@
 #include <QJsonObject>
 #include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 class QTcpServer;
+class QTcpSocket;
 class QUdpSocket;
 class SimDevice;
 class SimLink;
@@ -58,6 +60,8 @@ private:
     QUdpSocket *m_udp = nullptr;
     SimPty *m_pty = nullptr;
     SimLink *m_serialLink = nullptr;
+    int m_tcpConnections = 0;
+    QPointer<QTcpSocket> m_holder; // the controller holding the port (exclusive port)
     qint64 m_lastSearchMs = -1;
     QHostAddress m_lastSearchFrom;
 };

@@ -3,6 +3,7 @@
 // window writes are read back from a loopback TCP peer or from the interface's emitSendData.
 // Every message box is caught, its text recorded and dismissed.
 #include "CommManager.h"
+#include "DeviceHub.h"
 #include "DEVICE_INFO_GW.h"
 #include "DEVICE_INFO_KS.h"
 #include "DialogSearch.h"
@@ -16,6 +17,7 @@
 #include "TestSupport.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QComboBox>
 #include <QMessageBox>
 #include <QPushButton>
@@ -149,6 +151,7 @@ private slots:
     void renameAndSwitchMessages();
     void typedSerialPortIsRememberedAndProbed();
     void titleCommandsOpenTheFamilysDialog();
+    void reconnectSwitchIsRemembered();
     void singleInstanceGuardClearsStaleSegment();
 
 private:
@@ -253,8 +256,12 @@ void TestMainWindow::networkAnnouncementKeepsSerialRecord()
     QCOMPARE(table->rowCount(), 1);
     QCOMPARE(table->item(0, DialogSearch::ColConnect)->text(), QStringLiteral("usb"));
 
-    // Once the serial link is lost, the network announcement takes over.
+    // Once the serial link is lost, the search dialog lists it offline, and the network
+    // announcement takes over.
     w.slotDeviceBroken(cpuidOf(1), QString(), false);
+    w.onSearchDevice(0);
+    QVERIFY2(table->item(0, DialogSearch::ColConnect)->text().startsWith(QStringLiteral("usb - offline for 0:0")),
+             qPrintable(table->item(0, DialogSearch::ColConnect)->text()));
     announce(w, 3, 1, 12, 8990);
     QVERIFY(w.record(cpuidOf(1)));
     QCOMPARE(int(w.record(cpuidOf(1))->linkType), 2);
@@ -279,9 +286,11 @@ void TestMainWindow::heartbeatChangesNothing()
     QVERIFY(watcher->texts.isEmpty());
 }
 
+// With automatic reconnection off, as the device's "connection interrupted" always did.
 void TestMainWindow::connectInterruptDropsFramesUntilReannounced()
 {
     MainWindow w;
+    w.hub()->setAutoReconnect(false);
     announce(w, 3, 1, 5);
     makeCurrent(w, cpuidOf(1));
     const int tabs = w.tabWidget()->count();
@@ -293,6 +302,11 @@ void TestMainWindow::connectInterruptDropsFramesUntilReannounced()
     QCOMPARE(watcher->texts, QStringList{QStringLiteral("Connect interrupt")});
     QVERIFY(!w.record(cpuidOf(1)));
     QCOMPARE(w.tabWidget()->count(), tabs);
+    // Shown offline at once, and a command for it is refused aloud.
+    QVERIFY(w.tabWidget()->tabText(0).endsWith(QStringLiteral(" - offline")));
+    w.onLeftPresetChange(1);
+    QVERIFY(waitUntil([&] { return watcher->texts.size() == 2; }));
+    QCOMPARE(watcher->texts.last(), QStringLiteral("Device Not Connect!"));
 
     w.slotHandleData(5, 7, cpuidOf(1), header(0xE1, 0x00), ksPanelPayload(), QHostAddress::LocalHost, 8990);
     QCOMPARE(firstPanels.count(), 0);
@@ -304,6 +318,10 @@ void TestMainWindow::connectInterruptDropsFramesUntilReannounced()
     QCOMPARE(secondPanels.count(), 1);
     QCOMPARE(w.ksRecord(cpuidOf(1))->panels.size(), 1);
     QCOMPARE(int(w.ksRecord(cpuidOf(1))->panels.first().width), 1920);
+    // The current device is the record registered now, online again.
+    QCOMPARE(w.currentRecord(), w.record(cpuidOf(1)));
+    QVERIFY(w.currentRecord()->online);
+    QVERIFY(!w.tabWidget()->tabText(0).contains(QStringLiteral("offline")));
 }
 
 void TestMainWindow::syncStopsBusyAfterLastDevice()
@@ -435,11 +453,11 @@ void TestMainWindow::timeTaskIndexBeyondSlotsIsIgnored()
     INFO_TIME_TASK task;
     task.index = 16;
     task.hour = 9;
-    w.onKS9200_TimeTask(cpuidOf(1), task);
+    emit w.ksInterface(cpuidOf(1))->emitTimeTask(cpuidOf(1), task);
     for (const INFO_TIME_TASK &t : w.ksRecord(cpuidOf(1))->timeTasks)
         QCOMPARE(int(t.hour), 0);
     task.index = 15;
-    w.onKS9200_TimeTask(cpuidOf(1), task);
+    emit w.ksInterface(cpuidOf(1))->emitTimeTask(cpuidOf(1), task);
     QCOMPARE(int(w.ksRecord(cpuidOf(1))->timeTasks[15].hour), 9);
 }
 
@@ -555,6 +573,22 @@ void TestMainWindow::titleCommandsOpenTheFamilysDialog()
     QCOMPARE(readBacks(ks), QList<QByteArray>{Interface::requestFrame(0xE5)});
     QCOMPARE(readBacks(kx), (QList<QByteArray>{Interface::requestFrame(0xE5), Interface::requestFrame(0xE5, 0x01)}));
     QVERIFY(watcher->texts.isEmpty());
+}
+
+void TestMainWindow::reconnectSwitchIsRemembered()
+{
+    {
+        MainWindow w;
+        QAction *action = w.findChild<SxTitleWidget *>()->reconnectAction();
+        QVERIFY(action->isChecked());
+        QVERIFY(w.hub()->autoReconnect());
+        action->trigger();
+        QVERIFY(!w.hub()->autoReconnect());
+    }
+    MainWindow again;
+    QVERIFY(!again.findChild<SxTitleWidget *>()->reconnectAction()->isChecked());
+    QVERIFY(!again.hub()->autoReconnect());
+    QSettings().remove(QStringLiteral("ReconnectAutomatically"));
 }
 
 void TestMainWindow::singleInstanceGuardClearsStaleSegment()

@@ -11,6 +11,8 @@
 #include "DialogMosaic.h"
 #include "DialogSearch.h"
 #include "FrameCodec.h"
+#include "GW5Interface.h"
+#include "KS9200Interface.h"
 #include "MainWindow.h"
 #include "SxBaseWidget.h"
 #include "SxDialogTitle.h"
@@ -604,15 +606,15 @@ void TestUiShell::attributeOpensForCurrentDevice()
     w.show();
     const QString cpuid = addCurrentDevice(w, 3, 1);
     QCOMPARE(w.currentCpuid(), cpuid);
-    w.onKS9200_PanelData(cpuid, {panel(0, 0, 1920, 1080), panel(1, 1920, 1920, 1080)});
-    w.onKS9200_WindowData(cpuid, {window(0, 100, 50, 640, 480, 32), window(1, 2000, 100, 800, 600, 1)});
+    emit w.ksInterface(cpuid)->emitPanelData(cpuid, {panel(0, 0, 1920, 1080), panel(1, 1920, 1920, 1080)});
+    emit w.ksInterface(cpuid)->emitWindowData(cpuid, {window(0, 100, 50, 640, 480, 32), window(1, 2000, 100, 800, 600, 1)});
     INFO_INPUTSINGLE in;
     in.srcId = 1;
     in.width = 1280;
     in.height = 720;
     in.rate = 50;
     in.hasSignal = 1;
-    w.onKS9200_InputSignals(cpuid, {in});
+    emit w.ksInterface(cpuid)->emitInputSignals(cpuid, {in});
     INFO_INPUTCROP crop;
     crop.index = 1;
     crop.enable = 1;
@@ -620,7 +622,7 @@ void TestUiShell::attributeOpensForCurrentDevice()
     crop.y = 20;
     crop.width = 600;
     crop.height = 400;
-    w.onKS9200_InputCrop(cpuid, {crop});
+    emit w.ksInterface(cpuid)->emitInputCrop(cpuid, {crop});
     auto *view = qobject_cast<SxGraphicsViewKS *>(w.tabWidget()->viewFor(cpuid));
     QVERIFY(view);
     QVERIFY(view->windowItem(1));
@@ -658,8 +660,8 @@ void TestUiShell::mosaicAndChromaKeyOpenForCurrentDevice()
     MainWindow w;
     w.show();
     const QString cpuid = addCurrentDevice(w, 3, 2);
-    w.onKS9200_PanelData(cpuid, {panel(0, 0, 1920, 1080)});
-    w.onKS9200_WindowData(cpuid, {window(0, 0, 0, 960, 540, 0)});
+    emit w.ksInterface(cpuid)->emitPanelData(cpuid, {panel(0, 0, 1920, 1080)});
+    emit w.ksInterface(cpuid)->emitWindowData(cpuid, {window(0, 0, 0, 960, 540, 0)});
     INFO_MOSAIC m;
     m.winId = 0;
     m.enable = 1;
@@ -667,7 +669,7 @@ void TestUiShell::mosaicAndChromaKeyOpenForCurrentDevice()
     m.hUnits = 3;
     m.vUnits = 2;
     m.unitIndex = 5;
-    w.onKS9200_MultiMosaic(cpuid, m);
+    emit w.ksInterface(cpuid)->emitMultiMosaic(cpuid, m);
     auto *view = qobject_cast<SxGraphicsViewKS *>(w.tabWidget()->viewFor(cpuid));
     QVERIFY(view);
 
@@ -695,7 +697,7 @@ void TestUiShell::mosaicAndChromaKeyOpenForCurrentDevice()
     key.winId = 0;
     key.mode = 1;
     key.red = 40;
-    w.onKS9200_ChromaKey(cpuid, {key});
+    emit w.ksInterface(cpuid)->emitChromaKey(cpuid, {key});
     watcher.handler = [&](QDialog *d) {
         if (auto *chroma = qobject_cast<DialogChromaKey *>(d))
             seen << QStringLiteral("chroma w%1 mode %2 red %3")
@@ -717,7 +719,7 @@ void TestUiShell::addWindowAddsToTheGwCanvas()
     const QString cpuid = addCurrentDevice(w, 48, 3);
     for (int i = 0; i < 2; ++i) {
         INFO_PANEL p = panel(i, i * 1920, 1920, 1080);
-        w.onGW5_PanelData(cpuid, p);
+        emit w.gwInterface(cpuid)->emitPanelData(cpuid, p);
     }
     auto *view = qobject_cast<SxGraphicsViewGW *>(w.tabWidget()->viewFor(cpuid));
     QVERIFY(view);

@@ -1,0 +1,228 @@
+// The device hub headless, as vpctl uses it: a plain QCoreApplication, vpsim on loopback found by
+// unicast search (no broadcast leaves this namespace). Transactions end as the device answered:
+// acknowledged, refused, never (timed out), cut short by the link, or not started for a device
+// that is not online; and a device that returns gets its record and interface back by itself.
+#include "CommManager.h"
+#include "DEVICE_INFO_GW.h"
+#include "DEVICE_INFO_KS.h"
+#include "DeviceHub.h"
+#include "GW5Interface.h"
+#include "KS9200Interface.h"
+#include "SimProcess.h"
+#include "TestSupport.h"
+
+#include <QJsonArray>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+constexpr quint16 UdpPort = 29989;
+constexpr quint16 DiscoveryPort = 29990;
+constexpr quint16 TcpPort = 29213;
+const QString KsAddress = QStringLiteral("127.0.61.2");
+const QString GwAddress = QStringLiteral("127.0.61.3");
+const QString KsId = QStringLiteral("0f6100000000000000000a02");
+const QString GwId = QStringLiteral("0f6100000000000000000a03");
+const QString SilentId = QStringLiteral("0f6100000000000000000a09");
+
+using TestSupport::waitUntil;
+
+QStringList simArgs(const QStringList &devices)
+{
+    QStringList args{"--udp-port",     QString::number(UdpPort),
+                     "--tcp-port",     QString::number(TcpPort),
+                     "--heartbeat-ms", "200"};
+    for (const QString &d : devices)
+        args << "--device" << d;
+    return args;
+}
+
+// The announcement of a KS9200 as a device sends it.
+QByteArray announcement(const QString &cpuid)
+{
+    QByteArray p;
+    p.append(char(3)).append(char(0)).append(char(0)).append(QByteArray::fromHex(cpuid.toLatin1()));
+    p.append(char(2)).append("V1").append(char(0)).append(char(0));
+    return p;
+}
+} // namespace
+
+class TstHub : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void transactEndsAsTheDeviceAnswers_data();
+    void transactEndsAsTheDeviceAnswers();
+    void returningDeviceKeepsItsRecord();
+
+private:
+    // Brings the devices at `addresses` online in `hub` by unicast search and reads them back.
+    bool bringOnline(DeviceHub &hub, const QStringList &addresses, const QStringList &ids);
+
+    SimProcess sim;
+    std::unique_ptr<DeviceHub> hub;
+};
+
+void TstHub::initTestCase()
+{
+    QVERIFY2(QFile::exists(SimProcess::binary()), "VPSIM must name the vpsim binary");
+    QVERIFY2(sim.start(simArgs({QStringLiteral("KS9200:addr=%1,id=%2").arg(KsAddress, KsId),
+                                QStringLiteral("GW5:addr=%1,id=%2").arg(GwAddress, GwId)})),
+             qPrintable(sim.errorString()));
+    hub = std::make_unique<DeviceHub>();
+    QVERIFY(bringOnline(*hub, {KsAddress, GwAddress}, {KsId, GwId}));
+}
+
+void TstHub::cleanupTestCase()
+{
+    hub.reset();
+    sim.stop();
+}
+
+bool TstHub::bringOnline(DeviceHub &h, const QStringList &addresses, const QStringList &ids)
+{
+    h.commManager()->setNetworkPorts(UdpPort, DiscoveryPort, TcpPort);
+    for (const QString &a : addresses)
+        h.addConnectAddress(a);
+    h.search(1);
+    if (!waitUntil([&] {
+            return std::all_of(ids.begin(), ids.end(), [&](const QString &id) { return h.isOnline(id); });
+        }))
+        return false;
+    QSignalSpy finished(&h, &DeviceHub::readBackFinished);
+    for (const QString &id : ids)
+        h.readBack(id);
+    return waitUntil([&] { return finished.count() >= ids.size(); });
+}
+
+void TstHub::transactEndsAsTheDeviceAnswers_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<int>("outcome");
+    QTest::addColumn<int>("sent"); // -1: as many as the device received
+    QTest::addColumn<int>("acknowledged");
+    QTest::addColumn<int>("refused");
+    QTest::newRow("KS setting acknowledged") << "ks freeze" << int(HubResult::Acknowledged) << 1 << 1 << 0;
+    QTest::newRow("KS switch of a window it lacks refused")
+        << "ks bad switch" << int(HubResult::Refused) << 1 << 0 << 1;
+    QTest::newRow("GW window move split over cards")
+        << "gw move" << int(HubResult::Acknowledged) << -1 << -1 << 0;
+    QTest::newRow("full read-back awaited") << "ks read all" << int(HubResult::Acknowledged) << 1 << 1 << 0;
+    QTest::newRow("read request counted, not awaited")
+        << "ks read windows" << int(HubResult::Acknowledged) << 1 << 0 << 0;
+    QTest::newRow("device not online: nothing sent") << "unknown" << int(HubResult::NotOnline) << 0 << 0 << 0;
+    QTest::newRow("no answer in time") << "silent" << int(HubResult::TimedOut) << 1 << 0 << 0;
+    QTest::newRow("link ends first") << "silent closes" << int(HubResult::LinkLost) << 1 << 0 << 0;
+}
+
+void TstHub::transactEndsAsTheDeviceAnswers()
+{
+    QFETCH(QString, action);
+    QFETCH(int, outcome);
+    QFETCH(int, sent);
+    QFETCH(int, acknowledged);
+    QFETCH(int, refused);
+
+    // A peer that accepts the connection and never answers, registered as the device it claims.
+    QTcpServer silent;
+    QTcpSocket *peer = nullptr;
+    if (action.startsWith("silent")) {
+        QVERIFY(silent.listen(QHostAddress::LocalHost));
+        const uint key = hub->commManager()->connectTcp(QHostAddress::LocalHost, silent.serverPort());
+        QVERIFY(waitUntil([&] { return silent.hasPendingConnections(); }));
+        peer = silent.nextPendingConnection();
+        hub->registerAnnouncement(key, 0, announcement(SilentId), QHostAddress::LocalHost, short(UdpPort));
+        QVERIFY(hub->isOnline(SilentId));
+    }
+    const QString id = action.startsWith("gw")       ? GwId
+                       : action.startsWith("silent") ? SilentId
+                       : action == "unknown"         ? QStringLiteral("ffffffffffffffffffffffff")
+                                                     : KsId;
+    const int logStart = sim.log().size();
+    bool ran = false;
+    int windowsAtDone = -1;
+    std::unique_ptr<HubResult> result;
+    hub->transact(
+        id,
+        [&] {
+            ran = true;
+            if (action == "ks freeze" || action.startsWith("silent"))
+                hub->ksInterface(id)->setFreeze(1);
+            else if (action == "ks bad switch")
+                hub->write(id, KS9200Interface::switchInputFrame(15, 33));
+            else if (action == "gw move")
+                hub->gwInterface(id)->moveWindow(1, 1000, 100, 2000, 900, 1);
+            else if (action == "ks read all") {
+                hub->ksRecord(id)->clearAllData();
+                hub->interfaceOf(id)->readAll();
+            } else if (action == "ks read windows")
+                hub->interfaceOf(id)->readWindows();
+        },
+        action == "silent" ? 300 : 10000,
+        [&](const HubResult &r) {
+            result = std::make_unique<HubResult>(r);
+            if (DEVICE_INFO_KS *rec = hub->ksRecord(id))
+                windowsAtDone = rec->windows.size();
+        });
+    QVERIFY(!result); // never inside transact()
+    if (action == "silent closes") {
+        QVERIFY(waitUntil([&] { return peer->bytesAvailable() >= 23; }));
+        peer->close();
+    }
+    QVERIFY(waitUntil([&] { return bool(result); }));
+
+    const int received = sim.countFrames(id, "rx", -1, -1, logStart);
+    QCOMPARE(int(result->outcome), outcome);
+    QCOMPARE(result->framesSent, sent < 0 ? received : sent);
+    QCOMPARE(result->framesAcknowledged, acknowledged < 0 ? received : acknowledged);
+    QCOMPARE(result->framesRefused, refused);
+    QVERIFY(!result->message.isEmpty());
+    QCOMPARE(ran, outcome != int(HubResult::NotOnline));
+    if (action == "gw move")
+        QVERIFY2(received >= 2, qPrintable(QString::number(received)));
+    if (action == "ks read all") {
+        // Done after the end of the read-back: everything before it is stored.
+        QVERIFY(sim.refresh());
+        QCOMPARE(windowsAtDone, sim.device(KsId)->state.value("windows").toArray().size());
+    }
+}
+
+// Headless, the device killed and started again comes back under the same record and interface,
+// is read back in full and the loss is reported once.
+void TstHub::returningDeviceKeepsItsRecord()
+{
+    const QString id = QStringLiteral("0f6100000000000000000a05");
+    const QString device = QStringLiteral("KS9200:addr=127.0.61.5,id=%1").arg(id);
+    SimProcess own;
+    QVERIFY2(own.start(simArgs({device})), qPrintable(own.errorString()));
+    DeviceHub h;
+    h.setRetryIntervals(100, 400);
+    QVERIFY(bringOnline(h, {QStringLiteral("127.0.61.5")}, {id}));
+    INFO_BASIC *record = h.record(id);
+    Interface *iface = h.interfaceOf(id);
+    QSignalSpy lost(&h, &DeviceHub::connectionLost);
+    QSignalSpy finished(&h, &DeviceHub::readBackFinished);
+
+    own.kill();
+    QVERIFY(waitUntil([&] { return h.linkState(id) == DeviceHub::Link::Reconnecting; }));
+    QVERIFY(h.linkLostAt(id).isValid());
+    QCOMPARE(h.write(id, Interface::requestFrame(0xE2)), -1);
+    QVERIFY(own.start(simArgs({device})));
+    QVERIFY(waitUntil([&] { return h.isOnline(id) && finished.count() == 1; }));
+    QCOMPARE(h.record(id), record);
+    QCOMPARE(h.interfaceOf(id), iface);
+    QCOMPARE(lost.count(), 1);
+    QVERIFY(own.refresh());
+    QCOMPARE(h.ksRecord(id)->windows.size(), own.device(id)->state.value("windows").toArray().size());
+    QVERIFY(!h.linkLostAt(id).isValid());
+}
+
+QTEST_GUILESS_MAIN(TstHub)
+#include "tst_hub.moc"
