@@ -14,7 +14,8 @@
 // of the left panel, and <lang>-<model>-<dialog>.png (-tab<n> per page of a tabbed dialog) for
 // every dialog of the title bar, the canvas and the task page; a message box a command opens is
 // saved as <lang>-<model>-<command>-box.png and dismissed (refused where it asks). Also
-// <lang>-mainmenu.png and <lang>-about-box.png. Every wait is bounded. Exit status: 0 all taken, 1 some missing, 2 no simulator.
+// <lang>-mainmenu.png, <lang>-about-box.png, <lang>-remotecontrol.png (running) and
+// <lang>-remotecontrol-refused.png (a form it refuses). Every wait is bounded. Exit status: 0 all taken, 1 some missing, 2 no simulator.
 #include "CommManager.h"
 #include "DEVICE_INFO_GW.h"
 #include "DEVICE_INFO_KS.h"
@@ -25,6 +26,7 @@
 #include "DialogMosaic.h"
 #include "DialogSearch.h"
 #include "MainWindow.h"
+#include "RemoteControl.h"
 #include "SxGraphicsItem.h"
 #include "SxGraphicsView.h"
 #include "SxProgressIndicator.h"
@@ -42,6 +44,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QNetworkInterface>
@@ -583,6 +586,20 @@ int main(int argc, char *argv[])
             menu->hide();
             shooter.capture(lang + QStringLiteral("-about"), [&] { title->aboutAction()->trigger(); },
                             [&](QWidget *) { return lang + QStringLiteral("-about"); });
+            // Remote control running on loopback, then a form that is refused (every address, no
+            // token): the longest hint and the problem line.
+            RemoteSettings remote;
+            remote.enabled = true;
+            w.remoteControl()->apply(remote);
+            shooter.capture(lang + QStringLiteral("-remotecontrol"), [&] { title->remoteControlAction()->trigger(); });
+            shooter.capture(lang + QStringLiteral("-remotecontrol-refused"), [&] {
+                QTimer::singleShot(100, &w, [&] {
+                    if (auto *dlg = w.findChild<QDialog *>(QStringLiteral("DialogRemoteControl")))
+                        dlg->findChild<QLineEdit *>(QStringLiteral("edit_address"))->setText("0.0.0.0");
+                });
+                title->remoteControlAction()->trigger();
+            });
+            w.remoteControl()->stop();
         }
         status = shooter.failures > 0 ? 1 : 0;
         out() << "ui_shots: " << shooter.saved.size() << " picture(s), " << shooter.failures << " missing\n";
