@@ -35,8 +35,8 @@
 namespace {
 const QString Cpuid = QStringLiteral("0f6300000000000000000a02");
 const SimHub::Ports Ports{29689, 29690, 29613};
-constexpr quint16 OscPort = 47900;
-constexpr quint16 HttpPort = 47980;
+constexpr quint16 OscPort = 27900;
+constexpr quint16 HttpPort = 27980;
 constexpr int LatencyCommands = 1000;
 constexpr int LoadSeconds = 10;
 constexpr int LoadPerSecond = 500;

@@ -33,9 +33,9 @@ const QString Stage = QStringLiteral("0f6200000000000000000a02"); // KS9200
 const QString Hall = QStringLiteral("0f6200000000000000000a03");  // GW5
 const QString Foyer = QStringLiteral("0f6200000000000000000a04"); // KS9200 in a simulator of its own
 const SimHub::Ports Ports{29789, 29790, 29713};
-constexpr quint16 OscPort = 47800;
-constexpr quint16 HttpPort = 47880;
-constexpr quint16 DumpPort = 47810;
+constexpr quint16 OscPort = 27800;
+constexpr quint16 HttpPort = 27880;
+constexpr quint16 DumpPort = 27810;
 
 int threadCount()
 {
