@@ -6,6 +6,7 @@
 #include "Interface.h"
 #include "RemoteFrames.h"
 
+#include <QElapsedTimer>
 #include <QTimer>
 
 namespace {
@@ -128,6 +129,8 @@ void HubRemoteBackend::execute(const RemoteAction &action, int timeoutMs, Done d
     if (isLoad(action.kind))
         ++m_loading[cpuid];
     auto applied = std::make_shared<bool>(false);
+    QElapsedTimer started;
+    started.start();
     QPointer<HubRemoteBackend> self(this);
     QPointer<Interface> target(iface);
     m_hub->transact(
@@ -137,14 +140,16 @@ void HubRemoteBackend::execute(const RemoteAction &action, int timeoutMs, Done d
                 *applied = RemoteFrames::apply(action, *target);
         },
         timeoutMs,
-        [self, action, applied, timeoutMs, done](const HubResult &result) {
+        [self, action, applied, timeoutMs, started, done](const HubResult &result) {
+            // What a load may still wait for its read-back: the whole command keeps to its time.
+            const int leftMs = int(qMax<qint64>(0, timeoutMs - started.elapsed()));
             if (self)
-                self->finished(action, *applied, result, timeoutMs, done);
+                self->finished(action, *applied, result, leftMs, done);
         });
 }
 
-void HubRemoteBackend::finished(const RemoteAction &action, bool applied, const HubResult &result,
-                                int timeoutMs, const Done &done)
+void HubRemoteBackend::finished(const RemoteAction &action, bool applied, const HubResult &result, int leftMs,
+                                const Done &done)
 {
     const QString cpuid = action.cpuid;
     if (--m_executing[cpuid] <= 0)
@@ -190,12 +195,12 @@ void HubRemoteBackend::finished(const RemoteAction &action, bool applied, const 
     // Loads are read back in full by the hub; everything else asks for what it changed.
     for (const QByteArray &frame : RemoteFrames::followUpReads(action))
         m_hub->write(cpuid, frame);
-    if (!isLoad(action.kind) || !m_hub->isReadingBack(cpuid))
+    if (!isLoad(action.kind) || !m_hub->isReadingBack(cpuid) || leftMs <= 0)
         return complete(action, o, done);
     Parked p{cpuid, action, o, done, new QTimer(this)};
     p.timer->setSingleShot(true);
     connect(p.timer, &QTimer::timeout, this, [this, cpuid, timer = p.timer] { release(cpuid, timer); });
-    p.timer->start(timeoutMs);
+    p.timer->start(leftMs);
     m_parked << p;
 }
 

@@ -11,8 +11,8 @@
 //   After an acknowledged command the device is asked for what changed, so its record (and with
 //   it the state clients read and the pushes subscribers get) follows the device's answer. A
 //   preset or template load, which the hub follows with a full read-back, is answered once that
-//   read-back is over (or the command's time is up), so the next command is checked against the
-//   layout the load brought.
+//   read-back is over (or the command's time is up: the load itself then still counts as done),
+//   so the next command is checked against the layout the load brought.
 // - A preset loaded by a remote command is announced with its number once the device acknowledged
 //   it; a load from anywhere else (the window's preset buttons) with the number unknown.
 #pragma once
@@ -65,7 +65,7 @@ private:
     };
 
     QStringList served() const;
-    void finished(const RemoteAction &action, bool applied, const HubResult &result, int timeoutMs,
+    void finished(const RemoteAction &action, bool applied, const HubResult &result, int leftMs,
                   const Done &done);
     void complete(const RemoteAction &action, const RemoteOutcome &outcome, const Done &done);
     void release(const QString &cpuid, QTimer *only = nullptr);
