@@ -90,9 +90,9 @@ public:
         ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &wait, sizeof(wait));
     }
     ~OscSocket() { ::close(fd); }
-    void send(const QString &path, const QString &spec)
+    void send(const QString &path, const QString &args)
     {
-        lo_message m = RemoteClients::oscMessage(spec);
+        lo_message m = RemoteClients::oscMessage(args);
         size_t size = 0;
         void *data = lo_message_serialise(m, path.toUtf8().constData(), nullptr, &size);
         sockaddr_in to{};
