@@ -49,6 +49,607 @@
         </message>
     </context>
     <context>
+        <name>ConfigDiff</name>
+        <message>
+            <source>none</source>
+            <translation>无</translation>
+        </message>
+        <message>
+            <source>on</source>
+            <translation>开</translation>
+        </message>
+        <message>
+            <source>off</source>
+            <translation>关闭</translation>
+        </message>
+        <message>
+            <source>%1x%2 %3 Hz, preset %4</source>
+            <translation>%1x%2 %3 Hz，预设 %4</translation>
+        </message>
+        <message>
+            <source>outputs: %1 | windows: %2</source>
+            <translation>输出：%1 | 窗口：%2</translation>
+        </message>
+        <message>
+            <source>once</source>
+            <translation>一次</translation>
+        </message>
+        <message>
+            <source>every day</source>
+            <translation>每天</translation>
+        </message>
+        <message>
+            <source>cycle within a day</source>
+            <translation>当天循环</translation>
+        </message>
+        <message>
+            <source>cycle daily</source>
+            <translation>每天循环</translation>
+        </message>
+        <message>
+            <source>type %1</source>
+            <translation>类型 %1</translation>
+        </message>
+        <message>
+            <source>target %1</source>
+            <translation>目标 %1</translation>
+        </message>
+        <message>
+            <source>presets %1, every %2 min for %3 min</source>
+            <translation>预设 %1，每 %2 分钟，共 %3 分钟</translation>
+        </message>
+        <message>
+            <source>units %1x%2 position %3</source>
+            <translation>单元 %1x%2，位置 %3</translation>
+        </message>
+        <message>
+            <source>pixels %1</source>
+            <translation>像素 %1</translation>
+        </message>
+        <message>
+            <source>mode %1</source>
+            <translation>模式 %1</translation>
+        </message>
+        <message>
+            <source>%1, %2, tune %3 %4 %5 %6</source>
+            <translation>%1，%2，微调 %3 %4 %5 %6</translation>
+        </message>
+        <message>
+            <source>%1, preset colour %2</source>
+            <translation>%1，预设颜色 %2</translation>
+        </message>
+        <message>
+            <source>%1, mode %2, filters %3 %4, colour %5 %6 %7</source>
+            <translation>%1，模式 %2，过滤 %3 %4，颜色 %5 %6 %7</translation>
+        </message>
+        <message>
+            <source>brightness</source>
+            <translation>亮度</translation>
+        </message>
+        <message>
+            <source>contrast</source>
+            <translation>对比度</translation>
+        </message>
+        <message>
+            <source>sharpness</source>
+            <translation>锐度</translation>
+        </message>
+        <message>
+            <source>hue</source>
+            <translation>色调</translation>
+        </message>
+        <message>
+            <source>saturation</source>
+            <translation>饱和度</translation>
+        </message>
+        <message>
+            <source>red offset</source>
+            <translation>红色偏移</translation>
+        </message>
+        <message>
+            <source>green offset</source>
+            <translation>绿色偏移</translation>
+        </message>
+        <message>
+            <source>blue offset</source>
+            <translation>蓝色偏移</translation>
+        </message>
+        <message>
+            <source>gamma</source>
+            <translation>伽马</translation>
+        </message>
+        <message>
+            <source>red gain</source>
+            <translation>红色增益</translation>
+        </message>
+        <message>
+            <source>green gain</source>
+            <translation>绿色增益</translation>
+        </message>
+        <message>
+            <source>blue gain</source>
+            <translation>蓝色增益</translation>
+        </message>
+        <message>
+            <source>the device's layout has %1 windows</source>
+            <translation>设备的布局有 %1 个窗口</translation>
+        </message>
+        <message>
+            <source>the %1 has no such setting</source>
+            <translation>%1 没有此设置</translation>
+        </message>
+        <message>
+            <source>mode %1, exchange %2</source>
+            <translation>模式 %1，交换 %2</translation>
+        </message>
+        <message>
+            <source>output mode</source>
+            <translation>输出模式</translation>
+        </message>
+        <message>
+            <source>output %1 resolution</source>
+            <translation>输出 %1 分辨率</translation>
+        </message>
+        <message>
+            <source>the %1 sets all outputs to one resolution</source>
+            <translation>%1 的所有输出使用同一分辨率</translation>
+        </message>
+        <message>
+            <source>the %1 has %2 settable outputs</source>
+            <translation>%1 有 %2 个可设置的输出</translation>
+        </message>
+        <message>
+            <source>background colour</source>
+            <translation>背景颜色</translation>
+        </message>
+        <message>
+            <source>no frame switches the background colour off</source>
+            <translation>没有关闭背景颜色的指令</translation>
+        </message>
+        <message>
+            <source>%1, colour %2, %3, thickness %4</source>
+            <translation>%1，颜色 %2，%3，粗细 %4</translation>
+        </message>
+        <message>
+            <source>border %1</source>
+            <translation>边框 %1</translation>
+        </message>
+        <message>
+            <source>the device has %1 borders</source>
+            <translation>设备有 %1 个边框</translation>
+        </message>
+        <message>
+            <source>output enhance</source>
+            <translation>输出增强</translation>
+        </message>
+        <message>
+            <source>number of windows</source>
+            <translation>窗口数量</translation>
+        </message>
+        <message>
+            <source>a layout of %1 windows comes only from a template or preset of that many windows, and neither the file nor the device has one</source>
+            <translation>%1 个窗口的布局只能来自窗口数相同的模板或预设，文件和设备中都没有</translation>
+        </message>
+        <message>
+            <source>window %1 geometry</source>
+            <translation>窗口%1 位置和大小</translation>
+        </message>
+        <message>
+            <source>window %1 transparency</source>
+            <translation>窗口%1 透明度</translation>
+        </message>
+        <message>
+            <source>the %1 has no %2</source>
+            <translation>%1 没有 %2</translation>
+        </message>
+        <message>
+            <source>window %1 source</source>
+            <translation>窗口%1 信号源</translation>
+        </message>
+        <message>
+            <source>window %1 rotation</source>
+            <translation>窗口%1 旋转</translation>
+        </message>
+        <message>
+            <source>window %1 input crop</source>
+            <translation>窗口%1 输入裁剪</translation>
+        </message>
+        <message>
+            <source>window %1 %2</source>
+            <translation>窗口%1 %2</translation>
+        </message>
+        <message>
+            <source>mode %1, %2 %3 %4</source>
+            <translation>模式 %1，%2 %3 %4</translation>
+        </message>
+        <message>
+            <source>window %1 colour temperature</source>
+            <translation>窗口%1 色温</translation>
+        </message>
+        <message>
+            <source>window %1 colour mode</source>
+            <translation>窗口%1 色彩模式</translation>
+        </message>
+        <message>
+            <source>window %1 RGBCMY %2</source>
+            <translation>窗口%1 RGBCMY %2</translation>
+        </message>
+        <message>
+            <source>window %1 image effects</source>
+            <translation>窗口%1 图像效果</translation>
+        </message>
+        <message>
+            <source>window %1 colour formats</source>
+            <translation>窗口%1 色彩格式</translation>
+        </message>
+        <message>
+            <source>EDID %1</source>
+            <translation>EDID %1</translation>
+        </message>
+        <message>
+            <source>DVI signal mode</source>
+            <translation>DVI 信号模式</translation>
+        </message>
+        <message>
+            <source>DVI audio input</source>
+            <translation>DVI 音频输入</translation>
+        </message>
+        <message>
+            <source>mode %1 cannot be set</source>
+            <translation>模式 %1 无法设置</translation>
+        </message>
+        <message>
+            <source>window %1 mosaic</source>
+            <translation>窗口%1 拼接</translation>
+        </message>
+        <message>
+            <source>window %1 chroma key</source>
+            <translation>窗口%1 抠像</translation>
+        </message>
+        <message>
+            <source>follows the switch</source>
+            <translation>跟随切换</translation>
+        </message>
+        <message>
+            <source>window %1</source>
+            <translation>窗口%1</translation>
+        </message>
+        <message>
+            <source>audio source</source>
+            <translation>音频来源</translation>
+        </message>
+        <message>
+            <source>audio mute</source>
+            <translation>静音</translation>
+        </message>
+        <message>
+            <source>audio volume</source>
+            <translation>音量</translation>
+        </message>
+        <message>
+            <source>freeze</source>
+            <translation>冻结</translation>
+        </message>
+        <message>
+            <source>black screen</source>
+            <translation>黑屏</translation>
+        </message>
+        <message>
+            <source>picture-in-picture</source>
+            <translation>画中画</translation>
+        </message>
+        <message>
+            <source>fade, period %1</source>
+            <translation>淡入淡出，时间 %1</translation>
+        </message>
+        <message>
+            <source>cut</source>
+            <translation>直切</translation>
+        </message>
+        <message>
+            <source>switch mode</source>
+            <translation>切换模式</translation>
+        </message>
+        <message>
+            <source>frame sync</source>
+            <translation>帧同步</translation>
+        </message>
+        <message>
+            <source>it is set through a window</source>
+            <translation>需要通过窗口设置</translation>
+        </message>
+        <message>
+            <source>task %1</source>
+            <translation>任务 %1</translation>
+        </message>
+        <message>
+            <source>task type %1 cannot be stored</source>
+            <translation>任务类型 %1 无法保存</translation>
+        </message>
+        <message>
+            <source>all tasks switch</source>
+            <translation>全部任务开关</translation>
+        </message>
+        <message>
+            <source>preset number %1 cannot be stored</source>
+            <translation>预设编号 %1 无法保存</translation>
+        </message>
+        <message>
+            <source>windows: %1</source>
+            <translation>窗口：%1</translation>
+        </message>
+        <message>
+            <source>preset %1</source>
+            <translation>预设 %1</translation>
+        </message>
+        <message>
+            <source>preset %1 outputs</source>
+            <translation>预设 %1 输出</translation>
+        </message>
+        <message>
+            <source>a preset keeps the outputs of the device that stores it</source>
+            <translation>预设保存的是存储它的设备的输出</translation>
+        </message>
+        <message>
+            <source>a stored preset cannot be deleted</source>
+            <translation>已保存的预设无法删除</translation>
+        </message>
+        <message>
+            <source>the device has %1 output ports</source>
+            <translation>设备有 %1 个输出端口</translation>
+        </message>
+        <message>
+            <source>the device has %1 inputs</source>
+            <translation>设备有 %1 个输入</translation>
+        </message>
+        <message>
+            <source>output resolution</source>
+            <translation>输出分辨率</translation>
+        </message>
+        <message>
+            <source>%1 rows, %2 columns, order %3</source>
+            <translation>%1 行，%2 列，顺序 %3</translation>
+        </message>
+        <message>
+            <source>area layout</source>
+            <translation>区域布局</translation>
+        </message>
+        <message>
+            <source>area %1</source>
+            <translation>区域 %1</translation>
+        </message>
+        <message>
+            <source>the device has %1 areas</source>
+            <translation>设备有 %1 个区域</translation>
+        </message>
+        <message>
+            <source>output port %1</source>
+            <translation>输出端口 %1</translation>
+        </message>
+        <message>
+            <source>%1, layer %2</source>
+            <translation>%1，图层 %2</translation>
+        </message>
+        <message>
+            <source>it has window %1 on input %2, beyond the device's cards</source>
+            <translation>其中窗口%1 使用输入 %2，超出设备的板卡</translation>
+        </message>
+        <message>
+            <source>Outputs</source>
+            <translation>输出</translation>
+        </message>
+        <message>
+            <source>Presets</source>
+            <translation>预设</translation>
+        </message>
+        <message>
+            <source>Layout</source>
+            <translation>布局</translation>
+        </message>
+        <message>
+            <source>Picture</source>
+            <translation>画质</translation>
+        </message>
+        <message>
+            <source>EDID</source>
+            <translation>EDID</translation>
+        </message>
+        <message>
+            <source>Mosaic</source>
+            <translation>拼接</translation>
+        </message>
+        <message>
+            <source>Chroma key</source>
+            <translation>抠像</translation>
+        </message>
+        <message>
+            <source>Audio</source>
+            <translation>音频</translation>
+        </message>
+        <message>
+            <source>Switches</source>
+            <translation>开关</translation>
+        </message>
+        <message>
+            <source>Timed tasks</source>
+            <translation>定时任务</translation>
+        </message>
+        <message>
+            <source>device family</source>
+            <translation>设备系列</translation>
+        </message>
+        <message>
+            <source>a configuration restores only to a device of the same family</source>
+            <translation>配置只能恢复到同系列的设备</translation>
+        </message>
+    </context>
+    <context>
+        <name>ConfigFile</name>
+        <message>
+            <source>%1 is not a number</source>
+            <translation>%1 不是数字</translation>
+        </message>
+        <message>
+            <source>%1 is not a whole number</source>
+            <translation>%1 不是整数</translation>
+        </message>
+        <message>
+            <source>%1 is outside %2..%3</source>
+            <translation>%1 超出 %2..%3</translation>
+        </message>
+        <message>
+            <source>%1 is not a text</source>
+            <translation>%1 不是文本</translation>
+        </message>
+        <message>
+            <source>is not an object</source>
+            <translation>不是对象</translation>
+        </message>
+        <message>
+            <source>has %1 entries, %2 are required</source>
+            <translation>有 %1 项，需要 %2 项</translation>
+        </message>
+        <message>
+            <source>key %1 appears twice (also at %2)</source>
+            <translation>键 %1 重复出现（另见 %2）</translation>
+        </message>
+        <message>
+            <source>is not a list</source>
+            <translation>不是列表</translation>
+        </message>
+        <message>
+            <source>has %1 values, %2 are required</source>
+            <translation>有 %1 个值，需要 %2 个</translation>
+        </message>
+        <message>
+            <source>is missing</source>
+            <translation>缺失</translation>
+        </message>
+        <message>
+            <source>has %1 entries, at most %2 are allowed</source>
+            <translation>有 %1 项，最多允许 %2 项</translation>
+        </message>
+        <message>
+            <source>%1 is not a supported device type (%2)</source>
+            <translation>%1 不是支持的设备类型（%2）</translation>
+        </message>
+        <message>
+            <source>"%1" does not match type %2 (%3)</source>
+            <translation>"%1" 与类型 %2（%3）不符</translation>
+        </message>
+        <message>
+            <source>"%1" is not 24 lower-case hexadecimal digits</source>
+            <translation>"%1" 不是 24 位小写十六进制数字</translation>
+        </message>
+        <message>
+            <source>"%1" is not an IP address</source>
+            <translation>"%1" 不是 IP 地址</translation>
+        </message>
+        <message>
+            <source>The file is empty.</source>
+            <translation>文件为空。</translation>
+        </message>
+        <message>
+            <source>The file ends early at byte %1: it is truncated.</source>
+            <translation>文件在第 %1 字节处提前结束：文件不完整。</translation>
+        </message>
+        <message>
+            <source>The file is not valid JSON: %1 at byte %2.</source>
+            <translation>文件不是有效的 JSON：第 %2 字节处 %1。</translation>
+        </message>
+        <message>
+            <source>The file gives format %1, which no version of this program writes.</source>
+            <translation>文件格式为 %1，本程序的任何版本都不会写出该格式。</translation>
+        </message>
+        <message>
+            <source>The file is of format %1, this program reads up to %2.</source>
+            <translation>文件格式为 %1，本程序最高只能读取格式 %2。</translation>
+        </message>
+        <message>
+            <source>The file is of format %1, which this program cannot convert.</source>
+            <translation>文件格式为 %1，本程序无法转换。</translation>
+        </message>
+        <message>
+            <source>The file is not a configuration file: it has no format number.</source>
+            <translation>该文件不是配置文件：没有格式编号。</translation>
+        </message>
+        <message>
+            <source>"%1" is not a date and time</source>
+            <translation>"%1" 不是日期时间</translation>
+        </message>
+        <message>
+            <source>"%1" is also the cpuid of devices[%2]</source>
+            <translation>"%1" 也是 devices[%2] 的 cpuid</translation>
+        </message>
+        <message>
+            <source>Cannot write %1: %2</source>
+            <translation>无法写入 %1：%2</translation>
+        </message>
+        <message>
+            <source>Cannot read %1: %2</source>
+            <translation>无法读取 %1：%2</translation>
+        </message>
+        <message>
+            <source>%1 is too large to be a configuration file.</source>
+            <translation>%1 太大，不是配置文件。</translation>
+        </message>
+    </context>
+    <context>
+        <name>DeviceHub</name>
+        <message>
+            <source>%1: back online after %2 tries</source>
+            <translation>%1：尝试 %2 次后重新在线</translation>
+        </message>
+        <message>
+            <source>%1: in use by another computer</source>
+            <translation>%1：已被其他电脑占用</translation>
+        </message>
+        <message>
+            <source>Connect interrupt</source>
+            <translation>连接中断</translation>
+        </message>
+        <message>
+            <source>%1: link lost</source>
+            <translation>%1：连接中断</translation>
+        </message>
+        <message>
+            <source>%1: link lost (%2)</source>
+            <translation>%1：连接中断（%2）</translation>
+        </message>
+        <message>
+            <source>%1: reconnecting, try %2: probing %3</source>
+            <translation>%1：正在重新连接，第 %2 次尝试：探测 %3</translation>
+        </message>
+        <message>
+            <source>%1: reconnecting, try %2: asking %3</source>
+            <translation>%1：正在重新连接，第 %2 次尝试：询问 %3</translation>
+        </message>
+        <message>
+            <source>%1: taken over from another computer</source>
+            <translation>%1：已从其他电脑接管</translation>
+        </message>
+        <message>
+            <source>Device Not Connect!</source>
+            <translation>设备未连接！</translation>
+        </message>
+        <message>
+            <source>The device acknowledged %1 of %2 frames.</source>
+            <translation>设备已确认 %2 帧中的 %1 帧。</translation>
+        </message>
+        <message>
+            <source>The device refused %1 of %2 frames.</source>
+            <translation>设备拒绝了 %2 帧中的 %1 帧。</translation>
+        </message>
+        <message>
+            <source>The link to the device was lost (%1 of %2 frames answered).</source>
+            <translation>与设备的连接已中断（%2 帧中 %1 帧已应答）。</translation>
+        </message>
+        <message>
+            <source>The device did not answer within %1 ms (%2 of %3 frames answered).</source>
+            <translation>设备在 %1 毫秒内没有应答（%3 帧中 %2 帧已应答）。</translation>
+        </message>
+    </context>
+    <context>
         <name>DialogAddWindow</name>
         <message>
             <source>Add Window</source>
@@ -1858,6 +2459,22 @@ v_height: %3
             <source>Output card change is detected, so factory settings must be restored.</source>
             <translation>检测到输出卡变更，必须恢复出厂设置。</translation>
         </message>
+        <message>
+            <source>in use by another computer</source>
+            <translation>已被其他电脑占用</translation>
+        </message>
+        <message>
+            <source>offline for %1</source>
+            <translation>已离线 %1</translation>
+        </message>
+        <message>
+            <source>offline</source>
+            <translation>离线</translation>
+        </message>
+        <message>
+            <source>reconnecting</source>
+            <translation>正在重新连接</translation>
+        </message>
     </context>
     <context>
         <name>QObject</name>
@@ -1879,6 +2496,172 @@ v_height: %3
         </message>
     </context>
     <context>
+        <name>RemoteControl</name>
+        <message>
+            <source>Cannot listen for HTTP on %1 port %2</source>
+            <translation>无法在 %1 端口 %2 上监听 HTTP</translation>
+        </message>
+        <message>
+            <source>Cannot listen for OSC on %1 port %2: %3</source>
+            <translation>无法在 %1 端口 %2 上监听 OSC：%3</translation>
+        </message>
+        <message>
+            <source>Remote control stopped</source>
+            <translation>远程控制已停止</translation>
+        </message>
+        <message>
+            <source>Remote control could not start: %1</source>
+            <translation>远程控制无法启动：%1</translation>
+        </message>
+        <message>
+            <source>Remote control listening on %1: OSC port %2, HTTP port %3</source>
+            <translation>远程控制正在 %1 上监听：OSC 端口 %2，HTTP 端口 %3</translation>
+        </message>
+        <message>
+            <source>off</source>
+            <translation>关闭</translation>
+        </message>
+        <message>
+            <source>Remote control: refused %1 from %2: %3</source>
+            <translation>远程控制：已拒绝来自 %2 的 %1：%3</translation>
+        </message>
+        <message numerus="yes">
+            <source> (%n more refusal(s) of this client not logged)</source>
+            <translation>（该客户端另有 %n 次拒绝未记录）<numerusform />
+            </translation>
+        </message>
+    </context>
+    <context>
+        <name>RemoteSettings</name>
+        <message>
+            <source>The bind address "%1" is not an IP address.</source>
+            <translation>绑定地址“%1”不是 IP 地址。</translation>
+        </message>
+        <message>
+            <source>Neither an OSC port nor an HTTP port is set.</source>
+            <translation>未设置 OSC 端口，也未设置 HTTP 端口。</translation>
+        </message>
+        <message>
+            <source>Listening on %1 needs a token of at least %2 characters.</source>
+            <translation>在 %1 上监听需要至少 %2 个字符的令牌。</translation>
+        </message>
+        <message>
+            <source>The token must not contain blanks.</source>
+            <translation>令牌不能包含空格。</translation>
+        </message>
+        <message>
+            <source>The OSC sender "%1" is not an address or a subnet.</source>
+            <translation>OSC 发送方“%1”不是地址或子网。</translation>
+        </message>
+    </context>
+    <context>
+        <name>RestorePlan</name>
+        <message>
+            <source>Set %1 to %2</source>
+            <translation>将%1设为 %2</translation>
+        </message>
+        <message>
+            <source>Load template %1 for a layout of %2 windows</source>
+            <translation>调用模板 %1，得到 %2 个窗口的布局</translation>
+        </message>
+        <message>
+            <source>Load preset %1 for a layout of %2 windows</source>
+            <translation>调用预设 %1，得到 %2 个窗口的布局</translation>
+        </message>
+        <message>
+            <source>Set window %1 geometry to %2x%3 at %4,%5 (%6)</source>
+            <translation>将窗口%1 设为 %2x%3，位于 %4,%5（%6）</translation>
+        </message>
+        <message>
+            <source>the layout of %1 windows could not be put back afterwards</source>
+            <translation>之后无法恢复 %1 个窗口的布局</translation>
+        </message>
+        <message>
+            <source>nothing gives a layout of %1 windows</source>
+            <translation>没有可得到 %1 个窗口布局的模板或预设</translation>
+        </message>
+        <message>
+            <source>preset %1</source>
+            <translation>预设 %1</translation>
+        </message>
+        <message>
+            <source>Save the wall as preset %1</source>
+            <translation>将当前画面保存为预设 %1</translation>
+        </message>
+        <message>
+            <source>live layout put back</source>
+            <translation>恢复当前布局</translation>
+        </message>
+        <message>
+            <source>Put window %1 back on %2, transparency %3</source>
+            <translation>窗口%1 恢复为 %2，透明度 %3</translation>
+        </message>
+        <message>
+            <source>window %1</source>
+            <translation>窗口%1</translation>
+        </message>
+        <message>
+            <source>Set window %1 transparency to %2</source>
+            <translation>将窗口%1 透明度设为 %2</translation>
+        </message>
+        <message>
+            <source>Switch window %1 to %2</source>
+            <translation>将窗口%1 切换到 %2</translation>
+        </message>
+        <message>
+            <source>Set window %1 rotation to %2</source>
+            <translation>将窗口%1 旋转设为 %2</translation>
+        </message>
+        <message>
+            <source>Set window %1 input crop to %2</source>
+            <translation>将窗口%1 输入裁剪设为 %2</translation>
+        </message>
+        <message>
+            <source>Set area %1 to %2x%3 at %4,%5</source>
+            <translation>将区域 %1 设为 %2x%3，位于 %4,%5</translation>
+        </message>
+        <message>
+            <source>Lay out preset %1 on the wall (%2 windows)</source>
+            <translation>在屏幕上布置预设 %1（%2 个窗口）</translation>
+        </message>
+        <message>
+            <source>Put the live layout back (%1 windows)</source>
+            <translation>恢复当前布局（%1 个窗口）</translation>
+        </message>
+        <message>
+            <source>Close the windows the file does not have</source>
+            <translation>关闭文件中没有的窗口</translation>
+        </message>
+        <message>
+            <source>Close window %1</source>
+            <translation>关闭窗口%1</translation>
+        </message>
+        <message>
+            <source>Place window %1 at %2x%3 at %4,%5, layer %6</source>
+            <translation>放置窗口%1：%2x%3，位于 %4,%5，图层 %6</translation>
+        </message>
+        <message>
+            <source>Switch window %1 to Input%2</source>
+            <translation>将窗口%1 切换到 Input%2</translation>
+        </message>
+        <message>
+            <source>Set window %1 input crop</source>
+            <translation>设置窗口%1 输入裁剪</translation>
+        </message>
+        <message>
+            <source>Set window %1 picture item %2 to %3</source>
+            <translation>将窗口%1 画质项 %2 设为 %3</translation>
+        </message>
+        <message>
+            <source>A %1 configuration cannot be restored to a %2: the device must be of the same family.</source>
+            <translation>%1 的配置无法恢复到 %2：设备必须属于同一系列。</translation>
+        </message>
+        <message>
+            <source>Restoring a preset lays its windows out on the wall and stores them, so the wall shows each restored preset for a moment; the live layout is put back afterwards.</source>
+            <translation>恢复预设时会先在屏幕上布置其窗口再保存，因此屏幕会短暂显示每个恢复的预设；之后会恢复当前布局。</translation>
+        </message>
+    </context>
+    <context>
         <name>SxDialogTitle</name>
         <message>
             <source>close</source>
@@ -1896,7 +2679,7 @@ v_height: %3
         <name>SxGraphicsView</name>
         <message>
             <source>preset %1</source>
-            <translation>预设%1</translation>
+            <translation>预设 %1</translation>
         </message>
         <message>
             <source>attribute</source>
@@ -2152,6 +2935,10 @@ Version %2</source>
         <message>
             <source>Diagnostics</source>
             <translation>诊断</translation>
+        </message>
+        <message>
+            <source>Reconnect automatically</source>
+            <translation>自动重新连接</translation>
         </message>
     </context>
     <context>
