@@ -2527,8 +2527,9 @@ v_height: %3
         </message>
         <message numerus="yes">
             <source> (%n more refusal(s) of this client not logged)</source>
-            <translation> (%n more refusal(s) of this client not logged)<numerusform />
-                <numerusform />
+            <translation>
+                <numerusform> (%n more refusal(s) of this client not logged)</numerusform>
+                <numerusform> (%n more refusal(s) of this client not logged)</numerusform>
             </translation>
         </message>
     </context>

@@ -2527,7 +2527,8 @@ v_height: %3
         </message>
         <message numerus="yes">
             <source> (%n more refusal(s) of this client not logged)</source>
-            <translation>（该客户端另有 %n 次拒绝未记录）<numerusform />
+            <translation>
+                <numerusform>（该客户端另有 %n 次拒绝未记录）</numerusform>
             </translation>
         </message>
     </context>

@@ -2527,7 +2527,8 @@ v_height: %3
         </message>
         <message numerus="yes">
             <source> (%n more refusal(s) of this client not logged)</source>
-            <translation>（該用戶端另有 %n 次拒絕未記錄）<numerusform />
+            <translation>
+                <numerusform>（該用戶端另有 %n 次拒絕未記錄）</numerusform>
             </translation>
         </message>
     </context>
