@@ -79,6 +79,17 @@ targets = {
     "canvas.drag_step.ms": ("Canvas: one drag step of a selected window", "<= 1 ms", lambda v: v <= 1),
     "startup.search_shown.ms": ("Start-up to the search dialog shown", "<= 500 ms", lambda v: v <= 500),
     "memory.rss_16_devices.MB": ("Resident memory with 16 devices connected", "<= 100 MB", lambda v: v <= 100),
+    "reconnect.sim_reply_1.ms": ("Simulator alone: full read-back of 1 device (reconnect round)", "", None),
+    "reconnect.return_1.ms": ("Return of 1 device until online and read back (median of 5 returns)", "", None),
+    "reconnect.return_worst_1.ms": ("Return of 1 device until online and read back, slowest of 5", "<= 3000 ms", lambda v: v <= 3000),
+    "reconnect.return_over_sim_1.ms": ("Return of 1 device: median beyond the simulator's own read-back", "<= 1000 ms", lambda v: v <= 1000),
+    "reconnect.sim_reply_16.ms": ("Simulator alone: full read-back of 16 devices at once (reconnect round)", "", None),
+    "reconnect.return_16.ms": ("Return of 16 devices at once until all are online and read back (median of 5)", "", None),
+    "reconnect.return_worst_16.ms": ("Return of 16 devices at once until all are online and read back, slowest of 5", "<= 5000 ms", lambda v: v <= 5000),
+    "reconnect.return_over_sim_16.ms": ("Return of 16 devices: median beyond the simulator's own read-back", "<= 1000 ms", lambda v: v <= 1000),
+    "memory.flapping.returns": ("Returns of the device that drops every second, in 40 s", "", None),
+    "memory.flapping.rss_start.MB": ("Resident memory with 16 devices, one of them dropping every second", "", None),
+    "memory.flapping.rss_growth.MB": ("Resident memory growth over those 40 s", "<= 2 MB", lambda v: v <= 2),
 }
 
 def cpu():
@@ -152,6 +163,20 @@ lines += [
     "  the search dialog's modal loop shows it (%s ms), including building every dialog up front." % fig("startup.search_shown.ms"),
     "- Memory: resident set of the benchmark process with a main window and 16 devices connected and",
     "  read back (%s MB)." % fig("memory.rss_16_devices.MB", "%.1f"),
+    "- Return of a device (bench_e2e reconnect): the main window has the devices found and read back;",
+    "  the simulator stops, every device shows offline and is tried again (first after 0.5 s, the",
+    "  interval doubling to at most 2 s), the simulator starts again after 0.3, 1.1, 2.3, 3.7 or 5.2 s.",
+    "  Timed from the moment it listens again until every device is online and its read-back is",
+    "  complete. Median %s / %s ms for 1 / 16 devices against %s / %s ms for the simulator's own" % (
+        fig("reconnect.return_1.ms"), fig("reconnect.return_16.ms"), fig("reconnect.sim_reply_1.ms", "%.1f"),
+        fig("reconnect.sim_reply_16.ms", "%.1f")),
+    "  read-back; the slowest of five (%s / %s ms) is the wait for the next try when the device" % (
+        fig("reconnect.return_worst_1.ms"), fig("reconnect.return_worst_16.ms")),
+    "  returns just after one: it stays under the longest interval (2 s) plus the read-back.",
+    "- Memory while one device of 16 is interrupted a second into every connection for 40 s",
+    "  (%s returns): %s MB at its first return, %s MB more at the end." % (
+        fig("memory.flapping.returns"), fig("memory.flapping.rss_start.MB", "%.1f"),
+        fig("memory.flapping.rss_growth.MB", "%.3f")),
     "- The figures move with the load of the machine (2 shared cores); compare ratios within a run."]
 lines += ["", "Raw figures (name, value, unit):", "", "```"]
 lines += ["%s\t%g\t%s" % (n, v, u) for n, (v, u) in figures.items()]
