@@ -97,6 +97,17 @@ targets = {
     "remote.http.load_500_per_s.doubled": ("Remote control, HTTP, 500 commands/s for 10 s: commands doubled", "0", lambda v: v == 0),
     "remote.http.load_500_per_s.answered": ("Remote control, HTTP, 500 commands/s for 10 s: 200 answers", "5000", lambda v: v == 5000),
     "remote.http.load_500_per_s.max_loop_stall.ms": ("Remote control, HTTP load: longest event-loop stall", "<= 20 ms", lambda v: v <= 20),
+    "reconnect.sim_reply_1.ms": ("Simulator alone: full read-back of 1 device (reconnect round)", "", None),
+    "reconnect.return_1.ms": ("Return of 1 device until online and read back (median of 5 returns)", "", None),
+    "reconnect.return_worst_1.ms": ("Return of 1 device until online and read back, slowest of 5", "<= 3000 ms", lambda v: v <= 3000),
+    "reconnect.return_over_sim_1.ms": ("Return of 1 device: median beyond the simulator's own read-back", "<= 1000 ms", lambda v: v <= 1000),
+    "reconnect.sim_reply_16.ms": ("Simulator alone: full read-back of 16 devices at once (reconnect round)", "", None),
+    "reconnect.return_16.ms": ("Return of 16 devices at once until all are online and read back (median of 5)", "", None),
+    "reconnect.return_worst_16.ms": ("Return of 16 devices at once until all are online and read back, slowest of 5", "<= 5000 ms", lambda v: v <= 5000),
+    "reconnect.return_over_sim_16.ms": ("Return of 16 devices: median beyond the simulator's own read-back", "<= 1000 ms", lambda v: v <= 1000),
+    "memory.flapping.returns": ("Returns of the device that drops every second, in 40 s", "", None),
+    "memory.flapping.rss_start.MB": ("Resident memory with 16 devices, one of them dropping every second", "", None),
+    "memory.flapping.rss_growth.MB": ("Resident memory growth over those 40 s", "<= 2 MB", lambda v: v <= 2),
 }
 
 def cpu():
@@ -186,6 +197,20 @@ lines += [
     "  thread per protocol paces 5000 window-geometry commands at 500/s, each naming itself in its x and",
     "  y, so that every frame is matched to its command (the per-client limit is raised for this single",
     "  sender); the stall is the longest gap between 1 ms timer ticks on the Qt thread meanwhile.",
+    "- Return of a device (bench_e2e reconnect): the main window has the devices found and read back;",
+    "  the simulator stops, every device shows offline and is tried again (first after 0.5 s, the",
+    "  interval doubling to at most 2 s), the simulator starts again after 0.3, 1.1, 2.3, 3.7 or 5.2 s.",
+    "  Timed from the moment it listens again until every device is online and its read-back is",
+    "  complete. Median %s / %s ms for 1 / 16 devices against %s / %s ms for the simulator's own" % (
+        fig("reconnect.return_1.ms"), fig("reconnect.return_16.ms"), fig("reconnect.sim_reply_1.ms", "%.1f"),
+        fig("reconnect.sim_reply_16.ms", "%.1f")),
+    "  read-back; the slowest of five (%s / %s ms) is the wait for the next try when the device" % (
+        fig("reconnect.return_worst_1.ms"), fig("reconnect.return_worst_16.ms")),
+    "  returns just after one: it stays under the longest interval (2 s) plus the read-back.",
+    "- Memory while one device of 16 is interrupted a second into every connection for 40 s",
+    "  (%s returns): %s MB at its first return, %s MB more at the end." % (
+        fig("memory.flapping.returns"), fig("memory.flapping.rss_start.MB", "%.1f"),
+        fig("memory.flapping.rss_growth.MB", "%.3f")),
     "- The figures move with the load of the machine (2 shared cores); compare ratios within a run."]
 lines += ["", "Raw figures (name, value, unit):", "", "```"]
 lines += ["%s\t%g\t%s" % (n, v, u) for n, (v, u) in figures.items()]
