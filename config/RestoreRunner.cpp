@@ -251,10 +251,10 @@ void RestoreRunner::verify()
                                       .arg(res.target, error);
                 } else if (!res.mismatches.isEmpty()) {
                     res.status = Status::PartlyApplied;
-                    res.message = tr("Every step was acknowledged, but %n setting(s) of %1 do not match the "
-                                     "file.",
-                                     nullptr, res.mismatches.size())
-                                      .arg(res.target);
+                    res.message = tr("Every step was acknowledged, but %1 does not match the file after "
+                                     "the restore (differences: %2).")
+                                      .arg(res.target)
+                                      .arg(res.mismatches.size());
                 } else {
                     res.status = Status::Done;
                     res.message = res.steps == 0

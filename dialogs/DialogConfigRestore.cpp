@@ -28,6 +28,14 @@ bool sameFamily(int a, int b)
 }
 
 const QColor kMuted(0x8a, 0x91, 0x9b);
+
+// Values can be longer than their column: the whole text shows as a tool tip.
+QTreeWidgetItem *withTips(QTreeWidgetItem *item)
+{
+    for (int c = 0; c < item->columnCount(); ++c)
+        item->setToolTip(c, item->text(c));
+    return item;
+}
 } // namespace
 
 DialogConfigRestore::DialogConfigRestore(DeviceHub *h, QWidget *parent)
@@ -123,7 +131,8 @@ void DialogConfigRestore::retranslateTexts()
         {tr("Setting"), tr("In the file"), tr("On the device"), tr("Note")});
     if (loaded) {
         ui->label_file->setText(
-            tr("%n device(s), read back %1 by %2.", nullptr, doc.devices.size())
+            tr("Devices: %1. Read back %2 by %3.")
+                .arg(doc.devices.size())
                 .arg(QLocale().toString(doc.readBackTime.toLocalTime(), QLocale::ShortFormat),
                      doc.application));
         for (int row = 0; row < ui->table_devices->rowCount(); ++row)
@@ -364,21 +373,22 @@ void DialogConfigRestore::fillDifferences()
             notApplicable += cannot.size();
             auto *group = new QTreeWidgetItem(top, {ConfigDiff::groupTitle(g)});
             group->setData(ColSetting, Qt::UserRole, g);
-            group->setText(ColDiffNote,
-                           cannot.isEmpty() ? tr("%n to restore", nullptr, can.size())
-                           : can.isEmpty()
-                               ? tr("%n cannot be applied", nullptr, cannot.size())
-                               : tr("%1, %2").arg(tr("%n to restore", nullptr, can.size()),
-                                                  tr("%n cannot be applied", nullptr, cannot.size())));
+            QStringList counts;
+            if (!can.isEmpty())
+                counts << tr("to restore: %1").arg(can.size());
+            if (!cannot.isEmpty())
+                counts << tr("not applicable: %1").arg(cannot.size());
+            group->setText(ColDiffNote, counts.join(tr(", ")));
             if (!can.isEmpty()) {
                 group->setFlags(group->flags() | Qt::ItemIsUserCheckable);
                 group->setCheckState(ColSetting, ticks.value({i, g}, Qt::Checked));
             }
             for (const ConfigDifference &d : can)
-                new QTreeWidgetItem(group, {d.name, d.fileValue, d.deviceValue, QString()});
+                withTips(new QTreeWidgetItem(group, {d.name, d.fileValue, d.deviceValue, QString()}));
             for (const ConfigDifference &d : cannot) {
-                auto *item = new QTreeWidgetItem(group, {d.name, d.fileValue, d.deviceValue,
-                                                         tr("cannot be applied: %1").arg(d.notApplicable)});
+                auto *item =
+                    withTips(new QTreeWidgetItem(group, {d.name, d.fileValue, d.deviceValue,
+                                                         tr("cannot be applied: %1").arg(d.notApplicable)}));
                 for (int c = 0; c < DiffColumnCount; ++c)
                     item->setForeground(c, kMuted);
             }
@@ -388,9 +398,8 @@ void DialogConfigRestore::fillDifferences()
         const int row = p.fileIndex;
         if (QTableWidgetItem *note = ui->table_devices->item(row, ColNote)) {
             const bool sameType = p.device.type() == file.type();
-            note->setText(sameType
-                              ? tr("%n setting(s) differ", nullptr, plan.applied.size() + notApplicable)
-                              : tr("another model: %n setting(s) cannot be applied", nullptr, notApplicable));
+            note->setText(sameType ? tr("differences: %1").arg(plan.applied.size() + notApplicable)
+                                   : tr("another model; not applicable: %1").arg(notApplicable));
         }
     }
     tree->expandAll();
@@ -430,7 +439,7 @@ QString DialogConfigRestore::presetNotice() const
         for (const ConfigDifference &d : plan.applied)
             if (d.setting == ConfigDifference::Preset)
                 presets << d.name;
-        lines << tr("%1: %2").arg(targetLabel(p.target), presets.join(QStringLiteral(", ")));
+        lines << tr("%1: %2").arg(targetLabel(p.target), presets.join(tr(", ")));
         notice = plan.presetNotice;
     }
     return lines.isEmpty() ? QString() : notice + QLatin1Char('\n') + lines.join(QLatin1Char('\n'));
@@ -446,7 +455,7 @@ void DialogConfigRestore::updatePresetNotice()
 
 // ---- restoring ---------------------------------------------------------------------------------
 
-void DialogConfigRestore::on_btn_restore_clicked()
+void DialogConfigRestore::on_btn_restoreNow_clicked()
 {
     if (!compared || isRunning())
         return;
@@ -519,7 +528,7 @@ void DialogConfigRestore::appendReport(const Pair &pair, const RestoreRunner::Re
         QStringList out;
         for (const QString &g : groups)
             out << ConfigDiff::groupTitle(g);
-        return out.join(QStringLiteral(", "));
+        return out.join(tr(", "));
     };
     if (!r.groupsApplied.isEmpty())
         lines << QStringLiteral("  ") + tr("Applied: %1").arg(titles(r.groupsApplied));
@@ -573,7 +582,7 @@ void DialogConfigRestore::on_btn_cancel_clicked()
     }
 }
 
-void DialogConfigRestore::on_btn_close_clicked()
+void DialogConfigRestore::on_btn_done_clicked()
 {
     reject();
 }
@@ -595,7 +604,7 @@ void DialogConfigRestore::updateButtons()
     ui->btn_load->setEnabled(!busy);
     ui->table_devices->setEnabled(!busy);
     ui->btn_compare->setEnabled(loaded && !busy);
-    ui->btn_restore->setEnabled(compared && !busy);
+    ui->btn_restoreNow->setEnabled(compared && !busy);
     ui->btn_cancel->setEnabled(busy);
     ui->tree_differences->setEnabled(!busy);
 }

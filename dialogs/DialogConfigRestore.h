@@ -51,9 +51,9 @@ public slots:
     void on_btn_browse_clicked();
     void on_btn_load_clicked();
     void on_btn_compare_clicked();
-    void on_btn_restore_clicked();
+    void on_btn_restoreNow_clicked();
     void on_btn_cancel_clicked();
-    void on_btn_close_clicked();
+    void on_btn_done_clicked();
     // While something runs, closing cancels it instead.
     void reject() override;
 

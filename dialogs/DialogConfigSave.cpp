@@ -152,7 +152,7 @@ void DialogConfigSave::onFinished(bool ok)
     if (ok) {
         const int n = backup->document().devices.size();
         ui->label_status->setText(tr("Saved."));
-        tips(this, tr("The configuration of %n device(s) was saved to %1.", nullptr, n).arg(path()));
+        tips(this, tr("Saved to %1 (devices: %2).").arg(path()).arg(n));
         accept();
         return;
     }

@@ -174,7 +174,7 @@ void TstUiConfig::saveThroughMenu(const QString &path)
                                     QVERIFY(waitUntil([&] { return !d->isVisible(); }));
                                 });
     QVERIFY(ran);
-    QVERIFY2(boxes->texts.value(boxes->texts.size() - 1).contains("was saved to " + path),
+    QVERIFY2(boxes->texts.value(boxes->texts.size() - 1).contains("Saved to " + path),
              qPrintable(boxes->texts.join('|')));
 }
 
@@ -227,7 +227,7 @@ void TstUiConfig::roundTripThroughMenu()
             QComboBox *box = child<QComboBox>(d, "combo_target_0");
             QCOMPARE(box->currentData().toString(), a); // the file's own device is preselected
             box->setCurrentIndex(box->findData(target));
-            auto *restore = child<QPushButton>(d, "btn_restore");
+            auto *restore = child<QPushButton>(d, "btn_restoreNow");
             QVERIFY(!restore->isEnabled()); // nothing can be sent before the comparison
             QTest::mouseClick(child<QPushButton>(d, "btn_compare"), Qt::LeftButton);
             QVERIFY(waitUntil([&] { return restore->isEnabled(); }));
@@ -241,7 +241,7 @@ void TstUiConfig::roundTripThroughMenu()
             QCOMPARE(d->results().size(), 1);
             result = d->results().first();
             report = child<QPlainTextEdit>(d, "text_report")->toPlainText();
-            QTest::mouseClick(child<QPushButton>(d, "btn_close"), Qt::LeftButton);
+            QTest::mouseClick(child<QPushButton>(d, "btn_done"), Qt::LeftButton);
         });
     QVERIFY(ran);
     if (QTest::currentTestFailed())
@@ -319,7 +319,7 @@ void TstUiConfig::badFileSendsNothing()
                                        QTest::mouseClick(child<QPushButton>(d, "btn_load"), Qt::LeftButton);
                                        QCOMPARE(child<QTableWidget>(d, "table_devices")->rowCount(), 0);
                                        QVERIFY(!child<QPushButton>(d, "btn_compare")->isEnabled());
-                                       QVERIFY(!child<QPushButton>(d, "btn_restore")->isEnabled());
+                                       QVERIFY(!child<QPushButton>(d, "btn_restoreNow")->isEnabled());
                                    });
     QVERIFY(ran);
     QCOMPARE(boxes->texts.size(), 1);
