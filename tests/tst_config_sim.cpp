@@ -109,6 +109,7 @@ private slots:
     void backUpAndRestore();
     void restoreStopsEarly_data();
     void restoreStopsEarly();
+    void backupOfDroppedDeviceWritesNothing();
 };
 
 void TstConfigSim::backUpAndRestore_data()
@@ -282,6 +283,29 @@ void TstConfigSim::restoreStopsEarly()
     // The verifying read-back went after them on the same link.
     QVERIFY(waitUntil([&] { return rig.sim.countFrames(rig.b, "rx", 0xEF, 0, logStart) >= 2; }));
     QCOMPARE(settingFrames(rig.sim, rig.b, logStart), frames);
+}
+
+// The second of two devices drops before its read-back: the backup fails naming it, and no file
+// (not even the first device's part) is written.
+void TstConfigSim::backupOfDroppedDeviceWritesNothing()
+{
+    Rig rig;
+    QVERIFY(rig.start("KS9200", "GW5", "127.0.76."));
+    const QString label = ConfigBackup::labelOf(&rig.hub, rig.b);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("show.json");
+    ConfigBackup backup(&rig.hub);
+    connect(&backup, &ConfigBackup::progress, this, [&](int index) {
+        if (index == 1)
+            rig.sim.kill();
+    });
+    QSignalSpy finished(&backup, &ConfigBackup::finished);
+    QVERIFY(backup.start({rig.a, rig.b}, path));
+    QVERIFY(waitUntil([&] { return finished.count() == 1; }));
+    QCOMPARE(finished.first().first().toBool(), false);
+    QVERIFY2(backup.errorString().contains(label), qPrintable(backup.errorString()));
+    QVERIFY(!QFile::exists(path));
+    QVERIFY(backup.document().devices.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TstConfigSim)
