@@ -206,7 +206,6 @@ void DialogConfigRestore::setDocument(const ConfigDocument &d, const QString &pa
     doc = d;
     docPath = path;
     loaded = true;
-    only = onlyDevice;
     ui->edit_path->setText(QDir::toNativeSeparators(path));
     ui->label_status->clear();
     fillDevices(onlyDevice);

@@ -100,5 +100,4 @@ private:
     bool cancelAll = false;
     int runIndex = -1;
     QList<RestoreRunner::Result> done;
-    int only = -1;
 };
