@@ -49,6 +49,29 @@
         </message>
     </context>
     <context>
+        <name>ConfigBackup</name>
+        <message>
+            <source>The link to %1 was lost during its read-back.</source>
+            <translation>The link to %1 was lost during its read-back.</translation>
+        </message>
+        <message>
+            <source>%1 did not finish its read-back within %2 s.</source>
+            <translation>%1 did not finish its read-back within %2 s.</translation>
+        </message>
+        <message>
+            <source>%1 is not online.</source>
+            <translation>%1 is not online.</translation>
+        </message>
+        <message>
+            <source>%1 refused to be read back.</source>
+            <translation>%1 refused to be read back.</translation>
+        </message>
+        <message>
+            <source>The backup was cancelled.</source>
+            <translation>The backup was cancelled.</translation>
+        </message>
+    </context>
+    <context>
         <name>ConfigDiff</name>
         <message>
             <source>none</source>
@@ -859,6 +882,312 @@
         <message>
             <source>Chroma Key - Window%1</source>
             <translation>Chroma Key - Window%1</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogConfigRestore</name>
+        <message>
+            <source>Restore configuration</source>
+            <translation>Restore configuration</translation>
+        </message>
+        <message>
+            <source>File:</source>
+            <translation>File:</translation>
+        </message>
+        <message>
+            <source>Browse…</source>
+            <translation>Browse…</translation>
+        </message>
+        <message>
+            <source>Open</source>
+            <translation>Open</translation>
+        </message>
+        <message>
+            <source>Devices of the file, and the online device each one is restored to:</source>
+            <translation>Devices of the file, and the online device each one is restored to:</translation>
+        </message>
+        <message>
+            <source>Compare</source>
+            <translation>Compare</translation>
+        </message>
+        <message>
+            <source>Reads each chosen device back and lists every setting that differs from the file. Nothing is sent yet.</source>
+            <translation>Reads each chosen device back and lists every setting that differs from the file. Nothing is sent yet.</translation>
+        </message>
+        <message>
+            <source>Settings that differ; tick the groups to restore:</source>
+            <translation>Settings that differ; tick the groups to restore:</translation>
+        </message>
+        <message>
+            <source>What was restored, verified by reading each device back:</source>
+            <translation>What was restored, verified by reading each device back:</translation>
+        </message>
+        <message>
+            <source>Restore</source>
+            <translation>Restore</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Close</translation>
+        </message>
+        <message>
+            <source>tips</source>
+            <translation>tips</translation>
+        </message>
+        <message>
+            <source>Reading back %1 (%2 of %3)…</source>
+            <translation>Reading back %1 (%2 of %3)…</translation>
+        </message>
+        <message>
+            <source>Reading back %1…</source>
+            <translation>Reading back %1…</translation>
+        </message>
+        <message>
+            <source>Verifying %1…</source>
+            <translation>Verifying %1…</translation>
+        </message>
+        <message>
+            <source>%1: step %2 of %3, %4: %5</source>
+            <translation>%1: step %2 of %3, %4: %5</translation>
+        </message>
+        <message>
+            <source>In the file</source>
+            <translation>In the file</translation>
+        </message>
+        <message>
+            <source>Restore to</source>
+            <translation>Restore to</translation>
+        </message>
+        <message>
+            <source>Note</source>
+            <translation>Note</translation>
+        </message>
+        <message>
+            <source>Setting</source>
+            <translation>Setting</translation>
+        </message>
+        <message>
+            <source>On the device</source>
+            <translation>On the device</translation>
+        </message>
+        <message>
+            <source>Devices: %1. Read back %2 by %3.</source>
+            <translation>Devices: %1. Read back %2 by %3.</translation>
+        </message>
+        <message>
+            <source>Do not restore</source>
+            <translation>Do not restore</translation>
+        </message>
+        <message>
+            <source>Choose a configuration file.</source>
+            <translation>Choose a configuration file.</translation>
+        </message>
+        <message>
+            <source>Configuration files (*.json)</source>
+            <translation>Configuration files (*.json)</translation>
+        </message>
+        <message>
+            <source>%1 cannot be restored: %2</source>
+            <translation>%1 cannot be restored: %2</translation>
+        </message>
+        <message>
+            <source>%1 holds no device.</source>
+            <translation>%1 holds no device.</translation>
+        </message>
+        <message>
+            <source>No online device of this family.</source>
+            <translation>No online device of this family.</translation>
+        </message>
+        <message>
+            <source>%1 is chosen for more than one device of the file.</source>
+            <translation>%1 is chosen for more than one device of the file.</translation>
+        </message>
+        <message>
+            <source>Choose the device each device of the file is restored to.</source>
+            <translation>Choose the device each device of the file is restored to.</translation>
+        </message>
+        <message>
+            <source>Compared. Nothing has been sent yet.</source>
+            <translation>Compared. Nothing has been sent yet.</translation>
+        </message>
+        <message>
+            <source>%1 → %2</source>
+            <translation>%1 → %2</translation>
+        </message>
+        <message>
+            <source>to restore: %1</source>
+            <translation>to restore: %1</translation>
+        </message>
+        <message>
+            <source>not applicable: %1</source>
+            <translation>not applicable: %1</translation>
+        </message>
+        <message>
+            <source>, </source>
+            <translation>, </translation>
+        </message>
+        <message>
+            <source>cannot be applied: %1</source>
+            <translation>cannot be applied: %1</translation>
+        </message>
+        <message>
+            <source>No differences: the device matches the file.</source>
+            <translation>No differences: the device matches the file.</translation>
+        </message>
+        <message>
+            <source>differences: %1</source>
+            <translation>differences: %1</translation>
+        </message>
+        <message>
+            <source>another model; not applicable: %1</source>
+            <translation>another model; not applicable: %1</translation>
+        </message>
+        <message>
+            <source>%1: %2</source>
+            <translation>%1: %2</translation>
+        </message>
+        <message>
+            <source>Tick at least one group to restore.</source>
+            <translation>Tick at least one group to restore.</translation>
+        </message>
+        <message>
+            <source>Restore now?</source>
+            <translation>Restore now?</translation>
+        </message>
+        <message>
+            <source>%1 → %2: not started (cancelled)</source>
+            <translation>%1 → %2: not started (cancelled)</translation>
+        </message>
+        <message>
+            <source>%1 → %2: %3</source>
+            <translation>%1 → %2: %3</translation>
+        </message>
+        <message>
+            <source>Applied: %1</source>
+            <translation>Applied: %1</translation>
+        </message>
+        <message>
+            <source>Partly applied: %1</source>
+            <translation>Partly applied: %1</translation>
+        </message>
+        <message>
+            <source>Not applied: %1</source>
+            <translation>Not applied: %1</translation>
+        </message>
+        <message>
+            <source>Not verified: the device could not be read back.</source>
+            <translation>Not verified: the device could not be read back.</translation>
+        </message>
+        <message>
+            <source>Cannot be applied on this device:</source>
+            <translation>Cannot be applied on this device:</translation>
+        </message>
+        <message>
+            <source>Does not match the file after the restore:</source>
+            <translation>Does not match the file after the restore:</translation>
+        </message>
+        <message>
+            <source>%1: file %2, device %3</source>
+            <translation>%1: file %2, device %3</translation>
+        </message>
+        <message>
+            <source>Restore done and verified.</source>
+            <translation>Restore done and verified.</translation>
+        </message>
+        <message>
+            <source>Restore cancelled; see the report for what was applied.</source>
+            <translation>Restore cancelled; see the report for what was applied.</translation>
+        </message>
+        <message>
+            <source>Restore not fully applied; see the report.</source>
+            <translation>Restore not fully applied; see the report.</translation>
+        </message>
+        <message>
+            <source>Cancelling before the next step…</source>
+            <translation>Cancelling before the next step…</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogConfigSave</name>
+        <message>
+            <source>Save configuration</source>
+            <translation>Save configuration</translation>
+        </message>
+        <message>
+            <source>Devices to back up (each is read back in full first):</source>
+            <translation>Devices to back up (each is read back in full first):</translation>
+        </message>
+        <message>
+            <source>File:</source>
+            <translation>File:</translation>
+        </message>
+        <message>
+            <source>Browse…</source>
+            <translation>Browse…</translation>
+        </message>
+        <message>
+            <source>Save</source>
+            <translation>Save</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>tips</source>
+            <translation>tips</translation>
+        </message>
+        <message>
+            <source>Current device: %1</source>
+            <translation>Current device: %1</translation>
+        </message>
+        <message>
+            <source>Current device (not online)</source>
+            <translation>Current device (not online)</translation>
+        </message>
+        <message>
+            <source>All online devices (%1)</source>
+            <translation>All online devices (%1)</translation>
+        </message>
+        <message>
+            <source>Configuration files (*.json)</source>
+            <translation>Configuration files (*.json)</translation>
+        </message>
+        <message>
+            <source>Please choose a file to save to.</source>
+            <translation>Please choose a file to save to.</translation>
+        </message>
+        <message>
+            <source>No device is online.</source>
+            <translation>No device is online.</translation>
+        </message>
+        <message>
+            <source>Cancelling after the read-back that runs…</source>
+            <translation>Cancelling after the read-back that runs…</translation>
+        </message>
+        <message>
+            <source>Reading back %1 (%2 of %3)…</source>
+            <translation>Reading back %1 (%2 of %3)…</translation>
+        </message>
+        <message>
+            <source>Writing %1…</source>
+            <translation>Writing %1…</translation>
+        </message>
+        <message>
+            <source>Saved.</source>
+            <translation>Saved.</translation>
+        </message>
+        <message>
+            <source>Saved to %1 (devices: %2).</source>
+            <translation>Saved to %1 (devices: %2).</translation>
+        </message>
+        <message>
+            <source>Nothing was saved: %1</source>
+            <translation>Nothing was saved: %1</translation>
         </message>
     </context>
     <context>
@@ -2475,6 +2804,38 @@ v_height: %3
             <source>reconnecting</source>
             <translation>reconnecting</translation>
         </message>
+        <message>
+            <source>Open configuration</source>
+            <translation>Open configuration</translation>
+        </message>
+        <message>
+            <source>Configuration files (*.json)</source>
+            <translation>Configuration files (*.json)</translation>
+        </message>
+        <message>
+            <source>%1 cannot be opened: %2</source>
+            <translation>%1 cannot be opened: %2</translation>
+        </message>
+        <message>
+            <source>The file holds no device.</source>
+            <translation>The file holds no device.</translation>
+        </message>
+        <message>
+            <source>file %1</source>
+            <translation>file %1</translation>
+        </message>
+        <message>
+            <source>Configuration file %1: nothing is sent from this tab.</source>
+            <translation>Configuration file %1: nothing is sent from this tab.</translation>
+        </message>
+        <message>
+            <source>%1 (configuration file %2, not a device)</source>
+            <translation>%1 (configuration file %2, not a device)</translation>
+        </message>
+        <message>
+            <source>This tab shows a configuration file, not a device: nothing is sent from it. Use "Restore to…" in the main menu to restore it to a device.</source>
+            <translation>This tab shows a configuration file, not a device: nothing is sent from it. Use "Restore to…" in the main menu to restore it to a device.</translation>
+        </message>
     </context>
     <context>
         <name>QObject</name>
@@ -2661,6 +3022,85 @@ v_height: %3
         <message>
             <source>Restoring a preset lays its windows out on the wall and stores them, so the wall shows each restored preset for a moment; the live layout is put back afterwards.</source>
             <translation>Restoring a preset lays its windows out on the wall and stores them, so the wall shows each restored preset for a moment; the live layout is put back afterwards.</translation>
+        </message>
+    </context>
+    <context>
+        <name>RestoreRunner</name>
+        <message>
+            <source>done</source>
+            <translation>done</translation>
+        </message>
+        <message>
+            <source>partly applied</source>
+            <translation>partly applied</translation>
+        </message>
+        <message>
+            <source>failed</source>
+            <translation>failed</translation>
+        </message>
+        <message>
+            <source>cancelled</source>
+            <translation>cancelled</translation>
+        </message>
+        <message>
+            <source>There is no group "%1"; the groups are: %2.</source>
+            <translation>There is no group "%1"; the groups are: %2.</translation>
+        </message>
+        <message>
+            <source>%1 is not online: nothing was sent.</source>
+            <translation>%1 is not online: nothing was sent.</translation>
+        </message>
+        <message>
+            <source>%1 Nothing was sent.</source>
+            <translation>%1 Nothing was sent.</translation>
+        </message>
+        <message>
+            <source>%1 is not online.</source>
+            <translation>%1 is not online.</translation>
+        </message>
+        <message>
+            <source>The restore was cancelled before anything was sent.</source>
+            <translation>The restore was cancelled before anything was sent.</translation>
+        </message>
+        <message>
+            <source>The restore was cancelled after %1 of %2 steps.</source>
+            <translation>The restore was cancelled after %1 of %2 steps.</translation>
+        </message>
+        <message>
+            <source>step %1 of %2 (%3)</source>
+            <translation>step %1 of %2 (%3)</translation>
+        </message>
+        <message>
+            <source>%1 refused %2.</source>
+            <translation>%1 refused %2.</translation>
+        </message>
+        <message>
+            <source>%1 did not answer %2 in time.</source>
+            <translation>%1 did not answer %2 in time.</translation>
+        </message>
+        <message>
+            <source>The link to %1 was lost at %2.</source>
+            <translation>The link to %1 was lost at %2.</translation>
+        </message>
+        <message>
+            <source>%1 was not online for %2.</source>
+            <translation>%1 was not online for %2.</translation>
+        </message>
+        <message>
+            <source>Every step was acknowledged, but %1 could not be read back to verify them: %2</source>
+            <translation>Every step was acknowledged, but %1 could not be read back to verify them: %2</translation>
+        </message>
+        <message>
+            <source>Every step was acknowledged, but %1 does not match the file after the restore (differences: %2).</source>
+            <translation>Every step was acknowledged, but %1 does not match the file after the restore (differences: %2).</translation>
+        </message>
+        <message>
+            <source>%1 already matches the file: nothing was sent.</source>
+            <translation>%1 already matches the file: nothing was sent.</translation>
+        </message>
+        <message>
+            <source>%1 restored: %2 steps applied and verified.</source>
+            <translation>%1 restored: %2 steps applied and verified.</translation>
         </message>
     </context>
     <context>
@@ -2941,6 +3381,22 @@ Version %2</translation>
         <message>
             <source>Reconnect automatically</source>
             <translation>Reconnect automatically</translation>
+        </message>
+        <message>
+            <source>Save configuration…</source>
+            <translation>Save configuration…</translation>
+        </message>
+        <message>
+            <source>Restore configuration…</source>
+            <translation>Restore configuration…</translation>
+        </message>
+        <message>
+            <source>Open configuration…</source>
+            <translation>Open configuration…</translation>
+        </message>
+        <message>
+            <source>Restore to…</source>
+            <translation>Restore to…</translation>
         </message>
     </context>
     <context>

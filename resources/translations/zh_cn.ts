@@ -49,6 +49,29 @@
         </message>
     </context>
     <context>
+        <name>ConfigBackup</name>
+        <message>
+            <source>The link to %1 was lost during its read-back.</source>
+            <translation>与 %1 的连接在回读期间中断。</translation>
+        </message>
+        <message>
+            <source>%1 did not finish its read-back within %2 s.</source>
+            <translation>%1 未在 %2 秒内完成回读。</translation>
+        </message>
+        <message>
+            <source>%1 is not online.</source>
+            <translation>%1 不在线。</translation>
+        </message>
+        <message>
+            <source>%1 refused to be read back.</source>
+            <translation>%1 拒绝回读。</translation>
+        </message>
+        <message>
+            <source>The backup was cancelled.</source>
+            <translation>备份已取消。</translation>
+        </message>
+    </context>
+    <context>
         <name>ConfigDiff</name>
         <message>
             <source>none</source>
@@ -859,6 +882,312 @@
         <message>
             <source>Chroma Key - Window%1</source>
             <translation>抠像 - 窗口%1</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogConfigRestore</name>
+        <message>
+            <source>Restore configuration</source>
+            <translation>还原配置</translation>
+        </message>
+        <message>
+            <source>File:</source>
+            <translation>文件：</translation>
+        </message>
+        <message>
+            <source>Browse…</source>
+            <translation>浏览…</translation>
+        </message>
+        <message>
+            <source>Open</source>
+            <translation>打开</translation>
+        </message>
+        <message>
+            <source>Devices of the file, and the online device each one is restored to:</source>
+            <translation>文件中的设备，以及每台要还原到的在线设备：</translation>
+        </message>
+        <message>
+            <source>Compare</source>
+            <translation>比较</translation>
+        </message>
+        <message>
+            <source>Reads each chosen device back and lists every setting that differs from the file. Nothing is sent yet.</source>
+            <translation>回读所选的每台设备，列出与文件不同的每项设置。此时不发送任何内容。</translation>
+        </message>
+        <message>
+            <source>Settings that differ; tick the groups to restore:</source>
+            <translation>不同的设置；请勾选要还原的分组：</translation>
+        </message>
+        <message>
+            <source>What was restored, verified by reading each device back:</source>
+            <translation>已还原的内容（已通过回读每台设备校验）：</translation>
+        </message>
+        <message>
+            <source>Restore</source>
+            <translation>还原</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>取消</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>关闭</translation>
+        </message>
+        <message>
+            <source>tips</source>
+            <translation>提示</translation>
+        </message>
+        <message>
+            <source>Reading back %1 (%2 of %3)…</source>
+            <translation>正在回读 %1（第 %2 个，共 %3 个）…</translation>
+        </message>
+        <message>
+            <source>Reading back %1…</source>
+            <translation>正在回读 %1…</translation>
+        </message>
+        <message>
+            <source>Verifying %1…</source>
+            <translation>正在校验 %1…</translation>
+        </message>
+        <message>
+            <source>%1: step %2 of %3, %4: %5</source>
+            <translation>%1：第 %2 步，共 %3 步，%4：%5</translation>
+        </message>
+        <message>
+            <source>In the file</source>
+            <translation>文件中</translation>
+        </message>
+        <message>
+            <source>Restore to</source>
+            <translation>还原到</translation>
+        </message>
+        <message>
+            <source>Note</source>
+            <translation>说明</translation>
+        </message>
+        <message>
+            <source>Setting</source>
+            <translation>设置</translation>
+        </message>
+        <message>
+            <source>On the device</source>
+            <translation>设备上</translation>
+        </message>
+        <message>
+            <source>Devices: %1. Read back %2 by %3.</source>
+            <translation>设备：%1。由 %3 于 %2 回读。</translation>
+        </message>
+        <message>
+            <source>Do not restore</source>
+            <translation>不还原</translation>
+        </message>
+        <message>
+            <source>Choose a configuration file.</source>
+            <translation>请选择配置文件。</translation>
+        </message>
+        <message>
+            <source>Configuration files (*.json)</source>
+            <translation>配置文件 (*.json)</translation>
+        </message>
+        <message>
+            <source>%1 cannot be restored: %2</source>
+            <translation>无法还原 %1：%2</translation>
+        </message>
+        <message>
+            <source>%1 holds no device.</source>
+            <translation>%1 中没有设备。</translation>
+        </message>
+        <message>
+            <source>No online device of this family.</source>
+            <translation>没有该系列的在线设备。</translation>
+        </message>
+        <message>
+            <source>%1 is chosen for more than one device of the file.</source>
+            <translation>%1 被选给了文件中的多台设备。</translation>
+        </message>
+        <message>
+            <source>Choose the device each device of the file is restored to.</source>
+            <translation>请为文件中的每台设备选择要还原到的设备。</translation>
+        </message>
+        <message>
+            <source>Compared. Nothing has been sent yet.</source>
+            <translation>比较完成。尚未发送任何内容。</translation>
+        </message>
+        <message>
+            <source>%1 → %2</source>
+            <translation>%1 → %2</translation>
+        </message>
+        <message>
+            <source>to restore: %1</source>
+            <translation>待还原：%1</translation>
+        </message>
+        <message>
+            <source>not applicable: %1</source>
+            <translation>无法应用：%1</translation>
+        </message>
+        <message>
+            <source>, </source>
+            <translation>，</translation>
+        </message>
+        <message>
+            <source>cannot be applied: %1</source>
+            <translation>无法应用：%1</translation>
+        </message>
+        <message>
+            <source>No differences: the device matches the file.</source>
+            <translation>没有差异：设备与文件一致。</translation>
+        </message>
+        <message>
+            <source>differences: %1</source>
+            <translation>差异：%1</translation>
+        </message>
+        <message>
+            <source>another model; not applicable: %1</source>
+            <translation>其他型号；无法应用：%1</translation>
+        </message>
+        <message>
+            <source>%1: %2</source>
+            <translation>%1：%2</translation>
+        </message>
+        <message>
+            <source>Tick at least one group to restore.</source>
+            <translation>请至少勾选一个要还原的分组。</translation>
+        </message>
+        <message>
+            <source>Restore now?</source>
+            <translation>现在还原吗？</translation>
+        </message>
+        <message>
+            <source>%1 → %2: not started (cancelled)</source>
+            <translation>%1 → %2：未开始（已取消）</translation>
+        </message>
+        <message>
+            <source>%1 → %2: %3</source>
+            <translation>%1 → %2：%3</translation>
+        </message>
+        <message>
+            <source>Applied: %1</source>
+            <translation>已应用：%1</translation>
+        </message>
+        <message>
+            <source>Partly applied: %1</source>
+            <translation>部分应用：%1</translation>
+        </message>
+        <message>
+            <source>Not applied: %1</source>
+            <translation>未应用：%1</translation>
+        </message>
+        <message>
+            <source>Not verified: the device could not be read back.</source>
+            <translation>未校验：无法回读设备。</translation>
+        </message>
+        <message>
+            <source>Cannot be applied on this device:</source>
+            <translation>此设备无法应用：</translation>
+        </message>
+        <message>
+            <source>Does not match the file after the restore:</source>
+            <translation>还原后与文件不符：</translation>
+        </message>
+        <message>
+            <source>%1: file %2, device %3</source>
+            <translation>%1：文件 %2，设备 %3</translation>
+        </message>
+        <message>
+            <source>Restore done and verified.</source>
+            <translation>还原完成并已校验。</translation>
+        </message>
+        <message>
+            <source>Restore cancelled; see the report for what was applied.</source>
+            <translation>还原已取消；已应用的内容见报告。</translation>
+        </message>
+        <message>
+            <source>Restore not fully applied; see the report.</source>
+            <translation>还原未完全应用；详见报告。</translation>
+        </message>
+        <message>
+            <source>Cancelling before the next step…</source>
+            <translation>正在取消，将在下一步之前停止…</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogConfigSave</name>
+        <message>
+            <source>Save configuration</source>
+            <translation>保存配置</translation>
+        </message>
+        <message>
+            <source>Devices to back up (each is read back in full first):</source>
+            <translation>要备份的设备（每台先完整回读）：</translation>
+        </message>
+        <message>
+            <source>File:</source>
+            <translation>文件：</translation>
+        </message>
+        <message>
+            <source>Browse…</source>
+            <translation>浏览…</translation>
+        </message>
+        <message>
+            <source>Save</source>
+            <translation>保存</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>取消</translation>
+        </message>
+        <message>
+            <source>tips</source>
+            <translation>提示</translation>
+        </message>
+        <message>
+            <source>Current device: %1</source>
+            <translation>当前设备：%1</translation>
+        </message>
+        <message>
+            <source>Current device (not online)</source>
+            <translation>当前设备（不在线）</translation>
+        </message>
+        <message>
+            <source>All online devices (%1)</source>
+            <translation>所有在线设备（%1）</translation>
+        </message>
+        <message>
+            <source>Configuration files (*.json)</source>
+            <translation>配置文件 (*.json)</translation>
+        </message>
+        <message>
+            <source>Please choose a file to save to.</source>
+            <translation>请选择要保存到的文件。</translation>
+        </message>
+        <message>
+            <source>No device is online.</source>
+            <translation>没有在线的设备。</translation>
+        </message>
+        <message>
+            <source>Cancelling after the read-back that runs…</source>
+            <translation>正在取消，当前回读结束后停止…</translation>
+        </message>
+        <message>
+            <source>Reading back %1 (%2 of %3)…</source>
+            <translation>正在回读 %1（第 %2 个，共 %3 个）…</translation>
+        </message>
+        <message>
+            <source>Writing %1…</source>
+            <translation>正在写入 %1…</translation>
+        </message>
+        <message>
+            <source>Saved.</source>
+            <translation>已保存。</translation>
+        </message>
+        <message>
+            <source>Saved to %1 (devices: %2).</source>
+            <translation>已保存到 %1（设备：%2）。</translation>
+        </message>
+        <message>
+            <source>Nothing was saved: %1</source>
+            <translation>未保存任何内容：%1</translation>
         </message>
     </context>
     <context>
@@ -2475,6 +2804,38 @@ v_height: %3
             <source>reconnecting</source>
             <translation>正在重新连接</translation>
         </message>
+        <message>
+            <source>Open configuration</source>
+            <translation>打开配置</translation>
+        </message>
+        <message>
+            <source>Configuration files (*.json)</source>
+            <translation>配置文件 (*.json)</translation>
+        </message>
+        <message>
+            <source>%1 cannot be opened: %2</source>
+            <translation>无法打开 %1：%2</translation>
+        </message>
+        <message>
+            <source>The file holds no device.</source>
+            <translation>文件中没有设备。</translation>
+        </message>
+        <message>
+            <source>file %1</source>
+            <translation>文件 %1</translation>
+        </message>
+        <message>
+            <source>Configuration file %1: nothing is sent from this tab.</source>
+            <translation>配置文件 %1：此标签页不会发送任何内容。</translation>
+        </message>
+        <message>
+            <source>%1 (configuration file %2, not a device)</source>
+            <translation>%1（配置文件 %2，不是设备）</translation>
+        </message>
+        <message>
+            <source>This tab shows a configuration file, not a device: nothing is sent from it. Use "Restore to…" in the main menu to restore it to a device.</source>
+            <translation>此标签页显示的是配置文件，不是设备：不会从这里发送任何内容。请使用主菜单中的“还原到…”将其还原到设备。</translation>
+        </message>
     </context>
     <context>
         <name>QObject</name>
@@ -2660,6 +3021,85 @@ v_height: %3
         <message>
             <source>Restoring a preset lays its windows out on the wall and stores them, so the wall shows each restored preset for a moment; the live layout is put back afterwards.</source>
             <translation>恢复预设时会先在屏幕上布置其窗口再保存，因此屏幕会短暂显示每个恢复的预设；之后会恢复当前布局。</translation>
+        </message>
+    </context>
+    <context>
+        <name>RestoreRunner</name>
+        <message>
+            <source>done</source>
+            <translation>完成</translation>
+        </message>
+        <message>
+            <source>partly applied</source>
+            <translation>部分应用</translation>
+        </message>
+        <message>
+            <source>failed</source>
+            <translation>失败</translation>
+        </message>
+        <message>
+            <source>cancelled</source>
+            <translation>已取消</translation>
+        </message>
+        <message>
+            <source>There is no group "%1"; the groups are: %2.</source>
+            <translation>没有分组“%1”；可用分组：%2。</translation>
+        </message>
+        <message>
+            <source>%1 is not online: nothing was sent.</source>
+            <translation>%1 不在线：未发送任何内容。</translation>
+        </message>
+        <message>
+            <source>%1 Nothing was sent.</source>
+            <translation>%1 未发送任何内容。</translation>
+        </message>
+        <message>
+            <source>%1 is not online.</source>
+            <translation>%1 不在线。</translation>
+        </message>
+        <message>
+            <source>The restore was cancelled before anything was sent.</source>
+            <translation>还原在发送任何内容之前已取消。</translation>
+        </message>
+        <message>
+            <source>The restore was cancelled after %1 of %2 steps.</source>
+            <translation>还原在第 %1 步（共 %2 步）之后取消。</translation>
+        </message>
+        <message>
+            <source>step %1 of %2 (%3)</source>
+            <translation>第 %1 步，共 %2 步（%3）</translation>
+        </message>
+        <message>
+            <source>%1 refused %2.</source>
+            <translation>%1 拒绝了%2。</translation>
+        </message>
+        <message>
+            <source>%1 did not answer %2 in time.</source>
+            <translation>%1 未及时应答%2。</translation>
+        </message>
+        <message>
+            <source>The link to %1 was lost at %2.</source>
+            <translation>与 %1 的连接在%2时中断。</translation>
+        </message>
+        <message>
+            <source>%1 was not online for %2.</source>
+            <translation>执行%2时 %1 不在线。</translation>
+        </message>
+        <message>
+            <source>Every step was acknowledged, but %1 could not be read back to verify them: %2</source>
+            <translation>每一步都已确认，但无法回读 %1 进行校验：%2</translation>
+        </message>
+        <message>
+            <source>Every step was acknowledged, but %1 does not match the file after the restore (differences: %2).</source>
+            <translation>每一步都已确认，但还原后 %1 与文件不符（差异：%2）。</translation>
+        </message>
+        <message>
+            <source>%1 already matches the file: nothing was sent.</source>
+            <translation>%1 已与文件一致：未发送任何内容。</translation>
+        </message>
+        <message>
+            <source>%1 restored: %2 steps applied and verified.</source>
+            <translation>%1 已还原：%2 步已应用并校验。</translation>
         </message>
     </context>
     <context>
@@ -2940,6 +3380,22 @@ Version %2</source>
         <message>
             <source>Reconnect automatically</source>
             <translation>自动重新连接</translation>
+        </message>
+        <message>
+            <source>Save configuration…</source>
+            <translation>保存配置…</translation>
+        </message>
+        <message>
+            <source>Restore configuration…</source>
+            <translation>还原配置…</translation>
+        </message>
+        <message>
+            <source>Open configuration…</source>
+            <translation>打开配置…</translation>
+        </message>
+        <message>
+            <source>Restore to…</source>
+            <translation>还原到…</translation>
         </message>
     </context>
     <context>

@@ -49,6 +49,29 @@
         </message>
     </context>
     <context>
+        <name>ConfigBackup</name>
+        <message>
+            <source>The link to %1 was lost during its read-back.</source>
+            <translation>與 %1 的連線在回讀期間中斷。</translation>
+        </message>
+        <message>
+            <source>%1 did not finish its read-back within %2 s.</source>
+            <translation>%1 未在 %2 秒內完成回讀。</translation>
+        </message>
+        <message>
+            <source>%1 is not online.</source>
+            <translation>%1 不在線。</translation>
+        </message>
+        <message>
+            <source>%1 refused to be read back.</source>
+            <translation>%1 拒絕回讀。</translation>
+        </message>
+        <message>
+            <source>The backup was cancelled.</source>
+            <translation>備份已取消。</translation>
+        </message>
+    </context>
+    <context>
         <name>ConfigDiff</name>
         <message>
             <source>none</source>
@@ -859,6 +882,312 @@
         <message>
             <source>Chroma Key - Window%1</source>
             <translation>摳像 - 視窗%1</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogConfigRestore</name>
+        <message>
+            <source>Restore configuration</source>
+            <translation>還原配置</translation>
+        </message>
+        <message>
+            <source>File:</source>
+            <translation>檔案：</translation>
+        </message>
+        <message>
+            <source>Browse…</source>
+            <translation>瀏覽…</translation>
+        </message>
+        <message>
+            <source>Open</source>
+            <translation>開啟</translation>
+        </message>
+        <message>
+            <source>Devices of the file, and the online device each one is restored to:</source>
+            <translation>檔案中的裝置，以及每台要還原到的在線裝置：</translation>
+        </message>
+        <message>
+            <source>Compare</source>
+            <translation>比較</translation>
+        </message>
+        <message>
+            <source>Reads each chosen device back and lists every setting that differs from the file. Nothing is sent yet.</source>
+            <translation>回讀所選的每台裝置，列出與檔案不同的每項設定。此時不傳送任何內容。</translation>
+        </message>
+        <message>
+            <source>Settings that differ; tick the groups to restore:</source>
+            <translation>不同的設定；請勾選要還原的分組：</translation>
+        </message>
+        <message>
+            <source>What was restored, verified by reading each device back:</source>
+            <translation>已還原的內容（已透過回讀每台裝置校驗）：</translation>
+        </message>
+        <message>
+            <source>Restore</source>
+            <translation>還原</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>取消</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>關閉</translation>
+        </message>
+        <message>
+            <source>tips</source>
+            <translation>提示</translation>
+        </message>
+        <message>
+            <source>Reading back %1 (%2 of %3)…</source>
+            <translation>正在回讀 %1（第 %2 個，共 %3 個）…</translation>
+        </message>
+        <message>
+            <source>Reading back %1…</source>
+            <translation>正在回讀 %1…</translation>
+        </message>
+        <message>
+            <source>Verifying %1…</source>
+            <translation>正在校驗 %1…</translation>
+        </message>
+        <message>
+            <source>%1: step %2 of %3, %4: %5</source>
+            <translation>%1：第 %2 步，共 %3 步，%4：%5</translation>
+        </message>
+        <message>
+            <source>In the file</source>
+            <translation>檔案中</translation>
+        </message>
+        <message>
+            <source>Restore to</source>
+            <translation>還原到</translation>
+        </message>
+        <message>
+            <source>Note</source>
+            <translation>說明</translation>
+        </message>
+        <message>
+            <source>Setting</source>
+            <translation>設定</translation>
+        </message>
+        <message>
+            <source>On the device</source>
+            <translation>裝置上</translation>
+        </message>
+        <message>
+            <source>Devices: %1. Read back %2 by %3.</source>
+            <translation>裝置：%1。由 %3 於 %2 回讀。</translation>
+        </message>
+        <message>
+            <source>Do not restore</source>
+            <translation>不還原</translation>
+        </message>
+        <message>
+            <source>Choose a configuration file.</source>
+            <translation>請選擇配置檔案。</translation>
+        </message>
+        <message>
+            <source>Configuration files (*.json)</source>
+            <translation>配置檔案 (*.json)</translation>
+        </message>
+        <message>
+            <source>%1 cannot be restored: %2</source>
+            <translation>無法還原 %1：%2</translation>
+        </message>
+        <message>
+            <source>%1 holds no device.</source>
+            <translation>%1 中沒有裝置。</translation>
+        </message>
+        <message>
+            <source>No online device of this family.</source>
+            <translation>沒有該系列的在線裝置。</translation>
+        </message>
+        <message>
+            <source>%1 is chosen for more than one device of the file.</source>
+            <translation>%1 被選給了檔案中的多台裝置。</translation>
+        </message>
+        <message>
+            <source>Choose the device each device of the file is restored to.</source>
+            <translation>請為檔案中的每台裝置選擇要還原到的裝置。</translation>
+        </message>
+        <message>
+            <source>Compared. Nothing has been sent yet.</source>
+            <translation>比較完成。尚未傳送任何內容。</translation>
+        </message>
+        <message>
+            <source>%1 → %2</source>
+            <translation>%1 → %2</translation>
+        </message>
+        <message>
+            <source>to restore: %1</source>
+            <translation>待還原：%1</translation>
+        </message>
+        <message>
+            <source>not applicable: %1</source>
+            <translation>無法應用：%1</translation>
+        </message>
+        <message>
+            <source>, </source>
+            <translation>，</translation>
+        </message>
+        <message>
+            <source>cannot be applied: %1</source>
+            <translation>無法應用：%1</translation>
+        </message>
+        <message>
+            <source>No differences: the device matches the file.</source>
+            <translation>沒有差異：裝置與檔案一致。</translation>
+        </message>
+        <message>
+            <source>differences: %1</source>
+            <translation>差異：%1</translation>
+        </message>
+        <message>
+            <source>another model; not applicable: %1</source>
+            <translation>其他型號；無法應用：%1</translation>
+        </message>
+        <message>
+            <source>%1: %2</source>
+            <translation>%1：%2</translation>
+        </message>
+        <message>
+            <source>Tick at least one group to restore.</source>
+            <translation>請至少勾選一個要還原的分組。</translation>
+        </message>
+        <message>
+            <source>Restore now?</source>
+            <translation>現在還原嗎？</translation>
+        </message>
+        <message>
+            <source>%1 → %2: not started (cancelled)</source>
+            <translation>%1 → %2：未開始（已取消）</translation>
+        </message>
+        <message>
+            <source>%1 → %2: %3</source>
+            <translation>%1 → %2：%3</translation>
+        </message>
+        <message>
+            <source>Applied: %1</source>
+            <translation>已應用：%1</translation>
+        </message>
+        <message>
+            <source>Partly applied: %1</source>
+            <translation>部分應用：%1</translation>
+        </message>
+        <message>
+            <source>Not applied: %1</source>
+            <translation>未應用：%1</translation>
+        </message>
+        <message>
+            <source>Not verified: the device could not be read back.</source>
+            <translation>未校驗：無法回讀裝置。</translation>
+        </message>
+        <message>
+            <source>Cannot be applied on this device:</source>
+            <translation>此裝置無法應用：</translation>
+        </message>
+        <message>
+            <source>Does not match the file after the restore:</source>
+            <translation>還原後與檔案不符：</translation>
+        </message>
+        <message>
+            <source>%1: file %2, device %3</source>
+            <translation>%1：檔案 %2，裝置 %3</translation>
+        </message>
+        <message>
+            <source>Restore done and verified.</source>
+            <translation>還原完成並已校驗。</translation>
+        </message>
+        <message>
+            <source>Restore cancelled; see the report for what was applied.</source>
+            <translation>還原已取消；已應用的內容見報告。</translation>
+        </message>
+        <message>
+            <source>Restore not fully applied; see the report.</source>
+            <translation>還原未完全應用；詳見報告。</translation>
+        </message>
+        <message>
+            <source>Cancelling before the next step…</source>
+            <translation>正在取消，將在下一步之前停止…</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogConfigSave</name>
+        <message>
+            <source>Save configuration</source>
+            <translation>儲存配置</translation>
+        </message>
+        <message>
+            <source>Devices to back up (each is read back in full first):</source>
+            <translation>要備份的裝置（每台先完整回讀）：</translation>
+        </message>
+        <message>
+            <source>File:</source>
+            <translation>檔案：</translation>
+        </message>
+        <message>
+            <source>Browse…</source>
+            <translation>瀏覽…</translation>
+        </message>
+        <message>
+            <source>Save</source>
+            <translation>儲存</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>取消</translation>
+        </message>
+        <message>
+            <source>tips</source>
+            <translation>提示</translation>
+        </message>
+        <message>
+            <source>Current device: %1</source>
+            <translation>目前裝置：%1</translation>
+        </message>
+        <message>
+            <source>Current device (not online)</source>
+            <translation>目前裝置（不在線）</translation>
+        </message>
+        <message>
+            <source>All online devices (%1)</source>
+            <translation>所有在線裝置（%1）</translation>
+        </message>
+        <message>
+            <source>Configuration files (*.json)</source>
+            <translation>配置檔案 (*.json)</translation>
+        </message>
+        <message>
+            <source>Please choose a file to save to.</source>
+            <translation>請選擇要儲存到的檔案。</translation>
+        </message>
+        <message>
+            <source>No device is online.</source>
+            <translation>沒有在線的裝置。</translation>
+        </message>
+        <message>
+            <source>Cancelling after the read-back that runs…</source>
+            <translation>正在取消，目前回讀結束後停止…</translation>
+        </message>
+        <message>
+            <source>Reading back %1 (%2 of %3)…</source>
+            <translation>正在回讀 %1（第 %2 個，共 %3 個）…</translation>
+        </message>
+        <message>
+            <source>Writing %1…</source>
+            <translation>正在寫入 %1…</translation>
+        </message>
+        <message>
+            <source>Saved.</source>
+            <translation>已儲存。</translation>
+        </message>
+        <message>
+            <source>Saved to %1 (devices: %2).</source>
+            <translation>已儲存到 %1（裝置：%2）。</translation>
+        </message>
+        <message>
+            <source>Nothing was saved: %1</source>
+            <translation>未儲存任何內容：%1</translation>
         </message>
     </context>
     <context>
@@ -2475,6 +2804,38 @@ v_height: %3
             <source>reconnecting</source>
             <translation>正在重新連線</translation>
         </message>
+        <message>
+            <source>Open configuration</source>
+            <translation>開啟配置</translation>
+        </message>
+        <message>
+            <source>Configuration files (*.json)</source>
+            <translation>配置檔案 (*.json)</translation>
+        </message>
+        <message>
+            <source>%1 cannot be opened: %2</source>
+            <translation>無法開啟 %1：%2</translation>
+        </message>
+        <message>
+            <source>The file holds no device.</source>
+            <translation>檔案中沒有裝置。</translation>
+        </message>
+        <message>
+            <source>file %1</source>
+            <translation>檔案 %1</translation>
+        </message>
+        <message>
+            <source>Configuration file %1: nothing is sent from this tab.</source>
+            <translation>配置檔案 %1：此分頁不會傳送任何內容。</translation>
+        </message>
+        <message>
+            <source>%1 (configuration file %2, not a device)</source>
+            <translation>%1（配置檔案 %2，不是裝置）</translation>
+        </message>
+        <message>
+            <source>This tab shows a configuration file, not a device: nothing is sent from it. Use "Restore to…" in the main menu to restore it to a device.</source>
+            <translation>此分頁顯示的是配置檔案，不是裝置：不會從這裡傳送任何內容。請使用主選單中的「還原到…」將其還原到裝置。</translation>
+        </message>
     </context>
     <context>
         <name>QObject</name>
@@ -2660,6 +3021,85 @@ v_height: %3
         <message>
             <source>Restoring a preset lays its windows out on the wall and stores them, so the wall shows each restored preset for a moment; the live layout is put back afterwards.</source>
             <translation>還原預設時會先在螢幕上佈置其視窗再儲存，因此螢幕會短暫顯示每個還原的預設；之後會還原目前佈局。</translation>
+        </message>
+    </context>
+    <context>
+        <name>RestoreRunner</name>
+        <message>
+            <source>done</source>
+            <translation>完成</translation>
+        </message>
+        <message>
+            <source>partly applied</source>
+            <translation>部分應用</translation>
+        </message>
+        <message>
+            <source>failed</source>
+            <translation>失敗</translation>
+        </message>
+        <message>
+            <source>cancelled</source>
+            <translation>已取消</translation>
+        </message>
+        <message>
+            <source>There is no group "%1"; the groups are: %2.</source>
+            <translation>沒有分組「%1」；可用分組：%2。</translation>
+        </message>
+        <message>
+            <source>%1 is not online: nothing was sent.</source>
+            <translation>%1 不在線：未傳送任何內容。</translation>
+        </message>
+        <message>
+            <source>%1 Nothing was sent.</source>
+            <translation>%1 未傳送任何內容。</translation>
+        </message>
+        <message>
+            <source>%1 is not online.</source>
+            <translation>%1 不在線。</translation>
+        </message>
+        <message>
+            <source>The restore was cancelled before anything was sent.</source>
+            <translation>還原在傳送任何內容之前已取消。</translation>
+        </message>
+        <message>
+            <source>The restore was cancelled after %1 of %2 steps.</source>
+            <translation>還原在第 %1 步（共 %2 步）之後取消。</translation>
+        </message>
+        <message>
+            <source>step %1 of %2 (%3)</source>
+            <translation>第 %1 步，共 %2 步（%3）</translation>
+        </message>
+        <message>
+            <source>%1 refused %2.</source>
+            <translation>%1 拒絕了%2。</translation>
+        </message>
+        <message>
+            <source>%1 did not answer %2 in time.</source>
+            <translation>%1 未及時應答%2。</translation>
+        </message>
+        <message>
+            <source>The link to %1 was lost at %2.</source>
+            <translation>與 %1 的連線在%2時中斷。</translation>
+        </message>
+        <message>
+            <source>%1 was not online for %2.</source>
+            <translation>執行%2時 %1 不在線。</translation>
+        </message>
+        <message>
+            <source>Every step was acknowledged, but %1 could not be read back to verify them: %2</source>
+            <translation>每一步都已確認，但無法回讀 %1 進行校驗：%2</translation>
+        </message>
+        <message>
+            <source>Every step was acknowledged, but %1 does not match the file after the restore (differences: %2).</source>
+            <translation>每一步都已確認，但還原後 %1 與檔案不符（差異：%2）。</translation>
+        </message>
+        <message>
+            <source>%1 already matches the file: nothing was sent.</source>
+            <translation>%1 已與檔案一致：未傳送任何內容。</translation>
+        </message>
+        <message>
+            <source>%1 restored: %2 steps applied and verified.</source>
+            <translation>%1 已還原：%2 步已應用並校驗。</translation>
         </message>
     </context>
     <context>
@@ -2940,6 +3380,22 @@ Version %2</source>
         <message>
             <source>Reconnect automatically</source>
             <translation>自動重新連線</translation>
+        </message>
+        <message>
+            <source>Save configuration…</source>
+            <translation>儲存配置…</translation>
+        </message>
+        <message>
+            <source>Restore configuration…</source>
+            <translation>還原配置…</translation>
+        </message>
+        <message>
+            <source>Open configuration…</source>
+            <translation>開啟配置…</translation>
+        </message>
+        <message>
+            <source>Restore to…</source>
+            <translation>還原到…</translation>
         </message>
     </context>
     <context>
