@@ -5,10 +5,14 @@
 //    16 simulated devices, next to the simulator's own answer times measured on raw sockets;
 //  - resident memory with 16 devices connected; start-up of vpcontrol to its search dialog;
 //  - how often the start-up search finds a serial device of vpsim, idle and with both cores busy.
+//  - a device's return (the simulator started again after it went) until the application has it
+//    online and read back, for 1 and 16 devices; resident memory while one device of 16 keeps
+//    dropping and returning.
 // Runs inside a private network namespace (scripts/bench.sh): broadcasts leave from a veth end
 // whose peer sits alone in a namespace of its own, and the kernel loops them back to vpsim.
 #include "BenchHarness.h"
 #include "CommManager.h"
+#include "DeviceHub.h"
 #include "DialogSearch.h"
 #include "FrameCodec.h"
 #include "KS9200Interface.h"
@@ -21,6 +25,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLoggingCategory>
+#include <QMessageBox>
 #include <QNetworkDatagram>
 #include <QNetworkInterface>
 #include <QPushButton>
@@ -32,6 +37,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QUdpSocket>
 
@@ -442,6 +448,131 @@ double startupMs()
     }
     return median(samples);
 }
+
+// A main window that found the n simulated devices and read them back; null when that failed.
+std::unique_ptr<MainWindow> connectedWindow(int n)
+{
+    auto w = std::make_unique<MainWindow>();
+    w->commManager()->setNetworkPorts(UdpPort, DiscoveryPort, TcpPort);
+    w->busy()->setStopTime(60000);
+    DialogSearch *dlg = w->searchDialog();
+    auto *table = dlg->findChild<QTableWidget *>(QStringLiteral("tableWidget"));
+    auto *ok = dlg->findChild<QPushButton *>(QStringLiteral("btn_ok"));
+    QObject::connect(table->model(), &QAbstractItemModel::rowsInserted, dlg, [=] {
+        if (table->rowCount() >= n)
+            QTimer::singleShot(0, ok, &QPushButton::click);
+    });
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, dlg, [dlg] {
+        if (dlg->isVisible())
+            dlg->done(QDialog::Rejected);
+    });
+    guard.start(15000);
+    w->onTitleSearch(0);
+    if (w->devices().size() != n || !SimProcess::waitFor([&] { return !w->busy()->isAnimated(); }, 15000))
+        return nullptr;
+    return w;
+}
+
+bool allOnline(DeviceHub *hub, bool online)
+{
+    for (const QString &id : hub->knownCpuids())
+        if (hub->isOnline(id) != online)
+            return false;
+    return true;
+}
+
+// The simulator of n devices stops and starts again after `downMs`: from its return (it listens
+// again) until every device is online and read back in the application. -1 when it fails.
+double returnMs(SimProcess &sim, const QStringList &args, MainWindow &w, int n, int downMs)
+{
+    DeviceHub *hub = w.hub();
+    sim.stop();
+    if (!SimProcess::waitFor([&] { return allOnline(hub, false); }, 10000))
+        return -1;
+    QTest::qWait(downMs);
+    QSet<QString> readBack;
+    const QMetaObject::Connection c = QObject::connect(hub, &DeviceHub::readBackFinished, &w,
+                                                       [&](const QString &id) { readBack.insert(id); });
+    if (!sim.start(args))
+        return -1;
+    QElapsedTimer t;
+    t.start();
+    const bool back = SimProcess::waitFor([&] { return readBack.size() >= n && allOnline(hub, true); }, 15000);
+    QObject::disconnect(c);
+    return back ? t.nsecsElapsed() / 1e6 : -1;
+}
+
+void reconnectFigures()
+{
+    for (int n : {1, 16}) {
+        SimProcess sim;
+        QStringList args{"--udp-port", QString::number(UdpPort), "--tcp-port", QString::number(TcpPort)};
+        for (int i = 0; i < n; ++i)
+            args << "--device" << QStringLiteral("KS9200:addr=127.0.42.%1,id=%2").arg(10 + i).arg(idFor(i));
+        if (!sim.start(args))
+            continue;
+        double searchMs = 0, simReply = 0;
+        simTimes(sim, n, &searchMs, &simReply);
+        std::unique_ptr<MainWindow> w = connectedWindow(n);
+        if (!w)
+            continue;
+        // Down for different times, so that the return falls at different points of the tries.
+        std::vector<double> samples;
+        for (int downMs : {300, 1100, 2300, 3700, 5200}) {
+            const double ms = returnMs(sim, args, *w, n, downMs);
+            if (ms >= 0)
+                samples.push_back(ms);
+        }
+        const QString suffix = QStringLiteral("_%1").arg(n);
+        Bench::report("reconnect.sim_reply" + suffix + ".ms", simReply, "ms");
+        Bench::report("reconnect.return" + suffix + ".ms", median(samples), "ms");
+        Bench::report("reconnect.return_worst" + suffix + ".ms",
+                      samples.empty() ? -1 : *std::max_element(samples.begin(), samples.end()), "ms");
+        Bench::report("reconnect.return_over_sim" + suffix + ".ms", median(samples) - simReply, "ms");
+    }
+}
+
+// Resident memory while one device of 16 is told "connection interrupted" a second into every
+// connection, for 40 s: growth from its first return to the end.
+void flappingMemory()
+{
+    SimProcess steady, flapper;
+    QStringList args{"--udp-port", QString::number(UdpPort), "--tcp-port", QString::number(TcpPort)};
+    QStringList steadyArgs = args, flapArgs = args;
+    for (int i = 0; i < 15; ++i)
+        steadyArgs << "--device" << QStringLiteral("KS9200:addr=127.0.42.%1,id=%2").arg(40 + i).arg(idFor(40 + i));
+    flapArgs << "--device" << QStringLiteral("KS9200:addr=127.0.42.60,id=%1").arg(idFor(60)) << "--interrupt-after"
+             << "1";
+    if (!steady.start(steadyArgs) || !flapper.start(flapArgs)) {
+        std::fprintf(stderr, "bench_e2e: %s%s\n", qPrintable(steady.errorString()), qPrintable(flapper.errorString()));
+        return;
+    }
+    std::unique_ptr<MainWindow> w = connectedWindow(16);
+    if (!w) {
+        std::fprintf(stderr, "bench_e2e: the 16 devices were not all found\n");
+        return;
+    }
+    // The first loss shows "Connect interrupt"; the operator dismisses it.
+    QTimer dismiss;
+    QObject::connect(&dismiss, &QTimer::timeout, [] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+            box->accept();
+    });
+    dismiss.start(100);
+    int returns = 0;
+    QObject::connect(w->hub(), &DeviceHub::linkStateChanged, w.get(), [&](const QString &id, DeviceHub::Link l) {
+        if (id == idFor(60) && l == DeviceHub::Link::Online)
+            ++returns;
+    });
+    SimProcess::waitFor([&] { return returns >= 1; }, 10000);
+    const double before = rssMB();
+    QTest::qWait(40000);
+    Bench::report("memory.flapping.returns", returns, "returns");
+    Bench::report("memory.flapping.rss_start.MB", before, "MB");
+    Bench::report("memory.flapping.rss_growth.MB", rssMB() - before, "MB");
+}
 } // namespace
 
 int main(int argc, char *argv[])
@@ -531,6 +662,10 @@ int main(int argc, char *argv[])
         serialProbeFigures();
     if (only.isEmpty() || only == "startup")
         Bench::report("startup.search_shown.ms", startupMs(), "ms");
+    if (only.isEmpty() || only == "reconnect") {
+        reconnectFigures();
+        flappingMemory();
+    }
     netDown();
     return 0;
 }

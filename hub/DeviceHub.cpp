@@ -274,6 +274,13 @@ void DeviceHub::registerAnnouncement(uint keyTCP, uint keyUDP, QByteArray data, 
             comm->closeLink(keyTCP);
         return;
     }
+    // A port reported taken while the device's link to us is up may well be taken by us.
+    if (d && d->link == Link::Online && reconnectOn && a.extra == 1 && comm->hasLink(d->record->keyTCP)) {
+        lock.unlock();
+        if (keyTCP != 0 && keyTCP != d->record->keyTCP)
+            comm->closeLink(keyTCP);
+        return;
+    }
     if (d && d->gw != gw) {
         retireDevice(cpuid);
         d = nullptr;

@@ -106,6 +106,8 @@ void DeviceHub::settleTransactions(Device *d, const RECV_PROTOCOL &rp)
 void DeviceHub::finish(Device *d, Transaction *t, HubResult::Outcome outcome)
 {
     d->transactions.removeOne(t);
+    if (recording == t)
+        recording = nullptr; // its send() ran an event loop in which the link went
     HubResult r = t->result;
     r.outcome = outcome;
     const int answered = r.framesAcknowledged + r.framesRefused;

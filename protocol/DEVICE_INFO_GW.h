@@ -1,4 +1,4 @@
-// The state of one GW device (modular matrix processor), filled by the main window from the
+// The state of one GW device (modular matrix processor), filled by the device hub from the
 // signals of its GW5Interface.
 #pragma once
 

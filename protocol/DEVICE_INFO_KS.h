@@ -1,4 +1,4 @@
-// The state of one KS-set device (KS, KT and KX models), filled by the main window from the
+// The state of one KS-set device (KS, KT and KX models), filled by the device hub from the
 // signals of its KS9200Interface.
 #pragma once
 

@@ -1,5 +1,5 @@
 // Protocol interface of one GW device (modular processor of input and output cards). Owned by the
-// main window. Replies carry one record per frame; window, area and resolution operations pass
+// device hub. Replies carry one record per frame; window, area and resolution operations pass
 // through the window matrix (GW5::MatrixProc), which turns them into the frames each output card
 // needs. The matrix is updated from a reply before the reply's signal is emitted.
 #pragma once

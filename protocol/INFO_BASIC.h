@@ -1,4 +1,4 @@
-// What the application knows about one discovered device. The main window holds one record per
+// What the application knows about one discovered device. The device hub holds one record per
 // device, keyed by cpuid; the family records DEVICE_INFO_KS and DEVICE_INFO_GW add the state that
 // the protocol interfaces decode. The clear operations run before a full read-back and when the
 // canvas is cleared.

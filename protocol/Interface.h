@@ -1,10 +1,10 @@
 // Base of the protocol interfaces of both device families (KS9200Interface, GW5Interface). One
-// instance speaks for one device, named by its cpuid, and is owned by the main window.
+// instance speaks for one device, named by its cpuid, and is owned by the device hub.
 //
 // Contract for subclasses and users:
-// - Requests leave only as finished 23-byte frames through emitSendData(QByteArray). The main
-//   window connects it to its write path and writes the frame to the connection named by keyTCP()
-//   (CommManager::write(keyTCP(), data)). Nothing is queued, retried or timed out here.
+// - Requests leave only as finished 23-byte frames through emitSendData(QByteArray). The device
+//   hub connects it to its write path, which writes the frame to the device's connection (the one
+//   named by keyTCP()) while the device is online. Nothing is queued, retried or timed out here.
 // - handleFrame() receives every reply frame routed to the device (header and payload as the
 //   link layer validated them). An implementation first drops frames whose cpuid is not cpuid(),
 //   treats the payload as untrusted (checks every length, count and index before use; a reply

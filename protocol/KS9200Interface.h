@@ -1,4 +1,4 @@
-// Protocol interface of one KS-set device (KS, KT and KX models). Owned by the main window.
+// Protocol interface of one KS-set device (KS, KT and KX models). Owned by the device hub.
 //
 // Every setting is one 23-byte command frame. For each operation there is a static builder
 // (`...Frame`) that returns the finished frame, for callers that write frames themselves (the

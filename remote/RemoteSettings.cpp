@@ -6,11 +6,6 @@
 namespace {
 constexpr int MinTokenLength = 8;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("RemoteSettings", text);
-}
-
 bool parseSubnet(const QString &entry, QPair<QHostAddress, int> *out)
 {
     const QString e = entry.trimmed();

@@ -2,6 +2,7 @@
 // `vpctl serve`), remembered with QSettings under "RemoteControl". Off and on loopback by default.
 #pragma once
 
+#include <QCoreApplication>
 #include <QHostAddress>
 #include <QList>
 #include <QPair>
@@ -12,6 +13,9 @@ class QSettings;
 
 struct RemoteSettings
 {
+    Q_DECLARE_TR_FUNCTIONS(RemoteSettings)
+
+public:
     static constexpr quint16 DefaultOscPort = 9000;
     static constexpr quint16 DefaultHttpPort = 9080;
 

@@ -9,7 +9,7 @@ build=${1:-$root/build-bench}
 
 if [ $# -eq 0 ]; then
     cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVP_BENCH=ON >/dev/null
-    cmake --build "$build" --target bench_core bench_ui bench_remote bench_e2e vpsim vpcontrol
+    cmake --build "$build" --target bench_core bench_ui bench_remote bench_config bench_e2e vpsim vpcontrol
 fi
 [ -x "$build/bench/bench_core" ] || { echo "no bench/bench_core in $build" >&2; exit 1; }
 if [ "$(id -u)" -ne 0 ] && ! unshare --user --map-root-user --net true 2>/dev/null; then
@@ -24,7 +24,7 @@ out=$(mktemp)
 log=$(mktemp)
 trap 'rm -f "$out" "$log"' EXIT
 export QT_QPA_PLATFORM=offscreen VPSIM="$build/sim/vpsim" VPCONTROL="$build/vpcontrol"
-for prog in bench_core bench_ui bench_remote bench_e2e; do
+for prog in bench_core bench_ui bench_remote bench_config bench_e2e; do
     [ -x "$build/bench/$prog" ] || continue
     echo "== $prog ==" >&2
     # The programs' own diagnostics (the application's debug lines) go to a log, not the terminal.
@@ -101,7 +101,32 @@ targets = {
     "remote.http.load_500_per_s.doubled": ("Remote control, HTTP, 500 commands/s for 10 s: commands doubled", "0", lambda v: v == 0),
     "remote.http.load_500_per_s.answered": ("Remote control, HTTP, 500 commands/s for 10 s: 200 answers", "5000", lambda v: v == 5000),
     "remote.http.load_500_per_s.max_loop_stall.ms": ("Remote control, HTTP load: longest event-loop stall", "<= 20 ms", lambda v: v <= 20),
+    "reconnect.sim_reply_1.ms": ("Simulator alone: full read-back of 1 device (reconnect round)", "", None),
+    "reconnect.return_1.ms": ("Return of 1 device until online and read back (median of 5 returns)", "", None),
+    "reconnect.return_worst_1.ms": ("Return of 1 device until online and read back, slowest of 5", "<= 3000 ms", lambda v: v <= 3000),
+    "reconnect.return_over_sim_1.ms": ("Return of 1 device: median beyond the simulator's own read-back", "<= 1000 ms", lambda v: v <= 1000),
+    "reconnect.sim_reply_16.ms": ("Simulator alone: full read-back of 16 devices at once (reconnect round)", "", None),
+    "reconnect.return_16.ms": ("Return of 16 devices at once until all are online and read back (median of 5)", "", None),
+    "reconnect.return_worst_16.ms": ("Return of 16 devices at once until all are online and read back, slowest of 5", "<= 5000 ms", lambda v: v <= 5000),
+    "reconnect.return_over_sim_16.ms": ("Return of 16 devices: median beyond the simulator's own read-back", "<= 1000 ms", lambda v: v <= 1000),
+    "memory.flapping.returns": ("Returns of the device that drops every second, in 40 s", "", None),
+    "memory.flapping.rss_start.MB": ("Resident memory with 16 devices, one of them dropping every second", "", None),
+    "memory.flapping.rss_growth.MB": ("Resident memory growth over those 40 s", "<= 2 MB", lambda v: v <= 2),
 }
+for model in ("KS9200", "KX4200", "GW5"):
+    k = "config.%s." % model.lower()
+    targets.update({
+        k + "sim_readback.ms": ("%s: simulator alone, full read-back of one device" % model, "", None),
+        k + "rtt_raw.ms": ("%s: one setting frame until its acknowledgement, raw TCP client" % model, "", None),
+        k + "rtt_hub.ms": ("%s: the same as one hub transaction (one round trip)" % model, "", None),
+        k + "backup.ms": ("%s: backup of one device into a file" % model, "", None),
+        k + "backup_over_sim.ms": ("%s: backup, time beyond the simulator's own read-back" % model, "", None),
+        k + "restore.ms": ("%s: restore of a file to another device, verified" % model, "", None),
+        k + "restore.frames": ("%s: frames the restore sent (read requests included)" % model, "", None),
+        k + "restore.steps": ("%s: steps of that restore" % model, "", None),
+        k + "restore_over_frames_rtt": ("%s: restore time / (frames sent x one round trip)" % model, "<= 2x",
+                                        lambda v: 0 < v <= 2),
+    })
 
 def cpu():
     try:
@@ -194,6 +219,32 @@ lines += [
     "  itself in its x and y, and every frame in vpsim's log is matched to its command (the per-client",
     "  limit is raised for this single sender); the stall is the longest gap between 1 ms timer ticks on",
     "  the Qt thread that serves the clients and holds the hub meanwhile.",
+    "- Return of a device (bench_e2e reconnect): the main window has the devices found and read back;",
+    "  the simulator stops, every device shows offline and is tried again (first after 0.5 s, the",
+    "  interval doubling to at most 2 s), the simulator starts again after 0.3, 1.1, 2.3, 3.7 or 5.2 s.",
+    "  Timed from the moment it listens again until every device is online and its read-back is",
+    "  complete. Median %s / %s ms for 1 / 16 devices against %s / %s ms for the simulator's own" % (
+        fig("reconnect.return_1.ms"), fig("reconnect.return_16.ms"), fig("reconnect.sim_reply_1.ms", "%.1f"),
+        fig("reconnect.sim_reply_16.ms", "%.1f")),
+    "  read-back; the slowest of five (%s / %s ms) is the wait for the next try when the device" % (
+        fig("reconnect.return_worst_1.ms"), fig("reconnect.return_worst_16.ms")),
+    "  returns just after one: it stays under the longest interval (2 s) plus the read-back.",
+    "- Memory while one device of 16 is interrupted a second into every connection for 40 s",
+    "  (%s returns): %s MB at its first return, %s MB more at the end." % (
+        fig("memory.flapping.returns"), fig("memory.flapping.rss_start.MB", "%.1f"),
+        fig("memory.flapping.rss_growth.MB", "%.3f")),
+    "- Configuration files (bench_config): per type vpsim runs devices A and B on 127.0.9x.x; A gets",
+    "  the settings of the round-trip tests. Backup: ConfigBackup of A into a file, from start to",
+    "  finished (read-back through the hub, document, atomic write), against a raw TCP client's full",
+    "  read-back of A. Restore: RestoreRunner from start to finished (fresh read-back, every step",
+    "  acknowledged, the hub's own read-backs after template loads awaited, the verifying re-read),",
+    "  alternately A's file to B and B's earlier file back to B, five rounds each way, median. Frames:",
+    "  every host frame B received meanwhile in vpsim's frame log. One round trip: a freeze frame until",
+    "  its acknowledgement as one hub transaction (a raw TCP client measures the same, so the round",
+    "  trip is the simulator's and the kernel's, not the application's). Steps are sent one after",
+    "  another, each awaited; the frames of one step go together, which keeps a restore (%s / %s / %s" % (
+        fig("config.ks9200.restore.ms"), fig("config.kx4200.restore.ms"), fig("config.gw5.restore.ms")),
+    "  ms for KS9200 / KX4200 / GW5) below frames x round trip although it adds two full read-backs.",
     "- The figures move with the load of the machine (2 shared cores); compare ratios within a run."]
 lines += ["", "Raw figures (name, value, unit):", "", "```"]
 lines += ["%s\t%g\t%s" % (n, v, u) for n, (v, u) in figures.items()]

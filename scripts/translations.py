@@ -74,8 +74,21 @@ def fill():
             else:
                 missing += 1
                 continue
-            tr.text = text
             tr.attrib.pop("type", None)
+            if msg.get("numerus") == "yes":
+                # Plural messages carry one form per plural class of the language: English has
+                # two, Chinese one. The glossary gives "singular|plural" for English when they
+                # differ; otherwise every form takes the same text.
+                forms = text.split("|") if lang == "en" else [text]
+                count = 2 if lang == "en" else 1
+                forms = (forms + [forms[-1]] * count)[:count]
+                tr.text = None
+                for child in list(tr):
+                    tr.remove(child)
+                for form in forms:
+                    ET.SubElement(tr, "numerusform").text = form
+            else:
+                tr.text = text
         write(tree, ts_path(lang))
     if missing:
         print(f"{missing} entries have no glossary text yet", file=sys.stderr)
@@ -114,8 +127,10 @@ def check():
         tree = ET.parse(ts_path(lang))
         for ctx, msg in messages(tree):
             tr = msg.find("translation")
+            text = "".join(f.text or "" for f in tr.iter("numerusform")) if tr is not None \
+                and msg.get("numerus") == "yes" else (tr.text if tr is not None else "")
             if tr is None or tr.get("type") in ("unfinished", "obsolete", "vanished") \
-                    or not (tr.text or "").strip():
+                    or not (text or "").strip():
                 bad.append(f"{FILES[lang]}: {ctx.findtext('name')}: {msg.findtext('source')!r}")
     for line in bad:
         print("unfinished translation:", line, file=sys.stderr)

@@ -49,6 +49,630 @@
         </message>
     </context>
     <context>
+        <name>ConfigBackup</name>
+        <message>
+            <source>The link to %1 was lost during its read-back.</source>
+            <translation>The link to %1 was lost during its read-back.</translation>
+        </message>
+        <message>
+            <source>%1 did not finish its read-back within %2 s.</source>
+            <translation>%1 did not finish its read-back within %2 s.</translation>
+        </message>
+        <message>
+            <source>%1 is not online.</source>
+            <translation>%1 is not online.</translation>
+        </message>
+        <message>
+            <source>%1 refused to be read back.</source>
+            <translation>%1 refused to be read back.</translation>
+        </message>
+        <message>
+            <source>The backup was cancelled.</source>
+            <translation>The backup was cancelled.</translation>
+        </message>
+    </context>
+    <context>
+        <name>ConfigDiff</name>
+        <message>
+            <source>none</source>
+            <translation>none</translation>
+        </message>
+        <message>
+            <source>on</source>
+            <translation>on</translation>
+        </message>
+        <message>
+            <source>off</source>
+            <translation>off</translation>
+        </message>
+        <message>
+            <source>%1x%2 %3 Hz, preset %4</source>
+            <translation>%1x%2 %3 Hz, preset %4</translation>
+        </message>
+        <message>
+            <source>outputs: %1 | windows: %2</source>
+            <translation>outputs: %1 | windows: %2</translation>
+        </message>
+        <message>
+            <source>once</source>
+            <translation>once</translation>
+        </message>
+        <message>
+            <source>every day</source>
+            <translation>every day</translation>
+        </message>
+        <message>
+            <source>cycle within a day</source>
+            <translation>cycle within a day</translation>
+        </message>
+        <message>
+            <source>cycle daily</source>
+            <translation>cycle daily</translation>
+        </message>
+        <message>
+            <source>type %1</source>
+            <translation>type %1</translation>
+        </message>
+        <message>
+            <source>target %1</source>
+            <translation>target %1</translation>
+        </message>
+        <message>
+            <source>presets %1, every %2 min for %3 min</source>
+            <translation>presets %1, every %2 min for %3 min</translation>
+        </message>
+        <message>
+            <source>units %1x%2 position %3</source>
+            <translation>units %1x%2 position %3</translation>
+        </message>
+        <message>
+            <source>pixels %1</source>
+            <translation>pixels %1</translation>
+        </message>
+        <message>
+            <source>mode %1</source>
+            <translation>mode %1</translation>
+        </message>
+        <message>
+            <source>%1, %2, tune %3 %4 %5 %6</source>
+            <translation>%1, %2, tune %3 %4 %5 %6</translation>
+        </message>
+        <message>
+            <source>%1, preset colour %2</source>
+            <translation>%1, preset colour %2</translation>
+        </message>
+        <message>
+            <source>%1, mode %2, filters %3 %4, colour %5 %6 %7</source>
+            <translation>%1, mode %2, filters %3 %4, colour %5 %6 %7</translation>
+        </message>
+        <message>
+            <source>brightness</source>
+            <translation>brightness</translation>
+        </message>
+        <message>
+            <source>contrast</source>
+            <translation>contrast</translation>
+        </message>
+        <message>
+            <source>sharpness</source>
+            <translation>sharpness</translation>
+        </message>
+        <message>
+            <source>hue</source>
+            <translation>hue</translation>
+        </message>
+        <message>
+            <source>saturation</source>
+            <translation>saturation</translation>
+        </message>
+        <message>
+            <source>red offset</source>
+            <translation>red offset</translation>
+        </message>
+        <message>
+            <source>green offset</source>
+            <translation>green offset</translation>
+        </message>
+        <message>
+            <source>blue offset</source>
+            <translation>blue offset</translation>
+        </message>
+        <message>
+            <source>gamma</source>
+            <translation>gamma</translation>
+        </message>
+        <message>
+            <source>red gain</source>
+            <translation>red gain</translation>
+        </message>
+        <message>
+            <source>green gain</source>
+            <translation>green gain</translation>
+        </message>
+        <message>
+            <source>blue gain</source>
+            <translation>blue gain</translation>
+        </message>
+        <message>
+            <source>the device's layout has %1 windows</source>
+            <translation>the device's layout has %1 windows</translation>
+        </message>
+        <message>
+            <source>the %1 has no such setting</source>
+            <translation>the %1 has no such setting</translation>
+        </message>
+        <message>
+            <source>mode %1, exchange %2</source>
+            <translation>mode %1, exchange %2</translation>
+        </message>
+        <message>
+            <source>output mode</source>
+            <translation>output mode</translation>
+        </message>
+        <message>
+            <source>output %1 resolution</source>
+            <translation>output %1 resolution</translation>
+        </message>
+        <message>
+            <source>the %1 sets all outputs to one resolution</source>
+            <translation>the %1 sets all outputs to one resolution</translation>
+        </message>
+        <message>
+            <source>the %1 has %2 settable outputs</source>
+            <translation>the %1 has %2 settable outputs</translation>
+        </message>
+        <message>
+            <source>background colour</source>
+            <translation>background colour</translation>
+        </message>
+        <message>
+            <source>no frame switches the background colour off</source>
+            <translation>no frame switches the background colour off</translation>
+        </message>
+        <message>
+            <source>%1, colour %2, %3, thickness %4</source>
+            <translation>%1, colour %2, %3, thickness %4</translation>
+        </message>
+        <message>
+            <source>border %1</source>
+            <translation>border %1</translation>
+        </message>
+        <message>
+            <source>the device has %1 borders</source>
+            <translation>the device has %1 borders</translation>
+        </message>
+        <message>
+            <source>output enhance</source>
+            <translation>output enhance</translation>
+        </message>
+        <message>
+            <source>number of windows</source>
+            <translation>number of windows</translation>
+        </message>
+        <message>
+            <source>a layout of %1 windows comes only from a template or preset of that many windows, and neither the file nor the device has one</source>
+            <translation>a layout of %1 windows comes only from a template or preset of that many windows, and neither the file nor the device has one</translation>
+        </message>
+        <message>
+            <source>window %1 geometry</source>
+            <translation>window %1 geometry</translation>
+        </message>
+        <message>
+            <source>window %1 transparency</source>
+            <translation>window %1 transparency</translation>
+        </message>
+        <message>
+            <source>the %1 has no %2</source>
+            <translation>the %1 has no %2</translation>
+        </message>
+        <message>
+            <source>window %1 source</source>
+            <translation>window %1 source</translation>
+        </message>
+        <message>
+            <source>window %1 rotation</source>
+            <translation>window %1 rotation</translation>
+        </message>
+        <message>
+            <source>window %1 input crop</source>
+            <translation>window %1 input crop</translation>
+        </message>
+        <message>
+            <source>window %1 %2</source>
+            <translation>window %1 %2</translation>
+        </message>
+        <message>
+            <source>mode %1, %2 %3 %4</source>
+            <translation>mode %1, %2 %3 %4</translation>
+        </message>
+        <message>
+            <source>window %1 colour temperature</source>
+            <translation>window %1 colour temperature</translation>
+        </message>
+        <message>
+            <source>window %1 colour mode</source>
+            <translation>window %1 colour mode</translation>
+        </message>
+        <message>
+            <source>window %1 RGBCMY %2</source>
+            <translation>window %1 RGBCMY %2</translation>
+        </message>
+        <message>
+            <source>window %1 image effects</source>
+            <translation>window %1 image effects</translation>
+        </message>
+        <message>
+            <source>window %1 colour formats</source>
+            <translation>window %1 colour formats</translation>
+        </message>
+        <message>
+            <source>EDID %1</source>
+            <translation>EDID %1</translation>
+        </message>
+        <message>
+            <source>DVI signal mode</source>
+            <translation>DVI signal mode</translation>
+        </message>
+        <message>
+            <source>DVI audio input</source>
+            <translation>DVI audio input</translation>
+        </message>
+        <message>
+            <source>mode %1 cannot be set</source>
+            <translation>mode %1 cannot be set</translation>
+        </message>
+        <message>
+            <source>window %1 mosaic</source>
+            <translation>window %1 mosaic</translation>
+        </message>
+        <message>
+            <source>window %1 chroma key</source>
+            <translation>window %1 chroma key</translation>
+        </message>
+        <message>
+            <source>follows the switch</source>
+            <translation>follows the switch</translation>
+        </message>
+        <message>
+            <source>window %1</source>
+            <translation>window %1</translation>
+        </message>
+        <message>
+            <source>audio source</source>
+            <translation>audio source</translation>
+        </message>
+        <message>
+            <source>audio mute</source>
+            <translation>audio mute</translation>
+        </message>
+        <message>
+            <source>audio volume</source>
+            <translation>audio volume</translation>
+        </message>
+        <message>
+            <source>freeze</source>
+            <translation>freeze</translation>
+        </message>
+        <message>
+            <source>black screen</source>
+            <translation>black screen</translation>
+        </message>
+        <message>
+            <source>picture-in-picture</source>
+            <translation>picture-in-picture</translation>
+        </message>
+        <message>
+            <source>fade, period %1</source>
+            <translation>fade, period %1</translation>
+        </message>
+        <message>
+            <source>cut</source>
+            <translation>cut</translation>
+        </message>
+        <message>
+            <source>switch mode</source>
+            <translation>switch mode</translation>
+        </message>
+        <message>
+            <source>frame sync</source>
+            <translation>frame sync</translation>
+        </message>
+        <message>
+            <source>it is set through a window</source>
+            <translation>it is set through a window</translation>
+        </message>
+        <message>
+            <source>task %1</source>
+            <translation>task %1</translation>
+        </message>
+        <message>
+            <source>task type %1 cannot be stored</source>
+            <translation>task type %1 cannot be stored</translation>
+        </message>
+        <message>
+            <source>all tasks switch</source>
+            <translation>all tasks switch</translation>
+        </message>
+        <message>
+            <source>preset number %1 cannot be stored</source>
+            <translation>preset number %1 cannot be stored</translation>
+        </message>
+        <message>
+            <source>windows: %1</source>
+            <translation>windows: %1</translation>
+        </message>
+        <message>
+            <source>preset %1</source>
+            <translation>preset %1</translation>
+        </message>
+        <message>
+            <source>preset %1 outputs</source>
+            <translation>preset %1 outputs</translation>
+        </message>
+        <message>
+            <source>a preset keeps the outputs of the device that stores it</source>
+            <translation>a preset keeps the outputs of the device that stores it</translation>
+        </message>
+        <message>
+            <source>a stored preset cannot be deleted</source>
+            <translation>a stored preset cannot be deleted</translation>
+        </message>
+        <message>
+            <source>the device has %1 output ports</source>
+            <translation>the device has %1 output ports</translation>
+        </message>
+        <message>
+            <source>the device has %1 inputs</source>
+            <translation>the device has %1 inputs</translation>
+        </message>
+        <message>
+            <source>output resolution</source>
+            <translation>output resolution</translation>
+        </message>
+        <message>
+            <source>%1 rows, %2 columns, order %3</source>
+            <translation>%1 rows, %2 columns, order %3</translation>
+        </message>
+        <message>
+            <source>area layout</source>
+            <translation>area layout</translation>
+        </message>
+        <message>
+            <source>area %1</source>
+            <translation>area %1</translation>
+        </message>
+        <message>
+            <source>the device has %1 areas</source>
+            <translation>the device has %1 areas</translation>
+        </message>
+        <message>
+            <source>output port %1</source>
+            <translation>output port %1</translation>
+        </message>
+        <message>
+            <source>%1, layer %2</source>
+            <translation>%1, layer %2</translation>
+        </message>
+        <message>
+            <source>it has window %1 on input %2, beyond the device's cards</source>
+            <translation>it has window %1 on input %2, beyond the device's cards</translation>
+        </message>
+        <message>
+            <source>Outputs</source>
+            <translation>Outputs</translation>
+        </message>
+        <message>
+            <source>Presets</source>
+            <translation>Presets</translation>
+        </message>
+        <message>
+            <source>Layout</source>
+            <translation>Layout</translation>
+        </message>
+        <message>
+            <source>Picture</source>
+            <translation>Picture</translation>
+        </message>
+        <message>
+            <source>EDID</source>
+            <translation>EDID</translation>
+        </message>
+        <message>
+            <source>Mosaic</source>
+            <translation>Mosaic</translation>
+        </message>
+        <message>
+            <source>Chroma key</source>
+            <translation>Chroma key</translation>
+        </message>
+        <message>
+            <source>Audio</source>
+            <translation>Audio</translation>
+        </message>
+        <message>
+            <source>Switches</source>
+            <translation>Switches</translation>
+        </message>
+        <message>
+            <source>Timed tasks</source>
+            <translation>Timed tasks</translation>
+        </message>
+        <message>
+            <source>device family</source>
+            <translation>device family</translation>
+        </message>
+        <message>
+            <source>a configuration restores only to a device of the same family</source>
+            <translation>a configuration restores only to a device of the same family</translation>
+        </message>
+    </context>
+    <context>
+        <name>ConfigFile</name>
+        <message>
+            <source>%1 is not a number</source>
+            <translation>%1 is not a number</translation>
+        </message>
+        <message>
+            <source>%1 is not a whole number</source>
+            <translation>%1 is not a whole number</translation>
+        </message>
+        <message>
+            <source>%1 is outside %2..%3</source>
+            <translation>%1 is outside %2..%3</translation>
+        </message>
+        <message>
+            <source>%1 is not a text</source>
+            <translation>%1 is not a text</translation>
+        </message>
+        <message>
+            <source>is not an object</source>
+            <translation>is not an object</translation>
+        </message>
+        <message>
+            <source>has %1 entries, %2 are required</source>
+            <translation>has %1 entries, %2 are required</translation>
+        </message>
+        <message>
+            <source>key %1 appears twice (also at %2)</source>
+            <translation>key %1 appears twice (also at %2)</translation>
+        </message>
+        <message>
+            <source>is not a list</source>
+            <translation>is not a list</translation>
+        </message>
+        <message>
+            <source>has %1 values, %2 are required</source>
+            <translation>has %1 values, %2 are required</translation>
+        </message>
+        <message>
+            <source>is missing</source>
+            <translation>is missing</translation>
+        </message>
+        <message>
+            <source>has %1 entries, at most %2 are allowed</source>
+            <translation>has %1 entries, at most %2 are allowed</translation>
+        </message>
+        <message>
+            <source>%1 is not a supported device type (%2)</source>
+            <translation>%1 is not a supported device type (%2)</translation>
+        </message>
+        <message>
+            <source>"%1" does not match type %2 (%3)</source>
+            <translation>"%1" does not match type %2 (%3)</translation>
+        </message>
+        <message>
+            <source>"%1" is not 24 lower-case hexadecimal digits</source>
+            <translation>"%1" is not 24 lower-case hexadecimal digits</translation>
+        </message>
+        <message>
+            <source>"%1" is not an IP address</source>
+            <translation>"%1" is not an IP address</translation>
+        </message>
+        <message>
+            <source>The file is empty.</source>
+            <translation>The file is empty.</translation>
+        </message>
+        <message>
+            <source>The file ends early at byte %1: it is truncated.</source>
+            <translation>The file ends early at byte %1: it is truncated.</translation>
+        </message>
+        <message>
+            <source>The file is not valid JSON: %1 at byte %2.</source>
+            <translation>The file is not valid JSON: %1 at byte %2.</translation>
+        </message>
+        <message>
+            <source>The file gives format %1, which no version of this program writes.</source>
+            <translation>The file gives format %1, which no version of this program writes.</translation>
+        </message>
+        <message>
+            <source>The file is of format %1, this program reads up to %2.</source>
+            <translation>The file is of format %1, this program reads up to %2.</translation>
+        </message>
+        <message>
+            <source>The file is of format %1, which this program cannot convert.</source>
+            <translation>The file is of format %1, which this program cannot convert.</translation>
+        </message>
+        <message>
+            <source>The file is not a configuration file: it has no format number.</source>
+            <translation>The file is not a configuration file: it has no format number.</translation>
+        </message>
+        <message>
+            <source>"%1" is not a date and time</source>
+            <translation>"%1" is not a date and time</translation>
+        </message>
+        <message>
+            <source>"%1" is also the cpuid of devices[%2]</source>
+            <translation>"%1" is also the cpuid of devices[%2]</translation>
+        </message>
+        <message>
+            <source>Cannot write %1: %2</source>
+            <translation>Cannot write %1: %2</translation>
+        </message>
+        <message>
+            <source>Cannot read %1: %2</source>
+            <translation>Cannot read %1: %2</translation>
+        </message>
+        <message>
+            <source>%1 is too large to be a configuration file.</source>
+            <translation>%1 is too large to be a configuration file.</translation>
+        </message>
+    </context>
+    <context>
+        <name>DeviceHub</name>
+        <message>
+            <source>%1: back online after %2 tries</source>
+            <translation>%1: back online after %2 tries</translation>
+        </message>
+        <message>
+            <source>%1: in use by another computer</source>
+            <translation>%1: in use by another computer</translation>
+        </message>
+        <message>
+            <source>Connect interrupt</source>
+            <translation>Connect interrupt</translation>
+        </message>
+        <message>
+            <source>%1: link lost</source>
+            <translation>%1: link lost</translation>
+        </message>
+        <message>
+            <source>%1: link lost (%2)</source>
+            <translation>%1: link lost (%2)</translation>
+        </message>
+        <message>
+            <source>%1: reconnecting, try %2: probing %3</source>
+            <translation>%1: reconnecting, try %2: probing %3</translation>
+        </message>
+        <message>
+            <source>%1: reconnecting, try %2: asking %3</source>
+            <translation>%1: reconnecting, try %2: asking %3</translation>
+        </message>
+        <message>
+            <source>%1: taken over from another computer</source>
+            <translation>%1: taken over from another computer</translation>
+        </message>
+        <message>
+            <source>Device Not Connect!</source>
+            <translation>Device Not Connect!</translation>
+        </message>
+        <message>
+            <source>The device acknowledged %1 of %2 frames.</source>
+            <translation>The device acknowledged %1 of %2 frames.</translation>
+        </message>
+        <message>
+            <source>The device refused %1 of %2 frames.</source>
+            <translation>The device refused %1 of %2 frames.</translation>
+        </message>
+        <message>
+            <source>The link to the device was lost (%1 of %2 frames answered).</source>
+            <translation>The link to the device was lost (%1 of %2 frames answered).</translation>
+        </message>
+        <message>
+            <source>The device did not answer within %1 ms (%2 of %3 frames answered).</source>
+            <translation>The device did not answer within %1 ms (%2 of %3 frames answered).</translation>
+        </message>
+    </context>
+    <context>
         <name>DialogAddWindow</name>
         <message>
             <source>Add Window</source>
@@ -258,6 +882,312 @@
         <message>
             <source>Chroma Key - Window%1</source>
             <translation>Chroma Key - Window%1</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogConfigRestore</name>
+        <message>
+            <source>Restore configuration</source>
+            <translation>Restore configuration</translation>
+        </message>
+        <message>
+            <source>File:</source>
+            <translation>File:</translation>
+        </message>
+        <message>
+            <source>Browse…</source>
+            <translation>Browse…</translation>
+        </message>
+        <message>
+            <source>Open</source>
+            <translation>Open</translation>
+        </message>
+        <message>
+            <source>Devices of the file, and the online device each one is restored to:</source>
+            <translation>Devices of the file, and the online device each one is restored to:</translation>
+        </message>
+        <message>
+            <source>Compare</source>
+            <translation>Compare</translation>
+        </message>
+        <message>
+            <source>Reads each chosen device back and lists every setting that differs from the file. Nothing is sent yet.</source>
+            <translation>Reads each chosen device back and lists every setting that differs from the file. Nothing is sent yet.</translation>
+        </message>
+        <message>
+            <source>Settings that differ; tick the groups to restore:</source>
+            <translation>Settings that differ; tick the groups to restore:</translation>
+        </message>
+        <message>
+            <source>What was restored, verified by reading each device back:</source>
+            <translation>What was restored, verified by reading each device back:</translation>
+        </message>
+        <message>
+            <source>Restore</source>
+            <translation>Restore</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Close</translation>
+        </message>
+        <message>
+            <source>tips</source>
+            <translation>tips</translation>
+        </message>
+        <message>
+            <source>Reading back %1 (%2 of %3)…</source>
+            <translation>Reading back %1 (%2 of %3)…</translation>
+        </message>
+        <message>
+            <source>Reading back %1…</source>
+            <translation>Reading back %1…</translation>
+        </message>
+        <message>
+            <source>Verifying %1…</source>
+            <translation>Verifying %1…</translation>
+        </message>
+        <message>
+            <source>%1: step %2 of %3, %4: %5</source>
+            <translation>%1: step %2 of %3, %4: %5</translation>
+        </message>
+        <message>
+            <source>In the file</source>
+            <translation>In the file</translation>
+        </message>
+        <message>
+            <source>Restore to</source>
+            <translation>Restore to</translation>
+        </message>
+        <message>
+            <source>Note</source>
+            <translation>Note</translation>
+        </message>
+        <message>
+            <source>Setting</source>
+            <translation>Setting</translation>
+        </message>
+        <message>
+            <source>On the device</source>
+            <translation>On the device</translation>
+        </message>
+        <message>
+            <source>Devices: %1. Read back %2 by %3.</source>
+            <translation>Devices: %1. Read back %2 by %3.</translation>
+        </message>
+        <message>
+            <source>Do not restore</source>
+            <translation>Do not restore</translation>
+        </message>
+        <message>
+            <source>Choose a configuration file.</source>
+            <translation>Choose a configuration file.</translation>
+        </message>
+        <message>
+            <source>Configuration files (*.json)</source>
+            <translation>Configuration files (*.json)</translation>
+        </message>
+        <message>
+            <source>%1 cannot be restored: %2</source>
+            <translation>%1 cannot be restored: %2</translation>
+        </message>
+        <message>
+            <source>%1 holds no device.</source>
+            <translation>%1 holds no device.</translation>
+        </message>
+        <message>
+            <source>No online device of this family.</source>
+            <translation>No online device of this family.</translation>
+        </message>
+        <message>
+            <source>%1 is chosen for more than one device of the file.</source>
+            <translation>%1 is chosen for more than one device of the file.</translation>
+        </message>
+        <message>
+            <source>Choose the device each device of the file is restored to.</source>
+            <translation>Choose the device each device of the file is restored to.</translation>
+        </message>
+        <message>
+            <source>Compared. Nothing has been sent yet.</source>
+            <translation>Compared. Nothing has been sent yet.</translation>
+        </message>
+        <message>
+            <source>%1 → %2</source>
+            <translation>%1 → %2</translation>
+        </message>
+        <message>
+            <source>to restore: %1</source>
+            <translation>to restore: %1</translation>
+        </message>
+        <message>
+            <source>not applicable: %1</source>
+            <translation>not applicable: %1</translation>
+        </message>
+        <message>
+            <source>, </source>
+            <translation>, </translation>
+        </message>
+        <message>
+            <source>cannot be applied: %1</source>
+            <translation>cannot be applied: %1</translation>
+        </message>
+        <message>
+            <source>No differences: the device matches the file.</source>
+            <translation>No differences: the device matches the file.</translation>
+        </message>
+        <message>
+            <source>differences: %1</source>
+            <translation>differences: %1</translation>
+        </message>
+        <message>
+            <source>another model; not applicable: %1</source>
+            <translation>another model; not applicable: %1</translation>
+        </message>
+        <message>
+            <source>%1: %2</source>
+            <translation>%1: %2</translation>
+        </message>
+        <message>
+            <source>Tick at least one group to restore.</source>
+            <translation>Tick at least one group to restore.</translation>
+        </message>
+        <message>
+            <source>Restore now?</source>
+            <translation>Restore now?</translation>
+        </message>
+        <message>
+            <source>%1 → %2: not started (cancelled)</source>
+            <translation>%1 → %2: not started (cancelled)</translation>
+        </message>
+        <message>
+            <source>%1 → %2: %3</source>
+            <translation>%1 → %2: %3</translation>
+        </message>
+        <message>
+            <source>Applied: %1</source>
+            <translation>Applied: %1</translation>
+        </message>
+        <message>
+            <source>Partly applied: %1</source>
+            <translation>Partly applied: %1</translation>
+        </message>
+        <message>
+            <source>Not applied: %1</source>
+            <translation>Not applied: %1</translation>
+        </message>
+        <message>
+            <source>Not verified: the device could not be read back.</source>
+            <translation>Not verified: the device could not be read back.</translation>
+        </message>
+        <message>
+            <source>Cannot be applied on this device:</source>
+            <translation>Cannot be applied on this device:</translation>
+        </message>
+        <message>
+            <source>Does not match the file after the restore:</source>
+            <translation>Does not match the file after the restore:</translation>
+        </message>
+        <message>
+            <source>%1: file %2, device %3</source>
+            <translation>%1: file %2, device %3</translation>
+        </message>
+        <message>
+            <source>Restore done and verified.</source>
+            <translation>Restore done and verified.</translation>
+        </message>
+        <message>
+            <source>Restore cancelled; see the report for what was applied.</source>
+            <translation>Restore cancelled; see the report for what was applied.</translation>
+        </message>
+        <message>
+            <source>Restore not fully applied; see the report.</source>
+            <translation>Restore not fully applied; see the report.</translation>
+        </message>
+        <message>
+            <source>Cancelling before the next step…</source>
+            <translation>Cancelling before the next step…</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogConfigSave</name>
+        <message>
+            <source>Save configuration</source>
+            <translation>Save configuration</translation>
+        </message>
+        <message>
+            <source>Devices to back up (each is read back in full first):</source>
+            <translation>Devices to back up (each is read back in full first):</translation>
+        </message>
+        <message>
+            <source>File:</source>
+            <translation>File:</translation>
+        </message>
+        <message>
+            <source>Browse…</source>
+            <translation>Browse…</translation>
+        </message>
+        <message>
+            <source>Save</source>
+            <translation>Save</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>tips</source>
+            <translation>tips</translation>
+        </message>
+        <message>
+            <source>Current device: %1</source>
+            <translation>Current device: %1</translation>
+        </message>
+        <message>
+            <source>Current device (not online)</source>
+            <translation>Current device (not online)</translation>
+        </message>
+        <message>
+            <source>All online devices (%1)</source>
+            <translation>All online devices (%1)</translation>
+        </message>
+        <message>
+            <source>Configuration files (*.json)</source>
+            <translation>Configuration files (*.json)</translation>
+        </message>
+        <message>
+            <source>Please choose a file to save to.</source>
+            <translation>Please choose a file to save to.</translation>
+        </message>
+        <message>
+            <source>No device is online.</source>
+            <translation>No device is online.</translation>
+        </message>
+        <message>
+            <source>Cancelling after the read-back that runs…</source>
+            <translation>Cancelling after the read-back that runs…</translation>
+        </message>
+        <message>
+            <source>Reading back %1 (%2 of %3)…</source>
+            <translation>Reading back %1 (%2 of %3)…</translation>
+        </message>
+        <message>
+            <source>Writing %1…</source>
+            <translation>Writing %1…</translation>
+        </message>
+        <message>
+            <source>Saved.</source>
+            <translation>Saved.</translation>
+        </message>
+        <message>
+            <source>Saved to %1 (devices: %2).</source>
+            <translation>Saved to %1 (devices: %2).</translation>
+        </message>
+        <message>
+            <source>Nothing was saved: %1</source>
+            <translation>Nothing was saved: %1</translation>
         </message>
     </context>
     <context>
@@ -1858,6 +2788,54 @@ v_height: %3
             <source>Output card change is detected, so factory settings must be restored.</source>
             <translation>Output card change is detected, so factory settings must be restored.</translation>
         </message>
+        <message>
+            <source>in use by another computer</source>
+            <translation>in use by another computer</translation>
+        </message>
+        <message>
+            <source>offline for %1</source>
+            <translation>offline for %1</translation>
+        </message>
+        <message>
+            <source>offline</source>
+            <translation>offline</translation>
+        </message>
+        <message>
+            <source>reconnecting</source>
+            <translation>reconnecting</translation>
+        </message>
+        <message>
+            <source>Open configuration</source>
+            <translation>Open configuration</translation>
+        </message>
+        <message>
+            <source>Configuration files (*.json)</source>
+            <translation>Configuration files (*.json)</translation>
+        </message>
+        <message>
+            <source>%1 cannot be opened: %2</source>
+            <translation>%1 cannot be opened: %2</translation>
+        </message>
+        <message>
+            <source>The file holds no device.</source>
+            <translation>The file holds no device.</translation>
+        </message>
+        <message>
+            <source>file %1</source>
+            <translation>file %1</translation>
+        </message>
+        <message>
+            <source>Configuration file %1: nothing is sent from this tab.</source>
+            <translation>Configuration file %1: nothing is sent from this tab.</translation>
+        </message>
+        <message>
+            <source>%1 (configuration file %2, not a device)</source>
+            <translation>%1 (configuration file %2, not a device)</translation>
+        </message>
+        <message>
+            <source>This tab shows a configuration file, not a device: nothing is sent from it. Use "Restore to…" in the main menu to restore it to a device.</source>
+            <translation>This tab shows a configuration file, not a device: nothing is sent from it. Use "Restore to…" in the main menu to restore it to a device.</translation>
+        </message>
     </context>
     <context>
         <name>QObject</name>
@@ -1876,6 +2854,253 @@ v_height: %3
         <message>
             <source>Also ask HOST (an address or a name, repeatable) in every network search, for devices that broadcasts do not reach.</source>
             <translation>Also ask HOST (an address or a name, repeatable) in every network search, for devices that broadcasts do not reach.</translation>
+        </message>
+    </context>
+    <context>
+        <name>RemoteControl</name>
+        <message>
+            <source>Cannot listen for HTTP on %1 port %2</source>
+            <translation>Cannot listen for HTTP on %1 port %2</translation>
+        </message>
+        <message>
+            <source>Cannot listen for OSC on %1 port %2: %3</source>
+            <translation>Cannot listen for OSC on %1 port %2: %3</translation>
+        </message>
+        <message>
+            <source>Remote control stopped</source>
+            <translation>Remote control stopped</translation>
+        </message>
+        <message>
+            <source>Remote control could not start: %1</source>
+            <translation>Remote control could not start: %1</translation>
+        </message>
+        <message>
+            <source>Remote control listening on %1: OSC port %2, HTTP port %3</source>
+            <translation>Remote control listening on %1: OSC port %2, HTTP port %3</translation>
+        </message>
+        <message>
+            <source>off</source>
+            <translation>off</translation>
+        </message>
+        <message>
+            <source>Remote control: refused %1 from %2: %3</source>
+            <translation>Remote control: refused %1 from %2: %3</translation>
+        </message>
+        <message numerus="yes">
+            <source> (%n more refusal(s) of this client not logged)</source>
+            <translation>
+                <numerusform> (%n more refusal(s) of this client not logged)</numerusform>
+                <numerusform> (%n more refusal(s) of this client not logged)</numerusform>
+            </translation>
+        </message>
+    </context>
+    <context>
+        <name>RemoteSettings</name>
+        <message>
+            <source>The bind address "%1" is not an IP address.</source>
+            <translation>The bind address "%1" is not an IP address.</translation>
+        </message>
+        <message>
+            <source>Neither an OSC port nor an HTTP port is set.</source>
+            <translation>Neither an OSC port nor an HTTP port is set.</translation>
+        </message>
+        <message>
+            <source>Listening on %1 needs a token of at least %2 characters.</source>
+            <translation>Listening on %1 needs a token of at least %2 characters.</translation>
+        </message>
+        <message>
+            <source>The token must not contain blanks.</source>
+            <translation>The token must not contain blanks.</translation>
+        </message>
+        <message>
+            <source>The OSC sender "%1" is not an address or a subnet.</source>
+            <translation>The OSC sender "%1" is not an address or a subnet.</translation>
+        </message>
+    </context>
+    <context>
+        <name>RestorePlan</name>
+        <message>
+            <source>Set %1 to %2</source>
+            <translation>Set %1 to %2</translation>
+        </message>
+        <message>
+            <source>Load template %1 for a layout of %2 windows</source>
+            <translation>Load template %1 for a layout of %2 windows</translation>
+        </message>
+        <message>
+            <source>Load preset %1 for a layout of %2 windows</source>
+            <translation>Load preset %1 for a layout of %2 windows</translation>
+        </message>
+        <message>
+            <source>Set window %1 geometry to %2x%3 at %4,%5 (%6)</source>
+            <translation>Set window %1 geometry to %2x%3 at %4,%5 (%6)</translation>
+        </message>
+        <message>
+            <source>the layout of %1 windows could not be put back afterwards</source>
+            <translation>the layout of %1 windows could not be put back afterwards</translation>
+        </message>
+        <message>
+            <source>nothing gives a layout of %1 windows</source>
+            <translation>nothing gives a layout of %1 windows</translation>
+        </message>
+        <message>
+            <source>preset %1</source>
+            <translation>preset %1</translation>
+        </message>
+        <message>
+            <source>Save the wall as preset %1</source>
+            <translation>Save the wall as preset %1</translation>
+        </message>
+        <message>
+            <source>live layout put back</source>
+            <translation>live layout put back</translation>
+        </message>
+        <message>
+            <source>Put window %1 back on %2, transparency %3</source>
+            <translation>Put window %1 back on %2, transparency %3</translation>
+        </message>
+        <message>
+            <source>window %1</source>
+            <translation>window %1</translation>
+        </message>
+        <message>
+            <source>Set window %1 transparency to %2</source>
+            <translation>Set window %1 transparency to %2</translation>
+        </message>
+        <message>
+            <source>Switch window %1 to %2</source>
+            <translation>Switch window %1 to %2</translation>
+        </message>
+        <message>
+            <source>Set window %1 rotation to %2</source>
+            <translation>Set window %1 rotation to %2</translation>
+        </message>
+        <message>
+            <source>Set window %1 input crop to %2</source>
+            <translation>Set window %1 input crop to %2</translation>
+        </message>
+        <message>
+            <source>Set area %1 to %2x%3 at %4,%5</source>
+            <translation>Set area %1 to %2x%3 at %4,%5</translation>
+        </message>
+        <message>
+            <source>Lay out preset %1 on the wall (%2 windows)</source>
+            <translation>Lay out preset %1 on the wall (%2 windows)</translation>
+        </message>
+        <message>
+            <source>Put the live layout back (%1 windows)</source>
+            <translation>Put the live layout back (%1 windows)</translation>
+        </message>
+        <message>
+            <source>Close the windows the file does not have</source>
+            <translation>Close the windows the file does not have</translation>
+        </message>
+        <message>
+            <source>Close window %1</source>
+            <translation>Close window %1</translation>
+        </message>
+        <message>
+            <source>Place window %1 at %2x%3 at %4,%5, layer %6</source>
+            <translation>Place window %1 at %2x%3 at %4,%5, layer %6</translation>
+        </message>
+        <message>
+            <source>Switch window %1 to Input%2</source>
+            <translation>Switch window %1 to Input%2</translation>
+        </message>
+        <message>
+            <source>Set window %1 input crop</source>
+            <translation>Set window %1 input crop</translation>
+        </message>
+        <message>
+            <source>Set window %1 picture item %2 to %3</source>
+            <translation>Set window %1 picture item %2 to %3</translation>
+        </message>
+        <message>
+            <source>A %1 configuration cannot be restored to a %2: the device must be of the same family.</source>
+            <translation>A %1 configuration cannot be restored to a %2: the device must be of the same family.</translation>
+        </message>
+        <message>
+            <source>Restoring a preset lays its windows out on the wall and stores them, so the wall shows each restored preset for a moment; the live layout is put back afterwards.</source>
+            <translation>Restoring a preset lays its windows out on the wall and stores them, so the wall shows each restored preset for a moment; the live layout is put back afterwards.</translation>
+        </message>
+    </context>
+    <context>
+        <name>RestoreRunner</name>
+        <message>
+            <source>done</source>
+            <translation>done</translation>
+        </message>
+        <message>
+            <source>partly applied</source>
+            <translation>partly applied</translation>
+        </message>
+        <message>
+            <source>failed</source>
+            <translation>failed</translation>
+        </message>
+        <message>
+            <source>cancelled</source>
+            <translation>cancelled</translation>
+        </message>
+        <message>
+            <source>There is no group "%1"; the groups are: %2.</source>
+            <translation>There is no group "%1"; the groups are: %2.</translation>
+        </message>
+        <message>
+            <source>%1 is not online: nothing was sent.</source>
+            <translation>%1 is not online: nothing was sent.</translation>
+        </message>
+        <message>
+            <source>%1 Nothing was sent.</source>
+            <translation>%1 Nothing was sent.</translation>
+        </message>
+        <message>
+            <source>%1 is not online.</source>
+            <translation>%1 is not online.</translation>
+        </message>
+        <message>
+            <source>The restore was cancelled before anything was sent.</source>
+            <translation>The restore was cancelled before anything was sent.</translation>
+        </message>
+        <message>
+            <source>The restore was cancelled after %1 of %2 steps.</source>
+            <translation>The restore was cancelled after %1 of %2 steps.</translation>
+        </message>
+        <message>
+            <source>step %1 of %2 (%3)</source>
+            <translation>step %1 of %2 (%3)</translation>
+        </message>
+        <message>
+            <source>%1 refused %2.</source>
+            <translation>%1 refused %2.</translation>
+        </message>
+        <message>
+            <source>%1 did not answer %2 in time.</source>
+            <translation>%1 did not answer %2 in time.</translation>
+        </message>
+        <message>
+            <source>The link to %1 was lost at %2.</source>
+            <translation>The link to %1 was lost at %2.</translation>
+        </message>
+        <message>
+            <source>%1 was not online for %2.</source>
+            <translation>%1 was not online for %2.</translation>
+        </message>
+        <message>
+            <source>Every step was acknowledged, but %1 could not be read back to verify them: %2</source>
+            <translation>Every step was acknowledged, but %1 could not be read back to verify them: %2</translation>
+        </message>
+        <message>
+            <source>Every step was acknowledged, but %1 does not match the file after the restore (differences: %2).</source>
+            <translation>Every step was acknowledged, but %1 does not match the file after the restore (differences: %2).</translation>
+        </message>
+        <message>
+            <source>%1 already matches the file: nothing was sent.</source>
+            <translation>%1 already matches the file: nothing was sent.</translation>
+        </message>
+        <message>
+            <source>%1 restored: %2 steps applied and verified.</source>
+            <translation>%1 restored: %2 steps applied and verified.</translation>
         </message>
     </context>
     <context>
@@ -2152,6 +3377,26 @@ Version %2</translation>
         <message>
             <source>Diagnostics</source>
             <translation>Diagnostics</translation>
+        </message>
+        <message>
+            <source>Reconnect automatically</source>
+            <translation>Reconnect automatically</translation>
+        </message>
+        <message>
+            <source>Save configuration…</source>
+            <translation>Save configuration…</translation>
+        </message>
+        <message>
+            <source>Restore configuration…</source>
+            <translation>Restore configuration…</translation>
+        </message>
+        <message>
+            <source>Open configuration…</source>
+            <translation>Open configuration…</translation>
+        </message>
+        <message>
+            <source>Restore to…</source>
+            <translation>Restore to…</translation>
         </message>
     </context>
     <context>

@@ -49,6 +49,630 @@
         </message>
     </context>
     <context>
+        <name>ConfigBackup</name>
+        <message>
+            <source>The link to %1 was lost during its read-back.</source>
+            <translation>与 %1 的连接在回读期间中断。</translation>
+        </message>
+        <message>
+            <source>%1 did not finish its read-back within %2 s.</source>
+            <translation>%1 未在 %2 秒内完成回读。</translation>
+        </message>
+        <message>
+            <source>%1 is not online.</source>
+            <translation>%1 不在线。</translation>
+        </message>
+        <message>
+            <source>%1 refused to be read back.</source>
+            <translation>%1 拒绝回读。</translation>
+        </message>
+        <message>
+            <source>The backup was cancelled.</source>
+            <translation>备份已取消。</translation>
+        </message>
+    </context>
+    <context>
+        <name>ConfigDiff</name>
+        <message>
+            <source>none</source>
+            <translation>无</translation>
+        </message>
+        <message>
+            <source>on</source>
+            <translation>开</translation>
+        </message>
+        <message>
+            <source>off</source>
+            <translation>关闭</translation>
+        </message>
+        <message>
+            <source>%1x%2 %3 Hz, preset %4</source>
+            <translation>%1x%2 %3 Hz，预设 %4</translation>
+        </message>
+        <message>
+            <source>outputs: %1 | windows: %2</source>
+            <translation>输出：%1 | 窗口：%2</translation>
+        </message>
+        <message>
+            <source>once</source>
+            <translation>一次</translation>
+        </message>
+        <message>
+            <source>every day</source>
+            <translation>每天</translation>
+        </message>
+        <message>
+            <source>cycle within a day</source>
+            <translation>当天循环</translation>
+        </message>
+        <message>
+            <source>cycle daily</source>
+            <translation>每天循环</translation>
+        </message>
+        <message>
+            <source>type %1</source>
+            <translation>类型 %1</translation>
+        </message>
+        <message>
+            <source>target %1</source>
+            <translation>目标 %1</translation>
+        </message>
+        <message>
+            <source>presets %1, every %2 min for %3 min</source>
+            <translation>预设 %1，每 %2 分钟，共 %3 分钟</translation>
+        </message>
+        <message>
+            <source>units %1x%2 position %3</source>
+            <translation>单元 %1x%2，位置 %3</translation>
+        </message>
+        <message>
+            <source>pixels %1</source>
+            <translation>像素 %1</translation>
+        </message>
+        <message>
+            <source>mode %1</source>
+            <translation>模式 %1</translation>
+        </message>
+        <message>
+            <source>%1, %2, tune %3 %4 %5 %6</source>
+            <translation>%1，%2，微调 %3 %4 %5 %6</translation>
+        </message>
+        <message>
+            <source>%1, preset colour %2</source>
+            <translation>%1，预设颜色 %2</translation>
+        </message>
+        <message>
+            <source>%1, mode %2, filters %3 %4, colour %5 %6 %7</source>
+            <translation>%1，模式 %2，过滤 %3 %4，颜色 %5 %6 %7</translation>
+        </message>
+        <message>
+            <source>brightness</source>
+            <translation>亮度</translation>
+        </message>
+        <message>
+            <source>contrast</source>
+            <translation>对比度</translation>
+        </message>
+        <message>
+            <source>sharpness</source>
+            <translation>锐度</translation>
+        </message>
+        <message>
+            <source>hue</source>
+            <translation>色调</translation>
+        </message>
+        <message>
+            <source>saturation</source>
+            <translation>饱和度</translation>
+        </message>
+        <message>
+            <source>red offset</source>
+            <translation>红色偏移</translation>
+        </message>
+        <message>
+            <source>green offset</source>
+            <translation>绿色偏移</translation>
+        </message>
+        <message>
+            <source>blue offset</source>
+            <translation>蓝色偏移</translation>
+        </message>
+        <message>
+            <source>gamma</source>
+            <translation>伽马</translation>
+        </message>
+        <message>
+            <source>red gain</source>
+            <translation>红色增益</translation>
+        </message>
+        <message>
+            <source>green gain</source>
+            <translation>绿色增益</translation>
+        </message>
+        <message>
+            <source>blue gain</source>
+            <translation>蓝色增益</translation>
+        </message>
+        <message>
+            <source>the device's layout has %1 windows</source>
+            <translation>设备的布局有 %1 个窗口</translation>
+        </message>
+        <message>
+            <source>the %1 has no such setting</source>
+            <translation>%1 没有此设置</translation>
+        </message>
+        <message>
+            <source>mode %1, exchange %2</source>
+            <translation>模式 %1，交换 %2</translation>
+        </message>
+        <message>
+            <source>output mode</source>
+            <translation>输出模式</translation>
+        </message>
+        <message>
+            <source>output %1 resolution</source>
+            <translation>输出 %1 分辨率</translation>
+        </message>
+        <message>
+            <source>the %1 sets all outputs to one resolution</source>
+            <translation>%1 的所有输出使用同一分辨率</translation>
+        </message>
+        <message>
+            <source>the %1 has %2 settable outputs</source>
+            <translation>%1 有 %2 个可设置的输出</translation>
+        </message>
+        <message>
+            <source>background colour</source>
+            <translation>背景颜色</translation>
+        </message>
+        <message>
+            <source>no frame switches the background colour off</source>
+            <translation>没有关闭背景颜色的指令</translation>
+        </message>
+        <message>
+            <source>%1, colour %2, %3, thickness %4</source>
+            <translation>%1，颜色 %2，%3，粗细 %4</translation>
+        </message>
+        <message>
+            <source>border %1</source>
+            <translation>边框 %1</translation>
+        </message>
+        <message>
+            <source>the device has %1 borders</source>
+            <translation>设备有 %1 个边框</translation>
+        </message>
+        <message>
+            <source>output enhance</source>
+            <translation>输出增强</translation>
+        </message>
+        <message>
+            <source>number of windows</source>
+            <translation>窗口数量</translation>
+        </message>
+        <message>
+            <source>a layout of %1 windows comes only from a template or preset of that many windows, and neither the file nor the device has one</source>
+            <translation>%1 个窗口的布局只能来自窗口数相同的模板或预设，文件和设备中都没有</translation>
+        </message>
+        <message>
+            <source>window %1 geometry</source>
+            <translation>窗口%1 位置和大小</translation>
+        </message>
+        <message>
+            <source>window %1 transparency</source>
+            <translation>窗口%1 透明度</translation>
+        </message>
+        <message>
+            <source>the %1 has no %2</source>
+            <translation>%1 没有 %2</translation>
+        </message>
+        <message>
+            <source>window %1 source</source>
+            <translation>窗口%1 信号源</translation>
+        </message>
+        <message>
+            <source>window %1 rotation</source>
+            <translation>窗口%1 旋转</translation>
+        </message>
+        <message>
+            <source>window %1 input crop</source>
+            <translation>窗口%1 输入裁剪</translation>
+        </message>
+        <message>
+            <source>window %1 %2</source>
+            <translation>窗口%1 %2</translation>
+        </message>
+        <message>
+            <source>mode %1, %2 %3 %4</source>
+            <translation>模式 %1，%2 %3 %4</translation>
+        </message>
+        <message>
+            <source>window %1 colour temperature</source>
+            <translation>窗口%1 色温</translation>
+        </message>
+        <message>
+            <source>window %1 colour mode</source>
+            <translation>窗口%1 色彩模式</translation>
+        </message>
+        <message>
+            <source>window %1 RGBCMY %2</source>
+            <translation>窗口%1 RGBCMY %2</translation>
+        </message>
+        <message>
+            <source>window %1 image effects</source>
+            <translation>窗口%1 图像效果</translation>
+        </message>
+        <message>
+            <source>window %1 colour formats</source>
+            <translation>窗口%1 色彩格式</translation>
+        </message>
+        <message>
+            <source>EDID %1</source>
+            <translation>EDID %1</translation>
+        </message>
+        <message>
+            <source>DVI signal mode</source>
+            <translation>DVI 信号模式</translation>
+        </message>
+        <message>
+            <source>DVI audio input</source>
+            <translation>DVI 音频输入</translation>
+        </message>
+        <message>
+            <source>mode %1 cannot be set</source>
+            <translation>模式 %1 无法设置</translation>
+        </message>
+        <message>
+            <source>window %1 mosaic</source>
+            <translation>窗口%1 拼接</translation>
+        </message>
+        <message>
+            <source>window %1 chroma key</source>
+            <translation>窗口%1 抠像</translation>
+        </message>
+        <message>
+            <source>follows the switch</source>
+            <translation>跟随切换</translation>
+        </message>
+        <message>
+            <source>window %1</source>
+            <translation>窗口%1</translation>
+        </message>
+        <message>
+            <source>audio source</source>
+            <translation>音频来源</translation>
+        </message>
+        <message>
+            <source>audio mute</source>
+            <translation>静音</translation>
+        </message>
+        <message>
+            <source>audio volume</source>
+            <translation>音量</translation>
+        </message>
+        <message>
+            <source>freeze</source>
+            <translation>冻结</translation>
+        </message>
+        <message>
+            <source>black screen</source>
+            <translation>黑屏</translation>
+        </message>
+        <message>
+            <source>picture-in-picture</source>
+            <translation>画中画</translation>
+        </message>
+        <message>
+            <source>fade, period %1</source>
+            <translation>淡入淡出，时间 %1</translation>
+        </message>
+        <message>
+            <source>cut</source>
+            <translation>直切</translation>
+        </message>
+        <message>
+            <source>switch mode</source>
+            <translation>切换模式</translation>
+        </message>
+        <message>
+            <source>frame sync</source>
+            <translation>帧同步</translation>
+        </message>
+        <message>
+            <source>it is set through a window</source>
+            <translation>需要通过窗口设置</translation>
+        </message>
+        <message>
+            <source>task %1</source>
+            <translation>任务 %1</translation>
+        </message>
+        <message>
+            <source>task type %1 cannot be stored</source>
+            <translation>任务类型 %1 无法保存</translation>
+        </message>
+        <message>
+            <source>all tasks switch</source>
+            <translation>全部任务开关</translation>
+        </message>
+        <message>
+            <source>preset number %1 cannot be stored</source>
+            <translation>预设编号 %1 无法保存</translation>
+        </message>
+        <message>
+            <source>windows: %1</source>
+            <translation>窗口：%1</translation>
+        </message>
+        <message>
+            <source>preset %1</source>
+            <translation>预设 %1</translation>
+        </message>
+        <message>
+            <source>preset %1 outputs</source>
+            <translation>预设 %1 输出</translation>
+        </message>
+        <message>
+            <source>a preset keeps the outputs of the device that stores it</source>
+            <translation>预设保存的是存储它的设备的输出</translation>
+        </message>
+        <message>
+            <source>a stored preset cannot be deleted</source>
+            <translation>已保存的预设无法删除</translation>
+        </message>
+        <message>
+            <source>the device has %1 output ports</source>
+            <translation>设备有 %1 个输出端口</translation>
+        </message>
+        <message>
+            <source>the device has %1 inputs</source>
+            <translation>设备有 %1 个输入</translation>
+        </message>
+        <message>
+            <source>output resolution</source>
+            <translation>输出分辨率</translation>
+        </message>
+        <message>
+            <source>%1 rows, %2 columns, order %3</source>
+            <translation>%1 行，%2 列，顺序 %3</translation>
+        </message>
+        <message>
+            <source>area layout</source>
+            <translation>区域布局</translation>
+        </message>
+        <message>
+            <source>area %1</source>
+            <translation>区域 %1</translation>
+        </message>
+        <message>
+            <source>the device has %1 areas</source>
+            <translation>设备有 %1 个区域</translation>
+        </message>
+        <message>
+            <source>output port %1</source>
+            <translation>输出端口 %1</translation>
+        </message>
+        <message>
+            <source>%1, layer %2</source>
+            <translation>%1，图层 %2</translation>
+        </message>
+        <message>
+            <source>it has window %1 on input %2, beyond the device's cards</source>
+            <translation>其中窗口%1 使用输入 %2，超出设备的板卡</translation>
+        </message>
+        <message>
+            <source>Outputs</source>
+            <translation>输出</translation>
+        </message>
+        <message>
+            <source>Presets</source>
+            <translation>预设</translation>
+        </message>
+        <message>
+            <source>Layout</source>
+            <translation>布局</translation>
+        </message>
+        <message>
+            <source>Picture</source>
+            <translation>画质</translation>
+        </message>
+        <message>
+            <source>EDID</source>
+            <translation>EDID</translation>
+        </message>
+        <message>
+            <source>Mosaic</source>
+            <translation>拼接</translation>
+        </message>
+        <message>
+            <source>Chroma key</source>
+            <translation>抠像</translation>
+        </message>
+        <message>
+            <source>Audio</source>
+            <translation>音频</translation>
+        </message>
+        <message>
+            <source>Switches</source>
+            <translation>开关</translation>
+        </message>
+        <message>
+            <source>Timed tasks</source>
+            <translation>定时任务</translation>
+        </message>
+        <message>
+            <source>device family</source>
+            <translation>设备系列</translation>
+        </message>
+        <message>
+            <source>a configuration restores only to a device of the same family</source>
+            <translation>配置只能恢复到同系列的设备</translation>
+        </message>
+    </context>
+    <context>
+        <name>ConfigFile</name>
+        <message>
+            <source>%1 is not a number</source>
+            <translation>%1 不是数字</translation>
+        </message>
+        <message>
+            <source>%1 is not a whole number</source>
+            <translation>%1 不是整数</translation>
+        </message>
+        <message>
+            <source>%1 is outside %2..%3</source>
+            <translation>%1 超出 %2..%3</translation>
+        </message>
+        <message>
+            <source>%1 is not a text</source>
+            <translation>%1 不是文本</translation>
+        </message>
+        <message>
+            <source>is not an object</source>
+            <translation>不是对象</translation>
+        </message>
+        <message>
+            <source>has %1 entries, %2 are required</source>
+            <translation>有 %1 项，需要 %2 项</translation>
+        </message>
+        <message>
+            <source>key %1 appears twice (also at %2)</source>
+            <translation>键 %1 重复出现（另见 %2）</translation>
+        </message>
+        <message>
+            <source>is not a list</source>
+            <translation>不是列表</translation>
+        </message>
+        <message>
+            <source>has %1 values, %2 are required</source>
+            <translation>有 %1 个值，需要 %2 个</translation>
+        </message>
+        <message>
+            <source>is missing</source>
+            <translation>缺失</translation>
+        </message>
+        <message>
+            <source>has %1 entries, at most %2 are allowed</source>
+            <translation>有 %1 项，最多允许 %2 项</translation>
+        </message>
+        <message>
+            <source>%1 is not a supported device type (%2)</source>
+            <translation>%1 不是支持的设备类型（%2）</translation>
+        </message>
+        <message>
+            <source>"%1" does not match type %2 (%3)</source>
+            <translation>"%1" 与类型 %2（%3）不符</translation>
+        </message>
+        <message>
+            <source>"%1" is not 24 lower-case hexadecimal digits</source>
+            <translation>"%1" 不是 24 位小写十六进制数字</translation>
+        </message>
+        <message>
+            <source>"%1" is not an IP address</source>
+            <translation>"%1" 不是 IP 地址</translation>
+        </message>
+        <message>
+            <source>The file is empty.</source>
+            <translation>文件为空。</translation>
+        </message>
+        <message>
+            <source>The file ends early at byte %1: it is truncated.</source>
+            <translation>文件在第 %1 字节处提前结束：文件不完整。</translation>
+        </message>
+        <message>
+            <source>The file is not valid JSON: %1 at byte %2.</source>
+            <translation>文件不是有效的 JSON：第 %2 字节处 %1。</translation>
+        </message>
+        <message>
+            <source>The file gives format %1, which no version of this program writes.</source>
+            <translation>文件格式为 %1，本程序的任何版本都不会写出该格式。</translation>
+        </message>
+        <message>
+            <source>The file is of format %1, this program reads up to %2.</source>
+            <translation>文件格式为 %1，本程序最高只能读取格式 %2。</translation>
+        </message>
+        <message>
+            <source>The file is of format %1, which this program cannot convert.</source>
+            <translation>文件格式为 %1，本程序无法转换。</translation>
+        </message>
+        <message>
+            <source>The file is not a configuration file: it has no format number.</source>
+            <translation>该文件不是配置文件：没有格式编号。</translation>
+        </message>
+        <message>
+            <source>"%1" is not a date and time</source>
+            <translation>"%1" 不是日期时间</translation>
+        </message>
+        <message>
+            <source>"%1" is also the cpuid of devices[%2]</source>
+            <translation>"%1" 也是 devices[%2] 的 cpuid</translation>
+        </message>
+        <message>
+            <source>Cannot write %1: %2</source>
+            <translation>无法写入 %1：%2</translation>
+        </message>
+        <message>
+            <source>Cannot read %1: %2</source>
+            <translation>无法读取 %1：%2</translation>
+        </message>
+        <message>
+            <source>%1 is too large to be a configuration file.</source>
+            <translation>%1 太大，不是配置文件。</translation>
+        </message>
+    </context>
+    <context>
+        <name>DeviceHub</name>
+        <message>
+            <source>%1: back online after %2 tries</source>
+            <translation>%1：尝试 %2 次后重新在线</translation>
+        </message>
+        <message>
+            <source>%1: in use by another computer</source>
+            <translation>%1：已被其他电脑占用</translation>
+        </message>
+        <message>
+            <source>Connect interrupt</source>
+            <translation>连接中断</translation>
+        </message>
+        <message>
+            <source>%1: link lost</source>
+            <translation>%1：连接中断</translation>
+        </message>
+        <message>
+            <source>%1: link lost (%2)</source>
+            <translation>%1：连接中断（%2）</translation>
+        </message>
+        <message>
+            <source>%1: reconnecting, try %2: probing %3</source>
+            <translation>%1：正在重新连接，第 %2 次尝试：探测 %3</translation>
+        </message>
+        <message>
+            <source>%1: reconnecting, try %2: asking %3</source>
+            <translation>%1：正在重新连接，第 %2 次尝试：询问 %3</translation>
+        </message>
+        <message>
+            <source>%1: taken over from another computer</source>
+            <translation>%1：已从其他电脑接管</translation>
+        </message>
+        <message>
+            <source>Device Not Connect!</source>
+            <translation>设备未连接！</translation>
+        </message>
+        <message>
+            <source>The device acknowledged %1 of %2 frames.</source>
+            <translation>设备已确认 %2 帧中的 %1 帧。</translation>
+        </message>
+        <message>
+            <source>The device refused %1 of %2 frames.</source>
+            <translation>设备拒绝了 %2 帧中的 %1 帧。</translation>
+        </message>
+        <message>
+            <source>The link to the device was lost (%1 of %2 frames answered).</source>
+            <translation>与设备的连接已中断（%2 帧中 %1 帧已应答）。</translation>
+        </message>
+        <message>
+            <source>The device did not answer within %1 ms (%2 of %3 frames answered).</source>
+            <translation>设备在 %1 毫秒内没有应答（%3 帧中 %2 帧已应答）。</translation>
+        </message>
+    </context>
+    <context>
         <name>DialogAddWindow</name>
         <message>
             <source>Add Window</source>
@@ -258,6 +882,312 @@
         <message>
             <source>Chroma Key - Window%1</source>
             <translation>抠像 - 窗口%1</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogConfigRestore</name>
+        <message>
+            <source>Restore configuration</source>
+            <translation>还原配置</translation>
+        </message>
+        <message>
+            <source>File:</source>
+            <translation>文件：</translation>
+        </message>
+        <message>
+            <source>Browse…</source>
+            <translation>浏览…</translation>
+        </message>
+        <message>
+            <source>Open</source>
+            <translation>打开</translation>
+        </message>
+        <message>
+            <source>Devices of the file, and the online device each one is restored to:</source>
+            <translation>文件中的设备，以及每台要还原到的在线设备：</translation>
+        </message>
+        <message>
+            <source>Compare</source>
+            <translation>比较</translation>
+        </message>
+        <message>
+            <source>Reads each chosen device back and lists every setting that differs from the file. Nothing is sent yet.</source>
+            <translation>回读所选的每台设备，列出与文件不同的每项设置。此时不发送任何内容。</translation>
+        </message>
+        <message>
+            <source>Settings that differ; tick the groups to restore:</source>
+            <translation>不同的设置；请勾选要还原的分组：</translation>
+        </message>
+        <message>
+            <source>What was restored, verified by reading each device back:</source>
+            <translation>已还原的内容（已通过回读每台设备校验）：</translation>
+        </message>
+        <message>
+            <source>Restore</source>
+            <translation>还原</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>取消</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>关闭</translation>
+        </message>
+        <message>
+            <source>tips</source>
+            <translation>提示</translation>
+        </message>
+        <message>
+            <source>Reading back %1 (%2 of %3)…</source>
+            <translation>正在回读 %1（第 %2 个，共 %3 个）…</translation>
+        </message>
+        <message>
+            <source>Reading back %1…</source>
+            <translation>正在回读 %1…</translation>
+        </message>
+        <message>
+            <source>Verifying %1…</source>
+            <translation>正在校验 %1…</translation>
+        </message>
+        <message>
+            <source>%1: step %2 of %3, %4: %5</source>
+            <translation>%1：第 %2 步，共 %3 步，%4：%5</translation>
+        </message>
+        <message>
+            <source>In the file</source>
+            <translation>文件中</translation>
+        </message>
+        <message>
+            <source>Restore to</source>
+            <translation>还原到</translation>
+        </message>
+        <message>
+            <source>Note</source>
+            <translation>说明</translation>
+        </message>
+        <message>
+            <source>Setting</source>
+            <translation>设置</translation>
+        </message>
+        <message>
+            <source>On the device</source>
+            <translation>设备上</translation>
+        </message>
+        <message>
+            <source>Devices: %1. Read back %2 by %3.</source>
+            <translation>设备：%1。由 %3 于 %2 回读。</translation>
+        </message>
+        <message>
+            <source>Do not restore</source>
+            <translation>不还原</translation>
+        </message>
+        <message>
+            <source>Choose a configuration file.</source>
+            <translation>请选择配置文件。</translation>
+        </message>
+        <message>
+            <source>Configuration files (*.json)</source>
+            <translation>配置文件 (*.json)</translation>
+        </message>
+        <message>
+            <source>%1 cannot be restored: %2</source>
+            <translation>无法还原 %1：%2</translation>
+        </message>
+        <message>
+            <source>%1 holds no device.</source>
+            <translation>%1 中没有设备。</translation>
+        </message>
+        <message>
+            <source>No online device of this family.</source>
+            <translation>没有该系列的在线设备。</translation>
+        </message>
+        <message>
+            <source>%1 is chosen for more than one device of the file.</source>
+            <translation>%1 被选给了文件中的多台设备。</translation>
+        </message>
+        <message>
+            <source>Choose the device each device of the file is restored to.</source>
+            <translation>请为文件中的每台设备选择要还原到的设备。</translation>
+        </message>
+        <message>
+            <source>Compared. Nothing has been sent yet.</source>
+            <translation>比较完成。尚未发送任何内容。</translation>
+        </message>
+        <message>
+            <source>%1 → %2</source>
+            <translation>%1 → %2</translation>
+        </message>
+        <message>
+            <source>to restore: %1</source>
+            <translation>待还原：%1</translation>
+        </message>
+        <message>
+            <source>not applicable: %1</source>
+            <translation>无法应用：%1</translation>
+        </message>
+        <message>
+            <source>, </source>
+            <translation>，</translation>
+        </message>
+        <message>
+            <source>cannot be applied: %1</source>
+            <translation>无法应用：%1</translation>
+        </message>
+        <message>
+            <source>No differences: the device matches the file.</source>
+            <translation>没有差异：设备与文件一致。</translation>
+        </message>
+        <message>
+            <source>differences: %1</source>
+            <translation>差异：%1</translation>
+        </message>
+        <message>
+            <source>another model; not applicable: %1</source>
+            <translation>其他型号；无法应用：%1</translation>
+        </message>
+        <message>
+            <source>%1: %2</source>
+            <translation>%1：%2</translation>
+        </message>
+        <message>
+            <source>Tick at least one group to restore.</source>
+            <translation>请至少勾选一个要还原的分组。</translation>
+        </message>
+        <message>
+            <source>Restore now?</source>
+            <translation>现在还原吗？</translation>
+        </message>
+        <message>
+            <source>%1 → %2: not started (cancelled)</source>
+            <translation>%1 → %2：未开始（已取消）</translation>
+        </message>
+        <message>
+            <source>%1 → %2: %3</source>
+            <translation>%1 → %2：%3</translation>
+        </message>
+        <message>
+            <source>Applied: %1</source>
+            <translation>已应用：%1</translation>
+        </message>
+        <message>
+            <source>Partly applied: %1</source>
+            <translation>部分应用：%1</translation>
+        </message>
+        <message>
+            <source>Not applied: %1</source>
+            <translation>未应用：%1</translation>
+        </message>
+        <message>
+            <source>Not verified: the device could not be read back.</source>
+            <translation>未校验：无法回读设备。</translation>
+        </message>
+        <message>
+            <source>Cannot be applied on this device:</source>
+            <translation>此设备无法应用：</translation>
+        </message>
+        <message>
+            <source>Does not match the file after the restore:</source>
+            <translation>还原后与文件不符：</translation>
+        </message>
+        <message>
+            <source>%1: file %2, device %3</source>
+            <translation>%1：文件 %2，设备 %3</translation>
+        </message>
+        <message>
+            <source>Restore done and verified.</source>
+            <translation>还原完成并已校验。</translation>
+        </message>
+        <message>
+            <source>Restore cancelled; see the report for what was applied.</source>
+            <translation>还原已取消；已应用的内容见报告。</translation>
+        </message>
+        <message>
+            <source>Restore not fully applied; see the report.</source>
+            <translation>还原未完全应用；详见报告。</translation>
+        </message>
+        <message>
+            <source>Cancelling before the next step…</source>
+            <translation>正在取消，将在下一步之前停止…</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogConfigSave</name>
+        <message>
+            <source>Save configuration</source>
+            <translation>保存配置</translation>
+        </message>
+        <message>
+            <source>Devices to back up (each is read back in full first):</source>
+            <translation>要备份的设备（每台先完整回读）：</translation>
+        </message>
+        <message>
+            <source>File:</source>
+            <translation>文件：</translation>
+        </message>
+        <message>
+            <source>Browse…</source>
+            <translation>浏览…</translation>
+        </message>
+        <message>
+            <source>Save</source>
+            <translation>保存</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>取消</translation>
+        </message>
+        <message>
+            <source>tips</source>
+            <translation>提示</translation>
+        </message>
+        <message>
+            <source>Current device: %1</source>
+            <translation>当前设备：%1</translation>
+        </message>
+        <message>
+            <source>Current device (not online)</source>
+            <translation>当前设备（不在线）</translation>
+        </message>
+        <message>
+            <source>All online devices (%1)</source>
+            <translation>所有在线设备（%1）</translation>
+        </message>
+        <message>
+            <source>Configuration files (*.json)</source>
+            <translation>配置文件 (*.json)</translation>
+        </message>
+        <message>
+            <source>Please choose a file to save to.</source>
+            <translation>请选择要保存到的文件。</translation>
+        </message>
+        <message>
+            <source>No device is online.</source>
+            <translation>没有在线的设备。</translation>
+        </message>
+        <message>
+            <source>Cancelling after the read-back that runs…</source>
+            <translation>正在取消，当前回读结束后停止…</translation>
+        </message>
+        <message>
+            <source>Reading back %1 (%2 of %3)…</source>
+            <translation>正在回读 %1（第 %2 个，共 %3 个）…</translation>
+        </message>
+        <message>
+            <source>Writing %1…</source>
+            <translation>正在写入 %1…</translation>
+        </message>
+        <message>
+            <source>Saved.</source>
+            <translation>已保存。</translation>
+        </message>
+        <message>
+            <source>Saved to %1 (devices: %2).</source>
+            <translation>已保存到 %1（设备：%2）。</translation>
+        </message>
+        <message>
+            <source>Nothing was saved: %1</source>
+            <translation>未保存任何内容：%1</translation>
         </message>
     </context>
     <context>
@@ -1858,6 +2788,54 @@ v_height: %3
             <source>Output card change is detected, so factory settings must be restored.</source>
             <translation>检测到输出卡变更，必须恢复出厂设置。</translation>
         </message>
+        <message>
+            <source>in use by another computer</source>
+            <translation>已被其他电脑占用</translation>
+        </message>
+        <message>
+            <source>offline for %1</source>
+            <translation>已离线 %1</translation>
+        </message>
+        <message>
+            <source>offline</source>
+            <translation>离线</translation>
+        </message>
+        <message>
+            <source>reconnecting</source>
+            <translation>正在重新连接</translation>
+        </message>
+        <message>
+            <source>Open configuration</source>
+            <translation>打开配置</translation>
+        </message>
+        <message>
+            <source>Configuration files (*.json)</source>
+            <translation>配置文件 (*.json)</translation>
+        </message>
+        <message>
+            <source>%1 cannot be opened: %2</source>
+            <translation>无法打开 %1：%2</translation>
+        </message>
+        <message>
+            <source>The file holds no device.</source>
+            <translation>文件中没有设备。</translation>
+        </message>
+        <message>
+            <source>file %1</source>
+            <translation>文件 %1</translation>
+        </message>
+        <message>
+            <source>Configuration file %1: nothing is sent from this tab.</source>
+            <translation>配置文件 %1：此标签页不会发送任何内容。</translation>
+        </message>
+        <message>
+            <source>%1 (configuration file %2, not a device)</source>
+            <translation>%1（配置文件 %2，不是设备）</translation>
+        </message>
+        <message>
+            <source>This tab shows a configuration file, not a device: nothing is sent from it. Use "Restore to…" in the main menu to restore it to a device.</source>
+            <translation>此标签页显示的是配置文件，不是设备：不会从这里发送任何内容。请使用主菜单中的“还原到…”将其还原到设备。</translation>
+        </message>
     </context>
     <context>
         <name>QObject</name>
@@ -1879,6 +2857,252 @@ v_height: %3
         </message>
     </context>
     <context>
+        <name>RemoteControl</name>
+        <message>
+            <source>Cannot listen for HTTP on %1 port %2</source>
+            <translation>无法在 %1 端口 %2 上监听 HTTP</translation>
+        </message>
+        <message>
+            <source>Cannot listen for OSC on %1 port %2: %3</source>
+            <translation>无法在 %1 端口 %2 上监听 OSC：%3</translation>
+        </message>
+        <message>
+            <source>Remote control stopped</source>
+            <translation>远程控制已停止</translation>
+        </message>
+        <message>
+            <source>Remote control could not start: %1</source>
+            <translation>远程控制无法启动：%1</translation>
+        </message>
+        <message>
+            <source>Remote control listening on %1: OSC port %2, HTTP port %3</source>
+            <translation>远程控制正在 %1 上监听：OSC 端口 %2，HTTP 端口 %3</translation>
+        </message>
+        <message>
+            <source>off</source>
+            <translation>关闭</translation>
+        </message>
+        <message>
+            <source>Remote control: refused %1 from %2: %3</source>
+            <translation>远程控制：已拒绝来自 %2 的 %1：%3</translation>
+        </message>
+        <message numerus="yes">
+            <source> (%n more refusal(s) of this client not logged)</source>
+            <translation>
+                <numerusform>（该客户端另有 %n 次拒绝未记录）</numerusform>
+            </translation>
+        </message>
+    </context>
+    <context>
+        <name>RemoteSettings</name>
+        <message>
+            <source>The bind address "%1" is not an IP address.</source>
+            <translation>绑定地址“%1”不是 IP 地址。</translation>
+        </message>
+        <message>
+            <source>Neither an OSC port nor an HTTP port is set.</source>
+            <translation>未设置 OSC 端口，也未设置 HTTP 端口。</translation>
+        </message>
+        <message>
+            <source>Listening on %1 needs a token of at least %2 characters.</source>
+            <translation>在 %1 上监听需要至少 %2 个字符的令牌。</translation>
+        </message>
+        <message>
+            <source>The token must not contain blanks.</source>
+            <translation>令牌不能包含空格。</translation>
+        </message>
+        <message>
+            <source>The OSC sender "%1" is not an address or a subnet.</source>
+            <translation>OSC 发送方“%1”不是地址或子网。</translation>
+        </message>
+    </context>
+    <context>
+        <name>RestorePlan</name>
+        <message>
+            <source>Set %1 to %2</source>
+            <translation>将%1设为 %2</translation>
+        </message>
+        <message>
+            <source>Load template %1 for a layout of %2 windows</source>
+            <translation>调用模板 %1，得到 %2 个窗口的布局</translation>
+        </message>
+        <message>
+            <source>Load preset %1 for a layout of %2 windows</source>
+            <translation>调用预设 %1，得到 %2 个窗口的布局</translation>
+        </message>
+        <message>
+            <source>Set window %1 geometry to %2x%3 at %4,%5 (%6)</source>
+            <translation>将窗口%1 设为 %2x%3，位于 %4,%5（%6）</translation>
+        </message>
+        <message>
+            <source>the layout of %1 windows could not be put back afterwards</source>
+            <translation>之后无法恢复 %1 个窗口的布局</translation>
+        </message>
+        <message>
+            <source>nothing gives a layout of %1 windows</source>
+            <translation>没有可得到 %1 个窗口布局的模板或预设</translation>
+        </message>
+        <message>
+            <source>preset %1</source>
+            <translation>预设 %1</translation>
+        </message>
+        <message>
+            <source>Save the wall as preset %1</source>
+            <translation>将当前画面保存为预设 %1</translation>
+        </message>
+        <message>
+            <source>live layout put back</source>
+            <translation>恢复当前布局</translation>
+        </message>
+        <message>
+            <source>Put window %1 back on %2, transparency %3</source>
+            <translation>窗口%1 恢复为 %2，透明度 %3</translation>
+        </message>
+        <message>
+            <source>window %1</source>
+            <translation>窗口%1</translation>
+        </message>
+        <message>
+            <source>Set window %1 transparency to %2</source>
+            <translation>将窗口%1 透明度设为 %2</translation>
+        </message>
+        <message>
+            <source>Switch window %1 to %2</source>
+            <translation>将窗口%1 切换到 %2</translation>
+        </message>
+        <message>
+            <source>Set window %1 rotation to %2</source>
+            <translation>将窗口%1 旋转设为 %2</translation>
+        </message>
+        <message>
+            <source>Set window %1 input crop to %2</source>
+            <translation>将窗口%1 输入裁剪设为 %2</translation>
+        </message>
+        <message>
+            <source>Set area %1 to %2x%3 at %4,%5</source>
+            <translation>将区域 %1 设为 %2x%3，位于 %4,%5</translation>
+        </message>
+        <message>
+            <source>Lay out preset %1 on the wall (%2 windows)</source>
+            <translation>在屏幕上布置预设 %1（%2 个窗口）</translation>
+        </message>
+        <message>
+            <source>Put the live layout back (%1 windows)</source>
+            <translation>恢复当前布局（%1 个窗口）</translation>
+        </message>
+        <message>
+            <source>Close the windows the file does not have</source>
+            <translation>关闭文件中没有的窗口</translation>
+        </message>
+        <message>
+            <source>Close window %1</source>
+            <translation>关闭窗口%1</translation>
+        </message>
+        <message>
+            <source>Place window %1 at %2x%3 at %4,%5, layer %6</source>
+            <translation>放置窗口%1：%2x%3，位于 %4,%5，图层 %6</translation>
+        </message>
+        <message>
+            <source>Switch window %1 to Input%2</source>
+            <translation>将窗口%1 切换到 Input%2</translation>
+        </message>
+        <message>
+            <source>Set window %1 input crop</source>
+            <translation>设置窗口%1 输入裁剪</translation>
+        </message>
+        <message>
+            <source>Set window %1 picture item %2 to %3</source>
+            <translation>将窗口%1 画质项 %2 设为 %3</translation>
+        </message>
+        <message>
+            <source>A %1 configuration cannot be restored to a %2: the device must be of the same family.</source>
+            <translation>%1 的配置无法恢复到 %2：设备必须属于同一系列。</translation>
+        </message>
+        <message>
+            <source>Restoring a preset lays its windows out on the wall and stores them, so the wall shows each restored preset for a moment; the live layout is put back afterwards.</source>
+            <translation>恢复预设时会先在屏幕上布置其窗口再保存，因此屏幕会短暂显示每个恢复的预设；之后会恢复当前布局。</translation>
+        </message>
+    </context>
+    <context>
+        <name>RestoreRunner</name>
+        <message>
+            <source>done</source>
+            <translation>完成</translation>
+        </message>
+        <message>
+            <source>partly applied</source>
+            <translation>部分应用</translation>
+        </message>
+        <message>
+            <source>failed</source>
+            <translation>失败</translation>
+        </message>
+        <message>
+            <source>cancelled</source>
+            <translation>已取消</translation>
+        </message>
+        <message>
+            <source>There is no group "%1"; the groups are: %2.</source>
+            <translation>没有分组“%1”；可用分组：%2。</translation>
+        </message>
+        <message>
+            <source>%1 is not online: nothing was sent.</source>
+            <translation>%1 不在线：未发送任何内容。</translation>
+        </message>
+        <message>
+            <source>%1 Nothing was sent.</source>
+            <translation>%1 未发送任何内容。</translation>
+        </message>
+        <message>
+            <source>%1 is not online.</source>
+            <translation>%1 不在线。</translation>
+        </message>
+        <message>
+            <source>The restore was cancelled before anything was sent.</source>
+            <translation>还原在发送任何内容之前已取消。</translation>
+        </message>
+        <message>
+            <source>The restore was cancelled after %1 of %2 steps.</source>
+            <translation>还原在第 %1 步（共 %2 步）之后取消。</translation>
+        </message>
+        <message>
+            <source>step %1 of %2 (%3)</source>
+            <translation>第 %1 步，共 %2 步（%3）</translation>
+        </message>
+        <message>
+            <source>%1 refused %2.</source>
+            <translation>%1 拒绝了%2。</translation>
+        </message>
+        <message>
+            <source>%1 did not answer %2 in time.</source>
+            <translation>%1 未及时应答%2。</translation>
+        </message>
+        <message>
+            <source>The link to %1 was lost at %2.</source>
+            <translation>与 %1 的连接在%2时中断。</translation>
+        </message>
+        <message>
+            <source>%1 was not online for %2.</source>
+            <translation>执行%2时 %1 不在线。</translation>
+        </message>
+        <message>
+            <source>Every step was acknowledged, but %1 could not be read back to verify them: %2</source>
+            <translation>每一步都已确认，但无法回读 %1 进行校验：%2</translation>
+        </message>
+        <message>
+            <source>Every step was acknowledged, but %1 does not match the file after the restore (differences: %2).</source>
+            <translation>每一步都已确认，但还原后 %1 与文件不符（差异：%2）。</translation>
+        </message>
+        <message>
+            <source>%1 already matches the file: nothing was sent.</source>
+            <translation>%1 已与文件一致：未发送任何内容。</translation>
+        </message>
+        <message>
+            <source>%1 restored: %2 steps applied and verified.</source>
+            <translation>%1 已还原：%2 步已应用并校验。</translation>
+        </message>
+    </context>
+    <context>
         <name>SxDialogTitle</name>
         <message>
             <source>close</source>
@@ -1896,7 +3120,7 @@ v_height: %3
         <name>SxGraphicsView</name>
         <message>
             <source>preset %1</source>
-            <translation>预设%1</translation>
+            <translation>预设 %1</translation>
         </message>
         <message>
             <source>attribute</source>
@@ -2152,6 +3376,26 @@ Version %2</source>
         <message>
             <source>Diagnostics</source>
             <translation>诊断</translation>
+        </message>
+        <message>
+            <source>Reconnect automatically</source>
+            <translation>自动重新连接</translation>
+        </message>
+        <message>
+            <source>Save configuration…</source>
+            <translation>保存配置…</translation>
+        </message>
+        <message>
+            <source>Restore configuration…</source>
+            <translation>还原配置…</translation>
+        </message>
+        <message>
+            <source>Open configuration…</source>
+            <translation>打开配置…</translation>
+        </message>
+        <message>
+            <source>Restore to…</source>
+            <translation>还原到…</translation>
         </message>
     </context>
     <context>

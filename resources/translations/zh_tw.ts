@@ -49,6 +49,630 @@
         </message>
     </context>
     <context>
+        <name>ConfigBackup</name>
+        <message>
+            <source>The link to %1 was lost during its read-back.</source>
+            <translation>與 %1 的連線在回讀期間中斷。</translation>
+        </message>
+        <message>
+            <source>%1 did not finish its read-back within %2 s.</source>
+            <translation>%1 未在 %2 秒內完成回讀。</translation>
+        </message>
+        <message>
+            <source>%1 is not online.</source>
+            <translation>%1 不在線。</translation>
+        </message>
+        <message>
+            <source>%1 refused to be read back.</source>
+            <translation>%1 拒絕回讀。</translation>
+        </message>
+        <message>
+            <source>The backup was cancelled.</source>
+            <translation>備份已取消。</translation>
+        </message>
+    </context>
+    <context>
+        <name>ConfigDiff</name>
+        <message>
+            <source>none</source>
+            <translation>無</translation>
+        </message>
+        <message>
+            <source>on</source>
+            <translation>開</translation>
+        </message>
+        <message>
+            <source>off</source>
+            <translation>關閉</translation>
+        </message>
+        <message>
+            <source>%1x%2 %3 Hz, preset %4</source>
+            <translation>%1x%2 %3 Hz，預設 %4</translation>
+        </message>
+        <message>
+            <source>outputs: %1 | windows: %2</source>
+            <translation>輸出：%1 | 視窗：%2</translation>
+        </message>
+        <message>
+            <source>once</source>
+            <translation>一次</translation>
+        </message>
+        <message>
+            <source>every day</source>
+            <translation>每天</translation>
+        </message>
+        <message>
+            <source>cycle within a day</source>
+            <translation>當天循環</translation>
+        </message>
+        <message>
+            <source>cycle daily</source>
+            <translation>每天循環</translation>
+        </message>
+        <message>
+            <source>type %1</source>
+            <translation>類型 %1</translation>
+        </message>
+        <message>
+            <source>target %1</source>
+            <translation>目標 %1</translation>
+        </message>
+        <message>
+            <source>presets %1, every %2 min for %3 min</source>
+            <translation>預設 %1，每 %2 分鐘，共 %3 分鐘</translation>
+        </message>
+        <message>
+            <source>units %1x%2 position %3</source>
+            <translation>單元 %1x%2，位置 %3</translation>
+        </message>
+        <message>
+            <source>pixels %1</source>
+            <translation>像素 %1</translation>
+        </message>
+        <message>
+            <source>mode %1</source>
+            <translation>模式 %1</translation>
+        </message>
+        <message>
+            <source>%1, %2, tune %3 %4 %5 %6</source>
+            <translation>%1，%2，微調 %3 %4 %5 %6</translation>
+        </message>
+        <message>
+            <source>%1, preset colour %2</source>
+            <translation>%1，預設顏色 %2</translation>
+        </message>
+        <message>
+            <source>%1, mode %2, filters %3 %4, colour %5 %6 %7</source>
+            <translation>%1，模式 %2，過濾 %3 %4，顏色 %5 %6 %7</translation>
+        </message>
+        <message>
+            <source>brightness</source>
+            <translation>亮度</translation>
+        </message>
+        <message>
+            <source>contrast</source>
+            <translation>對比度</translation>
+        </message>
+        <message>
+            <source>sharpness</source>
+            <translation>銳利度</translation>
+        </message>
+        <message>
+            <source>hue</source>
+            <translation>色調</translation>
+        </message>
+        <message>
+            <source>saturation</source>
+            <translation>飽和度</translation>
+        </message>
+        <message>
+            <source>red offset</source>
+            <translation>紅色偏移</translation>
+        </message>
+        <message>
+            <source>green offset</source>
+            <translation>綠色偏移</translation>
+        </message>
+        <message>
+            <source>blue offset</source>
+            <translation>藍色偏移</translation>
+        </message>
+        <message>
+            <source>gamma</source>
+            <translation>伽瑪</translation>
+        </message>
+        <message>
+            <source>red gain</source>
+            <translation>紅色增益</translation>
+        </message>
+        <message>
+            <source>green gain</source>
+            <translation>綠色增益</translation>
+        </message>
+        <message>
+            <source>blue gain</source>
+            <translation>藍色增益</translation>
+        </message>
+        <message>
+            <source>the device's layout has %1 windows</source>
+            <translation>設備的佈局有 %1 個視窗</translation>
+        </message>
+        <message>
+            <source>the %1 has no such setting</source>
+            <translation>%1 沒有此設定</translation>
+        </message>
+        <message>
+            <source>mode %1, exchange %2</source>
+            <translation>模式 %1，交換 %2</translation>
+        </message>
+        <message>
+            <source>output mode</source>
+            <translation>輸出模式</translation>
+        </message>
+        <message>
+            <source>output %1 resolution</source>
+            <translation>輸出 %1 解析度</translation>
+        </message>
+        <message>
+            <source>the %1 sets all outputs to one resolution</source>
+            <translation>%1 的所有輸出使用同一解析度</translation>
+        </message>
+        <message>
+            <source>the %1 has %2 settable outputs</source>
+            <translation>%1 有 %2 個可設定的輸出</translation>
+        </message>
+        <message>
+            <source>background colour</source>
+            <translation>背景顏色</translation>
+        </message>
+        <message>
+            <source>no frame switches the background colour off</source>
+            <translation>沒有關閉背景顏色的指令</translation>
+        </message>
+        <message>
+            <source>%1, colour %2, %3, thickness %4</source>
+            <translation>%1，顏色 %2，%3，粗細 %4</translation>
+        </message>
+        <message>
+            <source>border %1</source>
+            <translation>邊框 %1</translation>
+        </message>
+        <message>
+            <source>the device has %1 borders</source>
+            <translation>設備有 %1 個邊框</translation>
+        </message>
+        <message>
+            <source>output enhance</source>
+            <translation>輸出增強</translation>
+        </message>
+        <message>
+            <source>number of windows</source>
+            <translation>視窗數量</translation>
+        </message>
+        <message>
+            <source>a layout of %1 windows comes only from a template or preset of that many windows, and neither the file nor the device has one</source>
+            <translation>%1 個視窗的佈局只能來自視窗數相同的模板或預設，檔案和設備中都沒有</translation>
+        </message>
+        <message>
+            <source>window %1 geometry</source>
+            <translation>視窗%1 位置和大小</translation>
+        </message>
+        <message>
+            <source>window %1 transparency</source>
+            <translation>視窗%1 透明度</translation>
+        </message>
+        <message>
+            <source>the %1 has no %2</source>
+            <translation>%1 沒有 %2</translation>
+        </message>
+        <message>
+            <source>window %1 source</source>
+            <translation>視窗%1 訊號源</translation>
+        </message>
+        <message>
+            <source>window %1 rotation</source>
+            <translation>視窗%1 旋轉</translation>
+        </message>
+        <message>
+            <source>window %1 input crop</source>
+            <translation>視窗%1 輸入裁剪</translation>
+        </message>
+        <message>
+            <source>window %1 %2</source>
+            <translation>視窗%1 %2</translation>
+        </message>
+        <message>
+            <source>mode %1, %2 %3 %4</source>
+            <translation>模式 %1，%2 %3 %4</translation>
+        </message>
+        <message>
+            <source>window %1 colour temperature</source>
+            <translation>視窗%1 色溫</translation>
+        </message>
+        <message>
+            <source>window %1 colour mode</source>
+            <translation>視窗%1 色彩模式</translation>
+        </message>
+        <message>
+            <source>window %1 RGBCMY %2</source>
+            <translation>視窗%1 RGBCMY %2</translation>
+        </message>
+        <message>
+            <source>window %1 image effects</source>
+            <translation>視窗%1 影像效果</translation>
+        </message>
+        <message>
+            <source>window %1 colour formats</source>
+            <translation>視窗%1 色彩格式</translation>
+        </message>
+        <message>
+            <source>EDID %1</source>
+            <translation>EDID %1</translation>
+        </message>
+        <message>
+            <source>DVI signal mode</source>
+            <translation>DVI 訊號模式</translation>
+        </message>
+        <message>
+            <source>DVI audio input</source>
+            <translation>DVI 音訊輸入</translation>
+        </message>
+        <message>
+            <source>mode %1 cannot be set</source>
+            <translation>模式 %1 無法設定</translation>
+        </message>
+        <message>
+            <source>window %1 mosaic</source>
+            <translation>視窗%1 拼接</translation>
+        </message>
+        <message>
+            <source>window %1 chroma key</source>
+            <translation>視窗%1 摳像</translation>
+        </message>
+        <message>
+            <source>follows the switch</source>
+            <translation>跟隨切換</translation>
+        </message>
+        <message>
+            <source>window %1</source>
+            <translation>視窗%1</translation>
+        </message>
+        <message>
+            <source>audio source</source>
+            <translation>音訊來源</translation>
+        </message>
+        <message>
+            <source>audio mute</source>
+            <translation>靜音</translation>
+        </message>
+        <message>
+            <source>audio volume</source>
+            <translation>音量</translation>
+        </message>
+        <message>
+            <source>freeze</source>
+            <translation>凍結</translation>
+        </message>
+        <message>
+            <source>black screen</source>
+            <translation>黑屏</translation>
+        </message>
+        <message>
+            <source>picture-in-picture</source>
+            <translation>畫中畫</translation>
+        </message>
+        <message>
+            <source>fade, period %1</source>
+            <translation>淡入淡出，時間 %1</translation>
+        </message>
+        <message>
+            <source>cut</source>
+            <translation>直切</translation>
+        </message>
+        <message>
+            <source>switch mode</source>
+            <translation>切換模式</translation>
+        </message>
+        <message>
+            <source>frame sync</source>
+            <translation>幀同步</translation>
+        </message>
+        <message>
+            <source>it is set through a window</source>
+            <translation>需要透過視窗設定</translation>
+        </message>
+        <message>
+            <source>task %1</source>
+            <translation>任務 %1</translation>
+        </message>
+        <message>
+            <source>task type %1 cannot be stored</source>
+            <translation>任務類型 %1 無法儲存</translation>
+        </message>
+        <message>
+            <source>all tasks switch</source>
+            <translation>全部任務開關</translation>
+        </message>
+        <message>
+            <source>preset number %1 cannot be stored</source>
+            <translation>預設編號 %1 無法儲存</translation>
+        </message>
+        <message>
+            <source>windows: %1</source>
+            <translation>視窗：%1</translation>
+        </message>
+        <message>
+            <source>preset %1</source>
+            <translation>預設 %1</translation>
+        </message>
+        <message>
+            <source>preset %1 outputs</source>
+            <translation>預設 %1 輸出</translation>
+        </message>
+        <message>
+            <source>a preset keeps the outputs of the device that stores it</source>
+            <translation>預設保存的是儲存它的設備的輸出</translation>
+        </message>
+        <message>
+            <source>a stored preset cannot be deleted</source>
+            <translation>已儲存的預設無法刪除</translation>
+        </message>
+        <message>
+            <source>the device has %1 output ports</source>
+            <translation>設備有 %1 個輸出埠</translation>
+        </message>
+        <message>
+            <source>the device has %1 inputs</source>
+            <translation>設備有 %1 個輸入</translation>
+        </message>
+        <message>
+            <source>output resolution</source>
+            <translation>輸出解析度</translation>
+        </message>
+        <message>
+            <source>%1 rows, %2 columns, order %3</source>
+            <translation>%1 列，%2 欄，順序 %3</translation>
+        </message>
+        <message>
+            <source>area layout</source>
+            <translation>區域佈局</translation>
+        </message>
+        <message>
+            <source>area %1</source>
+            <translation>區域 %1</translation>
+        </message>
+        <message>
+            <source>the device has %1 areas</source>
+            <translation>設備有 %1 個區域</translation>
+        </message>
+        <message>
+            <source>output port %1</source>
+            <translation>輸出埠 %1</translation>
+        </message>
+        <message>
+            <source>%1, layer %2</source>
+            <translation>%1，圖層 %2</translation>
+        </message>
+        <message>
+            <source>it has window %1 on input %2, beyond the device's cards</source>
+            <translation>其中視窗%1 使用輸入 %2，超出設備的板卡</translation>
+        </message>
+        <message>
+            <source>Outputs</source>
+            <translation>輸出</translation>
+        </message>
+        <message>
+            <source>Presets</source>
+            <translation>預設</translation>
+        </message>
+        <message>
+            <source>Layout</source>
+            <translation>佈局</translation>
+        </message>
+        <message>
+            <source>Picture</source>
+            <translation>畫質</translation>
+        </message>
+        <message>
+            <source>EDID</source>
+            <translation>EDID</translation>
+        </message>
+        <message>
+            <source>Mosaic</source>
+            <translation>拼接</translation>
+        </message>
+        <message>
+            <source>Chroma key</source>
+            <translation>摳像</translation>
+        </message>
+        <message>
+            <source>Audio</source>
+            <translation>音訊</translation>
+        </message>
+        <message>
+            <source>Switches</source>
+            <translation>開關</translation>
+        </message>
+        <message>
+            <source>Timed tasks</source>
+            <translation>定時任務</translation>
+        </message>
+        <message>
+            <source>device family</source>
+            <translation>設備系列</translation>
+        </message>
+        <message>
+            <source>a configuration restores only to a device of the same family</source>
+            <translation>配置只能還原到同系列的設備</translation>
+        </message>
+    </context>
+    <context>
+        <name>ConfigFile</name>
+        <message>
+            <source>%1 is not a number</source>
+            <translation>%1 不是數字</translation>
+        </message>
+        <message>
+            <source>%1 is not a whole number</source>
+            <translation>%1 不是整數</translation>
+        </message>
+        <message>
+            <source>%1 is outside %2..%3</source>
+            <translation>%1 超出 %2..%3</translation>
+        </message>
+        <message>
+            <source>%1 is not a text</source>
+            <translation>%1 不是文字</translation>
+        </message>
+        <message>
+            <source>is not an object</source>
+            <translation>不是物件</translation>
+        </message>
+        <message>
+            <source>has %1 entries, %2 are required</source>
+            <translation>有 %1 項，需要 %2 項</translation>
+        </message>
+        <message>
+            <source>key %1 appears twice (also at %2)</source>
+            <translation>鍵 %1 重複出現（另見 %2）</translation>
+        </message>
+        <message>
+            <source>is not a list</source>
+            <translation>不是清單</translation>
+        </message>
+        <message>
+            <source>has %1 values, %2 are required</source>
+            <translation>有 %1 個值，需要 %2 個</translation>
+        </message>
+        <message>
+            <source>is missing</source>
+            <translation>缺少</translation>
+        </message>
+        <message>
+            <source>has %1 entries, at most %2 are allowed</source>
+            <translation>有 %1 項，最多允許 %2 項</translation>
+        </message>
+        <message>
+            <source>%1 is not a supported device type (%2)</source>
+            <translation>%1 不是支援的設備類型（%2）</translation>
+        </message>
+        <message>
+            <source>"%1" does not match type %2 (%3)</source>
+            <translation>"%1" 與類型 %2（%3）不符</translation>
+        </message>
+        <message>
+            <source>"%1" is not 24 lower-case hexadecimal digits</source>
+            <translation>"%1" 不是 24 位小寫十六進位數字</translation>
+        </message>
+        <message>
+            <source>"%1" is not an IP address</source>
+            <translation>"%1" 不是 IP 位址</translation>
+        </message>
+        <message>
+            <source>The file is empty.</source>
+            <translation>檔案為空。</translation>
+        </message>
+        <message>
+            <source>The file ends early at byte %1: it is truncated.</source>
+            <translation>檔案在第 %1 位元組處提前結束：檔案不完整。</translation>
+        </message>
+        <message>
+            <source>The file is not valid JSON: %1 at byte %2.</source>
+            <translation>檔案不是有效的 JSON：第 %2 位元組處 %1。</translation>
+        </message>
+        <message>
+            <source>The file gives format %1, which no version of this program writes.</source>
+            <translation>檔案格式為 %1，本程式的任何版本都不會寫出該格式。</translation>
+        </message>
+        <message>
+            <source>The file is of format %1, this program reads up to %2.</source>
+            <translation>檔案格式為 %1，本程式最高只能讀取格式 %2。</translation>
+        </message>
+        <message>
+            <source>The file is of format %1, which this program cannot convert.</source>
+            <translation>檔案格式為 %1，本程式無法轉換。</translation>
+        </message>
+        <message>
+            <source>The file is not a configuration file: it has no format number.</source>
+            <translation>該檔案不是配置檔案：沒有格式編號。</translation>
+        </message>
+        <message>
+            <source>"%1" is not a date and time</source>
+            <translation>"%1" 不是日期時間</translation>
+        </message>
+        <message>
+            <source>"%1" is also the cpuid of devices[%2]</source>
+            <translation>"%1" 也是 devices[%2] 的 cpuid</translation>
+        </message>
+        <message>
+            <source>Cannot write %1: %2</source>
+            <translation>無法寫入 %1：%2</translation>
+        </message>
+        <message>
+            <source>Cannot read %1: %2</source>
+            <translation>無法讀取 %1：%2</translation>
+        </message>
+        <message>
+            <source>%1 is too large to be a configuration file.</source>
+            <translation>%1 太大，不是配置檔案。</translation>
+        </message>
+    </context>
+    <context>
+        <name>DeviceHub</name>
+        <message>
+            <source>%1: back online after %2 tries</source>
+            <translation>%1：嘗試 %2 次後重新上線</translation>
+        </message>
+        <message>
+            <source>%1: in use by another computer</source>
+            <translation>%1：已被其他電腦佔用</translation>
+        </message>
+        <message>
+            <source>Connect interrupt</source>
+            <translation>連線中斷</translation>
+        </message>
+        <message>
+            <source>%1: link lost</source>
+            <translation>%1：連線中斷</translation>
+        </message>
+        <message>
+            <source>%1: link lost (%2)</source>
+            <translation>%1：連線中斷（%2）</translation>
+        </message>
+        <message>
+            <source>%1: reconnecting, try %2: probing %3</source>
+            <translation>%1：正在重新連線，第 %2 次嘗試：探測 %3</translation>
+        </message>
+        <message>
+            <source>%1: reconnecting, try %2: asking %3</source>
+            <translation>%1：正在重新連線，第 %2 次嘗試：詢問 %3</translation>
+        </message>
+        <message>
+            <source>%1: taken over from another computer</source>
+            <translation>%1：已從其他電腦接管</translation>
+        </message>
+        <message>
+            <source>Device Not Connect!</source>
+            <translation>裝置未連線！</translation>
+        </message>
+        <message>
+            <source>The device acknowledged %1 of %2 frames.</source>
+            <translation>裝置已確認 %2 幀中的 %1 幀。</translation>
+        </message>
+        <message>
+            <source>The device refused %1 of %2 frames.</source>
+            <translation>裝置拒絕了 %2 幀中的 %1 幀。</translation>
+        </message>
+        <message>
+            <source>The link to the device was lost (%1 of %2 frames answered).</source>
+            <translation>與裝置的連線已中斷（%2 幀中 %1 幀已應答）。</translation>
+        </message>
+        <message>
+            <source>The device did not answer within %1 ms (%2 of %3 frames answered).</source>
+            <translation>裝置在 %1 毫秒內沒有應答（%3 幀中 %2 幀已應答）。</translation>
+        </message>
+    </context>
+    <context>
         <name>DialogAddWindow</name>
         <message>
             <source>Add Window</source>
@@ -258,6 +882,312 @@
         <message>
             <source>Chroma Key - Window%1</source>
             <translation>摳像 - 視窗%1</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogConfigRestore</name>
+        <message>
+            <source>Restore configuration</source>
+            <translation>還原配置</translation>
+        </message>
+        <message>
+            <source>File:</source>
+            <translation>檔案：</translation>
+        </message>
+        <message>
+            <source>Browse…</source>
+            <translation>瀏覽…</translation>
+        </message>
+        <message>
+            <source>Open</source>
+            <translation>開啟</translation>
+        </message>
+        <message>
+            <source>Devices of the file, and the online device each one is restored to:</source>
+            <translation>檔案中的裝置，以及每台要還原到的在線裝置：</translation>
+        </message>
+        <message>
+            <source>Compare</source>
+            <translation>比較</translation>
+        </message>
+        <message>
+            <source>Reads each chosen device back and lists every setting that differs from the file. Nothing is sent yet.</source>
+            <translation>回讀所選的每台裝置，列出與檔案不同的每項設定。此時不傳送任何內容。</translation>
+        </message>
+        <message>
+            <source>Settings that differ; tick the groups to restore:</source>
+            <translation>不同的設定；請勾選要還原的分組：</translation>
+        </message>
+        <message>
+            <source>What was restored, verified by reading each device back:</source>
+            <translation>已還原的內容（已透過回讀每台裝置校驗）：</translation>
+        </message>
+        <message>
+            <source>Restore</source>
+            <translation>還原</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>取消</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>關閉</translation>
+        </message>
+        <message>
+            <source>tips</source>
+            <translation>提示</translation>
+        </message>
+        <message>
+            <source>Reading back %1 (%2 of %3)…</source>
+            <translation>正在回讀 %1（第 %2 個，共 %3 個）…</translation>
+        </message>
+        <message>
+            <source>Reading back %1…</source>
+            <translation>正在回讀 %1…</translation>
+        </message>
+        <message>
+            <source>Verifying %1…</source>
+            <translation>正在校驗 %1…</translation>
+        </message>
+        <message>
+            <source>%1: step %2 of %3, %4: %5</source>
+            <translation>%1：第 %2 步，共 %3 步，%4：%5</translation>
+        </message>
+        <message>
+            <source>In the file</source>
+            <translation>檔案中</translation>
+        </message>
+        <message>
+            <source>Restore to</source>
+            <translation>還原到</translation>
+        </message>
+        <message>
+            <source>Note</source>
+            <translation>說明</translation>
+        </message>
+        <message>
+            <source>Setting</source>
+            <translation>設定</translation>
+        </message>
+        <message>
+            <source>On the device</source>
+            <translation>裝置上</translation>
+        </message>
+        <message>
+            <source>Devices: %1. Read back %2 by %3.</source>
+            <translation>裝置：%1。由 %3 於 %2 回讀。</translation>
+        </message>
+        <message>
+            <source>Do not restore</source>
+            <translation>不還原</translation>
+        </message>
+        <message>
+            <source>Choose a configuration file.</source>
+            <translation>請選擇配置檔案。</translation>
+        </message>
+        <message>
+            <source>Configuration files (*.json)</source>
+            <translation>配置檔案 (*.json)</translation>
+        </message>
+        <message>
+            <source>%1 cannot be restored: %2</source>
+            <translation>無法還原 %1：%2</translation>
+        </message>
+        <message>
+            <source>%1 holds no device.</source>
+            <translation>%1 中沒有裝置。</translation>
+        </message>
+        <message>
+            <source>No online device of this family.</source>
+            <translation>沒有該系列的在線裝置。</translation>
+        </message>
+        <message>
+            <source>%1 is chosen for more than one device of the file.</source>
+            <translation>%1 被選給了檔案中的多台裝置。</translation>
+        </message>
+        <message>
+            <source>Choose the device each device of the file is restored to.</source>
+            <translation>請為檔案中的每台裝置選擇要還原到的裝置。</translation>
+        </message>
+        <message>
+            <source>Compared. Nothing has been sent yet.</source>
+            <translation>比較完成。尚未傳送任何內容。</translation>
+        </message>
+        <message>
+            <source>%1 → %2</source>
+            <translation>%1 → %2</translation>
+        </message>
+        <message>
+            <source>to restore: %1</source>
+            <translation>待還原：%1</translation>
+        </message>
+        <message>
+            <source>not applicable: %1</source>
+            <translation>無法應用：%1</translation>
+        </message>
+        <message>
+            <source>, </source>
+            <translation>，</translation>
+        </message>
+        <message>
+            <source>cannot be applied: %1</source>
+            <translation>無法應用：%1</translation>
+        </message>
+        <message>
+            <source>No differences: the device matches the file.</source>
+            <translation>沒有差異：裝置與檔案一致。</translation>
+        </message>
+        <message>
+            <source>differences: %1</source>
+            <translation>差異：%1</translation>
+        </message>
+        <message>
+            <source>another model; not applicable: %1</source>
+            <translation>其他型號；無法應用：%1</translation>
+        </message>
+        <message>
+            <source>%1: %2</source>
+            <translation>%1：%2</translation>
+        </message>
+        <message>
+            <source>Tick at least one group to restore.</source>
+            <translation>請至少勾選一個要還原的分組。</translation>
+        </message>
+        <message>
+            <source>Restore now?</source>
+            <translation>現在還原嗎？</translation>
+        </message>
+        <message>
+            <source>%1 → %2: not started (cancelled)</source>
+            <translation>%1 → %2：未開始（已取消）</translation>
+        </message>
+        <message>
+            <source>%1 → %2: %3</source>
+            <translation>%1 → %2：%3</translation>
+        </message>
+        <message>
+            <source>Applied: %1</source>
+            <translation>已應用：%1</translation>
+        </message>
+        <message>
+            <source>Partly applied: %1</source>
+            <translation>部分應用：%1</translation>
+        </message>
+        <message>
+            <source>Not applied: %1</source>
+            <translation>未應用：%1</translation>
+        </message>
+        <message>
+            <source>Not verified: the device could not be read back.</source>
+            <translation>未校驗：無法回讀裝置。</translation>
+        </message>
+        <message>
+            <source>Cannot be applied on this device:</source>
+            <translation>此裝置無法應用：</translation>
+        </message>
+        <message>
+            <source>Does not match the file after the restore:</source>
+            <translation>還原後與檔案不符：</translation>
+        </message>
+        <message>
+            <source>%1: file %2, device %3</source>
+            <translation>%1：檔案 %2，裝置 %3</translation>
+        </message>
+        <message>
+            <source>Restore done and verified.</source>
+            <translation>還原完成並已校驗。</translation>
+        </message>
+        <message>
+            <source>Restore cancelled; see the report for what was applied.</source>
+            <translation>還原已取消；已應用的內容見報告。</translation>
+        </message>
+        <message>
+            <source>Restore not fully applied; see the report.</source>
+            <translation>還原未完全應用；詳見報告。</translation>
+        </message>
+        <message>
+            <source>Cancelling before the next step…</source>
+            <translation>正在取消，將在下一步之前停止…</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogConfigSave</name>
+        <message>
+            <source>Save configuration</source>
+            <translation>儲存配置</translation>
+        </message>
+        <message>
+            <source>Devices to back up (each is read back in full first):</source>
+            <translation>要備份的裝置（每台先完整回讀）：</translation>
+        </message>
+        <message>
+            <source>File:</source>
+            <translation>檔案：</translation>
+        </message>
+        <message>
+            <source>Browse…</source>
+            <translation>瀏覽…</translation>
+        </message>
+        <message>
+            <source>Save</source>
+            <translation>儲存</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>取消</translation>
+        </message>
+        <message>
+            <source>tips</source>
+            <translation>提示</translation>
+        </message>
+        <message>
+            <source>Current device: %1</source>
+            <translation>目前裝置：%1</translation>
+        </message>
+        <message>
+            <source>Current device (not online)</source>
+            <translation>目前裝置（不在線）</translation>
+        </message>
+        <message>
+            <source>All online devices (%1)</source>
+            <translation>所有在線裝置（%1）</translation>
+        </message>
+        <message>
+            <source>Configuration files (*.json)</source>
+            <translation>配置檔案 (*.json)</translation>
+        </message>
+        <message>
+            <source>Please choose a file to save to.</source>
+            <translation>請選擇要儲存到的檔案。</translation>
+        </message>
+        <message>
+            <source>No device is online.</source>
+            <translation>沒有在線的裝置。</translation>
+        </message>
+        <message>
+            <source>Cancelling after the read-back that runs…</source>
+            <translation>正在取消，目前回讀結束後停止…</translation>
+        </message>
+        <message>
+            <source>Reading back %1 (%2 of %3)…</source>
+            <translation>正在回讀 %1（第 %2 個，共 %3 個）…</translation>
+        </message>
+        <message>
+            <source>Writing %1…</source>
+            <translation>正在寫入 %1…</translation>
+        </message>
+        <message>
+            <source>Saved.</source>
+            <translation>已儲存。</translation>
+        </message>
+        <message>
+            <source>Saved to %1 (devices: %2).</source>
+            <translation>已儲存到 %1（裝置：%2）。</translation>
+        </message>
+        <message>
+            <source>Nothing was saved: %1</source>
+            <translation>未儲存任何內容：%1</translation>
         </message>
     </context>
     <context>
@@ -1858,6 +2788,54 @@ v_height: %3
             <source>Output card change is detected, so factory settings must be restored.</source>
             <translation>檢測到輸出卡變更，必須恢復出廠設定。</translation>
         </message>
+        <message>
+            <source>in use by another computer</source>
+            <translation>已被其他電腦佔用</translation>
+        </message>
+        <message>
+            <source>offline for %1</source>
+            <translation>已離線 %1</translation>
+        </message>
+        <message>
+            <source>offline</source>
+            <translation>離線</translation>
+        </message>
+        <message>
+            <source>reconnecting</source>
+            <translation>正在重新連線</translation>
+        </message>
+        <message>
+            <source>Open configuration</source>
+            <translation>開啟配置</translation>
+        </message>
+        <message>
+            <source>Configuration files (*.json)</source>
+            <translation>配置檔案 (*.json)</translation>
+        </message>
+        <message>
+            <source>%1 cannot be opened: %2</source>
+            <translation>無法開啟 %1：%2</translation>
+        </message>
+        <message>
+            <source>The file holds no device.</source>
+            <translation>檔案中沒有裝置。</translation>
+        </message>
+        <message>
+            <source>file %1</source>
+            <translation>檔案 %1</translation>
+        </message>
+        <message>
+            <source>Configuration file %1: nothing is sent from this tab.</source>
+            <translation>配置檔案 %1：此分頁不會傳送任何內容。</translation>
+        </message>
+        <message>
+            <source>%1 (configuration file %2, not a device)</source>
+            <translation>%1（配置檔案 %2，不是裝置）</translation>
+        </message>
+        <message>
+            <source>This tab shows a configuration file, not a device: nothing is sent from it. Use "Restore to…" in the main menu to restore it to a device.</source>
+            <translation>此分頁顯示的是配置檔案，不是裝置：不會從這裡傳送任何內容。請使用主選單中的「還原到…」將其還原到裝置。</translation>
+        </message>
     </context>
     <context>
         <name>QObject</name>
@@ -1879,6 +2857,252 @@ v_height: %3
         </message>
     </context>
     <context>
+        <name>RemoteControl</name>
+        <message>
+            <source>Cannot listen for HTTP on %1 port %2</source>
+            <translation>無法在 %1 連接埠 %2 上監聽 HTTP</translation>
+        </message>
+        <message>
+            <source>Cannot listen for OSC on %1 port %2: %3</source>
+            <translation>無法在 %1 連接埠 %2 上監聽 OSC：%3</translation>
+        </message>
+        <message>
+            <source>Remote control stopped</source>
+            <translation>遠端控制已停止</translation>
+        </message>
+        <message>
+            <source>Remote control could not start: %1</source>
+            <translation>遠端控制無法啟動：%1</translation>
+        </message>
+        <message>
+            <source>Remote control listening on %1: OSC port %2, HTTP port %3</source>
+            <translation>遠端控制正在 %1 上監聽：OSC 連接埠 %2，HTTP 連接埠 %3</translation>
+        </message>
+        <message>
+            <source>off</source>
+            <translation>關閉</translation>
+        </message>
+        <message>
+            <source>Remote control: refused %1 from %2: %3</source>
+            <translation>遠端控制：已拒絕來自 %2 的 %1：%3</translation>
+        </message>
+        <message numerus="yes">
+            <source> (%n more refusal(s) of this client not logged)</source>
+            <translation>
+                <numerusform>（該用戶端另有 %n 次拒絕未記錄）</numerusform>
+            </translation>
+        </message>
+    </context>
+    <context>
+        <name>RemoteSettings</name>
+        <message>
+            <source>The bind address "%1" is not an IP address.</source>
+            <translation>綁定位址「%1」不是 IP 位址。</translation>
+        </message>
+        <message>
+            <source>Neither an OSC port nor an HTTP port is set.</source>
+            <translation>未設定 OSC 連接埠，也未設定 HTTP 連接埠。</translation>
+        </message>
+        <message>
+            <source>Listening on %1 needs a token of at least %2 characters.</source>
+            <translation>在 %1 上監聽需要至少 %2 個字元的權杖。</translation>
+        </message>
+        <message>
+            <source>The token must not contain blanks.</source>
+            <translation>權杖不能包含空格。</translation>
+        </message>
+        <message>
+            <source>The OSC sender "%1" is not an address or a subnet.</source>
+            <translation>OSC 傳送端「%1」不是位址或子網路。</translation>
+        </message>
+    </context>
+    <context>
+        <name>RestorePlan</name>
+        <message>
+            <source>Set %1 to %2</source>
+            <translation>將%1設為 %2</translation>
+        </message>
+        <message>
+            <source>Load template %1 for a layout of %2 windows</source>
+            <translation>調用模板 %1，得到 %2 個視窗的佈局</translation>
+        </message>
+        <message>
+            <source>Load preset %1 for a layout of %2 windows</source>
+            <translation>調用預設 %1，得到 %2 個視窗的佈局</translation>
+        </message>
+        <message>
+            <source>Set window %1 geometry to %2x%3 at %4,%5 (%6)</source>
+            <translation>將視窗%1 設為 %2x%3，位於 %4,%5（%6）</translation>
+        </message>
+        <message>
+            <source>the layout of %1 windows could not be put back afterwards</source>
+            <translation>之後無法還原 %1 個視窗的佈局</translation>
+        </message>
+        <message>
+            <source>nothing gives a layout of %1 windows</source>
+            <translation>沒有可得到 %1 個視窗佈局的模板或預設</translation>
+        </message>
+        <message>
+            <source>preset %1</source>
+            <translation>預設 %1</translation>
+        </message>
+        <message>
+            <source>Save the wall as preset %1</source>
+            <translation>將目前畫面儲存為預設 %1</translation>
+        </message>
+        <message>
+            <source>live layout put back</source>
+            <translation>還原目前佈局</translation>
+        </message>
+        <message>
+            <source>Put window %1 back on %2, transparency %3</source>
+            <translation>視窗%1 還原為 %2，透明度 %3</translation>
+        </message>
+        <message>
+            <source>window %1</source>
+            <translation>視窗%1</translation>
+        </message>
+        <message>
+            <source>Set window %1 transparency to %2</source>
+            <translation>將視窗%1 透明度設為 %2</translation>
+        </message>
+        <message>
+            <source>Switch window %1 to %2</source>
+            <translation>將視窗%1 切換到 %2</translation>
+        </message>
+        <message>
+            <source>Set window %1 rotation to %2</source>
+            <translation>將視窗%1 旋轉設為 %2</translation>
+        </message>
+        <message>
+            <source>Set window %1 input crop to %2</source>
+            <translation>將視窗%1 輸入裁剪設為 %2</translation>
+        </message>
+        <message>
+            <source>Set area %1 to %2x%3 at %4,%5</source>
+            <translation>將區域 %1 設為 %2x%3，位於 %4,%5</translation>
+        </message>
+        <message>
+            <source>Lay out preset %1 on the wall (%2 windows)</source>
+            <translation>在螢幕上佈置預設 %1（%2 個視窗）</translation>
+        </message>
+        <message>
+            <source>Put the live layout back (%1 windows)</source>
+            <translation>還原目前佈局（%1 個視窗）</translation>
+        </message>
+        <message>
+            <source>Close the windows the file does not have</source>
+            <translation>關閉檔案中沒有的視窗</translation>
+        </message>
+        <message>
+            <source>Close window %1</source>
+            <translation>關閉視窗%1</translation>
+        </message>
+        <message>
+            <source>Place window %1 at %2x%3 at %4,%5, layer %6</source>
+            <translation>放置視窗%1：%2x%3，位於 %4,%5，圖層 %6</translation>
+        </message>
+        <message>
+            <source>Switch window %1 to Input%2</source>
+            <translation>將視窗%1 切換到 Input%2</translation>
+        </message>
+        <message>
+            <source>Set window %1 input crop</source>
+            <translation>設定視窗%1 輸入裁剪</translation>
+        </message>
+        <message>
+            <source>Set window %1 picture item %2 to %3</source>
+            <translation>將視窗%1 畫質項 %2 設為 %3</translation>
+        </message>
+        <message>
+            <source>A %1 configuration cannot be restored to a %2: the device must be of the same family.</source>
+            <translation>%1 的配置無法還原到 %2：設備必須屬於同一系列。</translation>
+        </message>
+        <message>
+            <source>Restoring a preset lays its windows out on the wall and stores them, so the wall shows each restored preset for a moment; the live layout is put back afterwards.</source>
+            <translation>還原預設時會先在螢幕上佈置其視窗再儲存，因此螢幕會短暫顯示每個還原的預設；之後會還原目前佈局。</translation>
+        </message>
+    </context>
+    <context>
+        <name>RestoreRunner</name>
+        <message>
+            <source>done</source>
+            <translation>完成</translation>
+        </message>
+        <message>
+            <source>partly applied</source>
+            <translation>部分應用</translation>
+        </message>
+        <message>
+            <source>failed</source>
+            <translation>失敗</translation>
+        </message>
+        <message>
+            <source>cancelled</source>
+            <translation>已取消</translation>
+        </message>
+        <message>
+            <source>There is no group "%1"; the groups are: %2.</source>
+            <translation>沒有分組「%1」；可用分組：%2。</translation>
+        </message>
+        <message>
+            <source>%1 is not online: nothing was sent.</source>
+            <translation>%1 不在線：未傳送任何內容。</translation>
+        </message>
+        <message>
+            <source>%1 Nothing was sent.</source>
+            <translation>%1 未傳送任何內容。</translation>
+        </message>
+        <message>
+            <source>%1 is not online.</source>
+            <translation>%1 不在線。</translation>
+        </message>
+        <message>
+            <source>The restore was cancelled before anything was sent.</source>
+            <translation>還原在傳送任何內容之前已取消。</translation>
+        </message>
+        <message>
+            <source>The restore was cancelled after %1 of %2 steps.</source>
+            <translation>還原在第 %1 步（共 %2 步）之後取消。</translation>
+        </message>
+        <message>
+            <source>step %1 of %2 (%3)</source>
+            <translation>第 %1 步，共 %2 步（%3）</translation>
+        </message>
+        <message>
+            <source>%1 refused %2.</source>
+            <translation>%1 拒絕了%2。</translation>
+        </message>
+        <message>
+            <source>%1 did not answer %2 in time.</source>
+            <translation>%1 未及時應答%2。</translation>
+        </message>
+        <message>
+            <source>The link to %1 was lost at %2.</source>
+            <translation>與 %1 的連線在%2時中斷。</translation>
+        </message>
+        <message>
+            <source>%1 was not online for %2.</source>
+            <translation>執行%2時 %1 不在線。</translation>
+        </message>
+        <message>
+            <source>Every step was acknowledged, but %1 could not be read back to verify them: %2</source>
+            <translation>每一步都已確認，但無法回讀 %1 進行校驗：%2</translation>
+        </message>
+        <message>
+            <source>Every step was acknowledged, but %1 does not match the file after the restore (differences: %2).</source>
+            <translation>每一步都已確認，但還原後 %1 與檔案不符（差異：%2）。</translation>
+        </message>
+        <message>
+            <source>%1 already matches the file: nothing was sent.</source>
+            <translation>%1 已與檔案一致：未傳送任何內容。</translation>
+        </message>
+        <message>
+            <source>%1 restored: %2 steps applied and verified.</source>
+            <translation>%1 已還原：%2 步已應用並校驗。</translation>
+        </message>
+    </context>
+    <context>
         <name>SxDialogTitle</name>
         <message>
             <source>close</source>
@@ -1896,7 +3120,7 @@ v_height: %3
         <name>SxGraphicsView</name>
         <message>
             <source>preset %1</source>
-            <translation>預設%1</translation>
+            <translation>預設 %1</translation>
         </message>
         <message>
             <source>attribute</source>
@@ -2152,6 +3376,26 @@ Version %2</source>
         <message>
             <source>Diagnostics</source>
             <translation>診斷</translation>
+        </message>
+        <message>
+            <source>Reconnect automatically</source>
+            <translation>自動重新連線</translation>
+        </message>
+        <message>
+            <source>Save configuration…</source>
+            <translation>儲存配置…</translation>
+        </message>
+        <message>
+            <source>Restore configuration…</source>
+            <translation>還原配置…</translation>
+        </message>
+        <message>
+            <source>Open configuration…</source>
+            <translation>開啟配置…</translation>
+        </message>
+        <message>
+            <source>Restore to…</source>
+            <translation>還原到…</translation>
         </message>
     </context>
     <context>

@@ -14,9 +14,18 @@
 // of the left panel, and <lang>-<model>-<dialog>.png (-tab<n> per page of a tabbed dialog) for
 // every dialog of the title bar, the canvas and the task page; a message box a command opens is
 // saved as <lang>-<model>-<command>-box.png and dismissed (refused where it asks). Also
-// <lang>-mainmenu.png, <lang>-about-box.png, <lang>-remotecontrol.png (running) and
-// <lang>-remotecontrol-refused.png (a form it refuses). Every wait is bounded. Exit status: 0 all taken, 1 some missing, 2 no simulator.
+// <lang>-mainmenu.png, <lang>-about-box.png, <lang>-remotecontrol.png (remote control running)
+// and <lang>-remotecontrol-refused.png (a form it refuses), and the configuration files of the
+// KS9200: <lang>-configsave.png, <lang>-configrestore.png (its differences after a change on the
+// device), <lang>-configrestore-box.png (the preset notice), <lang>-configrestore-report.png,
+// <lang>-configfile-main.png (the file as an offline tab) and <lang>-mainmenu-file.png. Every wait
+// is bounded. Exit status: 0 all taken, 1 some missing, 2 no simulator.
 #include "CommManager.h"
+#include "ConfigBackup.h"
+#include "DeviceChanges.h"
+#include "DeviceHub.h"
+#include "DialogConfigRestore.h"
+#include "KS9200Interface.h"
 #include "DEVICE_INFO_GW.h"
 #include "DEVICE_INFO_KS.h"
 #include "DeviceModels.h"
@@ -474,6 +483,113 @@ void shootDevice(MainWindow &w, Shooter &shooter, int tab)
     }
 }
 
+// Save and restore of the KS9200's configuration, and its file as an offline tab.
+void shootConfiguration(MainWindow &w, Shooter &shooter)
+{
+    auto *title = w.findChild<SxTitleWidget *>();
+    SxTabWidget *tabs = w.tabWidget();
+    for (int i = 0; i < tabs->count(); ++i) {
+        tabs->setCurrentIndex(i);
+        if (w.record() && w.record()->type == DeviceType::KS9200)
+            break;
+    }
+    const QString id = w.currentCpuid();
+    if (!title || !w.record() || w.record()->type != DeviceType::KS9200) {
+        out() << "ui_shots: no KS9200 for the configuration pictures\n";
+        ++shooter.failures;
+        return;
+    }
+    // The show's configuration is set up and backed up; afterwards the wall is used otherwise,
+    // so that the restore has differences (and a preset) to show.
+    if (!DeviceChanges::change(*w.hub(), id))
+        out() << "ui_shots: the KS9200 did not take every change\n";
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("hall.json"));
+    ConfigBackup backup(w.hub());
+    bool finished = false;
+    QObject::connect(&backup, &ConfigBackup::finished, [&] { finished = true; });
+    if (!backup.start({id}, path) || !waitUntil([&] { return finished; }, 20000) || !backup.succeeded()) {
+        out() << "ui_shots: the backup failed: " << backup.errorString() << '\n';
+        ++shooter.failures;
+        return;
+    }
+    const QString lang = shooter.lang;
+    shooter.capture(lang + QStringLiteral("-configsave"),
+                    [&] { title->configAction(SxTitleWidget::ConfigSave)->trigger(); });
+
+    bool changed = false;
+    w.hub()->transact(
+        id,
+        [&] {
+            KS9200Interface *ks = w.hub()->ksInterface(id);
+            ks->loadTemplate(2);
+            ks->savePreset(3);
+            ks->setBackgroundColor(0, 0, 0);
+            ks->setFreeze(0);
+            ks->setEdidResolution(32, 1920, 1080, 60);
+        },
+        10000, [&](const HubResult &) { changed = true; });
+    waitUntil([&] { return changed; }, 12000);
+    shooter.capturing = true;
+    bool driven = false;
+    QTimer boxes;
+    QObject::connect(&boxes, &QTimer::timeout, &shooter, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            QTest::qWait(300);
+            shooter.save(box, lang + QStringLiteral("-configrestore-box"));
+            if (QAbstractButton *yes = box->button(QMessageBox::Yes))
+                yes->click();
+            else
+                Shooter::dismiss(box);
+        }
+    });
+    boxes.start(100);
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &shooter, [&] {
+        auto *d = qobject_cast<DialogConfigRestore *>(QApplication::activeModalWidget());
+        if (!d || driven)
+            return;
+        driven = true;
+        poll.stop();
+        d->findChild<QLineEdit *>(QStringLiteral("edit_path"))->setText(path);
+        d->findChild<QPushButton *>(QStringLiteral("btn_load"))->click();
+        d->findChild<QPushButton *>(QStringLiteral("btn_compare"))->click();
+        auto *restore = d->findChild<QPushButton *>(QStringLiteral("btn_restoreNow"));
+        if (waitUntil([&] { return restore->isEnabled(); }, 20000)) {
+            QTest::qWait(300);
+            shooter.save(d, lang + QStringLiteral("-configrestore"));
+            restore->click();
+            if (waitUntil([&] { return !d->isRunning(); }, 60000)) {
+                QTest::qWait(300);
+                shooter.save(d, lang + QStringLiteral("-configrestore-report"));
+            }
+        } else {
+            out() << "ui_shots: the comparison did not end\n";
+            ++shooter.failures;
+        }
+        d->reject();
+    });
+    poll.start(50);
+    title->configAction(SxTitleWidget::ConfigRestore)->trigger();
+    poll.stop();
+    boxes.stop();
+    shooter.capturing = false;
+
+    QString error;
+    if (!w.openConfigFile(path, &error)) {
+        out() << "ui_shots: the file did not open: " << error << '\n';
+        ++shooter.failures;
+        return;
+    }
+    QTest::qWait(600);
+    shooter.save(&w, lang + QStringLiteral("-configfile-main"));
+    QMenu *menu = title->mainMenu();
+    menu->popup(w.mapToGlobal(QPoint(40, 40)));
+    QTest::qWait(300);
+    shooter.save(menu, lang + QStringLiteral("-mainmenu-file"));
+    menu->hide();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -601,6 +717,7 @@ int main(int argc, char *argv[])
             });
             w.remoteControl()->stop();
         }
+        shootConfiguration(w, shooter);
         status = shooter.failures > 0 ? 1 : 0;
         out() << "ui_shots: " << shooter.saved.size() << " picture(s), " << shooter.failures << " missing\n";
         out().flush();
