@@ -14,9 +14,10 @@
 // of the left panel, and <lang>-<model>-<dialog>.png (-tab<n> per page of a tabbed dialog) for
 // every dialog of the title bar, the canvas and the task page; a message box a command opens is
 // saved as <lang>-<model>-<command>-box.png and dismissed (refused where it asks). Also
-// <lang>-mainmenu.png and <lang>-about-box.png, and the configuration files of the KS9200:
-// <lang>-configsave.png, <lang>-configrestore.png (its differences after a change on the device),
-// <lang>-configrestore-box.png (the preset notice), <lang>-configrestore-report.png,
+// <lang>-mainmenu.png, <lang>-about-box.png, <lang>-remotecontrol.png (remote control running)
+// and <lang>-remotecontrol-refused.png (a form it refuses), and the configuration files of the
+// KS9200: <lang>-configsave.png, <lang>-configrestore.png (its differences after a change on the
+// device), <lang>-configrestore-box.png (the preset notice), <lang>-configrestore-report.png,
 // <lang>-configfile-main.png (the file as an offline tab) and <lang>-mainmenu-file.png. Every wait
 // is bounded. Exit status: 0 all taken, 1 some missing, 2 no simulator.
 #include "CommManager.h"
@@ -34,6 +35,7 @@
 #include "DialogMosaic.h"
 #include "DialogSearch.h"
 #include "MainWindow.h"
+#include "RemoteControl.h"
 #include "SxGraphicsItem.h"
 #include "SxGraphicsView.h"
 #include "SxProgressIndicator.h"
@@ -700,6 +702,20 @@ int main(int argc, char *argv[])
             menu->hide();
             shooter.capture(lang + QStringLiteral("-about"), [&] { title->aboutAction()->trigger(); },
                             [&](QWidget *) { return lang + QStringLiteral("-about"); });
+            // Remote control running on loopback, then a form that is refused (every address, no
+            // token): the longest hint and the problem line.
+            RemoteSettings remote;
+            remote.enabled = true;
+            w.remoteControl()->apply(remote);
+            shooter.capture(lang + QStringLiteral("-remotecontrol"), [&] { title->remoteControlAction()->trigger(); });
+            shooter.capture(lang + QStringLiteral("-remotecontrol-refused"), [&] {
+                QTimer::singleShot(100, &w, [&] {
+                    if (auto *dlg = w.findChild<QDialog *>(QStringLiteral("DialogRemoteControl")))
+                        dlg->findChild<QLineEdit *>(QStringLiteral("edit_address"))->setText("0.0.0.0");
+                });
+                title->remoteControlAction()->trigger();
+            });
+            w.remoteControl()->stop();
         }
         shootConfiguration(w, shooter);
         status = shooter.failures > 0 ? 1 : 0;

@@ -1,8 +1,7 @@
 // Real clients of the remote-control servers for tests and benchmarks: curl for HTTP, and an OSC
 // client that builds its messages with liblo and sends them from a UDP socket bound to a chosen
-// loopback address (so tests can act as different senders). Neither depends on the backend, so
-// the same tests run against the test backend or the device hub. Every wait spins the event loop
-// (the servers need the Qt thread) and is bounded.
+// loopback address (so tests can act as different senders). Neither depends on what serves the
+// devices. Every wait spins the event loop (the servers need the Qt thread) and is bounded.
 #pragma once
 
 #include "RemoteRequest.h"
