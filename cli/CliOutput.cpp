@@ -30,6 +30,11 @@ void CliOutput::warning(const QString &text)
     put(stderr, QStringLiteral("vpctl: warning: ") + text);
 }
 
+void CliOutput::note(const QString &text)
+{
+    put(stderr, QStringLiteral("vpctl: ") + text);
+}
+
 void CliOutput::progress(const QString &text)
 {
     if (progressOn)

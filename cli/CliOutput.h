@@ -15,6 +15,7 @@ public:
     void result(const QString &text);   // stdout, a line feed added
     void error(const QString &text);    // stderr, "vpctl: " before it
     void warning(const QString &text);  // stderr, "vpctl: warning: " before it
+    void note(const QString &text);     // stderr, "vpctl: " before it (events of vpctl serve)
     void progress(const QString &text); // stderr when it is a terminal
     bool showsProgress() const { return progressOn; }
 

@@ -2,6 +2,7 @@
 
 #include "CommManager.h"
 #include "DeviceModels.h"
+#include "HubRemoteBackend.h"
 #include "INFO_BASIC.h"
 
 #include <QCoreApplication>
@@ -66,6 +67,18 @@ void DeviceFinder::search(int timeoutMs, const QStringList &wanted)
     for (const QString &p : qAsConst(ports))
         hub->addSerialPort(p);
     searchAgain();
+    // A datagram may be lost, and a device may let a second search from the same address soon
+    // after the first go unanswered: the hosts and ports given are asked again until they answer.
+    QTimer askAgain;
+    connect(&askAgain, &QTimer::timeout, this, [this] {
+        for (const QString &h : qAsConst(hosts))
+            if (!answeredAt(h))
+                hub->commManager()->searchAddress(h);
+        for (const QString &p : qAsConst(ports))
+            if (!answeredAt(p))
+                hub->commManager()->probePort(p);
+    });
+    askAgain.start(AskAgainMs);
     waitFor(
         [&] {
             if (onlyGiven && allGivenAnswered())
@@ -196,21 +209,6 @@ QString DeviceFinder::connection(const QString &cpuid) const
     return a.isEmpty() ? QStringLiteral("-") : QStringLiteral("network ") + a;
 }
 
-QString DeviceFinder::stateName(DeviceHub::Link link)
-{
-    switch (link) {
-    case DeviceHub::Link::Online:
-        return QStringLiteral("online");
-    case DeviceHub::Link::Reconnecting:
-        return QStringLiteral("reconnecting");
-    case DeviceHub::Link::InUse:
-        return QStringLiteral("in use");
-    case DeviceHub::Link::Offline:
-        break;
-    }
-    return QStringLiteral("offline");
-}
-
 QString DeviceFinder::label(const QString &cpuid) const
 {
     const INFO_BASIC *r = hub->knownRecord(cpuid);
@@ -237,7 +235,7 @@ bool DeviceFinder::readBack(const QStringList &cpuids, QString *error)
     for (const QString &cpuid : cpuids) {
         if (!hub->readBack(cpuid)) {
             *error = QStringLiteral("%1 is %2: it cannot be read back")
-                         .arg(label(cpuid), stateName(hub->linkState(cpuid)));
+                         .arg(label(cpuid), HubRemoteBackend::linkName(hub->linkState(cpuid)));
             disconnect(c1);
             disconnect(c2);
             return false;

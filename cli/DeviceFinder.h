@@ -18,6 +18,7 @@ class DeviceFinder : public QObject
     Q_OBJECT
 public:
     static constexpr int ReadBackTimeoutMs = 30000;
+    static constexpr int AskAgainMs = 500;
 
     DeviceFinder(DeviceHub *hub, const QStringList &hosts, const QStringList &serialPorts, bool onlyGiven,
                  QObject *parent = nullptr);
@@ -52,8 +53,6 @@ public:
     QString connection(const QString &cpuid) const;
     QString address(const QString &cpuid) const;  // the address or the port path
     QString portPath(const QString &cpuid) const; // empty unless reached over a serial port
-    // "online", "offline", "reconnecting", "in use"
-    static QString stateName(DeviceHub::Link link);
     // `KS9200 "Hall" [cpuid]`
     QString label(const QString &cpuid) const;
 

@@ -4,6 +4,7 @@
 #include "DeviceFinder.h"
 #include "DeviceHub.h"
 #include "DeviceModels.h"
+#include "HubRemoteBackend.h"
 #include "INFO_BASIC.h"
 #include "SignalWatch.h"
 
@@ -34,7 +35,7 @@ int Vpctl::search()
                 {"connection", serial ? QStringLiteral("serial") : QStringLiteral("network")},
                 {"address", finder->address(cpuid)},
                 {"version", r->version},
-                {"state", DeviceFinder::stateName(hub->linkState(cpuid))},
+                {"state", HubRemoteBackend::linkName(hub->linkState(cpuid))},
             });
         }
         out.result(QString::fromUtf8(QJsonDocument(list).toJson(QJsonDocument::Indented)).trimmed());
@@ -48,7 +49,7 @@ int Vpctl::search()
                             cpuid,
                             finder->connection(cpuid),
                             r->version.isEmpty() ? QStringLiteral("-") : r->version,
-                            DeviceFinder::stateName(hub->linkState(cpuid))};
+                            HubRemoteBackend::linkName(hub->linkState(cpuid))};
     }
     out.result(CliOutput::table({"MODEL", "NAME", "CPUID", "CONNECTION", "VERSION", "STATE"}, rows));
     return Done;
