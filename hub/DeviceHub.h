@@ -252,6 +252,7 @@ private:
     void storeKsTemplate(QString cpuid, INFO_TEMPLATE templ);
     void storeKsMosaic(QString cpuid, INFO_MOSAIC mosaic);
     void storeKsTimeTask(QString cpuid, INFO_TIME_TASK task);
+    void storeKsAllTasksOn(QString cpuid, bool on);
     void storeKsEdid(QString cpuid, QList<INFO_EDID> list);
     void storeKsEdidModes(QString cpuid, uchar signalMode, uchar dviAudioMode);
     void storeKsChromaKeys(QString cpuid, QList<INFO_CHROMA> list);

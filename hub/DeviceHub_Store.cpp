@@ -72,6 +72,7 @@ void DeviceHub::connectStore(Interface *iface)
         connect(ks, &KS9200Interface::emitGetTemplate, this, &DeviceHub::storeKsTemplate);
         connect(ks, &KS9200Interface::emitMultiMosaic, this, &DeviceHub::storeKsMosaic);
         connect(ks, &KS9200Interface::emitTimeTask, this, &DeviceHub::storeKsTimeTask);
+        connect(ks, &KS9200Interface::emitAllTasksOn, this, &DeviceHub::storeKsAllTasksOn);
         connect(ks, &KS9200Interface::emitEDID, this, &DeviceHub::storeKsEdid);
         connect(ks, &KS9200Interface::emitEDIDOther, this, &DeviceHub::storeKsEdidModes);
         connect(ks, &KS9200Interface::emitChromaKey, this, &DeviceHub::storeKsChromaKeys);
@@ -193,6 +194,12 @@ void DeviceHub::storeKsTimeTask(QString cpuid, INFO_TIME_TASK task)
     const bool c = rec->timeTasks[task.index] != task;
     rec->storeTimeTask(task);
     changed(cpuid, c ? uint(PartTimeTasks) : 0u);
+}
+
+void DeviceHub::storeKsAllTasksOn(QString cpuid, bool on)
+{
+    if (DEVICE_INFO_KS *rec = ksRecord(cpuid))
+        changed(cpuid, assign(rec->allTasksOn, uint8_t(on ? 1 : 0)) ? uint(PartTimeTasks) : 0u);
 }
 
 void DeviceHub::storeKsEdid(QString cpuid, QList<INFO_EDID> list)

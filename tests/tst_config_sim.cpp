@@ -1,29 +1,51 @@
-// Back up and restore against the simulator: many settings are changed on one simulated device,
-// it is read back into a configuration file, and the file is restored to a fresh simulated
-// device. The restore verifies itself by a re-read, and the two devices' state files agree on
-// every restorable setting. Run inside a private network namespace (loopback addresses only).
+// Back up and restore through the device hub against the simulator: many settings are changed on
+// one simulated device, it is backed up into a configuration file, and the file is restored to a
+// fresh simulated device by the restore runner, which verifies itself by a re-read. The two
+// devices' state files then agree on every restorable setting, and backing both up gives the same
+// file apart from identity and time. A restore cut short by a lost link or by Cancel reports the
+// groups it applied. Runs inside a private network namespace (loopback addresses, unicast search).
+#include "ConfigBackup.h"
 #include "ConfigFile.h"
+#include "DeviceHub.h"
 #include "DeviceModels.h"
 #include "GW5Interface.h"
 #include "KS9200Interface.h"
-#include "ReadBackLink.h"
-#include "RestorePlan.h"
+#include "RestoreRunner.h"
 #include "SimProcess.h"
+#include "TestSupport.h"
 
 #include <QJsonArray>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
+constexpr quint16 UdpPort = 29889;
+constexpr quint16 DiscoveryPort = 29890;
+constexpr quint16 TcpPort = 29813;
+
+using TestSupport::waitUntil;
+
+QStringList simArgs(const QString &a, const QString &b)
+{
+    return {"--udp-port", QString::number(UdpPort),
+            "--tcp-port", QString::number(TcpPort),
+            "--device",   a,
+            "--device",   b};
+}
+
+// Window counts differ from a fresh device's (KS9200 4, KX4200 3), so that restoring the layout
+// and the preset loads a template on the target.
 void changeKs(KS9200Interface *ks, int type)
 {
     const bool kx = isKxType(type);
+    ks->loadTemplate(kx ? 2 : 1);
     if (kx)
         ks->setOutputMode(1, 1);
     ks->setOutputResolution(kx ? 255 : 0, 3, 1280, 720, 60);
     ks->setWindowGeometry(1, 100, 100, 800, 600);
     ks->setWindowTransparency(0, 8);
-    emit ks->emitSendData(KS9200Interface::switchInputFrame(2, 33));
+    emit ks->emitSendData(KS9200Interface::switchInputFrame(1, 33));
     ks->setInputCrop(0, 1, 10, 10, 800, 600);
     ks->setImageItem(KS9200Interface::ItemBrightness, 0, 70);
     ks->setImageItem(KS9200Interface::ItemRedOffset, 1, -5);
@@ -73,8 +95,8 @@ void changeGw(GW5Interface *gw)
     gw->removeWindow(2);
     gw->switchInput(1, 2);
     gw->setWindowTransparency(1, 60);
-    gw->setWindowCrop(0, 1, 0, 0, 960, 540);
-    gw->setImageItem(1, 0, 70);
+    gw->setWindowCrop(1, 1, 0, 0, 960, 540);
+    gw->setImageItem(1, 1, 70);
     gw->setImageItem(9, 1, -5);
     gw->setEdidResolution(1, 1280, 720, 50);
     gw->setFreeze(1);
@@ -91,6 +113,83 @@ QString names(const QList<ConfigDifference> &diffs)
         out << QStringLiteral("%1 [%2 | %3] %4").arg(d.name, d.fileValue, d.deviceValue, d.notApplicable);
     return out.join(QStringLiteral("\n"));
 }
+
+// Setting frames (not read requests) the device received since `firstLine` of the frame log.
+int settingFrames(const SimProcess &sim, const QString &cpuid, int firstLine)
+{
+    int n = 0;
+    for (const QJsonObject &o : sim.logFrom(firstLine))
+        n += o.value("device").toString() == cpuid && o.value("dir").toString() == "rx" &&
+             o.value("cmd").toInt() < 0xE0;
+    return n;
+}
+
+// A hub with both simulated devices online and read back.
+struct Rig
+{
+    SimProcess sim;
+    DeviceHub hub;
+    QString a, b; // cpuids
+    int typeA = -1, typeB = -1;
+
+    bool start(const QString &modelA, const QString &modelB, const QString &net)
+    {
+        const QString addrA = net + "2", addrB = net + "3";
+        if (!sim.start(simArgs(modelA + ":addr=" + addrA, modelB + ":addr=" + addrB))) {
+            qWarning() << sim.errorString();
+            return false;
+        }
+        const SimProcess::Device *da = sim.deviceAt(QHostAddress(addrA));
+        const SimProcess::Device *db = sim.deviceAt(QHostAddress(addrB));
+        if (!da || !db)
+            return false;
+        a = da->cpuid, b = db->cpuid, typeA = da->type, typeB = db->type;
+        return TestSupport::bringOnline(hub, {addrA, addrB}, {a, b}, UdpPort, DiscoveryPort, TcpPort);
+    }
+
+    // Many settings changed on device A, every frame acknowledged.
+    bool changeA()
+    {
+        bool acknowledged = false, done = false;
+        hub.transact(
+            a,
+            [&] {
+                if (isGwType(typeA))
+                    changeGw(hub.gwInterface(a));
+                else
+                    changeKs(hub.ksInterface(a), typeA);
+            },
+            15000,
+            [&](const HubResult &r) {
+                acknowledged = r.ok();
+                if (!r.ok())
+                    qWarning() << r.message;
+                done = true;
+            });
+        return waitUntil([&] { return done; }) && acknowledged;
+    }
+
+    // Backs up `ids` into a document (and the file at `path` when given).
+    bool backUp(const QStringList &ids, ConfigDocument *doc, const QString &path = QString())
+    {
+        ConfigBackup backup(&hub);
+        QSignalSpy finished(&backup, &ConfigBackup::finished);
+        if (!backup.start(ids, path) || !waitUntil([&] { return finished.count() == 1; }))
+            return false;
+        if (!backup.succeeded())
+            qWarning() << backup.errorString();
+        *doc = backup.document();
+        return backup.succeeded();
+    }
+};
+
+RestoreRunner::Result runRestore(RestoreRunner &runner, const ConfigDevice &file, const QString &target)
+{
+    QSignalSpy finished(&runner, &RestoreRunner::finished);
+    if (!runner.start(file, target) || !waitUntil([&] { return finished.count() == 1; }, 60000))
+        return RestoreRunner::Result();
+    return runner.result();
+}
 } // namespace
 
 class TstConfigSim : public QObject
@@ -99,6 +198,8 @@ class TstConfigSim : public QObject
 private slots:
     void backUpAndRestore_data();
     void backUpAndRestore();
+    void restoreStopsEarly_data();
+    void restoreStopsEarly();
 };
 
 void TstConfigSim::backUpAndRestore_data()
@@ -128,77 +229,150 @@ void TstConfigSim::backUpAndRestore()
     QFETCH(QString, targetModel);
     QFETCH(QString, net);
     QFETCH(QStringList, cannotApply);
-    const QString addrA = net + "2", addrB = net + "3";
-    SimProcess sim;
-    QVERIFY2(sim.start({"--device", model + ":addr=" + addrA, "--device", targetModel + ":addr=" + addrB}),
-             qPrintable(sim.errorString()));
-    const SimProcess::Device *simA = sim.deviceAt(QHostAddress(addrA));
-    const SimProcess::Device *simB = sim.deviceAt(QHostAddress(addrB));
-    QVERIFY(simA && simB);
-    const QString cpuidA = simA->cpuid, cpuidB = simB->cpuid;
-    const int type = simA->type, targetType = simB->type;
+    Rig rig;
+    QVERIFY(rig.start(model, targetModel, net));
+    QVERIFY(rig.changeA());
 
-    // Change many settings on A and back it up.
-    ReadBackLink a(QHostAddress(addrA), cpuidA, type);
-    QVERIFY(a.isConnected());
-    QVERIFY(a.readBack());
-    if (isGwType(type))
-        changeGw(static_cast<GW5Interface *>(a.interface()));
-    else
-        changeKs(static_cast<KS9200Interface *>(a.interface()), type);
-    QVERIFY(a.settle());
-    QVERIFY(a.readBack());
     QTemporaryDir dir;
     const QString path = dir.filePath("show.json");
-    ConfigDocument doc;
-    doc.readBackTime = QDateTime::currentDateTimeUtc();
-    doc.devices << ConfigDevice::fromRecord(a.record());
+    ConfigDocument saved, file;
+    QVERIFY(rig.backUp({rig.a}, &saved, path));
     QString error;
-    QVERIFY2(ConfigFile::save(path, doc, &error), qPrintable(error));
-    ConfigDocument file;
     QVERIFY2(ConfigFile::load(path, &file, &error), qPrintable(error));
+    QCOMPARE(file.devices.size(), 1);
+    QCOMPARE(file.devices[0].basic().cpuid, rig.a);
 
-    // Restore it to B.
-    ReadBackLink b(QHostAddress(addrB), cpuidB, targetType);
-    QVERIFY(b.isConnected());
-    QVERIFY(b.readBack());
-    const RestorePlan plan = RestorePlan::build(file.devices[0], b.record());
-    QVERIFY2(plan.error.isEmpty(), qPrintable(plan.error));
+    // Restore it to B; the hub's own read-back after each template load ends before the next step.
+    const int logStart = rig.sim.log().size();
+    RestoreRunner runner(&rig.hub);
+    QStringList events;
+    connect(&runner, &RestoreRunner::progress, this, [&](int step) { events << QString::number(step); });
+    connect(&rig.hub, &DeviceHub::presetLoaded, this, [&](const QString &id) {
+        if (id == rig.b)
+            events << "load";
+    });
+    connect(&rig.hub, &DeviceHub::readBackFinished, this, [&](const QString &id) {
+        if (id == rig.b && runner.phase() == RestoreRunner::Phase::Applying)
+            events << "read back";
+    });
+    const RestoreRunner::Result result = runRestore(runner, file.devices[0], rig.b);
+    QVERIFY2(result.status == RestoreRunner::Status::Done,
+             qPrintable(result.message + "\n" + names(result.mismatches)));
+    QVERIFY(result.verified);
+    QVERIFY(result.steps > 10);
+    QCOMPARE(result.stepsDone, result.steps);
+    QCOMPARE(result.groupsApplied, runner.plan().groups);
     QStringList refused;
-    for (const ConfigDifference &d : plan.notApplicable)
+    for (const ConfigDifference &d : result.notApplicable)
         if (d.notApplicable != QStringLiteral("a stored preset cannot be deleted"))
             refused << d.name;
     for (const QString &name : cannotApply)
-        QVERIFY2(refused.contains(name), qPrintable(names(plan.notApplicable)));
+        QVERIFY2(refused.contains(name), qPrintable(names(result.notApplicable)));
     if (cannotApply.isEmpty())
-        QVERIFY2(refused.isEmpty(), qPrintable(names(plan.notApplicable)));
-    QVERIFY(plan.steps.size() > 10);
-    const int logStart = sim.log().size();
-    for (const RestoreStep &s : plan.steps)
-        s.send(b.interface());
-    QVERIFY(b.settle());
-    QVERIFY(b.readBack());
-    const QList<ConfigDifference> left = plan.verify(b.record());
-    QVERIFY2(left.isEmpty(), qPrintable(names(left)));
+        QVERIFY2(refused.isEmpty(), qPrintable(names(result.notApplicable)));
+    if (!isGwType(rig.typeA)) {
+        QVERIFY2(events.contains("load"), qPrintable(events.join(' ')));
+        for (int i = events.indexOf("load"); i >= 0; i = events.indexOf("load", i + 1))
+            QVERIFY2(events.value(i + 1) == "read back", qPrintable(events.join(' ')));
+    }
     // Nothing of the restore went to A.
-    QCOMPARE(sim.countFrames(cpuidA, "rx", -1, -1, logStart), 0);
+    QCOMPARE(settingFrames(rig.sim, rig.a, logStart), 0);
 
     if (model != targetModel)
         return;
     // The two devices' state files agree on every restorable setting.
-    // The state file follows the device; a difference that stays is shown key by key below.
+    SimProcess &sim = rig.sim;
     SimProcess::waitFor(
         [&] {
             sim.refresh();
-            return sim.device(cpuidA)->state == sim.device(cpuidB)->state;
+            return sim.device(rig.a)->state == sim.device(rig.b)->state;
         },
         5000);
-    QJsonObject stateA = sim.device(cpuidA)->state, stateB = sim.device(cpuidB)->state;
+    const QJsonObject stateA = sim.device(rig.a)->state, stateB = sim.device(rig.b)->state;
     for (const QString &key : stateA.keys())
         QVERIFY2(stateA.value(key) == stateB.value(key),
                  qPrintable(key + ": " +
                             QJsonDocument(QJsonObject{{"A", stateA.value(key)}, {"B", stateB.value(key)}})
                                 .toJson(QJsonDocument::Compact)));
+    // Backed up together, the two devices give the same file apart from identity and time.
+    ConfigDocument both;
+    QVERIFY(rig.backUp({rig.a, rig.b}, &both));
+    QCOMPARE(both.devices.size(), 2);
+    ConfigDocument one, other;
+    one.devices << both.devices[0];
+    other.devices << both.devices[1];
+    static_cast<INFO_BASIC &>(other.devices[0].basic()) = one.devices[0].basic();
+    QCOMPARE(ConfigFile::toJson(other), ConfigFile::toJson(one));
+}
+
+// A KS9200 restore stopped before step `at`: by its link (the simulator killed) or by Cancel.
+void TstConfigSim::restoreStopsEarly_data()
+{
+    QTest::addColumn<bool>("cut");
+    QTest::addColumn<int>("at");
+    QTest::newRow("link cut halfway") << true << 8;
+    QTest::newRow("cancel") << false << 5;
+}
+
+void TstConfigSim::restoreStopsEarly()
+{
+    QFETCH(bool, cut);
+    QFETCH(int, at);
+    Rig rig;
+    QVERIFY(rig.start("KS9200", "KS9200", cut ? "127.0.74." : "127.0.75."));
+    QVERIFY(rig.changeA());
+    ConfigDocument doc;
+    QVERIFY(rig.backUp({rig.a}, &doc));
+
+    RestoreRunner runner(&rig.hub);
+    const int logStart = rig.sim.log().size();
+    connect(&runner, &RestoreRunner::progress, this, [&](int step) {
+        if (step != at)
+            return;
+        if (cut)
+            rig.sim.kill(); // step `at` meets a closed link
+        else
+            runner.cancel(); // step `at` is sent, the next one is not
+    });
+    const RestoreRunner::Result result = runRestore(runner, doc.devices[0], rig.b);
+    const QList<RestoreStep> &steps = runner.plan().steps;
+    QVERIFY(steps.size() > at + 2);
+    const int done = cut ? at - 1 : at;
+    QCOMPARE(int(result.status),
+             int(cut ? RestoreRunner::Status::PartlyApplied : RestoreRunner::Status::Cancelled));
+    QCOMPARE(result.stepsDone, done);
+    QCOMPARE(result.verified, !cut);
+    if (cut)
+        QCOMPARE(int(result.stoppedBy.outcome), int(HubResult::LinkLost));
+    else
+        QVERIFY2(!result.mismatches.isEmpty(), "the steps not sent leave settings that differ");
+
+    // Groups by the steps acknowledged.
+    QMap<QString, int> all, acknowledged;
+    for (int i = 0; i < steps.size(); ++i) {
+        ++all[steps[i].group];
+        acknowledged[steps[i].group] += i < done;
+    }
+    QStringList applied, partly, notApplied;
+    for (const QString &g : runner.plan().groups)
+        (acknowledged[g] == all[g] ? applied : acknowledged[g] > 0 ? partly : notApplied) << g;
+    QCOMPARE(result.groupsApplied, applied);
+    QCOMPARE(result.groupsPartlyApplied, partly);
+    QCOMPARE(result.groupsNotApplied, notApplied);
+    QVERIFY(!applied.isEmpty() && !notApplied.isEmpty());
+
+    if (cut)
+        return;
+    // Exactly the frames of the steps sent reached the device.
+    KS9200Interface replay(rig.b);
+    int frames = 0;
+    connect(&replay, &Interface::emitSendData, this,
+            [&](const QByteArray &f) { frames += uint8_t(f.at(4)) < 0xE0; });
+    for (int i = 0; i < done; ++i)
+        steps[i].send(&replay);
+    // The verifying read-back went after them on the same link.
+    QVERIFY(waitUntil([&] { return rig.sim.countFrames(rig.b, "rx", 0xEF, 0, logStart) >= 2; }));
+    QCOMPARE(settingFrames(rig.sim, rig.b, logStart), frames);
 }
 
 QTEST_GUILESS_MAIN(TstConfigSim)

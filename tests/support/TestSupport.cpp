@@ -1,7 +1,13 @@
 #include "TestSupport.h"
 
+#include "CommManager.h"
+#include "DeviceHub.h"
+
 #include <QElapsedTimer>
+#include <QSignalSpy>
 #include <QTest>
+
+#include <algorithm>
 
 namespace TestSupport {
 QByteArray hex(const char *text)
@@ -29,5 +35,23 @@ bool waitUntil(const std::function<bool()> &cond, int timeoutMs)
         QTest::qWait(5);
     }
     return true;
+}
+
+bool bringOnline(DeviceHub &hub, const QStringList &addresses, const QStringList &cpuids, quint16 devicePort,
+                 quint16 discoveryPort, quint16 tcpPort)
+{
+    hub.commManager()->setNetworkPorts(devicePort, discoveryPort, tcpPort);
+    for (const QString &a : addresses)
+        hub.addConnectAddress(a);
+    hub.search(1);
+    const auto allOnline = [&] {
+        return std::all_of(cpuids.begin(), cpuids.end(), [&](const QString &id) { return hub.isOnline(id); });
+    };
+    if (!waitUntil(allOnline))
+        return false;
+    QSignalSpy finished(&hub, &DeviceHub::readBackFinished);
+    for (const QString &id : cpuids)
+        hub.readBack(id);
+    return waitUntil([&] { return finished.count() >= cpuids.size(); });
 }
 } // namespace TestSupport
