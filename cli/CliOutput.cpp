@@ -56,6 +56,9 @@ QString CliOutput::table(const QStringList &header, const QList<QStringList> &ro
                 out += QStringLiteral("  ");
             out += i + 1 < cells.size() ? cells.at(i).leftJustified(widths.value(i)) : cells.at(i);
         }
+        // A last cell left empty would leave the padding of the one before it behind.
+        while (out.endsWith(QLatin1Char(' ')))
+            out.chop(1);
         return out;
     };
     QStringList lines{line(header)};

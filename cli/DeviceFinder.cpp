@@ -1,6 +1,7 @@
 #include "DeviceFinder.h"
 
 #include "CommManager.h"
+#include "ConfigBackup.h"
 #include "DeviceModels.h"
 #include "HubRemoteBackend.h"
 #include "INFO_BASIC.h"
@@ -9,8 +10,9 @@
 #include <QElapsedTimer>
 #include <QHostAddress>
 #include <QRegularExpression>
-#include <QSet>
 #include <QTimer>
+
+#include <memory>
 
 namespace {
 bool isIpv4(const QString &text)
@@ -91,7 +93,7 @@ void DeviceFinder::search(int timeoutMs, const QStringList &wanted)
             }
             return true;
         },
-        timeoutMs);
+        timeoutMs, stopWhen);
 }
 
 void DeviceFinder::searchAgain()
@@ -222,45 +224,36 @@ QString DeviceFinder::label(const QString &cpuid) const
 
 bool DeviceFinder::readBack(const QStringList &cpuids, QString *error)
 {
-    QSet<QString> finished;
-    QString lost;
-    const QMetaObject::Connection c1 =
-        connect(hub, &DeviceHub::readBackFinished, this, [&](const QString &cpuid) { finished << cpuid; });
-    const QMetaObject::Connection c2 =
-        connect(hub, &DeviceHub::linkStateChanged, this, [&](const QString &cpuid, DeviceHub::Link state) {
-            if (state != DeviceHub::Link::Online && cpuids.contains(cpuid) && !finished.contains(cpuid) &&
-                lost.isEmpty())
-                lost = cpuid;
-        });
+    struct Outcome
+    {
+        bool finished = false;
+        bool ok = false;
+        QString message;
+    };
     for (const QString &cpuid : cpuids) {
-        if (!hub->readBack(cpuid)) {
-            *error = QStringLiteral("%1 is %2: it cannot be read back")
-                         .arg(label(cpuid), HubRemoteBackend::linkName(hub->linkState(cpuid)));
-            disconnect(c1);
-            disconnect(c2);
+        // Shared with the callback, which may come after a wait that gave up.
+        auto outcome = std::make_shared<Outcome>();
+        ConfigBackup::readBackDevice(hub, cpuid, ConfigBackup::DefaultTimeoutMs, this,
+                                     [outcome](bool ok, const QString &message) {
+                                         *outcome = Outcome{true, ok, message};
+                                     });
+        // The read-back bounds itself; this bound only keeps a lost answer from hanging vpctl.
+        waitFor([&] { return outcome->finished; }, 2 * ConfigBackup::DefaultTimeoutMs + 1000, stopWhen);
+        if (!outcome->finished || !outcome->ok) {
+            if (outcome->finished)
+                *error = outcome->message;
+            else if (stopWhen && stopWhen())
+                *error = QStringLiteral("interrupted during the read-back of %1").arg(label(cpuid));
+            else
+                *error = QStringLiteral("%1 did not finish its read-back").arg(label(cpuid));
             return false;
         }
-    }
-    const bool done =
-        waitFor([&] { return !lost.isEmpty() || finished.size() == cpuids.size(); }, ReadBackTimeoutMs);
-    disconnect(c1);
-    disconnect(c2);
-    if (!lost.isEmpty()) {
-        *error = QStringLiteral("%1 lost its link during the read-back").arg(label(lost));
-        return false;
-    }
-    if (!done) {
-        for (const QString &cpuid : cpuids)
-            if (!finished.contains(cpuid))
-                *error = QStringLiteral("%1 did not finish its read-back in %2 s")
-                             .arg(label(cpuid))
-                             .arg(ReadBackTimeoutMs / 1000);
-        return false;
     }
     return true;
 }
 
-bool DeviceFinder::waitFor(const std::function<bool()> &done, int timeoutMs, const bool *stop)
+bool DeviceFinder::waitFor(const std::function<bool()> &done, int timeoutMs,
+                           const std::function<bool()> &stop)
 {
     QElapsedTimer elapsed;
     elapsed.start();
@@ -268,7 +261,7 @@ bool DeviceFinder::waitFor(const std::function<bool()> &done, int timeoutMs, con
     wake.setSingleShot(true);
     wake.start(qMax(0, timeoutMs));
     while (!done()) {
-        if ((stop && *stop) || elapsed.elapsed() >= timeoutMs)
+        if ((stop && stop()) || elapsed.elapsed() >= timeoutMs)
             return done();
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }

@@ -17,7 +17,6 @@ class DeviceFinder : public QObject
 {
     Q_OBJECT
 public:
-    static constexpr int ReadBackTimeoutMs = 30000;
     static constexpr int AskAgainMs = 500;
 
     DeviceFinder(DeviceHub *hub, const QStringList &hosts, const QStringList &serialPorts, bool onlyGiven,
@@ -56,12 +55,16 @@ public:
     // `KS9200 "Hall" [cpuid]`
     QString label(const QString &cpuid) const;
 
-    // Reads every device of `cpuids` back and waits for the end of each; false with `error`
+    // Reads the devices back in full, one after the other, and waits for each; false with `error`
     // naming the device that is not online, lost its link or did not finish in time.
     bool readBack(const QStringList &cpuids, QString *error);
 
-    // Runs the event loop until `done` holds, `timeoutMs` passes or `stop` (may be null) is set.
-    static bool waitFor(const std::function<bool()> &done, int timeoutMs, const bool *stop = nullptr);
+    // Waits end early once `stop` holds (e.g. SIGINT was caught).
+    void setStop(std::function<bool()> stop) { stopWhen = std::move(stop); }
+
+    // Runs the event loop until `done` holds, `timeoutMs` passes or `stop` (may be empty) holds.
+    static bool waitFor(const std::function<bool()> &done, int timeoutMs,
+                        const std::function<bool()> &stop = nullptr);
 
 private:
     bool allGivenAnswered() const;
@@ -72,4 +75,5 @@ private:
     QStringList ports;
     bool onlyGiven;
     QStringList transportMessages;
+    std::function<bool()> stopWhen;
 };

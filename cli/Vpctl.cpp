@@ -11,6 +11,7 @@ Vpctl::Vpctl(const CliOptions &options, QObject *parent) : QObject(parent), opt(
     hub = new DeviceHub(this);
     finder = new DeviceFinder(hub, opt.hosts, opt.serialPorts, opt.onlyGiven, this);
     signalWatch = new SignalWatch(this);
+    finder->setStop([this] { return signalWatch->caught(); });
 }
 
 Vpctl::~Vpctl()

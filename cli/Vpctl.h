@@ -6,13 +6,13 @@
 
 #include "CliOptions.h"
 #include "CliOutput.h"
+#include "RestoreRunner.h"
 
 #include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
-class ConfigDocument;
 class DeviceFinder;
 class DeviceHub;
 class SignalWatch;
@@ -23,6 +23,9 @@ class Vpctl : public QObject
     Q_OBJECT
 public:
     enum Exit { Done = 0, Failed = 1, Usage = 2, Partly = 3 };
+    // Every read-back and step of a restore is bounded by the runner; this only ends a wait for
+    // an answer that never comes.
+    static constexpr int LongestRestoreMs = 60 * 60 * 1000;
 
     explicit Vpctl(const CliOptions &options, QObject *parent = nullptr);
     ~Vpctl() override;
@@ -51,6 +54,10 @@ private:
     bool loadFile(ConfigDocument *doc);
     QString fileDeviceLabel(const ConfigDocument &doc, int index) const;
     void printDifferences(const QList<ConfigDifference> &diffs, bool withReasons);
+    void printPlan(const RestorePlan &plan);
+    int restoreDryRun(const ConfigDocument &doc, const QList<Pair> &pairs);
+    int restoreDevices(const ConfigDocument &doc, const QList<Pair> &pairs);
+    void printRestoreResult(const RestoreRunner::Result &r);
 
     CliOptions opt;
     CliOutput out;

@@ -19,6 +19,33 @@ const QString SpareAddress = QStringLiteral("127.0.74.3");
 const QString HallId = QStringLiteral("0f7400000000000000000a02");
 const QString SpareId = QStringLiteral("0f7400000000000000000a03");
 const QString KxId = QStringLiteral("0f7400000000000000000a04");
+const QString CutAddress = QStringLiteral("127.0.74.5");
+const QString CutId = QStringLiteral("0f7400000000000000000a05");
+
+// The simulated devices: Hall set up away from the simulator's defaults (its layout and its
+// device-wide switches), Spare and Side (a KX4200 on a pseudo-terminal) as they start.
+QJsonObject simConfig(const QString &kxLink)
+{
+    const QJsonArray windows{
+        QJsonObject{{"x", 0}, {"y", 0}, {"width", 1920}, {"height", 1080}, {"src", 32}},
+        QJsonObject{{"x", 1920}, {"y", 0}, {"width", 960}, {"height", 540}, {"src", 16}, {"alpha", 80}},
+        QJsonObject{{"x", 2880}, {"y", 540}, {"width", 960}, {"height", 540}, {"src", 33}},
+        QJsonObject{{"x", 200}, {"y", 600}, {"width", 640}, {"height", 360}, {"src", 0}},
+    };
+    // audio following the switch and muted, fade of 9, frame sync, background colour
+    const QJsonArray other{1, 1, 1, 20, 0, 0, 0, 1, 9, 0, 1, 1, 1, 10, 10, 20, 30, 255, 255, 255};
+    return QJsonObject{
+        {"devices",
+         QJsonArray{
+             QJsonObject{{"model", "KS9200"},
+                         {"address", HallAddress},
+                         {"id", HallId},
+                         {"name", "Hall"},
+                         {"state", QJsonObject{{"windows", windows}, {"other", other}}}},
+             QJsonObject{{"model", "KS9200"}, {"address", SpareAddress}, {"id", SpareId}, {"name", "Spare"}},
+             QJsonObject{
+                 {"model", "KX4200"}, {"serial", true}, {"link", kxLink}, {"id", KxId}, {"name", "Side"}}}}};
+}
 
 struct Run
 {
@@ -49,6 +76,17 @@ Run vpctl(const QStringList &args, int timeoutMs = 60000)
     return r;
 }
 
+// Frames a device received that change something (anything but searches and read requests).
+int settingFrames(const SimProcess &sim, const QString &cpuid, int fromLine, const QString &dir = "rx")
+{
+    int n = 0;
+    for (const QJsonObject &f : sim.logFrom(fromLine)) {
+        const int cmd = f.value("cmd").toInt();
+        n += f.value("device").toString() == cpuid && f.value("dir").toString() == dir && cmd < 0xE1;
+    }
+    return n;
+}
+
 QByteArray describe(const Run &r)
 {
     return QStringLiteral("exit %1\n--- stdout\n%2--- stderr\n%3").arg(r.code).arg(r.out, r.err).toUtf8();
@@ -67,22 +105,31 @@ private slots:
     void searchFindsGivenDevices_data();
     void searchFindsGivenDevices();
     void serveReachesTheDeviceAndEndsCleanly();
+    void backUpAndRestoreToAFreshDevice();
+    void diffAndDryRunPrintAndSendNothing_data();
+    void diffAndDryRunPrintAndSendNothing();
+    void badFileNamesDeviceAndFieldAndSendsNothing_data();
+    void badFileNamesDeviceAndFieldAndSendsNothing();
+    void linkCutHalfwayExitsThree();
 
 private:
     SimProcess sim;
     QString kxLink;
     QTemporaryDir dir;
+    QString hallFile; // Hall as it started
 };
 
 void TstCli::initTestCase()
 {
     QVERIFY2(QFile::exists(binary()), "VPCTL must name the vpctl binary");
     kxLink = dir.filePath("kx");
-    QVERIFY2(
-        sim.start({"--device", QStringLiteral("KS9200:addr=%1,id=%2,name=Hall").arg(HallAddress, HallId),
-                   "--device", QStringLiteral("KS9200:addr=%1,id=%2,name=Spare").arg(SpareAddress, SpareId),
-                   "--device", QStringLiteral("KX4200:pty,link=%1,id=%2,name=Side").arg(kxLink, KxId)}),
-        qPrintable(sim.errorString()));
+    QFile config(dir.filePath("devices.json"));
+    QVERIFY(config.open(QIODevice::WriteOnly) && config.write(QJsonDocument(simConfig(kxLink)).toJson()) > 0);
+    config.close();
+    QVERIFY2(sim.start({"--config", config.fileName()}), qPrintable(sim.errorString()));
+    hallFile = dir.filePath("hall.json");
+    const Run r = vpctl({"backup", "Hall", "--connect", HallAddress, "--only-given", "-o", hallFile});
+    QVERIFY2(r.code == 0 && QFile::exists(hallFile), describe(r));
 }
 
 void TstCli::usageErrors_data()
@@ -194,6 +241,149 @@ void TstCli::serveReachesTheDeviceAndEndsCleanly()
     QCOMPARE(serve.exitStatus(), QProcess::NormalExit);
     QCOMPARE(serve.exitCode(), 0);
     QVERIFY(serve.readAllStandardOutput().contains("stopped"));
+}
+
+void TstCli::backUpAndRestoreToAFreshDevice()
+{
+    const QString file = dir.filePath("round-trip.json");
+    Run r = vpctl({"backup", HallAddress, "--only-given", "-o", file});
+    QVERIFY2(r.code == 0 && r.out.contains(HallId), describe(r));
+    const int logStart = sim.log().size();
+    r = vpctl({"restore", file, "--to", SpareAddress, "--only-given"});
+    QVERIFY2(r.code == 0 && r.out.contains("Result: done"), describe(r));
+    QCOMPARE(settingFrames(sim, HallId, logStart), 0);
+
+    // The two devices' state files agree on every restorable setting (a difference that stays
+    // is shown key by key).
+    SimProcess::waitFor(
+        [&] {
+            sim.refresh();
+            return sim.device(HallId)->state == sim.device(SpareId)->state;
+        },
+        5000);
+    const QJsonObject hall = sim.device(HallId)->state, spare = sim.device(SpareId)->state;
+    for (const QString &key : hall.keys())
+        QVERIFY2(hall.value(key) == spare.value(key),
+                 qPrintable(key + ": " +
+                            QJsonDocument(QJsonObject{{"Hall", hall.value(key)}, {"Spare", spare.value(key)}})
+                                .toJson(QJsonDocument::Compact)));
+}
+
+void TstCli::diffAndDryRunPrintAndSendNothing_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("diff") << QStringList{"diff", "FILE", "KX"};
+    QTest::newRow("restore --dry-run") << QStringList{"restore", "FILE", "--to", "KX", "--dry-run"};
+}
+
+void TstCli::diffAndDryRunPrintAndSendNothing()
+{
+    QFETCH(QStringList, args);
+    args.replaceInStrings(QRegularExpression("^FILE$"), hallFile);
+    args.replaceInStrings(QRegularExpression("^KX$"), kxLink);
+    const int logStart = sim.log().size();
+    const Run r = vpctl(args + QStringList{"--only-given"});
+    QVERIFY2(r.code == 0, describe(r));
+    // A setting the KX4200 takes, with the file's and the device's value, and one it cannot take
+    // with the reason.
+    QMap<QString, QStringList> rows;
+    for (const QString &line : r.out.split('\n')) {
+        const QStringList cells = line.split(QRegularExpression("  +"));
+        if (cells.size() >= 4)
+            rows.insert(cells.at(1), cells);
+    }
+    QCOMPARE(rows.value("window 2 transparency"),
+             (QStringList{"layout", "window 2 transparency", "80", "100"}));
+    QCOMPARE(rows.value("EDID VGA2"),
+             (QStringList{"edid", "EDID VGA2", "1920x1080 60 Hz", "none", "the KX4200 has no VGA2"}));
+    QCOMPARE(settingFrames(sim, KxId, logStart), 0);
+}
+
+void TstCli::badFileNamesDeviceAndFieldAndSendsNothing_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("not JSON") << "text"
+                              << "The file is not valid JSON";
+    QTest::newRow("truncated") << "half"
+                               << "truncated";
+    QTest::newRow("newer format") << "format 3"
+                                  << "The file is of format 3, this program reads up to 1.";
+    QTest::newRow("value out of range")
+        << "width 70000"
+        << R"(devices[0] (KS9200 "Hall"): windows[0].width: 70000 is outside 0..65535)";
+    QTest::newRow("list too long")
+        << "19 windows"
+        << R"(devices[0] (KS9200 "Hall"): windows: has 19 entries, at most 18 are allowed)";
+}
+
+void TstCli::badFileNamesDeviceAndFieldAndSendsNothing()
+{
+    QFETCH(QString, change);
+    QFETCH(QString, message);
+    QFile good(hallFile);
+    QVERIFY(good.open(QIODevice::ReadOnly));
+    QByteArray text = good.readAll();
+    QJsonObject root = QJsonDocument::fromJson(text).object();
+    QJsonArray devices = root.value("devices").toArray();
+    QJsonObject device = devices.at(0).toObject();
+    QJsonArray windows = device.value("windows").toArray();
+    if (change == "text") {
+        text = "this is no configuration";
+    } else if (change == "half") {
+        text.truncate(text.size() / 2);
+    } else {
+        if (change == "format 3") {
+            root.insert("format", 3);
+        } else if (change == "width 70000") {
+            QJsonObject w = windows.at(0).toObject();
+            w.insert("width", 70000);
+            windows.replace(0, w);
+        } else {
+            while (windows.size() < 19)
+                windows.append(windows.at(0));
+        }
+        device.insert("windows", windows);
+        devices.replace(0, device);
+        root.insert("devices", devices);
+        text = QJsonDocument(root).toJson();
+    }
+    const QString path = dir.filePath("bad.json");
+    QFile bad(path);
+    QVERIFY(bad.open(QIODevice::WriteOnly | QIODevice::Truncate) && bad.write(text) == text.size());
+    bad.close();
+
+    const int logStart = sim.log().size();
+    const Run r = vpctl({"restore", path, "--to", HallAddress, "--only-given"});
+    QVERIFY2(r.code == 1, describe(r));
+    QVERIFY2(r.err.contains(path) && r.err.contains(message), describe(r));
+    QCOMPARE(sim.logFrom(logStart).size(), 0); // not even a search
+}
+
+void TstCli::linkCutHalfwayExitsThree()
+{
+    // A device of its own that answers each frame a little late, so that the restore is still
+    // running when its simulator is killed.
+    SimProcess cut;
+    QVERIFY2(cut.start({"--reply-delay", "200", "--device",
+                        QStringLiteral("KS9200:addr=%1,id=%2").arg(CutAddress, CutId)}),
+             qPrintable(cut.errorString()));
+    QProcess restore;
+    restore.start(binary(), {"restore", hallFile, "--to", CutAddress, "--only-given"});
+    QVERIFY(restore.waitForStarted(5000));
+    QVERIFY(SimProcess::waitFor([&] { return settingFrames(cut, CutId, 0, "tx") >= 3; }, 30000));
+    cut.kill();
+    QVERIFY(restore.waitForFinished(60000));
+    const Run r{restore.exitCode(), QString::fromUtf8(restore.readAllStandardOutput()),
+                QString::fromUtf8(restore.readAllStandardError())};
+    QVERIFY2(restore.exitStatus() == QProcess::NormalExit && r.code == 3, describe(r));
+    QVERIFY2(r.out.contains("Result: partly applied"), describe(r));
+    const QRegularExpressionMatch applied =
+        QRegularExpression("^Groups applied: (.+)$", QRegularExpression::MultilineOption).match(r.out);
+    const QRegularExpressionMatch notApplied =
+        QRegularExpression("^Groups not applied: (.+)$", QRegularExpression::MultilineOption).match(r.out);
+    QVERIFY2(applied.hasMatch() && notApplied.hasMatch(), describe(r));
+    QVERIFY2(r.err.contains("partly applied"), describe(r));
 }
 
 QTEST_GUILESS_MAIN(TstCli)
