@@ -193,11 +193,6 @@ bool CliOptions::parse(const QStringList &arguments, CliOptions *out, QString *e
                              .arg(p.value(timeoutOpt));
         return false;
     }
-    if (o.onlyGiven && o.hosts.isEmpty() && o.serialPorts.isEmpty() && o.command != Backup &&
-        o.command != Diff && o.command != Restore) {
-        *error = where + QStringLiteral("--only-given needs --connect or --serial-port");
-        return false;
-    }
     o.json = p.isSet(jsonOpt);
     const QStringList positional = p.positionalArguments();
 

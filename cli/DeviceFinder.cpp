@@ -74,7 +74,7 @@ void DeviceFinder::search(int timeoutMs, const QStringList &wanted)
     QTimer askAgain;
     connect(&askAgain, &QTimer::timeout, this, [this] {
         for (const QString &h : qAsConst(hosts))
-            if (!answeredAt(h))
+            if (isIpv4(h) && !answeredAt(h)) // a name is not looked up again and again
                 hub->commManager()->searchAddress(h);
         for (const QString &p : qAsConst(ports))
             if (!answeredAt(p))

@@ -23,6 +23,14 @@ Vpctl::~Vpctl()
 
 int Vpctl::run()
 {
+    // Devices named by address or port path are asked directly.
+    finder->askFor(opt.devices + (opt.to.isEmpty() ? QStringList() : QStringList{opt.to}));
+    if (opt.onlyGiven && !finder->asksAnything()) {
+        out.error(opt.commandName +
+                  QStringLiteral(
+                      ": --only-given needs --connect, --serial-port or a DEVICE named by address or path"));
+        return Usage;
+    }
     switch (opt.command) {
     case CliOptions::Search:
         return search();

@@ -35,7 +35,6 @@ int Vpctl::diff()
     ConfigDocument doc;
     if (!loadFile(&doc))
         return Failed;
-    finder->askFor(opt.devices);
     QStringList wanted = opt.devices;
     if (wanted.isEmpty())
         for (const ConfigDevice &d : doc.devices)
@@ -85,7 +84,6 @@ int Vpctl::diff()
 
 int Vpctl::backup()
 {
-    finder->askFor(opt.devices);
     findDevices(opt.devices);
     if (signalWatch->caught())
         return Failed;
@@ -161,7 +159,6 @@ int Vpctl::restore()
         return Failed;
     QStringList wanted;
     if (!opt.to.isEmpty()) {
-        finder->askFor({opt.to});
         wanted << opt.to;
     } else {
         for (const ConfigDevice &d : doc.devices)

@@ -147,6 +147,8 @@ void TstCli::usageErrors_data()
         << QStringList{"restore", "a.json", "b.json"} << "unexpected argument \"b.json\"";
     QTest::newRow("unknown group") << QStringList{"restore", "a.json", "--only", "outputs,lights"}
                                    << "unknown group \"lights\"";
+    QTest::newRow("only given, nothing given")
+        << QStringList{"search", "--only-given"} << "--only-given needs";
     QTest::newRow("timeout not a number") << QStringList{"search", "--timeout", "soon"} << "--timeout needs";
     QTest::newRow("port out of range") << QStringList{"serve", "--http-port", "70000"} << "--http-port needs";
     QTest::newRow("open address without token")
