@@ -6,7 +6,7 @@
 #include "Interface.h"
 #include "RemoteFrames.h"
 
-#include <memory>
+#include <QTimer>
 
 namespace {
 std::shared_ptr<const INFO_BASIC> copyOf(const INFO_BASIC *record)
@@ -23,7 +23,7 @@ bool isLoad(RemoteCommand::Kind kind)
     return kind == RemoteCommand::LoadPreset || kind == RemoteCommand::LoadTemplate;
 }
 
-// What the remote side needs of a record change: the windows (their inputs) and the identity.
+// What the remote side compares on a change: the windows (their inputs) and the identity.
 constexpr uint WatchedParts = DeviceHub::PartIdentity | DeviceHub::PartWindows;
 } // namespace
 
@@ -31,14 +31,15 @@ HubRemoteBackend::HubRemoteBackend(DeviceHub *hub, QObject *parent) : RemoteBack
 {
     if (!hub)
         return;
-    connect(hub, &DeviceHub::linkStateChanged, this,
-            [this](QString cpuid) { emit emitDeviceChanged(cpuid); });
+    connect(hub, &DeviceHub::linkStateChanged, this, [this](QString cpuid, DeviceHub::Link link) {
+        if (link != DeviceHub::Link::Online)
+            release(cpuid);
+        emit emitDeviceChanged(cpuid);
+    });
     connect(hub, &DeviceHub::deviceRegistered, this,
             [this](QString cpuid) { emit emitDeviceChanged(cpuid); });
-    connect(hub, &DeviceHub::recordChanged, this, [this](QString cpuid, uint parts) {
-        if (parts & WatchedParts)
-            emit emitDeviceChanged(cpuid);
-    });
+    connect(hub, &DeviceHub::recordChanged, this, &HubRemoteBackend::onRecordChanged);
+    connect(hub, &DeviceHub::readBackFinished, this, &HubRemoteBackend::onReadBackFinished);
     connect(hub, &DeviceHub::presetLoaded, this, &HubRemoteBackend::onPresetLoaded);
 }
 
@@ -83,10 +84,35 @@ QList<RemoteDevice> HubRemoteBackend::devices() const
         // A device out of the registry (its session ended) is not connected, whatever its link.
         d.online = m_hub->isOnline(cpuid) && m_hub->record(cpuid);
         d.linkState = linkName(m_hub->linkState(cpuid));
-        d.record = copyOf(m_hub->knownRecord(cpuid));
+        d.record = m_incomplete.contains(cpuid) && m_complete.contains(cpuid)
+                       ? m_complete.value(cpuid)
+                       : copyOf(m_hub->knownRecord(cpuid));
         out << d;
     }
     return out;
+}
+
+void HubRemoteBackend::onRecordChanged(const QString &cpuid, uint parts)
+{
+    if (parts == DeviceHub::PartAll) {
+        // Emptied for a read-back: the copy of the complete record stands in until it ends.
+        m_incomplete.insert(cpuid);
+        return;
+    }
+    if (m_incomplete.contains(cpuid))
+        return;
+    m_complete.insert(cpuid, copyOf(m_hub->knownRecord(cpuid)));
+    if (parts & WatchedParts)
+        emit emitDeviceChanged(cpuid);
+}
+
+void HubRemoteBackend::onReadBackFinished(const QString &cpuid)
+{
+    m_incomplete.remove(cpuid);
+    if (m_hub)
+        m_complete.insert(cpuid, copyOf(m_hub->knownRecord(cpuid)));
+    emit emitDeviceChanged(cpuid);
+    release(cpuid);
 }
 
 void HubRemoteBackend::execute(const RemoteAction &action, int timeoutMs, Done done)
@@ -111,14 +137,14 @@ void HubRemoteBackend::execute(const RemoteAction &action, int timeoutMs, Done d
                 *applied = RemoteFrames::apply(action, *target);
         },
         timeoutMs,
-        [self, action, applied, done](const HubResult &result) {
+        [self, action, applied, timeoutMs, done](const HubResult &result) {
             if (self)
-                self->finished(action, *applied, result, done);
+                self->finished(action, *applied, result, timeoutMs, done);
         });
 }
 
 void HubRemoteBackend::finished(const RemoteAction &action, bool applied, const HubResult &result,
-                                const Done &done)
+                                int timeoutMs, const Done &done)
 {
     const QString cpuid = action.cpuid;
     if (--m_executing[cpuid] <= 0)
@@ -159,22 +185,48 @@ void HubRemoteBackend::finished(const RemoteAction &action, bool applied, const 
         o.status = RemoteOutcome::NotOnline;
         break;
     }
-    if (o.status == RemoteOutcome::Ok && m_hub) {
-        // Loads are read back in full by the hub; everything else asks for what it changed.
-        for (const QByteArray &frame : RemoteFrames::followUpReads(action))
-            m_hub->write(cpuid, frame);
-        if (action.kind == RemoteCommand::LoadPreset)
-            emit emitPresetLoaded(cpuid, action.id);
-        else if (action.kind == RemoteCommand::LoadTemplate)
-            emit emitPresetLoaded(cpuid, -1);
+    if (o.status != RemoteOutcome::Ok || !m_hub)
+        return done(o);
+    // Loads are read back in full by the hub; everything else asks for what it changed.
+    for (const QByteArray &frame : RemoteFrames::followUpReads(action))
+        m_hub->write(cpuid, frame);
+    if (!isLoad(action.kind) || !m_hub->isReadingBack(cpuid))
+        return complete(action, o, done);
+    Parked p{cpuid, action, o, done, new QTimer(this)};
+    p.timer->setSingleShot(true);
+    connect(p.timer, &QTimer::timeout, this, [this, cpuid, timer = p.timer] { release(cpuid, timer); });
+    p.timer->start(timeoutMs);
+    m_parked << p;
+}
+
+void HubRemoteBackend::complete(const RemoteAction &action, const RemoteOutcome &outcome, const Done &done)
+{
+    if (action.kind == RemoteCommand::LoadPreset)
+        emit emitPresetLoaded(action.cpuid, action.id);
+    else if (action.kind == RemoteCommand::LoadTemplate)
+        emit emitPresetLoaded(action.cpuid, -1);
+    done(outcome);
+}
+
+void HubRemoteBackend::release(const QString &cpuid, QTimer *only)
+{
+    QList<Parked> due;
+    for (int i = 0; i < m_parked.size();) {
+        if (m_parked[i].cpuid == cpuid && (!only || m_parked[i].timer == only))
+            due << m_parked.takeAt(i);
+        else
+            ++i;
     }
-    done(o);
+    for (const Parked &p : due) {
+        p.timer->deleteLater();
+        complete(p.action, p.outcome, p.done);
+    }
 }
 
 void HubRemoteBackend::onPresetLoaded(const QString &cpuid)
 {
-    // A load of ours is announced when its transaction ends (only when acknowledged: the KS
-    // family also reports a refused load as finished).
+    // A load of ours is announced when it is answered (only when acknowledged: the KS family also
+    // reports a refused load as finished).
     if (m_loading.value(cpuid) > 0)
         return;
     emit emitPresetLoaded(cpuid, -1);
