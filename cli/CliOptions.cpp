@@ -193,7 +193,7 @@ bool CliOptions::parse(const QStringList &arguments, CliOptions *out, QString *e
                              .arg(p.value(timeoutOpt));
         return false;
     }
-    o.json = p.isSet(jsonOpt);
+    o.json = (o.command == Search || o.command == Diff || o.command == Restore) && p.isSet(jsonOpt);
     const QStringList positional = p.positionalArguments();
 
     switch (o.command) {

@@ -17,7 +17,7 @@ class DeviceFinder : public QObject
 {
     Q_OBJECT
 public:
-    static constexpr int AskAgainMs = 500;
+    static constexpr int AskAgainMs = 250;
 
     DeviceFinder(DeviceHub *hub, const QStringList &hosts, const QStringList &serialPorts, bool onlyGiven,
                  QObject *parent = nullptr);
