@@ -20,6 +20,7 @@
 #include "GW5Interface.h"
 #include "KS9200Interface.h"
 #include "Log.h"
+#include "RemoteControl.h"
 #include "SxGraphicsView.h"
 #include "SxProgressIndicator.h"
 #include "SxTabWidget.h"
@@ -65,6 +66,7 @@ MainWindow::MainWindow(QWidget *parent) : SxBaseWidget(parent)
     titleWidget->setReconnect(reconnect);
     makeConnections();
     connectHub();
+    setupRemote();
 
     s_instance = this;
     DeviceLookup::install([this](const QString &id) { return record(id); },
@@ -92,6 +94,9 @@ MainWindow::~MainWindow()
     }
     delete dlgSearch; // parentless until the start-up search is over
     dlgSearch = nullptr;
+    // The servers stop (and their threads end) while the hub they serve from is still there.
+    delete remote;
+    remote = nullptr;
     // Records and interfaces go with the hub, before the views that showed them.
     delete deviceHub;
     deviceHub = nullptr;

@@ -49,6 +49,10 @@ class DialogGWPanel;
 class DialogGWImageQuality;
 class DialogUpgrade;
 class DialogDiagnostics;
+class DialogRemoteControl;
+class HubRemoteBackend;
+class RemoteControl;
+struct RemoteSettings;
 
 class MainWindow : public SxBaseWidget
 {
@@ -79,6 +83,9 @@ public:
     DialogSearch *searchDialog() const { return dlgSearch; }
     SxTabWidget *tabWidget() const { return tabs; }
     int currentLanguage() const { return language; }
+    // Remote control of the devices over OSC and HTTP, served from the hub (MainWindow_Remote.cpp).
+    RemoteControl *remoteControl() const { return remote; }
+    HubRemoteBackend *remoteBackend() const { return remoteHub; }
 
     // Start-up search, run by main before the window is shown (flag 100).
     void startupSearch();
@@ -129,6 +136,8 @@ public slots:
     // The main menu's diagnostics window, modeless, made on first use.
     void onTitleDiagnostics();
     void onTitleLanguageChange(LANGUAGE l); // 0 English, 1 simplified, 2 traditional Chinese
+    // The main menu's "Remote control…": the settings dialog, modal.
+    void onTitleRemoteControl();
     // The main menu's "Reconnect automatically" switch; remembered like the language.
     void onTitleReconnectChanged(bool on);
     bool onSetDeviceName(QByteArray name, QString cpuid);
@@ -184,6 +193,13 @@ private:
     void makeConnections();
     void connectHub();
     void connectInterface(Interface *iface);
+    // The servers over the hub, started with the remembered settings when they were left on.
+    void setupRemote();
+    // Restarts the servers with `settings` and remembers them; when they cannot start, whatever
+    // ran before runs on and false comes back with the reason.
+    bool applyRemoteSettings(const RemoteSettings &settings, QString *error);
+    // The cpuids of the canvas tabs, left to right: the order remote clients number devices in.
+    QStringList tabOrder() const;
     void refreshPanels(INFO_BASIC *info);
     void createSearchDialog(QWidget *parent);
     void connectSearchDialog();
@@ -220,6 +236,9 @@ private:
     DialogGWImageQuality *dlgGWImageQuality = nullptr;
     DialogUpgrade *dlgUpgrade = nullptr;
     DialogDiagnostics *dlgDiagnostics = nullptr;
+    DialogRemoteControl *dlgRemote = nullptr;
+    HubRemoteBackend *remoteHub = nullptr;
+    RemoteControl *remote = nullptr;
     SxProgressIndicator *busyIndicator = nullptr;
     DeviceHub *deviceHub = nullptr;
     // The cpuid of the current canvas tab ("Error" for the placeholder, empty without a tab).

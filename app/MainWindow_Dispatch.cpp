@@ -7,6 +7,7 @@
 #include "DialogSearch.h"
 #include "DialogUpgrade.h"
 #include "GW5Interface.h"
+#include "HubRemoteBackend.h"
 #include "INFO_BASIC.h"
 #include "KS9200Interface.h"
 #include "SxGraphicsItem.h"
@@ -53,7 +54,11 @@ void MainWindow::connectInterface(Interface *iface)
         connect(ks, &KS9200Interface::emitGetTemplate, this, &MainWindow::onKS9200_Template);
         connect(ks, &KS9200Interface::emitTimeTask, this, &MainWindow::onKS9200_TimeTask);
         connect(ks, &KS9200Interface::emitOtherSetting, this, &MainWindow::onKS9200_OtherSetting);
-        connect(ks, &KS9200Interface::emitSwitchInputFinished, this, &MainWindow::onKS9200_SwitchInput);
+        // The answer to a remote client's switch goes to that client, not into a box here.
+        connect(ks, &KS9200Interface::emitSwitchInputFinished, this, [this, cpuid = ks->cpuid()](bool ok) {
+            if (!remoteHub || !remoteHub->isExecuting(cpuid))
+                onKS9200_SwitchInput(ok);
+        });
         connect(ks, &KS9200Interface::emitWindowRotate, this, &MainWindow::onKX1200_WindowRotate);
     } else if (auto *gw = qobject_cast<GW5Interface *>(iface)) {
         connect(gw, &GW5Interface::emitPanelData, this, &MainWindow::onGW5_PanelData);

@@ -110,12 +110,15 @@ SxTitleWidget::SxTitleWidget(QWidget *parent)
     actReconnect->setObjectName(QStringLiteral("action_reconnect"));
     actReconnect->setCheckable(true);
     actReconnect->setChecked(true);
+    actRemoteControl = menu->addAction(QString());
+    actRemoteControl->setObjectName(QStringLiteral("action_remoteControl"));
     actDiagnostics = menu->addAction(QString());
     actDiagnostics->setObjectName(QStringLiteral("action_diagnostics"));
     actAbout = menu->addAction(QString());
     connect(languageGroup, &QActionGroup::triggered, this, &SxTitleWidget::onLanguageTriggered);
     connect(actAbout, &QAction::triggered, this, &SxTitleWidget::onAboutUs);
     connect(actDiagnostics, &QAction::triggered, this, &SxTitleWidget::emitOpenDiagnostics);
+    connect(actRemoteControl, &QAction::triggered, this, &SxTitleWidget::emitOpenRemoteControl);
     connect(actReconnect, &QAction::toggled, this, &SxTitleWidget::emitReconnectChanged);
 
     connect(btn_menu, &QPushButton::clicked, this, &SxTitleWidget::on_clicked_btn_menu);
@@ -187,6 +190,7 @@ void SxTitleWidget::retranslate()
     btn_restore->setToolTip(tr("restore"));
     btn_close->setToolTip(tr("close"));
     actReconnect->setText(tr("Reconnect automatically"));
+    actRemoteControl->setText(tr("Remote control…"));
     actDiagnostics->setText(tr("Diagnostics"));
     actAbout->setText(tr("About"));
     label_caption->setText(tr("current device: %1").arg(deviceName));

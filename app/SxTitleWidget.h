@@ -1,5 +1,5 @@
 // Title bar of the main window: logo, main-menu button (languages, "Reconnect automatically",
-// Diagnostics, About), the row of command
+// "Remote control…", Diagnostics, About), the row of command
 // buttons that open every function of the application, the current-device caption, and the
 // minimise, maximise/restore and close buttons. The main window connects the emit* signals to its
 // onTitle* slots; the window buttons act on the window the title bar sits in.
@@ -53,6 +53,7 @@ public:
     QAction *aboutAction() const { return actAbout; }
     QAction *diagnosticsAction() const { return actDiagnostics; }
     QAction *reconnectAction() const { return actReconnect; }
+    QAction *remoteControlAction() const { return actRemoteControl; }
     QLabel *caption() const { return label_caption; }
 
     static QString productName();
@@ -73,6 +74,8 @@ signals:
     void emitLanguageChange(LANGUAGE l);
     // The main menu's "Diagnostics" entry.
     void emitOpenDiagnostics();
+    // The main menu's "Remote control…" entry.
+    void emitOpenRemoteControl();
     // The main menu's "Reconnect automatically" switch, toggled by the operator.
     void emitReconnectChanged(bool on);
 
@@ -108,6 +111,7 @@ private:
     QAction *actAbout = nullptr;
     QAction *actDiagnostics = nullptr;
     QAction *actReconnect = nullptr;
+    QAction *actRemoteControl = nullptr;
     QString deviceName;
     int typeShown = -1;
 };

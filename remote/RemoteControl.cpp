@@ -48,6 +48,7 @@ bool RemoteControl::apply(const RemoteSettings &settings, QString *error)
 {
     stop();
     m_settings = settings;
+    m_lastError.clear();
     if (!settings.enabled)
         return true;
     QString why = settings.problem();
@@ -71,6 +72,7 @@ bool RemoteControl::apply(const RemoteSettings &settings, QString *error)
     }
     if (!why.isEmpty()) {
         RemoteLog::line(tr("Remote control could not start: %1").arg(why));
+        m_lastError = why;
         if (error)
             *error = why;
         return false;

@@ -29,6 +29,8 @@ public:
 
     RemoteSettings settings() const { return m_settings; }
     bool isRunning() const;
+    // Why the last apply() did not start the servers; empty after one that did (or was off).
+    QString lastError() const { return m_lastError; }
     // The ports actually listened on (0: not listening); differ from the settings for port 0.
     quint16 oscPort() const;
     quint16 httpPort() const;
@@ -42,6 +44,7 @@ signals:
 
 private:
     RemoteSettings m_settings;
+    QString m_lastError;
     RemoteService *m_service = nullptr;
     OscServer *m_osc = nullptr;
     HttpServer *m_http = nullptr;

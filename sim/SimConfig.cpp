@@ -58,7 +58,7 @@ void SimConfig::addOptions(QCommandLineParser &p)
          "usb, sdi, extra=N (network-port-in-use byte).",
          "device"},
         {"config", "JSON file describing devices, their state and faults (see sim/examples).", "file"},
-        {"log", "Append one JSON line per frame received and sent (time, device, transport, dir, hex, "
+        {"log", "Append one JSON line per frame received and sent (time, us, device, transport, dir, hex, "
                 "cmd, sub).",
          "file"},
         {"state-file", "Write the devices (cpuid, model, address, pty path and current state) as JSON once started, and again after every change.", "file"},

@@ -5,6 +5,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <chrono>
+
 QFile *SimLog::s_file = nullptr;
 
 bool SimLog::open(const QString &path)
@@ -25,16 +27,21 @@ void SimLog::close()
     s_file = nullptr;
 }
 
-bool SimLog::isOpen() { return s_file != nullptr; }
+bool SimLog::isOpen()
+{
+    return s_file != nullptr;
+}
 
-void SimLog::frame(const QString &device, const QString &transport, const char *dir,
-                   const QByteArray &bytes, const QString &note)
+void SimLog::frame(const QString &device, const QString &transport, const char *dir, const QByteArray &bytes,
+                   const QString &note)
 {
     if (!s_file)
         return;
     const bool rx = qstrcmp(dir, "rx") == 0;
     const int cmdAt = rx ? 4 : 2;
+    const auto sinceEpoch = std::chrono::system_clock::now().time_since_epoch();
     QJsonObject o{{"time", QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs)},
+                  {"us", double(std::chrono::duration_cast<std::chrono::microseconds>(sinceEpoch).count())},
                   {"device", device},
                   {"transport", transport},
                   {"dir", QString::fromLatin1(dir)},

@@ -1,6 +1,7 @@
 // The frame log of the simulator: one JSON object per line for every frame received or sent,
-// {"time", "device", "transport", "dir", "hex", "cmd", "sub"} (plus "note" for injected faults),
-// so that tests can read back exactly what the application sent. Closed unless open() succeeded.
+// {"time", "us", "device", "transport", "dir", "hex", "cmd", "sub"} (plus "note" for injected
+// faults), so that tests can read back exactly what the application sent; "us" is the wall clock
+// in microseconds since 1970, for benchmarks that time a frame's way from another process. Closed unless open() succeeded.
 #pragma once
 
 #include <QByteArray>

@@ -1,8 +1,8 @@
 // Remote commands checked against device records before any frame is built: which device a
 // selector names, and for each command kind the accepted action in the device's numbering or the
 // exact refusal; plus the settings that may not be used.
+#include "RecordBuilders.h"
 #include "RemoteSettings.h"
-#include "RemoteTestBackend.h"
 #include "RemoteValidator.h"
 
 #include <QtTest>
@@ -18,18 +18,18 @@ std::shared_ptr<INFO_BASIC> device(int index)
 {
     switch (index) {
     case 0:
-        return RemoteTestBackend::ksRecord("a0", 3, "Stage", 2, {32, 16}, {0, 2});
+        return RecordBuilders::ksWall("a0", 3, "Stage", 2, {32, 16}, {0, 2});
     case 1: {
-        auto r = RemoteTestBackend::ksRecord("a1", 0, "", 1, {0});
+        auto r = RecordBuilders::ksWall("a1", 0, "", 1, {0});
         r->hasUsb = 1;
         return r;
     }
     case 2:
-        return RemoteTestBackend::ksRecord("a2", 17, "", 1, {32});
+        return RecordBuilders::ksWall("a2", 17, "", 1, {32});
     case 3:
-        return RemoteTestBackend::gwRecord("a3", "Hall", 1, 1, {0, 1, 2, 3, 0});
+        return RecordBuilders::gwWall("a3", "Hall", 1, 1, {0, 1, 2, 3, 0});
     default: {
-        auto r = RemoteTestBackend::ksRecord("a4", 3, "", 2, {32});
+        auto r = RecordBuilders::ksWall("a4", 3, "", 2, {32});
         r->panels[1].y = 1080;
         return r;
     }
@@ -197,7 +197,7 @@ private slots:
     // first input that has one.
     void gwTemplateFill()
     {
-        auto gw = RemoteTestBackend::gwRecord("g", "", 2, 2, {0, 1, 2});
+        auto gw = RecordBuilders::gwWall("g", "", 2, 2, {0, 1, 2});
         for (int i = 0; i < 4; ++i)
             gw->signalPresence << INFO_SIGNAL_PRESENCE{uint8_t(i), 0, uint8_t(i == 2 || i == 3)};
         QCOMPARE(describe(RemoteValidator::check(cmd(RemoteCommand::LoadTemplate, 0, 3), *gw)),
@@ -233,7 +233,7 @@ private slots:
         for (int i = 0; i < cpuids.size(); ++i) {
             RemoteDevice d;
             d.cpuid = cpuids[i];
-            d.record = RemoteTestBackend::ksRecord(cpuids[i], 3, names[i], 1, {});
+            d.record = RecordBuilders::ksWall(cpuids[i], 3, names[i], 1, {});
             devices << d;
         }
         const RemoteValidator::Found f = RemoteValidator::findDevice(devices, selector);

@@ -1,5 +1,7 @@
 #include "RecordBuilders.h"
 
+#include "DEVICE_INFO_GW.h"
+#include "DEVICE_INFO_KS.h"
 #include "TestSupport.h"
 
 #include <QSignalSpy>
@@ -13,6 +15,33 @@ QByteArray withChecksum(QByteArray f)
         sum += uint8_t(c);
     f.append(char(sum & 0xFF));
     return f;
+}
+
+INFO_WINDOW window(int id, int x, int y, int width, int height, int input, int layer)
+{
+    INFO_WINDOW w;
+    w.flag0 = w.flag1 = 1;
+    w.winId = uint16_t(id);
+    w.srcId = 1;
+    w.x = uint16_t(x);
+    w.y = uint16_t(y);
+    w.width = uint16_t(width);
+    w.height = uint16_t(height);
+    w.param1 = 100;
+    w.param2 = uint16_t(input);
+    w.param3 = uint16_t(layer);
+    return w;
+}
+
+INFO_PANEL panel(int id, int x, int y)
+{
+    INFO_PANEL p;
+    p.id = uint16_t(id);
+    p.x = uint16_t(x);
+    p.y = uint16_t(y);
+    p.width = 1920;
+    p.height = 1080;
+    return p;
 }
 } // namespace
 
@@ -126,5 +155,42 @@ INFO_EDID edid(int srcId, int width, int height, int rate)
     e.height = uint16_t(height);
     e.rate = uint8_t(rate);
     return e;
+}
+
+std::shared_ptr<DEVICE_INFO_KS> ksWall(const QString &cpuid, int type, const QString &name, int panels,
+                                       const QList<int> &inputs, const QList<int> &presets)
+{
+    auto r = std::make_shared<DEVICE_INFO_KS>();
+    r->cpuid = cpuid;
+    r->type = type;
+    r->name = name;
+    r->online = 1;
+    for (int i = 0; i < panels; ++i)
+        r->panels << panel(i, i * 1920, 0);
+    for (int i = 0; i < inputs.size(); ++i)
+        r->windows << window(i, i * 1920, 0, 1920, 1080, inputs[i], 0);
+    for (int id : presets) {
+        INFO_PRESET p;
+        p.id = id;
+        r->presets << p;
+    }
+    return r;
+}
+
+std::shared_ptr<DEVICE_INFO_GW> gwWall(const QString &cpuid, const QString &name, int outputCards,
+                                       int inputCards, const QList<int> &inputs)
+{
+    auto r = std::make_shared<DEVICE_INFO_GW>();
+    r->cpuid = cpuid;
+    r->type = 48;
+    r->name = name;
+    r->online = 1;
+    r->other.outputCards = int8_t(outputCards);
+    r->other.other2 = uint8_t(inputCards);
+    for (int i = 0; i < 4; ++i)
+        r->panels << panel(i, (i % 2) * 1920, (i / 2) * 1080);
+    for (int i = 0; i < inputs.size(); ++i)
+        r->windows << window(i, (i % 2) * 1920, (i / 2) * 1080, 1920, 1080, inputs[i], i + 1);
+    return r;
 }
 } // namespace RecordBuilders

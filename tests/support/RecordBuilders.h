@@ -2,11 +2,15 @@
 // on the interfaces' emitSendData.
 #pragma once
 
+#include "DEVICE_INFO_GW.h"
+#include "DEVICE_INFO_KS.h"
 #include "Records.h"
 
 #include <QByteArray>
 #include <QList>
+#include <QString>
 #include <initializer_list>
+#include <memory>
 
 class QSignalSpy;
 
@@ -28,4 +32,13 @@ QList<INFO_IMAGE_QUALITY> imageQualityList(int count);
 // `count` advanced records with distinct values in every group so a mix-up shows.
 QList<INFO_IMAGE_ADVANCED> imageAdvancedList(int count);
 INFO_EDID edid(int srcId, int width, int height, int rate);
+
+// A KS-set device record: `panels` panels of 1920 x 1080 side by side, one window per entry of
+// `inputs` (window i at panel i's place, showing that source id), presets as given (from 0).
+std::shared_ptr<DEVICE_INFO_KS> ksWall(const QString &cpuid, int type, const QString &name, int panels,
+                                       const QList<int> &inputs, const QList<int> &presets = {});
+// A GW device record with `outputCards` and `inputCards` cards, 2 x 2 areas of 1920 x 1080 and one
+// window per entry of `inputs` (input numbers from 0) on layer i + 1.
+std::shared_ptr<DEVICE_INFO_GW> gwWall(const QString &cpuid, const QString &name, int outputCards,
+                                       int inputCards, const QList<int> &inputs);
 } // namespace RecordBuilders

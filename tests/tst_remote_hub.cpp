@@ -1,0 +1,597 @@
+// Remote control end to end, as vpcontrol and `vpctl serve` run it: real clients (curl; liblo
+// messages from UDP sockets; oscsend and oscdump) talk to the OSC and HTTP servers, which run each
+// command through the device hub and a real link to vpsim. What a command did is read where it
+// arrived: the frames in the simulator's log, its state file, and the answer the client got. Runs
+// in the private network namespace of the suite, on loopback addresses only.
+#include "DEVICE_INFO_KS.h"
+#include "DeviceHub.h"
+#include "HubRemoteBackend.h"
+#include "Log.h"
+#include "OscServer.h"
+#include "RecordBuilders.h"
+#include "RemoteClients.h"
+#include "RemoteControl.h"
+#include "SimHub.h"
+#include "SimProcess.h"
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QProcess>
+#include <QTcpSocket>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+using RecordBuilders::hostFrame;
+using RemoteClients::OscClient;
+using TestSupport::waitUntil;
+
+// In cpuid order, which is the tab order of a headless hub: Stage is 1, Hall 2, Foyer 3.
+const QString Stage = QStringLiteral("0f6200000000000000000a02"); // KS9200
+const QString Hall = QStringLiteral("0f6200000000000000000a03");  // GW5
+const QString Foyer = QStringLiteral("0f6200000000000000000a04"); // KS9200 in a simulator of its own
+const SimHub::Ports Ports{29789, 29790, 29713};
+constexpr quint16 OscPort = 47800;
+constexpr quint16 HttpPort = 47880;
+constexpr quint16 DumpPort = 47810;
+
+int threadCount()
+{
+    return QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
+}
+
+int refusalsLogged()
+{
+    int n = 0;
+    for (const LogLine &l : recentLogLines())
+        n += l.text.startsWith(QLatin1String("Remote control: refused"));
+    return n;
+}
+
+// The commands (not the read requests) a simulator received from line `from` of its log on.
+QList<QByteArray> commandsSince(const SimProcess &sim, int from)
+{
+    QList<QByteArray> out;
+    for (const QJsonObject &o : sim.logFrom(from)) {
+        const int cmd = o.value("cmd").toInt();
+        if (o.value("dir").toString() == "rx" && cmd >= 0x01 && cmd <= 0x20)
+            out << QByteArray::fromHex(o.value("hex").toString().toLatin1());
+    }
+    return out;
+}
+} // namespace
+
+class TstRemoteHub : public QObject
+{
+    Q_OBJECT
+    SimProcess sim;   // Stage and Hall
+    SimProcess foyer; // Foyer, lost on purpose
+    std::unique_ptr<DeviceHub> hub;
+    std::unique_ptr<HubRemoteBackend> backend;
+    std::unique_ptr<RemoteControl> control;
+
+    RemoteSettings settings() const
+    {
+        RemoteSettings s;
+        s.enabled = true;
+        s.oscPort = OscPort;
+        s.httpPort = HttpPort;
+        s.commandTimeoutMs = 2000;
+        return s;
+    }
+    void start(const RemoteSettings &s)
+    {
+        QString error;
+        QVERIFY2(control->apply(s, &error), qPrintable(error));
+    }
+    // The simulator writes its state file shortly after a change.
+    bool simHas(const QString &cpuid, const std::function<bool(const QJsonObject &)> &holds)
+    {
+        return waitUntil(
+            [&] { return sim.refresh() && sim.device(cpuid) && holds(sim.device(cpuid)->state); }, 5000);
+    }
+    QJsonObject state(const QString &device)
+    {
+        return RemoteClients::http(HttpPort, "GET", "/api/devices/" + device).json.value("device").toObject();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(QFile::exists(SimProcess::binary()), "VPSIM must name the vpsim binary");
+        QVERIFY2(sim.start(SimHub::simArgs(Ports, {"KS9200:addr=127.0.62.2,name=Stage,id=" + Stage,
+                                                   "GW5:addr=127.0.62.3,name=Hall,id=" + Hall})),
+                 qPrintable(sim.errorString()));
+        QVERIFY2(foyer.start(SimHub::simArgs(Ports, {"KS9200:addr=127.0.62.4,name=Foyer,id=" + Foyer}) +
+                             QStringList{"--reply-delay", "100"}),
+                 qPrintable(foyer.errorString()));
+        hub = std::make_unique<DeviceHub>();
+        QVERIFY(SimHub::bringOnline(*hub, Ports, {"127.0.62.2", "127.0.62.3", "127.0.62.4"},
+                                    {Stage, Hall, Foyer}));
+        backend = std::make_unique<HubRemoteBackend>(hub.get());
+        control = std::make_unique<RemoteControl>(backend.get());
+    }
+    void init() { start(settings()); }
+    void cleanupTestCase()
+    {
+        control.reset();
+        backend.reset();
+        hub.reset();
+        sim.stop();
+        foyer.stop();
+    }
+
+    // Every command in both protocols, and each kind of bad input: the answer the client got and
+    // the frames the simulated device received (none for a refusal).
+    void command_data()
+    {
+        QTest::addColumn<QString>("via");
+        QTest::addColumn<QString>("address"); // after /api/devices/ or /vp/
+        QTest::addColumn<QString>("args");    // JSON body, or OSC arguments
+        QTest::addColumn<int>("status");      // HTTP
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<QList<QByteArray>>("frames");
+        using F = QList<QByteArray>;
+        QTest::newRow("http load preset") << "http"
+                                          << "Stage/preset/load"
+                                          << R"({"preset":2})" << 200 << "" << F{hostFrame(0x04, 0x01, {1})};
+        QTest::newRow("http save preset") << "http"
+                                          << "1/preset/save"
+                                          << R"({"preset":5})" << 200 << "" << F{hostFrame(0x04, 0x02, {4})};
+        QTest::newRow("http load template")
+            << "http" << Stage + "/template/load"
+            << R"({"template":3})" << 200 << "" << F{hostFrame(0x04, 0x00, {2})};
+        QTest::newRow("http switch input by name")
+            << "http"
+            << "1/window/2/input"
+            << R"({"source":"hdmi3"})" << 200 << "" << F{hostFrame(0x08, 0x00, {1, 34})};
+        QTest::newRow("http geometry") << "http"
+                                       << "1/window/1/geometry"
+                                       << R"({"x":1920,"y":0,"width":1920,"height":1080})" << 200 << ""
+                                       << F{hostFrame(0x03, 0x00, "00 8007 0000 8007 3804")};
+        QTest::newRow("http black screen") << "http"
+                                           << "1/blackscreen"
+                                           << R"({"on":true})" << 200 << "" << F{hostFrame(0x13, 0x00, {1})};
+        QTest::newRow("http freeze") << "http"
+                                     << "1/freeze"
+                                     << R"({"on":false})" << 200 << "" << F{hostFrame(0x10, 0x00, {0})};
+        QTest::newRow("http frame sync") << "http"
+                                         << "1/window/2/framesync"
+                                         << R"({"on":1})" << 200 << "" << F{hostFrame(0x06, 0x01, {1, 1, 1})};
+        QTest::newRow("http brightness")
+            << "http"
+            << "1/brightness"
+            << R"({"value":60})" << 200 << "" << F{hostFrame(0x01, 0x01, {255, 60})};
+        QTest::newRow("http window brightness")
+            << "http"
+            << "1/window/1/brightness"
+            << R"({"value":40})" << 200 << "" << F{hostFrame(0x01, 0x01, {0, 40})};
+        QTest::newRow("http test pattern")
+            << "http"
+            << "1/testpattern"
+            << R"({"pattern":5})" << 200 << "" << F{hostFrame(0x0B, 0x00, {5})};
+        QTest::newRow("http test pattern off") << "http"
+                                               << "1/testpattern/off"
+                                               << "" << 200 << "" << F{hostFrame(0x0B, 0x00, {255})};
+        QTest::newRow("http GW input")
+            << "http"
+            << "Hall/window/2/input"
+            << R"({"source":"Input3"})" << 200 << "" << F{hostFrame(0x08, 0x00, {1, 2})};
+        QTest::newRow("http device refuses: empty preset")
+            << "http"
+            << "1/preset/load"
+            << R"({"preset":9})" << 409 << "device_refused" << F{hostFrame(0x04, 0x01, {8})};
+        QTest::newRow("http unknown device") << "http"
+                                             << "Balcony/freeze"
+                                             << R"({"on":true})" << 404 << "unknown_device" << F{};
+        QTest::newRow("http window out of range")
+            << "http"
+            << "1/window/5/input"
+            << R"({"source":"HDMI2"})" << 400 << "invalid_argument" << F{};
+        QTest::newRow("http malformed JSON") << "http"
+                                             << "1/preset/load"
+                                             << R"({"preset":)" << 400 << "bad_request" << F{};
+        QTest::newRow("http oversize body")
+            << "http"
+            << "1/preset/load" << QString(70000, ' ') << 413 << "payload_too_large" << F{};
+
+        QTest::newRow("osc load preset") << "osc"
+                                         << "Stage/preset/load"
+                                         << "i:1" << 0 << "" << F{hostFrame(0x04, 0x01, {0})};
+        QTest::newRow("osc save preset") << "osc"
+                                         << "1/preset/save"
+                                         << "f:6" << 0 << "" << F{hostFrame(0x04, 0x02, {5})};
+        QTest::newRow("osc load template") << "osc"
+                                           << "1/template/load"
+                                           << "f:3" << 0 << "" << F{hostFrame(0x04, 0x00, {2})};
+        QTest::newRow("osc switch input by id") << "osc"
+                                                << "1/window/1/input"
+                                                << "i:17" << 0 << "" << F{hostFrame(0x08, 0x00, {0, 17})};
+        QTest::newRow("osc geometry")
+            << "osc"
+            << "1/window/2/geometry"
+            << "i:0 i:0 i:3840 i:1080" << 0 << "" << F{hostFrame(0x03, 0x00, "01 0000 0000 000f 3804")};
+        QTest::newRow("osc black screen") << "osc"
+                                          << "1/blackscreen"
+                                          << "F" << 0 << "" << F{hostFrame(0x13, 0x00, {0})};
+        QTest::newRow("osc freeze") << "osc" << Stage + "/freeze"
+                                    << "T" << 0 << "" << F{hostFrame(0x10, 0x00, {1})};
+        QTest::newRow("osc frame sync") << "osc"
+                                        << "1/window/1/framesync"
+                                        << "i:0" << 0 << "" << F{hostFrame(0x06, 0x01, {0, 0, 1})};
+        QTest::newRow("osc brightness") << "osc"
+                                        << "1/brightness"
+                                        << "i:30" << 0 << "" << F{hostFrame(0x01, 0x01, {255, 30})};
+        QTest::newRow("osc window brightness") << "osc"
+                                               << "1/window/2/brightness"
+                                               << "i:70" << 0 << "" << F{hostFrame(0x01, 0x01, {1, 70})};
+        QTest::newRow("osc test pattern") << "osc"
+                                          << "1/testpattern"
+                                          << "i:60" << 0 << "" << F{hostFrame(0x0B, 0x00, {60})};
+        QTest::newRow("osc test pattern off") << "osc"
+                                              << "1/testpattern/off"
+                                              << "" << 0 << "" << F{hostFrame(0x0B, 0x00, {255})};
+        QTest::newRow("osc GW load preset") << "osc"
+                                            << "Hall/preset/load"
+                                            << "i:2" << 0 << "" << F{hostFrame(0x04, 0x01, {1})};
+        QTest::newRow("osc GW black screen") << "osc"
+                                             << "2/blackscreen"
+                                             << "T" << 0 << "" << F{hostFrame(0x13, 0x00, {1})};
+        QTest::newRow("osc GW frame sync") << "osc"
+                                           << "2/window/1/framesync"
+                                           << "T" << 0 << "" << F{hostFrame(0x06, 0x01, {0, 1, 1})};
+        QTest::newRow("osc GW window brightness") << "osc"
+                                                  << "2/window/1/brightness"
+                                                  << "i:50" << 0 << "" << F{hostFrame(0x01, 0x01, {0, 50})};
+        QTest::newRow("osc wrong argument type") << "osc"
+                                                 << "1/preset/load"
+                                                 << "s:3" << 0 << "bad_request" << F{};
+        QTest::newRow("osc missing argument") << "osc"
+                                              << "1/window/1/geometry"
+                                              << "i:0 i:0 i:640" << 0 << "bad_request" << F{};
+        QTest::newRow("osc unknown source") << "osc"
+                                            << "1/window/1/input"
+                                            << "s:SDI1" << 0 << "invalid_argument" << F{};
+        QTest::newRow("osc preset out of range") << "osc"
+                                                 << "1/preset/load"
+                                                 << "i:11" << 0 << "invalid_argument" << F{};
+        QTest::newRow("osc unknown address") << "osc"
+                                             << "1/volume"
+                                             << "i:3" << 0 << "not_found" << F{};
+    }
+    void command()
+    {
+        QFETCH(QString, via);
+        QFETCH(QString, address);
+        QFETCH(QString, args);
+        QFETCH(int, status);
+        QFETCH(QString, error);
+        QFETCH(QList<QByteArray>, frames);
+        const int mark = sim.log().size();
+        QJsonObject answer;
+        if (via == "http") {
+            const RemoteClients::HttpReply r =
+                RemoteClients::http(HttpPort, "POST", "/api/devices/" + address, args.toUtf8());
+            QVERIFY2(r.status == status, r.body.constData());
+            answer = r.json;
+        } else {
+            OscClient client;
+            client.send(OscPort, "/vp/" + address, args);
+            answer = client.reply("/vp/" + address);
+            QVERIFY(!answer.isEmpty());
+        }
+        QCOMPARE(answer.value("error").toString(), error);
+        QCOMPARE(answer.value("ok").toBool(), error.isEmpty());
+        QCOMPARE(commandsSince(sim, mark), frames);
+    }
+
+    // A GW window moved over the wall goes through the window matrix: the window frame with its
+    // layer, a piece for each output area it covers, then its input again; the device has it there.
+    void gwWindowMove()
+    {
+        const int mark = sim.log().size();
+        QCOMPARE(RemoteClients::http(HttpPort, "POST", "/api/devices/Hall/window/1/geometry",
+                                     R"({"x":960,"y":0,"width":1920,"height":1080})")
+                     .status,
+                 200);
+        const QList<QByteArray> frames = commandsSince(sim, mark);
+        const int window = frames.indexOf(hostFrame(0x03, 0x00, "00 c003 0000 8007 3804 01 00"));
+        const int input = frames.indexOf(hostFrame(0x08, 0x00, {0, 0}));
+        QVERIFY2(window >= 0 && input > window, qPrintable(QString::number(frames.size())));
+        int pieces = 0;
+        for (const QByteArray &f : frames.mid(window, input - window))
+            pieces += f.mid(4, 2) == QByteArray::fromHex("0303");
+        QCOMPARE(pieces, 2); // areas 0 and 1 each show a part of it
+        QVERIFY(simHas(Hall, [](const QJsonObject &state) {
+            const QJsonObject moved = state.value("windows").toArray().at(0).toObject();
+            return moved.value("x").toInt() == 960 && moved.value("width").toInt() == 1920;
+        }));
+    }
+
+    // What a change did shows in the state both protocols report, as the device holds it.
+    void stateAfterChange()
+    {
+        QCOMPARE(RemoteClients::http(HttpPort, "POST", "/api/devices/Stage/window/3/input",
+                                     R"({"source":"HDMI4"})")
+                     .status,
+                 200);
+        QVERIFY(simHas(Stage, [](const QJsonObject &state) {
+            return state.value("windows").toArray().at(2).toObject().value("src").toInt() == 35;
+        }));
+        // The device is asked for its windows once it acknowledged; its answer follows shortly.
+        QVERIFY(waitUntil(
+            [&] {
+                return state("Stage").value("windows").toArray().at(2).toObject().value("input").toString() ==
+                       "HDMI4";
+            },
+            5000));
+        OscClient client;
+        client.send(OscPort, "/vp/devices");
+        const QJsonArray devices = client.reply("/vp/devices").value("devices").toArray();
+        QCOMPARE(devices.size(), 3);
+        QCOMPARE(
+            devices.at(0).toObject().value("windows").toArray().at(2).toObject().value("inputId").toInt(),
+            35);
+        QCOMPARE(devices.at(1).toObject().value("cpuid").toString(), Hall);
+        QCOMPARE(devices.at(1).toObject().value("family").toString(), "GW");
+        QCOMPARE(devices.at(2).toObject().value("name").toString(), "Foyer");
+    }
+
+    // A command right after a load is checked against the layout the load brought, and one that
+    // comes while the device is being read back against its record as it was, not an empty one.
+    // (The Foyer answers 100 ms late, so its read-backs take that long.)
+    void commandsAroundReadBack()
+    {
+        OscClient client;
+        const auto answer = [&](const QString &path, const QString &args) {
+            client.send(OscPort, path, args);
+            return client.reply(path).value("error").toString();
+        };
+        QCOMPARE(answer("/vp/Foyer/template/load", "i:1"), QString()); // one window over the wall
+        QCOMPARE(answer("/vp/Foyer/window/2/input", "s:HDMI1"), "invalid_argument");
+        QCOMPARE(answer("/vp/Foyer/template/load", "i:3"), QString()); // four quarters
+        QCOMPARE(answer("/vp/Foyer/window/4/input", "s:HDMI1"), QString());
+        QVERIFY(hub->readBack(Foyer));
+        QCOMPARE(answer("/vp/Foyer/window/4/input", "s:HDMI2"), QString());
+        QVERIFY(!hub->isReadingBack(Foyer));
+    }
+
+    // A device that does not answer in time: the client hears so; the frame was sent.
+    void deviceSilent()
+    {
+        const int mark = foyer.log().size();
+        foyer.suspend();
+        const RemoteClients::HttpReply r =
+            RemoteClients::http(HttpPort, "POST", "/api/devices/Foyer/freeze", R"({"on":true})");
+        foyer.resume();
+        QCOMPARE(r.status, 504);
+        QCOMPARE(r.json.value("error").toString(), "timeout");
+        QVERIFY(waitUntil(
+            [&] { return commandsSince(foyer, mark) == QList<QByteArray>{hostFrame(0x10, 0x00, {1})}; },
+            5000));
+    }
+
+    // oscsend subscribes oscdump, which then sees a window's input change and a preset loaded (not
+    // the load the device refused); the Foyer's simulator is killed while a command waits for it:
+    // that command ends as link_lost, oscdump sees the device go offline, and the next is refused.
+    void subscription()
+    {
+        QProcess dump;
+        dump.start("oscdump", {"-L", QString::number(DumpPort)});
+        QVERIFY(dump.waitForStarted(5000));
+        QByteArray seen;
+        const auto sees = [&](const QByteArray &text) {
+            return waitUntil(
+                [&] {
+                    seen += dump.readAllStandardOutput();
+                    return seen.contains(text);
+                },
+                10000);
+        };
+        OscClient probe;
+        QVERIFY(waitUntil(
+            [&] { // oscdump is listening once it shows what it is sent
+                probe.send(DumpPort, "/probe");
+                seen += dump.readAllStandardOutput();
+                return seen.contains("/probe");
+            },
+            10000));
+        QProcess send;
+        send.start("oscsend",
+                   {"127.0.0.1", QString::number(OscPort), "/subscribe", "i", QString::number(DumpPort)});
+        QVERIFY(send.waitForFinished(10000));
+        QVERIFY(waitUntil([&] { return control->oscServer()->subscriberCount() == 1; }, 10000));
+
+        const bool onDvi2 = hub->ksRecord(Stage)->windows.at(1).param2 == 17;
+        QCOMPARE(RemoteClients::http(HttpPort, "POST", "/api/devices/1/window/2/input",
+                                     onDvi2 ? R"({"source":"HDMI1"})" : R"({"source":"DVI2"})")
+                     .status,
+                 200);
+        QVERIFY(sees("/vp/" + Stage.toLatin1() +
+                     (onDvi2 ? "/window/2/input si \"HDMI1\" 32" : "/window/2/input si \"DVI2\" 17")));
+        QCOMPARE(
+            RemoteClients::http(HttpPort, "POST", "/api/devices/1/preset/load", R"({"preset":10})").status,
+            409);
+        QCOMPARE(
+            RemoteClients::http(HttpPort, "POST", "/api/devices/1/preset/load", R"({"preset":1})").status,
+            200);
+        QVERIFY(sees("/vp/" + Stage.toLatin1() + "/preset/loaded i 1"));
+        QCOMPARE(seen.count("/preset/loaded"), 1);
+
+        foyer.suspend();
+        QProcess curl;
+        curl.start("curl", {"-s", "-o", "/dev/null", "-w", "%{http_code}", "--max-time", "20", "-X", "POST",
+                            "--data", R"({"on":false})",
+                            QString("http://127.0.0.1:%1/api/devices/Foyer/freeze").arg(HttpPort)});
+        QVERIFY(waitUntil([&] { return backend->isExecuting(Foyer); }, 10000));
+        foyer.kill();
+        QVERIFY(waitUntil([&] { return curl.state() == QProcess::NotRunning; }, 10000));
+        QCOMPARE(curl.readAllStandardOutput(), QByteArray("503"));
+        QVERIFY(sees("/vp/" + Foyer.toLatin1() + "/online i 0"));
+        const RemoteClients::HttpReply r =
+            RemoteClients::http(HttpPort, "POST", "/api/devices/Foyer/freeze", R"({"on":true})");
+        QCOMPARE(r.status, 409);
+        QCOMPARE(r.json.value("error").toString(), "device_offline");
+        QCOMPARE(state("3").value("online").toBool(), false);
+        dump.kill();
+        dump.waitForFinished(5000);
+    }
+
+    void httpToken_data()
+    {
+        QTest::addColumn<QStringList>("header");
+        QTest::addColumn<int>("status");
+        QTest::newRow("no token") << QStringList() << 401;
+        QTest::newRow("wrong token") << QStringList{"-H", "Authorization: Bearer s3cret-tokem"} << 401;
+        QTest::newRow("not a bearer token") << QStringList{"-u", "s3cret-token:"} << 401;
+        QTest::newRow("right token") << QStringList{"-H", "Authorization: Bearer s3cret-token"} << 200;
+    }
+    void httpToken()
+    {
+        QFETCH(QStringList, header);
+        QFETCH(int, status);
+        RemoteSettings s = settings();
+        s.token = "s3cret-token";
+        start(s);
+        const int logged = refusalsLogged();
+        const int mark = sim.log().size();
+        const RemoteClients::HttpReply r =
+            RemoteClients::http(HttpPort, "POST", "/api/devices/1/freeze", R"({"on":true})", header);
+        QCOMPARE(r.status, status);
+        QCOMPARE(commandsSince(sim, mark).size(), status == 200 ? 1 : 0);
+        QVERIFY(waitUntil([&] { return refusalsLogged() == logged + (status == 200 ? 0 : 1); }, 5000));
+    }
+
+    // With an allow-list only the senders on it are heard; others get no answer and send nothing.
+    void oscAllowList()
+    {
+        RemoteSettings s = settings();
+        s.oscAllowList = QStringList{"127.0.0.2"};
+        start(s);
+        const int mark = sim.log().size();
+        OscClient stranger(QHostAddress("127.0.0.3"));
+        OscClient panel(QHostAddress("127.0.0.2"));
+        stranger.send(OscPort, "/vp/1/freeze", "F");
+        panel.send(OscPort, "/vp/1/blackscreen", "T");
+        QCOMPARE(panel.reply("/vp/1/blackscreen").value("ok").toBool(), true);
+        QCOMPARE(stranger.received.size(), 0);
+        QCOMPARE(commandsSince(sim, mark), QList<QByteArray>{hostFrame(0x13, 0x00, {1})});
+        QVERIFY(waitUntil(
+            [] {
+                const QList<LogLine> lines = recentLogLines();
+                return !lines.isEmpty() && lines.last().text.contains("127.0.0.3") &&
+                       lines.last().text.contains("not on the allow-list");
+            },
+            5000));
+    }
+
+    // Beyond its rate a client is refused without a frame; another client is not held back.
+    void rateLimit()
+    {
+        RemoteSettings s = settings();
+        s.commandsPerSecond = 3;
+        start(s);
+        const int mark = sim.log().size();
+        OscClient flood;
+        for (int i = 0; i < 12; ++i)
+            flood.send(OscPort, "/vp/1/freeze", "T");
+        int ok = 0, limited = 0;
+        for (int i = 0; i < 12; ++i) {
+            const QJsonObject r = flood.reply("/vp/1/freeze");
+            ok += r.value("ok").toBool();
+            limited += r.value("error").toString() == "rate_limited";
+        }
+        QCOMPARE(ok + limited, 12);
+        QVERIFY(limited > 0);
+        QCOMPARE(commandsSince(sim, mark).size(), ok);
+
+        int httpLimited = 0;
+        for (int i = 0; i < 8; ++i)
+            httpLimited +=
+                RemoteClients::http(HttpPort, "POST", "/api/devices/1/freeze", R"({"on":true})").status ==
+                429;
+        QVERIFY(httpLimited > 0);
+        QCOMPARE(RemoteClients::http(HttpPort, "POST", "/api/devices/1/freeze", R"({"on":true})",
+                                     {"--interface", "127.0.0.2"})
+                     .status,
+                 200);
+        OscClient other(QHostAddress("127.0.0.2"));
+        other.send(OscPort, "/vp/1/freeze", "T");
+        QCOMPARE(other.reply("/vp/1/freeze").value("ok").toBool(), true);
+    }
+
+    // Half-open and slow connections neither keep another client waiting nor stay for ever.
+    void slowClients()
+    {
+        const int mark = sim.log().size();
+        QTcpSocket silent, slow;
+        silent.connectToHost(QHostAddress::LocalHost, HttpPort);
+        slow.connectToHost(QHostAddress::LocalHost, HttpPort);
+        QVERIFY(silent.waitForConnected(5000) && slow.waitForConnected(5000));
+        slow.write("POST /api/devices/1/freeze HTTP/1.1\r\nHost: x\r\nContent-Length: 100\r\n\r\n{\"on\"");
+        slow.flush();
+        QCOMPARE(RemoteClients::http(HttpPort, "GET", "/api/devices/1").status, 200);
+        QVERIFY(waitUntil(
+            [&] {
+                return silent.state() == QAbstractSocket::UnconnectedState &&
+                       slow.state() == QAbstractSocket::UnconnectedState;
+            },
+            15000));
+        QVERIFY(commandsSince(sim, mark).isEmpty());
+    }
+
+    // A lease not renewed ends: its subscriber hears nothing more, a renewing one still does.
+    void leaseExpiry()
+    {
+        RemoteSettings s = settings();
+        s.leaseMs = 300;
+        start(s);
+        OscClient lapsed, renewing;
+        lapsed.send(OscPort, "/subscribe");
+        renewing.send(OscPort, "/subscribe");
+        QCOMPARE(lapsed.reply("/subscribe").value("lease").toDouble(), 0.3);
+        QVERIFY(!renewing.reply("/subscribe").isEmpty());
+        QVERIFY(waitUntil(
+            [&] {
+                renewing.send(OscPort, "/subscribe");
+                return control->oscServer()->subscriberCount() == 1;
+            },
+            10000));
+        renewing.send(OscPort, "/subscribe");
+        QVERIFY(!renewing.reply("/subscribe").isEmpty());
+        const bool onCv1 = hub->ksRecord(Stage)->windows.at(0).param2 == 48;
+        renewing.send(OscPort, "/vp/1/window/1/input", onCv1 ? "s:CV2" : "s:CV1");
+        OscClient::Message m;
+        QVERIFY(renewing.take("/vp/" + Stage + "/window/1/input", &m));
+        QCOMPARE(m.args.at(0).text, onCv1 ? "CV2" : "CV1");
+        for (const OscClient::Message &r : lapsed.received)
+            QVERIFY2(!r.path.startsWith("/vp/"), qPrintable(r.path));
+    }
+
+    // Stopping answers a request still waiting for the device and leaves no server thread.
+    void stopLeavesNoThread()
+    {
+        control->stop();
+        const int before = threadCount();
+        RemoteSettings s = settings();
+        s.commandTimeoutMs = 20000;
+        start(s);
+        sim.suspend();
+        QProcess curl;
+        curl.start("curl",
+                   {"-s", "-o", "/dev/null", "-w", "%{http_code}", "--max-time", "20", "-X", "POST", "--data",
+                    R"({"on":true})", QString("http://127.0.0.1:%1/api/devices/1/freeze").arg(HttpPort)});
+        QVERIFY(waitUntil([&] { return backend->isExecuting(Stage); }, 10000));
+        control->stop();
+        QVERIFY(waitUntil([&] { return curl.state() == QProcess::NotRunning; }, 10000));
+        sim.resume();
+        QCOMPARE(curl.readAllStandardOutput(), QByteArray("503"));
+        QCOMPARE(threadCount(), before);
+        QVERIFY(!control->isRunning());
+    }
+};
+
+QTEST_GUILESS_MAIN(TstRemoteHub)
+#include "tst_remote_hub.moc"
