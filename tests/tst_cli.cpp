@@ -23,7 +23,8 @@ const QString CutAddress = QStringLiteral("127.0.74.5");
 const QString CutId = QStringLiteral("0f7400000000000000000a05");
 
 // The simulated devices: Hall set up away from the simulator's defaults (its layout and its
-// device-wide switches), Spare and Side (a KX4200 on a pseudo-terminal) as they start.
+// device-wide switches), Spare and a KX4200 on a pseudo-terminal as they start. The KX4200 is
+// named Hall too, so that the name is ambiguous where both are found.
 QJsonObject simConfig(const QString &kxLink)
 {
     const QJsonArray windows{
@@ -44,7 +45,7 @@ QJsonObject simConfig(const QString &kxLink)
                          {"state", QJsonObject{{"windows", windows}, {"other", other}}}},
              QJsonObject{{"model", "KS9200"}, {"address", SpareAddress}, {"id", SpareId}, {"name", "Spare"}},
              QJsonObject{
-                 {"model", "KX4200"}, {"serial", true}, {"link", kxLink}, {"id", KxId}, {"name", "Side"}}}}};
+                 {"model", "KX4200"}, {"serial", true}, {"link", kxLink}, {"id", KxId}, {"name", "Hall"}}}}};
 }
 
 struct Run
@@ -105,6 +106,8 @@ private slots:
     void searchFindsGivenDevices_data();
     void searchFindsGivenDevices();
     void serveReachesTheDeviceAndEndsCleanly();
+    void unknownOrAmbiguousDeviceFails_data();
+    void unknownOrAmbiguousDeviceFails();
     void backUpAndRestoreToAFreshDevice();
     void diffAndDryRunPrintAndSendNothing_data();
     void diffAndDryRunPrintAndSendNothing();
@@ -186,7 +189,7 @@ void TstCli::searchFindsGivenDevices()
     const Run r = vpctl(QStringList{"search", "--only-given", "--timeout", "5000"} + args);
     QVERIFY2(r.code == 0, describe(r));
     const QStringList expected =
-        serial ? QStringList{"KX4200", "Side", KxId, "serial", kxLink, "V1.0.6", "online"}
+        serial ? QStringList{"KX4200", "Hall", KxId, "serial", kxLink, "V1.0.6", "online"}
                : QStringList{"KS9200", "Hall", HallId, "network", HallAddress, "V1.0.6", "online"};
     if (json) {
         const QJsonArray list = QJsonDocument::fromJson(r.out.toUtf8()).array();
@@ -243,6 +246,39 @@ void TstCli::serveReachesTheDeviceAndEndsCleanly()
     QCOMPARE(serve.exitStatus(), QProcess::NormalExit);
     QCOMPARE(serve.exitCode(), 0);
     QVERIFY(serve.readAllStandardOutput().contains("stopped"));
+}
+
+void TstCli::unknownOrAmbiguousDeviceFails_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("unknown name") << QStringList{"backup", "Nobody", "--connect", HallAddress, "-o", "OUT"}
+                                  << "no device \"Nobody\" was found";
+    QTest::newRow("ambiguous name") << QStringList{"backup",        "Hall", "--connect", HallAddress,
+                                                   "--serial-port", "KX",   "-o",        "OUT"}
+                                    << "the name \"Hall\" is ambiguous: 2 share it";
+    QTest::newRow("file device not found")
+        << QStringList{"restore", "FILE", "--connect", SpareAddress}
+        << QStringLiteral(R"(devices[0] (KS9200 "Hall") of FILE: no device with cpuid %1 was found)")
+               .arg(HallId);
+}
+
+void TstCli::unknownOrAmbiguousDeviceFails()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, message);
+    const QString out = dir.filePath("not-written.json");
+    args.replaceInStrings(QRegularExpression("^OUT$"), out);
+    args.replaceInStrings(QRegularExpression("^KX$"), kxLink);
+    args.replaceInStrings(QRegularExpression("^FILE$"), hallFile);
+    message.replace("FILE", hallFile);
+    const int logStart = sim.log().size();
+    const Run r = vpctl(args + QStringList{"--only-given"});
+    QVERIFY2(r.code == 1 && r.err.contains(message), describe(r));
+    QVERIFY(!QFile::exists(out));
+    QCOMPARE(settingFrames(sim, HallId, logStart) + settingFrames(sim, SpareId, logStart) +
+                 settingFrames(sim, KxId, logStart),
+             0);
 }
 
 void TstCli::backUpAndRestoreToAFreshDevice()
