@@ -100,6 +100,7 @@ MainWindow::~MainWindow()
     // Records and interfaces go with the hub, before the views that showed them.
     delete deviceHub;
     deviceHub = nullptr;
+    dropFileTabs();
     delete placeholder;
 }
 
@@ -239,6 +240,10 @@ void MainWindow::makeConnections()
     connect(titleWidget, &SxTitleWidget::emitLanguageChange, this, &MainWindow::onTitleLanguageChange);
     connect(titleWidget, &SxTitleWidget::emitOpenDiagnostics, this, &MainWindow::onTitleDiagnostics);
     connect(titleWidget, &SxTitleWidget::emitReconnectChanged, this, &MainWindow::onTitleReconnectChanged);
+    connect(titleWidget, &SxTitleWidget::emitSaveConfig, this, &MainWindow::onTitleSaveConfig);
+    connect(titleWidget, &SxTitleWidget::emitRestoreConfig, this, &MainWindow::onTitleRestoreConfig);
+    connect(titleWidget, &SxTitleWidget::emitOpenConfig, this, &MainWindow::onTitleOpenConfig);
+    connect(titleWidget, &SxTitleWidget::emitRestoreTo, this, &MainWindow::onTitleRestoreTo);
     connect(rightWidget, &WidgetInRight::emitSendData, this, &MainWindow::writeData);
     connect(rightWidget, &WidgetInRight::emitLockWindow, tabs, &SxTabWidget::setLockWindow);
     connect(rightWidget, &WidgetInRight::emitHorWindow, tabs, &SxTabWidget::setHorWindow);
@@ -258,7 +263,9 @@ void MainWindow::makeConnections()
 
 INFO_BASIC *MainWindow::currentRecord() const
 {
-    return deviceHub->record(currentId);
+    if (INFO_BASIC *r = deviceHub->record(currentId))
+        return r;
+    return fileRecord(currentId);
 }
 
 QString MainWindow::currentCpuid() const
@@ -278,7 +285,10 @@ CommManager *MainWindow::commManager() const
 
 INFO_BASIC *MainWindow::record(const QString &cpuid) const
 {
-    return deviceHub->record(cpuid.isEmpty() ? currentCpuid() : cpuid);
+    const QString id = cpuid.isEmpty() ? currentCpuid() : cpuid;
+    if (INFO_BASIC *r = deviceHub->record(id))
+        return r;
+    return fileRecord(id);
 }
 
 DEVICE_INFO_KS *MainWindow::ksRecord(const QString &cpuid) const
@@ -308,6 +318,10 @@ GW5Interface *MainWindow::gwInterface(const QString &cpuid) const
 
 void MainWindow::writeData(QByteArray data)
 {
+    if (isFileTab(currentId)) {
+        refuseFromFileTab();
+        return;
+    }
     if (!deviceHub->knownRecord(currentId))
         return;
     if (deviceHub->write(currentId, data) < 0 && !deviceHub->isOnline(currentId)
@@ -317,6 +331,10 @@ void MainWindow::writeData(QByteArray data)
 
 void MainWindow::writeDataByUDP(QByteArray data)
 {
+    if (isFileTab(currentId)) {
+        refuseFromFileTab();
+        return;
+    }
     if (!deviceHub->knownRecord(currentId))
         return;
     if (deviceHub->writeByUdp(currentId, data) < 0 && !deviceHub->isOnline(currentId))
@@ -392,6 +410,7 @@ void MainWindow::onTitleLanguageChange(LANGUAGE l)
     dlgKXImageQuality->switchLanguage();
     for (const QString &cpuid : deviceHub->knownCpuids())
         showLinkState(cpuid);
+    retranslateFileTabs();
     QSettings().setValue(LanguageKey, l);
 }
 

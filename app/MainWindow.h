@@ -107,6 +107,12 @@ public:
     // Appends one line "yyyy-MM-dd HH:mm:ss ----- text" to log.txt beside the executable.
     static void appendLog(const QString &text);
 
+    // Opens every device of a configuration file as an offline tab; nothing is ever sent from such
+    // a tab. False, with the reader's message in `error`, when the file cannot be used.
+    bool openConfigFile(const QString &path, QString *error = nullptr);
+    // True when `id` names an offline tab of a configuration file.
+    bool isFileTab(const QString &id) const { return fileTabs.contains(id); }
+
     // What the tab and the search dialog say about a device's link: empty while it is online,
     // otherwise "offline", "offline for 0:12, reconnecting", "in use by another computer".
     QString linkStateText(const QString &cpuid, bool withTime = true) const;
@@ -140,6 +146,11 @@ public slots:
     void onTitleRemoteControl();
     // The main menu's "Reconnect automatically" switch; remembered like the language.
     void onTitleReconnectChanged(bool on);
+    // The main menu's configuration-file commands (MainWindow_Config.cpp).
+    void onTitleSaveConfig();
+    void onTitleRestoreConfig();
+    void onTitleOpenConfig();
+    void onTitleRestoreTo();
     bool onSetDeviceName(QByteArray name, QString cpuid);
     void onSearchDevice(int mask);
     // A serial port typed in the search dialog: remembered, opened by every later serial search
@@ -216,6 +227,18 @@ private:
     // True when the current device is online; false (with "Device Not Connect!" when the current
     // tab names a device the hub knows) otherwise.
     bool currentOnline();
+    // Configuration files (MainWindow_Config.cpp).
+    struct FileTab;
+    INFO_BASIC *fileRecord(const QString &id) const;
+    void fillFileView(const QString &id);
+    void closeFileTab(const QString &id);
+    // The file tabs' records go; their views go with the tab widget (destruction).
+    void dropFileTabs();
+    // Title bar state and caption for the current tab (a file tab is marked as one).
+    void showFileTabState();
+    void retranslateFileTabs();
+    // Tells the operator that a file tab sends nothing; never stacked.
+    void refuseFromFileTab();
 
     SxTitleWidget *titleWidget = nullptr;
     WidgetInLeft *leftWidget = nullptr;
@@ -252,4 +275,5 @@ private:
     INFO_BASIC *placeholder = nullptr;
     QSplitter *splitter = nullptr;
     QStringList serialPaths;
+    QMap<QString, FileTab *> fileTabs; // offline tabs of configuration files, by tab id
 };

@@ -164,6 +164,8 @@ void MainWindow::onViewSavePreset(int presetID)
 
 void MainWindow::onClearAllPanelData()
 {
+    if (isFileTab(currentId))
+        return;
     if (DEVICE_INFO_GW *rec = gwRecord()) {
         rec->clearPanelData();
         deviceHub->notifyRecordChanged(currentId, DeviceHub::PartPanels | DeviceHub::PartMappings);
@@ -172,6 +174,8 @@ void MainWindow::onClearAllPanelData()
 
 void MainWindow::onGWPanelOutputMappingChanged(int outputID, int modifyPanelID, int beforePanelID)
 {
+    if (isFileTab(currentId))
+        return; // a file's mappings stay as the file has them
     DEVICE_INFO_GW *rec = gwRecord();
     if (!rec)
         return;

@@ -159,6 +159,10 @@ void MainWindow::showNotConnected()
 
 bool MainWindow::currentOnline()
 {
+    if (isFileTab(currentId)) {
+        refuseFromFileTab();
+        return false;
+    }
     if (currentRecord() && deviceHub->isOnline(currentId))
         return true;
     if (deviceHub->knownRecord(currentId))
@@ -224,6 +228,7 @@ void MainWindow::onTabCurrentChanged(int index)
     // The status bar shows the selected window of the device whose tab is now current.
     if (SxGraphicsItem *item = currentView ? currentView->getCurrentItem() : nullptr)
         bottomWidget->onViewItemPosChange(item->windowId(), item->windowRect(), item->panelRect());
+    showFileTabState();
 }
 
 void MainWindow::refreshPanels(INFO_BASIC *info)

@@ -106,6 +106,7 @@ SxTitleWidget::SxTitleWidget(QWidget *parent)
         languageGroup->addAction(a);
     }
     menu->addSeparator();
+    addConfigActions();
     actReconnect = menu->addAction(QString());
     actReconnect->setObjectName(QStringLiteral("action_reconnect"));
     actReconnect->setCheckable(true);
@@ -193,7 +194,38 @@ void SxTitleWidget::retranslate()
     actRemoteControl->setText(tr("Remote control…"));
     actDiagnostics->setText(tr("Diagnostics"));
     actAbout->setText(tr("About"));
+    retranslateConfigActions();
     label_caption->setText(tr("current device: %1").arg(deviceName));
+}
+
+void SxTitleWidget::addConfigActions()
+{
+    static const char *const names[ConfigCommandCount] = {"action_saveConfig", "action_restoreConfig",
+                                                          "action_openConfig", "action_restoreTo"};
+    for (int c = 0; c < ConfigCommandCount; ++c) {
+        QAction *a = menu->addAction(QString());
+        a->setObjectName(QLatin1String(names[c]));
+        configActions << a;
+    }
+    connect(configActions[ConfigSave], &QAction::triggered, this, &SxTitleWidget::emitSaveConfig);
+    connect(configActions[ConfigRestore], &QAction::triggered, this, &SxTitleWidget::emitRestoreConfig);
+    connect(configActions[ConfigOpen], &QAction::triggered, this, &SxTitleWidget::emitOpenConfig);
+    connect(configActions[ConfigRestoreTo], &QAction::triggered, this, &SxTitleWidget::emitRestoreTo);
+    configActions[ConfigRestoreTo]->setEnabled(false);
+    menu->addSeparator();
+}
+
+void SxTitleWidget::retranslateConfigActions()
+{
+    configActions[ConfigSave]->setText(tr("Save configuration…"));
+    configActions[ConfigRestore]->setText(tr("Restore configuration…"));
+    configActions[ConfigOpen]->setText(tr("Open configuration…"));
+    configActions[ConfigRestoreTo]->setText(tr("Restore to…"));
+}
+
+void SxTitleWidget::setRestoreToEnabled(bool enabled)
+{
+    configActions[ConfigRestoreTo]->setEnabled(enabled);
 }
 
 QAction *SxTitleWidget::languageAction(int language) const

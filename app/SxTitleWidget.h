@@ -1,5 +1,5 @@
-// Title bar of the main window: logo, main-menu button (languages, "Reconnect automatically",
-// "Remote control…", Diagnostics, About), the row of command
+// Title bar of the main window: logo, main-menu button (languages, the configuration-file commands,
+// "Reconnect automatically", "Remote control…", Diagnostics, About), the row of command
 // buttons that open every function of the application, the current-device caption, and the
 // minimise, maximise/restore and close buttons. The main window connects the emit* signals to its
 // onTitle* slots; the window buttons act on the window the title bar sits in.
@@ -54,6 +54,11 @@ public:
     QAction *diagnosticsAction() const { return actDiagnostics; }
     QAction *reconnectAction() const { return actReconnect; }
     QAction *remoteControlAction() const { return actRemoteControl; }
+    // The configuration-file commands of the main menu.
+    enum ConfigCommand { ConfigSave, ConfigRestore, ConfigOpen, ConfigRestoreTo, ConfigCommandCount };
+    QAction *configAction(ConfigCommand c) const { return configActions.value(c); }
+    // "Restore to…" acts on an offline tab of a configuration file; elsewhere it is disabled.
+    void setRestoreToEnabled(bool enabled);
     QLabel *caption() const { return label_caption; }
 
     static QString productName();
@@ -78,6 +83,12 @@ signals:
     void emitOpenRemoteControl();
     // The main menu's "Reconnect automatically" switch, toggled by the operator.
     void emitReconnectChanged(bool on);
+    // The main menu's "Save configuration…", "Restore configuration…", "Open configuration…" and
+    // "Restore to…".
+    void emitSaveConfig();
+    void emitRestoreConfig();
+    void emitOpenConfig();
+    void emitRestoreTo();
 
 public slots:
     void on_clicked_btn_menu();
@@ -94,6 +105,8 @@ private:
     void onCommand(int c);
     void onLanguageTriggered(QAction *action);
     void showMaximisedState(bool maximised);
+    void addConfigActions();
+    void retranslateConfigActions();
 
     QLabel *label_caption = nullptr;
     QPushButton *btn_logo = nullptr;
@@ -112,6 +125,7 @@ private:
     QAction *actDiagnostics = nullptr;
     QAction *actReconnect = nullptr;
     QAction *actRemoteControl = nullptr;
+    QList<QAction *> configActions;
     QString deviceName;
     int typeShown = -1;
 };

@@ -154,15 +154,36 @@ void SxTabWidget::retranslateViews()
             view->retranslate();
 }
 
+void SxTabWidget::setReadOnly(const QString &cpuid, bool readOnly)
+{
+    if (readOnly)
+        readOnlyIds.insert(cpuid.toLower());
+    else
+        readOnlyIds.remove(cpuid.toLower());
+    if (SxGraphicsView *view = viewFor(cpuid))
+        view->setLockWindow(readOnly);
+}
+
+bool SxTabWidget::isReadOnly(const QString &cpuid) const
+{
+    return readOnlyIds.contains(cpuid.toLower());
+}
+
+SxGraphicsView *SxTabWidget::editableView() const
+{
+    SxGraphicsView *view = activeView();
+    return view && !isReadOnly(view->getCpuid()) ? view : nullptr;
+}
+
 void SxTabWidget::removeWindow(int id)
 {
-    if (SxGraphicsView *view = activeView())
+    if (SxGraphicsView *view = editableView())
         view->removeWindow(id);
 }
 
 void SxTabWidget::removeAllWindow()
 {
-    if (SxGraphicsView *view = activeView())
+    if (SxGraphicsView *view = editableView())
         view->removeAllWindow();
 }
 
@@ -170,30 +191,30 @@ void SxTabWidget::setLockWindow(bool lock)
 {
     for (int i = 0; i < count(); ++i)
         if (auto view = qobject_cast<SxGraphicsView *>(widget(i)))
-            view->setLockWindow(lock);
+            view->setLockWindow(lock || isReadOnly(view->getCpuid()));
 }
 
 void SxTabWidget::setHorWindow()
 {
-    if (SxGraphicsView *view = activeView())
+    if (SxGraphicsView *view = editableView())
         view->setHorWindow();
 }
 
 void SxTabWidget::setVerWindow()
 {
-    if (SxGraphicsView *view = activeView())
+    if (SxGraphicsView *view = editableView())
         view->setVerWindow();
 }
 
 void SxTabWidget::setPartFullScreen(bool part)
 {
-    if (SxGraphicsView *view = activeView())
+    if (SxGraphicsView *view = editableView())
         if (SxGraphicsItem *item = view->getCurrentItem())
             item->setPartFull(part);
 }
 
 void SxTabWidget::setWindowItemPos(QRect rect, bool bSendToDevice)
 {
-    if (SxGraphicsView *view = activeView())
+    if (SxGraphicsView *view = editableView())
         view->setWindowItemPos(rect, bSendToDevice);
 }

@@ -7,6 +7,7 @@
 #include "Records.h"
 
 #include <QRect>
+#include <QSet>
 #include <QTabWidget>
 
 class INFO_BASIC;
@@ -27,6 +28,10 @@ public:
     SxGraphicsView *activeView() const;
     SxGraphicsView *viewFor(const QString &cpuid) const;
     void retranslateViews();
+    // A tab that shows a configuration file rather than a device: its view stays locked and the
+    // window operations of the panels do not reach it, so nothing in it changes.
+    void setReadOnly(const QString &cpuid, bool readOnly);
+    bool isReadOnly(const QString &cpuid) const;
 
     static QString labelFor(const INFO_BASIC *record);
 
@@ -52,4 +57,10 @@ public slots:
     void setVerWindow();
     void setPartFullScreen(bool part);
     void setWindowItemPos(QRect rect, bool bSendToDevice);
+
+private:
+    // The current view, unless it is read-only.
+    SxGraphicsView *editableView() const;
+
+    QSet<QString> readOnlyIds; // lower case
 };
