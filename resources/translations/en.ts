@@ -2354,6 +2354,89 @@ v_height: %3
         </message>
     </context>
     <context>
+        <name>DialogRemoteControl</name>
+        <message>
+            <source>Remote control</source>
+            <translation>Remote control</translation>
+        </message>
+        <message>
+            <source>Serve remote control over OSC and HTTP</source>
+            <translation>Serve remote control over OSC and HTTP</translation>
+        </message>
+        <message>
+            <source>Bind address</source>
+            <translation>Bind address</translation>
+        </message>
+        <message>
+            <source>OSC port (UDP)</source>
+            <translation>OSC port (UDP)</translation>
+        </message>
+        <message>
+            <source>off</source>
+            <translation>off</translation>
+        </message>
+        <message>
+            <source>HTTP port (TCP)</source>
+            <translation>HTTP port (TCP)</translation>
+        </message>
+        <message>
+            <source>Token</source>
+            <translation>Token</translation>
+        </message>
+        <message>
+            <source>Generate</source>
+            <translation>Generate</translation>
+        </message>
+        <message>
+            <source>OSC senders</source>
+            <translation>OSC senders</translation>
+        </message>
+        <message>
+            <source>Addresses or subnets, separated by commas, e.g. 192.168.1.20, 192.168.1.0/24</source>
+            <translation>Addresses or subnets, separated by commas, e.g. 192.168.1.20, 192.168.1.0/24</translation>
+        </message>
+        <message>
+            <source>none: OSC from this computer only</source>
+            <translation>none: OSC from this computer only</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>Only programs on this computer can connect.</source>
+            <translation>Only programs on this computer can connect.</translation>
+        </message>
+        <message>
+            <source>Other computers can connect over HTTP with the token. No OSC sender is listed, so OSC messages are taken from this computer only.</source>
+            <translation>Other computers can connect over HTTP with the token. No OSC sender is listed, so OSC messages are taken from this computer only.</translation>
+        </message>
+        <message>
+            <source>Other computers can connect: over HTTP with the token, over OSC from the senders listed.</source>
+            <translation>Other computers can connect: over HTTP with the token, over OSC from the senders listed.</translation>
+        </message>
+        <message>
+            <source>Not running</source>
+            <translation>Not running</translation>
+        </message>
+        <message>
+            <source>Running on %1: OSC port %2, HTTP port %3</source>
+            <translation>Running on %1: OSC port %2, HTTP port %3</translation>
+        </message>
+        <message>
+            <source>Not running: %1</source>
+            <translation>Not running: %1</translation>
+        </message>
+        <message>
+            <source>The servers could not start: %1</source>
+            <translation>The servers could not start: %1</translation>
+        </message>
+    </context>
+    <context>
         <name>DialogSearch</name>
         <message>
             <source>Search Device</source>
@@ -3397,6 +3480,10 @@ Version %2</translation>
         <message>
             <source>Restore to…</source>
             <translation>Restore to…</translation>
+        </message>
+        <message>
+            <source>Remote control…</source>
+            <translation>Remote control…</translation>
         </message>
     </context>
     <context>

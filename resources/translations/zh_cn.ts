@@ -2354,6 +2354,89 @@ v_height: %3
         </message>
     </context>
     <context>
+        <name>DialogRemoteControl</name>
+        <message>
+            <source>Remote control</source>
+            <translation>远程控制</translation>
+        </message>
+        <message>
+            <source>Serve remote control over OSC and HTTP</source>
+            <translation>通过 OSC 和 HTTP 提供远程控制</translation>
+        </message>
+        <message>
+            <source>Bind address</source>
+            <translation>绑定地址</translation>
+        </message>
+        <message>
+            <source>OSC port (UDP)</source>
+            <translation>OSC 端口（UDP）</translation>
+        </message>
+        <message>
+            <source>off</source>
+            <translation>关闭</translation>
+        </message>
+        <message>
+            <source>HTTP port (TCP)</source>
+            <translation>HTTP 端口（TCP）</translation>
+        </message>
+        <message>
+            <source>Token</source>
+            <translation>令牌</translation>
+        </message>
+        <message>
+            <source>Generate</source>
+            <translation>生成</translation>
+        </message>
+        <message>
+            <source>OSC senders</source>
+            <translation>OSC 发送方</translation>
+        </message>
+        <message>
+            <source>Addresses or subnets, separated by commas, e.g. 192.168.1.20, 192.168.1.0/24</source>
+            <translation>地址或子网，以逗号分隔，例如 192.168.1.20, 192.168.1.0/24</translation>
+        </message>
+        <message>
+            <source>none: OSC from this computer only</source>
+            <translation>无：仅接受本机的 OSC</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>确定</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>取消</translation>
+        </message>
+        <message>
+            <source>Only programs on this computer can connect.</source>
+            <translation>只有本机上的程序可以连接。</translation>
+        </message>
+        <message>
+            <source>Other computers can connect over HTTP with the token. No OSC sender is listed, so OSC messages are taken from this computer only.</source>
+            <translation>其他计算机可凭令牌通过 HTTP 连接。未列出 OSC 发送方，因此只接受来自本机的 OSC 消息。</translation>
+        </message>
+        <message>
+            <source>Other computers can connect: over HTTP with the token, over OSC from the senders listed.</source>
+            <translation>其他计算机可以连接：HTTP 需凭令牌，OSC 仅限所列发送方。</translation>
+        </message>
+        <message>
+            <source>Not running</source>
+            <translation>未运行</translation>
+        </message>
+        <message>
+            <source>Running on %1: OSC port %2, HTTP port %3</source>
+            <translation>正在 %1 上运行：OSC 端口 %2，HTTP 端口 %3</translation>
+        </message>
+        <message>
+            <source>Not running: %1</source>
+            <translation>未运行：%1</translation>
+        </message>
+        <message>
+            <source>The servers could not start: %1</source>
+            <translation>服务器无法启动：%1</translation>
+        </message>
+    </context>
+    <context>
         <name>DialogSearch</name>
         <message>
             <source>Search Device</source>
@@ -3396,6 +3479,10 @@ Version %2</source>
         <message>
             <source>Restore to…</source>
             <translation>还原到…</translation>
+        </message>
+        <message>
+            <source>Remote control…</source>
+            <translation>远程控制…</translation>
         </message>
     </context>
     <context>

@@ -2354,6 +2354,89 @@ v_height: %3
         </message>
     </context>
     <context>
+        <name>DialogRemoteControl</name>
+        <message>
+            <source>Remote control</source>
+            <translation>遠端控制</translation>
+        </message>
+        <message>
+            <source>Serve remote control over OSC and HTTP</source>
+            <translation>透過 OSC 與 HTTP 提供遠端控制</translation>
+        </message>
+        <message>
+            <source>Bind address</source>
+            <translation>綁定位址</translation>
+        </message>
+        <message>
+            <source>OSC port (UDP)</source>
+            <translation>OSC 連接埠（UDP）</translation>
+        </message>
+        <message>
+            <source>off</source>
+            <translation>關閉</translation>
+        </message>
+        <message>
+            <source>HTTP port (TCP)</source>
+            <translation>HTTP 連接埠（TCP）</translation>
+        </message>
+        <message>
+            <source>Token</source>
+            <translation>權杖</translation>
+        </message>
+        <message>
+            <source>Generate</source>
+            <translation>產生</translation>
+        </message>
+        <message>
+            <source>OSC senders</source>
+            <translation>OSC 傳送端</translation>
+        </message>
+        <message>
+            <source>Addresses or subnets, separated by commas, e.g. 192.168.1.20, 192.168.1.0/24</source>
+            <translation>位址或子網路，以逗號分隔，例如 192.168.1.20, 192.168.1.0/24</translation>
+        </message>
+        <message>
+            <source>none: OSC from this computer only</source>
+            <translation>無：僅接受本機的 OSC</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>確定</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>取消</translation>
+        </message>
+        <message>
+            <source>Only programs on this computer can connect.</source>
+            <translation>只有本機上的程式可以連線。</translation>
+        </message>
+        <message>
+            <source>Other computers can connect over HTTP with the token. No OSC sender is listed, so OSC messages are taken from this computer only.</source>
+            <translation>其他電腦可憑權杖透過 HTTP 連線。未列出 OSC 傳送端，因此只接受來自本機的 OSC 訊息。</translation>
+        </message>
+        <message>
+            <source>Other computers can connect: over HTTP with the token, over OSC from the senders listed.</source>
+            <translation>其他電腦可以連線：HTTP 需憑權杖，OSC 僅限所列傳送端。</translation>
+        </message>
+        <message>
+            <source>Not running</source>
+            <translation>未執行</translation>
+        </message>
+        <message>
+            <source>Running on %1: OSC port %2, HTTP port %3</source>
+            <translation>正在 %1 上執行：OSC 連接埠 %2，HTTP 連接埠 %3</translation>
+        </message>
+        <message>
+            <source>Not running: %1</source>
+            <translation>未執行：%1</translation>
+        </message>
+        <message>
+            <source>The servers could not start: %1</source>
+            <translation>伺服器無法啟動：%1</translation>
+        </message>
+    </context>
+    <context>
         <name>DialogSearch</name>
         <message>
             <source>Search Device</source>
@@ -3396,6 +3479,10 @@ Version %2</source>
         <message>
             <source>Restore to…</source>
             <translation>還原到…</translation>
+        </message>
+        <message>
+            <source>Remote control…</source>
+            <translation>遠端控制…</translation>
         </message>
     </context>
     <context>
