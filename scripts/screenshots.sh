@@ -23,7 +23,7 @@ for tool in ip unshare; do
     command -v "$tool" >/dev/null || die "missing the '$tool' command (Debian: apt-get install iproute2 util-linux)"
 done
 
-shots=$build/tests/ui_shots
+shots=$build/shots/ui_shots
 vpsim=$build/sim/vpsim
 if [ "${VP_NO_BUILD:-}" != 1 ]; then
     if [ ! -f "$build/CMakeCache.txt" ]; then
@@ -32,7 +32,7 @@ if [ "${VP_NO_BUILD:-}" != 1 ]; then
     fi
     cmake --build "$build" --target ui_shots vpsim || die "the build failed (cmake --build $build --target ui_shots vpsim)"
 fi
-[ -x "$shots" ] && [ -x "$vpsim" ] || die "$build holds no tests/ui_shots and sim/vpsim"
+[ -x "$shots" ] && [ -x "$vpsim" ] || die "$build holds no shots/ui_shots and sim/vpsim"
 mkdir -p "$out"
 
 status=0

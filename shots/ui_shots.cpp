@@ -657,7 +657,7 @@ int main(int argc, char *argv[])
         if (bin.isEmpty())
             bin = qEnvironmentVariable("VPSIM");
         if (bin.isEmpty())
-            bin = QCoreApplication::applicationDirPath() + QStringLiteral("/../../sim/vpsim");
+            bin = QCoreApplication::applicationDirPath() + QStringLiteral("/../sim/vpsim");
         bin = QFileInfo(bin).absoluteFilePath();
         if (!QFileInfo(bin).isExecutable()) {
             std::fprintf(stderr, "ui_shots: no vpsim at %s (give --vpsim)\n", qPrintable(bin));
