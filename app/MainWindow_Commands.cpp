@@ -12,29 +12,14 @@
 
 #include <QTimer>
 
-namespace {
-// A parentless one-shot timer that deletes itself after running fn.
-void runLater(int ms, std::function<void()> fn)
-{
-    auto *timer = new QTimer;
-    timer->setSingleShot(true);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, fn]() {
-        fn();
-        timer->deleteLater();
-    });
-    timer->start(ms);
-}
-} // namespace
 
 // ---- commands from the left panel and the canvas --------------------------------------------
 
 void MainWindow::sendFollowUpRead(int delayMs)
 {
-    runLater(delayMs, []() {
-        MainWindow *w = MainWindow::instance();
-        if (!w)
-            return;
-        if (GW5Interface *gw = w->gwInterface()) {
+    // The window owns the timer: nothing is left behind when it closes first.
+    QTimer::singleShot(delayMs, this, [this]() {
+        if (GW5Interface *gw = gwInterface()) {
             gw->readWindows();
             gw->readInputSignals();
         }

@@ -77,17 +77,10 @@ void MainWindow::onGW5_OtherSetting(QString cpuid, INFO_OTHER_GW5 other)
         return;
     if (DeviceHub::tooFewOutputCards(*rec, other)) {
         // The hub did not store it; the device must be reset to its factory settings.
-        auto *timer = new QTimer;
-        timer->setSingleShot(true);
-        connect(timer, &QTimer::timeout, timer, [timer] {
-            timer->deleteLater();
-            MainWindow *w = MainWindow::instance();
-            if (!w)
-                return;
-            showTips(w, tr("Output card change is detected, so factory settings must be restored."));
-            w->forcedFactoryReset();
+        QTimer::singleShot(1000, this, [this] {
+            showTips(this, tr("Output card change is detected, so factory settings must be restored."));
+            forcedFactoryReset();
         });
-        timer->start(1000);
         return;
     }
     if (SxGraphicsView *view = tabs->viewFor(cpuid)) {

@@ -86,17 +86,14 @@ void MainWindow::onKS9200_SwitchInput(bool result)
         showTips(this, tr("Input conflict"));
         return;
     }
-    auto *timer = new QTimer;
-    timer->setSingleShot(true);
-    connect(timer, &QTimer::timeout, timer, [timer] {
-        timer->deleteLater();
-        MainWindow *w = MainWindow::instance();
-        if (!w || !w->currentRecord())
+    // Re-read windows and input signals once the device has settled; the window owns the timer,
+    // so nothing is left behind when it closes first.
+    QTimer::singleShot(2000, this, [this] {
+        if (!currentRecord())
             return;
-        w->deviceHub->write(w->currentId, Interface::requestFrame(0xE2));
-        w->deviceHub->write(w->currentId, Interface::requestFrame(0xE4));
+        deviceHub->write(currentId, Interface::requestFrame(0xE2));
+        deviceHub->write(currentId, Interface::requestFrame(0xE4));
     });
-    timer->start(2000);
 }
 
 void MainWindow::onKX1200_WindowRotate(QString cpuid, int win, int rotate)
