@@ -533,6 +533,13 @@ void SxGraphicsView::addWindow(QRect r)
         r.setWidth(m_rectFull.width() - r.x());
     if (r.y() + r.height() > m_rectFull.height())
         r.setHeight(m_rectFull.height() - r.y());
+    // A window below the smallest size is shown at that size; where the wall's edge would cut it,
+    // it moves back inside, so that the canvas and the device hold the same rectangle.
+    const int minSize = SxGraphicsItem::MinSize;
+    if (r.width() < minSize)
+        r = QRect(qMax(0, qMin(r.x(), m_rectFull.width() - minSize)), r.y(), minSize, r.height());
+    if (r.height() < minSize)
+        r = QRect(r.x(), qMax(0, qMin(r.y(), m_rectFull.height() - minSize)), r.width(), minSize);
     SxGraphicsItem *item = createWindowItem(r.width(), r.height(), m_rectFull);
     int id = 0;
     while (windowItems.contains(id))
