@@ -22,11 +22,7 @@ bool AreaRecord::sameMarks(const AreaRecord &o) const
 
 MatrixProc::MatrixProc(QObject *parent) : QObject(parent) {}
 
-MatrixProc::~MatrixProc()
-{
-    qDebug() << "GW5::MatrixProc::~MatrixProc" << "begin";
-    qDebug() << "GW5::MatrixProc::~MatrixProc" << "end";
-}
+MatrixProc::~MatrixProc() = default;
 
 QSize MatrixProc::presetSize(int index)
 {
@@ -277,7 +273,6 @@ void MatrixProc::evict(uint8_t winId)
 {
     if (winId < Slots)
         m_windows[winId] = WindowRecord();
-    qDebug() << "delete window.......................................\n";
     sendClose(winId);
     // Every port of the evicted window is given up at once, so it is closed and announced once.
     releasePorts(winId);
