@@ -8,6 +8,7 @@
 #include "DeviceHub.h"
 #include "GW5Interface.h"
 #include "KS9200Interface.h"
+#include "SimHub.h"
 #include "SimProcess.h"
 #include "TestSupport.h"
 
@@ -20,9 +21,7 @@
 #include <memory>
 
 namespace {
-constexpr quint16 UdpPort = 29989;
-constexpr quint16 DiscoveryPort = 29990;
-constexpr quint16 TcpPort = 29213;
+const SimHub::Ports Ports{29989, 29990, 29213};
 const QString KsAddress = QStringLiteral("127.0.61.2");
 const QString GwAddress = QStringLiteral("127.0.61.3");
 const QString KsId = QStringLiteral("0f6100000000000000000a02");
@@ -33,74 +32,41 @@ using TestSupport::waitUntil;
 
 QStringList simArgs(const QStringList &devices)
 {
-    QStringList args{"--udp-port",     QString::number(UdpPort),
-                     "--tcp-port",     QString::number(TcpPort),
-                     "--heartbeat-ms", "200"};
-    for (const QString &d : devices)
-        args << "--device" << d;
-    return args;
+    return SimHub::simArgs(Ports, devices) + QStringList{"--heartbeat-ms", "200"};
 }
 
 // The announcement of a KS9200 as a device sends it.
 QByteArray announcement(const QString &cpuid)
 {
-    QByteArray p;
-    p.append(char(3)).append(char(0)).append(char(0)).append(QByteArray::fromHex(cpuid.toLatin1()));
-    p.append(char(2)).append("V1").append(char(0)).append(char(0));
-    return p;
+    return QByteArray::fromHex("030000" + cpuid.toLatin1() + "02") + QByteArray("V1\0\0", 4);
 }
 } // namespace
 
 class TstHub : public QObject
 {
     Q_OBJECT
+    SimProcess sim;
+    std::unique_ptr<DeviceHub> hub;
 
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
+    void initTestCase()
+    {
+        QVERIFY2(QFile::exists(SimProcess::binary()), "VPSIM must name the vpsim binary");
+        QVERIFY2(sim.start(simArgs({QStringLiteral("KS9200:addr=%1,id=%2").arg(KsAddress, KsId),
+                                    QStringLiteral("GW5:addr=%1,id=%2").arg(GwAddress, GwId)})),
+                 qPrintable(sim.errorString()));
+        hub = std::make_unique<DeviceHub>();
+        QVERIFY(SimHub::bringOnline(*hub, Ports, {KsAddress, GwAddress}, {KsId, GwId}));
+    }
+    void cleanupTestCase()
+    {
+        hub.reset();
+        sim.stop();
+    }
     void transactEndsAsTheDeviceAnswers_data();
     void transactEndsAsTheDeviceAnswers();
     void returningDeviceKeepsItsRecord();
-
-private:
-    // Brings the devices at `addresses` online in `hub` by unicast search and reads them back.
-    bool bringOnline(DeviceHub &hub, const QStringList &addresses, const QStringList &ids);
-
-    SimProcess sim;
-    std::unique_ptr<DeviceHub> hub;
 };
-
-void TstHub::initTestCase()
-{
-    QVERIFY2(QFile::exists(SimProcess::binary()), "VPSIM must name the vpsim binary");
-    QVERIFY2(sim.start(simArgs({QStringLiteral("KS9200:addr=%1,id=%2").arg(KsAddress, KsId),
-                                QStringLiteral("GW5:addr=%1,id=%2").arg(GwAddress, GwId)})),
-             qPrintable(sim.errorString()));
-    hub = std::make_unique<DeviceHub>();
-    QVERIFY(bringOnline(*hub, {KsAddress, GwAddress}, {KsId, GwId}));
-}
-
-void TstHub::cleanupTestCase()
-{
-    hub.reset();
-    sim.stop();
-}
-
-bool TstHub::bringOnline(DeviceHub &h, const QStringList &addresses, const QStringList &ids)
-{
-    h.commManager()->setNetworkPorts(UdpPort, DiscoveryPort, TcpPort);
-    for (const QString &a : addresses)
-        h.addConnectAddress(a);
-    h.search(1);
-    if (!waitUntil([&] {
-            return std::all_of(ids.begin(), ids.end(), [&](const QString &id) { return h.isOnline(id); });
-        }))
-        return false;
-    QSignalSpy finished(&h, &DeviceHub::readBackFinished);
-    for (const QString &id : ids)
-        h.readBack(id);
-    return waitUntil([&] { return finished.count() >= ids.size(); });
-}
 
 void TstHub::transactEndsAsTheDeviceAnswers_data()
 {
@@ -129,7 +95,6 @@ void TstHub::transactEndsAsTheDeviceAnswers()
     QFETCH(int, sent);
     QFETCH(int, acknowledged);
     QFETCH(int, refused);
-
     // A peer that accepts the connection and never answers, registered as the device it claims.
     QTcpServer silent;
     QTcpSocket *peer = nullptr;
@@ -138,7 +103,7 @@ void TstHub::transactEndsAsTheDeviceAnswers()
         const uint key = hub->commManager()->connectTcp(QHostAddress::LocalHost, silent.serverPort());
         QVERIFY(waitUntil([&] { return silent.hasPendingConnections(); }));
         peer = silent.nextPendingConnection();
-        hub->registerAnnouncement(key, 0, announcement(SilentId), QHostAddress::LocalHost, short(UdpPort));
+        hub->registerAnnouncement(key, 0, announcement(SilentId), QHostAddress::LocalHost, short(Ports.udp));
         QVERIFY(hub->isOnline(SilentId));
     }
     const QString id = action.startsWith("gw")       ? GwId
@@ -204,7 +169,7 @@ void TstHub::returningDeviceKeepsItsRecord()
     QVERIFY2(own.start(simArgs({device})), qPrintable(own.errorString()));
     DeviceHub h;
     h.setRetryIntervals(100, 400);
-    QVERIFY(bringOnline(h, {QStringLiteral("127.0.61.5")}, {id}));
+    QVERIFY(SimHub::bringOnline(h, Ports, {QStringLiteral("127.0.61.5")}, {id}));
     INFO_BASIC *record = h.record(id);
     Interface *iface = h.interfaceOf(id);
     QSignalSpy lost(&h, &DeviceHub::connectionLost);

@@ -42,11 +42,12 @@ int threadCount()
     return QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
 }
 
-int refusalsLogged()
+// Lines of the log that contain `text` and `more`.
+int logged(const QString &text, const QString &more = QString())
 {
     int n = 0;
     for (const LogLine &l : recentLogLines())
-        n += l.text.startsWith(QLatin1String("Remote control: refused"));
+        n += l.text.contains(text) && l.text.contains(more);
     return n;
 }
 
@@ -75,10 +76,7 @@ class TstRemoteHub : public QObject
     RemoteSettings settings() const
     {
         RemoteSettings s;
-        s.enabled = true;
-        s.oscPort = OscPort;
-        s.httpPort = HttpPort;
-        s.commandTimeoutMs = 2000;
+        s.enabled = true, s.oscPort = OscPort, s.httpPort = HttpPort, s.commandTimeoutMs = 2000;
         return s;
     }
     void start(const RemoteSettings &s)
@@ -89,8 +87,21 @@ class TstRemoteHub : public QObject
     // The simulator writes its state file shortly after a change.
     bool simHas(const QString &cpuid, const std::function<bool(const QJsonObject &)> &holds)
     {
-        return waitUntil(
-            [&] { return sim.refresh() && sim.device(cpuid) && holds(sim.device(cpuid)->state); }, 5000);
+        return waitUntil([&] { return sim.refresh() && sim.device(cpuid) && holds(sim.device(cpuid)->state); }, 5000);
+    }
+    static RemoteClients::HttpReply post(const QString &path, const QByteArray &body, const QStringList &extra = {})
+    {
+        return RemoteClients::http(HttpPort, "POST", "/api/devices/" + path, body, extra);
+    }
+    // The same by a curl left running; it prints the status alone.
+    static void startPost(QProcess &curl, const QString &path, const char *body)
+    {
+        curl.start("curl", {"-s", "-o", "/dev/null", "-w", "%{http_code}", "--max-time", "20", "-X", "POST", "--data",
+                            body, QString("http://127.0.0.1:%1/api/devices/%2").arg(HttpPort).arg(path)});
+    }
+    static QJsonObject window(const QJsonObject &device, int index)
+    {
+        return device.value("windows").toArray().at(index).toObject();
     }
     QJsonObject state(const QString &device)
     {
@@ -108,8 +119,7 @@ private slots:
                              QStringList{"--reply-delay", "100"}),
                  qPrintable(foyer.errorString()));
         hub = std::make_unique<DeviceHub>();
-        QVERIFY(SimHub::bringOnline(*hub, Ports, {"127.0.62.2", "127.0.62.3", "127.0.62.4"},
-                                    {Stage, Hall, Foyer}));
+        QVERIFY(SimHub::bringOnline(*hub, Ports, {"127.0.62.2", "127.0.62.3", "127.0.62.4"}, {Stage, Hall, Foyer}));
         backend = std::make_unique<HubRemoteBackend>(hub.get());
         control = std::make_unique<RemoteControl>(backend.get());
     }
@@ -134,132 +144,58 @@ private slots:
         QTest::addColumn<QString>("error");
         QTest::addColumn<QList<QByteArray>>("frames");
         using F = QList<QByteArray>;
-        QTest::newRow("http load preset") << "http"
-                                          << "Stage/preset/load"
-                                          << R"({"preset":2})" << 200 << "" << F{hostFrame(0x04, 0x01, {1})};
-        QTest::newRow("http save preset") << "http"
-                                          << "1/preset/save"
-                                          << R"({"preset":5})" << 200 << "" << F{hostFrame(0x04, 0x02, {4})};
-        QTest::newRow("http load template")
-            << "http" << Stage + "/template/load"
-            << R"({"template":3})" << 200 << "" << F{hostFrame(0x04, 0x00, {2})};
-        QTest::newRow("http switch input by name")
-            << "http"
-            << "1/window/2/input"
-            << R"({"source":"hdmi3"})" << 200 << "" << F{hostFrame(0x08, 0x00, {1, 34})};
-        QTest::newRow("http geometry") << "http"
-                                       << "1/window/1/geometry"
-                                       << R"({"x":1920,"y":0,"width":1920,"height":1080})" << 200 << ""
-                                       << F{hostFrame(0x03, 0x00, "00 8007 0000 8007 3804")};
-        QTest::newRow("http black screen") << "http"
-                                           << "1/blackscreen"
-                                           << R"({"on":true})" << 200 << "" << F{hostFrame(0x13, 0x00, {1})};
-        QTest::newRow("http freeze") << "http"
-                                     << "1/freeze"
-                                     << R"({"on":false})" << 200 << "" << F{hostFrame(0x10, 0x00, {0})};
-        QTest::newRow("http frame sync") << "http"
-                                         << "1/window/2/framesync"
-                                         << R"({"on":1})" << 200 << "" << F{hostFrame(0x06, 0x01, {1, 1, 1})};
-        QTest::newRow("http brightness")
-            << "http"
-            << "1/brightness"
-            << R"({"value":60})" << 200 << "" << F{hostFrame(0x01, 0x01, {255, 60})};
-        QTest::newRow("http window brightness")
-            << "http"
-            << "1/window/1/brightness"
-            << R"({"value":40})" << 200 << "" << F{hostFrame(0x01, 0x01, {0, 40})};
-        QTest::newRow("http test pattern")
-            << "http"
-            << "1/testpattern"
-            << R"({"pattern":5})" << 200 << "" << F{hostFrame(0x0B, 0x00, {5})};
-        QTest::newRow("http test pattern off") << "http"
-                                               << "1/testpattern/off"
-                                               << "" << 200 << "" << F{hostFrame(0x0B, 0x00, {255})};
-        QTest::newRow("http GW input")
-            << "http"
-            << "Hall/window/2/input"
-            << R"({"source":"Input3"})" << 200 << "" << F{hostFrame(0x08, 0x00, {1, 2})};
-        QTest::newRow("http device refuses: empty preset")
-            << "http"
-            << "1/preset/load"
-            << R"({"preset":9})" << 409 << "device_refused" << F{hostFrame(0x04, 0x01, {8})};
-        QTest::newRow("http unknown device") << "http"
-                                             << "Balcony/freeze"
-                                             << R"({"on":true})" << 404 << "unknown_device" << F{};
-        QTest::newRow("http window out of range")
-            << "http"
-            << "1/window/5/input"
-            << R"({"source":"HDMI2"})" << 400 << "invalid_argument" << F{};
-        QTest::newRow("http malformed JSON") << "http"
-                                             << "1/preset/load"
-                                             << R"({"preset":)" << 400 << "bad_request" << F{};
-        QTest::newRow("http oversize body")
-            << "http"
-            << "1/preset/load" << QString(70000, ' ') << 413 << "payload_too_large" << F{};
+        const auto row = [](const char *name, const char *via, const QString &address, const QString &args,
+                            int status, const char *error, const F &frames) {
+            QTest::newRow(name) << QString(via) << address << args << status << QString(error) << frames;
+        };
+        row("http load preset", "http", "Stage/preset/load", R"({"preset":2})", 200, "", {hostFrame(4, 1, {1})});
+        row("http save preset", "http", "1/preset/save", R"({"preset":5})", 200, "", {hostFrame(4, 2, {4})});
+        row("http load template", "http", Stage + "/template/load", R"({"template":3})", 200, "",
+            {hostFrame(4, 0, {2})});
+        row("http switch input by name", "http", "1/window/2/input", R"({"source":"hdmi3"})", 200, "",
+            {hostFrame(8, 0, {1, 34})});
+        row("http geometry", "http", "1/window/1/geometry", R"({"x":1920,"y":0,"width":1920,"height":1080})", 200,
+            "", {hostFrame(3, 0, "00 8007 0000 8007 3804")});
+        row("http black screen", "http", "1/blackscreen", R"({"on":true})", 200, "", {hostFrame(0x13, 0, {1})});
+        row("http freeze", "http", "1/freeze", R"({"on":false})", 200, "", {hostFrame(0x10, 0, {0})});
+        row("http frame sync", "http", "1/window/2/framesync", R"({"on":1})", 200, "", {hostFrame(6, 1, {1, 1, 1})});
+        row("http brightness", "http", "1/brightness", R"({"value":60})", 200, "", {hostFrame(1, 1, {255, 60})});
+        row("http window brightness", "http", "1/window/1/brightness", R"({"value":40})", 200, "",
+            {hostFrame(1, 1, {0, 40})});
+        row("http test pattern", "http", "1/testpattern", R"({"pattern":5})", 200, "", {hostFrame(0x0B, 0, {5})});
+        row("http test pattern off", "http", "1/testpattern/off", "", 200, "", {hostFrame(0x0B, 0, {255})});
+        row("http GW input", "http", "Hall/window/2/input", R"({"source":"Input3"})", 200, "",
+            {hostFrame(8, 0, {1, 2})});
+        row("http device refuses: empty preset", "http", "1/preset/load", R"({"preset":9})", 409, "device_refused",
+            {hostFrame(4, 1, {8})});
+        row("http unknown device", "http", "Balcony/freeze", R"({"on":true})", 404, "unknown_device", {});
+        row("http window out of range", "http", "1/window/5/input", R"({"source":"HDMI2"})", 400, "invalid_argument",
+            {});
+        row("http malformed JSON", "http", "1/preset/load", R"({"preset":)", 400, "bad_request", {});
+        row("http oversize body", "http", "1/preset/load", QString(70000, ' '), 413, "payload_too_large", {});
 
-        QTest::newRow("osc load preset") << "osc"
-                                         << "Stage/preset/load"
-                                         << "i:1" << 0 << "" << F{hostFrame(0x04, 0x01, {0})};
-        QTest::newRow("osc save preset") << "osc"
-                                         << "1/preset/save"
-                                         << "f:6" << 0 << "" << F{hostFrame(0x04, 0x02, {5})};
-        QTest::newRow("osc load template") << "osc"
-                                           << "1/template/load"
-                                           << "f:3" << 0 << "" << F{hostFrame(0x04, 0x00, {2})};
-        QTest::newRow("osc switch input by id") << "osc"
-                                                << "1/window/1/input"
-                                                << "i:17" << 0 << "" << F{hostFrame(0x08, 0x00, {0, 17})};
-        QTest::newRow("osc geometry")
-            << "osc"
-            << "1/window/2/geometry"
-            << "i:0 i:0 i:3840 i:1080" << 0 << "" << F{hostFrame(0x03, 0x00, "01 0000 0000 000f 3804")};
-        QTest::newRow("osc black screen") << "osc"
-                                          << "1/blackscreen"
-                                          << "F" << 0 << "" << F{hostFrame(0x13, 0x00, {0})};
-        QTest::newRow("osc freeze") << "osc" << Stage + "/freeze"
-                                    << "T" << 0 << "" << F{hostFrame(0x10, 0x00, {1})};
-        QTest::newRow("osc frame sync") << "osc"
-                                        << "1/window/1/framesync"
-                                        << "i:0" << 0 << "" << F{hostFrame(0x06, 0x01, {0, 0, 1})};
-        QTest::newRow("osc brightness") << "osc"
-                                        << "1/brightness"
-                                        << "i:30" << 0 << "" << F{hostFrame(0x01, 0x01, {255, 30})};
-        QTest::newRow("osc window brightness") << "osc"
-                                               << "1/window/2/brightness"
-                                               << "i:70" << 0 << "" << F{hostFrame(0x01, 0x01, {1, 70})};
-        QTest::newRow("osc test pattern") << "osc"
-                                          << "1/testpattern"
-                                          << "i:60" << 0 << "" << F{hostFrame(0x0B, 0x00, {60})};
-        QTest::newRow("osc test pattern off") << "osc"
-                                              << "1/testpattern/off"
-                                              << "" << 0 << "" << F{hostFrame(0x0B, 0x00, {255})};
-        QTest::newRow("osc GW load preset") << "osc"
-                                            << "Hall/preset/load"
-                                            << "i:2" << 0 << "" << F{hostFrame(0x04, 0x01, {1})};
-        QTest::newRow("osc GW black screen") << "osc"
-                                             << "2/blackscreen"
-                                             << "T" << 0 << "" << F{hostFrame(0x13, 0x00, {1})};
-        QTest::newRow("osc GW frame sync") << "osc"
-                                           << "2/window/1/framesync"
-                                           << "T" << 0 << "" << F{hostFrame(0x06, 0x01, {0, 1, 1})};
-        QTest::newRow("osc GW window brightness") << "osc"
-                                                  << "2/window/1/brightness"
-                                                  << "i:50" << 0 << "" << F{hostFrame(0x01, 0x01, {0, 50})};
-        QTest::newRow("osc wrong argument type") << "osc"
-                                                 << "1/preset/load"
-                                                 << "s:3" << 0 << "bad_request" << F{};
-        QTest::newRow("osc missing argument") << "osc"
-                                              << "1/window/1/geometry"
-                                              << "i:0 i:0 i:640" << 0 << "bad_request" << F{};
-        QTest::newRow("osc unknown source") << "osc"
-                                            << "1/window/1/input"
-                                            << "s:SDI1" << 0 << "invalid_argument" << F{};
-        QTest::newRow("osc preset out of range") << "osc"
-                                                 << "1/preset/load"
-                                                 << "i:11" << 0 << "invalid_argument" << F{};
-        QTest::newRow("osc unknown address") << "osc"
-                                             << "1/volume"
-                                             << "i:3" << 0 << "not_found" << F{};
+        row("osc load preset", "osc", "Stage/preset/load", "i:1", 0, "", {hostFrame(4, 1, {0})});
+        row("osc save preset", "osc", "1/preset/save", "f:6", 0, "", {hostFrame(4, 2, {5})});
+        row("osc load template", "osc", "1/template/load", "f:3", 0, "", {hostFrame(4, 0, {2})});
+        row("osc switch input by id", "osc", "1/window/1/input", "i:17", 0, "", {hostFrame(8, 0, {0, 17})});
+        row("osc geometry", "osc", "1/window/2/geometry", "i:0 i:0 i:3840 i:1080", 0, "",
+            {hostFrame(3, 0, "01 0000 0000 000f 3804")});
+        row("osc black screen", "osc", "1/blackscreen", "F", 0, "", {hostFrame(0x13, 0, {0})});
+        row("osc freeze", "osc", Stage + "/freeze", "T", 0, "", {hostFrame(0x10, 0, {1})});
+        row("osc frame sync", "osc", "1/window/1/framesync", "i:0", 0, "", {hostFrame(6, 1, {0, 0, 1})});
+        row("osc brightness", "osc", "1/brightness", "i:30", 0, "", {hostFrame(1, 1, {255, 30})});
+        row("osc window brightness", "osc", "1/window/2/brightness", "i:70", 0, "", {hostFrame(1, 1, {1, 70})});
+        row("osc test pattern", "osc", "1/testpattern", "i:60", 0, "", {hostFrame(0x0B, 0, {60})});
+        row("osc test pattern off", "osc", "1/testpattern/off", "", 0, "", {hostFrame(0x0B, 0, {255})});
+        row("osc GW load preset", "osc", "Hall/preset/load", "i:2", 0, "", {hostFrame(4, 1, {1})});
+        row("osc GW black screen", "osc", "2/blackscreen", "T", 0, "", {hostFrame(0x13, 0, {1})});
+        row("osc GW frame sync", "osc", "2/window/1/framesync", "T", 0, "", {hostFrame(6, 1, {0, 1, 1})});
+        row("osc GW window brightness", "osc", "2/window/1/brightness", "i:50", 0, "", {hostFrame(1, 1, {0, 50})});
+        row("osc wrong argument type", "osc", "1/preset/load", "s:3", 0, "bad_request", {});
+        row("osc missing argument", "osc", "1/window/1/geometry", "i:0 i:0 i:640", 0, "bad_request", {});
+        row("osc unknown source", "osc", "1/window/1/input", "s:SDI1", 0, "invalid_argument", {});
+        row("osc preset out of range", "osc", "1/preset/load", "i:11", 0, "invalid_argument", {});
+        row("osc unknown address", "osc", "1/volume", "i:3", 0, "not_found", {});
     }
     void command()
     {
@@ -272,8 +208,7 @@ private slots:
         const int mark = sim.log().size();
         QJsonObject answer;
         if (via == "http") {
-            const RemoteClients::HttpReply r =
-                RemoteClients::http(HttpPort, "POST", "/api/devices/" + address, args.toUtf8());
+            const RemoteClients::HttpReply r = post(address, args.toUtf8());
             QVERIFY2(r.status == status, r.body.constData());
             answer = r.json;
         } else {
@@ -292,10 +227,7 @@ private slots:
     void gwWindowMove()
     {
         const int mark = sim.log().size();
-        QCOMPARE(RemoteClients::http(HttpPort, "POST", "/api/devices/Hall/window/1/geometry",
-                                     R"({"x":960,"y":0,"width":1920,"height":1080})")
-                     .status,
-                 200);
+        QCOMPARE(post("Hall/window/1/geometry", R"({"x":960,"y":0,"width":1920,"height":1080})").status, 200);
         const QList<QByteArray> frames = commandsSince(sim, mark);
         const int window = frames.indexOf(hostFrame(0x03, 0x00, "00 c003 0000 8007 3804 01 00"));
         const int input = frames.indexOf(hostFrame(0x08, 0x00, {0, 0}));
@@ -305,35 +237,22 @@ private slots:
             pieces += f.mid(4, 2) == QByteArray::fromHex("0303");
         QCOMPARE(pieces, 2); // areas 0 and 1 each show a part of it
         QVERIFY(simHas(Hall, [](const QJsonObject &state) {
-            const QJsonObject moved = state.value("windows").toArray().at(0).toObject();
-            return moved.value("x").toInt() == 960 && moved.value("width").toInt() == 1920;
+            return window(state, 0).value("x").toInt() == 960 && window(state, 0).value("width").toInt() == 1920;
         }));
     }
 
     // What a change did shows in the state both protocols report, as the device holds it.
     void stateAfterChange()
     {
-        QCOMPARE(RemoteClients::http(HttpPort, "POST", "/api/devices/Stage/window/3/input",
-                                     R"({"source":"HDMI4"})")
-                     .status,
-                 200);
-        QVERIFY(simHas(Stage, [](const QJsonObject &state) {
-            return state.value("windows").toArray().at(2).toObject().value("src").toInt() == 35;
-        }));
+        QCOMPARE(post("Stage/window/3/input", R"({"source":"HDMI4"})").status, 200);
+        QVERIFY(simHas(Stage, [](const QJsonObject &state) { return window(state, 2).value("src").toInt() == 35; }));
         // The device is asked for its windows once it acknowledged; its answer follows shortly.
-        QVERIFY(waitUntil(
-            [&] {
-                return state("Stage").value("windows").toArray().at(2).toObject().value("input").toString() ==
-                       "HDMI4";
-            },
-            5000));
+        QVERIFY(waitUntil([&] { return window(state("Stage"), 2).value("input").toString() == "HDMI4"; }, 5000));
         OscClient client;
         client.send(OscPort, "/vp/devices");
         const QJsonArray devices = client.reply("/vp/devices").value("devices").toArray();
         QCOMPARE(devices.size(), 3);
-        QCOMPARE(
-            devices.at(0).toObject().value("windows").toArray().at(2).toObject().value("inputId").toInt(),
-            35);
+        QCOMPARE(window(devices.at(0).toObject(), 2).value("inputId").toInt(), 35);
         QCOMPARE(devices.at(1).toObject().value("cpuid").toString(), Hall);
         QCOMPARE(devices.at(1).toObject().value("family").toString(), "GW");
         QCOMPARE(devices.at(2).toObject().value("name").toString(), "Foyer");
@@ -363,14 +282,11 @@ private slots:
     {
         const int mark = foyer.log().size();
         foyer.suspend();
-        const RemoteClients::HttpReply r =
-            RemoteClients::http(HttpPort, "POST", "/api/devices/Foyer/freeze", R"({"on":true})");
+        const RemoteClients::HttpReply r = post("Foyer/freeze", R"({"on":true})");
         foyer.resume();
         QCOMPARE(r.status, 504);
         QCOMPARE(r.json.value("error").toString(), "timeout");
-        QVERIFY(waitUntil(
-            [&] { return commandsSince(foyer, mark) == QList<QByteArray>{hostFrame(0x10, 0x00, {1})}; },
-            5000));
+        QVERIFY(waitUntil([&] { return commandsSince(foyer, mark) == QList<QByteArray>{hostFrame(0x10, 0, {1})}; }));
     }
 
     // oscsend subscribes oscdump, which then sees a window's input change and a preset loaded (not
@@ -382,56 +298,34 @@ private slots:
         dump.start("oscdump", {"-L", QString::number(DumpPort)});
         QVERIFY(dump.waitForStarted(5000));
         QByteArray seen;
-        const auto sees = [&](const QByteArray &text) {
-            return waitUntil(
-                [&] {
-                    seen += dump.readAllStandardOutput();
-                    return seen.contains(text);
-                },
-                10000);
+        const auto sees = [&](const QByteArray &text, int timeoutMs = 10000) {
+            return waitUntil([&] { return (seen += dump.readAllStandardOutput()).contains(text); }, timeoutMs);
         };
-        OscClient probe;
-        QVERIFY(waitUntil(
-            [&] { // oscdump is listening once it shows what it is sent
-                probe.send(DumpPort, "/probe");
-                seen += dump.readAllStandardOutput();
-                return seen.contains("/probe");
-            },
-            10000));
+        OscClient probe; // oscdump is listening once it shows what it is sent
+        QVERIFY(waitUntil([&] { return probe.send(DumpPort, "/probe"), sees("/probe", 0); }, 10000));
         QProcess send;
-        send.start("oscsend",
-                   {"127.0.0.1", QString::number(OscPort), "/subscribe", "i", QString::number(DumpPort)});
+        send.start("oscsend", {"127.0.0.1", QString::number(OscPort), "/subscribe", "i", QString::number(DumpPort)});
         QVERIFY(send.waitForFinished(10000));
         QVERIFY(waitUntil([&] { return control->oscServer()->subscriberCount() == 1; }, 10000));
 
         const bool onDvi2 = hub->ksRecord(Stage)->windows.at(1).param2 == 17;
-        QCOMPARE(RemoteClients::http(HttpPort, "POST", "/api/devices/1/window/2/input",
-                                     onDvi2 ? R"({"source":"HDMI1"})" : R"({"source":"DVI2"})")
-                     .status,
-                 200);
+        QCOMPARE(post("1/window/2/input", onDvi2 ? R"({"source":"HDMI1"})" : R"({"source":"DVI2"})").status, 200);
         QVERIFY(sees("/vp/" + Stage.toLatin1() +
                      (onDvi2 ? "/window/2/input si \"HDMI1\" 32" : "/window/2/input si \"DVI2\" 17")));
-        QCOMPARE(
-            RemoteClients::http(HttpPort, "POST", "/api/devices/1/preset/load", R"({"preset":10})").status,
-            409);
-        QCOMPARE(
-            RemoteClients::http(HttpPort, "POST", "/api/devices/1/preset/load", R"({"preset":1})").status,
-            200);
+        QCOMPARE(post("1/preset/load", R"({"preset":10})").status, 409);
+        QCOMPARE(post("1/preset/load", R"({"preset":1})").status, 200);
         QVERIFY(sees("/vp/" + Stage.toLatin1() + "/preset/loaded i 1"));
         QCOMPARE(seen.count("/preset/loaded"), 1);
 
         foyer.suspend();
         QProcess curl;
-        curl.start("curl", {"-s", "-o", "/dev/null", "-w", "%{http_code}", "--max-time", "20", "-X", "POST",
-                            "--data", R"({"on":false})",
-                            QString("http://127.0.0.1:%1/api/devices/Foyer/freeze").arg(HttpPort)});
+        startPost(curl, "Foyer/freeze", R"({"on":false})");
         QVERIFY(waitUntil([&] { return backend->isExecuting(Foyer); }, 10000));
         foyer.kill();
         QVERIFY(waitUntil([&] { return curl.state() == QProcess::NotRunning; }, 10000));
         QCOMPARE(curl.readAllStandardOutput(), QByteArray("503"));
         QVERIFY(sees("/vp/" + Foyer.toLatin1() + "/online i 0"));
-        const RemoteClients::HttpReply r =
-            RemoteClients::http(HttpPort, "POST", "/api/devices/Foyer/freeze", R"({"on":true})");
+        const RemoteClients::HttpReply r = post("Foyer/freeze", R"({"on":true})");
         QCOMPARE(r.status, 409);
         QCOMPARE(r.json.value("error").toString(), "device_offline");
         QCOMPARE(state("3").value("online").toBool(), false);
@@ -455,13 +349,12 @@ private slots:
         RemoteSettings s = settings();
         s.token = "s3cret-token";
         start(s);
-        const int logged = refusalsLogged();
+        const int before = logged("Remote control: refused");
         const int mark = sim.log().size();
-        const RemoteClients::HttpReply r =
-            RemoteClients::http(HttpPort, "POST", "/api/devices/1/freeze", R"({"on":true})", header);
+        const RemoteClients::HttpReply r = post("1/freeze", R"({"on":true})", header);
         QCOMPARE(r.status, status);
         QCOMPARE(commandsSince(sim, mark).size(), status == 200 ? 1 : 0);
-        QVERIFY(waitUntil([&] { return refusalsLogged() == logged + (status == 200 ? 0 : 1); }, 5000));
+        QVERIFY(waitUntil([&] { return logged("Remote control: refused") == before + (status != 200); }, 5000));
     }
 
     // With an allow-list only the senders on it are heard; others get no answer and send nothing.
@@ -478,13 +371,7 @@ private slots:
         QCOMPARE(panel.reply("/vp/1/blackscreen").value("ok").toBool(), true);
         QCOMPARE(stranger.received.size(), 0);
         QCOMPARE(commandsSince(sim, mark), QList<QByteArray>{hostFrame(0x13, 0x00, {1})});
-        QVERIFY(waitUntil(
-            [] {
-                const QList<LogLine> lines = recentLogLines();
-                return !lines.isEmpty() && lines.last().text.contains("127.0.0.3") &&
-                       lines.last().text.contains("not on the allow-list");
-            },
-            5000));
+        QVERIFY(waitUntil([] { return logged("127.0.0.3", "not on the allow-list") == 1; }, 5000));
     }
 
     // Beyond its rate a client is refused without a frame; another client is not held back.
@@ -509,14 +396,9 @@ private slots:
 
         int httpLimited = 0;
         for (int i = 0; i < 8; ++i)
-            httpLimited +=
-                RemoteClients::http(HttpPort, "POST", "/api/devices/1/freeze", R"({"on":true})").status ==
-                429;
+            httpLimited += post("1/freeze", R"({"on":true})").status == 429;
         QVERIFY(httpLimited > 0);
-        QCOMPARE(RemoteClients::http(HttpPort, "POST", "/api/devices/1/freeze", R"({"on":true})",
-                                     {"--interface", "127.0.0.2"})
-                     .status,
-                 200);
+        QCOMPARE(post("1/freeze", R"({"on":true})", {"--interface", "127.0.0.2"}).status, 200);
         OscClient other(QHostAddress("127.0.0.2"));
         other.send(OscPort, "/vp/1/freeze", "T");
         QCOMPARE(other.reply("/vp/1/freeze").value("ok").toBool(), true);
@@ -533,12 +415,7 @@ private slots:
         slow.write("POST /api/devices/1/freeze HTTP/1.1\r\nHost: x\r\nContent-Length: 100\r\n\r\n{\"on\"");
         slow.flush();
         QCOMPARE(RemoteClients::http(HttpPort, "GET", "/api/devices/1").status, 200);
-        QVERIFY(waitUntil(
-            [&] {
-                return silent.state() == QAbstractSocket::UnconnectedState &&
-                       slow.state() == QAbstractSocket::UnconnectedState;
-            },
-            15000));
+        QVERIFY(waitUntil([&] { return silent.state() == silent.UnconnectedState && slow.state() == silent.state(); }));
         QVERIFY(commandsSince(sim, mark).isEmpty());
     }
 
@@ -553,12 +430,8 @@ private slots:
         renewing.send(OscPort, "/subscribe");
         QCOMPARE(lapsed.reply("/subscribe").value("lease").toDouble(), 0.3);
         QVERIFY(!renewing.reply("/subscribe").isEmpty());
-        QVERIFY(waitUntil(
-            [&] {
-                renewing.send(OscPort, "/subscribe");
-                return control->oscServer()->subscriberCount() == 1;
-            },
-            10000));
+        QVERIFY(waitUntil([&] { return renewing.send(OscPort, "/subscribe"), control->oscServer()->subscriberCount() == 1; },
+                          10000));
         renewing.send(OscPort, "/subscribe");
         QVERIFY(!renewing.reply("/subscribe").isEmpty());
         const bool onCv1 = hub->ksRecord(Stage)->windows.at(0).param2 == 48;
@@ -580,9 +453,7 @@ private slots:
         start(s);
         sim.suspend();
         QProcess curl;
-        curl.start("curl",
-                   {"-s", "-o", "/dev/null", "-w", "%{http_code}", "--max-time", "20", "-X", "POST", "--data",
-                    R"({"on":true})", QString("http://127.0.0.1:%1/api/devices/1/freeze").arg(HttpPort)});
+        startPost(curl, "1/freeze", R"({"on":true})");
         QVERIFY(waitUntil([&] { return backend->isExecuting(Stage); }, 10000));
         control->stop();
         QVERIFY(waitUntil([&] { return curl.state() == QProcess::NotRunning; }, 10000));

@@ -39,28 +39,21 @@ std::shared_ptr<INFO_BASIC> device(int index)
 RemoteCommand cmd(RemoteCommand::Kind kind, int window = 0, int number = 0)
 {
     RemoteCommand c;
-    c.kind = kind;
-    c.window = window;
-    c.number = number;
-    c.value = number;
+    c.kind = kind, c.window = window, c.number = c.value = number;
     return c;
 }
 
 RemoteCommand source(int window, const QString &name, int id = -1)
 {
     RemoteCommand c = cmd(RemoteCommand::SwitchInput, window);
-    c.sourceName = name;
-    c.sourceId = id;
+    c.sourceName = name, c.sourceId = id;
     return c;
 }
 
 RemoteCommand geometry(int window, int x, int y, int width, int height)
 {
     RemoteCommand c = cmd(RemoteCommand::SetGeometry, window);
-    c.x = x;
-    c.y = y;
-    c.width = width;
-    c.height = height;
+    c.x = x, c.y = y, c.width = width, c.height = height;
     return c;
 }
 
@@ -77,11 +70,7 @@ QString describe(const RemoteValidator::Checked &r)
     if (a.id >= 0)
         parts << QStringLiteral("id%1").arg(a.id);
     if (!a.rect.isNull())
-        parts << QStringLiteral("%1,%2 %3x%4")
-                     .arg(a.rect.x())
-                     .arg(a.rect.y())
-                     .arg(a.rect.width())
-                     .arg(a.rect.height());
+        parts << QStringLiteral("%1,%2 %3x%4").arg(a.rect.x()).arg(a.rect.y()).arg(a.rect.width()).arg(a.rect.height());
     if (a.layer)
         parts << QStringLiteral("layer%1").arg(a.layer);
     if (a.value)
@@ -96,94 +85,93 @@ class TstRemoteValidator : public QObject
 {
     Q_OBJECT
 private slots:
+    // Each limit just inside and just outside, one input varied at a time.
     void check_data()
     {
         QTest::addColumn<int>("device");
         QTest::addColumn<RemoteCommand>("command");
         QTest::addColumn<QString>("expected");
         using C = RemoteCommand;
-        const QString stageInputs = "VGA1, VGA2, CV1, CV2, DVI1, DVI2, HDMI1, HDMI2, HDMI3, HDMI4";
-        QTest::newRow("input by name") << 0 << source(2, "HDMI2") << "window/input win1 src33";
-        QTest::newRow("input name in lower case") << 0 << source(2, "hdmi2") << "window/input win1 src33";
-        QTest::newRow("input by id") << 0 << source(1, "", 33) << "window/input win0 src33";
-        QTest::newRow("window missing")
-            << 0 << source(3, "HDMI2")
-            << "invalid_argument: window 3 does not exist on \"Stage\" (windows: 1, 2)";
-        QTest::newRow("input not on the model")
-            << 0 << source(1, "HDMI5")
-            << "invalid_argument: source \"HDMI5\" is not an input of \"Stage\" (inputs: " + stageInputs +
-                   ")";
-        QTest::newRow("id not on the model")
-            << 0 << source(1, "", 200)
-            << "invalid_argument: source id 200 is not an input of \"Stage\" "
-               "(inputs: " +
-                   stageInputs + ")";
-        QTest::newRow("USB on a model with USB") << 1 << source(1, "USB1") << "window/input win0 src96";
-        QTest::newRow("SDI on a model without")
-            << 1 << source(1, "SDI1")
-            << "invalid_argument: source \"SDI1\" is not an input of KS1200 "
-               "(inputs: VGA1, DVI1, HDMI1, CV1, CV2, USB1)";
-        QTest::newRow("GW input") << 3 << source(2, "Input4") << "window/input win1 src3";
-        QTest::newRow("GW input beyond its card") << 3 << source(2, "Input5")
-                                                  << "invalid_argument: source \"Input5\" is not an input of "
-                                                     "\"Hall\" (inputs: Input1, Input2, Input3, Input4)";
+        const QString stageInputs = "(inputs: VGA1, VGA2, CV1, CV2, DVI1, DVI2, HDMI1, HDMI2, HDMI3, HDMI4)";
+        const QString range = "invalid_argument: %1 %2 is out of range on %3 (%4 to %5)";
+        const QString offWall = "invalid_argument: window at (%1, %2) size %3 x %4 does not lie on the wall of %5 "
+                                "(panels within (0, 0) size %6 x %7)";
+        const auto off = [&](int x, int y, int w, int h) {
+            return offWall.arg(x).arg(y).arg(w).arg(h).arg("\"Stage\"").arg(3840).arg(1080);
+        };
+        const auto row = [](const char *name, int device, const RemoteCommand &c, const QString &expected) {
+            QTest::newRow(name) << device << c << expected;
+        };
+        row("input by name", 0, source(2, "HDMI2"), "window/input win1 src33");
+        row("input name in lower case", 0, source(2, "hdmi2"), "window/input win1 src33");
+        row("input by id", 0, source(1, "", 33), "window/input win0 src33");
+        row("window 3 missing", 0, source(3, "HDMI2"),
+            "invalid_argument: window 3 does not exist on \"Stage\" (windows: 1, 2)");
+        row("input not on the model", 0, source(1, "HDMI5"),
+            "invalid_argument: source \"HDMI5\" is not an input of \"Stage\" " + stageInputs);
+        row("id not on the model", 0, source(1, "", 200),
+            "invalid_argument: source id 200 is not an input of \"Stage\" " + stageInputs);
+        row("USB on a model with USB", 1, source(1, "USB1"), "window/input win0 src96");
+        row("SDI on a model without", 1, source(1, "SDI1"),
+            "invalid_argument: source \"SDI1\" is not an input of KS1200 (inputs: VGA1, DVI1, HDMI1, CV1, CV2, USB1)");
+        row("GW input 4", 3, source(2, "Input4"), "window/input win1 src3");
+        row("GW input 5 beyond its card", 3, source(2, "Input5"),
+            "invalid_argument: source \"Input5\" is not an input of \"Hall\" (inputs: Input1, Input2, Input3, Input4)");
 
-        QTest::newRow("preset 1") << 0 << cmd(C::LoadPreset, 0, 1) << "preset/load id0";
-        QTest::newRow("preset 10") << 3 << cmd(C::SavePreset, 0, 10) << "preset/save id9";
-        QTest::newRow("preset 0") << 0 << cmd(C::LoadPreset, 0, 0)
-                                  << "invalid_argument: preset 0 is out of range on \"Stage\" (1 to 10)";
-        QTest::newRow("preset 11") << 0 << cmd(C::LoadPreset, 0, 11)
-                                   << "invalid_argument: preset 11 is out of range on \"Stage\" (1 to 10)";
-        QTest::newRow("template 10 on KS9200") << 0 << cmd(C::LoadTemplate, 0, 10) << "template/load id9";
-        QTest::newRow("template on KS1200")
-            << 1 << cmd(C::LoadTemplate, 0, 1) << "not_supported: KS1200 (KS1200) has no templates";
-        QTest::newRow("GW template 4") << 3 << cmd(C::LoadTemplate, 0, 4)
-                                       << "invalid_argument: template 4 is out of range on \"Hall\" (1 to 3)";
+        row("preset 1", 0, cmd(C::LoadPreset, 0, 1), "preset/load id0");
+        row("preset 0", 0, cmd(C::LoadPreset, 0, 0), range.arg("preset").arg(0).arg("\"Stage\"").arg(1).arg(10));
+        row("preset 10", 0, cmd(C::LoadPreset, 0, 10), "preset/load id9");
+        row("preset 11", 0, cmd(C::LoadPreset, 0, 11), range.arg("preset").arg(11).arg("\"Stage\"").arg(1).arg(10));
+        row("GW save preset 10", 3, cmd(C::SavePreset, 0, 10), "preset/save id9");
+        row("template 1", 0, cmd(C::LoadTemplate, 0, 1), "template/load id0");
+        row("template 0", 0, cmd(C::LoadTemplate, 0, 0), range.arg("template").arg(0).arg("\"Stage\"").arg(1).arg(10));
+        row("template 10", 0, cmd(C::LoadTemplate, 0, 10), "template/load id9");
+        row("template 11", 0, cmd(C::LoadTemplate, 0, 11),
+            range.arg("template").arg(11).arg("\"Stage\"").arg(1).arg(10));
+        row("template on KS1200", 1, cmd(C::LoadTemplate, 0, 1), "not_supported: KS1200 (KS1200) has no templates");
+        row("GW template 4", 3, cmd(C::LoadTemplate, 0, 4), range.arg("template").arg(4).arg("\"Hall\"").arg(1).arg(3));
 
-        QTest::newRow("geometry on one panel")
-            << 0 << geometry(1, 0, 0, 1920, 1080) << "window/geometry win0 0,0 1920x1080";
-        QTest::newRow("geometry across panels")
-            << 0 << geometry(1, 1000, 0, 1920, 1080) << "window/geometry win0 1000,0 1920x1080";
-        const QString offWall =
-            "invalid_argument: window at (%1, %2) size %3 x %4 does not lie on the wall of %5 "
-            "(panels within (0, 0) size %6 x %7)";
-        QTest::newRow("geometry past the right edge")
-            << 0 << geometry(1, 2000, 0, 1920, 1080)
-            << offWall.arg(2000).arg(0).arg(1920).arg(1080).arg("\"Stage\"").arg(3840).arg(1080);
-        QTest::newRow("geometry off the panels, inside their bounds")
-            << 4 << geometry(1, 0, 1080, 1920, 1080)
-            << offWall.arg(0).arg(1080).arg(1920).arg(1080).arg("KS9200").arg(3840).arg(2160);
-        QTest::newRow("geometry at negative x")
-            << 0 << geometry(1, -1, 0, 640, 480)
-            << offWall.arg(-1).arg(0).arg(640).arg(480).arg("\"Stage\"").arg(3840).arg(1080);
-        QTest::newRow("geometry of the largest integers")
-            << 0 << geometry(1, 2147483647, 0, 2147483647, 480)
-            << offWall.arg(2147483647).arg(0).arg(2147483647).arg(480).arg("\"Stage\"").arg(3840).arg(1080);
-        QTest::newRow("geometry below 64")
-            << 0 << geometry(1, 0, 0, 63, 480) << "invalid_argument: window size 63 x 480 is below 64 x 64";
-        QTest::newRow("GW geometry keeps the layer")
-            << 3 << geometry(2, 0, 0, 3840, 2160) << "window/geometry win1 0,0 3840x2160 layer2";
-        QTest::newRow("GW geometry beyond the window slots")
-            << 3 << geometry(5, 0, 0, 640, 480)
-            << "invalid_argument: window 5 of \"Hall\" lies beyond its 4 window slots";
+        row("geometry on one panel", 0, geometry(1, 0, 0, 1920, 1080), "window/geometry win0 0,0 1920x1080");
+        row("geometry across panels", 0, geometry(1, 1000, 0, 1920, 1080), "window/geometry win0 1000,0 1920x1080");
+        row("geometry at the right edge", 0, geometry(1, 1920, 0, 1920, 1080), "window/geometry win0 1920,0 1920x1080");
+        row("geometry past the right edge", 0, geometry(1, 1921, 0, 1920, 1080), off(1921, 0, 1920, 1080));
+        row("geometry past the bottom edge", 0, geometry(1, 0, 1, 1920, 1080), off(0, 1, 1920, 1080));
+        row("geometry at negative x", 0, geometry(1, -1, 0, 640, 480), off(-1, 0, 640, 480));
+        row("geometry at negative y", 0, geometry(1, 0, -1, 640, 480), off(0, -1, 640, 480));
+        row("geometry off the panels, inside their bounds", 4, geometry(1, 0, 1080, 1920, 1080),
+            offWall.arg(0).arg(1080).arg(1920).arg(1080).arg("KS9200").arg(3840).arg(2160));
+        row("geometry of the largest integers", 0, geometry(1, 2147483647, 0, 2147483647, 480),
+            off(2147483647, 0, 2147483647, 480));
+        row("geometry of 64 x 64", 0, geometry(1, 0, 0, 64, 64), "window/geometry win0 0,0 64x64");
+        const QString small = "invalid_argument: window size %1 x %2 is below 64 x 64";
+        row("geometry width 63", 0, geometry(1, 0, 0, 63, 64), small.arg(63).arg(64));
+        row("geometry height 63", 0, geometry(1, 0, 0, 64, 63), small.arg(64).arg(63));
+        row("GW geometry keeps the layer", 3, geometry(2, 0, 0, 3840, 2160),
+            "window/geometry win1 0,0 3840x2160 layer2");
+        row("GW geometry in window slot 4", 3, geometry(4, 0, 0, 640, 480), "window/geometry win3 0,0 640x480 layer4");
+        row("GW geometry beyond the window slots", 3, geometry(5, 0, 0, 640, 480),
+            "invalid_argument: window 5 of \"Hall\" lies beyond its 4 window slots");
 
-        QTest::newRow("brightness of all windows")
-            << 0 << cmd(C::Brightness, 0, 100) << "brightness win255 v100";
-        QTest::newRow("brightness of window 2") << 3 << cmd(C::Brightness, 2, 40) << "brightness win1 v40";
-        QTest::newRow("brightness 101")
-            << 0 << cmd(C::Brightness, 0, 101)
-            << "invalid_argument: brightness 101 is out of range on \"Stage\" (0 to 100)";
-        QTest::newRow("brightness of a missing window")
-            << 0 << cmd(C::Brightness, 9, 50)
-            << "invalid_argument: window 9 does not exist on \"Stage\" (windows: 1, 2)";
-        QTest::newRow("frame sync") << 0 << cmd(C::FrameSync, 2) << "window/framesync win1";
-        QTest::newRow("test pattern 60 on KS9200") << 0 << cmd(C::TestPattern, 0, 60) << "testpattern id60";
-        QTest::newRow("test pattern 13 on KX4200")
-            << 2 << cmd(C::TestPattern, 0, 13)
-            << "invalid_argument: test pattern 13 is out of range on KX4200 (0 to 12)";
-        QTest::newRow("test pattern off") << 2 << cmd(C::TestPatternOff) << "testpattern/off id255";
-        QTest::newRow("test pattern on GW")
-            << 3 << cmd(C::TestPattern, 0, 1) << "not_supported: \"Hall\" (GW5) has no test patterns";
+        row("brightness 100 of all windows", 0, cmd(C::Brightness, 0, 100), "brightness win255 v100");
+        row("brightness 101", 0, cmd(C::Brightness, 0, 101),
+            range.arg("brightness").arg(101).arg("\"Stage\"").arg(0).arg(100));
+        row("brightness 0 of window 2", 3, cmd(C::Brightness, 2, 0), "brightness win1");
+        row("brightness -1", 0, cmd(C::Brightness, 0, -1),
+            range.arg("brightness").arg(-1).arg("\"Stage\"").arg(0).arg(100));
+        row("brightness of a missing window", 0, cmd(C::Brightness, 9, 50),
+            "invalid_argument: window 9 does not exist on \"Stage\" (windows: 1, 2)");
+        row("frame sync", 0, cmd(C::FrameSync, 2), "window/framesync win1");
+        row("test pattern 60 on KS9200", 0, cmd(C::TestPattern, 0, 60), "testpattern id60");
+        row("test pattern 61 on KS9200", 0, cmd(C::TestPattern, 0, 61),
+            range.arg("test pattern").arg(61).arg("\"Stage\"").arg(0).arg(60));
+        row("test pattern 12 on KX4200", 2, cmd(C::TestPattern, 0, 12), "testpattern id12");
+        row("test pattern 13 on KX4200", 2, cmd(C::TestPattern, 0, 13),
+            range.arg("test pattern").arg(13).arg("KX4200").arg(0).arg(12));
+        row("test pattern 0", 2, cmd(C::TestPattern, 0, 0), "testpattern id0");
+        row("test pattern -1", 2, cmd(C::TestPattern, 0, -1),
+            range.arg("test pattern").arg(-1).arg("KX4200").arg(0).arg(12));
+        row("test pattern off", 2, cmd(C::TestPatternOff), "testpattern/off id255");
+        row("test pattern on GW", 3, cmd(C::TestPattern, 0, 1), "not_supported: \"Hall\" (GW5) has no test patterns");
     }
     void check()
     {
@@ -237,9 +225,8 @@ private slots:
             devices << d;
         }
         const RemoteValidator::Found f = RemoteValidator::findDevice(devices, selector);
-        const QString got = f.error.isError() ? RemoteError::codeName(f.error.code()) + QStringLiteral(": ") +
-                                                    f.error.message()
-                                              : QString();
+        const QString got =
+            f.error.isError() ? RemoteError::codeName(f.error.code()) + ": " + f.error.message() : QString();
         QCOMPARE(got, error);
         QCOMPARE(f.index, found);
     }
@@ -250,23 +237,16 @@ private slots:
         QTest::addColumn<QString>("token");
         QTest::addColumn<QStringList>("allow");
         QTest::addColumn<QString>("problem");
-        QTest::newRow("loopback without token") << "127.0.0.1"
-                                                << "" << QStringList() << "";
-        QTest::newRow("all addresses without token")
-            << "0.0.0.0"
-            << "" << QStringList() << "Listening on 0.0.0.0 needs a token of at least 8 characters.";
-        QTest::newRow("LAN address with a short token")
-            << "192.168.1.5"
-            << "abc" << QStringList() << "Listening on 192.168.1.5 needs a token of at least 8 characters.";
-        QTest::newRow("LAN address with a token") << "192.168.1.5"
-                                                  << "s3cret-token" << QStringList() << "";
-        QTest::newRow("not an address")
-            << "stage-pc"
-            << "" << QStringList() << "The bind address \"stage-pc\" is not an IP address.";
-        QTest::newRow("allow-list entry not an address")
-            << "127.0.0.1"
-            << "" << QStringList{"192.168.1.0/24", "panel"}
-            << "The OSC sender \"panel\" is not an address or a subnet.";
+        const QString open = "Listening on %1 needs a token of at least 8 characters.";
+        QTest::newRow("loopback without token") << "127.0.0.1" << "" << QStringList() << "";
+        QTest::newRow("all addresses without token") << "0.0.0.0" << "" << QStringList() << open.arg("0.0.0.0");
+        QTest::newRow("LAN address, 7-character token") << "192.168.1.5" << "s3cret-" << QStringList()
+                                                        << open.arg("192.168.1.5");
+        QTest::newRow("LAN address, 8-character token") << "192.168.1.5" << "s3cret-t" << QStringList() << "";
+        QTest::newRow("not an address") << "stage-pc" << "" << QStringList()
+                                        << "The bind address \"stage-pc\" is not an IP address.";
+        QTest::newRow("allow-list entry not an address") << "127.0.0.1" << "" << QStringList{"192.168.1.0/24", "panel"}
+                                                         << "The OSC sender \"panel\" is not an address or a subnet.";
     }
     void settingsProblem()
     {
@@ -275,9 +255,7 @@ private slots:
         QFETCH(QStringList, allow);
         QFETCH(QString, problem);
         RemoteSettings s;
-        s.bindAddress = address;
-        s.token = token;
-        s.oscAllowList = allow;
+        s.bindAddress = address, s.token = token, s.oscAllowList = allow;
         QCOMPARE(s.problem(), problem);
     }
 };

@@ -2,6 +2,10 @@
 
 #include "DeviceModels.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QTest>
+
 namespace ConfigSamples {
 namespace {
 // Distinct values: each call gives the next one within the field's range, never the default 0.
@@ -54,8 +58,7 @@ INFO_EDID edid(Gen &g, uint8_t src)
 INFO_PRESET preset(Gen &g, int id, int panels, int panelValues, int windows, int windowValues)
 {
     INFO_PRESET p;
-    p.id = id;
-    p.group = g.s32();
+    p.id = id, p.group = g.s32();
     for (int i = 0; i < panels; ++i)
         p.panels.append(entry(g, panelValues));
     for (int i = 0; i < windows; ++i)
@@ -65,16 +68,11 @@ INFO_PRESET preset(Gen &g, int id, int panels, int panelValues, int windows, int
 
 void basicIdentity(INFO_BASIC &b, int type, int seed)
 {
-    b.type = type;
-    b.hasUsb = 1;
-    b.hasSdi = 1;
-    b.linkType = 2;
+    b.type = type, b.hasUsb = 1, b.hasSdi = 1, b.linkType = 2, b.online = 1, b.keyTCP = 7;
     b.address = QHostAddress(QStringLiteral("127.0.60.%1").arg(seed));
     b.name = QStringLiteral("Hall %1").arg(seed);
     b.cpuid = QStringLiteral("%1").arg(seed, 24, 16, QLatin1Char('0'));
     b.version = QStringLiteral("V1.%1").arg(seed);
-    b.online = 1;
-    b.keyTCP = 7;
 }
 } // namespace
 
@@ -124,8 +122,7 @@ ConfigDevice variedDevice(int type, int seed)
         r.borders << INFO_BORDER{g.u8(), g.u8(), g.u16(), g.u16(), g.u16(), g.u16(), g.u16()};
     r.presets << preset(g, -5, 2, 4, 3, 4) << preset(g, 2, 1, 4, 2, 4) << preset(g, 9, 0, 4, 1, 4);
     INFO_TEMPLATE t;
-    t.templateId = 1;
-    t.group = g.s32();
+    t.templateId = 1, t.group = g.s32();
     t.panels << entry(g, 4);
     t.windows << entry(g, 4) << entry(g, 4);
     r.templates << t;
@@ -152,17 +149,8 @@ ConfigDevice plainDevice(int type)
         r.hasUsb = r.hasSdi = 0;
         for (int a = 0; a < 8; ++a) {
             INFO_PANEL p;
-            p.id = uint16_t(a);
-            p.x = uint16_t((a % 4) * 1920);
-            p.y = uint16_t((a / 4) * 1080);
-            p.width = 1920;
-            p.height = 1080;
-            p.index = 1;
-            p.resWidth = 1920;
-            p.resHeight = 1080;
-            p.rate = 60;
-            p.row = 2;
-            p.col = 4;
+            p.id = uint16_t(a), p.x = uint16_t((a % 4) * 1920), p.y = uint16_t((a / 4) * 1080);
+            p.width = p.resWidth = 1920, p.height = p.resHeight = 1080, p.index = 1, p.rate = 60, p.row = 2, p.col = 4;
             r.panels << p;
             r.mappings << INFO_MAPPING{uint8_t(a), uint8_t(a), 0, 0, 0, 0};
         }
@@ -170,15 +158,10 @@ ConfigDevice plainDevice(int type)
             {0, 0, 1920, 1080, 0, 1}, {1920, 0, 3840, 1080, 1, 2}, {600, 1300, 1280, 720, 2, 3}};
         for (int w = 0; w < 3; ++w) {
             INFO_WINDOW win;
-            win.flag0 = win.flag1 = win.flag2 = 1;
-            win.winId = uint16_t(w);
-            win.x = uint16_t(rects[w][0]);
-            win.y = uint16_t(rects[w][1]);
-            win.width = uint16_t(rects[w][2]);
-            win.height = uint16_t(rects[w][3]);
-            win.param2 = uint16_t(rects[w][4]);
-            win.param3 = win.srcId = uint16_t(rects[w][5]);
-            win.param1 = 100;
+            win.flag0 = win.flag1 = win.flag2 = 1, win.winId = uint16_t(w), win.param1 = 100;
+            win.x = uint16_t(rects[w][0]), win.y = uint16_t(rects[w][1]);
+            win.width = uint16_t(rects[w][2]), win.height = uint16_t(rects[w][3]);
+            win.param2 = uint16_t(rects[w][4]), win.param3 = win.srcId = uint16_t(rects[w][5]);
             r.windows << win;
             r.imageQuality << INFO_IMAGE_QUALITY{uint16_t(w), 50, 50, 12, 50, 50, 0, 0, 0, 0, 0, 0, 0};
             r.inputCrops << INFO_INPUTCROP{uint16_t(w), 0, 0, 0, 1920, 1080};
@@ -197,22 +180,15 @@ ConfigDevice plainDevice(int type)
     const QStringList inputs = inputNames(type, false, false);
     for (int w = 0; w < 3; ++w) {
         INFO_WINDOW win;
-        win.flag0 = 1;
-        win.winId = uint16_t(w);
-        win.srcId = 1;
-        win.x = uint16_t(w * 640);
-        win.width = 640;
-        win.height = 480;
-        win.param1 = 100;
-        win.param2 = uint16_t(inputIdFromName(inputs.value(w)));
+        win.flag0 = 1, win.winId = uint16_t(w), win.srcId = 1, win.x = uint16_t(w * 640), win.width = 640;
+        win.height = 480, win.param1 = 100, win.param2 = uint16_t(inputIdFromName(inputs.value(w)));
         r.windows << win;
         r.imageQuality << INFO_IMAGE_QUALITY{uint16_t(w), 50, 50, 12, 50, 50, 2, 0, 0, 0, 0, 0, 0};
         r.inputCrops << INFO_INPUTCROP{uint16_t(w), 0, 0, 0, 1920, 1080};
         INFO_MOSAIC m;
-        m.winId = uint8_t(w);
-        r.mosaics << m;
         INFO_CHROMA c;
-        c.winId = uint8_t(w);
+        m.winId = c.winId = uint8_t(w);
+        r.mosaics << m;
         r.chromaKeys << c;
         if (isKxType(type)) {
             INFO_IMAGE_ADVANCED a;
@@ -237,22 +213,14 @@ ConfigDevice plainDevice(int type)
     }
     for (int i = 0; i < DEVICE_INFO_KS::TimeTaskCount; ++i)
         r.timeTasks[size_t(i)].index = uint8_t(i);
-    r.other.volume = 20;
-    r.other.fadePeriod = 5;
-    r.allTasksOn = 1;
+    r.other.volume = 20, r.other.fadePeriod = 5, r.allTasksOn = 1;
     return d;
 }
 
 QStringList identity(const INFO_BASIC &b)
 {
-    return {QString::number(b.type),
-            QString::number(b.hasUsb),
-            QString::number(b.hasSdi),
-            QString::number(b.linkType),
-            b.address.toString(),
-            b.name,
-            b.cpuid,
-            b.version};
+    return {QString::number(b.type), QString::number(b.hasUsb), QString::number(b.hasSdi), QString::number(b.linkType),
+            b.address.toString(),    b.name,                    b.cpuid,                   b.version};
 }
 
 bool sameSettings(const DEVICE_INFO_KS &a, const DEVICE_INFO_KS &b)
@@ -270,5 +238,51 @@ bool sameSettings(const DEVICE_INFO_GW &a, const DEVICE_INFO_GW &b)
     return a.panels == b.panels && a.mappings == b.mappings && a.windows == b.windows &&
            a.imageQuality == b.imageQuality && a.inputCrops == b.inputCrops && a.presets == b.presets &&
            a.edid == b.edid && a.other == b.other;
+}
+QByteArray editDevice(const QByteArray &json, int index, const std::function<void(QJsonObject &)> &edit)
+{
+    QJsonObject root = QJsonDocument::fromJson(json).object();
+    QJsonArray devices = root.value("devices").toArray();
+    QJsonObject d = devices.at(index).toObject();
+    edit(d);
+    devices[index] = d;
+    root["devices"] = devices;
+    return QJsonDocument(root).toJson();
+}
+
+QByteArray badFile(const QByteArray &good, const QString &kind)
+{
+    if (kind == "not JSON")
+        return "PK\x03\x04 zip";
+    if (kind == "truncated")
+        return good.left(good.size() / 2);
+    if (kind == "newer format") {
+        QJsonObject root = QJsonDocument::fromJson(good).object();
+        root["format"] = 3;
+        return QJsonDocument(root).toJson();
+    }
+    return editDevice(good, 0, [&](QJsonObject &d) {
+        QJsonArray w = d["windows"].toArray();
+        if (kind == "value out of range") {
+            QJsonObject first = w.at(0).toObject();
+            first["width"] = 70000;
+            w[0] = first;
+        }
+        while (kind == "list too long" && w.size() < 19)
+            w.append(w.at(0));
+        d["windows"] = w;
+    });
+}
+
+void badFileRows()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("message");
+    const QString hall = QStringLiteral("devices[0] (KS9200 \"Hall\"): windows");
+    QTest::newRow("not JSON") << "not JSON" << "The file is not valid JSON";
+    QTest::newRow("truncated") << "truncated" << "it is truncated";
+    QTest::newRow("newer format") << "newer format" << "The file is of format 3, this program reads up to 1.";
+    QTest::newRow("value out of range") << "value out of range" << hall + "[0].width: 70000 is outside 0..65535";
+    QTest::newRow("list too long") << "list too long" << hall + ": has 19 entries, at most 18 are allowed";
 }
 } // namespace ConfigSamples

@@ -11,13 +11,9 @@ HttpReply http(quint16 port, const QByteArray &method, const QString &path, cons
 {
     HttpReply r;
     QProcess curl;
-    QStringList args{"-s", "-S", "--max-time",     "20", "-o",
-                     "-",  "-w", "\n%{http_code}", "-X", QString::fromLatin1(method)};
+    QStringList args{"-s", "-S", "--max-time", "20", "-o", "-", "-w", "\n%{http_code}", "-X", QString(method)};
     if (method != "GET") // an empty body still goes with its length
-        args << "-H"
-             << "Content-Type: application/json"
-             << "--data-binary"
-             << "@-";
+        args << "-H" << "Content-Type: application/json" << "--data-binary" << "@-";
     args << extra << QStringLiteral("http://127.0.0.1:%1%2").arg(port).arg(path);
     curl.start(QStringLiteral("curl"), args);
     if (!curl.waitForStarted(5000)) {
@@ -42,31 +38,23 @@ lo_message oscMessage(const QString &spec)
     lo_message m = lo_message_new();
     for (const QString &a : spec.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const QString v = a.mid(2);
-        switch (a.at(0).toLatin1()) {
-        case 'i':
+        const char type = a.at(0).toLatin1();
+        if (type == 'i')
             lo_message_add_int32(m, v.toInt());
-            break;
-        case 'h':
+        else if (type == 'h')
             lo_message_add_int64(m, v.toLongLong());
-            break;
-        case 'f':
+        else if (type == 'f')
             lo_message_add_float(m, v.toFloat());
-            break;
-        case 's':
+        else if (type == 's')
             lo_message_add_string(m, v.toUtf8().constData());
-            break;
-        case 'T':
+        else if (type == 'T')
             lo_message_add_true(m);
-            break;
-        case 'F':
+        else if (type == 'F')
             lo_message_add_false(m);
-            break;
-        case 'b': {
+        else if (type == 'b') {
             lo_blob blob = lo_blob_new(3, "abc");
             lo_message_add_blob(m, blob);
             lo_blob_free(blob);
-            break;
-        }
         }
     }
     return m;
@@ -108,10 +96,8 @@ bool OscClient::take(const QString &path, Message *out, int timeoutMs)
     int found = -1;
     TestSupport::waitUntil(
         [&] {
-            for (int i = 0; i < received.size() && found < 0; ++i) {
-                if (received[i].path == path)
-                    found = i;
-            }
+            for (int i = 0; i < received.size() && found < 0; ++i)
+                found = received[i].path == path ? i : -1;
             return found >= 0;
         },
         timeoutMs);
