@@ -1,7 +1,5 @@
-// vpctl as a user runs it: the real program against vpsim on loopback addresses, in the private
-// network namespace the suite runs in (devices are asked by --connect and --serial-port only;
-// no broadcast leaves the namespace). Exit codes, what is printed, and what reached the simulated
-// devices (frame log, state file).
+// vpctl as a user runs it against vpsim on loopback (devices asked by --connect and --serial-port only):
+// exit codes, what is printed and what reached the simulated devices.
 #include "ConfigSamples.h"
 #include "RemoteClients.h"
 #include "SimHub.h"

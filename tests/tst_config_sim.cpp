@@ -1,9 +1,5 @@
-// Back up and restore through the device hub against the simulator: many settings are changed on
-// one simulated device, it is backed up into a configuration file, and the file is restored to a
-// fresh simulated device by the restore runner, which verifies itself by a re-read. The two
-// devices' state files then agree on every restorable setting, and backing both up gives the same
-// file apart from identity and time. A restore cut short by a lost link or by Cancel reports the
-// groups it applied. Runs inside a private network namespace (loopback addresses, unicast search).
+// Back up and restore through the hub against vpsim: the restored device's state file agrees with
+// the original's, both back up to the same file, and a restore cut short reports its groups.
 #include "ConfigBackup.h"
 #include "ConfigFile.h"
 #include "DeviceChanges.h"

@@ -1,7 +1,5 @@
-// The device hub headless, as vpctl uses it: a plain QCoreApplication, vpsim on loopback found by
-// unicast search (no broadcast leaves this namespace). Transactions end as the device answered:
-// acknowledged, refused, never (timed out), cut short by the link, or not started for a device
-// that is not online; and a device that returns gets its record and interface back by itself.
+// The device hub headless against vpsim: transactions end as the device answered (acknowledged,
+// refused, timed out, link lost, not online), and a returning device keeps its record.
 #include "CommManager.h"
 #include "DEVICE_INFO_GW.h"
 #include "DEVICE_INFO_KS.h"

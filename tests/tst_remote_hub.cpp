@@ -1,8 +1,5 @@
-// Remote control end to end, as vpcontrol and `vpctl serve` run it: real clients (curl; liblo
-// messages from UDP sockets; oscsend and oscdump) talk to the OSC and HTTP servers, which run each
-// command through the device hub and a real link to vpsim. What a command did is read where it
-// arrived: the frames in the simulator's log, its state file, and the answer the client got. Runs
-// in the private network namespace of the suite, on loopback addresses only.
+// Remote control end to end: curl, liblo clients, oscsend and oscdump against the OSC and HTTP servers,
+// the hub and vpsim on loopback; checked by the answer, the simulator's frame log and its state file.
 #include "DEVICE_INFO_KS.h"
 #include "DeviceHub.h"
 #include "HubRemoteBackend.h"
@@ -49,6 +46,11 @@ int logged(const QString &text, const QString &more = QString())
     for (const LogLine &l : recentLogLines())
         n += l.text.contains(text) && l.text.contains(more);
     return n;
+}
+
+QJsonObject windowOf(const QJsonObject &device, int index)
+{
+    return device.value("windows").toArray().at(index).toObject();
 }
 
 // The commands (not the read requests) a simulator received from line `from` of its log on.
@@ -98,10 +100,6 @@ class TstRemoteHub : public QObject
     {
         curl.start("curl", {"-s", "-o", "/dev/null", "-w", "%{http_code}", "--max-time", "20", "-X", "POST", "--data",
                             body, QString("http://127.0.0.1:%1/api/devices/%2").arg(HttpPort).arg(path)});
-    }
-    static QJsonObject window(const QJsonObject &device, int index)
-    {
-        return device.value("windows").toArray().at(index).toObject();
     }
     QJsonObject state(const QString &device)
     {
@@ -237,7 +235,7 @@ private slots:
             pieces += f.mid(4, 2) == QByteArray::fromHex("0303");
         QCOMPARE(pieces, 2); // areas 0 and 1 each show a part of it
         QVERIFY(simHas(Hall, [](const QJsonObject &state) {
-            return window(state, 0).value("x").toInt() == 960 && window(state, 0).value("width").toInt() == 1920;
+            return windowOf(state, 0).value("x").toInt() == 960 && windowOf(state, 0).value("width").toInt() == 1920;
         }));
     }
 
@@ -245,14 +243,14 @@ private slots:
     void stateAfterChange()
     {
         QCOMPARE(post("Stage/window/3/input", R"({"source":"HDMI4"})").status, 200);
-        QVERIFY(simHas(Stage, [](const QJsonObject &state) { return window(state, 2).value("src").toInt() == 35; }));
+        QVERIFY(simHas(Stage, [](const QJsonObject &state) { return windowOf(state, 2).value("src").toInt() == 35; }));
         // The device is asked for its windows once it acknowledged; its answer follows shortly.
-        QVERIFY(waitUntil([&] { return window(state("Stage"), 2).value("input").toString() == "HDMI4"; }, 5000));
+        QVERIFY(waitUntil([&] { return windowOf(state("Stage"), 2).value("input").toString() == "HDMI4"; }, 5000));
         OscClient client;
         client.send(OscPort, "/vp/devices");
         const QJsonArray devices = client.reply("/vp/devices").value("devices").toArray();
         QCOMPARE(devices.size(), 3);
-        QCOMPARE(window(devices.at(0).toObject(), 2).value("inputId").toInt(), 35);
+        QCOMPARE(windowOf(devices.at(0).toObject(), 2).value("inputId").toInt(), 35);
         QCOMPARE(devices.at(1).toObject().value("cpuid").toString(), Hall);
         QCOMPARE(devices.at(1).toObject().value("family").toString(), "GW");
         QCOMPARE(devices.at(2).toObject().value("name").toString(), "Foyer");

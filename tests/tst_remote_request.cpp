@@ -1,6 +1,5 @@
-// Remote-control request decoding: OSC addresses with typed arguments (passed through liblo's own
-// serialisation) and HTTP method, target and body, each decoded into the command or into the
-// exact refusal.
+// Remote-control request decoding (OSC through liblo's serialisation, HTTP method, target and body)
+// into the command or the exact refusal.
 #include "RemoteClients.h"
 #include "RemoteRequest.h"
 

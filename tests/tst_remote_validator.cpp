@@ -1,6 +1,5 @@
-// Remote commands checked against device records before any frame is built: which device a
-// selector names, and for each command kind the accepted action in the device's numbering or the
-// exact refusal; plus the settings that may not be used.
+// Remote commands checked against device records before any frame is built: the device a selector
+// names, the accepted action in the device's numbering or the exact refusal, and unusable settings.
 #include "RecordBuilders.h"
 #include "RemoteSettings.h"
 #include "RemoteValidator.h"

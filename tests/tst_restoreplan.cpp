@@ -1,6 +1,5 @@
-// Restore plans: the frames each step sends, the order of the groups on a running wall, presets
-// laid out and the live layout put back, window counts, what another model cannot take, and the
-// verification after the re-read.
+// Restore plans: the frames of each step, the group order on a running wall, presets and window
+// counts, what another model cannot take, and the verification after the re-read.
 #include "ConfigSamples.h"
 #include "GW5Interface.h"
 #include "KS9200Interface.h"

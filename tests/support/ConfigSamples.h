@@ -1,6 +1,5 @@
-// Device records for the configuration-file tests: one with every field set to a value of its
-// own (variedDevice), a plain one shaped like a freshly started simulated device (plainDevice),
-// and comparisons of what a file keeps.
+// Device records for the configuration-file tests (variedDevice: every field its own value;
+// plainDevice: as the simulator starts), comparisons of what a file keeps, and spoilt files.
 #pragma once
 
 #include "ConfigDocument.h"

@@ -1,6 +1,5 @@
-// Many settings of a simulated device changed through its protocol interface, as an operator
-// would set them up before a show; the configuration-file round trips back them up and restore
-// them elsewhere. Every frame is one the device acknowledges.
+// Many settings of a simulated device changed through its protocol interface, as an operator would
+// before a show, for the configuration round trips; the device acknowledges every frame.
 #pragma once
 
 #include <QString>
