@@ -428,8 +428,8 @@ private slots:
         renewing.send(OscPort, "/subscribe");
         QCOMPARE(lapsed.reply("/subscribe").value("lease").toDouble(), 0.3);
         QVERIFY(!renewing.reply("/subscribe").isEmpty());
-        QVERIFY(waitUntil([&] { return renewing.send(OscPort, "/subscribe"), control->oscServer()->subscriberCount() == 1; },
-                          10000));
+        const OscServer *server = control->oscServer();
+        QVERIFY(waitUntil([&] { return renewing.send(OscPort, "/subscribe"), server->subscriberCount() == 1; }, 10000));
         renewing.send(OscPort, "/subscribe");
         QVERIFY(!renewing.reply("/subscribe").isEmpty());
         const bool onCv1 = hub->ksRecord(Stage)->windows.at(0).param2 == 48;

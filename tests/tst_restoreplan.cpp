@@ -10,7 +10,8 @@
 #include <functional>
 #include <memory>
 
-using Edit = std::function<void(ConfigDevice &)>;
+using D = ConfigDevice;
+using Edit = std::function<void(D &)>;
 Q_DECLARE_METATYPE(Edit)
 
 using namespace ConfigSamples;
@@ -83,44 +84,44 @@ private slots:
             QTest::newRow(name) << type << edit << frames;
         };
         row("KS9200 output 1", 3,
-            [](ConfigDevice &c) { c.ks.panels[0].width = 1280, c.ks.panels[0].height = 720, c.ks.panels[0].index = 3; },
+            [](D &c) { c.ks.panels[0].width = 1280, c.ks.panels[0].height = 720, c.ks.panels[0].index = 3; },
             {hostFrame(0x05, 0x00, {0, 3, 0x00, 0x05, 0xD0, 0x02, 60})});
         row("KX4200 all outputs", 17,
-            [](ConfigDevice &c) {
+            [](D &c) {
                 for (INFO_PANEL &p : c.ks.panels)
                     p.width = 1280, p.height = 720, p.index = 3;
             },
             {hostFrame(0x05, 0x00, {255, 3, 0x00, 0x05, 0xD0, 0x02, 60})});
         row("task stored switched off", 3,
-            [](ConfigDevice &c) {
+            [](D &c) {
                 INFO_TIME_TASK &t = c.ks.timeTasks[4];
                 t.taskType = 1, t.hour = 7, t.target = 3, t.state = 0;
             },
             {hostFrame(0x09, 0x01, {1, 4, 17, 1, 1, 7, 0, 0, 3, 0, 60, 0, 30, 0}), hostFrame(0x09, 0x01, {5, 4})});
         row("mosaic in pixels", 3,
-            [](ConfigDevice &c) {
+            [](D &c) {
                 INFO_MOSAIC &m = c.ks.mosaics[1];
                 m.enable = 1, m.mode = 1, m.totalWidth = 3840, m.totalHeight = 2160, m.startX = 1920, m.p3 = 0xFE;
             },
-            {hostFrame(0x06, 0x03, {1, 0x00, 0x0F, 0x70, 0x08, 0x80, 0x07, 0, 0}), hostFrame(0x06, 0x04, {1, 0xFE, 0, 0, 0}),
-             hostFrame(0x06, 0x00, {1, 1})});
+            {hostFrame(0x06, 0x03, {1, 0x00, 0x0F, 0x70, 0x08, 0x80, 0x07, 0, 0}),
+             hostFrame(0x06, 0x04, {1, 0xFE, 0, 0, 0}), hostFrame(0x06, 0x00, {1, 1})});
         row("chroma colour", 3,
-            [](ConfigDevice &c) {
+            [](D &c) {
                 INFO_CHROMA &k = c.ks.chromaKeys[2];
                 k.mode = 1, k.enable = 1, k.rgbFilter1 = 1, k.red = 10;
             },
             {hostFrame(0x0D, 0x00, {2, 1, 1, 1, 0, 10, 255, 255})});
-        row("negative offset", 3, [](ConfigDevice &c) { c.ks.imageQuality[1].blueOffset = -3; },
+        row("negative offset", 3, [](D &c) { c.ks.imageQuality[1].blueOffset = -3; },
             {hostFrame(0x01, 0x08, {1, 0xFD})});
         row("KX colour temperature", 17,
-            [](ConfigDevice &c) { c.ks.imageAdvanced[0].colorTempMode = 3, c.ks.imageAdvanced[0].colorTempRed = 70; },
+            [](D &c) { c.ks.imageAdvanced[0].colorTempMode = 3, c.ks.imageAdvanced[0].colorTempRed = 70; },
             {hostFrame(0x01, 0x0A, {0, 3, 70, 50, 50})});
-        row("KX DVI audio", 17, [](ConfigDevice &c) { c.ks.dviAudioMode = 1; }, {hostFrame(0x0C, 0x02, {1})});
-        row("GW EDID", 48, [](ConfigDevice &c) { c.gw.edid[1].rate = 30; },
+        row("KX DVI audio", 17, [](D &c) { c.ks.dviAudioMode = 1; }, {hostFrame(0x0C, 0x02, {1})});
+        row("GW EDID", 48, [](D &c) { c.gw.edid[1].rate = 30; },
             {hostFrame(0x0C, 0x00, {1, 0x80, 0x07, 0x38, 0x04, 30})});
-        row("GW gain", 48, [](ConfigDevice &c) { c.gw.imageQuality[2].blueGain = uint16_t(-5); },
+        row("GW gain", 48, [](D &c) { c.gw.imageQuality[2].blueGain = uint16_t(-5); },
             {hostFrame(0x01, 0x0B, {2, 0xFB})});
-        row("GW frame sync", 48, [](ConfigDevice &c) { c.gw.other.frameSync = 1; }, {hostFrame(0x06, 0x01, {0, 1, 1})});
+        row("GW frame sync", 48, [](D &c) { c.gw.other.frameSync = 1; }, {hostFrame(0x06, 0x01, {0, 1, 1})});
     }
     void stepFrames()
     {
@@ -141,7 +142,7 @@ private slots:
         QTest::addColumn<int>("type");
         QTest::addColumn<Edit>("edit");
         QTest::addColumn<QStringList>("groups");
-        QTest::newRow("KS9200") << 3 << Edit([](ConfigDevice &c) {
+        QTest::newRow("KS9200") << 3 << Edit([](D &c) {
             c.ks.other.freeze = 1;
             c.ks.imageQuality[0].hue = 1;
             c.ks.windows[0].width = 1920;
@@ -149,7 +150,7 @@ private slots:
             c.ks.panels[1].width = 1280;
             c.ks.timeTasks[0].hour = 1;
         }) << QStringList{"outputs", "layout", "picture", "edid", "switches", "tasks"};
-        QTest::newRow("GW5") << 48 << Edit([](ConfigDevice &c) {
+        QTest::newRow("GW5") << 48 << Edit([](D &c) {
             c.gw.other.blackScreen = 1;
             c.gw.windows[0].width = 960;
             c.gw.mappings[1].area = 0;
@@ -279,21 +280,21 @@ private slots:
                             const char *reason) {
             QTest::newRow(name) << fileType << targetType << edit << QString(setting) << QString(reason);
         };
-        row("source the KX lacks", 3, 17, [](ConfigDevice &c) { c.ks.windows[2].param2 = 34; }, "window 3 source",
+        row("source the KX lacks", 3, 17, [](D &c) { c.ks.windows[2].param2 = 34; }, "window 3 source",
             "the KX4200 has no HDMI3");
-        row("EDID the KX lacks", 3, 17, [](ConfigDevice &) {}, "EDID VGA2", "the KX4200 has no VGA2");
-        row("chroma on KX", 3, 17, [](ConfigDevice &c) { c.ks.chromaKeys[0].enable = 1; }, "window 1 chroma key",
+        row("EDID the KX lacks", 3, 17, [](D &) {}, "EDID VGA2", "the KX4200 has no VGA2");
+        row("chroma on KX", 3, 17, [](D &c) { c.ks.chromaKeys[0].enable = 1; }, "window 1 chroma key",
             "the KX4200 has no such setting");
-        row("output mode on KS", 17, 3, [](ConfigDevice &c) { c.ks.outputMode.mode = 1; }, "output mode",
+        row("output mode on KS", 17, 3, [](D &c) { c.ks.outputMode.mode = 1; }, "output mode",
             "the KS9200 has no such setting");
-        row("rotation on KS", 17, 3, [](ConfigDevice &c) { c.ks.windows[0].rotate = 2; }, "window 1 rotation",
+        row("rotation on KS", 17, 3, [](D &c) { c.ks.windows[0].rotate = 2; }, "window 1 rotation",
             "the KS9200 has no such setting");
-        row("advanced on KS", 17, 0, [](ConfigDevice &c) { c.ks.imageAdvanced[1].skinTone = 3; },
+        row("advanced on KS", 17, 0, [](D &c) { c.ks.imageAdvanced[1].skinTone = 3; },
             "window 2 image effects", "the KS1200 has no such setting");
-        row("second output", 3, 0, [](ConfigDevice &c) { c.ks.panels[1].width = 1280; }, "output 2 resolution",
+        row("second output", 3, 0, [](D &c) { c.ks.panels[1].width = 1280; }, "output 2 resolution",
             "the KS1200 has 1 settable outputs");
         row("GW fewer cards", 48, 48,
-            [](ConfigDevice &c) {
+            [](D &c) {
                 INFO_WINDOW w = c.gw.windows[0];
                 w.winId = 6;
                 c.gw.windows << w;

@@ -1,8 +1,5 @@
-// The main menu's "Remote control…" in the whole main window: remembered settings start the servers
-// with the window; the dialog checks its form, restarts the servers (a real curl reaches them),
-// keeps what ran when they cannot start, and remembers only what started. Remote clients number
-// the devices as the tabs are ordered, and a device's refusal of a remote switch goes to the
-// client, not into a box at the window. Runs in the suite's private network namespace.
+// "Remote control…" in the main window: the dialog checks its form, restarts the servers (reached by
+// curl) and remembers only what started; remote clients number devices by tab order.
 #include "BoxCatcher.h"
 #include "DialogRemoteControl.h"
 #include "MainWindow.h"
@@ -13,6 +10,7 @@
 #include "SxTabWidget.h"
 #include "SxTitleWidget.h"
 #include "TestSupport.h"
+#include "UiLookup.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -25,6 +23,19 @@
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QtTest>
+
+// What the operator enters in the dialog and what follows.
+struct Form
+{
+    bool enabled;
+    QString address, token, senders;
+    int httpPort;
+    QString problem;
+    bool closes;
+    QString status;
+    int listening, quiet; // a port that answers afterwards, and one that answers no more (0: none)
+};
+Q_DECLARE_METATYPE(Form)
 
 namespace {
 constexpr quint16 OscPort = 27830;
@@ -60,73 +71,41 @@ private slots:
     void init()
     {
         RemoteSettings s;
-        s.enabled = true;
-        s.oscPort = OscPort;
-        s.httpPort = HttpPort;
+        s.enabled = true, s.oscPort = OscPort, s.httpPort = HttpPort;
         QSettings stored;
         s.save(stored);
     }
 
     void dialog_data()
     {
-        QTest::addColumn<bool>("enabled");
-        QTest::addColumn<QString>("address");
-        QTest::addColumn<QString>("token");
-        QTest::addColumn<QString>("senders");
-        QTest::addColumn<int>("httpPort");
-        QTest::addColumn<QString>("problem");
-        QTest::addColumn<bool>("closes");
-        QTest::addColumn<QString>("status");
-        QTest::addColumn<int>("listening"); // answers afterwards
-        QTest::addColumn<int>("quiet");     // answers no more
+        QTest::addColumn<Form>("f");
         const QString before = "Running on 127.0.0.1: OSC port 27830, HTTP port 27831";
+        const int held = -1, http = HttpPort; // held: the port the test holds
         QTest::newRow("loopback, another port")
-            << true << "127.0.0.1"
-            << ""
-            << "" << 27833 << "" << true << "Running on 127.0.0.1: OSC port 27830, HTTP port 27833" << 27833
-            << int(HttpPort);
+            << Form{true, "127.0.0.1", "", "", 27833, "", true, "Running on 127.0.0.1: OSC port 27830, HTTP port 27833",
+                    27833, http};
         QTest::newRow("every address without a token")
-            << true << "0.0.0.0"
-            << ""
-            << "" << 27833 << "Listening on 0.0.0.0 needs a token of at least 8 characters." << false
-            << before << int(HttpPort) << 27833;
+            << Form{true,  "0.0.0.0", "", "", 27833, "Listening on 0.0.0.0 needs a token of at least 8 characters.",
+                    false, before,    http, 27833};
         QTest::newRow("a sender that is no address")
-            << true << "127.0.0.1"
-            << ""
-            << "192.168.1.0/24, panel" << 27833 << "The OSC sender \"panel\" is not an address or a subnet."
-            << false << before << int(HttpPort) << 27833;
-        QTest::newRow("a port another program holds") // -1: the port the test holds
-            << true << "127.0.0.1"
-            << ""
-            << "" << -1 << "The servers could not start: Cannot listen for HTTP on 127.0.0.1 port %1" << false
-            << before << int(HttpPort) << 0;
+            << Form{true, "127.0.0.1", "", "192.168.1.0/24, panel", 27833,
+                    "The OSC sender \"panel\" is not an address or a subnet.", false, before, http, 27833};
+        QTest::newRow("a port another program holds")
+            << Form{true, "127.0.0.1", "", "", held,
+                    "The servers could not start: Cannot listen for HTTP on 127.0.0.1 port %1", false, before, http, 0};
         QTest::newRow("every address with a token")
-            << true << "0.0.0.0"
-            << "s3cret-token"
-            << "127.0.0.2" << 27833 << "" << true << "Running on 0.0.0.0: OSC port 27830, HTTP port 27833"
-            << 27833 << int(HttpPort);
-        QTest::newRow("switched off")
-            << false << "127.0.0.1"
-            << ""
-            << "" << int(HttpPort) << "" << true << "Not running" << 0 << int(HttpPort);
+            << Form{true, "0.0.0.0", "s3cret-token", "127.0.0.2", 27833, "", true,
+                    "Running on 0.0.0.0: OSC port 27830, HTTP port 27833", 27833, http};
+        QTest::newRow("switched off") << Form{false, "127.0.0.1", "", "", http, "", true, "Not running", 0, http};
     }
     void dialog()
     {
-        QFETCH(bool, enabled);
-        QFETCH(QString, address);
-        QFETCH(QString, token);
-        QFETCH(QString, senders);
-        QFETCH(int, httpPort);
-        QFETCH(QString, problem);
-        QFETCH(bool, closes);
-        QFETCH(QString, status);
-        QFETCH(int, listening);
-        QFETCH(int, quiet);
+        QFETCH(Form, f);
         QTcpServer holder;
         QVERIFY(holder.listen(QHostAddress::LocalHost));
-        if (httpPort < 0) {
-            httpPort = holder.serverPort();
-            problem = problem.arg(httpPort);
+        if (f.httpPort < 0) {
+            f.httpPort = holder.serverPort();
+            f.problem = f.problem.arg(f.httpPort);
         }
         const RemoteSettings atStart = remembered();
 
@@ -138,27 +117,27 @@ private slots:
         QTimer::singleShot(0, &w, [&] {
             auto *dlg = w.findChild<DialogRemoteControl *>("DialogRemoteControl");
             QVERIFY(dlg && dlg->isVisible());
-            dlg->findChild<QCheckBox *>("check_enabled")->setChecked(enabled);
-            dlg->findChild<QLineEdit *>("edit_address")->setText(address);
-            dlg->findChild<QSpinBox *>("spin_httpPort")->setValue(httpPort);
-            dlg->findChild<QLineEdit *>("edit_token")->setText(token);
-            dlg->findChild<QLineEdit *>("edit_allow")->setText(senders);
+            child<QCheckBox>(dlg, "check_enabled")->setChecked(f.enabled);
+            child<QLineEdit>(dlg, "edit_address")->setText(f.address);
+            child<QSpinBox>(dlg, "spin_httpPort")->setValue(f.httpPort);
+            child<QLineEdit>(dlg, "edit_token")->setText(f.token);
+            child<QLineEdit>(dlg, "edit_allow")->setText(f.senders);
             chosen = dlg->settings();
-            QTest::mouseClick(dlg->findChild<QPushButton *>("btn_ok"), Qt::LeftButton);
+            QTest::mouseClick(child<QPushButton>(dlg, "btn_ok"), Qt::LeftButton);
             closed = !dlg->isVisible();
-            shownProblem = dlg->findChild<QLabel *>("label_problem")->text();
-            shownStatus = dlg->findChild<QLabel *>("label_status")->text();
+            shownProblem = child<QLabel>(dlg, "label_problem")->text();
+            shownStatus = child<QLabel>(dlg, "label_status")->text();
             if (!closed)
                 dlg->reject();
         });
         w.findChild<SxTitleWidget *>()->remoteControlAction()->trigger();
 
-        QCOMPARE(closed, closes);
-        QCOMPARE(shownProblem, problem);
-        QCOMPARE(shownStatus, status);
-        QCOMPARE(answers(quint16(listening)), listening != 0);
-        QCOMPARE(answers(quint16(quiet)), false);
-        QVERIFY(remembered() == (closes ? chosen : atStart));
+        QCOMPARE(closed, f.closes);
+        QCOMPARE(shownProblem, f.problem);
+        QCOMPARE(shownStatus, f.status);
+        QCOMPARE(answers(quint16(f.listening)), f.listening != 0);
+        QCOMPARE(answers(quint16(f.quiet)), false);
+        QVERIFY(remembered() == (f.closes ? chosen : atStart));
     }
 
     // Devices are numbered by their tabs, left to right (not by cpuid); a device refusing a
