@@ -14,7 +14,7 @@ QStringList simArgs(const Ports &ports, const QStringList &devices)
     return args;
 }
 
-bool bringOnline(DeviceHub &hub, const Ports &ports, const QStringList &addresses, const QStringList &cpuids, int)
+bool bringOnline(DeviceHub &hub, const Ports &ports, const QStringList &addresses, const QStringList &cpuids)
 {
     return TestSupport::bringOnline(hub, addresses, cpuids, ports.udp, ports.discovery, ports.tcp);
 }

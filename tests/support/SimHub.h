@@ -20,8 +20,7 @@ struct Ports
 QStringList simArgs(const Ports &ports, const QStringList &devices);
 // Asks each address by unicast, waits until every cpuid is online and reads them back; false when
 // that does not happen in time.
-bool bringOnline(DeviceHub &hub, const Ports &ports, const QStringList &addresses, const QStringList &cpuids,
-                 int timeoutMs = 15000);
+bool bringOnline(DeviceHub &hub, const Ports &ports, const QStringList &addresses, const QStringList &cpuids);
 // Frames with a command below `below` (settings, not read requests) that device `cpuid` received
 // ("rx") or sent ("tx") from line `from` of the frame log on.
 int settingFrames(const SimProcess &sim, const QString &cpuid, int from, const char *dir = "rx", int below = 0xE0);
