@@ -135,69 +135,63 @@ private slots:
     // the frames the simulated device received (none for a refusal).
     void command_data()
     {
-        QTest::addColumn<QString>("via");
-        QTest::addColumn<QString>("address"); // after /api/devices/ or /vp/
+        QTest::addColumn<QString>("address"); // after /api/devices/ or /vp/, as the row name's protocol says
         QTest::addColumn<QString>("args");    // JSON body, or OSC arguments
         QTest::addColumn<int>("status");      // HTTP
         QTest::addColumn<QString>("error");
         QTest::addColumn<QList<QByteArray>>("frames");
         using F = QList<QByteArray>;
-        const auto row = [](const char *name, const char *via, const QString &address, const QString &args,
-                            int status, const char *error, const F &frames) {
-            QTest::newRow(name) << QString(via) << address << args << status << QString(error) << frames;
+        const auto row = [](const char *name, const QString &address, const QString &args, int status,
+                            const char *error, const F &frames) {
+            QTest::newRow(name) << address << args << status << QString(error) << frames;
         };
-        row("http load preset", "http", "Stage/preset/load", R"({"preset":2})", 200, "", {hostFrame(4, 1, {1})});
-        row("http save preset", "http", "1/preset/save", R"({"preset":5})", 200, "", {hostFrame(4, 2, {4})});
-        row("http load template", "http", Stage + "/template/load", R"({"template":3})", 200, "",
-            {hostFrame(4, 0, {2})});
-        row("http switch input by name", "http", "1/window/2/input", R"({"source":"hdmi3"})", 200, "",
+        row("http load preset", "Stage/preset/load", R"({"preset":2})", 200, "", {hostFrame(4, 1, {1})});
+        row("http save preset", "1/preset/save", R"({"preset":5})", 200, "", {hostFrame(4, 2, {4})});
+        row("http load template", Stage + "/template/load", R"({"template":3})", 200, "", {hostFrame(4, 0, {2})});
+        row("http switch input by name", "1/window/2/input", R"({"source":"hdmi3"})", 200, "",
             {hostFrame(8, 0, {1, 34})});
-        row("http geometry", "http", "1/window/1/geometry", R"({"x":1920,"y":0,"width":1920,"height":1080})", 200,
-            "", {hostFrame(3, 0, "00 8007 0000 8007 3804")});
-        row("http black screen", "http", "1/blackscreen", R"({"on":true})", 200, "", {hostFrame(0x13, 0, {1})});
-        row("http freeze", "http", "1/freeze", R"({"on":false})", 200, "", {hostFrame(0x10, 0, {0})});
-        row("http frame sync", "http", "1/window/2/framesync", R"({"on":1})", 200, "", {hostFrame(6, 1, {1, 1, 1})});
-        row("http brightness", "http", "1/brightness", R"({"value":60})", 200, "", {hostFrame(1, 1, {255, 60})});
-        row("http window brightness", "http", "1/window/1/brightness", R"({"value":40})", 200, "",
-            {hostFrame(1, 1, {0, 40})});
-        row("http test pattern", "http", "1/testpattern", R"({"pattern":5})", 200, "", {hostFrame(0x0B, 0, {5})});
-        row("http test pattern off", "http", "1/testpattern/off", "", 200, "", {hostFrame(0x0B, 0, {255})});
-        row("http GW input", "http", "Hall/window/2/input", R"({"source":"Input3"})", 200, "",
-            {hostFrame(8, 0, {1, 2})});
-        row("http device refuses: empty preset", "http", "1/preset/load", R"({"preset":9})", 409, "device_refused",
+        row("http geometry", "1/window/1/geometry", R"({"x":1920,"y":0,"width":1920,"height":1080})", 200, "",
+            {hostFrame(3, 0, "00 8007 0000 8007 3804")});
+        row("http black screen", "1/blackscreen", R"({"on":true})", 200, "", {hostFrame(0x13, 0, {1})});
+        row("http freeze", "1/freeze", R"({"on":false})", 200, "", {hostFrame(0x10, 0, {0})});
+        row("http frame sync", "1/window/2/framesync", R"({"on":1})", 200, "", {hostFrame(6, 1, {1, 1, 1})});
+        row("http brightness", "1/brightness", R"({"value":60})", 200, "", {hostFrame(1, 1, {255, 60})});
+        row("http window brightness", "1/window/1/brightness", R"({"value":40})", 200, "", {hostFrame(1, 1, {0, 40})});
+        row("http test pattern", "1/testpattern", R"({"pattern":5})", 200, "", {hostFrame(0x0B, 0, {5})});
+        row("http test pattern off", "1/testpattern/off", "", 200, "", {hostFrame(0x0B, 0, {255})});
+        row("http GW input", "Hall/window/2/input", R"({"source":"Input3"})", 200, "", {hostFrame(8, 0, {1, 2})});
+        row("http device refuses: empty preset", "1/preset/load", R"({"preset":9})", 409, "device_refused",
             {hostFrame(4, 1, {8})});
-        row("http unknown device", "http", "Balcony/freeze", R"({"on":true})", 404, "unknown_device", {});
-        row("http window out of range", "http", "1/window/5/input", R"({"source":"HDMI2"})", 400, "invalid_argument",
-            {});
-        row("http malformed JSON", "http", "1/preset/load", R"({"preset":)", 400, "bad_request", {});
-        row("http oversize body", "http", "1/preset/load", QString(70000, ' '), 413, "payload_too_large", {});
+        row("http unknown device", "Balcony/freeze", R"({"on":true})", 404, "unknown_device", {});
+        row("http window out of range", "1/window/5/input", R"({"source":"HDMI2"})", 400, "invalid_argument", {});
+        row("http malformed JSON", "1/preset/load", R"({"preset":)", 400, "bad_request", {});
+        row("http oversize body", "1/preset/load", QString(70000, ' '), 413, "payload_too_large", {});
 
-        row("osc load preset", "osc", "Stage/preset/load", "i:1", 0, "", {hostFrame(4, 1, {0})});
-        row("osc save preset", "osc", "1/preset/save", "f:6", 0, "", {hostFrame(4, 2, {5})});
-        row("osc load template", "osc", "1/template/load", "f:3", 0, "", {hostFrame(4, 0, {2})});
-        row("osc switch input by id", "osc", "1/window/1/input", "i:17", 0, "", {hostFrame(8, 0, {0, 17})});
-        row("osc geometry", "osc", "1/window/2/geometry", "i:0 i:0 i:3840 i:1080", 0, "",
+        row("osc load preset", "Stage/preset/load", "i:1", 0, "", {hostFrame(4, 1, {0})});
+        row("osc save preset", "1/preset/save", "f:6", 0, "", {hostFrame(4, 2, {5})});
+        row("osc load template", "1/template/load", "f:3", 0, "", {hostFrame(4, 0, {2})});
+        row("osc switch input by id", "1/window/1/input", "i:17", 0, "", {hostFrame(8, 0, {0, 17})});
+        row("osc geometry", "1/window/2/geometry", "i:0 i:0 i:3840 i:1080", 0, "",
             {hostFrame(3, 0, "01 0000 0000 000f 3804")});
-        row("osc black screen", "osc", "1/blackscreen", "F", 0, "", {hostFrame(0x13, 0, {0})});
-        row("osc freeze", "osc", Stage + "/freeze", "T", 0, "", {hostFrame(0x10, 0, {1})});
-        row("osc frame sync", "osc", "1/window/1/framesync", "i:0", 0, "", {hostFrame(6, 1, {0, 0, 1})});
-        row("osc brightness", "osc", "1/brightness", "i:30", 0, "", {hostFrame(1, 1, {255, 30})});
-        row("osc window brightness", "osc", "1/window/2/brightness", "i:70", 0, "", {hostFrame(1, 1, {1, 70})});
-        row("osc test pattern", "osc", "1/testpattern", "i:60", 0, "", {hostFrame(0x0B, 0, {60})});
-        row("osc test pattern off", "osc", "1/testpattern/off", "", 0, "", {hostFrame(0x0B, 0, {255})});
-        row("osc GW load preset", "osc", "Hall/preset/load", "i:2", 0, "", {hostFrame(4, 1, {1})});
-        row("osc GW black screen", "osc", "2/blackscreen", "T", 0, "", {hostFrame(0x13, 0, {1})});
-        row("osc GW frame sync", "osc", "2/window/1/framesync", "T", 0, "", {hostFrame(6, 1, {0, 1, 1})});
-        row("osc GW window brightness", "osc", "2/window/1/brightness", "i:50", 0, "", {hostFrame(1, 1, {0, 50})});
-        row("osc wrong argument type", "osc", "1/preset/load", "s:3", 0, "bad_request", {});
-        row("osc missing argument", "osc", "1/window/1/geometry", "i:0 i:0 i:640", 0, "bad_request", {});
-        row("osc unknown source", "osc", "1/window/1/input", "s:SDI1", 0, "invalid_argument", {});
-        row("osc preset out of range", "osc", "1/preset/load", "i:11", 0, "invalid_argument", {});
-        row("osc unknown address", "osc", "1/volume", "i:3", 0, "not_found", {});
+        row("osc black screen", "1/blackscreen", "F", 0, "", {hostFrame(0x13, 0, {0})});
+        row("osc freeze", Stage + "/freeze", "T", 0, "", {hostFrame(0x10, 0, {1})});
+        row("osc frame sync", "1/window/1/framesync", "i:0", 0, "", {hostFrame(6, 1, {0, 0, 1})});
+        row("osc brightness", "1/brightness", "i:30", 0, "", {hostFrame(1, 1, {255, 30})});
+        row("osc window brightness", "1/window/2/brightness", "i:70", 0, "", {hostFrame(1, 1, {1, 70})});
+        row("osc test pattern", "1/testpattern", "i:60", 0, "", {hostFrame(0x0B, 0, {60})});
+        row("osc test pattern off", "1/testpattern/off", "", 0, "", {hostFrame(0x0B, 0, {255})});
+        row("osc GW load preset", "Hall/preset/load", "i:2", 0, "", {hostFrame(4, 1, {1})});
+        row("osc GW black screen", "2/blackscreen", "T", 0, "", {hostFrame(0x13, 0, {1})});
+        row("osc GW frame sync", "2/window/1/framesync", "T", 0, "", {hostFrame(6, 1, {0, 1, 1})});
+        row("osc GW window brightness", "2/window/1/brightness", "i:50", 0, "", {hostFrame(1, 1, {0, 50})});
+        row("osc wrong argument type", "1/preset/load", "s:3", 0, "bad_request", {});
+        row("osc missing argument", "1/window/1/geometry", "i:0 i:0 i:640", 0, "bad_request", {});
+        row("osc unknown source", "1/window/1/input", "s:SDI1", 0, "invalid_argument", {});
+        row("osc preset out of range", "1/preset/load", "i:11", 0, "invalid_argument", {});
+        row("osc unknown address", "1/volume", "i:3", 0, "not_found", {});
     }
     void command()
     {
-        QFETCH(QString, via);
         QFETCH(QString, address);
         QFETCH(QString, args);
         QFETCH(int, status);
@@ -205,7 +199,7 @@ private slots:
         QFETCH(QList<QByteArray>, frames);
         const int mark = sim.log().size();
         QJsonObject answer;
-        if (via == "http") {
+        if (QString(QTest::currentDataTag()).startsWith("http")) {
             const RemoteClients::HttpReply r = post(address, args.toUtf8());
             QVERIFY2(r.status == status, r.body.constData());
             answer = r.json;
