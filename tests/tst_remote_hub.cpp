@@ -11,15 +11,12 @@
 #include "SimHub.h"
 #include "SimProcess.h"
 #include "TestSupport.h"
-
 #include <QDir>
 #include <QJsonArray>
 #include <QProcess>
 #include <QTcpSocket>
 #include <QtTest>
-
 #include <memory>
-
 namespace {
 using RecordBuilders::hostFrame;
 using RemoteClients::OscClient;
@@ -34,11 +31,7 @@ constexpr quint16 OscPort = 27800;
 constexpr quint16 HttpPort = 27880;
 constexpr quint16 DumpPort = 27810;
 
-int threadCount()
-{
-    return QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
-}
-
+int threadCount() { return QDir("/proc/self/task").entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(); }
 // Lines of the log that contain `text` and `more`.
 int logged(const QString &text, const QString &more = QString())
 {
@@ -47,12 +40,7 @@ int logged(const QString &text, const QString &more = QString())
         n += l.text.contains(text) && l.text.contains(more);
     return n;
 }
-
-QJsonObject windowOf(const QJsonObject &device, int index)
-{
-    return device.value("windows").toArray().at(index).toObject();
-}
-
+QJsonObject windowOf(const QJsonObject &device, int i) { return device.value("windows").toArray().at(i).toObject(); }
 // The commands (not the read requests) a simulator received from line `from` of its log on.
 QList<QByteArray> commandsSince(const SimProcess &sim, int from)
 {
@@ -75,14 +63,13 @@ class TstRemoteHub : public QObject
     std::unique_ptr<HubRemoteBackend> backend;
     std::unique_ptr<RemoteControl> control;
 
-    RemoteSettings settings() const
+    // The settings each test starts from, with `edit` applied.
+    void start(const std::function<void(RemoteSettings &)> &edit = {})
     {
         RemoteSettings s;
         s.enabled = true, s.oscPort = OscPort, s.httpPort = HttpPort, s.commandTimeoutMs = 2000;
-        return s;
-    }
-    void start(const RemoteSettings &s)
-    {
+        if (edit)
+            edit(s);
         QString error;
         QVERIFY2(control->apply(s, &error), qPrintable(error));
     }
@@ -121,97 +108,91 @@ private slots:
         backend = std::make_unique<HubRemoteBackend>(hub.get());
         control = std::make_unique<RemoteControl>(backend.get());
     }
-    void init() { start(settings()); }
+    void init() { start(); }
     void cleanupTestCase()
     {
-        control.reset();
-        backend.reset();
-        hub.reset();
-        sim.stop();
-        foyer.stop();
+        control.reset(), backend.reset(), hub.reset();
+        sim.stop(), foyer.stop();
     }
 
-    // Every command in both protocols, and each kind of bad input: the answer the client got and
-    // the frames the simulated device received (none for a refusal).
+    // Every command, by curl and then by OSC ("-": not in that protocol), and each kind of bad input:
+    // the answer the client got and the frames the simulated device received (none for a refusal).
     void command_data()
     {
-        QTest::addColumn<QString>("address"); // after /api/devices/ or /vp/, as the row name's protocol says
-        QTest::addColumn<QString>("args");    // JSON body, or OSC arguments
-        QTest::addColumn<int>("status");      // HTTP
+        QTest::addColumn<QString>("address"); // after /api/devices/ or /vp/
+        QTest::addColumn<QString>("json");
+        QTest::addColumn<QString>("osc");
+        QTest::addColumn<int>("status"); // HTTP
         QTest::addColumn<QString>("error");
         QTest::addColumn<QList<QByteArray>>("frames");
-        using F = QList<QByteArray>;
-        const auto row = [](const char *name, const QString &address, const QString &args, int status,
-                            const char *error, const F &frames) {
-            QTest::newRow(name) << address << args << status << QString(error) << frames;
+        const auto row = [](const char *name, const QString &address, const char *json, const char *osc, int status,
+                            const char *error, const QList<QByteArray> &frames) {
+            QTest::newRow(name) << address << QString(json) << QString(osc) << status << QString(error) << frames;
         };
-        row("http load preset", "Stage/preset/load", R"({"preset":2})", 200, "", {hostFrame(4, 1, {1})});
-        row("http save preset", "1/preset/save", R"({"preset":5})", 200, "", {hostFrame(4, 2, {4})});
-        row("http load template", Stage + "/template/load", R"({"template":3})", 200, "", {hostFrame(4, 0, {2})});
-        row("http switch input by name", "1/window/2/input", R"({"source":"hdmi3"})", 200, "",
+        row("load preset", "Stage/preset/load", R"({"preset":2})", "i:2", 200, "", {hostFrame(4, 1, {1})});
+        row("save preset", "1/preset/save", R"({"preset":5})", "f:5", 200, "", {hostFrame(4, 2, {4})});
+        row("load template", Stage + "/template/load", R"({"template":3})", "f:3", 200, "", {hostFrame(4, 0, {2})});
+        row("switch input by name", "1/window/2/input", R"({"source":"hdmi3"})", "s:HDMI3", 200, "",
             {hostFrame(8, 0, {1, 34})});
-        row("http geometry", "1/window/1/geometry", R"({"x":1920,"y":0,"width":1920,"height":1080})", 200, "",
-            {hostFrame(3, 0, "00 8007 0000 8007 3804")});
-        row("http black screen", "1/blackscreen", R"({"on":true})", 200, "", {hostFrame(0x13, 0, {1})});
-        row("http freeze", "1/freeze", R"({"on":false})", 200, "", {hostFrame(0x10, 0, {0})});
-        row("http frame sync", "1/window/2/framesync", R"({"on":1})", 200, "", {hostFrame(6, 1, {1, 1, 1})});
-        row("http brightness", "1/brightness", R"({"value":60})", 200, "", {hostFrame(1, 1, {255, 60})});
-        row("http window brightness", "1/window/1/brightness", R"({"value":40})", 200, "", {hostFrame(1, 1, {0, 40})});
-        row("http test pattern", "1/testpattern", R"({"pattern":5})", 200, "", {hostFrame(0x0B, 0, {5})});
-        row("http test pattern off", "1/testpattern/off", "", 200, "", {hostFrame(0x0B, 0, {255})});
-        row("http GW input", "Hall/window/2/input", R"({"source":"Input3"})", 200, "", {hostFrame(8, 0, {1, 2})});
-        row("http device refuses: empty preset", "1/preset/load", R"({"preset":9})", 409, "device_refused",
+        row("switch input by id", "1/window/1/input", R"({"source":17})", "i:17", 200, "", {hostFrame(8, 0, {0, 17})});
+        row("geometry", "1/window/1/geometry", R"({"x":1920,"y":0,"width":1920,"height":1080})",
+            "i:1920 i:0 i:1920 i:1080", 200, "", {hostFrame(3, 0, "00 8007 0000 8007 3804")});
+        row("black screen", "1/blackscreen", R"({"on":true})", "T", 200, "", {hostFrame(0x13, 0, {1})});
+        row("freeze", Stage + "/freeze", R"({"on":false})", "F", 200, "", {hostFrame(0x10, 0, {0})});
+        row("frame sync", "1/window/2/framesync", R"({"on":1})", "i:1", 200, "", {hostFrame(6, 1, {1, 1, 1})});
+        row("brightness", "1/brightness", R"({"value":60})", "i:60", 200, "", {hostFrame(1, 1, {255, 60})});
+        row("window brightness", "1/window/1/brightness", R"({"value":40})", "i:40", 200, "",
+            {hostFrame(1, 1, {0, 40})});
+        row("test pattern", "1/testpattern", R"({"pattern":5})", "i:5", 200, "", {hostFrame(0x0B, 0, {5})});
+        row("test pattern off", "1/testpattern/off", "", "", 200, "", {hostFrame(0x0B, 0, {255})});
+        row("GW input", "Hall/window/2/input", R"({"source":"Input3"})", "s:Input3", 200, "",
+            {hostFrame(8, 0, {1, 2})});
+        row("GW load preset", "Hall/preset/load", R"({"preset":2})", "i:2", 200, "", {hostFrame(4, 1, {1})});
+        row("GW black screen", "2/blackscreen", R"({"on":true})", "T", 200, "", {hostFrame(0x13, 0, {1})});
+        row("GW frame sync", "2/window/1/framesync", R"({"on":true})", "T", 200, "", {hostFrame(6, 1, {0, 1, 1})});
+        row("GW window brightness", "2/window/1/brightness", R"({"value":50})", "i:50", 200, "",
+            {hostFrame(1, 1, {0, 50})});
+        row("device refuses: empty preset", "1/preset/load", R"({"preset":9})", "i:9", 409, "device_refused",
             {hostFrame(4, 1, {8})});
-        row("http unknown device", "Balcony/freeze", R"({"on":true})", 404, "unknown_device", {});
-        row("http window out of range", "1/window/5/input", R"({"source":"HDMI2"})", 400, "invalid_argument", {});
-        row("http malformed JSON", "1/preset/load", R"({"preset":)", 400, "bad_request", {});
-        row("http oversize body", "1/preset/load", QString(70000, ' '), 413, "payload_too_large", {});
-
-        row("osc load preset", "Stage/preset/load", "i:1", 0, "", {hostFrame(4, 1, {0})});
-        row("osc save preset", "1/preset/save", "f:6", 0, "", {hostFrame(4, 2, {5})});
-        row("osc load template", "1/template/load", "f:3", 0, "", {hostFrame(4, 0, {2})});
-        row("osc switch input by id", "1/window/1/input", "i:17", 0, "", {hostFrame(8, 0, {0, 17})});
-        row("osc geometry", "1/window/2/geometry", "i:0 i:0 i:3840 i:1080", 0, "",
-            {hostFrame(3, 0, "01 0000 0000 000f 3804")});
-        row("osc black screen", "1/blackscreen", "F", 0, "", {hostFrame(0x13, 0, {0})});
-        row("osc freeze", Stage + "/freeze", "T", 0, "", {hostFrame(0x10, 0, {1})});
-        row("osc frame sync", "1/window/1/framesync", "i:0", 0, "", {hostFrame(6, 1, {0, 0, 1})});
-        row("osc brightness", "1/brightness", "i:30", 0, "", {hostFrame(1, 1, {255, 30})});
-        row("osc window brightness", "1/window/2/brightness", "i:70", 0, "", {hostFrame(1, 1, {1, 70})});
-        row("osc test pattern", "1/testpattern", "i:60", 0, "", {hostFrame(0x0B, 0, {60})});
-        row("osc test pattern off", "1/testpattern/off", "", 0, "", {hostFrame(0x0B, 0, {255})});
-        row("osc GW load preset", "Hall/preset/load", "i:2", 0, "", {hostFrame(4, 1, {1})});
-        row("osc GW black screen", "2/blackscreen", "T", 0, "", {hostFrame(0x13, 0, {1})});
-        row("osc GW frame sync", "2/window/1/framesync", "T", 0, "", {hostFrame(6, 1, {0, 1, 1})});
-        row("osc GW window brightness", "2/window/1/brightness", "i:50", 0, "", {hostFrame(1, 1, {0, 50})});
-        row("osc wrong argument type", "1/preset/load", "s:3", 0, "bad_request", {});
-        row("osc missing argument", "1/window/1/geometry", "i:0 i:0 i:640", 0, "bad_request", {});
-        row("osc unknown source", "1/window/1/input", "s:SDI1", 0, "invalid_argument", {});
-        row("osc preset out of range", "1/preset/load", "i:11", 0, "invalid_argument", {});
-        row("osc unknown address", "1/volume", "i:3", 0, "not_found", {});
+        row("unknown device", "Balcony/freeze", R"({"on":true})", "T", 404, "unknown_device", {});
+        row("window out of range", "1/window/5/input", R"({"source":"HDMI2"})", "s:HDMI2", 400, "invalid_argument",
+            {});
+        row("unknown source", "1/window/1/input", R"({"source":"SDI1"})", "s:SDI1", 400, "invalid_argument", {});
+        row("preset out of range", "1/preset/load", R"({"preset":11})", "i:11", 400, "invalid_argument", {});
+        row("missing argument", "1/window/1/geometry", R"({"x":0,"y":0,"width":640})", "i:0 i:0 i:640", 400,
+            "bad_request", {});
+        row("malformed JSON", "1/preset/load", R"({"preset":)", "-", 400, "bad_request", {});
+        row("oversize body", "1/preset/load", QByteArray(70000, ' ').constData(), "-", 413, "payload_too_large", {});
+        row("wrong argument type", "1/preset/load", "-", "s:3", 0, "bad_request", {});
+        row("unknown address", "1/volume", "-", "i:3", 0, "not_found", {});
     }
     void command()
     {
         QFETCH(QString, address);
-        QFETCH(QString, args);
+        QFETCH(QString, json);
+        QFETCH(QString, osc);
         QFETCH(int, status);
         QFETCH(QString, error);
         QFETCH(QList<QByteArray>, frames);
-        const int mark = sim.log().size();
-        QJsonObject answer;
-        if (QString(QTest::currentDataTag()).startsWith("http")) {
-            const RemoteClients::HttpReply r = post(address, args.toUtf8());
-            QVERIFY2(r.status == status, r.body.constData());
-            answer = r.json;
-        } else {
-            OscClient client;
-            client.send(OscPort, "/vp/" + address, args);
-            answer = client.reply("/vp/" + address);
-            QVERIFY(!answer.isEmpty());
+        for (const bool http : {true, false}) {
+            if ((http ? json : osc) == "-")
+                continue;
+            const int mark = sim.log().size();
+            QJsonObject answer;
+            if (http) {
+                const RemoteClients::HttpReply r = post(address, json.toUtf8());
+                QVERIFY2(r.status == status, r.body.constData());
+                answer = r.json;
+            } else {
+                OscClient client;
+                client.send(OscPort, "/vp/" + address, osc);
+                answer = client.reply("/vp/" + address);
+                QVERIFY(!answer.isEmpty());
+            }
+            QCOMPARE(answer.value("error").toString(), error);
+            QCOMPARE(answer.value("ok").toBool(), error.isEmpty());
+            QCOMPARE(commandsSince(sim, mark), frames);
         }
-        QCOMPARE(answer.value("error").toString(), error);
-        QCOMPARE(answer.value("ok").toBool(), error.isEmpty());
-        QCOMPARE(commandsSince(sim, mark), frames);
     }
 
     // A GW window moved over the wall goes through the window matrix: the window frame with its
@@ -325,36 +306,28 @@ private slots:
         dump.waitForFinished(5000);
     }
 
-    void httpToken_data()
-    {
-        QTest::addColumn<QStringList>("header");
-        QTest::addColumn<int>("status");
-        QTest::newRow("no token") << QStringList() << 401;
-        QTest::newRow("wrong token") << QStringList{"-H", "Authorization: Bearer s3cret-tokem"} << 401;
-        QTest::newRow("not a bearer token") << QStringList{"-u", "s3cret-token:"} << 401;
-        QTest::newRow("right token") << QStringList{"-H", "Authorization: Bearer s3cret-token"} << 200;
-    }
+    // With a token, no token, a wrong one and one not given as a bearer token are refused and logged.
     void httpToken()
     {
-        QFETCH(QStringList, header);
-        QFETCH(int, status);
-        RemoteSettings s = settings();
-        s.token = "s3cret-token";
-        start(s);
-        const int before = logged("Remote control: refused");
-        const int mark = sim.log().size();
-        const RemoteClients::HttpReply r = post("1/freeze", R"({"on":true})", header);
-        QCOMPARE(r.status, status);
-        QCOMPARE(commandsSince(sim, mark).size(), status == 200 ? 1 : 0);
-        QVERIFY(waitUntil([&] { return logged("Remote control: refused") == before + (status != 200); }, 5000));
+        start([](RemoteSettings &s) { s.token = "s3cret-token"; });
+        const QList<QStringList> headers{{},
+                                         {"-H", "Authorization: Bearer s3cret-tokem"},
+                                         {"-u", "s3cret-token:"},
+                                         {"-H", "Authorization: Bearer s3cret-token"}};
+        for (const QStringList &header : headers) {
+            const int status = header == headers.last() ? 200 : 401;
+            const int before = logged("Remote control: refused");
+            const int mark = sim.log().size();
+            QCOMPARE(post("1/freeze", R"({"on":true})", header).status, status);
+            QCOMPARE(commandsSince(sim, mark).size(), status == 200 ? 1 : 0);
+            QVERIFY(waitUntil([&] { return logged("Remote control: refused") == before + (status != 200); }, 5000));
+        }
     }
 
     // With an allow-list only the senders on it are heard; others get no answer and send nothing.
     void oscAllowList()
     {
-        RemoteSettings s = settings();
-        s.oscAllowList = QStringList{"127.0.0.2"};
-        start(s);
+        start([](RemoteSettings &s) { s.oscAllowList = QStringList{"127.0.0.2"}; });
         const int mark = sim.log().size();
         OscClient stranger(QHostAddress("127.0.0.3"));
         OscClient panel(QHostAddress("127.0.0.2"));
@@ -369,9 +342,7 @@ private slots:
     // Beyond its rate a client is refused without a frame; another client is not held back.
     void rateLimit()
     {
-        RemoteSettings s = settings();
-        s.commandsPerSecond = 3;
-        start(s);
+        start([](RemoteSettings &s) { s.commandsPerSecond = 3; });
         const int mark = sim.log().size();
         OscClient flood;
         for (int i = 0; i < 12; ++i)
@@ -414,9 +385,7 @@ private slots:
     // A lease not renewed ends: its subscriber hears nothing more, a renewing one still does.
     void leaseExpiry()
     {
-        RemoteSettings s = settings();
-        s.leaseMs = 300;
-        start(s);
+        start([](RemoteSettings &s) { s.leaseMs = 300; });
         OscClient lapsed, renewing;
         lapsed.send(OscPort, "/subscribe");
         renewing.send(OscPort, "/subscribe");
@@ -440,9 +409,7 @@ private slots:
     {
         control->stop();
         const int before = threadCount();
-        RemoteSettings s = settings();
-        s.commandTimeoutMs = 20000;
-        start(s);
+        start([](RemoteSettings &s) { s.commandTimeoutMs = 20000; });
         sim.suspend();
         QProcess curl;
         startPost(curl, "1/freeze", R"({"on":true})");
