@@ -10,15 +10,12 @@
 #include "SimHub.h"
 #include "SimProcess.h"
 #include "TestSupport.h"
-
 #include <QJsonArray>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
-
 namespace {
 const SimHub::Ports Ports{29889, 29890, 29813};
-
 using SimHub::settingFrames;
 using TestSupport::waitUntil;
 
@@ -29,7 +26,6 @@ QString names(const QList<ConfigDifference> &diffs)
         out << QStringLiteral("%1 [%2 | %3] %4").arg(d.name, d.fileValue, d.deviceValue, d.notApplicable);
     return out.join(QStringLiteral("\n"));
 }
-
 // A hub with both simulated devices online and read back.
 struct Rig
 {
@@ -66,7 +62,6 @@ struct Rig
         return backup.succeeded();
     }
 };
-
 RestoreRunner::Result runRestore(RestoreRunner &runner, const ConfigDevice &file, const QString &target)
 {
     QSignalSpy finished(&runner, &RestoreRunner::finished);
@@ -80,26 +75,21 @@ class TstConfigSim : public QObject
 {
     Q_OBJECT
 private slots:
+    // (A restore to another model is tried through the main menu, where its refusals are shown.)
     void backUpAndRestore_data()
     {
         QTest::addColumn<QString>("model");
-        QTest::addColumn<QString>("targetModel");
         QTest::addColumn<QString>("net");
-        QTest::addColumn<QStringList>("cannotApply");
-        QTest::newRow("KS9200") << "KS9200" << "KS9200" << "127.0.70." << QStringList();
-        QTest::newRow("KX4200") << "KX4200" << "KX4200" << "127.0.71." << QStringList();
-        QTest::newRow("GW5") << "GW5" << "GW5" << "127.0.72." << QStringList();
-        QTest::newRow("KS9200 to KX4200") << "KS9200" << "KX4200" << "127.0.73."
-                                          << QStringList{"window 2 chroma key", "switch mode", "EDID VGA2"};
+        QTest::newRow("KS9200") << "KS9200" << "127.0.70.";
+        QTest::newRow("KX4200") << "KX4200" << "127.0.71.";
+        QTest::newRow("GW5") << "GW5" << "127.0.72.";
     }
     void backUpAndRestore()
     {
         QFETCH(QString, model);
-        QFETCH(QString, targetModel);
         QFETCH(QString, net);
-        QFETCH(QStringList, cannotApply);
         Rig rig;
-        QVERIFY(rig.start(model, targetModel, net));
+        QVERIFY(rig.start(model, model, net));
 
         QTemporaryDir dir;
         const QString path = dir.filePath("show.json");
@@ -130,14 +120,8 @@ private slots:
         QVERIFY(result.steps > 10);
         QCOMPARE(result.stepsDone, result.steps);
         QCOMPARE(result.groupsApplied, runner.plan().groups);
-        QStringList refused;
         for (const ConfigDifference &d : result.notApplicable)
-            if (d.notApplicable != QStringLiteral("a stored preset cannot be deleted"))
-                refused << d.name;
-        for (const QString &name : cannotApply)
-            QVERIFY2(refused.contains(name), qPrintable(names(result.notApplicable)));
-        if (cannotApply.isEmpty())
-            QVERIFY2(refused.isEmpty(), qPrintable(names(result.notApplicable)));
+            QVERIFY2(d.notApplicable == "a stored preset cannot be deleted", qPrintable(names(result.notApplicable)));
         if (!isGwType(rig.typeA)) {
             QVERIFY2(events.contains("load"), qPrintable(events.join(' ')));
             for (int i = events.indexOf("load"); i >= 0; i = events.indexOf("load", i + 1))
@@ -145,9 +129,6 @@ private slots:
         }
         // Nothing of the restore went to A.
         QCOMPARE(settingFrames(rig.sim, rig.a, logStart), 0);
-
-        if (model != targetModel)
-            return;
         // The two devices' state files agree on every restorable setting.
         QCOMPARE(SimHub::stateDifference(rig.sim, rig.a, rig.b), QString());
         // Backed up together, the two devices give the same file apart from identity and time.
@@ -155,8 +136,7 @@ private slots:
         QVERIFY(rig.backUp({rig.a, rig.b}, &both));
         QCOMPARE(both.devices.size(), 2);
         ConfigDocument one, other;
-        one.devices << both.devices[0];
-        other.devices << both.devices[1];
+        one.devices << both.devices[0], other.devices << both.devices[1];
         static_cast<INFO_BASIC &>(other.devices[0].basic()) = one.devices[0].basic();
         QCOMPARE(ConfigFile::toJson(other), ConfigFile::toJson(one));
     }

@@ -2,43 +2,25 @@
 // file is refused with a message naming device and field, the caller's document left untouched.
 #include "ConfigFile.h"
 #include "ConfigSamples.h"
-
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QTemporaryDir>
 #include <QtTest>
-
 using namespace ConfigSamples;
-
 namespace {
-QJsonObject parse(const QByteArray &json)
-{
-    return QJsonDocument::fromJson(json).object();
-}
-
-// Sets list[i].key of a device object.
-void setInList(QJsonObject &d, const char *list, int i, const char *key, const QJsonValue &v)
+QJsonObject parse(const QByteArray &json) { return QJsonDocument::fromJson(json).object(); }
+// Sets list[i].key (or, with i < 0, list.key) of a device object.
+void set(QJsonObject &d, const char *list, int i, const char *key, const QJsonValue &v)
 {
     QJsonArray a = d.value(list).toArray();
-    QJsonObject item = a.at(i).toObject();
+    QJsonObject item = i < 0 ? d[list].toObject() : a.at(i).toObject();
     item[key] = v;
-    a[i] = item;
-    d[list] = a;
+    i < 0 ? void(d[list] = item) : void((a[i] = item, d[list] = a));
 }
-
 QJsonValue inList(const QJsonObject &d, const char *list, int i, const char *key)
 {
     return d[list].toArray()[i].toObject()[key];
 }
-
-// Sets other.key of a device object.
-void setOther(QJsonObject &d, const char *key, const QJsonValue &v)
-{
-    QJsonObject o = d["other"].toObject();
-    o[key] = v;
-    d["other"] = o;
-}
-
 // A KS9200 named Hall and a GW5 without a name.
 QByteArray goodFile()
 {
@@ -50,70 +32,58 @@ QByteArray goodFile()
     return ConfigFile::toJson(doc);
 }
 } // namespace
-
 class TstConfigFile : public QObject
 {
     Q_OBJECT
 private slots:
-    void recordsSurviveTheRoundTrip_data()
-    {
-        QTest::addColumn<int>("type");
-        QTest::newRow("KS9200") << 3;
-        QTest::newRow("KX4200") << 17;
-        QTest::newRow("GW5") << 48;
-    }
     void recordsSurviveTheRoundTrip()
     {
-        QFETCH(int, type);
-        ConfigDocument doc;
-        doc.readBackTime = QDateTime(QDate(2024, 5, 1), QTime(12, 30, 5), Qt::UTC);
-        doc.devices << variedDevice(type, 1) << variedDevice(type == 48 ? 3 : 48, 2);
-        doc.devices[1].basic().linkType = 1;
-        doc.devices[1].basic().address = QHostAddress();
-        doc.devices[1].portName = QStringLiteral("/dev/ttyUSB1");
+        for (const int type : {3, 17, 48}) {
+            ConfigDocument doc;
+            doc.readBackTime = QDateTime(QDate(2024, 5, 1), QTime(12, 30, 5), Qt::UTC);
+            doc.devices << variedDevice(type, 1) << variedDevice(type == 48 ? 3 : 48, 2);
+            doc.devices[1].basic().linkType = 1;
+            doc.devices[1].basic().address = QHostAddress();
+            doc.devices[1].portName = QStringLiteral("/dev/ttyUSB1");
 
-        const QByteArray json = ConfigFile::toJson(doc);
-        ConfigDocument back;
-        QString error;
-        QVERIFY2(ConfigFile::fromJson(json, &back, &error), qPrintable(error));
-        QCOMPARE(back.format, 1);
-        QCOMPARE(back.application, doc.application);
-        QCOMPARE(back.readBackTime, doc.readBackTime);
-        QCOMPARE(back.devices.size(), 2);
-        for (int i = 0; i < 2; ++i) {
-            const ConfigDevice &a = doc.devices[i], &b = back.devices[i];
-            QCOMPARE(b.type(), a.type());
-            QCOMPARE(b.portName, a.portName);
-            QCOMPARE(identity(b.basic()), identity(a.basic()));
-            if (a.isGw()) {
-                QVERIFY(b.isGw() && !b.isKs());
-                QVERIFY(sameSettings(b.gw, a.gw));
-            } else {
-                QVERIFY(b.isKs() && !b.isGw());
-                QVERIFY(sameSettings(b.ks, a.ks));
+            const QByteArray json = ConfigFile::toJson(doc);
+            ConfigDocument back;
+            QString error;
+            QVERIFY2(ConfigFile::fromJson(json, &back, &error), qPrintable(error));
+            QCOMPARE(back.format, 1);
+            QCOMPARE(back.application, doc.application);
+            QCOMPARE(back.readBackTime, doc.readBackTime);
+            QCOMPARE(back.devices.size(), 2);
+            for (int i = 0; i < 2; ++i) {
+                const ConfigDevice &a = doc.devices[i], &b = back.devices[i];
+                QCOMPARE(b.type(), a.type());
+                QCOMPARE(b.portName, a.portName);
+                QCOMPARE(identity(b.basic()), identity(a.basic()));
+                if (a.isGw()) {
+                    QVERIFY(b.isGw() && !b.isKs());
+                    QVERIFY(sameSettings(b.gw, a.gw));
+                } else {
+                    QVERIFY(b.isKs() && !b.isGw());
+                    QVERIFY(sameSettings(b.ks, a.ks));
+                }
             }
+            // Written again, the document gives the same bytes.
+            QCOMPARE(ConfigFile::toJson(back), json);
         }
-        // Written again, the document gives the same bytes.
-        QCOMPARE(ConfigFile::toJson(back), json);
     }
     void sameStateGivesTheSameBytes()
     {
         // Two GW devices in the same state whose records were filled in a different order (the
         // store appends records as they arrive), and two KS devices; only identity and time differ.
         ConfigDevice gwA = variedDevice(48, 1), gwB = variedDevice(48, 1);
-        std::reverse(gwB.gw.windows.begin(), gwB.gw.windows.end());
-        std::reverse(gwB.gw.presets.begin(), gwB.gw.presets.end());
-        std::reverse(gwB.gw.edid.begin(), gwB.gw.edid.end());
+        const auto reverse = [](auto &list) { std::reverse(list.begin(), list.end()); };
+        reverse(gwB.gw.windows), reverse(gwB.gw.presets), reverse(gwB.gw.edid);
         ConfigDevice ksA = variedDevice(3, 1), ksB = variedDevice(3, 1);
-        std::reverse(ksB.ks.presets.begin(), ksB.ks.presets.end());
-        std::reverse(ksB.ks.mosaics.begin(), ksB.ks.mosaics.end());
+        reverse(ksB.ks.presets), reverse(ksB.ks.mosaics);
         ksB.ks.inputSignals.clear(); // live status is not written
         gwB.gw.signalPresence.clear();
-        for (ConfigDevice *d : {&gwB, &ksB}) {
-            d->basic().cpuid = QStringLiteral("ffeeddccbbaa998877665544");
-            d->basic().name = QStringLiteral("Spare");
-            d->basic().version = QStringLiteral("V9");
-        }
+        for (ConfigDevice *d : {&gwB, &ksB})
+            d->basic().cpuid = "ffeeddccbbaa998877665544", d->basic().name = "Spare", d->basic().version = "V9";
         ConfigDocument a, b;
         a.readBackTime = QDateTime(QDate(2024, 1, 1), QTime(8, 0), Qt::UTC);
         b.readBackTime = QDateTime(QDate(2025, 2, 2), QTime(9, 0), Qt::UTC);
@@ -157,13 +127,13 @@ private slots:
         row("format 0", top("format", 0), "format 0, which no version of this program writes");
         row("bad time", top("readBackTime", "yesterday"), "readBackTime: \"yesterday\" is not a date and time");
         row("devices missing", top("devices", QJsonValue::Undefined), "devices: is missing");
-        row("negative byte", ks([](QJsonObject &d) { setOther(d, "volume", -1); }),
+        row("negative byte", ks([](QJsonObject &d) { set(d, "other", -1, "volume", -1); }),
             hall + "other.volume: -1 is outside 0..255");
-        row("signed range", ks([](QJsonObject &d) { setInList(d, "imageQuality", 0, "redOffset", 40000); }),
+        row("signed range", ks([](QJsonObject &d) { set(d, "imageQuality", 0, "redOffset", 40000); }),
             hall + "imageQuality[0].redOffset: 40000 is outside -32768..32767");
-        row("text for number", ks([](QJsonObject &d) { setInList(d, "windows", 0, "x", "abc"); }),
+        row("text for number", ks([](QJsonObject &d) { set(d, "windows", 0, "x", "abc"); }),
             hall + "windows[0].x: \"abc\" is not a number");
-        row("fraction", ks([](QJsonObject &d) { setInList(d, "panels", 1, "rate", 59.94); }),
+        row("fraction", ks([](QJsonObject &d) { set(d, "panels", 1, "rate", 59.94); }),
             hall + "panels[1].rate: 59.94 is not a whole number");
         row("missing field", ks([](QJsonObject &d) { d.remove("borders"); }), hall + "borders: is missing");
         row("list is object", ks([](QJsonObject &d) { d["edid"] = QJsonObject(); }), hall + "edid: is not a list");
@@ -174,11 +144,11 @@ private slots:
             }),
             hall + "timeTasks: has 15 entries, 16 are required");
         const QJsonArray shortEntry{QJsonArray{1, 2, 3, 4}, QJsonArray{1, 2, 3}}, wideEntry{QJsonArray{1, 2, 3, 65536}};
-        row("preset entry short", ks([&](QJsonObject &d) { setInList(d, "presets", 0, "windows", shortEntry); }),
+        row("preset entry short", ks([&](QJsonObject &d) { set(d, "presets", 0, "windows", shortEntry); }),
             hall + "presets[0].windows[1]: has 3 values, 4 are required");
-        row("preset value", ks([&](QJsonObject &d) { setInList(d, "presets", 0, "panels", wideEntry); }),
+        row("preset value", ks([&](QJsonObject &d) { set(d, "presets", 0, "panels", wideEntry); }),
             hall + "presets[0].panels[0][3]: 65536 is outside 0..65535");
-        row("preset twice", ks([](QJsonObject &d) { setInList(d, "presets", 1, "id", inList(d, "presets", 0, "id")); }),
+        row("preset twice", ks([](QJsonObject &d) { set(d, "presets", 1, "id", inList(d, "presets", 0, "id")); }),
             hall + "presets[1]: key -5 appears twice (also at presets[0])");
         row("unknown type", ks([](QJsonObject &d) { d["type"] = 19; }),
             "devices[0]: type: 19 is not a supported device type (KXUHD)");
@@ -203,9 +173,9 @@ private slots:
             }),
             "devices[1] (GW5): windows: has 33 entries, at most 32 are allowed");
         row("GW window twice",
-            gw([](QJsonObject &d) { setInList(d, "windows", 1, "winId", inList(d, "windows", 0, "winId")); }),
+            gw([](QJsonObject &d) { set(d, "windows", 1, "winId", inList(d, "windows", 0, "winId")); }),
             "devices[1] (GW5): windows[1]: key 1 appears twice (also at windows[0])");
-        row("GW cards", gw([](QJsonObject &d) { setOther(d, "outputCards", 200); }),
+        row("GW cards", gw([](QJsonObject &d) { set(d, "other", -1, "outputCards", 200); }),
             "devices[1] (GW5): other.outputCards: 200 is outside -128..127");
     }
     // Refused with the message, the caller's document left as it was.

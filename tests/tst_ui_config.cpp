@@ -1,7 +1,6 @@
 // Configuration files through the main menu against vpsim: save and restore to a KS9200 and a KX4200,
 // bad files refused with nothing sent, and a file opened in an offline tab that sends nothing.
 #include "BoxCatcher.h"
-#include "ConfigBackup.h"
 #include "ConfigFile.h"
 #include "ConfigSamples.h"
 #include "DeviceChanges.h"
@@ -21,26 +20,9 @@
 #include "TestSupport.h"
 #include "UiLookup.h"
 #include "WidgetInLeft.h"
-
-#include <QAction>
-#include <QComboBox>
-#include <QFileDialog>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSettings>
-#include <QSpinBox>
-#include <QTabBar>
-#include <QTableWidget>
-#include <QTemporaryDir>
-#include <QToolButton>
-#include <QTreeWidget>
 #include <QtTest>
-
+#include <QtWidgets>
 #include <memory>
-
 namespace {
 const SimHub::Ports Ports{29789, 29790, 29713};
 const QString Net = QStringLiteral("127.0.82.");
@@ -87,8 +69,7 @@ private slots:
     }
     void cleanupTestCase()
     {
-        boxes.reset();
-        w.reset();
+        boxes.reset(), w.reset();
         sim.stop();
     }
     void roundTripThroughMenu_data()
@@ -149,10 +130,7 @@ private slots:
         if (sameType)
             QCOMPARE(SimHub::stateDifference(sim, a, b), QString());
     }
-    void badFileSendsNothing_data()
-    {
-        ConfigSamples::badFileRows();
-    }
+    void badFileSendsNothing_data() { ConfigSamples::badFileRows(); }
     void badFileSendsNothing()
     {
         QFETCH(QString, kind);
@@ -167,14 +145,13 @@ private slots:
         f.close();
         const int logStart = sim.log().size();
         boxes->texts.clear();
-        QVERIFY(drive<DialogConfigRestore>([&] { menuAction(SxTitleWidget::ConfigRestore)->trigger(); },
-                                           [&](DialogConfigRestore *d) {
-                                               child<QLineEdit>(d, "edit_path")->setText(path);
-                                               QTest::mouseClick(child<QPushButton>(d, "btn_load"), Qt::LeftButton);
-                                               QCOMPARE(child<QTableWidget>(d, "table_devices")->rowCount(), 0);
-                                               QVERIFY(!child<QPushButton>(d, "btn_compare")->isEnabled());
-                                               QVERIFY(!child<QPushButton>(d, "btn_restoreNow")->isEnabled());
-                                           }));
+        QVERIFY(drive<DialogConfigRestore>([&] { menuAction(SxTitleWidget::ConfigRestore)->trigger(); }, [&](auto *d) {
+            child<QLineEdit>(d, "edit_path")->setText(path);
+            QTest::mouseClick(child<QPushButton>(d, "btn_load"), Qt::LeftButton);
+            QCOMPARE(child<QTableWidget>(d, "table_devices")->rowCount(), 0);
+            QVERIFY(!child<QPushButton>(d, "btn_compare")->isEnabled());
+            QVERIFY(!child<QPushButton>(d, "btn_restoreNow")->isEnabled());
+        }));
         QCOMPARE(boxes->texts.size(), 1);
         QVERIFY2(boxes->texts.first().contains(message), qPrintable(boxes->texts.first()));
         QCOMPARE(framesSince(logStart), 0);
@@ -182,13 +159,7 @@ private slots:
     void offlineTabSendsNothing()
     {
         const QString path = dir.filePath("show.json");
-        {
-            ConfigBackup backup(w->hub());
-            QSignalSpy finished(&backup, &ConfigBackup::finished);
-            QVERIFY(backup.start({a}, path));
-            QVERIFY(waitUntil([&] { return finished.count() == 1; }));
-            QVERIFY2(backup.succeeded(), qPrintable(backup.errorString()));
-        }
+        saveThroughMenu(path);
         ConfigDocument doc;
         QVERIFY(ConfigFile::load(path, &doc, nullptr));
         const DEVICE_INFO_KS &file = doc.devices[0].ks;
