@@ -133,8 +133,9 @@ private slots:
     {
         QFETCH(QStringList, args);
         QFETCH(QString, message);
-        message.replace("FILE", hallFile);
         const bool searches = args.contains("--connect");
+        if (searches)
+            message.replace("FILE", hallFile);
         const int logStart = sim.log().size();
         const Run r = vpctl(expand(args) + (searches ? QStringList{"--only-given"} : QStringList()));
         QVERIFY2(r.code == (searches ? 1 : 2) && r.err.contains(message) && (searches || r.out.isEmpty()), describe(r));

@@ -9,15 +9,12 @@
 #include "SimHub.h"
 #include "SimProcess.h"
 #include "TestSupport.h"
-
 #include <QJsonArray>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QtTest>
-
 #include <memory>
-
 namespace {
 const SimHub::Ports Ports{29989, 29990, 29213};
 const QString KsAddress = QStringLiteral("127.0.61.2");
@@ -25,18 +22,10 @@ const QString GwAddress = QStringLiteral("127.0.61.3");
 const QString KsId = QStringLiteral("0f6100000000000000000a02");
 const QString GwId = QStringLiteral("0f6100000000000000000a03");
 const QString SilentId = QStringLiteral("0f6100000000000000000a09");
-
 using TestSupport::waitUntil;
-
 QStringList simArgs(const QStringList &devices)
 {
     return SimHub::simArgs(Ports, devices) + QStringList{"--heartbeat-ms", "200"};
-}
-
-// The announcement of a KS9200 as a device sends it.
-QByteArray announcement(const QString &cpuid)
-{
-    return QByteArray::fromHex("030000" + cpuid.toLatin1() + "02") + QByteArray("V1\0\0", 4);
 }
 } // namespace
 
@@ -56,36 +45,28 @@ private slots:
         hub = std::make_unique<DeviceHub>();
         QVERIFY(SimHub::bringOnline(*hub, Ports, {KsAddress, GwAddress}, {KsId, GwId}));
     }
-    void cleanupTestCase()
-    {
-        hub.reset();
-        sim.stop();
-    }
+    void cleanupTestCase() { hub.reset(), sim.stop(); }
     void transactEndsAsTheDeviceAnswers_data()
     {
         QTest::addColumn<QString>("action");
         QTest::addColumn<int>("outcome");
-        QTest::addColumn<int>("sent"); // -1: as many as the device received
-        QTest::addColumn<int>("acknowledged");
-        QTest::addColumn<int>("refused");
+        QTest::addColumn<QList<int>>("frames"); // sent, acknowledged, refused; -1: as many as the device received
         const int ack = int(HubResult::Acknowledged);
-        QTest::newRow("KS setting acknowledged") << "ks freeze" << ack << 1 << 1 << 0;
-        QTest::newRow("KS switch of a window it lacks refused")
-            << "ks bad switch" << int(HubResult::Refused) << 1 << 0 << 1;
-        QTest::newRow("GW window move split over cards") << "gw move" << ack << -1 << -1 << 0;
-        QTest::newRow("full read-back awaited") << "ks read all" << ack << 1 << 1 << 0;
-        QTest::newRow("read request counted, not awaited") << "ks read windows" << ack << 1 << 0 << 0;
-        QTest::newRow("device not online: nothing sent") << "unknown" << int(HubResult::NotOnline) << 0 << 0 << 0;
-        QTest::newRow("no answer in time") << "silent" << int(HubResult::TimedOut) << 1 << 0 << 0;
-        QTest::newRow("link ends first") << "silent closes" << int(HubResult::LinkLost) << 1 << 0 << 0;
+        using L = QList<int>;
+        QTest::newRow("KS setting acknowledged") << "ks freeze" << ack << L{1, 1, 0};
+        QTest::newRow("KS switch to a window it lacks") << "ks bad switch" << int(HubResult::Refused) << L{1, 0, 1};
+        QTest::newRow("GW window move split over cards") << "gw move" << ack << L{-1, -1, 0};
+        QTest::newRow("full read-back awaited") << "ks read all" << ack << L{1, 1, 0};
+        QTest::newRow("read request counted, not awaited") << "ks read windows" << ack << L{1, 0, 0};
+        QTest::newRow("device not online: nothing sent") << "unknown" << int(HubResult::NotOnline) << L{0, 0, 0};
+        QTest::newRow("no answer in time") << "silent" << int(HubResult::TimedOut) << L{1, 0, 0};
+        QTest::newRow("link ends first") << "silent closes" << int(HubResult::LinkLost) << L{1, 0, 0};
     }
     void transactEndsAsTheDeviceAnswers()
     {
         QFETCH(QString, action);
         QFETCH(int, outcome);
-        QFETCH(int, sent);
-        QFETCH(int, acknowledged);
-        QFETCH(int, refused);
+        QFETCH(QList<int>, frames);
         // A peer that accepts the connection and never answers, registered as the device it claims.
         QTcpServer silent;
         QTcpSocket *peer = nullptr;
@@ -94,7 +75,8 @@ private slots:
             const uint key = hub->commManager()->connectTcp(QHostAddress::LocalHost, silent.serverPort());
             QVERIFY(waitUntil([&] { return silent.hasPendingConnections(); }));
             peer = silent.nextPendingConnection();
-            hub->registerAnnouncement(key, 0, announcement(SilentId), QHostAddress::LocalHost, short(Ports.udp));
+            const QByteArray hello = QByteArray::fromHex("030000" + SilentId.toLatin1() + "02") + "V1"; // a KS9200
+            hub->registerAnnouncement(key, 0, hello + QByteArray(2, 0), QHostAddress::LocalHost, short(Ports.udp));
             QVERIFY(hub->isOnline(SilentId));
         }
         const QString id = action.startsWith("gw")       ? GwId
@@ -136,9 +118,9 @@ private slots:
 
         const int received = sim.countFrames(id, "rx", -1, -1, logStart);
         QCOMPARE(int(result->outcome), outcome);
-        QCOMPARE(result->framesSent, sent < 0 ? received : sent);
-        QCOMPARE(result->framesAcknowledged, acknowledged < 0 ? received : acknowledged);
-        QCOMPARE(result->framesRefused, refused);
+        for (int &n : frames)
+            n = n < 0 ? received : n;
+        QCOMPARE((QList<int>{result->framesSent, result->framesAcknowledged, result->framesRefused}), frames);
         QVERIFY(!result->message.isEmpty());
         QCOMPARE(ran, outcome != int(HubResult::NotOnline));
         if (action == "gw move")

@@ -1,11 +1,8 @@
 #include "ConfigSamples.h"
-
 #include "DeviceModels.h"
-
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QTest>
-
 namespace ConfigSamples {
 namespace {
 // Distinct values: each call gives the next one within the field's range, never the default 0.
@@ -16,56 +13,38 @@ struct Gen
     uint16_t u16() { return uint16_t(1000 + (n++ * 977) % 60000); }
     int16_t s16() { return int16_t(-1 - (n++ * 131) % 30000); }
     int32_t s32() { return -100000 - n++ * 7; }
+    PRESET_ENTRY entry(int values)
+    {
+        PRESET_ENTRY e;
+        for (int i = 0; i < values; ++i)
+            e.append(u16());
+        return e;
+    }
+    INFO_PANEL panel(uint16_t id)
+    {
+        return {id, u16(), u16(), u16(), u16(), u16(), u16(), u16(), u16(), u8(), u8(), u8()};
+    }
+    INFO_WINDOW window(uint16_t id)
+    {
+        return {u8(), u8(), u8(), u8(), id, u16(), u16(), u16(), u16(), u16(), u16(), u16(), u16()};
+    }
+    INFO_IMAGE_QUALITY quality(uint16_t i)
+    {
+        return {i, u16(), u16(), u16(), u16(), u16(), u16(), s16(), s16(), s16(), u16(), u16(), u16()};
+    }
+    INFO_INPUTCROP crop(uint16_t i) { return {i, u8(), u16(), u16(), u16(), u16()}; }
+    INFO_EDID edid(uint8_t src) { return {src, u8(), u16(), u16()}; }
+    INFO_PRESET preset(int id, int panels, int panelValues, int windows, int windowValues)
+    {
+        INFO_PRESET p;
+        p.id = id, p.group = s32();
+        for (int i = 0; i < panels; ++i)
+            p.panels.append(entry(panelValues));
+        for (int i = 0; i < windows; ++i)
+            p.windows.append(entry(windowValues));
+        return p;
+    }
 };
-
-PRESET_ENTRY entry(Gen &g, int values)
-{
-    PRESET_ENTRY e;
-    for (int i = 0; i < values; ++i)
-        e.append(g.u16());
-    return e;
-}
-
-INFO_PANEL panel(Gen &g, uint16_t id)
-{
-    return INFO_PANEL{id,      g.u16(), g.u16(), g.u16(), g.u16(), g.u16(),
-                      g.u16(), g.u16(), g.u16(), g.u8(),  g.u8(),  g.u8()};
-}
-
-INFO_WINDOW window(Gen &g, uint16_t id)
-{
-    INFO_WINDOW w{g.u8(),  g.u8(),  g.u8(),  g.u8(),  id,      g.u16(), g.u16(),
-                  g.u16(), g.u16(), g.u16(), g.u16(), g.u16(), g.u16()};
-    return w;
-}
-
-INFO_IMAGE_QUALITY quality(Gen &g, uint16_t index)
-{
-    return INFO_IMAGE_QUALITY{index,   g.u16(), g.u16(), g.u16(), g.u16(), g.u16(), g.u16(),
-                              g.s16(), g.s16(), g.s16(), g.u16(), g.u16(), g.u16()};
-}
-
-INFO_INPUTCROP crop(Gen &g, uint16_t index)
-{
-    return INFO_INPUTCROP{index, g.u8(), g.u16(), g.u16(), g.u16(), g.u16()};
-}
-
-INFO_EDID edid(Gen &g, uint8_t src)
-{
-    return INFO_EDID{src, g.u8(), g.u16(), g.u16()};
-}
-
-INFO_PRESET preset(Gen &g, int id, int panels, int panelValues, int windows, int windowValues)
-{
-    INFO_PRESET p;
-    p.id = id, p.group = g.s32();
-    for (int i = 0; i < panels; ++i)
-        p.panels.append(entry(g, panelValues));
-    for (int i = 0; i < windows; ++i)
-        p.windows.append(entry(g, windowValues));
-    return p;
-}
-
 void basicIdentity(INFO_BASIC &b, int type, int seed)
 {
     b.type = type, b.hasUsb = 1, b.hasSdi = 1, b.linkType = 2, b.online = 1, b.keyTCP = 7;
@@ -75,7 +54,6 @@ void basicIdentity(INFO_BASIC &b, int type, int seed)
     b.version = QStringLiteral("V1.%1").arg(seed);
 }
 } // namespace
-
 ConfigDevice variedDevice(int type, int seed)
 {
     Gen g{seed * 11};
@@ -84,14 +62,14 @@ ConfigDevice variedDevice(int type, int seed)
         DEVICE_INFO_GW &r = d.gw;
         basicIdentity(r, type, seed);
         for (uint16_t i = 0; i < 3; ++i) {
-            r.panels << panel(g, uint16_t(i * 2));
+            r.panels << g.panel(uint16_t(i * 2));
             r.mappings << INFO_MAPPING{uint8_t(i), g.u8(), g.u8(), g.u8(), g.u8(), g.u8()};
-            r.windows << window(g, uint16_t(i + 1));
-            r.imageQuality << quality(g, i);
-            r.inputCrops << crop(g, uint16_t(i + 4));
-            r.edid << edid(g, uint8_t(i * 3));
+            r.windows << g.window(uint16_t(i + 1));
+            r.imageQuality << g.quality(i);
+            r.inputCrops << g.crop(uint16_t(i + 4));
+            r.edid << g.edid(uint8_t(i * 3));
         }
-        r.presets << preset(g, 0, 2, 5, 3, 6) << preset(g, 9, 1, 5, 1, 6);
+        r.presets << g.preset(0, 2, 5, 3, 6) << g.preset(9, 1, 5, 1, 6);
         r.inputSignals << INFO_INPUTSINGLE{1, 1920, 1080, 60, 1};
         r.signalPresence << INFO_SIGNAL_PRESENCE{1, 2, 1};
         r.other = INFO_OTHER_GW5{g.u8(), int8_t(-3), g.u8(), g.u8(), g.u8(), g.u8()};
@@ -101,10 +79,10 @@ ConfigDevice variedDevice(int type, int seed)
     basicIdentity(r, type, seed);
     for (uint16_t i = 0; i < 3; ++i) {
         if (i < 2)
-            r.panels << panel(g, i);
-        r.windows << window(g, i);
-        r.imageQuality << quality(g, i);
-        r.inputCrops << crop(g, i);
+            r.panels << g.panel(i);
+        r.windows << g.window(i);
+        r.imageQuality << g.quality(i);
+        r.inputCrops << g.crop(i);
         r.mosaics << INFO_MOSAIC{uint8_t(i), g.u8(), g.u8(), g.u8(),  g.u8(),  g.u8(),  g.u8(),
                                  g.u8(),     g.u8(), g.u8(), g.u16(), g.u16(), g.u16(), g.u16()};
         r.chromaKeys << INFO_CHROMA{g.u8(), g.u8(), g.u8(), g.u8(), g.u8(), g.u8(), g.u8(), g.u8(), g.u8()};
@@ -115,16 +93,16 @@ ConfigDevice variedDevice(int type, int seed)
         r.imageAdvanced << a;
     }
     for (int i = 0; i < 4; ++i) {
-        r.edid << edid(g, uint8_t(32 + i));
+        r.edid << g.edid(uint8_t(32 + i));
         r.outputEnhance << INFO_OUTPUT_ENHANCE{uint8_t(i), g.u8()};
     }
     for (int i = 0; i < 2; ++i)
         r.borders << INFO_BORDER{g.u8(), g.u8(), g.u16(), g.u16(), g.u16(), g.u16(), g.u16()};
-    r.presets << preset(g, -5, 2, 4, 3, 4) << preset(g, 2, 1, 4, 2, 4) << preset(g, 9, 0, 4, 1, 4);
+    r.presets << g.preset(-5, 2, 4, 3, 4) << g.preset(2, 1, 4, 2, 4) << g.preset(9, 0, 4, 1, 4);
     INFO_TEMPLATE t;
     t.templateId = 1, t.group = g.s32();
-    t.panels << entry(g, 4);
-    t.windows << entry(g, 4) << entry(g, 4);
+    t.panels << g.entry(4);
+    t.windows << g.entry(4) << g.entry(4);
     r.templates << t;
     for (int i = 0; i < DEVICE_INFO_KS::TimeTaskCount; ++i)
         r.timeTasks[size_t(i)] = INFO_TIME_TASK{g.u8(), g.u8(), uint8_t(i), g.u8(),  g.u8(),  g.u8(), g.u8(),

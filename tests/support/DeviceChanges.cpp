@@ -1,13 +1,12 @@
 #include "DeviceChanges.h"
-
 #include "DeviceHub.h"
 #include "DeviceModels.h"
 #include "GW5Interface.h"
 #include "INFO_BASIC.h"
 #include "KS9200Interface.h"
 #include "TestSupport.h"
-
 namespace DeviceChanges {
+namespace {
 void changeKs(KS9200Interface *ks, int type)
 {
     const bool kx = isKxType(type);
@@ -77,6 +76,7 @@ void changeGw(GW5Interface *gw)
     gw->moveWindow(1, 1920, 0, 1280, 720, 2);
     gw->setOutputHold(1);
 }
+} // namespace
 
 bool change(DeviceHub &hub, const QString &cpuid)
 {

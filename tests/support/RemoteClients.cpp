@@ -1,10 +1,7 @@
 #include "RemoteClients.h"
-
 #include "TestSupport.h"
-
 #include <QJsonDocument>
 #include <QProcess>
-
 namespace RemoteClients {
 HttpReply http(quint16 port, const QByteArray &method, const QString &path, const QByteArray &body,
                const QStringList &extra)
@@ -36,30 +33,22 @@ HttpReply http(quint16 port, const QByteArray &method, const QString &path, cons
 lo_message oscMessage(const QString &spec)
 {
     lo_message m = lo_message_new();
+    lo_blob blob = lo_blob_new(3, "abc");
     for (const QString &a : spec.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const QString v = a.mid(2);
-        const char type = a.at(0).toLatin1();
-        if (type == 'i')
-            lo_message_add_int32(m, v.toInt());
-        else if (type == 'h')
-            lo_message_add_int64(m, v.toLongLong());
-        else if (type == 'f')
-            lo_message_add_float(m, v.toFloat());
-        else if (type == 's')
-            lo_message_add_string(m, v.toUtf8().constData());
-        else if (type == 'T')
-            lo_message_add_true(m);
-        else if (type == 'F')
-            lo_message_add_false(m);
-        else if (type == 'b') {
-            lo_blob blob = lo_blob_new(3, "abc");
-            lo_message_add_blob(m, blob);
-            lo_blob_free(blob);
+        switch (a.at(0).toLatin1()) {
+        case 'i': lo_message_add_int32(m, v.toInt()); break;
+        case 'h': lo_message_add_int64(m, v.toLongLong()); break;
+        case 'f': lo_message_add_float(m, v.toFloat()); break;
+        case 's': lo_message_add_string(m, v.toUtf8().constData()); break;
+        case 'T': lo_message_add_true(m); break;
+        case 'F': lo_message_add_false(m); break;
+        case 'b': lo_message_add_blob(m, blob); break;
         }
     }
+    lo_blob_free(blob);
     return m;
 }
-
 OscClient::OscClient(const QHostAddress &address)
 {
     m_socket.bind(address, 0);

@@ -1,10 +1,7 @@
 #include "SimHub.h"
-
 #include "SimProcess.h"
 #include "TestSupport.h"
-
 #include <QJsonDocument>
-
 namespace SimHub {
 QStringList simArgs(const Ports &ports, const QStringList &devices)
 {
