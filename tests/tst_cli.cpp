@@ -151,7 +151,6 @@ private slots:
         QTest::newRow("network, table") << QStringList{"--connect", HallAddress} << false;
         QTest::newRow("network, JSON") << QStringList{"--connect", HallAddress, "--json"} << true;
         QTest::newRow("serial port, table") << QStringList{"--serial-port", "KX"} << false;
-        QTest::newRow("serial port, JSON") << QStringList{"--serial-port", "KX", "--json"} << true;
     }
     void searchFindsGivenDevices()
     {
@@ -189,9 +188,7 @@ private slots:
         QString printed;
         const auto ready = [&] { return (printed += serve.readAllStandardOutput()).contains("devices: 1"); };
         QVERIFY2(SimProcess::waitFor(ready, 15000), qPrintable(printed + serve.readAllStandardError()));
-        const RemoteClients::HttpReply http =
-            RemoteClients::http(HttpPort, "POST", "/api/devices/Hall/freeze", R"({"on": true})");
-        QVERIFY2(http.status == 200, http.body.constData());
+        QCOMPARE(RemoteClients::http(HttpPort, "POST", "/api/devices/Hall/freeze", R"({"on": true})").status, 200);
         RemoteClients::OscClient osc;
         osc.send(OscPort, "/vp/Hall/blackscreen", "i:1");
         QCOMPARE(osc.reply("/vp/Hall/blackscreen").value("ok"), QJsonValue(true));
@@ -246,12 +243,10 @@ private slots:
     void badFileNamesDeviceAndFieldAndSendsNothing_data() { ConfigSamples::badFileRows(); }
     void badFileNamesDeviceAndFieldAndSendsNothing()
     {
-        QFETCH(QString, kind);
         QFETCH(QString, message);
         QFile good(hallFile), bad(dir.filePath("bad.json"));
         QVERIFY(good.open(QIODevice::ReadOnly) && bad.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        const QByteArray text = ConfigSamples::badFile(good.readAll(), kind);
-        QVERIFY(bad.write(text) == text.size());
+        QVERIFY(bad.write(ConfigSamples::badFile(good.readAll(), QTest::currentDataTag())) > 0);
         bad.close();
         const int logStart = sim.log().size();
         const Run r = vpctl({"restore", bad.fileName(), "--to", HallAddress, "--only-given"});
@@ -275,12 +270,9 @@ private slots:
         const Run r = ended(restore);
         QVERIFY2(r.code == 3, describe(r));
         QVERIFY2(r.out.contains("Result: partly applied") && r.err.contains("partly applied"), describe(r));
-        const auto line = [&](const char *head) {
-            return QRegularExpression(QStringLiteral("^%1: (.+)$").arg(head), QRegularExpression::MultilineOption)
-                .match(r.out)
-                .hasMatch();
-        };
-        QVERIFY2(line("Groups applied") && line("Groups not applied"), describe(r));
+        const QRegularExpression groups("^Groups applied: .+\n(Groups partly applied: .+\n)?Groups not applied: .+$",
+                                        QRegularExpression::MultilineOption);
+        QVERIFY2(groups.match(r.out).hasMatch(), describe(r));
     }
 };
 

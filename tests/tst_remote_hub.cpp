@@ -1,7 +1,12 @@
 // Remote control end to end: curl, liblo clients, oscsend and oscdump against the OSC and HTTP servers,
 // the hub and vpsim on loopback; checked by the answer, the simulator's frame log and its state file.
+// Then the hub's own transactions and reconnection against the same simulator.
+#include "CommManager.h"
+#include "DEVICE_INFO_GW.h"
 #include "DEVICE_INFO_KS.h"
 #include "DeviceHub.h"
+#include "GW5Interface.h"
+#include "KS9200Interface.h"
 #include "HubRemoteBackend.h"
 #include "Log.h"
 #include "OscServer.h"
@@ -14,6 +19,8 @@
 #include <QDir>
 #include <QJsonArray>
 #include <QProcess>
+#include <QSignalSpy>
+#include <QTcpServer>
 #include <QTcpSocket>
 #include <QtTest>
 #include <memory>
@@ -109,11 +116,7 @@ private slots:
         control = std::make_unique<RemoteControl>(backend.get());
     }
     void init() { start(); }
-    void cleanupTestCase()
-    {
-        control.reset(), backend.reset(), hub.reset();
-        sim.stop(), foyer.stop();
-    }
+    void cleanupTestCase() { control.reset(), backend.reset(), hub.reset(), sim.stop(), foyer.stop(); }
 
     // Every command, by curl and then by OSC ("-": not in that protocol), and each kind of bad input:
     // the answer the client got and the frames the simulated device received (none for a refusal).
@@ -197,7 +200,7 @@ private slots:
 
     // A GW window moved over the wall goes through the window matrix: the window frame with its
     // layer, a piece for each output area it covers, then its input again; the device has it there.
-    void gwWindowMove()
+    void changesReachTheDevice()
     {
         const int mark = sim.log().size();
         QCOMPARE(post("Hall/window/1/geometry", R"({"x":960,"y":0,"width":1920,"height":1080})").status, 200);
@@ -212,11 +215,7 @@ private slots:
         QVERIFY(simHas(Hall, [](const QJsonObject &state) {
             return windowOf(state, 0).value("x").toInt() == 960 && windowOf(state, 0).value("width").toInt() == 1920;
         }));
-    }
-
-    // What a change did shows in the state both protocols report, as the device holds it.
-    void stateAfterChange()
-    {
+        // What a change did shows in the state both protocols report, as the device holds it.
         QCOMPARE(post("Stage/window/3/input", R"({"source":"HDMI4"})").status, 200);
         QVERIFY(simHas(Stage, [](const QJsonObject &state) { return windowOf(state, 2).value("src").toInt() == 35; }));
         // The device is asked for its windows once it acknowledged; its answer follows shortly.
@@ -226,15 +225,15 @@ private slots:
         const QJsonArray devices = client.reply("/vp/devices").value("devices").toArray();
         QCOMPARE(devices.size(), 3);
         QCOMPARE(windowOf(devices.at(0).toObject(), 2).value("inputId").toInt(), 35);
-        QCOMPARE(devices.at(1).toObject().value("cpuid").toString(), Hall);
-        QCOMPARE(devices.at(1).toObject().value("family").toString(), "GW");
+        const QJsonObject hall = devices.at(1).toObject();
+        QCOMPARE(hall.value("cpuid").toString() + " " + hall.value("family").toString(), Hall + " GW");
         QCOMPARE(devices.at(2).toObject().value("name").toString(), "Foyer");
     }
 
     // A command right after a load is checked against the layout the load brought, and one that
     // comes while the device is being read back against its record as it was, not an empty one.
     // (The Foyer answers 100 ms late, so its read-backs take that long.)
-    void commandsAroundReadBack()
+    void slowOrSilentFoyer()
     {
         OscClient client;
         const auto answer = [&](const QString &path, const QString &args) {
@@ -248,11 +247,7 @@ private slots:
         QVERIFY(hub->readBack(Foyer));
         QCOMPARE(answer("/vp/Foyer/window/4/input", "s:HDMI2"), QString());
         QVERIFY(!hub->isReadingBack(Foyer));
-    }
-
-    // A device that does not answer in time: the client hears so; the frame was sent.
-    void deviceSilent()
-    {
+        // A device that does not answer in time: the client hears so; the frame was sent.
         const int mark = foyer.log().size();
         foyer.suspend();
         const RemoteClients::HttpReply r = post("Foyer/freeze", R"({"on":true})");
@@ -307,7 +302,7 @@ private slots:
     }
 
     // With a token, no token, a wrong one and one not given as a bearer token are refused and logged.
-    void httpToken()
+    void accessRules()
     {
         start([](RemoteSettings &s) { s.token = "s3cret-token"; });
         const QList<QStringList> headers{{},
@@ -322,11 +317,7 @@ private slots:
             QCOMPARE(commandsSince(sim, mark).size(), status == 200 ? 1 : 0);
             QVERIFY(waitUntil([&] { return logged("Remote control: refused") == before + (status != 200); }, 5000));
         }
-    }
-
-    // With an allow-list only the senders on it are heard; others get no answer and send nothing.
-    void oscAllowList()
-    {
+        // With an allow-list only the senders on it are heard; others get no answer and send nothing.
         start([](RemoteSettings &s) { s.oscAllowList = QStringList{"127.0.0.2"}; });
         const int mark = sim.log().size();
         OscClient stranger(QHostAddress("127.0.0.3"));
@@ -339,9 +330,20 @@ private slots:
         QVERIFY(waitUntil([] { return logged("127.0.0.3", "not on the allow-list") == 1; }, 5000));
     }
 
-    // Beyond its rate a client is refused without a frame; another client is not held back.
-    void rateLimit()
+    // Half-open and slow connections neither keep another client waiting nor stay for ever.
+    void abusiveClients()
     {
+        const int quiet = sim.log().size();
+        QTcpSocket silent, slow;
+        silent.connectToHost(QHostAddress::LocalHost, HttpPort);
+        slow.connectToHost(QHostAddress::LocalHost, HttpPort);
+        QVERIFY(silent.waitForConnected(5000) && slow.waitForConnected(5000));
+        slow.write("POST /api/devices/1/freeze HTTP/1.1\r\nHost: x\r\nContent-Length: 100\r\n\r\n{\"on\"");
+        slow.flush();
+        QCOMPARE(RemoteClients::http(HttpPort, "GET", "/api/devices/1").status, 200);
+        QVERIFY(waitUntil([&] { return silent.state() == silent.UnconnectedState && slow.state() == silent.state(); }));
+        QVERIFY(commandsSince(sim, quiet).isEmpty());
+        // Beyond its rate a client is refused without a frame; another client is not held back.
         start([](RemoteSettings &s) { s.commandsPerSecond = 3; });
         const int mark = sim.log().size();
         OscClient flood;
@@ -366,22 +368,6 @@ private slots:
         other.send(OscPort, "/vp/1/freeze", "T");
         QCOMPARE(other.reply("/vp/1/freeze").value("ok").toBool(), true);
     }
-
-    // Half-open and slow connections neither keep another client waiting nor stay for ever.
-    void slowClients()
-    {
-        const int mark = sim.log().size();
-        QTcpSocket silent, slow;
-        silent.connectToHost(QHostAddress::LocalHost, HttpPort);
-        slow.connectToHost(QHostAddress::LocalHost, HttpPort);
-        QVERIFY(silent.waitForConnected(5000) && slow.waitForConnected(5000));
-        slow.write("POST /api/devices/1/freeze HTTP/1.1\r\nHost: x\r\nContent-Length: 100\r\n\r\n{\"on\"");
-        slow.flush();
-        QCOMPARE(RemoteClients::http(HttpPort, "GET", "/api/devices/1").status, 200);
-        QVERIFY(waitUntil([&] { return silent.state() == silent.UnconnectedState && slow.state() == silent.state(); }));
-        QVERIFY(commandsSince(sim, mark).isEmpty());
-    }
-
     // A lease not renewed ends: its subscriber hears nothing more, a renewing one still does.
     void leaseExpiry()
     {
@@ -420,6 +406,124 @@ private slots:
         QCOMPARE(curl.readAllStandardOutput(), QByteArray("503"));
         QCOMPARE(threadCount(), before);
         QVERIFY(!control->isRunning());
+    }
+    // The hub on its own (after the remote tests): transactions end as the device answered
+    // (acknowledged, refused, timed out, link lost, not online), and a returning device keeps its record.
+    void transactEndsAsTheDeviceAnswers_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<QList<int>>("frames"); // sent, acknowledged, refused; -1: as many as the device received
+        const int ack = int(HubResult::Acknowledged);
+        using L = QList<int>;
+        QTest::newRow("KS setting acknowledged") << "ks freeze" << ack << L{1, 1, 0};
+        QTest::newRow("KS switch to a window it lacks") << "ks bad switch" << int(HubResult::Refused) << L{1, 0, 1};
+        QTest::newRow("GW window move split over cards") << "gw move" << ack << L{-1, -1, 0};
+        QTest::newRow("full read-back awaited") << "ks read all" << ack << L{1, 1, 0};
+        QTest::newRow("read request counted, not awaited") << "ks read windows" << ack << L{1, 0, 0};
+        QTest::newRow("device not online: nothing sent") << "unknown" << int(HubResult::NotOnline) << L{0, 0, 0};
+        QTest::newRow("no answer in time") << "silent" << int(HubResult::TimedOut) << L{1, 0, 0};
+        QTest::newRow("link ends first") << "silent closes" << int(HubResult::LinkLost) << L{1, 0, 0};
+    }
+    void transactEndsAsTheDeviceAnswers()
+    {
+        QFETCH(QString, action);
+        const QString silentId = QStringLiteral("0f6200000000000000000a09");
+        QFETCH(int, outcome);
+        QFETCH(QList<int>, frames);
+        // A peer that accepts the connection and never answers, registered as the device it claims.
+        QTcpServer silent;
+        QTcpSocket *peer = nullptr;
+        if (action.startsWith("silent")) {
+            QVERIFY(silent.listen(QHostAddress::LocalHost));
+            const uint key = hub->commManager()->connectTcp(QHostAddress::LocalHost, silent.serverPort());
+            QVERIFY(waitUntil([&] { return silent.hasPendingConnections(); }));
+            peer = silent.nextPendingConnection();
+            const QByteArray hello = QByteArray::fromHex("030000" + silentId.toLatin1() + "02") + "V1"; // a KS9200
+            hub->registerAnnouncement(key, 0, hello + QByteArray(2, 0), QHostAddress::LocalHost, short(Ports.udp));
+            QVERIFY(hub->isOnline(silentId));
+        }
+        const QString id = action.startsWith("gw")       ? Hall
+                           : action.startsWith("silent") ? silentId
+                           : action == "unknown"         ? QStringLiteral("ffffffffffffffffffffffff")
+                                                         : Stage;
+        const int logStart = sim.log().size();
+        bool ran = false;
+        int windowsAtDone = -1;
+        std::unique_ptr<HubResult> result;
+        hub->transact(
+            id,
+            [&] {
+                ran = true;
+                if (action == "ks freeze" || action.startsWith("silent"))
+                    hub->ksInterface(id)->setFreeze(1);
+                else if (action == "ks bad switch")
+                    hub->write(id, KS9200Interface::switchInputFrame(15, 33));
+                else if (action == "gw move")
+                    hub->gwInterface(id)->moveWindow(1, 1000, 100, 2000, 900, 1);
+                else if (action == "ks read all") {
+                    hub->ksRecord(id)->clearAllData();
+                    hub->interfaceOf(id)->readAll();
+                } else if (action == "ks read windows")
+                    hub->interfaceOf(id)->readWindows();
+            },
+            action == "silent" ? 300 : 10000,
+            [&](const HubResult &r) {
+                result = std::make_unique<HubResult>(r);
+                if (DEVICE_INFO_KS *rec = hub->ksRecord(id))
+                    windowsAtDone = rec->windows.size();
+            });
+        QVERIFY(!result); // never inside transact()
+        if (action == "silent closes") {
+            QVERIFY(waitUntil([&] { return peer->bytesAvailable() >= 23; }));
+            peer->close();
+        }
+        QVERIFY(waitUntil([&] { return bool(result); }));
+
+        const int received = sim.countFrames(id, "rx", -1, -1, logStart);
+        QCOMPARE(int(result->outcome), outcome);
+        for (int &n : frames)
+            n = n < 0 ? received : n;
+        QCOMPARE((QList<int>{result->framesSent, result->framesAcknowledged, result->framesRefused}), frames);
+        QVERIFY(!result->message.isEmpty());
+        QCOMPARE(ran, outcome != int(HubResult::NotOnline));
+        if (action == "gw move")
+            QVERIFY2(received >= 2, qPrintable(QString::number(received)));
+        if (action == "ks read all") {
+            // Done after the end of the read-back: everything before it is stored.
+            QVERIFY(sim.refresh());
+            QCOMPARE(windowsAtDone, sim.device(Stage)->state.value("windows").toArray().size());
+        }
+    }
+    // Headless, the device killed and started again comes back under the same record and interface,
+    // is read back in full and the loss is reported once.
+    void returningDeviceKeepsItsRecord()
+    {
+        const QString id = QStringLiteral("0f6200000000000000000a05");
+        const QStringList args = SimHub::simArgs(Ports, {"KS9200:addr=127.0.62.5,id=" + id}) +
+                                 QStringList{"--heartbeat-ms", "200"};
+        SimProcess own;
+        QVERIFY2(own.start(args), qPrintable(own.errorString()));
+        DeviceHub h;
+        h.setRetryIntervals(100, 400);
+        QVERIFY(SimHub::bringOnline(h, Ports, {"127.0.62.5"}, {id}));
+        INFO_BASIC *record = h.record(id);
+        Interface *iface = h.interfaceOf(id);
+        QSignalSpy lost(&h, &DeviceHub::connectionLost);
+        QSignalSpy finished(&h, &DeviceHub::readBackFinished);
+
+        own.kill();
+        QVERIFY(waitUntil([&] { return h.linkState(id) == DeviceHub::Link::Reconnecting; }));
+        QVERIFY(h.linkLostAt(id).isValid());
+        QCOMPARE(h.write(id, Interface::requestFrame(0xE2)), -1);
+        QVERIFY(own.start(args));
+        QVERIFY(waitUntil([&] { return h.isOnline(id) && finished.count() == 1; }));
+        QCOMPARE(h.record(id), record);
+        QCOMPARE(h.interfaceOf(id), iface);
+        QCOMPARE(lost.count(), 1);
+        QVERIFY(own.refresh());
+        QCOMPARE(h.ksRecord(id)->windows.size(), own.device(id)->state.value("windows").toArray().size());
+        QVERIFY(!h.linkLostAt(id).isValid());
     }
 };
 

@@ -16,8 +16,8 @@ bool sameSettings(const DEVICE_INFO_KS &a, const DEVICE_INFO_KS &b);
 bool sameSettings(const DEVICE_INFO_GW &a, const DEVICE_INFO_GW &b);
 // The file `json` with `edit` applied to the object of devices[index].
 QByteArray editDevice(const QByteArray &json, int index, const std::function<void(QJsonObject &)> &edit);
-// `good` (devices[0] a KS9200 named Hall) spoilt as `kind` says, and the test data of each kind
-// (columns "kind" and "message").
+// `good` (devices[0] a KS9200 named Hall) spoilt as `kind` says, and the test data: one row named for
+// each kind, column "message".
 QByteArray badFile(const QByteArray &good, const QString &kind);
 void badFileRows();
 } // namespace ConfigSamples
