@@ -148,7 +148,7 @@ private slots:
         const auto ksItem = [&](const char *list, int i, const char *key, const QJsonValue &v) {
             return ks([=](QJsonObject &d) { set(d, list, i, key, v); });
         };
-        const auto ksKey = [&](const char *key, const QJsonValue &v) { return ks([=](QJsonObject &d) { d[key] = v; }); };
+        const auto ksKey = [&](const char *key, const QJsonValue &v) { return ks([=](auto &d) { d[key] = v; }); };
         const QString hall = QStringLiteral("devices[0] (KS9200 \"Hall\"): ");
         const QString cpuid = parse(good)["devices"].toArray()[0].toObject()["cpuid"].toString();
         row("empty", "  \n", "The file is empty.");
@@ -339,12 +339,8 @@ private slots:
         RestoreRunner runner(&rig.hub);
         const int logStart = rig.sim.log().size();
         connect(&runner, &RestoreRunner::progress, this, [&](int step) {
-            if (step != at)
-                return;
-            if (cut)
-                rig.sim.kill(); // step `at` meets a closed link
-            else
-                runner.cancel(); // step `at` is sent, the next one is not
+            // At step `at` the link is closed (it meets a closed link) or Cancel is pressed (it is sent, the next not).
+            step == at ? cut ? rig.sim.kill() : runner.cancel() : void();
         });
         const RestoreRunner::Result result = runRestore(runner, doc.devices[0], rig.b);
         const QList<RestoreStep> &steps = runner.plan().steps;
@@ -368,9 +364,8 @@ private slots:
         QStringList applied, partly, notApplied;
         for (const QString &g : runner.plan().groups)
             (acknowledged[g] == all[g] ? applied : acknowledged[g] > 0 ? partly : notApplied) << g;
-        QCOMPARE(result.groupsApplied, applied);
-        QCOMPARE(result.groupsPartlyApplied, partly);
-        QCOMPARE(result.groupsNotApplied, notApplied);
+        QCOMPARE((QList<QStringList>{result.groupsApplied, result.groupsPartlyApplied, result.groupsNotApplied}),
+                 (QList<QStringList>{applied, partly, notApplied}));
         QVERIFY(!applied.isEmpty() && !notApplied.isEmpty());
 
         if (cut)
@@ -378,8 +373,7 @@ private slots:
         // Exactly the frames of the steps sent reached the device.
         KS9200Interface replay(rig.b);
         int frames = 0;
-        connect(&replay, &Interface::emitSendData, this,
-                [&](const QByteArray &f) { frames += uint8_t(f.at(4)) < 0xE0; });
+        connect(&replay, &Interface::emitSendData, this, [&](const QByteArray &f) { frames += uint8_t(f[4]) < 0xE0; });
         for (int i = 0; i < done; ++i)
             steps[i].send(&replay);
         // The verifying read-back went after them on the same link.

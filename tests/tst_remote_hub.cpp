@@ -158,8 +158,7 @@ private slots:
         row("device refuses: empty preset", "1/preset/load", R"({"preset":9})", "i:9", 409, "device_refused",
             {hostFrame(4, 1, {8})});
         row("unknown device", "Balcony/freeze", R"({"on":true})", "T", 404, "unknown_device", {});
-        row("window out of range", "1/window/5/input", R"({"source":"HDMI2"})", "s:HDMI2", 400, "invalid_argument",
-            {});
+        row("window out of range", "1/window/5/input", R"({"source":"HDMI2"})", "s:HDMI2", 400, "invalid_argument", {});
         row("unknown source", "1/window/1/input", R"({"source":"SDI1"})", "s:SDI1", 400, "invalid_argument", {});
         row("preset out of range", "1/preset/load", R"({"preset":11})", "i:11", 400, "invalid_argument", {});
         row("missing argument", "1/window/1/geometry", R"({"x":0,"y":0,"width":640})", "i:0 i:0 i:640", 400,
@@ -428,9 +427,9 @@ private slots:
     void transactEndsAsTheDeviceAnswers()
     {
         QFETCH(QString, action);
-        const QString silentId = QStringLiteral("0f6200000000000000000a09");
         QFETCH(int, outcome);
         QFETCH(QList<int>, frames);
+        const QString silentId = QStringLiteral("0f6200000000000000000a09");
         // A peer that accepts the connection and never answers, registered as the device it claims.
         QTcpServer silent;
         QTcpSocket *peer = nullptr;

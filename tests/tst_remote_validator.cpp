@@ -50,18 +50,14 @@ QString describe(const RemoteValidator::Checked &r)
         return RemoteError::codeName(r.error.code()) + QStringLiteral(": ") + r.error.message();
     const RemoteAction &a = r.action;
     QStringList parts{RemoteCommand::kindName(a.kind)};
-    if (a.winId >= 0)
-        parts << QStringLiteral("win%1").arg(a.winId);
-    if (a.srcId >= 0)
-        parts << QStringLiteral("src%1").arg(a.srcId);
-    if (a.id >= 0)
-        parts << QStringLiteral("id%1").arg(a.id);
-    if (!a.rect.isNull())
-        parts << QStringLiteral("%1,%2 %3x%4").arg(a.rect.x()).arg(a.rect.y()).arg(a.rect.width()).arg(a.rect.height());
-    if (a.layer)
-        parts << QStringLiteral("layer%1").arg(a.layer);
-    if (a.value)
-        parts << QStringLiteral("v%1").arg(a.value);
+    const auto add = [&](bool on, const QString &part) { on ? void(parts << part) : void(); };
+    add(a.winId >= 0, QStringLiteral("win%1").arg(a.winId));
+    add(a.srcId >= 0, QStringLiteral("src%1").arg(a.srcId));
+    add(a.id >= 0, QStringLiteral("id%1").arg(a.id));
+    const QRect &g = a.rect;
+    add(!g.isNull(), QStringLiteral("%1,%2 %3x%4").arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height()));
+    add(a.layer, QStringLiteral("layer%1").arg(a.layer));
+    add(a.value, QStringLiteral("v%1").arg(a.value));
     for (const auto &f : a.fill)
         parts << QStringLiteral("fill%1:%2").arg(f.first).arg(f.second);
     return parts.join(QLatin1Char(' '));
@@ -79,7 +75,6 @@ QList<RemoteRequest::OscArg> oscArgs(const QString &spec)
     lo_message_free(m);
     return out;
 }
-
 // The fields a command sets, in a fixed order; or the refusal as "code: message".
 QString describe(const RemoteRequest::Result &r)
 {
@@ -87,22 +82,15 @@ QString describe(const RemoteRequest::Result &r)
         return RemoteError::codeName(r.error.code()) + QStringLiteral(": ") + r.error.message();
     const RemoteCommand &c = r.command;
     QStringList parts{RemoteCommand::kindName(c.kind)};
-    if (!c.device.isEmpty())
-        parts << QLatin1Char('@') + c.device;
-    if (c.window)
-        parts << QStringLiteral("w%1").arg(c.window);
-    if (!c.sourceName.isEmpty())
-        parts << c.sourceName;
-    if (c.sourceId >= 0)
-        parts << QStringLiteral("#%1").arg(c.sourceId);
-    if (c.number)
-        parts << QStringLiteral("n%1").arg(c.number);
-    if (c.width || c.height || c.x || c.y)
-        parts << QStringLiteral("%1,%2 %3x%4").arg(c.x).arg(c.y).arg(c.width).arg(c.height);
-    if (c.on)
-        parts << QStringLiteral("on");
-    if (c.value)
-        parts << QStringLiteral("v%1").arg(c.value);
+    const auto add = [&](bool on, const QString &part) { on ? void(parts << part) : void(); };
+    add(!c.device.isEmpty(), QLatin1Char('@') + c.device);
+    add(c.window, QStringLiteral("w%1").arg(c.window));
+    add(!c.sourceName.isEmpty(), c.sourceName);
+    add(c.sourceId >= 0, QStringLiteral("#%1").arg(c.sourceId));
+    add(c.number, QStringLiteral("n%1").arg(c.number));
+    add(c.width || c.height || c.x || c.y, QStringLiteral("%1,%2 %3x%4").arg(c.x).arg(c.y).arg(c.width).arg(c.height));
+    add(c.on, QStringLiteral("on"));
+    add(c.value, QStringLiteral("v%1").arg(c.value));
     return parts.join(QLatin1Char(' '));
 }
 } // namespace
@@ -235,19 +223,15 @@ private slots:
         QFETCH(QString, selector);
         QFETCH(int, found);
         QFETCH(QString, error);
-        const QStringList cpuids{"aa", "0a0b0c", "bb", "cc"};
-        const QStringList names{"2", "", "Hall", "4"};
         QList<RemoteDevice> devices;
-        for (int i = 0; i < cpuids.size(); ++i) {
-            RemoteDevice d;
-            d.cpuid = cpuids[i];
-            d.record = RecordBuilders::ksWall(cpuids[i], 3, names[i], 1, {});
-            devices << d;
+        for (const QString &entry : {"aa 2", "0a0b0c ", "bb Hall", "cc 4"}) { // cpuid and name
+            devices << RemoteDevice();
+            devices.last().cpuid = entry.section(' ', 0, 0);
+            devices.last().record = RecordBuilders::ksWall(devices.last().cpuid, 3, entry.section(' ', 1), 1, {});
         }
         const RemoteValidator::Found f = RemoteValidator::findDevice(devices, selector);
-        const QString got =
-            f.error.isError() ? RemoteError::codeName(f.error.code()) + ": " + f.error.message() : QString();
-        QCOMPARE(got, error);
+        const RemoteError &e = f.error;
+        QCOMPARE(e.isError() ? RemoteError::codeName(e.code()) + ": " + e.message() : QString(), error);
         QCOMPARE(f.index, found);
     }
 

@@ -31,13 +31,12 @@ std::unique_ptr<Interface> interfaceFor(const ConfigDevice &target)
     for (const INFO_MAPPING &mp : r.mappings)
         m->updateMapping(mp);
     for (const INFO_WINDOW &w : r.windows)
-        m->updateWindow(w.winId, w.x, w.y, w.width, w.height, uint8_t(w.param2), uint8_t(w.param3),
-                        uint8_t(w.param1));
+        m->updateWindow(w.winId, w.x, w.y, w.width, w.height, uint8_t(w.param2), uint8_t(w.param3), uint8_t(w.param1));
     return gw;
 }
 QList<QByteArray> run(const RestorePlan &plan, const ConfigDevice &target)
 {
-    std::unique_ptr<Interface> iface = interfaceFor(target);
+    const std::unique_ptr<Interface> iface = interfaceFor(target);
     QSignalSpy spy(iface.get(), &Interface::emitSendData);
     for (const RestoreStep &s : plan.steps)
         s.send(iface.get());
@@ -48,10 +47,7 @@ QStringList shape(const QList<QByteArray> &frames)
 {
     QStringList out;
     for (const QByteArray &f : frames)
-        out << QStringLiteral("%1/%2/%3")
-                   .arg(uint8_t(f[4]), 2, 16, QLatin1Char('0'))
-                   .arg(uint8_t(f[5]), 2, 16, QLatin1Char('0'))
-                   .arg(uint8_t(f[6]));
+        out << QString::fromLatin1(f.mid(4, 2).toHex('/')) + "/" + QString::number(uint8_t(f[6]));
     return out;
 }
 QStringList stepGroups(const RestorePlan &plan)

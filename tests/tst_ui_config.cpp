@@ -351,15 +351,11 @@ private:
         poll.stop();
         return ran;
     }
-    void selectTab(const QString &cpuid)
-    {
-        for (int i = 0; i < w->tabWidget()->count(); ++i)
-            if (w->tabWidget()->tabBar()->tabData(i).toString() == cpuid)
-                w->tabWidget()->setCurrentIndex(i);
-    }
     void saveThroughMenu(const QString &path)
     {
-        selectTab(a);
+        for (int i = 0; i < w->tabWidget()->count(); ++i) // on Hall's tab
+            if (w->tabWidget()->tabBar()->tabData(i).toString() == a)
+                w->tabWidget()->setCurrentIndex(i);
         QVERIFY(drive<DialogConfigSave>([&] { menuAction(SxTitleWidget::ConfigSave)->trigger(); },
                                         [&](DialogConfigSave *d) {
                                             QVERIFY(child<QRadioButton>(d, "radio_current")->isEnabled());

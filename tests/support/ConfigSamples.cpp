@@ -163,16 +163,10 @@ ConfigDevice plainDevice(int type)
         r.windows << win;
         r.imageQuality << INFO_IMAGE_QUALITY{uint16_t(w), 50, 50, 12, 50, 50, 2, 0, 0, 0, 0, 0, 0};
         r.inputCrops << INFO_INPUTCROP{uint16_t(w), 0, 0, 0, 1920, 1080};
-        INFO_MOSAIC m;
-        INFO_CHROMA c;
-        m.winId = c.winId = uint8_t(w);
-        r.mosaics << m;
-        r.chromaKeys << c;
-        if (isKxType(type)) {
-            INFO_IMAGE_ADVANCED a;
-            a.winId = uint8_t(w);
-            r.imageAdvanced << a;
-        }
+        r.mosaics << INFO_MOSAIC(), r.chromaKeys << INFO_CHROMA();
+        r.mosaics.last().winId = r.chromaKeys.last().winId = uint8_t(w);
+        if (isKxType(type))
+            r.imageAdvanced << INFO_IMAGE_ADVANCED(), r.imageAdvanced.last().winId = uint8_t(w);
     }
     for (const QString &name : inputs)
         r.edid << INFO_EDID{uint8_t(inputIdFromName(name)), 60, 1920, 1080};

@@ -60,8 +60,7 @@ void OscClient::send(quint16 serverPort, const QString &path, const QString &spe
     lo_message m = oscMessage(spec);
     size_t size = 0;
     void *data = lo_message_serialise(m, path.toUtf8().constData(), nullptr, &size);
-    m_socket.writeDatagram(static_cast<const char *>(data), qint64(size), QHostAddress::LocalHost,
-                           serverPort);
+    m_socket.writeDatagram(static_cast<const char *>(data), qint64(size), QHostAddress::LocalHost, serverPort);
     free(data);
     lo_message_free(m);
 }
@@ -71,8 +70,7 @@ void OscClient::read()
     while (m_socket.hasPendingDatagrams()) {
         QByteArray d(int(m_socket.pendingDatagramSize()), 0);
         m_socket.readDatagram(d.data(), d.size());
-        int result = 0;
-        lo_message m = lo_message_deserialise(d.data(), size_t(d.size()), &result);
+        lo_message m = lo_message_deserialise(d.data(), size_t(d.size()), nullptr);
         if (!m)
             continue;
         received << Message{QString::fromUtf8(d.constData()), RemoteRequest::oscArgs(m)};
@@ -83,13 +81,11 @@ void OscClient::read()
 bool OscClient::take(const QString &path, Message *out, int timeoutMs)
 {
     int found = -1;
-    TestSupport::waitUntil(
-        [&] {
-            for (int i = 0; i < received.size() && found < 0; ++i)
-                found = received[i].path == path ? i : -1;
-            return found >= 0;
-        },
-        timeoutMs);
+    TestSupport::waitUntil([&] {
+        for (int i = 0; i < received.size() && found < 0; ++i)
+            found = received[i].path == path ? i : -1;
+        return found >= 0;
+    }, timeoutMs);
     if (found < 0)
         return false;
     *out = received.takeAt(found);
