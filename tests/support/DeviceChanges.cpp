@@ -1,13 +1,13 @@
 #include "DeviceChanges.h"
-
 #include "DeviceHub.h"
 #include "DeviceModels.h"
 #include "GW5Interface.h"
 #include "INFO_BASIC.h"
 #include "KS9200Interface.h"
 #include "TestSupport.h"
-
+#include <memory>
 namespace DeviceChanges {
+namespace {
 void changeKs(KS9200Interface *ks, int type)
 {
     const bool kx = isKxType(type);
@@ -77,6 +77,7 @@ void changeGw(GW5Interface *gw)
     gw->moveWindow(1, 1920, 0, 1280, 720, 2);
     gw->setOutputHold(1);
 }
+} // namespace
 
 bool change(DeviceHub &hub, const QString &cpuid)
 {
@@ -84,20 +85,10 @@ bool change(DeviceHub &hub, const QString &cpuid)
     if (!r)
         return false;
     const int type = r->type;
-    bool acknowledged = false, done = false;
+    std::unique_ptr<bool> acknowledged;
     hub.transact(
-        cpuid,
-        [&] {
-            if (isGwType(type))
-                changeGw(hub.gwInterface(cpuid));
-            else
-                changeKs(hub.ksInterface(cpuid), type);
-        },
-        15000,
-        [&](const HubResult &result) {
-            acknowledged = result.ok();
-            done = true;
-        });
-    return TestSupport::waitUntil([&] { return done; }) && acknowledged;
+        cpuid, [&] { isGwType(type) ? changeGw(hub.gwInterface(cpuid)) : changeKs(hub.ksInterface(cpuid), type); },
+        15000, [&](const HubResult &result) { acknowledged = std::make_unique<bool>(result.ok()); });
+    return TestSupport::waitUntil([&] { return bool(acknowledged); }) && *acknowledged;
 }
 } // namespace DeviceChanges

@@ -1,20 +1,11 @@
-// Many settings of a simulated device changed through its protocol interface, as an operator
-// would set them up before a show; the configuration-file round trips back them up and restore
-// them elsewhere. Every frame is one the device acknowledges.
+// Many settings of a simulated device changed through its protocol interface, as an operator would
+// before a show, for the configuration round trips; the device acknowledges every frame.
 #pragma once
-
 #include <QString>
-
 class DeviceHub;
-class GW5Interface;
-class KS9200Interface;
-
 namespace DeviceChanges {
-// Window counts differ from a fresh simulated device's (KS9200 4, KX4200 3), so that restoring the
-// layout or a preset loads a template on the target.
-void changeKs(KS9200Interface *ks, int type);
-void changeGw(GW5Interface *gw);
-// Changes the online device `cpuid` of `hub` by its family in one transaction; true when every
-// frame was acknowledged in time.
+// Changes the online device `cpuid` of `hub` by its family in one transaction; true when every frame
+// was acknowledged in time. Window counts end unlike a fresh simulated device's (KS9200 4, KX4200 3),
+// so that restoring the layout or a preset loads a template on the target.
 bool change(DeviceHub &hub, const QString &cpuid);
 } // namespace DeviceChanges

@@ -1,17 +1,12 @@
-// Real clients of the remote-control servers for tests and benchmarks: curl for HTTP, and an OSC
-// client that builds its messages with liblo and sends them from a UDP socket bound to a chosen
-// loopback address (so tests can act as different senders). Neither depends on what serves the
-// devices. Every wait spins the event loop (the servers need the Qt thread) and is bounded.
+// Real clients of the remote-control servers: curl for HTTP, and an OSC client that builds messages
+// with liblo and sends them from a chosen loopback address. Every wait spins the event loop.
 #pragma once
-
 #include "RemoteRequest.h"
-
 #include <QHostAddress>
 #include <QJsonObject>
 #include <QList>
 #include <QStringList>
 #include <QUdpSocket>
-
 namespace RemoteClients {
 struct HttpReply
 {
@@ -40,7 +35,6 @@ public:
     };
 
     explicit OscClient(const QHostAddress &address = QHostAddress::LocalHost);
-    quint16 port() const { return m_socket.localPort(); }
 
     void send(quint16 serverPort, const QString &path, const QString &spec = QString());
     // The JSON of the first not yet taken reply on /reply<path>; empty when none came in time.

@@ -1,13 +1,7 @@
 #include "SimHub.h"
-
-#include "CommManager.h"
-#include "DeviceHub.h"
+#include "SimProcess.h"
 #include "TestSupport.h"
-
-#include <QSignalSpy>
-
-#include <algorithm>
-
+#include <QJsonDocument>
 namespace SimHub {
 QStringList simArgs(const Ports &ports, const QStringList &devices)
 {
@@ -17,21 +11,30 @@ QStringList simArgs(const Ports &ports, const QStringList &devices)
     return args;
 }
 
-bool bringOnline(DeviceHub &hub, const Ports &ports, const QStringList &addresses, const QStringList &cpuids,
-                 int timeoutMs)
+bool bringOnline(DeviceHub &hub, const Ports &ports, const QStringList &addresses, const QStringList &cpuids)
 {
-    hub.commManager()->setNetworkPorts(ports.udp, ports.discovery, ports.tcp);
-    for (const QString &a : addresses)
-        hub.addConnectAddress(a);
-    hub.search(1);
-    const auto allOnline = [&] {
-        return std::all_of(cpuids.begin(), cpuids.end(), [&](const QString &id) { return hub.isOnline(id); });
-    };
-    if (!TestSupport::waitUntil(allOnline, timeoutMs))
-        return false;
-    QSignalSpy finished(&hub, &DeviceHub::readBackFinished);
-    for (const QString &id : cpuids)
-        hub.readBack(id);
-    return TestSupport::waitUntil([&] { return finished.count() >= cpuids.size(); }, timeoutMs);
+    return TestSupport::bringOnline(hub, addresses, cpuids, ports.udp, ports.discovery, ports.tcp);
+}
+
+int settingFrames(const SimProcess &sim, const QString &cpuid, int from, const char *dir, int below)
+{
+    int n = 0;
+    for (const QJsonObject &f : sim.logFrom(from))
+        n += f.value("device").toString() == cpuid && f.value("dir").toString() == QLatin1String(dir) &&
+             f.value("cmd").toInt() < below;
+    return n;
+}
+
+QString stateDifference(SimProcess &sim, const QString &a, const QString &b)
+{
+    SimProcess::waitFor([&] { return sim.refresh() && sim.device(a)->state == sim.device(b)->state; }, 5000);
+    const QJsonObject sa = sim.device(a)->state, sb = sim.device(b)->state;
+    QString out;
+    for (const QString &key : sa.keys() + sb.keys())
+        if (sa.value(key) != sb.value(key))
+            out += key + ": " +
+                   QJsonDocument(QJsonObject{{a, sa.value(key)}, {b, sb.value(key)}}).toJson(QJsonDocument::Compact) +
+                   "\n";
+    return out;
 }
 } // namespace SimHub
