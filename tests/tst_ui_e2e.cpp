@@ -2,33 +2,30 @@
 // network namespace joined to the test's namespace by a veth pair (scripts/netns.sh, installed
 // beside the simulator). The main window's start-up search finds the simulated devices by
 // broadcast and one through its pseudo-terminal named as an extra serial port; confirming opens
-// one tab per supported device, the read-back fills the records, and a device that stops
-// answering heartbeats is marked offline.
+// one tab per supported device, the read-back fills the records, a window the GW device drops by
+// itself leaves that device's canvas, and a device that stops answering heartbeats is marked
+// offline.
+#include "CanvasUi.h"
 #include "CommManager.h"
 #include "DEVICE_INFO_GW.h"
 #include "DEVICE_INFO_KS.h"
-#include "DialogSearch.h"
+#include "GW5Interface.h"
 #include "MainWindow.h"
+#include "SxGraphicsItem.h"
+#include "SxGraphicsView.h"
 #include "SxProgressIndicator.h"
 #include "SxTabWidget.h"
+#include "TestSupport.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QMessageBox>
 #include <QNetworkInterface>
 #include <QProcess>
-#include <QPushButton>
 #include <QSettings>
-#include <QTableWidget>
 #include <QTemporaryDir>
-#include "TestSupport.h"
-
 #include <QtTest>
 #include <csignal>
-#include <functional>
 
 namespace {
 using TestSupport::waitUntil;
@@ -49,7 +46,6 @@ int run(const QString &program, const QStringList &args, QString *output = nullp
 class TestUiE2e : public QObject
 {
     Q_OBJECT
-
 private slots:
     void initTestCase();
     void cleanupTestCase();
@@ -60,7 +56,7 @@ private:
     QString name;
     QTemporaryDir dir;
     QProcess sim;
-    QJsonArray simDevices;
+    QString ksId, gwId, ptyId, pty;
 };
 
 void TestUiE2e::initTestCase()
@@ -68,7 +64,6 @@ void TestUiE2e::initTestCase()
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
     QCoreApplication::setOrganizationName(QStringLiteral("Corlune"));
     QSettings().setValue("Language", 0);
-
     const QString bin = qEnvironmentVariable("VPSIM");
     QVERIFY2(QFile::exists(bin), "VPSIM must name the vpsim binary");
     netns = QFileInfo(bin).absolutePath() + "/netns.sh";
@@ -93,8 +88,17 @@ void TestUiE2e::initTestCase()
              "vpsim did not start in the device namespace");
     QFile f(state);
     QVERIFY(f.open(QIODevice::ReadOnly));
-    simDevices = QJsonDocument::fromJson(f.readAll()).object().value("devices").toArray();
-    QCOMPARE(simDevices.size(), 4);
+    const QJsonArray devices = QJsonDocument::fromJson(f.readAll()).object().value("devices").toArray();
+    QCOMPARE(devices.size(), 4);
+    QString unsupported;
+    for (const QJsonValue &v : devices) {
+        const QJsonObject o = v.toObject();
+        const int type = o.value("type").toInt();
+        (o.contains("pty") ? ptyId : type == 3 ? ksId : type == 48 ? gwId : unsupported) = o.value("cpuid").toString();
+        if (o.contains("pty"))
+            pty = o.value("pty").toString();
+    }
+    QVERIFY(!pty.isEmpty() && !ksId.isEmpty() && !gwId.isEmpty() && !ptyId.isEmpty());
     QVERIFY(waitUntil([&] {
         const QNetworkInterface va = QNetworkInterface::interfaceFromName("va-" + name);
         return va.isValid() && (va.flags() & QNetworkInterface::IsRunning);
@@ -115,72 +119,53 @@ void TestUiE2e::cleanupTestCase()
 
 void TestUiE2e::startupSearchTabsReadBackOffline()
 {
-    QString ksId, gwId, ptyId, pty;
-    for (const QJsonValue &v : qAsConst(simDevices)) {
-        const QJsonObject o = v.toObject();
-        if (o.contains("pty")) {
-            pty = o.value("pty").toString();
-            ptyId = o.value("cpuid").toString();
-        } else if (o.value("type").toInt() == 3) {
-            ksId = o.value("cpuid").toString();
-        } else if (o.value("type").toInt() == 48) {
-            gwId = o.value("cpuid").toString();
-        }
-    }
-    QVERIFY(!pty.isEmpty() && !ksId.isEmpty() && !gwId.isEmpty() && !ptyId.isEmpty());
-
     MainWindow w;
     w.commManager()->setSerialProbeTimeout(1000);
     w.setExtraSerialPorts({pty});
     QCOMPARE(w.commManager()->namedSerialPorts(), QStringList{pty});
 
-    // Confirm the start-up search once the three supported devices are listed; give up (and fail
-    // below) when they never are.
-    QStringList boxes;
-    int listed = 0;
-    QTimer driver;
-    QElapsedTimer clock;
-    clock.start();
-    connect(&driver, &QTimer::timeout, this, [&]() {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            boxes << box->text();
-            box->buttons().value(0)->click();
-            return;
-        }
-        DialogSearch *search = w.searchDialog();
-        if (!search || !search->isVisible())
-            return;
-        auto *table = search->findChild<QTableWidget *>(QStringLiteral("tableWidget"));
-        listed = table->rowCount();
-        if (listed >= 3)
-            search->findChild<QPushButton *>(QStringLiteral("btn_ok"))->click();
-        else if (clock.elapsed() > 20000)
-            search->done(QDialog::Rejected);
-    });
-    driver.start(50);
+    // Confirm the start-up search once the three supported devices are listed (the rows, not their
+    // count: whatever else answers must not stand in for one of them); give up (and fail below)
+    // when they never are. A probe of the pty that a slow machine let pass unanswered is repeated.
+    CanvasUi::SearchOperator op([&w] { return w.searchDialog(); }, {ksId, gwId, ptyId}, 30000,
+                                [&](const QStringList &missing) {
+                                    if (missing.contains(ptyId))
+                                        w.commManager()->probePort(pty);
+                                });
     w.startupSearch();
-    QCOMPARE(listed, 3);
-    QVERIFY2(boxes.isEmpty(), qPrintable(boxes.join('|')));
+    QCOMPARE(op.listed.size(), 3);
+    QVERIFY2(op.boxes.isEmpty(), qPrintable(op.boxes.join('|')));
 
     // One tab per supported device; the unsupported one is nowhere.
     QCOMPARE(w.devices().size(), 3);
-    QVERIFY(w.devices().contains(ksId) && w.devices().contains(gwId) && w.devices().contains(ptyId));
     QCOMPARE(w.tabWidget()->count(), 3);
     for (const QString &id : {ksId, gwId, ptyId})
-        QVERIFY(w.tabWidget()->viewFor(id));
+        QVERIFY(w.devices().contains(id) && w.tabWidget()->viewFor(id));
     QCOMPARE(int(w.record(ptyId)->linkType), 1);
     QCOMPARE(int(w.record(ksId)->linkType), 2);
     QVERIFY(w.record(w.currentCpuid()));
-    // The search dialog now belongs to the main window.
-    QCOMPARE(w.searchDialog()->parentWidget(), static_cast<QWidget *>(&w));
+    QCOMPARE(w.searchDialog()->parentWidget(), static_cast<QWidget *>(&w)); // now the main window's
 
-    // The sync after confirming reads every device back in full.
-    QVERIFY(waitUntil([&] { return !w.busy()->isAnimated(); }));
+    // The sync after confirming reads every device back in full, the canvases included.
+    SxGraphicsView *gwView = w.tabWidget()->viewFor(gwId);
+    SxGraphicsView *ksView = w.tabWidget()->viewFor(ksId);
     QVERIFY(waitUntil([&] {
         return w.ksRecord(ksId)->panels.size() == 2 && w.ksRecord(ksId)->windows.size() == 4
-            && w.ksRecord(ptyId)->panels.size() == 1 && w.ksRecord(ptyId)->windows.size() == 2;
+            && w.ksRecord(ptyId)->panels.size() == 1 && w.ksRecord(ptyId)->windows.size() == 2
+            && !w.gwRecord(gwId)->panels.isEmpty() && !gwView->windowItemList().isEmpty()
+            && ksView->windowItemList().size() == 4 && !w.busy()->isAnimated();
     }));
-    QVERIFY(waitUntil([&] { return !w.gwRecord(gwId)->panels.isEmpty(); }));
+
+    // The GW device drops a window by itself while another device's tab is current: it leaves the
+    // GW canvas, and the current canvas keeps its windows.
+    w.tabWidget()->setCurrentWidget(ksView);
+    const int gwWindows = gwView->windowItemList().size();
+    const int dropped = gwView->windowItemList().first()->windowId();
+    emit w.gwInterface(gwId)->emitAutoRemoveWindow(dropped);
+    QVERIFY(!gwView->windowItem(dropped));
+    QCOMPARE(gwView->windowItemList().size(), gwWindows - 1);
+    QCOMPARE(ksView->windowItemList().size(), 4);
+    QCOMPARE(w.currentCpuid(), ksId);
 
     // The simulator stops answering: the network devices miss their heartbeats and go offline.
     w.commManager()->setHeartbeatInterval(100);
@@ -189,7 +174,7 @@ void TestUiE2e::startupSearchTabsReadBackOffline()
     QCOMPARE(int(w.record(ksId)->linkType), 0);
     QVERIFY(w.tabWidget()->viewFor(ksId));
     ::kill(pid_t(sim.processId()), SIGCONT);
-    QVERIFY2(boxes.isEmpty(), qPrintable(boxes.join('|')));
+    QVERIFY2(op.boxes.isEmpty(), qPrintable(op.boxes.join('|')));
 }
 
 QTEST_MAIN(TestUiE2e)

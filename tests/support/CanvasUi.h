@@ -113,10 +113,12 @@ inline QStringList geometryFrames(const QSignalSpy &spy)
 
 // Answers message boxes (first button, keeping their texts) and confirms the search dialog once
 // every cpuid in `wanted` is listed; gives up after `timeoutMs`. `listed` holds the rows last seen.
+// While some are missing, `missing` (if set) is called on every look at the list.
 class SearchOperator : public QObject
 {
 public:
-    SearchOperator(std::function<DialogSearch *()> dialog, const QStringList &wanted, int timeoutMs)
+    SearchOperator(std::function<DialogSearch *()> dialog, const QStringList &wanted, int timeoutMs,
+                   std::function<void(const QStringList &)> missing = nullptr)
     {
         clock.start();
         connect(&timer, &QTimer::timeout, this, [=] {
@@ -132,12 +134,15 @@ public:
             listed.clear();
             for (int r = 0; r < table->rowCount(); ++r)
                 listed << table->item(r, DialogSearch::ColCpuid)->text();
-            bool all = true;
+            QStringList absent;
             for (const QString &id : wanted)
-                all = all && listed.contains(id);
-            if (all)
+                if (!listed.contains(id))
+                    absent << id;
+            if (absent.isEmpty())
                 search->findChild<QPushButton *>(QStringLiteral("btn_ok"))->click();
-            else if (clock.elapsed() > timeoutMs)
+            else if (missing)
+                missing(absent);
+            if (!absent.isEmpty() && clock.elapsed() > timeoutMs)
                 search->done(QDialog::Rejected);
         });
         timer.start(50);
