@@ -52,13 +52,6 @@ bool menuShows(QGraphicsView *v)
     QCoreApplication::processEvents();
     return shown;
 }
-
-void showView(QGraphicsView *v)
-{
-    v->resize(900, 600);
-    v->show();
-    QVERIFY(QTest::qWaitForWindowExposed(v));
-}
 } // namespace
 
 class TestCanvasArrange : public QObject
@@ -267,7 +260,7 @@ private slots:
 
         v.setDeviceType(16);
         v.setPanels({panel(0, 0, 0, 1920, 1080), panel(1, 1920, 0, 1920, 1080)}, false);
-        showView(&v);
+        QVERIFY(showView(&v));
         v.setWindows({window(0, QRect(0, 0, 640, 480)), window(1, QRect(1920, 0, 640, 480))});
         v.prepareMenu();
         QVERIFY(!v.attribute()->isEnabled());
@@ -318,7 +311,7 @@ private slots:
     {
         SxGraphicsViewKS v;
         v.setDeviceType(3);
-        showView(&v);
+        QVERIFY(showView(&v));
         INFO_WINDOW w = window(0, QRect(0, 0, 640, 480));
         w.srcId = 0;
         v.setWindows({w});
@@ -355,7 +348,7 @@ private slots:
         v.setDeviceType(48);
         for (int i = 0; i < 4; ++i)
             v.addPanel(panel(i, i % 2 * W, i / 2 * H, W, H));
-        showView(&v);
+        QVERIFY(showView(&v));
         v.setWindows({CanvasUi::window(0, window)});
         rightPress(&v, QRectF(window).center());
         v.prepareMenu();
@@ -376,7 +369,7 @@ private slots:
         QCOMPARE(v.windowMenu()->actions().size(), 10);
         v.addPanel(panel(0, 0, 0, W, H));
         v.addPanel(panel(1, W, 0, W, H));
-        showView(&v);
+        QVERIFY(showView(&v));
         v.prepareMenu();
         QVERIFY(!v.fillEntry()->isEnabled());
         QVERIFY(!v.removeEntry()->isEnabled());

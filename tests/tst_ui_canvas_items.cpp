@@ -55,20 +55,13 @@ private slots:
     {
         QTest::addColumn<QRect>("in");
         QTest::addColumn<QRect>("out");
+        // Edges just inside and on the panel's are those of the drag below, which moves the same way.
         row("as given", QRect(200, 100, 300, 200), QRect(200, 100, 300, 200));
         row("origin: panel corner", QRect(0, 0, 300, 200), QRect(100, 50, 300, 200));
-        row("x inside right edge", QRect(799, 100, 300, 200), QRect(799, 100, 300, 200));
-        row("x on right edge", QRect(800, 100, 300, 200), QRect(800, 100, 300, 200));
         row("x beyond right edge", QRect(801, 100, 300, 200), QRect(800, 100, 300, 200));
-        row("x inside left edge", QRect(101, 100, 300, 200), QRect(101, 100, 300, 200));
-        row("x on left edge", QRect(100, 100, 300, 200), QRect(100, 100, 300, 200));
         row("x beyond left edge", QRect(99, 100, 300, 200), QRect(100, 100, 300, 200));
         row("x negative cuts the width", QRect(-30, 100, 300, 200), QRect(100, 100, 270, 200));
-        row("y inside bottom edge", QRect(200, 449, 300, 200), QRect(200, 449, 300, 200));
-        row("y on bottom edge", QRect(200, 450, 300, 200), QRect(200, 450, 300, 200));
         row("y beyond bottom edge", QRect(200, 451, 300, 200), QRect(200, 450, 300, 200));
-        row("y inside top edge", QRect(200, 51, 300, 200), QRect(200, 51, 300, 200));
-        row("y on top edge", QRect(200, 50, 300, 200), QRect(200, 50, 300, 200));
         row("y beyond top edge", QRect(200, 49, 300, 200), QRect(200, 50, 300, 200));
         row("y negative cuts the height", QRect(200, -10, 300, 200), QRect(200, 50, 300, 190));
         row("width above minimum", QRect(200, 100, 65, 200), QRect(200, 100, 65, 200));

@@ -1,7 +1,7 @@
-// The canvas view: the default scene, panel layouts and the fit-to-view scale, which panel holds a
+// The canvas view and its tabs: panel layouts and the fit-to-view scale, which panel holds a
 // window, window records, nudges at each panel edge, the move throttle, locking, adding (clipped
-// to the wall), numbering and removing windows, presets. KS frames are read from emitWriteData,
-// GW frames from the device interface.
+// to the wall), numbering and removing windows, presets; one tab per device and the relays. KS
+// frames are read from emitWriteData, GW frames from the device interface.
 #include "CanvasUi.h"
 #include "CommandFrame.h"
 #include "DEVICE_INFO_GW.h"
@@ -12,9 +12,11 @@
 #include "SxGraphicsItem.h"
 #include "SxGraphicsViewGW.h"
 #include "SxGraphicsViewKS.h"
+#include "SxTabWidget.h"
 
 #include <QAction>
 #include <QGraphicsRectItem>
+#include <QTabBar>
 #include <QtTest>
 
 Q_DECLARE_METATYPE(QList<QRect>)
@@ -29,18 +31,15 @@ int plainPanels(QGraphicsScene *s)
     return n;
 }
 
-QList<INFO_PANEL> panels(const QList<QRect> &rects)
+QList<INFO_PANEL> panels(const QList<QRect> &list)
 {
     QList<INFO_PANEL> out;
-    for (const QRect &r : rects)
+    for (const QRect &r : list)
         out << panel(out.size(), r.x(), r.y(), r.width(), r.height());
     return out;
 }
 
-QByteArray geometry(int id, const QRect &r)
-{
-    return CommandFrame(0x03, 0x00).u8(6, id).u16(7, r.x()).u16(9, r.y()).u16(11, r.width()).u16(13, r.height()).pack();
-}
+const QList<INFO_PANEL> twoPanels = panels(rects("0 0 1920 1080, 1920 0 1920 1080"));
 } // namespace
 
 class TestCanvasView : public QObject
@@ -53,26 +52,19 @@ private:
     QStringList prompts;
     bool answer = true;
 
-    void showView(QGraphicsView *v)
-    {
-        v->resize(900, 600);
-        v->show();
-        QVERIFY(QTest::qWaitForWindowExposed(v));
-    }
     // A KS view of type 0 with one panel and the windows given.
     void ksView(SxGraphicsViewKS &v, const QRect &p, const QList<INFO_WINDOW> &windows)
     {
         v.setCpuid(ks.cpuid);
-        v.setDeviceType(0);
-        v.setPanels({panel(0, p.x(), p.y(), p.width(), p.height())}, false);
+        v.setPanels(panels({p}), false);
         v.setWindows(windows);
     }
     void gwView(SxGraphicsViewGW &v)
     {
         v.setCpuid(gw.cpuid);
         v.setDeviceType(48);
-        v.addPanel(panel(0, 0, 0, 1920, 1080));
-        v.addPanel(panel(1, 1920, 0, 1920, 1080));
+        for (const INFO_PANEL &p : twoPanels)
+            v.addPanel(p);
     }
 
 private slots:
@@ -80,12 +72,9 @@ private slots:
     {
         ks.cpuid = QStringLiteral("KS1");
         gw.cpuid = QStringLiteral("GW1");
-        gw.type = 48;
-        gwIface = new GW5Interface(QStringLiteral("GW1"), this);
+        gwIface = new GW5Interface(gw.cpuid, this);
         SxGraphicsView::setDeviceLookup(
-            [this](const QString &id) -> INFO_BASIC * {
-                return id == ks.cpuid ? static_cast<INFO_BASIC *>(&ks) : id == gw.cpuid ? &gw : nullptr;
-            },
+            [this](const QString &id) -> INFO_BASIC * { return id == ks.cpuid ? &ks : nullptr; },
             [this](const QString &id) -> Interface * { return id == gw.cpuid ? gwIface : nullptr; });
         SxCanvasPrompt::setHook([this](SxCanvasPrompt::Kind, const QString &text) {
             prompts << text;
@@ -98,53 +87,38 @@ private slots:
         answer = true;
         ks.type = 0;
         ks.outputMode = INFO_PANEL_OTHERSETTING();
-        ks.presets.clear();
-    }
-
-    void defaultScene()
-    {
-        SxGraphicsViewKS v;
-        QCOMPARE(v.getPanelRects(), QList<QRect>{QRect(0, 0, 1920, 1080)});
-        QCOMPARE(v.getViewScale(), 800.0 / 1920);
-        QCOMPARE(v.windowItemList().size(), 1);
-        SxGraphicsItem *w = v.windowItem(0);
-        QCOMPARE(w->windowRect(), QRect(0, 0, 960, 540));
-        QCOMPARE(w->nameLabel(), QStringLiteral("window 1"));
-        QCOMPARE(w->inputText(), QStringLiteral("input: [VGA1][unkown]"));
-        QCOMPARE(plainPanels(v.scene()), 1);
     }
 
     // The wall fits 800 x 500: the scale follows the width of a wide wall and the height of a tall
     // one; the wall is the union of its panels wherever they start.
     void fitScale_data()
     {
-        QTest::addColumn<QList<QRect>>("rects");
+        QTest::addColumn<QList<QRect>>("list");
         QTest::addColumn<QRect>("wall");
         QTest::addColumn<double>("scale");
-        const auto r = [](const char *n, QList<QRect> p, QRect w, double s) { QTest::newRow(n) << p << w << s; };
-        r("8:5", {QRect(0, 0, 1600, 1000)}, QRect(0, 0, 1600, 1000), 0.5);
-        r("one wider", {QRect(0, 0, 1601, 1000)}, QRect(0, 0, 1601, 1000), 800.0 / 1601);
-        r("one taller", {QRect(0, 0, 1600, 1001)}, QRect(0, 0, 1600, 1001), 500.0 / 1001);
-        r("wide wall", {QRect(0, 0, 1920, 1080), QRect(1920, 0, 1920, 1080)}, QRect(0, 0, 3840, 1080), 800.0 / 3840);
-        r("tall wall", {QRect(0, 0, 1920, 1080), QRect(0, 1080, 1920, 1080)}, QRect(0, 0, 1920, 2160), 500.0 / 2160);
-        r("panel off the origin", {QRect(1920, 1080, 1600, 1000)}, QRect(1920, 1080, 1600, 1000), 0.5);
+        const auto r = [](const char *n, const char *p, QRect w, double s) { QTest::newRow(n) << rects(p) << w << s; };
+        r("8:5", "0 0 1600 1000", QRect(0, 0, 1600, 1000), 0.5);
+        r("one wider", "0 0 1601 1000", QRect(0, 0, 1601, 1000), 800.0 / 1601);
+        r("one taller", "0 0 1600 1001", QRect(0, 0, 1600, 1001), 500.0 / 1001);
+        r("wide wall", "0 0 1920 1080, 1920 0 1920 1080", QRect(0, 0, 3840, 1080), 800.0 / 3840);
+        r("tall wall", "0 0 1920 1080, 0 1080 1920 1080", QRect(0, 0, 1920, 2160), 500.0 / 2160);
+        r("panel off the origin", "1920 1080 1600 1000", QRect(1920, 1080, 1600, 1000), 0.5);
     }
     void fitScale()
     {
-        QFETCH(QList<QRect>, rects);
+        QFETCH(QList<QRect>, list);
         QFETCH(QRect, wall);
         QFETCH(double, scale);
         SxGraphicsViewKS v;
-        v.setPanels(panels(rects), false);
+        v.setPanels(panels(list), false);
         QCOMPARE(v.rectFull(), wall);
-        QCOMPARE(v.getPanelRects(), rects);
-        QCOMPARE(plainPanels(v.scene()), rects.size());
+        QCOMPARE(v.getPanelRects(), list);
+        QCOMPARE(plainPanels(v.scene()), list.size());
         QCOMPARE(v.getViewScale(), scale);
         QCOMPARE(v.transform().m11(), scale);
         QCOMPARE(v.transform().m22(), scale);
         SxGraphicsViewGW g; // panels one by one
-        g.setDeviceType(48);
-        for (const INFO_PANEL &p : panels(rects))
+        for (const INFO_PANEL &p : panels(list))
             g.addPanel(p);
         QCOMPARE(g.rectFull(), wall);
         QCOMPARE(g.getViewScale(), scale);
@@ -153,19 +127,19 @@ private slots:
     void panelLayoutRules()
     {
         SxGraphicsViewKS v;
-        v.setPanels({panel(0, 0, 0, 1920, 1080), panel(1, 1920, 0, 0, 1080)}, false); // a panel without width
+        v.setPanels(panels(rects("0 0 1920 1080, 1920 0 0 1080")), false); // a panel without width
         QCOMPARE(plainPanels(v.scene()), 0);
         QCOMPARE(v.windowItemList().size(), 0);
         v.setDeviceType(16); // KX: one panel reported, two halves; the second starts at w/2
-        v.setPanels({panel(0, 0, 0, 3840, 1080)}, true);
-        QCOMPARE(v.getPanelRects(), (QList<QRect>{QRect(0, 0, 1920, 1080), QRect(1920, 0, 1920, 1080)}));
+        v.setPanels(panels({QRect(0, 0, 3840, 1080)}), true);
+        QCOMPARE(v.getPanelRects(), rects("0 0 1920 1080, 1920 0 1920 1080"));
         QCOMPARE(plainPanels(v.scene()), 2);
-        v.setPanels(panels({QRect(0, 0, 1920, 1080), QRect(1920, 0, 1920, 1080)}), true);
+        v.setPanels(twoPanels, true);
         QVERIFY(v.scene()->items().isEmpty());
         v.setDeviceType(3);
-        v.setPanels({panel(0, 0, 0, 3840, 1080)}, true);
+        v.setPanels(panels({QRect(0, 0, 3840, 1080)}), true);
         QVERIFY(v.scene()->items().isEmpty());
-        v.setPanels(panels({QRect(0, 0, 1920, 1080), QRect(1920, 0, 1920, 1080)}), false);
+        v.setPanels(twoPanels, false);
         v.setTemplateId(9); // type 3, template 9: the second panel goes
         QCOMPARE(plainPanels(v.scene()), 1);
     }
@@ -189,7 +163,7 @@ private slots:
         QFETCH(bool, flag);
         QFETCH(QRect, panel);
         SxGraphicsViewKS v;
-        v.setPanels(panels({QRect(0, 0, 1920, 1080), QRect(1920, 0, 1920, 1080)}), false);
+        v.setPanels(twoPanels, false);
         INFO_WINDOW w = CanvasUi::window(0, window);
         w.flag1 = flag;
         v.setWindows({w});
@@ -231,39 +205,30 @@ private slots:
     // value6 (b) from the last panel's width on.
     void kxOutputModeCutsPanel_data()
     {
-        QTest::addColumn<int>("type");
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("a");
-        QTest::addColumn<int>("b");
-        QTest::addColumn<int>("x");
+        QTest::addColumn<QList<int>>("setting"); // type, mode, a, b, window x
         QTest::addColumn<QRect>("panel");
-        const QRect p0(0, 0, 1920, 1080), p1(1920, 0, 1920, 1080);
-        QTest::newRow("b cuts the last panel") << 16 << 0 << 0 << 1280 << 2000 << QRect(1920, 0, 1280, 1080);
-        QTest::newRow("other b") << 16 << 0 << 0 << 640 << 2000 << QRect(1920, 0, 640, 1080);
-        QTest::newRow("b misses the first panel") << 16 << 0 << 0 << 1280 << 100 << p0;
-        QTest::newRow("a cuts the first panel") << 16 << 0 << 512 << 0 << 100 << QRect(512, 0, 1408, 1080);
-        QTest::newRow("other a") << 16 << 0 << 256 << 0 << 600 << QRect(256, 0, 1664, 1080);
-        QTest::newRow("a misses the last panel") << 16 << 0 << 512 << 0 << 2000 << p1;
-        QTest::newRow("mode 1") << 16 << 1 << 512 << 0 << 100 << p0;
-        QTest::newRow("not KX") << 3 << 0 << 512 << 0 << 100 << p0;
+        QTest::newRow("b cuts the last panel") << QList<int>{16, 0, 0, 1280, 2000} << QRect(1920, 0, 1280, 1080);
+        QTest::newRow("other b") << QList<int>{16, 0, 0, 640, 2000} << QRect(1920, 0, 640, 1080);
+        QTest::newRow("b misses the first panel") << QList<int>{16, 0, 0, 1280, 100} << QRect(0, 0, 1920, 1080);
+        QTest::newRow("a cuts the first panel") << QList<int>{16, 0, 512, 0, 100} << QRect(512, 0, 1408, 1080);
+        QTest::newRow("other a") << QList<int>{16, 0, 256, 0, 600} << QRect(256, 0, 1664, 1080);
+        QTest::newRow("a misses the last panel") << QList<int>{16, 0, 512, 0, 2000} << QRect(1920, 0, 1920, 1080);
+        QTest::newRow("mode 1") << QList<int>{16, 1, 512, 0, 100} << QRect(0, 0, 1920, 1080);
+        QTest::newRow("not KX") << QList<int>{3, 0, 512, 0, 100} << QRect(0, 0, 1920, 1080);
     }
     void kxOutputModeCutsPanel()
     {
-        QFETCH(int, type);
-        QFETCH(int, mode);
-        QFETCH(int, a);
-        QFETCH(int, b);
-        QFETCH(int, x);
+        QFETCH(QList<int>, setting);
         QFETCH(QRect, panel);
-        ks.type = type;
-        ks.outputMode.mode = uint8_t(mode);
-        ks.outputMode.value3 = uint16_t(a);
-        ks.outputMode.value6 = uint16_t(b);
+        ks.type = setting[0];
+        ks.outputMode.mode = uint8_t(setting[1]);
+        ks.outputMode.value3 = uint16_t(setting[2]);
+        ks.outputMode.value6 = uint16_t(setting[3]);
         SxGraphicsViewKS v;
         v.setCpuid(ks.cpuid);
-        v.setDeviceType(type);
-        v.setPanels(panels({QRect(0, 0, 1920, 1080), QRect(1920, 0, 1920, 1080)}), false);
-        v.setWindows({window(0, QRect(x, 0, 640, 480))});
+        v.setDeviceType(ks.type);
+        v.setPanels(twoPanels, false);
+        v.setWindows({window(0, QRect(setting[4], 0, 640, 480))});
         QCOMPARE(v.windowItem(0)->panelRect(), panel);
     }
 
@@ -272,18 +237,17 @@ private slots:
     {
         QTest::addColumn<int>("key");
         QTest::addColumn<QPoint>("from");
-        QTest::addColumn<QPoint>("to"); // (-1, -1): refused
-        const QPoint no(-1, -1);
+        QTest::addColumn<QPoint>("to"); // (0, 0): refused
         QTest::newRow("left inside") << int(Qt::Key_Left) << QPoint(101, 200) << QPoint(100, 200);
-        QTest::newRow("left on the edge") << int(Qt::Key_Left) << QPoint(100, 200) << no;
+        QTest::newRow("left on the edge") << int(Qt::Key_Left) << QPoint(100, 200) << QPoint();
         QTest::newRow("right inside") << int(Qt::Key_Right) << QPoint(799, 200) << QPoint(800, 200);
-        QTest::newRow("right on the edge") << int(Qt::Key_Right) << QPoint(800, 200) << no;
+        QTest::newRow("right on the edge") << int(Qt::Key_Right) << QPoint(800, 200) << QPoint();
         QTest::newRow("up inside") << int(Qt::Key_Up) << QPoint(300, 51) << QPoint(300, 50);
-        QTest::newRow("up on the edge") << int(Qt::Key_Up) << QPoint(300, 50) << no;
+        QTest::newRow("up on the edge") << int(Qt::Key_Up) << QPoint(300, 50) << QPoint();
         QTest::newRow("down inside") << int(Qt::Key_Down) << QPoint(300, 449) << QPoint(300, 450);
-        QTest::newRow("down on the edge") << int(Qt::Key_Down) << QPoint(300, 450) << no;
-        QTest::newRow("other key") << int(Qt::Key_A) << QPoint(300, 200) << no;
-        QTest::newRow("delete: KS keeps it") << int(Qt::Key_Delete) << QPoint(300, 200) << no;
+        QTest::newRow("down on the edge") << int(Qt::Key_Down) << QPoint(300, 450) << QPoint();
+        QTest::newRow("other key") << int(Qt::Key_A) << QPoint(300, 200) << QPoint();
+        QTest::newRow("delete: KS keeps it") << int(Qt::Key_Delete) << QPoint(300, 200) << QPoint();
     }
     void arrowKeyNudges()
     {
@@ -298,23 +262,20 @@ private slots:
         QCOMPARE(spy.count(), 0);
         CanvasUi::key(&v, key);
         QCOMPARE(v.windowItemList().size(), 1);
-        if (to == QPoint(-1, -1)) {
-            QCOMPARE(spy.count(), 0);
-            QCOMPARE(pos.count(), 0);
-            return;
-        }
-        QCOMPARE(spy.count(), 2);
-        QCOMPARE(spy.at(0).at(0).toByteArray(), geometry(2, QRect(to, QSize(300, 200))));
-        QCOMPARE(spy.at(1).at(0).toByteArray(), CommandFrame(0xE2, 0x00).pack());
-        QCOMPARE(pos.last().at(0).toInt(), 2);
-        QCOMPARE(pos.last().at(1).toRect(), QRect(to, QSize(300, 200)));
+        const bool moved = !to.isNull();
+        QCOMPARE(geometryFrames(spy), moved ? QStringList(geometryText(2, QRect(to, QSize(300, 200)))) : QStringList());
+        QCOMPARE(frames(spy, 0xE2), moved ? QList<QByteArray>{CommandFrame(0xE2, 0x00).pack()} : QList<QByteArray>());
+        QCOMPARE(spy.count(), moved ? 2 : 0);
+        QCOMPARE(pos.count(), moved ? 1 : 0);
+        if (moved)
+            QCOMPARE(pos.last().at(1).toRect(), QRect(to, QSize(300, 200)));
     }
 
     void dragIsThrottledToTheTimer()
     {
         SxGraphicsViewKS v;
         ksView(v, QRect(0, 0, 1920, 1080), {window(0, QRect(0, 0, 640, 480))});
-        showView(&v);
+        QVERIFY(showView(&v));
         QSignalSpy spy(&v, &SxGraphicsView::emitWriteData);
         QTimer *timer = v.findChild<QTimer *>();
         QVERIFY(timer);
@@ -326,16 +287,13 @@ private slots:
         mouse(&v, QEvent::MouseButtonPress, p, Qt::LeftButton, Qt::LeftButton);
         // 2 s of dragging: the timer fires four times, moves in between start it again.
         for (int tick = 0; tick < 4; ++tick) {
-            for (int i = 0; i < 5; ++i) {
-                p += QPointF(12, 6);
-                mouse(&v, QEvent::MouseMove, p, Qt::NoButton, Qt::LeftButton);
-            }
+            for (int i = 0; i < 5; ++i)
+                mouse(&v, QEvent::MouseMove, p += QPointF(12, 6), Qt::NoButton, Qt::LeftButton);
             QVERIFY(timer->isActive());
             QMetaObject::invokeMethod(&v, "onTimeoutWindowMove");
             QVERIFY(!timer->isActive());
         }
-        p += QPointF(12, 6);
-        mouse(&v, QEvent::MouseMove, p, Qt::NoButton, Qt::LeftButton);
+        mouse(&v, QEvent::MouseMove, p += QPointF(12, 6), Qt::NoButton, Qt::LeftButton);
         mouse(&v, QEvent::MouseButtonRelease, p, Qt::LeftButton);
         const QStringList geo = geometryFrames(spy);
         QCOMPARE(spy.count(), 5);
@@ -354,7 +312,7 @@ private slots:
     {
         SxGraphicsViewKS v;
         ksView(v, QRect(0, 0, 1920, 1080), {window(0, QRect(0, 0, 640, 480)), window(1, QRect(1000, 500, 640, 480))});
-        showView(&v);
+        QVERIFY(showView(&v));
         v.setLockWindow(true);
         QVERIFY(v.windowItem(1)->locked());
         QSignalSpy spy(&v, &SxGraphicsView::emitWriteData);
@@ -381,15 +339,15 @@ private slots:
     {
         QTest::addColumn<QRect>("in");
         QTest::addColumn<QRect>("out");
-        const auto r = [](const char *n, QRect in, QRect out) { QTest::newRow(n) << in << out; };
-        r("inside", QRect(100, 100, 300, 200), QRect(100, 100, 300, 200));
-        r("right edge inside", QRect(3539, 100, 300, 200), QRect(3539, 100, 300, 200));
-        r("right edge on the wall's", QRect(3540, 100, 300, 200), QRect(3540, 100, 300, 200));
-        r("right edge beyond", QRect(3541, 100, 300, 200), QRect(3541, 100, 299, 200));
-        r("bottom edge inside", QRect(100, 879, 300, 200), QRect(100, 879, 300, 200));
-        r("bottom edge on the wall's", QRect(100, 880, 300, 200), QRect(100, 880, 300, 200));
-        r("bottom edge beyond", QRect(100, 881, 300, 200), QRect(100, 881, 300, 199));
-        r("both beyond", QRect(3700, 1000, 300, 200), QRect(3700, 1000, 140, 80));
+        const auto r = [](const char *n, const char *io) { QTest::newRow(n) << rects(io)[0] << rects(io)[1]; };
+        r("inside", "100 100 300 200, 100 100 300 200");
+        r("right edge inside", "3539 100 300 200, 3539 100 300 200");
+        r("right edge on the wall's", "3540 100 300 200, 3540 100 300 200");
+        r("right edge beyond", "3541 100 300 200, 3541 100 299 200");
+        r("bottom edge inside", "100 879 300 200, 100 879 300 200");
+        r("bottom edge on the wall's", "100 880 300 200, 100 880 300 200");
+        r("bottom edge beyond", "100 881 300 200, 100 881 300 199");
+        r("both beyond", "3700 1000 300 200, 3700 1000 140 80");
     }
     void gwAddWindowClipsToTheWall()
     {
@@ -407,26 +365,37 @@ private slots:
         QVERIFY(v.windowItem(0)->partFull());
     }
 
-    void gwWindowLimitAndNumbering()
+    void gwWindowLimitNumberingAndRemoval()
     {
         SxGraphicsViewGW v;
         gwView(v);
         QCOMPARE(v.panelItemList().at(1)->areaText(), QStringLiteral("Area: 2"));
         v.setOutputCards(1);
-        for (int i = 0; i < 4; ++i)
+        for (int i = 0; i < 5; ++i)
             v.addWindow(QRect(100 * i, 100, 300, 200));
-        QCOMPARE(v.windowItemList().size(), 4);
-        QVERIFY(prompts.isEmpty());
-        v.addWindow(QRect(500, 500, 300, 200));
         QCOMPARE(v.windowItemList().size(), 4);
         QCOMPARE(prompts, QStringList{QStringLiteral(
                               "The window number has reached the maximum, please delete a window first.")});
         v.setOutputCards(2);
+        QSignalSpy removed(&v, &SxGraphicsView::emitRemoveWindow);
         v.removeWindow(2);
+        QCOMPARE(removed.count(), 1);
+        QCOMPARE(v.windowItem(3)->layer(), 2); // the layers above move down
+        QCOMPARE(v.windowItem(3)->zValue(), 2.0);
+        QCOMPARE(v.windowItem(1)->layer(), 1);
         v.addWindow(QRect(200, 300, 300, 200)); // the free number
         QCOMPARE(v.windowItem(2)->windowRect(), QRect(200, 300, 300, 200));
         QCOMPARE(v.windowItem(2)->nameLabel(), QStringLiteral("window 3"));
         QCOMPARE(v.currentWindowId(), 2);
+        key(&v, Qt::Key_Delete); // removes the current window
+        QCOMPARE(removed.last().at(0).toInt(), 2);
+        QVERIFY(!v.windowItem(2));
+        v.removeWindow(7); // unknown: announced, nothing removed
+        QCOMPARE(v.windowItemList().size(), 3);
+        v.removeAllWindow();
+        QCOMPARE(removed.count(), 6);
+        QVERIFY(v.windowItemList().isEmpty());
+        QCOMPARE(v.currentWindowId(), -1);
     }
 
     void gwPanelOutputsAndGrid()
@@ -452,38 +421,10 @@ private slots:
         QCOMPARE(v.rectFull(), QRect(0, 0, 1280, 720));
     }
 
-    void removingRenumbersLayers()
-    {
-        SxGraphicsViewGW v;
-        gwView(v);
-        const QRect r(0, 0, 300, 300);
-        v.setWindows({window(0, r, 1), window(1, r, 2), window(2, r, 3)});
-        QSignalSpy removed(&v, &SxGraphicsView::emitRemoveWindow);
-        v.removeWindow(1);
-        QCOMPARE(removed.count(), 1);
-        QCOMPARE(v.windowItem(0)->layer(), 1);
-        QCOMPARE(v.windowItem(2)->layer(), 2);
-        QCOMPARE(v.windowItem(2)->zValue(), 2.0);
-        v.removeWindow(7); // unknown: announced, nothing removed
-        QCOMPARE(v.windowItemList().size(), 2);
-        v.removeAllWindow();
-        QCOMPARE(removed.count(), 4);
-        QVERIFY(v.windowItemList().isEmpty());
-        QCOMPARE(v.currentWindowId(), -1);
-        // Delete removes the current window and lowers the layers above it.
-        v.setWindows({window(0, r, 0), window(1, QRect(400, 0, 300, 300), 1)});
-        QCOMPARE(v.currentWindowId(), 0);
-        key(&v, Qt::Key_Delete);
-        QCOMPARE(removed.last().at(0).toInt(), 0);
-        QCOMPARE(v.windowItemList().size(), 1);
-        QCOMPARE(v.windowItem(1)->layer(), 0);
-    }
-
     void savePresetAsksBeforeReplacing()
     {
         SxGraphicsViewKS v;
         v.setCpuid(ks.cpuid);
-        v.setDeviceType(0);
         INFO_PRESET p;
         p.id = 2;
         ks.presets = {p};
@@ -496,13 +437,82 @@ private slots:
         QVERIFY(prompts.isEmpty());
         v.presetActionList().at(2)->trigger();
         QCOMPARE(prompts, QStringList{QStringLiteral("Preset 3 has been saved. Replace it?")});
-        QCOMPARE(saved.count(), 2);
-        QCOMPARE(spy.at(0).at(0).toByteArray(), CommandFrame(0x04, 0x02).u8(6, 0).pack());
-        QCOMPARE(spy.at(1).at(0).toByteArray(), CommandFrame(0x04, 0x02).u8(6, 2).pack());
         answer = false;
         v.presetActionList().at(2)->trigger();
         QCOMPARE(saved.count(), 2);
-        QCOMPARE(spy.count(), 2);
+        QCOMPARE(frames(spy, 0x04), (QList<QByteArray>{CommandFrame(0x04, 0x02).u8(6, 0).pack(),
+                                                       CommandFrame(0x04, 0x02).u8(6, 2).pack()}));
+        ks.presets.clear();
+    }
+
+    void tabsOnePerDevice()
+    {
+        SxTabWidget tabs;
+        INFO_BASIC placeholder;
+        tabs.addDevice(&placeholder);
+        tabs.addDevice(&placeholder); // reported again: stays
+        QCOMPARE(tabs.count(), 1);
+        QCOMPARE(tabs.currentCpuid(), QStringLiteral("Error"));
+        DEVICE_INFO_KS a;
+        a.cpuid = QStringLiteral("AA01");
+        a.type = 3;
+        a.name = QStringLiteral("hall");
+        // Whoever follows the current tab finds the new device's cpuid when it becomes current.
+        QStringList currentIds;
+        connect(&tabs, &QTabWidget::currentChanged, &tabs, [&](int) { currentIds << tabs.currentCpuid(); });
+        tabs.addDevice(&a);
+        QCOMPARE(currentIds.last(), QStringLiteral("AA01"));
+        QCOMPARE(tabs.count(), 1);
+        QCOMPARE(tabs.tabBar()->tabData(0).toString(), QStringLiteral("AA01"));
+        QCOMPARE(tabs.tabText(0), QStringLiteral("hall"));
+        QVERIFY(qobject_cast<SxGraphicsViewKS *>(tabs.viewFor(QStringLiteral("aa01"))));
+        gw.type = 48;
+        gw.online = 1;
+        tabs.addDevice(&gw);
+        tabs.addDevice(&gw);
+        QCOMPARE(tabs.count(), 2);
+        QCOMPARE(tabs.tabText(1), QStringLiteral("GW5"));
+        SxGraphicsView *g = tabs.viewFor(gw.cpuid);
+        QVERIFY(qobject_cast<SxGraphicsViewGW *>(g));
+        QCOMPARE(g->getDeviceType(), 48);
+        QCOMPARE(g->getCpuid(), gw.cpuid);
+        QVERIFY(!tabs.viewFor(QStringLiteral("Error")));
+        INFO_BASIC other; // unsupported types get no tab
+        other.cpuid = QStringLiteral("CC03");
+        for (int type : {19, 49})
+            other.type = type, tabs.addDevice(&other);
+        QCOMPARE(tabs.count(), 2);
+        QVERIFY(!tabs.viewFor(QStringLiteral("CC03")));
+    }
+
+    void tabsLockAllAndRelayTheCurrent()
+    {
+        SxTabWidget tabs;
+        DEVICE_INFO_KS a, b;
+        a.cpuid = QStringLiteral("AA01");
+        b.cpuid = QStringLiteral("BB02");
+        tabs.addDevice(&a);
+        tabs.addDevice(&b);
+        tabs.setCurrentIndex(1);
+        tabs.setLockWindow(true);
+        SxGraphicsView *hidden = tabs.viewFor(QStringLiteral("AA01"));
+        QVERIFY(hidden->isLocked());
+        QVERIFY(hidden->windowItem(0)->locked());
+        QVERIFY(tabs.viewFor(QStringLiteral("BB02"))->isLocked());
+        QSignalSpy removed(&tabs, &SxTabWidget::emitRemoveWindow);
+        QSignalSpy pos(&tabs, &SxTabWidget::emitItemPosChange);
+        tabs.removeWindow(0); // the current tab only
+        QCOMPARE(removed.count(), 1);
+        QVERIFY(tabs.activeView()->windowItemList().isEmpty());
+        QCOMPARE(hidden->windowItemList().size(), 1);
+        emit hidden->emitItemPosChange(4, QRect(1, 2, 3, 4), QRect()); // selection: the current tab's only
+        QCOMPARE(pos.count(), 0);
+        emit tabs.activeView()->emitItemPosChange(5, QRect(1, 2, 3, 4), QRect());
+        QCOMPARE(pos.count(), 1);
+        QCOMPARE(pos.at(0).at(0).toInt(), 5);
+        tabs.setCurrentIndex(0);
+        QCOMPARE(tabs.currentCpuid(), QStringLiteral("AA01"));
+        QCOMPARE(pos.last().at(0).toInt(), -1); // the tab made current announces its (empty) selection
     }
 };
 

@@ -16,6 +16,7 @@
 #include <QRect>
 #include <QSignalSpy>
 #include <QTableWidget>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 
@@ -73,6 +74,13 @@ inline void drag(QGraphicsView *v, QPointF grab, QPointF delta, int steps = 4)
     for (int i = 1; i <= steps; ++i)
         mouse(v, QEvent::MouseMove, grab + delta * i / steps, Qt::NoButton, Qt::LeftButton);
     mouse(v, QEvent::MouseButtonRelease, grab + delta, Qt::LeftButton, Qt::NoButton);
+}
+
+inline bool showView(QGraphicsView *v)
+{
+    v->resize(900, 600);
+    v->show();
+    return QTest::qWaitForWindowExposed(v);
 }
 
 inline void key(QWidget *w, int k, bool autoRepeat = false)
