@@ -245,82 +245,78 @@ private slots:
         QCOMPARE(frames(sent, 0xE2).size(), 1);
     }
 
-    void ksMenusByTypeAndRotationRule()
+    // 90 and 270 are offered on type 20, with templates 0 and 2, and for window 0 with 5 and 6.
+    void ksQuarterTurns_data()
     {
+        QTest::addColumn<QList<int>>("setting"); // type, template, window
+        QTest::addColumn<bool>("offered");
+        QTest::newRow("16, template 1") << QList<int>{16, 1, 1} << false;
+        QTest::newRow("20, template 1") << QList<int>{20, 1, 1} << true;
+        QTest::newRow("16, template 0") << QList<int>{16, 0, 1} << true;
+        QTest::newRow("16, template 2") << QList<int>{16, 2, 1} << true;
+        QTest::newRow("16, template 3, window 0") << QList<int>{16, 3, 0} << false;
+        QTest::newRow("16, template 5, window 1") << QList<int>{16, 5, 1} << false;
+        QTest::newRow("16, template 5, window 0") << QList<int>{16, 5, 0} << true;
+        QTest::newRow("16, template 6, window 0") << QList<int>{16, 6, 0} << true;
+        QTest::newRow("16, template 6, window 1") << QList<int>{16, 6, 1} << false;
+    }
+    void ksQuarterTurns()
+    {
+        QFETCH(QList<int>, setting);
+        QFETCH(bool, offered);
         SxGraphicsViewKS v;
-        v.setDeviceType(0);
-        QCOMPARE(v.windowMenu()->actions().size(), 7);
-        QVERIFY(v.windowMenu()->actions().contains(v.chromaKey()));
-        v.setDeviceType(16);
-        QCOMPARE(v.windowMenu()->actions().size(), 7);
-        QVERIFY(!v.windowMenu()->actions().contains(v.chromaKey()));
-        QVERIFY(v.windowMenu()->actions().contains(v.rotationSubMenu()->menuAction()));
-        v.setDeviceType(48);
-        QVERIFY(v.windowMenu()->actions().isEmpty());
-
-        v.setDeviceType(16);
+        v.setDeviceType(setting[0]);
         v.setPanels({panel(0, 0, 0, 1920, 1080), panel(1, 1920, 0, 1920, 1080)}, false);
         QVERIFY(showView(&v));
         v.setWindows({window(0, QRect(0, 0, 640, 480)), window(1, QRect(1920, 0, 640, 480))});
+        v.setTemplateId(setting[1]);
         v.prepareMenu();
-        QVERIFY(!v.attribute()->isEnabled());
-        QVERIFY(!v.rotationSubMenu()->isEnabled());
-        v.setTemplateId(1);
-        rightPress(&v, QPointF(2100, 200));
-        QCOMPARE(v.getMenuItem(), v.windowItem(1));
-        QCOMPARE(v.currentWindowId(), 1);
-        v.windowItem(1)->setRotate(2);
+        QVERIFY(!v.attribute()->isEnabled() && !v.rotationSubMenu()->isEnabled()); // no window under the menu
+        rightPress(&v, QPointF(setting[2] ? 2100 : 200, 200));
+        QCOMPARE(v.getMenuItem(), v.windowItem(setting[2]));
+        QCOMPARE(v.currentWindowId(), setting[2]);
+        v.getMenuItem()->setRotate(2);
         v.prepareMenu();
-        QVERIFY(v.attribute()->isEnabled());
-        QVERIFY(!v.rotationActionList().at(4)->isEnabled());
-        QVERIFY(!v.rotationActionList().at(5)->isEnabled());
-        QVERIFY(v.rotationActionList().at(3)->isEnabled());
+        QVERIFY(v.attribute()->isEnabled() && v.rotationActionList().at(3)->isEnabled());
         QVERIFY(v.rotationActionList().at(2)->isChecked());
-        v.setTemplateId(5); // 90 and 270 only for window 0
-        v.prepareMenu();
-        QVERIFY(!v.rotationActionList().at(4)->isEnabled());
-        rightPress(&v, QPointF(200, 200));
-        v.prepareMenu();
-        QVERIFY(v.rotationActionList().at(4)->isEnabled());
-        v.setDeviceType(20);
-        v.setTemplateId(1);
-        v.prepareMenu();
-        QVERIFY(v.rotationActionList().at(4)->isEnabled());
-        QVERIFY(v.rotationActionList().at(5)->isEnabled());
-
-        DEVICE_INFO_KS record;
-        record.cpuid = QStringLiteral("KX1");
-        record.type = 20;
-        KS9200Interface iface(record.cpuid);
-        SxGraphicsView::setDeviceLookup([&record](const QString &) -> INFO_BASIC * { return &record; },
-                                        [&iface](const QString &) -> Interface * { return &iface; });
-        v.setCpuid(record.cpuid);
-        QSignalSpy spy(&iface, &Interface::emitSendData);
-        v.rotationActionList().at(3)->trigger();
-        SxGraphicsView::setDeviceLookup(nullptr, nullptr);
-        QCOMPARE(v.windowItem(0)->rotate(), 3);
-        QCOMPARE(spy.count(), 1);
-        QCOMPARE(spy.at(0).at(0).toByteArray(), CommandFrame(0x03, 0x03).u8(6, 0).u8(7, 3).pack());
-
-        QVERIFY(menuShows(&v));
-        v.setLockWindow(true);
-        QVERIFY(!menuShows(&v));
+        QCOMPARE(v.rotationActionList().at(4)->isEnabled(), offered);
+        QCOMPARE(v.rotationActionList().at(5)->isEnabled(), offered);
     }
 
-    void ksChromaKeyNeedsSource()
+    void ksMenusAndRotation()
     {
         SxGraphicsViewKS v;
-        v.setDeviceType(3);
+        v.setDeviceType(0);
+        QVERIFY(v.windowMenu()->actions().contains(v.chromaKey()));
+        v.setDeviceType(48);
+        QVERIFY(v.windowMenu()->actions().isEmpty());
+        v.setDeviceType(20);
+        QVERIFY(!v.windowMenu()->actions().contains(v.chromaKey()));
+        QVERIFY(v.windowMenu()->actions().contains(v.rotationSubMenu()->menuAction()));
         QVERIFY(showView(&v));
         INFO_WINDOW w = window(0, QRect(0, 0, 640, 480));
         w.srcId = 0;
         v.setWindows({w});
         rightPress(&v, QPointF(100, 100));
         v.prepareMenu();
-        QVERIFY(!v.chromaKey()->isEnabled());
+        QVERIFY(!v.chromaKey()->isEnabled()); // chroma key needs a source
         v.windowItem(0)->setHasSource(true);
         v.prepareMenu();
         QVERIFY(v.chromaKey()->isEnabled());
+        DEVICE_INFO_KS record;
+        record.type = 20;
+        KS9200Interface iface(record.cpuid);
+        SxGraphicsView::setDeviceLookup([&record](const QString &) -> INFO_BASIC * { return &record; },
+                                        [&iface](const QString &) -> Interface * { return &iface; });
+        QSignalSpy spy(&iface, &Interface::emitSendData);
+        v.rotationActionList().at(3)->trigger();
+        SxGraphicsView::setDeviceLookup(nullptr, nullptr);
+        QCOMPARE(v.windowItem(0)->rotate(), 3);
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.at(0).at(0).toByteArray(), CommandFrame(0x03, 0x03).u8(6, 0).u8(7, 3).pack());
+        QVERIFY(menuShows(&v));
+        v.setLockWindow(true);
+        QVERIFY(!menuShows(&v));
     }
 
     // Fill grows a window to the panels it touches (2 x 2 panels); one pixel over a boundary counts.
@@ -366,15 +362,12 @@ private slots:
     {
         SxGraphicsViewGW v;
         v.setDeviceType(48);
-        QCOMPARE(v.windowMenu()->actions().size(), 10);
         v.addPanel(panel(0, 0, 0, W, H));
         v.addPanel(panel(1, W, 0, W, H));
         QVERIFY(showView(&v));
-        v.prepareMenu();
-        QVERIFY(!v.fillEntry()->isEnabled());
-        QVERIFY(!v.removeEntry()->isEnabled());
-        QVERIFY(v.removeAllEntry()->isEnabled());
-        QVERIFY(v.addEntry()->isEnabled());
+        v.prepareMenu(); // no window under the menu
+        QVERIFY(!v.fillEntry()->isEnabled() && !v.removeEntry()->isEnabled());
+        QVERIFY(v.removeAllEntry()->isEnabled() && v.addEntry()->isEnabled());
         QSignalSpy add(&v, &SxGraphicsViewGW::emitOpenAddWindow);
         v.addEntry()->trigger();
         QCOMPARE(add.count(), 1);
