@@ -1,9 +1,9 @@
 // Switching a window's input end to end against vpsim on loopback (127.0.51.x): the main window
 // reaches the simulated device over TCP, reads it back, and a double click on a source button of
 // the input panel switches the selected window on the device; the canvas shows the new input only
-// once the device's read-back brings it. A device that refuses every switch (--refuse-switch)
-// keeps its input: a KS device reports "Input conflict", a GW device answers nothing and the
-// read-back leaves the canvas as it was.
+// once the device's read-back brings it. A GW device that refuses every switch (--refuse-switch)
+// answers nothing and the read-back leaves the canvas as it was (a refusing KS device's message is
+// the fault suite's).
 #include "BoxCatcher.h"
 #include "CommManager.h"
 #include "GW5Interface.h"
@@ -73,7 +73,6 @@ void TestUiSwitchE2e::doubleClickSwitchesOnTheDevice_data()
     QTest::addColumn<bool>("refuse");
     QTest::newRow("KS9200") << "KS9200" << "127.0.51.2" << false;
     QTest::newRow("GW5") << "GW5" << "127.0.51.3" << false;
-    QTest::newRow("KS9200 refusing") << "KS9200" << "127.0.51.4" << true;
     QTest::newRow("GW5 refusing") << "GW5" << "127.0.51.5" << true;
 }
 
@@ -141,20 +140,14 @@ void TestUiSwitchE2e::doubleClickSwitchesOnTheDevice()
     if (!refuse) {
         QVERIFY(waitUntil([&] { return simSource(sim, cpuid, winId) == src; }));
         QVERIFY(waitUntil([&] { return view->windowItem(winId) && view->windowItem(winId)->input() == src; }));
-    } else if (!gw) {
-        QVERIFY(waitUntil([&] { return !boxes.texts.isEmpty(); }));
-        QVERIFY(!w.busy()->isAnimated());
     } else { // the GW device's refusal carries no message; the follow-up read-back shows the old input
         QVERIFY(waitUntil([&] { return gwWindows->count() > windowsAtSwitch; }));
-    }
-    if (refuse) {
         QVERIFY(view->windowItem(winId));
         QCOMPARE(view->windowItem(winId)->input(), before);
         QCOMPARE(simSource(sim, cpuid, winId), before);
     }
-    if (!refuse || gw) // a window read-back followed the switch
-        QVERIFY(sim.countFrames(cpuid, "rx", 0xE2, -1, logStart) > 0);
-    QCOMPARE(boxes.texts, refuse && !gw ? QStringList{QStringLiteral("Input conflict")} : QStringList());
+    QVERIFY(sim.countFrames(cpuid, "rx", 0xE2, -1, logStart) > 0); // a window read-back followed the switch
+    QVERIFY2(boxes.texts.isEmpty(), qPrintable(boxes.texts.join('|')));
 }
 
 QTEST_MAIN(TestUiSwitchE2e)
