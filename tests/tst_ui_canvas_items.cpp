@@ -14,7 +14,11 @@ using namespace CanvasUi;
 namespace {
 const QRect P(100, 50, 1000, 600); // right edge 1100, bottom 650
 const QRect W(500, 300, 300, 200); // every row's window before the change
-void row(const char *name, const QRect &in, const QRect &out) { QTest::newRow(name) << in << out; }
+using R = QRect;
+void row(const char *ops, const char *name, const QRect &in, const QRect &out)
+{
+    QTest::newRow(name) << QString(ops) << in << out;
+}
 } // namespace
 
 class TestCanvasItems : public QObject
@@ -51,124 +55,99 @@ private slots:
         delete scene;
     }
 
-    void setWindowRect_data()
+    // The window W asked to take `in`: 's' sets it, 'm' drags it by the move (four steps), 'r' drags the edges
+    // (or corner) that change by one step; a resize that would leave it under 64 wide or high is dropped.
+    void geometry_data()
     {
-        QTest::addColumn<QRect>("in");
-        QTest::addColumn<QRect>("out");
-        // Edges just inside and on the panel's are those of the drag below, which moves the same way.
-        row("as given", QRect(200, 100, 300, 200), QRect(200, 100, 300, 200));
-        row("origin: panel corner", QRect(0, 0, 300, 200), QRect(100, 50, 300, 200));
-        row("x beyond right edge", QRect(801, 100, 300, 200), QRect(800, 100, 300, 200));
-        row("x beyond left edge", QRect(99, 100, 300, 200), QRect(100, 100, 300, 200));
-        row("x negative cuts the width", QRect(-30, 100, 300, 200), QRect(100, 100, 270, 200));
-        row("y beyond bottom edge", QRect(200, 451, 300, 200), QRect(200, 450, 300, 200));
-        row("y beyond top edge", QRect(200, 49, 300, 200), QRect(200, 50, 300, 200));
-        row("y negative cuts the height", QRect(200, -10, 300, 200), QRect(200, 50, 300, 190));
-        row("width above minimum", QRect(200, 100, 65, 200), QRect(200, 100, 65, 200));
-        row("width at minimum", QRect(200, 100, 64, 200), QRect(200, 100, 64, 200));
-        row("width below minimum", QRect(200, 100, 63, 200), QRect(200, 100, 64, 200));
-        row("width below panel width", QRect(200, 100, 999, 200), QRect(101, 100, 999, 200));
-        row("width of the panel", QRect(200, 100, 1000, 200), QRect(100, 100, 1000, 200));
-        row("width beyond panel width", QRect(200, 100, 1001, 200), QRect(100, 100, 1000, 200));
-        row("height above minimum", QRect(200, 100, 300, 65), QRect(200, 100, 300, 65));
-        row("height at minimum", QRect(200, 100, 300, 64), QRect(200, 100, 300, 64));
-        row("height below minimum", QRect(200, 100, 300, 63), QRect(200, 100, 300, 64));
-        row("height below panel height", QRect(200, 100, 300, 599), QRect(200, 51, 300, 599));
-        row("height of the panel", QRect(200, 100, 300, 600), QRect(200, 50, 300, 600));
-        row("height beyond panel height", QRect(200, 100, 300, 601), QRect(200, 50, 300, 600));
+        columns<QString, QRect, QRect>("ops", "in", "out");
+        row("s", "x negative cuts the width", R(-30, 100, 300, 200), R(100, 100, 270, 200));
+        row("s", "y negative cuts the height", R(200, -10, 300, 200), R(200, 50, 300, 190));
+        row("s", "width above minimum", R(200, 100, 65, 200), R(200, 100, 65, 200));
+        row("s", "width at minimum", R(200, 100, 64, 200), R(200, 100, 64, 200));
+        row("s", "width below minimum", R(200, 100, 63, 200), R(200, 100, 64, 200));
+        row("s", "width below panel width", R(200, 100, 999, 200), R(101, 100, 999, 200));
+        row("s", "width of the panel", R(200, 100, 1000, 200), R(100, 100, 1000, 200));
+        row("s", "width beyond panel width", R(200, 100, 1001, 200), R(100, 100, 1000, 200));
+        row("s", "height above minimum", R(200, 100, 300, 65), R(200, 100, 300, 65));
+        row("s", "height at minimum", R(200, 100, 300, 64), R(200, 100, 300, 64));
+        row("s", "height below minimum", R(200, 100, 300, 63), R(200, 100, 300, 64));
+        row("s", "height below panel height", R(200, 100, 300, 599), R(200, 51, 300, 599));
+        row("s", "height of the panel", R(200, 100, 300, 600), R(200, 50, 300, 600));
+        row("s", "height beyond panel height", R(200, 100, 300, 601), R(200, 50, 300, 600));
+        row("sm", "inside left", R(101, 300, 300, 200), R(101, 300, 300, 200));
+        row("sm", "on left", R(100, 300, 300, 200), R(100, 300, 300, 200));
+        row("sm", "beyond left", R(99, 300, 300, 200), R(100, 300, 300, 200));
+        row("sm", "inside right", R(799, 300, 300, 200), R(799, 300, 300, 200));
+        row("sm", "on right", R(800, 300, 300, 200), R(800, 300, 300, 200));
+        row("sm", "beyond right", R(801, 300, 300, 200), R(800, 300, 300, 200));
+        row("sm", "inside top", R(500, 51, 300, 200), R(500, 51, 300, 200));
+        row("sm", "on top", R(500, 50, 300, 200), R(500, 50, 300, 200));
+        row("sm", "beyond top", R(500, 49, 300, 200), R(500, 50, 300, 200));
+        row("sm", "inside bottom", R(500, 449, 300, 200), R(500, 449, 300, 200));
+        row("sm", "on bottom", R(500, 450, 300, 200), R(500, 450, 300, 200));
+        row("sm", "beyond bottom", R(500, 451, 300, 200), R(500, 450, 300, 200));
+        row("m", "beyond a corner", R(-500, 1300, 300, 200), R(100, 450, 300, 200));
+        row("r", "right inside panel", R(500, 300, 599, 200), R(500, 300, 599, 200));
+        row("r", "right on panel", R(500, 300, 600, 200), R(500, 300, 600, 200));
+        row("r", "right beyond panel", R(500, 300, 601, 200), R(500, 300, 600, 200));
+        row("r", "bottom inside panel", R(500, 300, 300, 349), R(500, 300, 300, 349));
+        row("r", "bottom on panel", R(500, 300, 300, 350), R(500, 300, 300, 350));
+        row("r", "bottom beyond panel", R(500, 300, 300, 351), R(500, 300, 300, 350));
+        row("r", "left inside panel", R(101, 300, 699, 200), R(101, 300, 699, 200));
+        row("r", "left on panel", R(100, 300, 700, 200), R(100, 300, 700, 200));
+        row("r", "left beyond panel", R(99, 300, 701, 200), R(100, 300, 700, 200));
+        row("r", "top inside panel", R(500, 51, 300, 449), R(500, 51, 300, 449));
+        row("r", "top on panel", R(500, 50, 300, 450), R(500, 50, 300, 450));
+        row("r", "top beyond panel", R(500, 49, 300, 451), R(500, 50, 300, 450));
+        row("r", "right to width 65", R(500, 300, 65, 200), R(500, 300, 65, 200));
+        row("r", "right to width 64", R(500, 300, 64, 200), R(500, 300, 64, 200));
+        row("r", "right to width 63", R(500, 300, 63, 200), W);
+        row("r", "left to width 65", R(735, 300, 65, 200), R(735, 300, 65, 200));
+        row("r", "left to width 64", R(736, 300, 64, 200), R(736, 300, 64, 200));
+        row("r", "left to width 63", R(737, 300, 63, 200), W);
+        row("r", "bottom to height 65", R(500, 300, 300, 65), R(500, 300, 300, 65));
+        row("r", "bottom to height 64", R(500, 300, 300, 64), R(500, 300, 300, 64));
+        row("r", "bottom to height 63", R(500, 300, 300, 63), W);
+        row("r", "top to height 65", R(500, 435, 300, 65), R(500, 435, 300, 65));
+        row("r", "top to height 64", R(500, 436, 300, 64), R(500, 436, 300, 64));
+        row("r", "top to height 63", R(500, 437, 300, 63), W);
+        row("r", "top-left corner", R(480, 270, 320, 230), R(480, 270, 320, 230));
+        row("r", "top-right corner", R(500, 270, 320, 230), R(500, 270, 320, 230));
+        row("r", "bottom-right corner", R(500, 300, 320, 230), R(500, 300, 320, 230));
+        row("r", "bottom-left corner", R(480, 300, 320, 230), R(480, 300, 320, 230));
+        row("r", "corner: width below minimum", R(500, 300, 63, 230), W);
+        row("r", "corner: height below minimum", R(500, 300, 320, 63), W);
     }
-    void setWindowRect()
+    void geometry()
     {
+        QFETCH(QString, ops);
         QFETCH(QRect, in);
         QFETCH(QRect, out);
-        SxGraphicsItem *item = addWindow(W);
-        item->setWindowRect(in);
-        QCOMPARE(item->windowRect(), out);
-    }
-
-    void dragStopsAtEachEdge_data()
-    {
-        QTest::addColumn<QPointF>("delta");
-        QTest::addColumn<QRect>("out");
-        const auto r = [](const char *n, QPointF d, int x, int y) { QTest::newRow(n) << d << QRect(x, y, 300, 200); };
-        r("inside left", {-399, 0}, 101, 300);
-        r("on left", {-400, 0}, 100, 300);
-        r("beyond left", {-401, 0}, 100, 300);
-        r("inside right", {299, 0}, 799, 300);
-        r("on right", {300, 0}, 800, 300);
-        r("beyond right", {301, 0}, 800, 300);
-        r("inside top", {0, -249}, 500, 51);
-        r("on top", {0, -250}, 500, 50);
-        r("beyond top", {0, -251}, 500, 50);
-        r("inside bottom", {0, 149}, 500, 449);
-        r("on bottom", {0, 150}, 500, 450);
-        r("beyond bottom", {0, 151}, 500, 450);
-        r("beyond a corner", {-1000, 1000}, 100, 450);
-    }
-    void dragStopsAtEachEdge()
-    {
-        QFETCH(QPointF, delta);
-        QFETCH(QRect, out);
-        SxGraphicsItem *item = addWindow(W);
-        QSignalSpy spy(item, &SxGraphicsItem::emitItemPosChanged);
-        drag(view, QPointF(650, 400), delta);
-        QCOMPARE(item->windowRect(), out);
-        QCOMPARE(spy.count(), 4);
-        QCOMPARE(spy.last().at(1).toRect(), out);
-        QCOMPARE(spy.last().at(2).toRect(), P);
-    }
-
-    // One step each: a step that would leave a window under 64 in either direction is dropped.
-    void resizeStopsAtEdgesAndMinimum_data()
-    {
-        QTest::addColumn<QPointF>("grab");
-        QTest::addColumn<QPointF>("delta");
-        QTest::addColumn<QRect>("out");
-        const QPointF left(502, 400), right(798, 400), top(650, 302), bottom(650, 498);
-        const auto r = [](const char *n, QPointF g, QPointF d, QRect o) { QTest::newRow(n) << g << d << o; };
-        r("right inside panel", right, {299, 0}, QRect(500, 300, 599, 200));
-        r("right on panel", right, {300, 0}, QRect(500, 300, 600, 200));
-        r("right beyond panel", right, {301, 0}, QRect(500, 300, 600, 200));
-        r("bottom inside panel", bottom, {0, 149}, QRect(500, 300, 300, 349));
-        r("bottom on panel", bottom, {0, 150}, QRect(500, 300, 300, 350));
-        r("bottom beyond panel", bottom, {0, 151}, QRect(500, 300, 300, 350));
-        r("left inside panel", left, {-399, 0}, QRect(101, 300, 699, 200));
-        r("left on panel", left, {-400, 0}, QRect(100, 300, 700, 200));
-        r("left beyond panel", left, {-401, 0}, QRect(100, 300, 700, 200));
-        r("top inside panel", top, {0, -249}, QRect(500, 51, 300, 449));
-        r("top on panel", top, {0, -250}, QRect(500, 50, 300, 450));
-        r("top beyond panel", top, {0, -251}, QRect(500, 50, 300, 450));
-        r("right to width 65", right, {-235, 0}, QRect(500, 300, 65, 200));
-        r("right to width 64", right, {-236, 0}, QRect(500, 300, 64, 200));
-        r("right to width 63", right, {-237, 0}, W);
-        r("left to width 65", left, {235, 0}, QRect(735, 300, 65, 200));
-        r("left to width 64", left, {236, 0}, QRect(736, 300, 64, 200));
-        r("left to width 63", left, {237, 0}, W);
-        r("bottom to height 65", bottom, {0, -135}, QRect(500, 300, 300, 65));
-        r("bottom to height 64", bottom, {0, -136}, QRect(500, 300, 300, 64));
-        r("bottom to height 63", bottom, {0, -137}, W);
-        r("top to height 65", top, {0, 135}, QRect(500, 435, 300, 65));
-        r("top to height 64", top, {0, 136}, QRect(500, 436, 300, 64));
-        r("top to height 63", top, {0, 137}, W);
-        r("top-left corner", {502, 302}, {-20, -30}, QRect(480, 270, 320, 230));
-        r("top-right corner", {798, 302}, {20, -30}, QRect(500, 270, 320, 230));
-        r("bottom-right corner", {798, 498}, {20, 30}, QRect(500, 300, 320, 230));
-        r("bottom-left corner", {502, 498}, {-20, 30}, QRect(480, 300, 320, 230));
-        r("corner: width below minimum", {798, 498}, {-237, 30}, W);
-        r("corner: height below minimum", {798, 498}, {20, -137}, W);
-    }
-    void resizeStopsAtEdgesAndMinimum()
-    {
-        QFETCH(QPointF, grab);
-        QFETCH(QPointF, delta);
-        QFETCH(QRect, out);
-        SxGraphicsItem *item = addWindow(W);
-        QSignalSpy spy(item, &SxGraphicsItem::emitItemPosChanged);
-        drag(view, grab, delta, 1);
-        QCOMPARE(item->windowRect(), out);
-        QCOMPARE(spy.count(), out == W ? 0 : 1);
-        if (out != W)
-            QCOMPARE(spy.last().at(1).toRect(), out);
+        for (const QChar op : ops) {
+            SxGraphicsItem *item = addWindow(W);
+            QSignalSpy spy(item, &SxGraphicsItem::emitItemPosChanged);
+            // Grab point and move along one axis: the low edge if it changes, else the high one, else the middle.
+            const auto edge = [](int lo, int size, int wLo, int wSize, int mid) {
+                const int hi = lo + size, wHi = wLo + wSize;
+                return lo != wLo ? QPointF(wLo + 2, lo - wLo) : QPointF(hi != wHi ? wHi - 2 : mid, hi - wHi);
+            };
+            const QPointF x = edge(in.x(), in.width(), W.x(), W.width(), 650);
+            const QPointF y = edge(in.y(), in.height(), W.y(), W.height(), 400);
+            if (op == 's')
+                item->setWindowRect(in);
+            else if (op == 'm')
+                drag(view, QPointF(650, 400), in.topLeft() - W.topLeft());
+            else
+                drag(view, QPointF(x.x(), y.x()), QPointF(x.y(), y.y()), 1);
+            QCOMPARE(item->windowRect(), out);
+            if (op == 's')
+                continue;
+            QCOMPARE(spy.count(), op == 'm' ? 4 : int(out != W));
+            if (!spy.isEmpty()) {
+                QCOMPARE(spy.last().at(1).toRect(), out);
+                QCOMPARE(spy.last().at(2).toRect(), P);
+            }
+        }
     }
 
     void lockedWindowSelectsButNeitherMovesNorResizes()
@@ -190,10 +169,7 @@ private slots:
     // and the margin each move a boundary on their own. Rows on W with margin 5 are also hovered.
     void hitZones_data()
     {
-        QTest::addColumn<QPoint>("point");
-        QTest::addColumn<QRect>("window");
-        QTest::addColumn<int>("margin");
-        QTest::addColumn<int>("zone");
+        columns<QPoint, QRect, int, int>("point", "window", "margin", "zone");
         const auto r = [](const char *n, QPoint p, int zone, QRect w = W, int m = 5) {
             QTest::newRow(n) << p << w << m << zone;
         };
@@ -244,9 +220,7 @@ private slots:
 
     void bandRect_data()
     {
-        QTest::addColumn<QPointF>("start");
-        QTest::addColumn<QPointF>("end");
-        QTest::addColumn<QRect>("out");
+        columns<QPointF, QPointF, QRect>("start", "end", "out");
         const auto r = [](const char *n, QPointF s, QPointF e, QRect o) { QTest::newRow(n) << s << e << o; };
         r("as dragged", {100, 100}, {200, 180}, QRect(100, 100, 101, 81));
         r("width 65", {100, 100}, {164, 180}, QRect(100, 100, 65, 81));
@@ -287,12 +261,11 @@ private slots:
 
     void panelBounds_data()
     {
-        QTest::addColumn<QRect>("in");
-        QTest::addColumn<QRect>("out");
-        row("first panel", QRect(0, 0, 1920, 1080), QRect(0, 0, 3840, 2160));
-        row("panel to the right", QRect(1920, 0, 1920, 1080), QRect(1920, 0, 1920, 2160));
-        row("panel below", QRect(0, 1080, 1920, 1080), QRect(0, 1080, 3840, 1080));
-        row("panel right and below", QRect(1920, 1080, 1920, 1080), QRect(1920, 1080, 1920, 1080));
+        columns<QRect, QRect>("in", "out");
+        QTest::newRow("first panel") << R(0, 0, 1920, 1080) << R(0, 0, 3840, 2160);
+        QTest::newRow("panel to the right") << R(1920, 0, 1920, 1080) << R(1920, 0, 1920, 2160);
+        QTest::newRow("panel below") << R(0, 1080, 1920, 1080) << R(0, 1080, 3840, 1080);
+        QTest::newRow("panel right and below") << R(1920, 1080, 1920, 1080) << R(1920, 1080, 1920, 1080);
     }
     void panelBounds()
     {

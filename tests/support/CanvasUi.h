@@ -14,6 +14,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRect>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
@@ -21,14 +22,25 @@
 #include <functional>
 
 namespace CanvasUi {
+// Test data columns in one line: columns<QRect, int>("in", "n").
+template <typename... T, typename... N> void columns(N... names)
+{
+    (QTest::addColumn<T>(names), ...);
+}
+
+// Settings of the application kept under `dir`, English.
+inline void privateSettings(const QString &dir)
+{
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir);
+    QCoreApplication::setOrganizationName(QStringLiteral("Corlune"));
+    QSettings().setValue("Language", 0);
+}
+
 inline INFO_PANEL panel(int id, int x, int y, int w, int h)
 {
     INFO_PANEL p;
-    p.id = uint16_t(id);
-    p.x = uint16_t(x);
-    p.y = uint16_t(y);
-    p.width = uint16_t(w);
-    p.height = uint16_t(h);
+    p.id = uint16_t(id), p.x = uint16_t(x), p.y = uint16_t(y), p.width = uint16_t(w), p.height = uint16_t(h);
     return p;
 }
 
@@ -36,24 +48,20 @@ inline INFO_PANEL panel(int id, int x, int y, int w, int h)
 inline INFO_WINDOW window(int id, const QRect &r, int layer = 0, int input = 0)
 {
     INFO_WINDOW w;
-    w.winId = uint16_t(id);
-    w.x = uint16_t(r.x());
-    w.y = uint16_t(r.y());
-    w.width = uint16_t(r.width());
-    w.height = uint16_t(r.height());
-    w.param3 = uint16_t(layer);
-    w.param2 = uint16_t(input);
-    w.srcId = 1;
+    w.winId = uint16_t(id), w.x = uint16_t(r.x()), w.y = uint16_t(r.y());
+    w.width = uint16_t(r.width()), w.height = uint16_t(r.height());
+    w.param3 = uint16_t(layer), w.param2 = uint16_t(input), w.srcId = 1;
     return w;
 }
 
-// Rectangles written "x y w h, x y w h, ...".
-inline QList<QRect> rects(const char *text)
+// Rectangles written "x y w h, x y w h, ...", each number times `unit` (x and w) and `unitY` (y and h).
+inline QList<QRect> rects(const char *text, int unit = 1, int unitY = 1)
 {
     QList<QRect> out;
     for (const QString &part : QString::fromLatin1(text).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
         const QStringList n = part.simplified().split(QLatin1Char(' '));
-        out << QRect(n.value(0).toInt(), n.value(1).toInt(), n.value(2).toInt(), n.value(3).toInt());
+        out << QRect(n.value(0).toInt() * unit, n.value(1).toInt() * unitY, n.value(2).toInt() * unit,
+                     n.value(3).toInt() * unitY);
     }
     return out;
 }
