@@ -1,6 +1,6 @@
-// The search dialog on its own: listing and refreshing rows by cpuid, the name label, renaming with
-// its length limit and its refusal, confirming a device whose network port is taken, the search
-// button, and the close rules of the start-up search. Message boxes are answered as they appear.
+// The search dialog on its own: listing and refreshing rows by cpuid, the name label, the search button,
+// renaming with its length limit and its refusal, confirming a device whose network port is taken, and
+// the close rules of the start-up search. Message boxes are answered as they appear.
 #include "BoxCatcher.h"
 #include "DialogSearch.h"
 #include "INFO_BASIC.h"
@@ -15,14 +15,8 @@ namespace {
 INFO_BASIC device(const QString &cpuid, int type, int linkType, const QString &name, int extra = 0)
 {
     INFO_BASIC d;
-    d.cpuid = cpuid;
-    d.type = type;
-    d.linkType = uint32_t(linkType);
-    d.address = QHostAddress(QStringLiteral("10.1.2.3"));
-    d.name = name;
-    d.version = QStringLiteral("V2.1");
-    d.extra = uint8_t(extra);
-    d.online = 1;
+    d.cpuid = cpuid, d.type = type, d.linkType = uint32_t(linkType), d.name = name, d.extra = uint8_t(extra);
+    d.address = QHostAddress(QStringLiteral("10.1.2.3")), d.version = QStringLiteral("V2.1"), d.online = 1;
     return d;
 }
 
@@ -53,8 +47,7 @@ private slots:
         QCOMPARE(nameShown(d), QStringLiteral("Not Find Device!"));
         QTableWidget *t = table(d);
         QVERIFY(t->isColumnHidden(DialogSearch::ColCpuid));
-        const INFO_BASIC a = device(QStringLiteral("aa"), 3, 2, QStringLiteral("left"), 1);
-        const INFO_BASIC b = device(QStringLiteral("bb"), 48, 1, QStringLiteral("right"));
+        const INFO_BASIC a = device("aa", 3, 2, "left", 1), b = device("bb", 48, 1, "right");
         d.slotNewDeviceConnect(&a);
         d.slotNewDeviceConnect(&b);
         QCOMPARE(t->rowCount(), 2);
@@ -73,9 +66,14 @@ private slots:
         QCOMPARE(t->item(1, DialogSearch::ColName)->text(), QStringLiteral("renamed"));
         t->selectRow(1);
         QCOMPARE(nameShown(d), QStringLiteral("renamed"));
-        d.clearList();
+        QSignalSpy search(&d, &DialogSearch::emitSearchDevice); // the search button clears the list and asks
+        QTest::mouseClick(child<QPushButton>(&d, "btn_search"), Qt::LeftButton);
+        QCOMPARE(search.count(), 1);
+        QCOMPARE(search.first().first().toInt(), 3);
         QCOMPARE(t->rowCount(), 0);
         QVERIFY(nameShown(d).isEmpty());
+        QVERIFY(d.busyIndicator()->isAnimated());
+        d.busyIndicator()->stopAnimation();
     }
 
     void renameRules()
@@ -87,14 +85,12 @@ private slots:
             asked.append({data, cpuid});
             return result;
         });
-        const INFO_BASIC a = device(QStringLiteral("aa"), 3, 2, QStringLiteral("old"));
+        const INFO_BASIC a = device("aa", 3, 2, "old");
         d.slotNewDeviceConnect(&a);
         QTableWidgetItem *name = table(d)->item(0, DialogSearch::ColName);
-        {
-            BoxCatcher box;
-            name->setText(QString(31, QLatin1Char('n')));
-            QCOMPARE(box.texts, QStringList{QStringLiteral("The input is too long!")});
-        }
+        BoxCatcher box;
+        name->setText(QString(31, QLatin1Char('n')));
+        QCOMPARE(box.texts, QStringList{QStringLiteral("The input is too long!")});
         QVERIFY(asked.isEmpty());
         name->setText(QString(30, QLatin1Char('m')));
         QCOMPARE(asked, (QList<QPair<QByteArray, QString>>{{QByteArray(30, 'm'), QStringLiteral("aa")}}));
@@ -103,12 +99,13 @@ private slots:
         name->setText(QStringLiteral("other"));
         QCOMPARE(asked.size(), 2);
         QCOMPARE(name->text(), QString(30, QLatin1Char('m')));
+        QCOMPARE(box.texts.size(), 1);
     }
 
     void confirmAsksWhenPortTaken()
     {
         DialogSearch d;
-        const INFO_BASIC taken = device(QStringLiteral("aa"), 3, 2, QStringLiteral("x"), 1);
+        const INFO_BASIC taken = device("aa", 3, 2, "x", 1), serial = device("bb", 3, 1, "y", 1);
         d.slotNewDeviceConnect(&taken);
         QStringList boxes;
         QCOMPARE(confirm(d, QMessageBox::No, &boxes), 55);
@@ -116,27 +113,11 @@ private slots:
         QCOMPARE(confirm(d, QMessageBox::Yes, &boxes), int(QDialog::Accepted));
         QCOMPARE(boxes.size(), 1);
         d.clearList(); // a serial device with the flag set is not asked about
-        const INFO_BASIC serial = device(QStringLiteral("bb"), 3, 1, QStringLiteral("y"), 1);
         d.slotNewDeviceConnect(&serial);
         QCOMPARE(confirm(d, QMessageBox::Yes, &boxes), int(QDialog::Accepted));
         QVERIFY(boxes.isEmpty());
         d.clearList(); // no row: rejected
         QCOMPARE(confirm(d, QMessageBox::Yes, &boxes), int(QDialog::Rejected));
-    }
-
-    void searchButtonClearsAndAsks()
-    {
-        DialogSearch d;
-        QSignalSpy search(&d, &DialogSearch::emitSearchDevice);
-        const INFO_BASIC a = device(QStringLiteral("aa"), 3, 2, QStringLiteral("x"));
-        d.slotNewDeviceConnect(&a);
-        QTest::mouseClick(child<QPushButton>(&d, "btn_search"), Qt::LeftButton);
-        QCOMPARE(search.count(), 1);
-        QCOMPARE(search.first().first().toInt(), 3);
-        QCOMPARE(table(d)->rowCount(), 0);
-        QVERIFY(nameShown(d).isEmpty());
-        QVERIFY(d.busyIndicator()->isAnimated());
-        d.busyIndicator()->stopAnimation();
     }
 
     // Closing the start-up search ends the program; closing a later search only rejects it.
@@ -146,7 +127,6 @@ private slots:
         DialogSearch::setProcessExit([&exits](int status) { exits << status; });
         DialogSearch d;
         d.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&d));
         d.close();
         QVERIFY(exits.isEmpty());
         QCOMPARE(d.result(), int(QDialog::Rejected));
