@@ -58,146 +58,116 @@ class TestCanvasArrange : public QObject
 {
     Q_OBJECT
 private slots:
-    // Windows share the grid's columns (rows) as evenly as whole panels allow, the last taking
-    // the rest; with more windows than columns (rows) each window takes what is left.
-    void gwRects_data()
+    // GW ('g': rows and columns of the grid, panels of it listed, windows): windows share the grid's columns
+    // (rows) as evenly as whole panels allow, the last taking the rest; with more windows than columns (rows)
+    // each window takes what is left. KS ('k': type, template, panels): panels of different widths and
+    // heights, so that each template's use of either shows. GW rectangles are written in panels.
+    void arrangement_data()
     {
-        QTest::addColumn<int>("rows");
-        QTest::addColumn<int>("cols");
-        QTest::addColumn<int>("panels");
-        QTest::addColumn<int>("windows");
-        QTest::addColumn<bool>("horizontal");
-        QTest::addColumn<Rects>("expected"); // empty: no arrangement
-        const auto r = [](const char *n, int rows, int cols, int panels, int windows, bool hor, Rects e) {
-            QTest::newRow(n) << rows << cols << panels << windows << hor << e;
+        columns<QChar, int, int, Rects, int, bool, Rects>("family", "a", "b", "panels", "windows", "hor", "expected");
+        const auto g = [](const char *n, int rows, int cols, int panels, int windows, bool hor, const char *e) {
+            QTest::newRow(n) << QChar('g') << rows << cols << grid(qMax(rows, 1), cols).mid(0, panels) << windows << hor
+                             << rects(e, W, H);
         };
-        r("2x4 one", 2, 4, 8, 1, true, rects("0 0 7680 2160"));
-        r("2x4 halves", 2, 4, 8, 2, true, rects("0 0 3840 2160, 3840 0 3840 2160"));
-        r("2x4 thirds", 2, 4, 8, 3, true, rects("0 0 1920 2160, 1920 0 1920 2160, 3840 0 3840 2160"));
-        r("2x4 quarters", 2, 4, 8, 4, true,
-          rects("0 0 1920 2160, 1920 0 1920 2160, 3840 0 1920 2160, 5760 0 1920 2160"));
-        r("1x4 halves", 1, 4, 4, 2, true, rects("0 0 3840 1080, 3840 0 3840 1080"));
-        r("2x3 halves", 2, 3, 6, 2, true, rects("0 0 1920 2160, 1920 0 3840 2160"));
-        r("2x4 six", 2, 4, 8, 6, true,
-          rects("0 0 1920 2160, 1920 0 1920 2160, 3840 0 1920 1080, 5760 0 1920 1080, 3840 1080 1920 1080,"
-                "5760 1080 1920 1080"));
-        r("2x4 eight", 2, 4, 8, 8, true, grid(2, 4));
-        r("2x4 nine: one gets no panel", 2, 4, 8, 9, true, {});
-        r("panel list shorter than the grid", 2, 4, 6, 3, true, {});
-        r("panel list shorter, many windows", 2, 4, 5, 6, true, {});
-        r("no windows", 2, 4, 8, 0, true, {});
-        r("no rows", 0, 4, 8, 2, true, {});
-        r("vertical 4x1 halves", 4, 1, 4, 2, false, rects("0 0 1920 2160, 0 2160 1920 2160"));
-        r("vertical 4x1 thirds", 4, 1, 4, 3, false, rects("0 0 1920 1080, 0 1080 1920 1080, 0 2160 1920 2160"));
-        r("vertical 4x1 quarters", 4, 1, 4, 4, false,
-          rects("0 0 1920 1080, 0 1080 1920 1080, 0 2160 1920 1080, 0 3240 1920 1080"));
-        r("vertical 3x1 halves", 3, 1, 3, 2, false, rects("0 0 1920 1080, 0 1080 1920 2160"));
-        r("vertical 4x2 halves", 4, 2, 8, 2, false, rects("0 0 3840 2160, 0 2160 3840 2160"));
-        r("vertical 2x2 three", 2, 2, 4, 3, false, rects("0 0 3840 1080, 0 1080 1920 1080, 1920 1080 1920 1080"));
-    }
-    void gwRects()
-    {
-        QFETCH(int, rows);
-        QFETCH(int, cols);
-        QFETCH(int, panels);
-        QFETCH(int, windows);
-        QFETCH(bool, horizontal);
-        QFETCH(Rects, expected);
-        const Rects got = SxArrange::gwRects(rows, cols, grid(qMax(rows, 1), cols).mid(0, panels), windows, horizontal);
-        if (expected.isEmpty())
-            QVERIFY(got.size() != windows || windows == 0);
-        else
-            QCOMPARE(got, expected);
-    }
-
-    // Panels of different widths and heights, so that each template's use of either shows.
-    void ksRects_data()
-    {
-        QTest::addColumn<int>("type");
-        QTest::addColumn<int>("templ");
-        QTest::addColumn<Rects>("panels");
-        QTest::addColumn<int>("windows");
-        QTest::addColumn<bool>("horizontal");
-        QTest::addColumn<Rects>("expected");
+        g("2x4 one", 2, 4, 8, 1, true, "0 0 4 2");
+        g("2x4 halves", 2, 4, 8, 2, true, "0 0 2 2, 2 0 2 2");
+        g("2x4 thirds", 2, 4, 8, 3, true, "0 0 1 2, 1 0 1 2, 2 0 2 2");
+        g("2x4 quarters", 2, 4, 8, 4, true, "0 0 1 2, 1 0 1 2, 2 0 1 2, 3 0 1 2");
+        g("1x4 halves", 1, 4, 4, 2, true, "0 0 2 1, 2 0 2 1");
+        g("2x3 halves", 2, 3, 6, 2, true, "0 0 1 2, 1 0 2 2");
+        g("2x4 six", 2, 4, 8, 6, true, "0 0 1 2, 1 0 1 2, 2 0 1 1, 3 0 1 1, 2 1 1 1, 3 1 1 1");
+        g("2x4 eight", 2, 4, 8, 8, true, "0 0 1 1, 1 0 1 1, 2 0 1 1, 3 0 1 1, 0 1 1 1, 1 1 1 1, 2 1 1 1, 3 1 1 1");
+        g("2x4 nine: one gets no panel", 2, 4, 8, 9, true, "");
+        g("panel list shorter than the grid", 2, 4, 6, 3, true, "");
+        g("panel list shorter, many windows", 2, 4, 5, 6, true, "");
+        g("no windows", 2, 4, 8, 0, true, "");
+        g("no rows", 0, 4, 8, 2, true, "");
+        g("vertical 4x1 halves", 4, 1, 4, 2, false, "0 0 1 2, 0 2 1 2");
+        g("vertical 4x1 thirds", 4, 1, 4, 3, false, "0 0 1 1, 0 1 1 1, 0 2 1 2");
+        g("vertical 4x1 quarters", 4, 1, 4, 4, false, "0 0 1 1, 0 1 1 1, 0 2 1 1, 0 3 1 1");
+        g("vertical 3x1 halves", 3, 1, 3, 2, false, "0 0 1 1, 0 1 1 2");
+        g("vertical 4x2 halves", 4, 2, 8, 2, false, "0 0 2 2, 0 2 2 2");
+        g("vertical 2x2 three", 2, 2, 4, 3, false, "0 0 2 1, 0 1 1 1, 1 1 1 1");
         const Rects one = rects("10 20 1000 601"), ks = rects("0 0 1920 1080, 1920 0 1280 720");
         const Rects swapped = rects("0 0 1280 720, 1280 0 1920 1080"), kx = rects("0 0 1920 1080, 2000 0 1280 720");
-        const auto r = [](const char *n, int type, int t, Rects p, bool hor, const char *e, int windows = -1) {
+        const auto k = [](const char *n, int type, int t, Rects p, bool hor, const char *e, int windows = -1) {
             const Rects x = rects(e);
-            QTest::newRow(n) << type << t << p << (windows < 0 ? qMax(1, x.size()) : windows) << hor << x;
+            QTest::newRow(n) << QChar('k') << type << t << p << (windows < 0 ? qMax(1, x.size()) : windows) << hor << x;
         };
         // Types 0, 1, 2, 4: equal strips of the first panel from the wall's origin.
-        r("type 0 one", 0, 0, one, true, "0 0 1000 601");
-        r("type 0 halves", 0, 0, one, true, "0 0 500 601, 500 0 500 601");
-        r("type 1 thirds", 1, 0, one, true, "0 0 333 601, 333 0 333 601, 666 0 333 601");
-        r("type 2 quarters", 2, 0, one, true, "0 0 250 601, 250 0 250 601, 500 0 250 601, 750 0 250 601");
-        r("type 4 vertical halves", 4, 0, one, false, "0 0 1000 300, 0 300 1000 300");
-        r("type 0 vertical thirds", 0, 0, one, false, "0 0 1000 200, 0 200 1000 200, 0 400 1000 200");
-        r("type 2 vertical quarters", 2, 0, one, false, "0 0 1000 150, 0 150 1000 150, 0 300 1000 150, 0 450 1000 150");
-        r("type 0 no windows", 0, 0, one, true, "", 0);
-        r("type 0 no panels", 0, 0, {}, true, "", 2);
-        r("type 5", 5, 0, one, true, "", 2);
+        k("type 0 one", 0, 0, one, true, "0 0 1000 601");
+        k("type 0 halves", 0, 0, one, true, "0 0 500 601, 500 0 500 601");
+        k("type 1 thirds", 1, 0, one, true, "0 0 333 601, 333 0 333 601, 666 0 333 601");
+        k("type 2 quarters", 2, 0, one, true, "0 0 250 601, 250 0 250 601, 500 0 250 601, 750 0 250 601");
+        k("type 4 vertical halves", 4, 0, one, false, "0 0 1000 300, 0 300 1000 300");
+        k("type 0 vertical thirds", 0, 0, one, false, "0 0 1000 200, 0 200 1000 200, 0 400 1000 200");
+        k("type 2 vertical quarters", 2, 0, one, false, "0 0 1000 150, 0 150 1000 150, 0 300 1000 150, 0 450 1000 150");
+        k("type 0 no windows", 0, 0, one, true, "", 0);
+        k("type 0 no panels", 0, 0, {}, true, "", 2);
+        k("type 5", 5, 0, one, true, "", 2);
         // Type 3 by template; the second panel always starts at the first one's width.
-        r("3 h0", 3, 0, ks, true, "0 0 960 1080, 960 0 960 1080, 1920 0 640 720, 2560 0 640 720");
-        r("3 h1", 3, 1, ks, true, "0 0 1920 1080, 1920 0 640 720, 2560 0 640 720");
-        r("3 h2", 3, 2, ks, true, "0 0 1920 1080, 1920 0 1280 720");
-        r("3 h3", 3, 3, ks, true, "0 0 3200 720");
-        r("3 h4", 3, 4, ks, true, "1066 0 1066 720, 0 0 1066 1080, 2133 0 1066 720");
-        r("3 h5", 3, 5, ks, true, "0 0 1600 1080, 1600 0 1600 720");
-        r("3 h6", 3, 6, ks, true, "0 0 1280 1800");
-        r("3 h7", 3, 7, ks, true, "0 0 640 1800, 640 0 640 1080, 640 1080 640 720");
-        r("3 h8", 3, 8, ks, true, "0 0 640 1800, 640 0 640 1800");
-        r("3 h9", 3, 9, ks, true, "0 0 640 1080, 640 0 640 1080, 1280 0 640 1080");
-        r("3 v0", 3, 0, ks, false, "0 0 1920 540, 0 540 1920 540, 1920 0 1280 360, 1920 360 1280 360");
-        r("3 v1", 3, 1, ks, false, "0 0 1920 1080, 1920 0 1280 360, 1920 360 1280 360");
-        r("3 v2", 3, 2, ks, false, "0 0 1920 1080, 1920 0 1280 720");
-        r("3 v3", 3, 3, ks, false, "0 0 3200 720");
-        r("3 v4", 3, 4, ks, false, "0 0 3200 360, 0 360 1920 360, 1920 360 1280 360");
-        r("3 v5", 3, 5, ks, false, "0 0 3200 360, 0 360 3200 360");
-        r("3 v6", 3, 6, ks, false, "0 0 1280 1800");
-        r("3 v7", 3, 7, ks, false, "0 600 1280 600, 0 0 1920 600, 0 1200 1920 600");
-        r("3 v8", 3, 8, ks, false, "0 0 1920 900, 0 900 1280 900");
-        r("3 v9", 3, 9, ks, false, "0 0 1920 360, 0 360 1920 360, 0 720 1920 360");
-        r("3 h5 second wider", 3, 5, swapped, true, "0 0 1600 1080, 1600 0 1600 720");
-        r("3 h7 second wider", 3, 7, swapped, true, "0 0 640 1800, 640 0 640 720, 640 720 640 1080");
-        r("3 v7 second wider", 3, 7, swapped, false, "0 600 1280 600, 0 0 1280 600, 0 1200 1920 600");
-        r("3 v8 second wider", 3, 8, swapped, false, "0 0 1920 900, 0 900 1280 900");
-        r("3 template 10", 3, 10, ks, true, "");
-        r("3 template -1", 3, -1, ks, true, "");
-        r("3 one panel", 3, 0, one, true, "");
+        k("3 h0", 3, 0, ks, true, "0 0 960 1080, 960 0 960 1080, 1920 0 640 720, 2560 0 640 720");
+        k("3 h1", 3, 1, ks, true, "0 0 1920 1080, 1920 0 640 720, 2560 0 640 720");
+        k("3 h2", 3, 2, ks, true, "0 0 1920 1080, 1920 0 1280 720");
+        k("3 h3", 3, 3, ks, true, "0 0 3200 720");
+        k("3 h4", 3, 4, ks, true, "1066 0 1066 720, 0 0 1066 1080, 2133 0 1066 720");
+        k("3 h5", 3, 5, ks, true, "0 0 1600 1080, 1600 0 1600 720");
+        k("3 h6", 3, 6, ks, true, "0 0 1280 1800");
+        k("3 h7", 3, 7, ks, true, "0 0 640 1800, 640 0 640 1080, 640 1080 640 720");
+        k("3 h8", 3, 8, ks, true, "0 0 640 1800, 640 0 640 1800");
+        k("3 h9", 3, 9, ks, true, "0 0 640 1080, 640 0 640 1080, 1280 0 640 1080");
+        k("3 v0", 3, 0, ks, false, "0 0 1920 540, 0 540 1920 540, 1920 0 1280 360, 1920 360 1280 360");
+        k("3 v1", 3, 1, ks, false, "0 0 1920 1080, 1920 0 1280 360, 1920 360 1280 360");
+        k("3 v2", 3, 2, ks, false, "0 0 1920 1080, 1920 0 1280 720");
+        k("3 v3", 3, 3, ks, false, "0 0 3200 720");
+        k("3 v4", 3, 4, ks, false, "0 0 3200 360, 0 360 1920 360, 1920 360 1280 360");
+        k("3 v5", 3, 5, ks, false, "0 0 3200 360, 0 360 3200 360");
+        k("3 v6", 3, 6, ks, false, "0 0 1280 1800");
+        k("3 v7", 3, 7, ks, false, "0 600 1280 600, 0 0 1920 600, 0 1200 1920 600");
+        k("3 v8", 3, 8, ks, false, "0 0 1920 900, 0 900 1280 900");
+        k("3 v9", 3, 9, ks, false, "0 0 1920 360, 0 360 1920 360, 0 720 1920 360");
+        k("3 h5 second wider", 3, 5, swapped, true, "0 0 1600 1080, 1600 0 1600 720");
+        k("3 h7 second wider", 3, 7, swapped, true, "0 0 640 1800, 640 0 640 720, 640 720 640 1080");
+        k("3 v7 second wider", 3, 7, swapped, false, "0 600 1280 600, 0 0 1280 600, 0 1200 1920 600");
+        k("3 v8 second wider", 3, 8, swapped, false, "0 0 1920 900, 0 900 1280 900");
+        k("3 template 10", 3, 10, ks, true, "");
+        k("3 template -1", 3, -1, ks, true, "");
+        k("3 one panel", 3, 0, one, true, "");
         // KX types by template; the second panel's windows start at its own x.
-        r("16 h0", 16, 0, kx, true, "0 0 3200 1080");
-        r("17 h1", 17, 1, kx, true, "0 0 1920 1080, 2000 0 1280 720");
-        r("18 h2", 18, 2, kx, true, "0 0 1920 1080, 2000 0 1280 720");
-        r("20 h3", 20, 3, kx, true, "1066 0 1066 1080, 0 0 1066 1080, 2133 0 1066 720");
-        r("16 h4", 16, 4, kx, true, "1066 0 1066 1080, 0 0 1066 1080, 2133 0 1066 720");
-        r("16 h5", 16, 5, kx, true, "0 0 1920 1080, 2000 0 640 720, 2640 0 640 720");
-        r("17 h6", 17, 6, kx, true, "0 0 1920 1080, 2000 0 640 720, 2640 0 640 720");
-        r("16 h7", 16, 7, kx, true, "0 0 960 1080, 2000 0 960 720, 960 0 960 1080, 2960 0 960 720");
-        r("18 h8", 18, 8, kx, true, "0 0 960 1080, 960 0 960 1080, 2000 0 960 720, 2960 0 960 720");
-        r("20 h9", 20, 9, kx, true, "0 0 1920 1080, 2000 0 1280 720");
-        r("16 v0", 16, 0, kx, false, "0 0 3200 1080");
-        r("16 v1", 16, 1, kx, false, "0 0 3200 540, 0 540 3200 540");
-        r("17 v2", 17, 2, kx, false, "0 0 1920 1080, 2000 0 1280 720");
-        r("18 v3", 18, 3, kx, false, "0 0 3200 540, 0 540 1920 540, 2000 540 1280 540");
-        r("20 v4", 20, 4, kx, false, "0 0 3200 540, 0 540 1920 540, 2000 540 1280 540");
-        r("16 v5", 16, 5, kx, false, "0 0 1920 1080, 2000 0 1280 360, 2000 360 1280 360");
-        r("16 v6", 16, 6, kx, false, "0 0 1920 1080, 2000 0 1280 360, 2000 360 1280 360");
-        r("16 v7", 16, 7, kx, false, "0 0 1920 540, 2000 0 1280 540, 0 540 1920 540, 2000 540 1280 540");
-        r("16 v8", 16, 8, kx, false, "0 0 1920 540, 0 540 1920 540, 2000 0 1280 540, 2000 540 1280 540");
-        r("16 v9 doubles widths", 16, 9, kx, false, "0 0 3840 540, 0 540 2560 540");
-        r("KX template 10", 16, 10, kx, true, "");
-        r("KX one panel", 17, 1, one, true, "", 2);
-        r("type 19", 19, 0, kx, true, "");
+        k("16 h0", 16, 0, kx, true, "0 0 3200 1080");
+        k("17 h1", 17, 1, kx, true, "0 0 1920 1080, 2000 0 1280 720");
+        k("18 h2", 18, 2, kx, true, "0 0 1920 1080, 2000 0 1280 720");
+        k("20 h3", 20, 3, kx, true, "1066 0 1066 1080, 0 0 1066 1080, 2133 0 1066 720");
+        k("16 h4", 16, 4, kx, true, "1066 0 1066 1080, 0 0 1066 1080, 2133 0 1066 720");
+        k("16 h5", 16, 5, kx, true, "0 0 1920 1080, 2000 0 640 720, 2640 0 640 720");
+        k("17 h6", 17, 6, kx, true, "0 0 1920 1080, 2000 0 640 720, 2640 0 640 720");
+        k("16 h7", 16, 7, kx, true, "0 0 960 1080, 2000 0 960 720, 960 0 960 1080, 2960 0 960 720");
+        k("18 h8", 18, 8, kx, true, "0 0 960 1080, 960 0 960 1080, 2000 0 960 720, 2960 0 960 720");
+        k("20 h9", 20, 9, kx, true, "0 0 1920 1080, 2000 0 1280 720");
+        k("16 v0", 16, 0, kx, false, "0 0 3200 1080");
+        k("16 v1", 16, 1, kx, false, "0 0 3200 540, 0 540 3200 540");
+        k("17 v2", 17, 2, kx, false, "0 0 1920 1080, 2000 0 1280 720");
+        k("18 v3", 18, 3, kx, false, "0 0 3200 540, 0 540 1920 540, 2000 540 1280 540");
+        k("20 v4", 20, 4, kx, false, "0 0 3200 540, 0 540 1920 540, 2000 540 1280 540");
+        k("16 v5", 16, 5, kx, false, "0 0 1920 1080, 2000 0 1280 360, 2000 360 1280 360");
+        k("16 v6", 16, 6, kx, false, "0 0 1920 1080, 2000 0 1280 360, 2000 360 1280 360");
+        k("16 v7", 16, 7, kx, false, "0 0 1920 540, 2000 0 1280 540, 0 540 1920 540, 2000 540 1280 540");
+        k("16 v8", 16, 8, kx, false, "0 0 1920 540, 0 540 1920 540, 2000 0 1280 540, 2000 540 1280 540");
+        k("16 v9 doubles widths", 16, 9, kx, false, "0 0 3840 540, 0 540 2560 540");
+        k("KX template 10", 16, 10, kx, true, "");
+        k("KX one panel", 17, 1, one, true, "", 2);
+        k("type 19", 19, 0, kx, true, "");
     }
-    void ksRects()
+    void arrangement()
     {
-        QFETCH(int, type);
-        QFETCH(int, templ);
-        QFETCH(Rects, panels);
-        QFETCH(int, windows);
-        QFETCH(bool, horizontal);
-        QFETCH(Rects, expected);
-        QCOMPARE(SxArrange::ksRects(type, templ, panels, windows, horizontal), expected);
+        const auto [family, a, b, panels, windows, hor, expected] =
+            fetch<QChar, int, int, Rects, int, bool, Rects>("family", "a", "b", "panels", "windows", "hor", "expected");
+        if (family == 'k')
+            QCOMPARE(SxArrange::ksRects(a, b, panels, windows, hor), expected);
+        else if (expected.isEmpty())
+            QVERIFY(SxArrange::gwRects(a, b, panels, windows, hor).size() != windows || windows == 0);
+        else
+            QCOMPARE(SxArrange::gwRects(a, b, panels, windows, hor), expected);
     }
 
     void ksArrangementAppliedOnlyToMatchingWindowCount()
@@ -248,8 +218,7 @@ private slots:
     // 90 and 270 are offered on type 20, with templates 0 and 2, and for window 0 with 5 and 6.
     void ksQuarterTurns_data()
     {
-        QTest::addColumn<QList<int>>("setting"); // type, template, window
-        QTest::addColumn<bool>("offered");
+        columns<QList<int>, bool>("setting", "offered"); // setting: type, template, window
         QTest::newRow("16, template 1") << QList<int>{16, 1, 1} << false;
         QTest::newRow("20, template 1") << QList<int>{20, 1, 1} << true;
         QTest::newRow("16, template 0") << QList<int>{16, 0, 1} << true;
@@ -262,8 +231,7 @@ private slots:
     }
     void ksQuarterTurns()
     {
-        QFETCH(QList<int>, setting);
-        QFETCH(bool, offered);
+        const auto [setting, offered] = fetch<QList<int>, bool>("setting", "offered");
         SxGraphicsViewKS v;
         v.setDeviceType(setting[0]);
         v.setPanels({panel(0, 0, 0, 1920, 1080), panel(1, 1920, 0, 1920, 1080)}, false);
@@ -322,8 +290,7 @@ private slots:
     // Fill grows a window to the panels it touches (2 x 2 panels); one pixel over a boundary counts.
     void gwFill_data()
     {
-        QTest::addColumn<QRect>("window");
-        QTest::addColumn<QString>("filled"); // the frame: "id: x y w h"
+        columns<QRect, QString>("window", "filled"); // filled: the frame, "id: x y w h"
         const auto r = [](const char *n, const char *w, const char *f) { QTest::newRow(n) << rects(w)[0] << f; };
         r("inside the first", "100 100 300 200", "0: 0 0 1920 1080");
         r("on its right boundary", "1620 100 300 200", "0: 0 0 1920 1080");
@@ -336,8 +303,7 @@ private slots:
     }
     void gwFill()
     {
-        QFETCH(QRect, window);
-        QFETCH(QString, filled);
+        const auto [window, filled] = fetch<QRect, QString>("window", "filled");
         GW5Interface iface(QStringLiteral("GW1"));
         SxGraphicsView::setDeviceLookup(nullptr, [&iface](const QString &) -> Interface * { return &iface; });
         SxGraphicsViewGW v;

@@ -120,9 +120,7 @@ private slots:
     }
     void geometry()
     {
-        QFETCH(QString, ops);
-        QFETCH(QRect, in);
-        QFETCH(QRect, out);
+        const auto [ops, in, out] = fetch<QString, QRect, QRect>("ops", "in", "out");
         for (const QChar op : ops) {
             SxGraphicsItem *item = addWindow(W);
             QSignalSpy spy(item, &SxGraphicsItem::emitItemPosChanged);
@@ -196,10 +194,7 @@ private slots:
     }
     void hitZones()
     {
-        QFETCH(QPoint, point);
-        QFETCH(QRect, window);
-        QFETCH(int, margin);
-        QFETCH(int, zone);
+        const auto [point, window, margin, zone] = fetch<QPoint, QRect, int, int>("point", "window", "margin", "zone");
         QCOMPARE(SxGraphicsItem::hitZone(point, window, margin), zone);
         static const QMap<int, Qt::CursorShape> cursors{
             {SxGraphicsItem::EdgeNone, Qt::ArrowCursor},          {SxGraphicsItem::EdgeTop, Qt::SizeVerCursor},
@@ -235,9 +230,7 @@ private slots:
     }
     void bandRect()
     {
-        QFETCH(QPointF, start);
-        QFETCH(QPointF, end);
-        QFETCH(QRect, out);
+        const auto [start, end, out] = fetch<QPointF, QPointF, QRect>("start", "end", "out");
         QCOMPARE(SxGraphicsBGItem::bandRect(start, end), out);
     }
 
@@ -269,8 +262,7 @@ private slots:
     }
     void panelBounds()
     {
-        QFETCH(QRect, in);
-        QFETCH(QRect, out);
+        const auto [in, out] = fetch<QRect, QRect>("in", "out");
         SxGraphicsBGItem bg(in);
         bg.setBoundsFrom(QRectF(0, 0, 3840, 2160));
         QCOMPARE(bg.boundingRect(), QRectF(out));
