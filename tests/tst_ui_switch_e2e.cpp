@@ -5,6 +5,7 @@
 // answers nothing and the read-back leaves the canvas as it was (a refusing KS device's message is
 // the fault suite's).
 #include "BoxCatcher.h"
+#include "CanvasUi.h"
 #include "CommManager.h"
 #include "GW5Interface.h"
 #include "MainWindow.h"
@@ -18,7 +19,6 @@
 #include "WidgetInLeft.h"
 
 #include <QJsonArray>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
@@ -29,12 +29,8 @@ using TestSupport::waitUntil;
 // The source id the simulator stores for window `winId`; -1 when it has no such window.
 int simSource(SimProcess &sim, const QString &cpuid, int winId)
 {
-    if (!sim.refresh())
-        return -1;
-    const SimProcess::Device *d = sim.device(cpuid);
-    if (!d)
-        return -1;
-    const QJsonArray windows = d->state.value("windows").toArray();
+    const SimProcess::Device *d = sim.refresh() ? sim.device(cpuid) : nullptr;
+    const QJsonArray windows = d ? d->state.value("windows").toArray() : QJsonArray();
     for (int i = 0; i < windows.size(); ++i) {
         const QJsonObject o = windows.at(i).toObject();
         const int id = o.contains("id") ? o.value("id").toInt() : i;
@@ -48,107 +44,92 @@ int simSource(SimProcess &sim, const QString &cpuid, int winId)
 class TestUiSwitchE2e : public QObject
 {
     Q_OBJECT
-private slots:
-    void initTestCase();
-    void doubleClickSwitchesOnTheDevice_data();
-    void doubleClickSwitchesOnTheDevice();
-
-private:
     QTemporaryDir settingsDir;
-};
 
-void TestUiSwitchE2e::initTestCase()
-{
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
-    QCoreApplication::setOrganizationName(QStringLiteral("Corlune"));
-    QSettings().setValue("Language", 0);
-    QVERIFY2(QFile::exists(SimProcess::binary()), "VPSIM must name the vpsim binary");
-}
-
-void TestUiSwitchE2e::doubleClickSwitchesOnTheDevice_data()
-{
-    QTest::addColumn<QString>("model");
-    QTest::addColumn<QString>("address");
-    QTest::addColumn<bool>("refuse");
-    QTest::newRow("KS9200") << "KS9200" << "127.0.51.2" << false;
-    QTest::newRow("GW5") << "GW5" << "127.0.51.3" << false;
-    QTest::newRow("GW5 refusing") << "GW5" << "127.0.51.5" << true;
-}
-
-void TestUiSwitchE2e::doubleClickSwitchesOnTheDevice()
-{
-    QFETCH(QString, model);
-    QFETCH(QString, address);
-    QFETCH(bool, refuse);
-    SimProcess sim;
-    QStringList args{"--device", model + ":addr=" + address};
-    if (refuse)
-        args << "--refuse-switch";
-    QVERIFY2(sim.start(args), qPrintable(sim.errorString()));
-    QCOMPARE(sim.devices().size(), 1);
-    const QString cpuid = sim.devices().at(0).cpuid;
-    const bool gw = sim.devices().at(0).type == 48;
-
-    MainWindow w;
-    w.show();
-    BoxCatcher boxes;
-    // Reach the device over TCP and let it announce itself there.
-    CommManager *comm = w.commManager();
-    const uint key = comm->connectTcp(QHostAddress(address), 61213);
-    QVERIFY(key != 0);
-    QVERIFY(waitUntil([&] { return comm->linkType(key) == CommManager::LinkTcp; }));
-    comm->write(key, makeSearchFrame());
-    QVERIFY(waitUntil([&] { return w.record(cpuid) != nullptr; }));
-    w.tabWidget()->addDevice(w.record(cpuid));
-    QCOMPARE(w.currentCpuid(), cpuid);
-
-    // The full read-back fills the canvas.
-    w.onTitleSync();
-    SxGraphicsView *view = w.tabWidget()->viewFor(cpuid);
-    QVERIFY(view);
-    QVERIFY(waitUntil([&] { return !w.busy()->isAnimated() && !view->windowItemList().isEmpty(); }));
-    auto *left = w.findChild<WidgetInLeft *>(QStringLiteral("LeftWidget"));
-    QVERIFY(left);
-    QVERIFY(waitUntil([&] { return left->sourceButtons().size() > 1; }));
-
-    // Select a window on the canvas as the operator does.
-    SxGraphicsItem *item = view->windowItemList().first();
-    const QPoint at = view->mapFromScene(item->sceneBoundingRect().center());
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-    const int winId = view->currentWindowId();
-    QVERIFY(winId >= 0);
-    const int before = view->windowItem(winId)->input();
-    QCOMPARE(simSource(sim, cpuid, winId), before);
-
-    SxSignalBoxButton *target = nullptr;
-    for (SxSignalBoxButton *b : left->sourceButtons())
-        if (b->sourceId() != before && !target)
-            target = b;
-    QVERIFY(target);
-    const int src = target->sourceId();
-    const int logStart = sim.log().size();
-    std::unique_ptr<QSignalSpy> gwWindows;
-    if (gw)
-        gwWindows.reset(new QSignalSpy(w.gwInterface(cpuid), &GW5Interface::emitWindowData));
-    QTest::mouseDClick(target, Qt::LeftButton);
-    const int windowsAtSwitch = gwWindows ? gwWindows->count() : 0;
-    // Nothing is shown before the device answers.
-    QCOMPARE(view->windowItem(winId)->input(), before);
-    QVERIFY(waitUntil([&] { return sim.countFrames(cpuid, "rx", 0x08, 0x00, logStart) == 1; }));
-
-    if (!refuse) {
-        QVERIFY(waitUntil([&] { return simSource(sim, cpuid, winId) == src; }));
-        QVERIFY(waitUntil([&] { return view->windowItem(winId) && view->windowItem(winId)->input() == src; }));
-    } else { // the GW device's refusal carries no message; the follow-up read-back shows the old input
-        QVERIFY(waitUntil([&] { return gwWindows->count() > windowsAtSwitch; }));
-        QVERIFY(view->windowItem(winId));
-        QCOMPARE(view->windowItem(winId)->input(), before);
-        QCOMPARE(simSource(sim, cpuid, winId), before);
+private slots:
+    void initTestCase()
+    {
+        CanvasUi::privateSettings(settingsDir.path());
+        QVERIFY2(QFile::exists(SimProcess::binary()), "VPSIM must name the vpsim binary");
     }
-    QVERIFY(sim.countFrames(cpuid, "rx", 0xE2, -1, logStart) > 0); // a window read-back followed the switch
-    QVERIFY2(boxes.texts.isEmpty(), qPrintable(boxes.texts.join('|')));
-}
+
+    void doubleClickSwitchesOnTheDevice_data()
+    {
+        CanvasUi::columns<QString, QString, bool>("model", "address", "refuse");
+        QTest::newRow("KS9200") << "KS9200" << "127.0.51.2" << false;
+        QTest::newRow("GW5") << "GW5" << "127.0.51.3" << false;
+        QTest::newRow("GW5 refusing") << "GW5" << "127.0.51.5" << true;
+    }
+
+    void doubleClickSwitchesOnTheDevice()
+    {
+        const auto [model, address, refuse] = CanvasUi::fetch<QString, QString, bool>("model", "address", "refuse");
+        SimProcess sim;
+        QStringList args{"--device", model + ":addr=" + address};
+        if (refuse)
+            args << "--refuse-switch";
+        QVERIFY2(sim.start(args), qPrintable(sim.errorString()));
+        QCOMPARE(sim.devices().size(), 1);
+        const QString cpuid = sim.devices().at(0).cpuid;
+
+        MainWindow w;
+        w.show();
+        BoxCatcher boxes;
+        // Reach the device over TCP and let it announce itself there.
+        CommManager *comm = w.commManager();
+        const uint key = comm->connectTcp(QHostAddress(address), CommManager::DeviceTcpPort);
+        QVERIFY(key != 0);
+        QVERIFY(waitUntil([&] { return comm->linkType(key) == CommManager::LinkTcp; }));
+        comm->write(key, makeSearchFrame());
+        QVERIFY(waitUntil([&] { return w.record(cpuid) != nullptr; }));
+        w.tabWidget()->addDevice(w.record(cpuid));
+        QCOMPARE(w.currentCpuid(), cpuid);
+
+        // The full read-back fills the canvas.
+        w.onTitleSync();
+        SxGraphicsView *view = w.tabWidget()->viewFor(cpuid);
+        QVERIFY(view);
+        QVERIFY(waitUntil([&] { return !w.busy()->isAnimated() && !view->windowItemList().isEmpty(); }));
+        auto *left = w.findChild<WidgetInLeft *>(QStringLiteral("LeftWidget"));
+        QVERIFY(left);
+        QVERIFY(waitUntil([&] { return left->sourceButtons().size() > 1; }));
+
+        // Select a window on the canvas as the operator does.
+        SxGraphicsItem *item = view->windowItemList().first();
+        const QPoint at = view->mapFromScene(item->sceneBoundingRect().center());
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+        const int winId = view->currentWindowId();
+        QVERIFY(winId >= 0);
+        const int before = view->windowItem(winId)->input();
+        QCOMPARE(simSource(sim, cpuid, winId), before);
+
+        const QList<SxSignalBoxButton *> buttons = left->sourceButtons();
+        SxSignalBoxButton *target = buttons.value(buttons.first()->sourceId() == before);
+        QVERIFY(target && target->sourceId() != before);
+        const int src = target->sourceId();
+        const int logStart = sim.log().size();
+        std::unique_ptr<QSignalSpy> gwWindows;
+        if (model == "GW5")
+            gwWindows.reset(new QSignalSpy(w.gwInterface(cpuid), &GW5Interface::emitWindowData));
+        QTest::mouseDClick(target, Qt::LeftButton);
+        const int windowsAtSwitch = gwWindows ? gwWindows->count() : 0;
+        // Nothing is shown before the device answers.
+        QCOMPARE(view->windowItem(winId)->input(), before);
+        QVERIFY(waitUntil([&] { return sim.countFrames(cpuid, "rx", 0x08, 0x00, logStart) == 1; }));
+
+        if (!refuse) {
+            QVERIFY(waitUntil([&] { return simSource(sim, cpuid, winId) == src; }));
+            QVERIFY(waitUntil([&] { return view->windowItem(winId) && view->windowItem(winId)->input() == src; }));
+        } else { // the GW device's refusal carries no message; the follow-up read-back shows the old input
+            QVERIFY(waitUntil([&] { return gwWindows->count() > windowsAtSwitch; }));
+            QVERIFY(view->windowItem(winId));
+            QCOMPARE(view->windowItem(winId)->input(), before);
+            QCOMPARE(simSource(sim, cpuid, winId), before);
+        }
+        QVERIFY(sim.countFrames(cpuid, "rx", 0xE2, -1, logStart) > 0); // a window read-back followed
+        QVERIFY2(boxes.texts.isEmpty(), qPrintable(boxes.texts.join('|')));
+    }
+};
 
 QTEST_MAIN(TestUiSwitchE2e)
 #include "tst_ui_switch_e2e.moc"

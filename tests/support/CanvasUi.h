@@ -3,6 +3,7 @@
 // Header-only: the support library links no widgets.
 #pragma once
 
+#include "BoxCatcher.h"
 #include "DialogSearch.h"
 #include "Records.h"
 
@@ -20,12 +21,18 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <tuple>
 
 namespace CanvasUi {
 // Test data columns in one line: columns<QRect, int>("in", "n").
 template <typename... T, typename... N> void columns(N... names)
 {
     (QTest::addColumn<T>(names), ...);
+}
+// The current row's values in one line: const auto [in, n] = fetch<QRect, int>("in", "n").
+template <typename... T, typename... N> std::tuple<T...> fetch(N... names)
+{
+    return std::tuple<T...>(*static_cast<T *>(QTest::qData(names, qMetaTypeId<T>()))...);
 }
 
 // Settings of the application kept under `dir`, English.
@@ -72,6 +79,12 @@ inline void mouse(QGraphicsView *v, QEvent::Type t, QPointF scenePt, Qt::MouseBu
     const QPoint p = v->mapFromScene(scenePt);
     QMouseEvent e(t, p, v->viewport()->mapToGlobal(p), b, bs, Qt::NoModifier);
     QApplication::sendEvent(v->viewport(), &e);
+}
+
+inline void click(QGraphicsView *v, QPointF p)
+{
+    mouse(v, QEvent::MouseButtonPress, p, Qt::LeftButton, Qt::LeftButton);
+    mouse(v, QEvent::MouseButtonRelease, p, Qt::LeftButton);
 }
 
 // Hover at `grab`, press, move by `delta` in `steps` steps, release.
@@ -127,7 +140,7 @@ inline QStringList geometryFrames(const QSignalSpy &spy)
     return out;
 }
 
-// Answers message boxes (first button, keeping their texts) and confirms the search dialog once
+// Answers message boxes (Ok, keeping their texts) and confirms the search dialog once
 // every cpuid in `wanted` is listed; gives up after `timeoutMs`. `listed` holds the rows last seen.
 // While some are missing, `missing` (if set) is called on every look at the list.
 class SearchOperator : public QObject
@@ -138,14 +151,9 @@ public:
     {
         clock.start();
         connect(&timer, &QTimer::timeout, this, [=] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                boxes << box->text();
-                box->buttons().value(0)->click();
-                return;
-            }
             DialogSearch *search = dialog();
-            if (!search || !search->isVisible())
-                return;
+            if (qobject_cast<QMessageBox *>(QApplication::activeModalWidget()) || !search || !search->isVisible())
+                return; // a box is the catcher's
             auto *table = search->findChild<QTableWidget *>(QStringLiteral("tableWidget"));
             listed.clear();
             for (int r = 0; r < table->rowCount(); ++r)
@@ -163,7 +171,8 @@ public:
         });
         timer.start(50);
     }
-    QStringList boxes;
+    BoxCatcher catcher;
+    const QStringList &boxes = catcher.texts;
     QStringList listed;
 
 private:
