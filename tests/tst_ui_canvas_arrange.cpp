@@ -311,6 +311,13 @@ private slots:
         for (int i = 0; i < 4; ++i)
             v.addPanel(panel(i, i % 2 * W, i / 2 * H, W, H));
         QVERIFY(showView(&v));
+        v.prepareMenu(); // no window under the menu: Fill and Remove off, Add offers the wall
+        QVERIFY(!v.fillEntry()->isEnabled() && !v.removeEntry()->isEnabled());
+        QVERIFY(v.removeAllEntry()->isEnabled() && v.addEntry()->isEnabled());
+        QSignalSpy add(&v, &SxGraphicsViewGW::emitOpenAddWindow);
+        v.addEntry()->trigger();
+        QCOMPARE(add.count(), 1);
+        QCOMPARE(add.at(0).at(0).toRect(), QRect(0, 0, 2 * W, 2 * H));
         v.setWindows({CanvasUi::window(0, window)});
         rightPress(&v, QRectF(window).center());
         v.prepareMenu();
@@ -322,22 +329,6 @@ private slots:
         QCOMPARE(pos.count(), 1);
         QCOMPARE(pos.at(0).at(1).toRect(), rects(qPrintable(filled.mid(3)))[0]);
         QCOMPARE(geometryFrames(sent), QStringList(filled));
-    }
-
-    void gwMenu()
-    {
-        SxGraphicsViewGW v;
-        v.setDeviceType(48);
-        v.addPanel(panel(0, 0, 0, W, H));
-        v.addPanel(panel(1, W, 0, W, H));
-        QVERIFY(showView(&v));
-        v.prepareMenu(); // no window under the menu
-        QVERIFY(!v.fillEntry()->isEnabled() && !v.removeEntry()->isEnabled());
-        QVERIFY(v.removeAllEntry()->isEnabled() && v.addEntry()->isEnabled());
-        QSignalSpy add(&v, &SxGraphicsViewGW::emitOpenAddWindow);
-        v.addEntry()->trigger();
-        QCOMPARE(add.count(), 1);
-        QCOMPARE(add.at(0).at(0).toRect(), QRect(0, 0, 2 * W, H));
         v.setLockWindow(true);
         QVERIFY(!menuShows(&v));
     }

@@ -153,8 +153,7 @@ private slots:
         SxGraphicsItem *item = addWindow(W);
         item->setSelected(false);
         item->setLocked(true);
-        mouse(view, QEvent::MouseButtonPress, QPointF(650, 400), Qt::LeftButton, Qt::LeftButton);
-        mouse(view, QEvent::MouseButtonRelease, QPointF(650, 400), Qt::LeftButton);
+        click(view, QPointF(650, 400));
         QVERIFY(item->isSelected());
         drag(view, QPointF(650, 400), QPointF(100, 100));
         drag(view, QPointF(798, 400), QPointF(100, 0));

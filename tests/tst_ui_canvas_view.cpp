@@ -1,7 +1,5 @@
-// The canvas view and its tabs: panel layouts and the fit-to-view scale, which panel holds a
-// window, window records, nudges at each panel edge, the move throttle, locking, adding (clipped
-// to the wall), numbering and removing windows, presets; one tab per device and the relays. KS
-// frames are read from emitWriteData, GW frames from the device interface.
+// The canvas view and its tabs: panel layouts, fit scale, which panel holds a window, window records, nudges,
+// the move throttle, locking, adding, numbering and removing windows, presets, one tab per device.
 #include "CanvasUi.h"
 #include "CommandFrame.h"
 #include "DEVICE_INFO_GW.h"
@@ -103,9 +101,7 @@ private slots:
     }
     void fitScale()
     {
-        QFETCH(QList<QRect>, list);
-        QFETCH(QRect, wall);
-        QFETCH(double, scale);
+        const auto [list, wall, scale] = fetch<QList<QRect>, QRect, double>("list", "wall", "scale");
         SxGraphicsViewKS v;
         v.setPanels(panels(list), false);
         QCOMPARE(v.rectFull(), wall);
@@ -141,26 +137,39 @@ private slots:
         QCOMPARE(plainPanels(v.scene()), 1);
     }
 
-    // A window belongs to the last panel that holds it whole, else (and when flagged) to the wall.
+    // A window belongs to the last panel that holds it whole, else (and when flagged) to the wall. KX output
+    // mode 0 cuts a new window's panel: value3 (a) from the left of the first panel, value6 (b) from the last
+    // panel's width on.
     void windowPanel_data()
     {
-        columns<QRect, bool, QRect>("window", "flag", "panel");
+        columns<QList<int>, QRect, QRect>("setting", "window", "panel"); // setting: type, mode, a, b, flag
+        const auto r = [](const char *n, QList<int> s, QRect w, QRect p) { QTest::newRow(n) << s << w << p; };
+        const QList<int> plain{0, 0, 0, 0, 0};
         const QRect p0(0, 0, 1920, 1080), p1(1920, 0, 1920, 1080), wall(0, 0, 3840, 1080);
-        QTest::newRow("in the first") << QRect(100, 100, 300, 200) << false << p0;
-        QTest::newRow("on the first's right edge") << QRect(1620, 100, 300, 200) << false << p0;
-        QTest::newRow("one over it") << QRect(1621, 100, 300, 200) << false << wall;
-        QTest::newRow("in the second") << QRect(1920, 100, 300, 200) << false << p1;
-        QTest::newRow("flagged full") << QRect(100, 100, 300, 200) << true << wall;
+        r("in the first", plain, QRect(100, 100, 300, 200), p0);
+        r("on the first's right edge", plain, QRect(1620, 100, 300, 200), p0);
+        r("one over it", plain, QRect(1621, 100, 300, 200), wall);
+        r("in the second", plain, QRect(1920, 100, 300, 200), p1);
+        r("flagged full", {0, 0, 0, 0, 1}, QRect(100, 100, 300, 200), wall);
+        r("b cuts the last panel", {16, 0, 0, 1280, 0}, QRect(2000, 0, 640, 480), QRect(1920, 0, 1280, 1080));
+        r("b misses the first panel", {16, 0, 0, 1280, 0}, QRect(100, 0, 640, 480), p0);
+        r("a cuts the first panel", {16, 0, 512, 0, 0}, QRect(100, 0, 640, 480), QRect(512, 0, 1408, 1080));
+        r("a misses the last panel", {16, 0, 512, 0, 0}, QRect(2000, 0, 640, 480), p1);
+        r("mode 1", {16, 1, 512, 0, 0}, QRect(100, 0, 640, 480), p0);
+        r("not KX", {3, 0, 512, 0, 0}, QRect(100, 0, 640, 480), p0);
     }
     void windowPanel()
     {
-        QFETCH(QRect, window);
-        QFETCH(bool, flag);
-        QFETCH(QRect, panel);
+        const auto [setting, window, panel] = fetch<QList<int>, QRect, QRect>("setting", "window", "panel");
+        ks.type = setting[0];
+        ks.outputMode.mode = uint8_t(setting[1]), ks.outputMode.value3 = uint16_t(setting[2]);
+        ks.outputMode.value6 = uint16_t(setting[3]);
         SxGraphicsViewKS v;
+        v.setCpuid(ks.cpuid);
+        v.setDeviceType(ks.type);
         v.setPanels(twoPanels, false);
         INFO_WINDOW w = CanvasUi::window(0, window);
-        w.flag1 = flag;
+        w.flag1 = setting[4];
         v.setWindows({w});
         QCOMPARE(v.windowItem(0)->panelRect(), panel);
         QCOMPARE(v.windowItem(0)->windowRect(), window);
@@ -193,34 +202,6 @@ private slots:
         QCOMPARE(v.windowItem(2)->inputText(), QStringLiteral("input: [VGA1][unkown]"));
     }
 
-    // KX output mode 0 cuts a new window's panel: value3 (a) from the left of the first panel,
-    // value6 (b) from the last panel's width on.
-    void kxOutputModeCutsPanel_data()
-    {
-        columns<QList<int>, QRect>("setting", "panel"); // setting: type, mode, a, b, window x
-        QTest::newRow("b cuts the last panel") << QList<int>{16, 0, 0, 1280, 2000} << QRect(1920, 0, 1280, 1080);
-        QTest::newRow("b misses the first panel") << QList<int>{16, 0, 0, 1280, 100} << QRect(0, 0, 1920, 1080);
-        QTest::newRow("a cuts the first panel") << QList<int>{16, 0, 512, 0, 100} << QRect(512, 0, 1408, 1080);
-        QTest::newRow("a misses the last panel") << QList<int>{16, 0, 512, 0, 2000} << QRect(1920, 0, 1920, 1080);
-        QTest::newRow("mode 1") << QList<int>{16, 1, 512, 0, 100} << QRect(0, 0, 1920, 1080);
-        QTest::newRow("not KX") << QList<int>{3, 0, 512, 0, 100} << QRect(0, 0, 1920, 1080);
-    }
-    void kxOutputModeCutsPanel()
-    {
-        QFETCH(QList<int>, setting);
-        QFETCH(QRect, panel);
-        ks.type = setting[0];
-        ks.outputMode.mode = uint8_t(setting[1]);
-        ks.outputMode.value3 = uint16_t(setting[2]);
-        ks.outputMode.value6 = uint16_t(setting[3]);
-        SxGraphicsViewKS v;
-        v.setCpuid(ks.cpuid);
-        v.setDeviceType(ks.type);
-        v.setPanels(twoPanels, false);
-        v.setWindows({window(0, QRect(setting[4], 0, 640, 480))});
-        QCOMPARE(v.windowItem(0)->panelRect(), panel);
-    }
-
     // One pixel per arrow key, only while the window stays inside its panel (100, 50, 1000 x 600).
     void arrowKeyNudges_data()
     {
@@ -238,9 +219,7 @@ private slots:
     }
     void arrowKeyNudges()
     {
-        QFETCH(int, key);
-        QFETCH(QPoint, from);
-        QFETCH(QPoint, to);
+        const auto [key, from, to] = fetch<int, QPoint, QPoint>("key", "from", "to");
         SxGraphicsViewKS v;
         ksView(v, QRect(100, 50, 1000, 600), {window(2, QRect(from, QSize(300, 200)))});
         QSignalSpy spy(&v, &SxGraphicsView::emitWriteData);
@@ -267,8 +246,7 @@ private slots:
         QTimer *timer = v.findChild<QTimer *>();
         QVERIFY(timer);
         QPointF p(320, 240);
-        mouse(&v, QEvent::MouseButtonPress, p, Qt::LeftButton, Qt::LeftButton);
-        mouse(&v, QEvent::MouseButtonRelease, p, Qt::LeftButton);
+        click(&v, p);
         QCOMPARE(spy.count(), 0);
         mouse(&v, QEvent::MouseMove, p);
         mouse(&v, QEvent::MouseButtonPress, p, Qt::LeftButton, Qt::LeftButton);
@@ -290,8 +268,7 @@ private slots:
         QCOMPARE(geo.last(), geometryText(0, end));
         QVERIFY(u16(frames(spy, 0x03).first(), 7) < end.x());
         // A release without a pending move sends nothing.
-        mouse(&v, QEvent::MouseButtonPress, p, Qt::LeftButton, Qt::LeftButton);
-        mouse(&v, QEvent::MouseButtonRelease, p, Qt::LeftButton);
+        click(&v, p);
         QCOMPARE(spy.count(), 5);
     }
 
@@ -310,8 +287,7 @@ private slots:
         QCOMPARE(v.transform(), before);
         key(&v, Qt::Key_Right);
         const QPointF p(1300, 700);
-        mouse(&v, QEvent::MouseButtonPress, p, Qt::LeftButton, Qt::LeftButton);
-        mouse(&v, QEvent::MouseButtonRelease, p, Qt::LeftButton);
+        click(&v, p);
         QCOMPARE(v.currentWindowId(), 1);
         drag(&v, p, QPointF(100, 100), 1);
         QCOMPARE(v.windowItem(1)->windowRect(), QRect(1000, 500, 640, 480));
@@ -336,8 +312,7 @@ private slots:
     }
     void gwAddWindowClipsToTheWall()
     {
-        QFETCH(QRect, in);
-        QFETCH(QRect, out);
+        const auto [in, out] = fetch<QRect, QRect>("in", "out");
         SxGraphicsViewGW v;
         gwView(v);
         v.setOutputCards(1);
@@ -350,7 +325,7 @@ private slots:
         QVERIFY(v.windowItem(0)->partFull());
     }
 
-    void gwWindowLimitNumberingAndRemoval()
+    void gwWindowsAndPanels()
     {
         SxGraphicsViewGW v;
         gwView(v);
@@ -381,13 +356,7 @@ private slots:
         QCOMPARE(removed.count(), 6);
         QVERIFY(v.windowItemList().isEmpty());
         QCOMPARE(v.currentWindowId(), -1);
-    }
-
-    void gwPanelOutputsAndGrid()
-    {
-        SxGraphicsViewGW v;
-        gwView(v);
-        INFO_MAPPING m, m2;
+        INFO_MAPPING m, m2; // panel outputs, the grid, and panel 0 starting afresh
         m.port = 3, m.area = 1, m2.port = 1, m2.area = 1;
         v.setOutputMappings({m, m2, m});
         QCOMPARE(v.panelItemList().at(1)->outputListText(), QStringLiteral("2,4"));
@@ -397,7 +366,7 @@ private slots:
         v.setPanelGrid(1, 2);
         QCOMPARE(v.panelItemList().at(0)->boundingRect(), QRectF(0, 0, 3840, 1080));
         QCOMPARE(v.panelItemList().at(1)->boundingRect(), QRectF(1920, 0, 1920, 1080));
-        v.addPanel(panel(0, 0, 0, 1280, 720)); // panel 0 starts afresh
+        v.addPanel(panel(0, 0, 0, 1280, 720));
         QCOMPARE(v.panelItemList().size(), 1);
         QCOMPARE(v.rectFull(), QRect(0, 0, 1280, 720));
     }
@@ -449,10 +418,8 @@ private slots:
         tabs.addDevice(&gw);
         QCOMPARE(tabs.count(), 2);
         QCOMPARE(tabs.tabText(1), QStringLiteral("GW5"));
-        SxGraphicsView *g = tabs.viewFor(gw.cpuid);
-        QVERIFY(qobject_cast<SxGraphicsViewGW *>(g));
-        QCOMPARE(g->getDeviceType(), 48);
-        QCOMPARE(g->getCpuid(), gw.cpuid);
+        QCOMPARE(tabs.viewFor(gw.cpuid)->getDeviceType(), 48);
+        QVERIFY(qobject_cast<SxGraphicsViewGW *>(tabs.viewFor(gw.cpuid)));
         QVERIFY(!tabs.viewFor(QStringLiteral("Error")));
         INFO_BASIC other; // unsupported types get no tab
         other.cpuid = QStringLiteral("CC03");
@@ -460,28 +427,22 @@ private slots:
             other.type = type, tabs.addDevice(&other);
         QCOMPARE(tabs.count(), 2);
         QVERIFY(!tabs.viewFor(QStringLiteral("CC03")));
-    }
-
-    void tabsLockAllAndRelayTheCurrent()
-    {
-        SxTabWidget tabs;
-        DEVICE_INFO_KS a, b;
-        a.cpuid = QStringLiteral("AA01"), b.cpuid = QStringLiteral("BB02");
-        tabs.addDevice(&a);
+        // Locking reaches every tab; removal and the selection relay only the current one's.
+        DEVICE_INFO_KS b;
+        b.cpuid = QStringLiteral("BB02");
         tabs.addDevice(&b);
-        tabs.setCurrentIndex(1);
+        tabs.setCurrentIndex(2);
         tabs.setLockWindow(true);
         SxGraphicsView *hidden = tabs.viewFor(QStringLiteral("AA01"));
-        QVERIFY(hidden->isLocked());
-        QVERIFY(hidden->windowItem(0)->locked());
-        QVERIFY(tabs.viewFor(QStringLiteral("BB02"))->isLocked());
+        QVERIFY(hidden->isLocked() && hidden->windowItem(0)->locked());
+        QVERIFY(tabs.viewFor(gw.cpuid)->isLocked() && tabs.activeView()->isLocked());
         QSignalSpy removed(&tabs, &SxTabWidget::emitRemoveWindow);
         QSignalSpy pos(&tabs, &SxTabWidget::emitItemPosChange);
-        tabs.removeWindow(0); // the current tab only
+        tabs.removeWindow(0);
         QCOMPARE(removed.count(), 1);
         QVERIFY(tabs.activeView()->windowItemList().isEmpty());
         QCOMPARE(hidden->windowItemList().size(), 1);
-        emit hidden->emitItemPosChange(4, QRect(1, 2, 3, 4), QRect()); // selection: the current tab's only
+        emit hidden->emitItemPosChange(4, QRect(1, 2, 3, 4), QRect());
         QCOMPARE(pos.count(), 0);
         emit tabs.activeView()->emitItemPosChange(5, QRect(1, 2, 3, 4), QRect());
         QCOMPARE(pos.count(), 1);
