@@ -1,6 +1,5 @@
-// Automatic window arrangements of both families (every piece's exact rectangle: halves, thirds,
-// quarters, each template in both directions), Fill at the panel boundaries, and the family
-// context menus with their enabling rules.
+// Automatic arrangements of both families (every piece's exact rectangle), Fill at the panel boundaries, and
+// the family context menus with their enabling rules.
 #include "CanvasUi.h"
 #include "CommandFrame.h"
 #include "DEVICE_INFO_KS.h"

@@ -1,7 +1,5 @@
-// Window and panel items of the canvas: the geometry rules (set, dragged, resized: each edge just
-// inside, on and just outside the panel; minimum width and height on their own), hit zones, the
-// rubber band and panel bounds, driven through a real view at scale 1 (one view pixel = one wall
-// pixel). The panel does not start at the wall's origin, so its x and y count on their own.
+// Window and panel items through a real view at scale 1: set, dragged and resized geometry at each panel edge
+// and minimum, hit zones, the rubber band, panel bounds. The panel is off the wall's origin.
 #include "CanvasUi.h"
 #include "SxGraphicsBGItem.h"
 #include "SxGraphicsItem.h"

@@ -1,7 +1,5 @@
-// Connect by address: a device that no broadcast reaches is found because the search is also sent
-// to the hosts the operator named (the search dialog's address box, --connect). Runs in a network
-// namespace with only loopback, so the broadcast has nowhere to go; vpsim listens on an address of
-// its own and its frame log shows which search reached it.
+// Connect by address: a device no broadcast reaches (only loopback here) is found because the search is
+// also sent to the hosts named (address box, --connect); vpsim's frame log shows which search reached it.
 #include "CanvasUi.h"
 #include "CommManager.h"
 #include "MainWindow.h"

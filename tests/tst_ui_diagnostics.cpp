@@ -1,7 +1,5 @@
-// Diagnostics window against vpsim over TCP: the frame monitor shows the frames of a sync in both
-// directions and its saved file matches the simulator's own frame log; pause and the command filter
-// act on the rows; the event history shows log lines from before and after it was opened, and the
-// window listens to nothing while it is closed.
+// Diagnostics window against vpsim over TCP: the frame monitor against the simulator's own frame log, its
+// saved file, pause and filter; the event history; nothing listened to while closed.
 #include "CommManager.h"
 #include "DeviceLookup.h"
 #include "DialogDiagnostics.h"

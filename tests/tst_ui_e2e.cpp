@@ -1,10 +1,6 @@
-// The application end to end against vpsim in an isolated network: vpsim runs in a device-side
-// network namespace joined to the test's namespace by a veth pair (scripts/netns.sh, installed
-// beside the simulator). The main window's start-up search finds the simulated devices by
-// broadcast and one through its pseudo-terminal named as an extra serial port; confirming opens
-// one tab per supported device, the read-back fills the records, a window the GW device drops by
-// itself leaves that device's canvas, and a device that stops answering heartbeats is marked
-// offline.
+// The application end to end against vpsim in a device-side network namespace joined by a veth pair
+// (scripts/netns.sh): start-up search by broadcast and through a pty, tabs, read-back, a window the GW
+// device drops by itself, and devices that stop answering heartbeats going offline.
 #include "CanvasUi.h"
 #include "CommManager.h"
 #include "DEVICE_INFO_GW.h"

@@ -1,9 +1,6 @@
-// Switching a window's input end to end against vpsim on loopback (127.0.51.x): the main window
-// reaches the simulated device over TCP, reads it back, and a double click on a source button of
-// the input panel switches the selected window on the device; the canvas shows the new input only
-// once the device's read-back brings it. A GW device that refuses every switch (--refuse-switch)
-// answers nothing and the read-back leaves the canvas as it was (a refusing KS device's message is
-// the fault suite's).
+// Switching a window's input end to end against vpsim over TCP: a double click on a source button switches
+// the selected window on the device, and the canvas shows the new input only once the read-back brings it;
+// a GW device that refuses (--refuse-switch) answers nothing and the canvas stays as it was.
 #include "BoxCatcher.h"
 #include "CanvasUi.h"
 #include "CommManager.h"
@@ -95,9 +92,8 @@ private slots:
         QVERIFY(waitUntil([&] { return left->sourceButtons().size() > 1; }));
 
         // Select a window on the canvas as the operator does.
-        SxGraphicsItem *item = view->windowItemList().first();
-        const QPoint at = view->mapFromScene(item->sceneBoundingRect().center());
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+        const QPointF at = view->windowItemList().first()->sceneBoundingRect().center();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, view->mapFromScene(at));
         const int winId = view->currentWindowId();
         QVERIFY(winId >= 0);
         const int before = view->windowItem(winId)->input();
