@@ -236,15 +236,10 @@ private slots:
         auto bg = new SxGraphicsBGItem(P);
         scene->addItem(bg);
         QSignalSpy spy(bg, &SxGraphicsBGItem::emitAddWindow);
-        const auto band = [this](QPointF a, QPointF b) {
-            mouse(view, QEvent::MouseButtonPress, a, Qt::LeftButton, Qt::LeftButton);
-            mouse(view, QEvent::MouseMove, (a + b) / 2, Qt::NoButton, Qt::LeftButton);
-            mouse(view, QEvent::MouseButtonRelease, b, Qt::LeftButton);
-        };
-        band(QPointF(200, 150), QPointF(264, 250));
+        drag(view, QPointF(200, 150), QPointF(64, 100), 2);
         QCOMPARE(spy.count(), 1);
         QCOMPARE(spy.at(0).at(0).toRect(), QRect(200, 150, 65, 101));
-        band(QPointF(200, 150), QPointF(263, 250));
+        drag(view, QPointF(200, 150), QPointF(63, 100), 2);
         QCOMPARE(spy.count(), 1);
         QVERIFY(!bg->isDragging());
     }

@@ -92,14 +92,10 @@ private slots:
         comm.onSetConnectDeviceCpuid(key, 0, cpuid, QHostAddress());
         KS9200Interface iface(cpuid);
         connect(&iface, &Interface::emitSendData, &comm, [&](const QByteArray &d) { comm.write(key, d); });
-        connect(
-            &comm, &CommManager::emitHandleData, &iface,
-            [&](uint, uint, QString id, RECV_PROTOCOL rp, QByteArray d) { iface.handleFrame(id, rp, d); });
-        const auto ifaceFor = [&](const QString &c) -> Interface * {
-            return c.isEmpty() || c == cpuid ? &iface : nullptr;
-        };
-        DeviceLookup::install([](const QString &) -> INFO_BASIC * { return nullptr; }, ifaceFor,
-                              [&] { return cpuid; });
+        connect(&comm, &CommManager::emitHandleData, &iface,
+                [&](uint, uint, QString id, RECV_PROTOCOL rp, QByteArray d) { iface.handleFrame(id, rp, d); });
+        const auto ifaceFor = [&](const QString &c) -> Interface * { return c.isEmpty() || c == cpuid ? &iface : 0; };
+        DeviceLookup::install([](const QString &) -> INFO_BASIC * { return nullptr; }, ifaceFor, [&] { return cpuid; });
         QSignalSpy received(&comm, &CommManager::emitHandleData);
         QSignalSpy allParams(&iface, &Interface::emitAllParams);
         const auto readWindows = [&] { // a single read and its reply
