@@ -1,32 +1,21 @@
-// Window and panel items of the canvas: geometry rules, text layout by scale, hit zones and the
-// mouse interaction, driven through a real view at scale 1 (one view pixel = one wall pixel).
+// Window and panel items through a real view at scale 1: set, dragged and resized geometry at each panel edge
+// and minimum, hit zones, the rubber band, panel bounds. The panel is off the wall's origin.
+#include "CanvasUi.h"
 #include "SxGraphicsBGItem.h"
 #include "SxGraphicsItem.h"
 
-#include <QApplication>
 #include <QGraphicsScene>
-#include <QGraphicsView>
-#include <QMouseEvent>
-#include <QSignalSpy>
 #include <QtTest>
 
-namespace {
-void sendMouse(QGraphicsView *v, QEvent::Type t, QPointF scenePt, Qt::MouseButton b = Qt::NoButton,
-               Qt::MouseButtons bs = Qt::NoButton)
-{
-    const QPoint p = v->mapFromScene(scenePt);
-    QMouseEvent e(t, p, v->viewport()->mapToGlobal(p), b, bs, Qt::NoModifier);
-    QApplication::sendEvent(v->viewport(), &e);
-}
+using namespace CanvasUi;
 
-// Hover at `grab`, press, move by `delta` in `steps` steps, release.
-void drag(QGraphicsView *v, QPointF grab, QPointF delta, int steps = 4)
+namespace {
+const QRect P(100, 50, 1000, 600); // right edge 1100, bottom 650
+const QRect W(500, 300, 300, 200); // every row's window before the change
+using R = QRect;
+void row(const char *ops, const char *name, const QRect &in, const QRect &out)
 {
-    sendMouse(v, QEvent::MouseMove, grab);
-    sendMouse(v, QEvent::MouseButtonPress, grab, Qt::LeftButton, Qt::LeftButton);
-    for (int i = 1; i <= steps; ++i)
-        sendMouse(v, QEvent::MouseMove, grab + delta * i / steps, Qt::NoButton, Qt::LeftButton);
-    sendMouse(v, QEvent::MouseButtonRelease, grab + delta, Qt::LeftButton, Qt::NoButton);
+    QTest::newRow(name) << QString(ops) << in << out;
 }
 } // namespace
 
@@ -36,11 +25,10 @@ class TestCanvasItems : public QObject
 private:
     QGraphicsScene *scene = nullptr;
     QGraphicsView *view = nullptr;
-    const QRect panel{0, 0, 1920, 1080};
 
     SxGraphicsItem *addWindow(const QRect &r)
     {
-        auto item = new SxGraphicsItem(QRect(0, 0, r.width(), r.height()), panel);
+        auto item = new SxGraphicsItem(QRect(0, 0, r.width(), r.height()), P);
         item->moveBy(r.x(), r.y());
         scene->addItem(item);
         item->setSelected(true);
@@ -50,12 +38,12 @@ private:
 private slots:
     void init()
     {
-        scene = new QGraphicsScene(panel);
+        scene = new QGraphicsScene(0, 0, 1400, 900);
         view = new QGraphicsView(scene);
         view->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        view->resize(2000, 1200);
+        view->resize(1500, 1000);
         view->show();
         QVERIFY(QTest::qWaitForWindowExposed(view));
     }
@@ -65,144 +53,213 @@ private slots:
         delete scene;
     }
 
-    void setWindowRectClampsToMinimumAndPanel()
+    // The window W asked to take `in`: 's' sets it, 'm' drags it by the move (four steps), 'r' drags the edges
+    // (or corner) that change by one step; a resize that would leave it under 64 wide or high is dropped.
+    void geometry_data()
     {
-        auto item = addWindow(QRect(0, 0, 200, 200));
-        item->setWindowRect(QRect(100, 50, 30, 30));
-        QCOMPARE(item->windowRect(), QRect(100, 50, 64, 64));
-        item->setWindowRect(QRect(1900, 1000, 100, 100));
-        QCOMPARE(item->windowRect(), QRect(1820, 980, 100, 100));
-        item->setWindowRect(QRect(-30, -10, 100, 100));
-        QCOMPARE(item->windowRect(), QRect(0, 0, 70, 90));
+        columns<QString, QRect, QRect>("ops", "in", "out");
+        row("s", "x negative cuts the width", R(-30, 100, 300, 200), R(100, 100, 270, 200));
+        row("s", "y negative cuts the height", R(200, -10, 300, 200), R(200, 50, 300, 190));
+        row("s", "width above minimum", R(200, 100, 65, 200), R(200, 100, 65, 200));
+        row("s", "width at minimum", R(200, 100, 64, 200), R(200, 100, 64, 200));
+        row("s", "width below minimum", R(200, 100, 63, 200), R(200, 100, 64, 200));
+        row("s", "width below panel width", R(200, 100, 999, 200), R(101, 100, 999, 200));
+        row("s", "width of the panel", R(200, 100, 1000, 200), R(100, 100, 1000, 200));
+        row("s", "width beyond panel width", R(200, 100, 1001, 200), R(100, 100, 1000, 200));
+        row("s", "height above minimum", R(200, 100, 300, 65), R(200, 100, 300, 65));
+        row("s", "height at minimum", R(200, 100, 300, 64), R(200, 100, 300, 64));
+        row("s", "height below minimum", R(200, 100, 300, 63), R(200, 100, 300, 64));
+        row("s", "height below panel height", R(200, 100, 300, 599), R(200, 51, 300, 599));
+        row("s", "height of the panel", R(200, 100, 300, 600), R(200, 50, 300, 600));
+        row("s", "height beyond panel height", R(200, 100, 300, 601), R(200, 50, 300, 600));
+        row("sm", "inside left", R(101, 300, 300, 200), R(101, 300, 300, 200));
+        row("sm", "on left", R(100, 300, 300, 200), R(100, 300, 300, 200));
+        row("sm", "beyond left", R(99, 300, 300, 200), R(100, 300, 300, 200));
+        row("sm", "inside right", R(799, 300, 300, 200), R(799, 300, 300, 200));
+        row("sm", "on right", R(800, 300, 300, 200), R(800, 300, 300, 200));
+        row("sm", "beyond right", R(801, 300, 300, 200), R(800, 300, 300, 200));
+        row("sm", "inside top", R(500, 51, 300, 200), R(500, 51, 300, 200));
+        row("sm", "on top", R(500, 50, 300, 200), R(500, 50, 300, 200));
+        row("sm", "beyond top", R(500, 49, 300, 200), R(500, 50, 300, 200));
+        row("sm", "inside bottom", R(500, 449, 300, 200), R(500, 449, 300, 200));
+        row("sm", "on bottom", R(500, 450, 300, 200), R(500, 450, 300, 200));
+        row("sm", "beyond bottom", R(500, 451, 300, 200), R(500, 450, 300, 200));
+        row("m", "beyond a corner", R(-500, 1300, 300, 200), R(100, 450, 300, 200));
+        row("r", "right inside panel", R(500, 300, 599, 200), R(500, 300, 599, 200));
+        row("r", "right on panel", R(500, 300, 600, 200), R(500, 300, 600, 200));
+        row("r", "right beyond panel", R(500, 300, 601, 200), R(500, 300, 600, 200));
+        row("r", "bottom inside panel", R(500, 300, 300, 349), R(500, 300, 300, 349));
+        row("r", "bottom on panel", R(500, 300, 300, 350), R(500, 300, 300, 350));
+        row("r", "bottom beyond panel", R(500, 300, 300, 351), R(500, 300, 300, 350));
+        row("r", "left inside panel", R(101, 300, 699, 200), R(101, 300, 699, 200));
+        row("r", "left on panel", R(100, 300, 700, 200), R(100, 300, 700, 200));
+        row("r", "left beyond panel", R(99, 300, 701, 200), R(100, 300, 700, 200));
+        row("r", "top inside panel", R(500, 51, 300, 449), R(500, 51, 300, 449));
+        row("r", "top on panel", R(500, 50, 300, 450), R(500, 50, 300, 450));
+        row("r", "top beyond panel", R(500, 49, 300, 451), R(500, 50, 300, 450));
+        row("r", "right to width 65", R(500, 300, 65, 200), R(500, 300, 65, 200));
+        row("r", "right to width 64", R(500, 300, 64, 200), R(500, 300, 64, 200));
+        row("r", "right to width 63", R(500, 300, 63, 200), W);
+        row("r", "left to width 65", R(735, 300, 65, 200), R(735, 300, 65, 200));
+        row("r", "left to width 64", R(736, 300, 64, 200), R(736, 300, 64, 200));
+        row("r", "left to width 63", R(737, 300, 63, 200), W);
+        row("r", "bottom to height 65", R(500, 300, 300, 65), R(500, 300, 300, 65));
+        row("r", "bottom to height 64", R(500, 300, 300, 64), R(500, 300, 300, 64));
+        row("r", "bottom to height 63", R(500, 300, 300, 63), W);
+        row("r", "top to height 65", R(500, 435, 300, 65), R(500, 435, 300, 65));
+        row("r", "top to height 64", R(500, 436, 300, 64), R(500, 436, 300, 64));
+        row("r", "top to height 63", R(500, 437, 300, 63), W);
+        row("r", "top-left corner", R(480, 270, 320, 230), R(480, 270, 320, 230));
+        row("r", "top-right corner", R(500, 270, 320, 230), R(500, 270, 320, 230));
+        row("r", "bottom-right corner", R(500, 300, 320, 230), R(500, 300, 320, 230));
+        row("r", "bottom-left corner", R(480, 300, 320, 230), R(480, 300, 320, 230));
+        row("r", "corner: width below minimum", R(500, 300, 63, 230), W);
+        row("r", "corner: height below minimum", R(500, 300, 320, 63), W);
     }
-
-    void minimumSizeHoldsInEveryDimension_data()
+    void geometry()
     {
-        QTest::addColumn<QPointF>("grab");
-        QTest::addColumn<QPointF>("delta");
-        QTest::newRow("right edge inwards") << QPointF(162, 130) << QPointF(-1, 0);
-        QTest::newRow("bottom edge inwards") << QPointF(130, 162) << QPointF(0, -1);
-        QTest::newRow("left edge inwards") << QPointF(101, 130) << QPointF(1, 0);
-        QTest::newRow("top edge inwards") << QPointF(130, 101) << QPointF(0, 1);
-    }
-    void minimumSizeHoldsInEveryDimension()
-    {
-        QFETCH(QPointF, grab);
-        QFETCH(QPointF, delta);
-        auto item = addWindow(QRect(100, 100, 64, 64));
-        QSignalSpy spy(item, &SxGraphicsItem::emitItemPosChanged);
-        drag(view, grab, delta, 1);
-        QCOMPARE(item->windowRect(), QRect(100, 100, 64, 64));
-        QCOMPARE(spy.count(), 0);
-    }
-
-    void resizeByEdgesAndCorners()
-    {
-        auto item = addWindow(QRect(100, 100, 300, 200));
-        QSignalSpy spy(item, &SxGraphicsItem::emitItemPosChanged);
-        drag(view, QPointF(398, 250), QPointF(50, 0), 2); // right edge
-        QCOMPARE(item->windowRect(), QRect(100, 100, 350, 200));
-        QVERIFY(spy.count() >= 2);
-        QCOMPARE(spy.last().at(1).toRect(), QRect(100, 100, 350, 200));
-        drag(view, QPointF(101, 101), QPointF(-20, -30), 2); // top-left corner
-        QCOMPARE(item->windowRect(), QRect(80, 70, 370, 230));
-        drag(view, QPointF(81, 71), QPointF(-500, 0), 1); // left edge stops at the panel
-        QCOMPARE(item->windowRect().left(), 0);
-        QCOMPARE(item->windowRect().right(), 80 + 370 - 1);
-        QVERIFY(!item->isResizing());
-        QVERIFY(!item->isMoving());
-    }
-
-    void dragStopsFlushWithPanelEdge()
-    {
-        auto item = addWindow(QRect(1500, 200, 300, 200));
-        QSignalSpy spy(item, &SxGraphicsItem::emitItemPosChanged);
-        drag(view, QPointF(1650, 300), QPointF(1000, 0));
-        QCOMPARE(item->windowRect(), QRect(1620, 200, 300, 200));
-        QCOMPARE(item->windowRect().x() + item->windowRect().width(), panel.x() + panel.width());
-        QCOMPARE(spy.count(), 4);
-        QCOMPARE(spy.last().at(2).toRect(), panel);
+        const auto [ops, in, out] = fetch<QString, QRect, QRect>("ops", "in", "out");
+        for (const QChar op : ops) {
+            SxGraphicsItem *item = addWindow(W);
+            QSignalSpy spy(item, &SxGraphicsItem::emitItemPosChanged);
+            // Grab point and move along one axis: the low edge if it changes, else the high one, else the middle.
+            const auto edge = [](int lo, int size, int wLo, int wSize, int mid) {
+                const int hi = lo + size, wHi = wLo + wSize;
+                return lo != wLo ? QPointF(wLo + 2, lo - wLo) : QPointF(hi != wHi ? wHi - 2 : mid, hi - wHi);
+            };
+            const QPointF x = edge(in.x(), in.width(), W.x(), W.width(), 650);
+            const QPointF y = edge(in.y(), in.height(), W.y(), W.height(), 400);
+            if (op == 's')
+                item->setWindowRect(in);
+            else if (op == 'm')
+                drag(view, QPointF(650, 400), in.topLeft() - W.topLeft());
+            else
+                drag(view, QPointF(x.x(), y.x()), QPointF(x.y(), y.y()), 1);
+            QCOMPARE(item->windowRect(), out);
+            if (op == 's')
+                continue;
+            QCOMPARE(spy.count(), op == 'm' ? 4 : int(out != W));
+            if (!spy.isEmpty()) {
+                QCOMPARE(spy.last().at(1).toRect(), out);
+                QCOMPARE(spy.last().at(2).toRect(), P);
+            }
+        }
     }
 
     void lockedWindowSelectsButNeitherMovesNorResizes()
     {
-        auto item = addWindow(QRect(100, 100, 300, 200));
+        SxGraphicsItem *item = addWindow(W);
         item->setSelected(false);
         item->setLocked(true);
-        sendMouse(view, QEvent::MouseButtonPress, QPointF(250, 200), Qt::LeftButton, Qt::LeftButton);
-        sendMouse(view, QEvent::MouseButtonRelease, QPointF(250, 200), Qt::LeftButton);
+        click(view, QPointF(650, 400));
         QVERIFY(item->isSelected());
-        drag(view, QPointF(250, 200), QPointF(100, 100));
-        drag(view, QPointF(398, 200), QPointF(100, 0));
-        QCOMPARE(item->windowRect(), QRect(100, 100, 300, 200));
+        drag(view, QPointF(650, 400), QPointF(100, 100));
+        drag(view, QPointF(798, 400), QPointF(100, 0));
+        QCOMPARE(item->windowRect(), W);
         QVERIFY(!item->isResizing());
         QVERIFY(!item->hasCursor() || item->cursor().shape() == Qt::ArrowCursor);
     }
 
-    void hitZonesAndCursors_data()
+    // Each edge's zone ends exactly `margin` inside the window; the window's x, y, width and height
+    // and the margin each move a boundary on their own. Rows on W with margin 5 are also hovered.
+    void hitZones_data()
     {
-        QTest::addColumn<QPoint>("point");
-        QTest::addColumn<int>("zone");
-        QTest::addColumn<int>("cursor");
-        QTest::newRow("top-left") << QPoint(102, 103) << 8 << int(Qt::SizeFDiagCursor);
-        QTest::newRow("bottom-right") << QPoint(398, 298) << 4 << int(Qt::SizeFDiagCursor);
-        QTest::newRow("bottom-left") << QPoint(100, 299) << 6 << int(Qt::SizeBDiagCursor);
-        QTest::newRow("top-right") << QPoint(400, 100) << 2 << int(Qt::SizeBDiagCursor);
-        QTest::newRow("left") << QPoint(104, 200) << 7 << int(Qt::SizeHorCursor);
-        QTest::newRow("right") << QPoint(396, 200) << 3 << int(Qt::SizeHorCursor);
-        QTest::newRow("top") << QPoint(250, 105) << 1 << int(Qt::SizeVerCursor);
-        QTest::newRow("bottom") << QPoint(250, 295) << 5 << int(Qt::SizeVerCursor);
-        QTest::newRow("inside") << QPoint(250, 200) << 0 << int(Qt::ArrowCursor);
+        columns<QPoint, QRect, int, int>("point", "window", "margin", "zone");
+        const auto r = [](const char *n, QPoint p, int zone, QRect w = W, int m = 5) {
+            QTest::newRow(n) << p << w << m << zone;
+        };
+        r("inside", {650, 400}, SxGraphicsItem::EdgeNone);
+        r("left", {505, 400}, SxGraphicsItem::EdgeLeft);
+        r("past left", {506, 400}, SxGraphicsItem::EdgeNone);
+        r("right", {795, 400}, SxGraphicsItem::EdgeRight);
+        r("past right", {794, 400}, SxGraphicsItem::EdgeNone);
+        r("top", {650, 305}, SxGraphicsItem::EdgeTop);
+        r("past top", {650, 306}, SxGraphicsItem::EdgeNone);
+        r("bottom", {650, 495}, SxGraphicsItem::EdgeBottom);
+        r("past bottom", {650, 494}, SxGraphicsItem::EdgeNone);
+        r("top-left", {505, 305}, SxGraphicsItem::EdgeTopLeft);
+        r("top-right", {795, 305}, SxGraphicsItem::EdgeTopRight);
+        r("bottom-right", {795, 495}, SxGraphicsItem::EdgeBottomRight);
+        r("bottom-left", {505, 495}, SxGraphicsItem::EdgeBottomLeft);
+        r("top-left, one right", {506, 305}, SxGraphicsItem::EdgeTop);
+        r("top-left, one down", {505, 306}, SxGraphicsItem::EdgeLeft);
+        r("left, smaller margin", {505, 400}, SxGraphicsItem::EdgeNone, W, 4);
+        r("left, window x - 1", {505, 400}, SxGraphicsItem::EdgeNone, QRect(499, 300, 300, 200));
+        r("top, window y - 1", {650, 305}, SxGraphicsItem::EdgeNone, QRect(500, 299, 300, 200));
+        r("right, width - 1", {794, 400}, SxGraphicsItem::EdgeRight, QRect(500, 300, 299, 200));
+        r("bottom, height - 1", {650, 494}, SxGraphicsItem::EdgeBottom, QRect(500, 300, 300, 199));
     }
-    void hitZonesAndCursors()
+    void hitZones()
     {
-        QFETCH(QPoint, point);
-        QFETCH(int, zone);
-        QFETCH(int, cursor);
-        QCOMPARE(SxGraphicsItem::hitZone(point, QRect(100, 100, 300, 200), 5), zone);
-        QCOMPARE(int(SxGraphicsItem::cursorFor(zone)), cursor);
-        auto item = addWindow(QRect(100, 100, 300, 200));
-        sendMouse(view, QEvent::MouseMove, QPointF(50, 50));
-        sendMouse(view, QEvent::MouseMove, point);
+        const auto [point, window, margin, zone] = fetch<QPoint, QRect, int, int>("point", "window", "margin", "zone");
+        QCOMPARE(SxGraphicsItem::hitZone(point, window, margin), zone);
+        static const QMap<int, Qt::CursorShape> cursors{
+            {SxGraphicsItem::EdgeNone, Qt::ArrowCursor},          {SxGraphicsItem::EdgeTop, Qt::SizeVerCursor},
+            {SxGraphicsItem::EdgeBottom, Qt::SizeVerCursor},      {SxGraphicsItem::EdgeLeft, Qt::SizeHorCursor},
+            {SxGraphicsItem::EdgeRight, Qt::SizeHorCursor},       {SxGraphicsItem::EdgeTopLeft, Qt::SizeFDiagCursor},
+            {SxGraphicsItem::EdgeBottomRight, Qt::SizeFDiagCursor}, {SxGraphicsItem::EdgeTopRight, Qt::SizeBDiagCursor},
+            {SxGraphicsItem::EdgeBottomLeft, Qt::SizeBDiagCursor}};
+        QCOMPARE(SxGraphicsItem::cursorFor(zone), cursors.value(zone));
+        if (window != W || margin != 5)
+            return;
+        SxGraphicsItem *item = addWindow(W);
+        mouse(view, QEvent::MouseMove, QPointF(50, 50));
+        mouse(view, QEvent::MouseMove, point);
         QCOMPARE(item->resizeEdge(), zone);
-        QCOMPARE(item->isResizing(), zone != 0);
-        QCOMPARE(int(item->cursor().shape()), cursor);
+        QCOMPARE(item->isResizing(), zone != SxGraphicsItem::EdgeNone);
+        QCOMPARE(item->cursor().shape(), cursors.value(zone));
     }
 
-    void panelOutputsAndBounds()
+    void bandRect_data()
     {
-        SxGraphicsBGItem bg(QRect(1920, 0, 1920, 1080));
-        bg.setPanelId(3);
-        QCOMPARE(bg.zValue(), -3.0);
-        bg.setAreaText(QStringLiteral("Area: %1"));
-        QCOMPARE(bg.areaText(), QStringLiteral("Area: 4"));
-        bg.addOutput(3);
-        bg.addOutput(1);
-        bg.addOutput(3);
-        QCOMPARE(bg.outputListText(), QStringLiteral("2,4"));
-        bg.removeOutput(3);
-        QCOMPARE(bg.outputListText(), QStringLiteral("2"));
-        bg.setBoundsFrom(QRectF(0, 0, 3840, 2160));
-        QCOMPARE(bg.boundingRect(), QRectF(1920, 0, 1920, 2160));
+        columns<QPointF, QPointF, QRect>("start", "end", "out");
+        const auto r = [](const char *n, QPointF s, QPointF e, QRect o) { QTest::newRow(n) << s << e << o; };
+        r("as dragged", {100, 100}, {200, 180}, QRect(100, 100, 101, 81));
+        r("width 65", {100, 100}, {164, 180}, QRect(100, 100, 65, 81));
+        r("width 64", {100, 100}, {163, 180}, QRect());
+        r("height 65", {100, 100}, {200, 164}, QRect(100, 100, 101, 65));
+        r("height 64", {100, 100}, {200, 163}, QRect());
+        r("start x below 0", {-10, 100}, {100, 180}, QRect(0, 100, 101, 81));
+        r("start y below 0", {100, -10}, {200, 100}, QRect(100, 0, 101, 101));
+        r("end x below 0", {100, 100}, {-5, 180}, QRect());
+        r("end y below 0", {100, 100}, {200, -5}, QRect());
+        r("dragged up and left", {200, 180}, {100, 100}, QRect());
+    }
+    void bandRect()
+    {
+        const auto [start, end, out] = fetch<QPointF, QPointF, QRect>("start", "end", "out");
+        QCOMPARE(SxGraphicsBGItem::bandRect(start, end), out);
     }
 
-    void rubberBandAddsWindowsAboveSixtyFour()
+    void rubberBandAddsWindows()
     {
-        auto bg = new SxGraphicsBGItem(panel);
+        auto bg = new SxGraphicsBGItem(P);
         scene->addItem(bg);
         QSignalSpy spy(bg, &SxGraphicsBGItem::emitAddWindow);
-        auto band = [this](QPointF a, QPointF b) {
-            sendMouse(view, QEvent::MouseButtonPress, a, Qt::LeftButton, Qt::LeftButton);
-            sendMouse(view, QEvent::MouseMove, (a + b) / 2, Qt::NoButton, Qt::LeftButton);
-            sendMouse(view, QEvent::MouseButtonRelease, b, Qt::LeftButton);
-        };
-        band(QPointF(100, 100), QPointF(164, 164)); // 65 x 65
+        drag(view, QPointF(200, 150), QPointF(64, 100), 2);
         QCOMPARE(spy.count(), 1);
-        QCOMPARE(spy.at(0).at(0).toRect(), QRect(100, 100, 65, 65));
-        band(QPointF(100, 100), QPointF(163, 164)); // 64 x 65
-        band(QPointF(500, 500), QPointF(300, 300)); // dragged up and left
+        QCOMPARE(spy.at(0).at(0).toRect(), QRect(200, 150, 65, 101));
+        drag(view, QPointF(200, 150), QPointF(63, 100), 2);
         QCOMPARE(spy.count(), 1);
         QVERIFY(!bg->isDragging());
+    }
+
+    void panelBounds_data()
+    {
+        columns<QRect, QRect>("in", "out");
+        QTest::newRow("first panel") << R(0, 0, 1920, 1080) << R(0, 0, 3840, 2160);
+        QTest::newRow("panel to the right") << R(1920, 0, 1920, 1080) << R(1920, 0, 1920, 2160);
+        QTest::newRow("panel below") << R(0, 1080, 1920, 1080) << R(0, 1080, 3840, 1080);
+        QTest::newRow("panel right and below") << R(1920, 1080, 1920, 1080) << R(1920, 1080, 1920, 1080);
+    }
+    void panelBounds()
+    {
+        const auto [in, out] = fetch<QRect, QRect>("in", "out");
+        SxGraphicsBGItem bg(in);
+        bg.setBoundsFrom(QRectF(0, 0, 3840, 2160));
+        QCOMPARE(bg.boundingRect(), QRectF(out));
+        bg.setBoundsFrom(QRectF(0, 0, 0, 100)); // an empty wall changes nothing
+        QCOMPARE(bg.boundingRect(), QRectF(out));
     }
 };
 

@@ -1,13 +1,9 @@
-// Switching a window's input end to end against vpsim on loopback (127.0.51.x): the main window
-// reaches the simulated device over TCP, reads it back, and a double click on a source button of
-// the input panel switches the selected window on the device; the canvas shows the new input only
-// once the device's read-back brings it. A device that refuses every switch (--refuse-switch)
-// keeps its input: a KS device reports "Input conflict", a GW device answers nothing and the
-// read-back leaves the canvas as it was.
+// Switching a window's input end to end against vpsim over TCP: a double click on a source button switches
+// the selected window on the device, and the canvas shows the new input only once the read-back brings it;
+// a GW device that refuses (--refuse-switch) answers nothing and the canvas stays as it was.
+#include "BoxCatcher.h"
+#include "CanvasUi.h"
 #include "CommManager.h"
-#include "DEVICE_INFO_GW.h"
-#include "DEVICE_INFO_KS.h"
-#include "FrameCodec.h"
 #include "GW5Interface.h"
 #include "MainWindow.h"
 #include "SimProcess.h"
@@ -16,50 +12,22 @@
 #include "SxProgressIndicator.h"
 #include "SxSignalBoxButton.h"
 #include "SxTabWidget.h"
+#include "TestSupport.h"
 #include "WidgetInLeft.h"
 
 #include <QJsonArray>
-#include <QMessageBox>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
 namespace {
-// Clicks every message box away, keeping its text.
-class BoxWatcher : public QObject
-{
-public:
-    BoxWatcher()
-    {
-        connect(&timer, &QTimer::timeout, this, [this]() {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                texts << box->text();
-                box->buttons().value(0)->click();
-            }
-        });
-        timer.start(20);
-    }
-    QStringList texts;
-
-private:
-    QTimer timer;
-};
-
-bool waitUntil(const std::function<bool()> &cond, int timeoutMs = 15000)
-{
-    return SimProcess::waitFor(cond, timeoutMs);
-}
+using TestSupport::waitUntil;
 
 // The source id the simulator stores for window `winId`; -1 when it has no such window.
 int simSource(SimProcess &sim, const QString &cpuid, int winId)
 {
-    if (!sim.refresh())
-        return -1;
-    const SimProcess::Device *d = sim.device(cpuid);
-    if (!d)
-        return -1;
-    const QJsonArray windows = d->state.value("windows").toArray();
+    const SimProcess::Device *d = sim.refresh() ? sim.device(cpuid) : nullptr;
+    const QJsonArray windows = d ? d->state.value("windows").toArray() : QJsonArray();
     for (int i = 0; i < windows.size(); ++i) {
         const QJsonObject o = windows.at(i).toObject();
         const int id = o.contains("id") ? o.value("id").toInt() : i;
@@ -73,121 +41,91 @@ int simSource(SimProcess &sim, const QString &cpuid, int winId)
 class TestUiSwitchE2e : public QObject
 {
     Q_OBJECT
+    QTemporaryDir settingsDir;
 
 private slots:
-    void initTestCase();
-    void doubleClickSwitchesOnTheDevice_data();
-    void doubleClickSwitchesOnTheDevice();
+    void initTestCase()
+    {
+        CanvasUi::privateSettings(settingsDir.path());
+        QVERIFY2(QFile::exists(SimProcess::binary()), "VPSIM must name the vpsim binary");
+    }
 
-private:
-    QTemporaryDir settingsDir;
-};
+    void doubleClickSwitchesOnTheDevice_data()
+    {
+        CanvasUi::columns<QString, QString, bool>("model", "address", "refuse");
+        QTest::newRow("KS9200") << "KS9200" << "127.0.51.2" << false;
+        QTest::newRow("GW5") << "GW5" << "127.0.51.3" << false;
+        QTest::newRow("GW5 refusing") << "GW5" << "127.0.51.5" << true;
+    }
 
-void TestUiSwitchE2e::initTestCase()
-{
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
-    QCoreApplication::setOrganizationName(QStringLiteral("Corlune"));
-    QSettings().setValue("Language", 0);
-    QVERIFY2(QFile::exists(SimProcess::binary()), "VPSIM must name the vpsim binary");
-}
+    void doubleClickSwitchesOnTheDevice()
+    {
+        const auto [model, address, refuse] = CanvasUi::fetch<QString, QString, bool>("model", "address", "refuse");
+        SimProcess sim;
+        QStringList args{"--device", model + ":addr=" + address};
+        if (refuse)
+            args << "--refuse-switch";
+        QVERIFY2(sim.start(args), qPrintable(sim.errorString()));
+        QCOMPARE(sim.devices().size(), 1);
+        const QString cpuid = sim.devices().at(0).cpuid;
 
-void TestUiSwitchE2e::doubleClickSwitchesOnTheDevice_data()
-{
-    QTest::addColumn<QString>("model");
-    QTest::addColumn<QString>("address");
-    QTest::addColumn<bool>("refuse");
-    QTest::newRow("KS9200") << QStringLiteral("KS9200") << QStringLiteral("127.0.51.2") << false;
-    QTest::newRow("GW5") << QStringLiteral("GW5") << QStringLiteral("127.0.51.3") << false;
-    QTest::newRow("KS9200 refusing") << QStringLiteral("KS9200") << QStringLiteral("127.0.51.4") << true;
-    QTest::newRow("GW5 refusing") << QStringLiteral("GW5") << QStringLiteral("127.0.51.5") << true;
-}
+        MainWindow w;
+        w.show();
+        BoxCatcher boxes;
+        // Reach the device over TCP and let it announce itself there.
+        CommManager *comm = w.commManager();
+        const uint key = comm->connectTcp(QHostAddress(address), CommManager::DeviceTcpPort);
+        QVERIFY(key != 0);
+        QVERIFY(waitUntil([&] { return comm->linkType(key) == CommManager::LinkTcp; }));
+        comm->write(key, makeSearchFrame());
+        QVERIFY(waitUntil([&] { return w.record(cpuid) != nullptr; }));
+        w.tabWidget()->addDevice(w.record(cpuid));
+        QCOMPARE(w.currentCpuid(), cpuid);
 
-void TestUiSwitchE2e::doubleClickSwitchesOnTheDevice()
-{
-    QFETCH(QString, model);
-    QFETCH(QString, address);
-    QFETCH(bool, refuse);
+        // The full read-back fills the canvas.
+        w.onTitleSync();
+        SxGraphicsView *view = w.tabWidget()->viewFor(cpuid);
+        QVERIFY(view);
+        QVERIFY(waitUntil([&] { return !w.busy()->isAnimated() && !view->windowItemList().isEmpty(); }));
+        auto *left = w.findChild<WidgetInLeft *>(QStringLiteral("LeftWidget"));
+        QVERIFY(left);
+        QVERIFY(waitUntil([&] { return left->sourceButtons().size() > 1; }));
 
-    SimProcess sim;
-    QStringList args{"--device", model + ":addr=" + address};
-    if (refuse)
-        args << "--refuse-switch";
-    QVERIFY2(sim.start(args), qPrintable(sim.errorString()));
-    QCOMPARE(sim.devices().size(), 1);
-    const QString cpuid = sim.devices().at(0).cpuid;
-    const bool gw = sim.devices().at(0).type == 48;
-
-    MainWindow w;
-    w.show();
-    BoxWatcher boxes;
-    // Reach the device over TCP and let it announce itself there.
-    CommManager *comm = w.commManager();
-    const uint key = comm->connectTcp(QHostAddress(address), 61213);
-    QVERIFY(key != 0);
-    QVERIFY(waitUntil([&] { return comm->linkType(key) == CommManager::LinkTcp; }));
-    comm->write(key, makeSearchFrame());
-    QVERIFY(waitUntil([&] { return w.record(cpuid) != nullptr; }));
-    w.tabWidget()->addDevice(w.record(cpuid));
-    QCOMPARE(w.currentCpuid(), cpuid);
-
-    // The full read-back fills the canvas.
-    w.onTitleSync();
-    SxGraphicsView *view = w.tabWidget()->viewFor(cpuid);
-    QVERIFY(view);
-    QVERIFY(waitUntil([&] { return !w.busy()->isAnimated() && !view->windowItemList().isEmpty(); }));
-    auto *left = w.findChild<WidgetInLeft *>(QStringLiteral("LeftWidget"));
-    QVERIFY(left);
-    QVERIFY(waitUntil([&] { return left->sourceButtons().size() > 1; }));
-
-    // Select a window on the canvas as the operator does.
-    SxGraphicsItem *item = view->windowItemList().first();
-    const QPoint at = view->mapFromScene(item->sceneBoundingRect().center());
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-    const int winId = view->currentWindowId();
-    QVERIFY(winId >= 0);
-    const int before = view->windowItem(winId)->input();
-    QCOMPARE(simSource(sim, cpuid, winId), before);
-
-    SxSignalBoxButton *target = nullptr;
-    for (SxSignalBoxButton *b : left->sourceButtons())
-        if (b->sourceId() != before && !target)
-            target = b;
-    QVERIFY(target);
-    const int src = target->sourceId();
-    const int logStart = sim.log().size();
-    std::unique_ptr<QSignalSpy> gwWindows;
-    if (gw)
-        gwWindows.reset(new QSignalSpy(w.gwInterface(cpuid), &GW5Interface::emitWindowData));
-    QTest::mouseDClick(target, Qt::LeftButton);
-    const int windowsAtSwitch = gwWindows ? gwWindows->count() : 0;
-    // Nothing is shown before the device answers.
-    QCOMPARE(view->windowItem(winId)->input(), before);
-    QVERIFY(waitUntil([&] { return sim.countFrames(cpuid, "rx", 0x08, 0x00, logStart) == 1; }));
-
-    if (!refuse) {
-        QVERIFY(waitUntil([&] { return simSource(sim, cpuid, winId) == src; }));
-        QVERIFY(waitUntil([&] { return view->windowItem(winId) && view->windowItem(winId)->input() == src; }));
-        // It came with a window read-back after the switch.
-        QVERIFY(sim.countFrames(cpuid, "rx", 0xE2, -1, logStart) > 0);
-        QVERIFY2(boxes.texts.isEmpty(), qPrintable(boxes.texts.join('|')));
-    } else if (!gw) {
-        QVERIFY(waitUntil([&] { return !boxes.texts.isEmpty(); }));
-        QCOMPARE(boxes.texts, QStringList{QStringLiteral("Input conflict")});
-        QVERIFY(!w.busy()->isAnimated());
+        // Select a window on the canvas as the operator does.
+        const QPointF at = view->windowItemList().first()->sceneBoundingRect().center();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, view->mapFromScene(at));
+        const int winId = view->currentWindowId();
+        QVERIFY(winId >= 0);
+        const int before = view->windowItem(winId)->input();
         QCOMPARE(simSource(sim, cpuid, winId), before);
+
+        const QList<SxSignalBoxButton *> buttons = left->sourceButtons();
+        SxSignalBoxButton *target = buttons.value(buttons.first()->sourceId() == before);
+        QVERIFY(target && target->sourceId() != before);
+        const int src = target->sourceId();
+        const int logStart = sim.log().size();
+        std::unique_ptr<QSignalSpy> gwWindows;
+        if (model == "GW5")
+            gwWindows.reset(new QSignalSpy(w.gwInterface(cpuid), &GW5Interface::emitWindowData));
+        QTest::mouseDClick(target, Qt::LeftButton);
+        const int windowsAtSwitch = gwWindows ? gwWindows->count() : 0;
+        // Nothing is shown before the device answers.
         QCOMPARE(view->windowItem(winId)->input(), before);
-    } else {
-        // The GW device's refusal carries no message; the follow-up read-back shows the old input.
-        QVERIFY(waitUntil([&] { return gwWindows->count() > windowsAtSwitch; }));
-        QVERIFY(sim.countFrames(cpuid, "rx", 0xE2, -1, logStart) > 0);
-        QVERIFY(view->windowItem(winId));
-        QCOMPARE(view->windowItem(winId)->input(), before);
-        QCOMPARE(simSource(sim, cpuid, winId), before);
+        QVERIFY(waitUntil([&] { return sim.countFrames(cpuid, "rx", 0x08, 0x00, logStart) == 1; }));
+
+        if (!refuse) {
+            QVERIFY(waitUntil([&] { return simSource(sim, cpuid, winId) == src; }));
+            QVERIFY(waitUntil([&] { return view->windowItem(winId) && view->windowItem(winId)->input() == src; }));
+        } else { // the GW device's refusal carries no message; the follow-up read-back shows the old input
+            QVERIFY(waitUntil([&] { return gwWindows->count() > windowsAtSwitch; }));
+            QVERIFY(view->windowItem(winId));
+            QCOMPARE(view->windowItem(winId)->input(), before);
+            QCOMPARE(simSource(sim, cpuid, winId), before);
+        }
+        QVERIFY(sim.countFrames(cpuid, "rx", 0xE2, -1, logStart) > 0); // a window read-back followed
         QVERIFY2(boxes.texts.isEmpty(), qPrintable(boxes.texts.join('|')));
     }
-    sim.stop();
-}
+};
 
 QTEST_MAIN(TestUiSwitchE2e)
 #include "tst_ui_switch_e2e.moc"
