@@ -303,7 +303,7 @@ private slots:
                                                     << QRect(1920, 880, 1920, 200);
         // Wider than its panel: settles instead of swinging between the edges.
         QTest::newRow("window wider than its panel") << QRect(1920, 0, 2500, 200) << two << "x" << 2000
-                                                     << QRect(1920, 0, 1920, 200);
+                                                     << QRect(1920, 0, 2500, 200);
     }
     void statusBarCorrections()
     {

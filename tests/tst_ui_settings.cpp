@@ -13,6 +13,7 @@
 #include "KS9200Interface.h"
 #include "RecordBuilders.h"
 #include "TestSupport.h"
+#include "UiRecordsC.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -26,6 +27,7 @@
 #include <QtTest>
 
 using namespace RecordBuilders;
+using UiC::frames;
 
 class TestUiSettings : public QObject
 {
@@ -37,7 +39,6 @@ private slots:
     void imageQualitySendsLastChangeAfterDelay();
     void imageQualityAllWindows();
     void imageQualityResetThirdWindow();
-    void gwImageQualityResetPerWindow();
     void imageQualityDefaultsBeforeValues_data();
     void imageQualityDefaultsBeforeValues();
     void gwImageQualityByWindowNumber();
@@ -88,8 +89,6 @@ void TestUiSettings::cleanup()
     DeviceLookup::clear();
     delete ksIface;
     delete gwIface;
-    ksIface = nullptr;
-    gwIface = nullptr;
     gwCurrent = false;
 }
 
@@ -99,10 +98,7 @@ void TestUiSettings::useKs(int type)
     gwCurrent = false;
 }
 
-void TestUiSettings::useGw()
-{
-    gwCurrent = true;
-}
+void TestUiSettings::useGw() { gwCurrent = true; }
 
 void TestUiSettings::fire(QObject *dialog, const char *slot)
 {
@@ -141,8 +137,7 @@ void TestUiSettings::imageQualitySendsLastChangeAfterDelay()
     dlg.findChild<QSlider *>("slider_red")->setValue(-3);
     fire(&dlg, "onTimerSend");
     const QByteArray f = spy.last().at(0).toByteArray();
-    QCOMPARE(uint8_t(f[5]), uint8_t(6));
-    QCOMPARE(uint8_t(f[7]), uint8_t(0xFD));
+    QCOMPARE((QList<int>{UiC::at(f, 5), UiC::at(f, 7)}), (QList<int>{6, 0xFD}));
 }
 
 void TestUiSettings::imageQualityAllWindows()
@@ -155,9 +150,7 @@ void TestUiSettings::imageQualityAllWindows()
     fire(&dlg, "onTimerSend");
     QCOMPARE(spy.count(), 1);
     const QByteArray f = spy.at(0).at(0).toByteArray();
-    QCOMPARE(uint8_t(f[5]), uint8_t(2));
-    QCOMPARE(uint8_t(f[6]), uint8_t(0xFF));
-    QCOMPARE(uint8_t(f[7]), uint8_t(70));
+    QCOMPARE((QList<int>{UiC::at(f, 5), UiC::at(f, 6), UiC::at(f, 7)}), (QList<int>{2, 0xFF, 70}));
     for (const INFO_IMAGE_QUALITY &q : dlg.records())
         QCOMPARE(q.contrast, uint16_t(70));
     // Choosing a window shows its stored record and sends nothing.
@@ -186,40 +179,11 @@ void TestUiSettings::imageQualityResetThirdWindow()
     QTest::mouseClick(dlg.findChild<QPushButton *>("btn_reset"), Qt::LeftButton);
     QCOMPARE(boxes.texts, QStringList({QStringLiteral("Reset All Picture Params?"),
                                        QStringLiteral("Reset All Picture Params?")}));
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(spy.at(0).at(0).toByteArray(), KS9200Interface::resetImageQualityFrame(2));
-    const QByteArray f = spy.at(0).at(0).toByteArray();
-    QCOMPARE(uint8_t(f[5]), uint8_t(0xFF));
-    QCOMPARE(uint8_t(f[6]), uint8_t(2));
+    QCOMPARE(frames(spy), QList<QByteArray>{KS9200Interface::resetImageQualityFrame(2)});
+    QCOMPARE((QList<int>{UiC::at(frames(spy)[0], 5), UiC::at(frames(spy)[0], 6)}), (QList<int>{0xFF, 2}));
     QCOMPARE(dlg.records().at(2).brightness, uint16_t(50));
     QCOMPARE(dlg.records().at(2).redOffset, int16_t(0));
     QCOMPARE(dlg.findChild<QSpinBox *>("spinBox_brightness")->value(), 50);
-}
-
-void TestUiSettings::gwImageQualityResetPerWindow()
-{
-    useGw();
-    DialogGWImageQuality dlg;
-    dlg.setImageQuality(imageQualityList(3));
-    QSignalSpy spy(gwIface, &Interface::emitSendData);
-    QVERIFY(!dlg.findChild<QSlider *>("slider_sharpness"));
-    dlg.findChild<QComboBox *>("combo_window")->setCurrentIndex(1);
-    dlg.findChild<QSlider *>("slider_blueGain")->setValue(-5);
-    fire(&dlg, "onTimerSend");
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(uint8_t(spy.at(0).at(0).toByteArray()[5]), uint8_t(11));
-    QCOMPARE(int16_t(dlg.records().at(0).blueGain), int16_t(-5));
-    dlg.findChild<QComboBox *>("combo_window")->setCurrentIndex(0);
-    BoxCatcher boxes;
-    boxes.answer = QMessageBox::Yes;
-    QTest::mouseClick(dlg.findChild<QPushButton *>("btn_reset"), Qt::LeftButton);
-    QCOMPARE(spy.count(), 4);
-    for (int i = 0; i < 3; ++i) {
-        const QByteArray f = spy.at(1 + i).at(0).toByteArray();
-        QCOMPARE(uint8_t(f[5]), uint8_t(0xFF));
-        QCOMPARE(uint8_t(f[6]), uint8_t(i));
-    }
-    QCOMPARE(dlg.records().at(0).blueGain, uint16_t(0));
 }
 
 void TestUiSettings::imageQualityDefaultsBeforeValues_data()
@@ -274,9 +238,7 @@ void TestUiSettings::imageQualityDefaultsBeforeValues()
     fire(dlg, "onTimerSend");
     QCOMPARE(spy.count(), 1);
     const QByteArray f = spy.at(0).at(0).toByteArray();
-    QCOMPARE(uint8_t(f[5]), uint8_t(1));
-    QCOMPARE(uint8_t(f[6]), uint8_t(0xFF));
-    QCOMPARE(uint8_t(f[7]), uint8_t(51));
+    QCOMPARE((QList<int>{UiC::at(f, 5), UiC::at(f, 6), UiC::at(f, 7)}), (QList<int>{1, 0xFF, 51}));
 }
 
 // GW records arrive one reply per window, in any order: each selector entry names its record's
@@ -309,15 +271,27 @@ void TestUiSettings::gwImageQualityByWindowNumber()
 
     combo->setCurrentIndex(combo->findText(QStringLiteral("window 1")));
     QCOMPARE(brightness->value(), 30);
+    QVERIFY(!dlg.findChild<QSlider *>("slider_sharpness")); // none on a GW device
+    dlg.findChild<QSlider *>("slider_blueGain")->setValue(-5);
+    fire(&dlg, "onTimerSend");
+    QCOMPARE(spy.count(), 2);
+    QCOMPARE((QList<int>{UiC::at(frames(spy)[1], 5), UiC::at(frames(spy)[1], 6)}), (QList<int>{11, 0}));
+    for (const INFO_IMAGE_QUALITY &q : dlg.records())
+        QCOMPARE(int16_t(q.blueGain), int16_t(q.index == 0 ? -5 : 0));
+    spy.clear();
     combo->setCurrentIndex(0);
     BoxCatcher boxes;
     boxes.answer = QMessageBox::Yes;
     QTest::mouseClick(dlg.findChild<QPushButton *>("btn_reset"), Qt::LeftButton);
-    QCOMPARE(spy.count(), 3);
+    QCOMPARE(spy.count(), 2);
     QSet<int> reset;
-    for (int i = 1; i < 3; ++i)
-        reset << uint8_t(spy.at(i).at(0).toByteArray()[6]);
+    for (const QByteArray &f : frames(spy)) {
+        QCOMPARE(UiC::at(f, 5), 0xFF);
+        reset << UiC::at(f, 6);
+    }
     QCOMPARE(reset, QSet<int>({0, 2}));
+    for (const INFO_IMAGE_QUALITY &q : dlg.records())
+        QCOMPARE(q.blueGain, uint16_t(0));
 }
 
 static QList<INFO_EDID> edidList()
@@ -337,9 +311,7 @@ void TestUiSettings::edidPresetAndCorrection()
     QCOMPARE(preset->count(), 17);
     QCOMPARE(preset->itemText(1), QStringLiteral("4080*2160 30Hz"));
     preset->setCurrentIndex(1);
-    QCOMPARE(w->value(), 4080);
-    QCOMPARE(h->value(), 2160);
-    QCOMPARE(r->value(), 30);
+    QCOMPARE((QList<int>{w->value(), h->value(), r->value()}), (QList<int>{4080, 2160, 30}));
     QVERIFY(!dlg.resolutionTimer()->isActive());
     fire(&dlg, "onTimerResolution");
     QCOMPARE(w->value(), 4080);
@@ -357,8 +329,7 @@ void TestUiSettings::edidPresetAndCorrection()
     r->setValue(60);
     w->setValue(4000);
     fire(&dlg, "onTimerResolution");
-    QCOMPARE(w->value(), 2484);
-    QCOMPARE(h->value(), 1080);
+    QCOMPARE((QList<int>{w->value(), h->value()}), (QList<int>{2484, 1080}));
     QVERIFY(!dlg.resolutionTimer()->isActive());
 }
 
@@ -369,8 +340,7 @@ void TestUiSettings::edidInputNamesAndModes()
     dlg.setEdidData(edidList(), 0, 0, 0);
     auto *src = dlg.findChild<QComboBox *>("combo_inputSrc");
     auto *mode = dlg.findChild<QComboBox *>("combo_dviMode");
-    QCOMPARE(src->itemText(0), QStringLiteral("DVI5"));
-    QCOMPARE(src->itemText(1), QStringLiteral("HDMI2"));
+    QCOMPARE((QStringList{src->itemText(0), src->itemText(1)}), (QStringList{"DVI5", "HDMI2"}));
     QVERIFY(mode->isHidden());
     src->setCurrentIndex(1);
     QCOMPARE(dlg.findChild<QSpinBox *>("spin_width")->value(), 1280);
@@ -409,17 +379,14 @@ void TestUiSettings::edidApplyAndReset()
     dlg.setEdidData(edidList(), 3, 0, 0);
     QSignalSpy spy(ksIface, &Interface::emitSendData);
     QTest::mouseClick(dlg.findChild<QPushButton *>("btn_ok"), Qt::LeftButton);
-    QCOMPARE(spy.count(), 3);
-    QCOMPARE(spy.at(0).at(0).toByteArray(), KS9200Interface::setEdidResolutionFrame(20, 1920, 1080, 60));
-    QCOMPARE(spy.at(1).at(0).toByteArray(), Interface::requestFrame(0xE4));
-    QCOMPARE(spy.at(2).at(0).toByteArray(), Interface::requestFrame(0xEA));
+    QCOMPARE(frames(spy), (QList<QByteArray>{KS9200Interface::setEdidResolutionFrame(20, 1920, 1080, 60),
+                                             Interface::requestFrame(0xE4), Interface::requestFrame(0xEA)}));
     spy.clear();
     BoxCatcher boxes;
     boxes.answer = QMessageBox::Yes;
     QTest::mouseClick(dlg.findChild<QPushButton *>("pushButton"), Qt::LeftButton);
     QCOMPARE(boxes.texts, QStringList({QStringLiteral("Reset All EDID Setting?")}));
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(spy.at(0).at(0).toByteArray(), KS9200Interface::resetEdidFrame());
+    QCOMPARE(frames(spy), QList<QByteArray>{KS9200Interface::resetEdidFrame()});
 
     useGw();
     dlg.setEdidData(edidList(), 48, 0, 0);
@@ -429,7 +396,7 @@ void TestUiSettings::edidApplyAndReset()
     QVERIFY(gspy.isEmpty());
     QTest::mouseClick(dlg.findChild<QPushButton *>("btn_ok"), Qt::LeftButton);
     QCOMPARE(gspy.count(), 3);
-    QCOMPARE(uint8_t(gspy.at(0).at(0).toByteArray()[4]), uint8_t(0x0C));
+    QCOMPARE(UiC::at(frames(gspy)[0], 4), 0x0C);
 }
 
 void TestUiSettings::outputKxPresetAndClamp()
@@ -446,11 +413,8 @@ void TestUiSettings::outputKxPresetAndClamp()
     QCOMPARE(combo->itemText(10), QStringLiteral("1028x1600 60Hz"));
     QCOMPARE(w->value(), 1920);
     combo->setCurrentIndex(10);
-    QCOMPARE(w->value(), 1028);
-    QCOMPARE(h->value(), 1600);
-    QCOMPARE(r->value(), 60);
-    QVERIFY(!w->isEnabled());
-    QVERIFY(!dlg.resolutionTimer()->isActive());
+    QCOMPARE((QList<int>{w->value(), h->value(), r->value()}), (QList<int>{1028, 1600, 60}));
+    QVERIFY(!w->isEnabled() && !dlg.resolutionTimer()->isActive());
 
     combo->setCurrentIndex(0);
     QVERIFY(w->isEnabled() && h->isEnabled() && r->isEnabled());
@@ -501,12 +465,10 @@ void TestUiSettings::outputApplyPerType()
     QCOMPARE(dlg.findChild<QSpinBox *>("spinBox_fr2")->value(), 50);
     QSignalSpy spy(ksIface, &Interface::emitSendData);
     QTest::mouseClick(dlg.findChild<QPushButton *>("pushButton"), Qt::LeftButton);
-    QCOMPARE(spy.count(), 5);
-    QCOMPARE(spy.at(0).at(0).toByteArray(), KS9200Interface::setOutputResolutionFrame(0, 8, 1920, 1080, 60));
-    QCOMPARE(spy.at(1).at(0).toByteArray(), KS9200Interface::setOutputResolutionFrame(1, 0, 1024, 768, 50));
-    QCOMPARE(spy.at(2).at(0).toByteArray(), Interface::requestFrame(0xE1));
-    QCOMPARE(spy.at(3).at(0).toByteArray(), Interface::requestFrame(0xE2));
-    QCOMPARE(spy.at(4).at(0).toByteArray(), Interface::requestFrame(0xE4));
+    QCOMPARE(frames(spy), (QList<QByteArray>{KS9200Interface::setOutputResolutionFrame(0, 8, 1920, 1080, 60),
+                                             KS9200Interface::setOutputResolutionFrame(1, 0, 1024, 768, 50),
+                                             Interface::requestFrame(0xE1), Interface::requestFrame(0xE2),
+                                             Interface::requestFrame(0xE4)}));
 
     spy.clear();
     useKs(18);
@@ -520,9 +482,7 @@ void TestUiSettings::outputApplyPerType()
     // KX output mode: frame, then the full read-back.
     spy.clear();
     dlg.findChild<QComboBox *>("combo_outputMode")->setCurrentIndex(1);
-    QCOMPARE(spy.count(), 2);
-    QCOMPARE(spy.at(0).at(0).toByteArray(), KS9200Interface::setOutputModeFrame(1, 0));
-    QCOMPARE(spy.at(1).at(0).toByteArray(), Interface::requestFrame(0xEF));
+    QCOMPARE(frames(spy), (QList<QByteArray>{KS9200Interface::setOutputModeFrame(1, 0), Interface::requestFrame(0xEF)}));
 }
 
 void TestUiSettings::outputBorderSelectorSendsNothing()
@@ -554,8 +514,7 @@ void TestUiSettings::outputBorderSelectorSendsNothing()
     QCOMPARE(dlg.findChild<ColorWidget *>("widget_color_border")->color(), QColor(0x80, 0x80, 0x80));
 
     dlg.findChild<QPushButton *>("btn_borderOnOff")->click();
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(spy.at(0).at(0).toByteArray(), KS9200Interface::setBorderFrame(1, 1, 0, 0, 100, 0, 2, 8));
+    QCOMPARE(frames(spy), QList<QByteArray>{KS9200Interface::setBorderFrame(1, 1, 0, 0, 100, 0, 2, 8)});
     QVERIFY(dlg.findChild<QSpinBox *>("spinBox_border_w")->isEnabled());
     QCOMPARE(sel->itemData(1).value<INFO_BORDER>().enable, uint8_t(1));
     QCOMPARE(sel->itemData(0).value<INFO_BORDER>(), a);
@@ -581,8 +540,7 @@ void TestUiSettings::outputKxBackground()
     QVERIFY(dlg.backgroundTimer()->isActive());
     QVERIFY(spy.isEmpty());
     fire(&dlg, "onTimerBackgroudColor");
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(spy.at(0).at(0).toByteArray(), KS9200Interface::setBackgroundColorFrame(4, 0, 2));
+    QCOMPARE(frames(spy), QList<QByteArray>{KS9200Interface::setBackgroundColorFrame(4, 0, 2)});
     auto *swatch = dlg.findChild<ColorWidget *>("widget_color_bg");
     QCOMPARE(swatch->color(), QColor(255, 0, 255));
 
@@ -619,8 +577,7 @@ void TestUiSettings::outputVisibilityEnhanceAndExchange()
     // Every enhance click sends all four states.
     QSignalSpy spy(ksIface, &Interface::emitSendData);
     dlg.findChild<QPushButton *>("btn_dvi1_b")->click();
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(spy.at(0).at(0).toByteArray(), KS9200Interface::setOutputEnhanceFrame(1, 1, 0, 1));
+    QCOMPARE(frames(spy), QList<QByteArray>{KS9200Interface::setOutputEnhanceFrame(1, 1, 0, 1)});
 
     // Type 16: one DVI2 switch labelled "DVI2", no position fields, the KX output group.
     useKs(16);
@@ -639,8 +596,7 @@ void TestUiSettings::outputVisibilityEnhanceAndExchange()
     // Exchange sends the output mode with the current mode; on a KS model only the icon changes.
     spy.clear();
     dlg.findChild<QPushButton *>("btn_exchange")->click();
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(spy.at(0).at(0).toByteArray(), KS9200Interface::setOutputModeFrame(0, 1));
+    QCOMPARE(frames(spy), QList<QByteArray>{KS9200Interface::setOutputModeFrame(0, 1)});
     useKs(3);
     dlg.setDeviceData(ks);
     QCOMPARE(dlg.findChild<QSpinBox *>("spinBox_thickness")->maximum(), 270);
