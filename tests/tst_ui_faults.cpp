@@ -281,19 +281,21 @@ bool TstUiFaults::readBackComplete(const QString &cpuid, QString *why, SimProces
         return false;
     };
     DEVICE_INFO_KS *rec = win->ksRecord(cpuid);
-    if (!rec)
-        return fail("no KS record");
-    if (!rec->online)
-        return fail("offline");
+    if (!rec || !rec->online)
+        return fail(rec ? "offline" : "no KS record");
     if (!source->refresh() || !source->device(cpuid))
         return fail("no simulator state");
     const QJsonObject st = source->device(cpuid)->state;
-    const QJsonArray panels = st.value("panels").toArray();
     const QJsonArray windows = st.value("windows").toArray();
-    if (rec->panels.size() != panels.size())
-        return fail(QStringLiteral("%1 of %2 panels").arg(rec->panels.size()).arg(panels.size()));
-    if (rec->windows.size() != windows.size())
-        return fail(QStringLiteral("%1 of %2 windows").arg(rec->windows.size()).arg(windows.size()));
+    const int inputs = st.value("inputs").toArray().size();
+    const QList<QPair<const char *, QPair<int, int>>> counts{
+        {"panels", {rec->panels.size(), st.value("panels").toArray().size()}},
+        {"windows", {rec->windows.size(), windows.size()}},
+        {"input signals", {rec->inputSignals.size(), inputs}},
+        {"EDID entries", {rec->edid.size(), inputs}}};
+    for (const auto &c : counts)
+        if (c.second.first != c.second.second)
+            return fail(QStringLiteral("%1 of %2 %3").arg(c.second.first).arg(c.second.second).arg(c.first));
     for (int i = 0; i < windows.size(); ++i) {
         const QJsonObject o = windows.at(i).toObject();
         const INFO_WINDOW &w = rec->windows.at(i);
@@ -301,22 +303,14 @@ bool TstUiFaults::readBackComplete(const QString &cpuid, QString *why, SimProces
             || w.height != o.value("height").toInt() || w.param2 != o.value("src").toInt())
             return fail(QStringLiteral("window %1 differs").arg(i));
     }
-    const int inputs = st.value("inputs").toArray().size();
-    if (rec->inputSignals.size() != inputs)
-        return fail(QStringLiteral("%1 of %2 input signals").arg(rec->inputSignals.size()).arg(inputs));
-    if (rec->edid.size() != inputs)
-        return fail(QStringLiteral("%1 of %2 EDID entries").arg(rec->edid.size()).arg(inputs));
-    if (rec->presets.size() < st.value("presets").toArray().size())
-        return fail("presets missing");
-    return true;
+    return rec->presets.size() >= st.value("presets").toArray().size() || fail("presets missing");
 }
 
 void TstUiFaults::recover(const QString &cpuid, SxGraphicsView *view)
 {
     const int tabs = win->tabWidget()->count();
     QCOMPARE(search(1), 1);
-    QVERIFY(win->record(cpuid));
-    QVERIFY(win->record(cpuid)->online);
+    QVERIFY(win->record(cpuid) && win->record(cpuid)->online);
     QCOMPARE(win->tabWidget()->count(), tabs);
     QCOMPARE(win->tabWidget()->viewFor(cpuid), view);
     QCOMPARE(win->tabWidget()->widget(0), static_cast<QWidget *>(view));
@@ -332,8 +326,7 @@ void TstUiFaults::switchFromLeftPanel(const QString &cpuid)
 {
     SxGraphicsView *view = win->tabWidget()->viewFor(cpuid);
     auto *left = win->findChild<WidgetInLeft *>(QStringLiteral("LeftWidget"));
-    QVERIFY(view && left);
-    QVERIFY(!view->windowItemList().isEmpty());
+    QVERIFY(view && left && !view->windowItemList().isEmpty());
     if (view->currentWindowId() < 0) {
         SxGraphicsItem *item = view->windowItemList().first();
         QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier,
@@ -699,7 +692,8 @@ void TstUiFaults::flappingDeviceAmongSixteen()
         QTest::qWait(250);
         maxLinks = qMax(maxLinks, win->commManager()->linkKeys().size());
         const int timers = hub->findChildren<QTimer *>().size();
-        const int children = hub->findChildren<QObject *>().size() + win->commManager()->findChildren<QObject *>().size();
+        const int children =
+            hub->findChildren<QObject *>().size() + win->commManager()->findChildren<QObject *>().size();
         if (returns > 0 && firstTimers < 0) {
             firstTimers = timers;
             firstChildren = children;
@@ -707,8 +701,6 @@ void TstUiFaults::flappingDeviceAmongSixteen()
         maxTimers = qMax(maxTimers, timers);
         maxChildren = qMax(maxChildren, children);
     }
-    qInfo("soak: %d returns; at most %d links, %d/%d timers, %d/%d objects (first return/most)", returns,
-          maxLinks, firstTimers, maxTimers, firstChildren, maxChildren);
     QVERIFY2(returns >= 10, qPrintable(QString::number(returns)));
     QVERIFY2(disturbed.isEmpty(), qPrintable(disturbed.join(' ')));
     for (auto it = keys.cbegin(); it != keys.cend(); ++it) {

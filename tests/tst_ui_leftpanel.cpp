@@ -132,14 +132,16 @@ private slots:
         QTest::newRow("type 0 with USB") << 0 << 1 << 0 << QStringList{"VGA1", "DVI1", "HDMI1", "CV1", "CV2", "USB1"}
                                          << QList<int>{0, 16, 32, 48, 49, 96};
         QTest::newRow("type 3, flags ignored")
-            << 3 << 1 << 1 << QStringList{"VGA1", "VGA2", "CV1", "CV2", "DVI1", "DVI2", "HDMI1", "HDMI2", "HDMI3", "HDMI4"}
+            << 3 << 1 << 1
+            << QStringList{"VGA1", "VGA2", "CV1", "CV2", "DVI1", "DVI2", "HDMI1", "HDMI2", "HDMI3", "HDMI4"}
             << QList<int>{0, 1, 48, 49, 16, 17, 32, 33, 34, 35};
-        QTest::newRow("type 4 with SDI") << 4 << 0 << 1
-                                         << QStringList{"DVI1", "DVI2", "HDMI1", "VGA1", "VGA2", "CV1", "CV2", "SDI1", "SDI2"}
-                                         << QList<int>{16, 17, 32, 0, 1, 48, 49, 80, 81};
-        QTest::newRow("type 17 with both") << 17 << 1 << 1
-                                           << QStringList{"VGA1", "DVI1", "HDMI1", "HDMI2", "DP1", "USB1", "SDI1", "SDI2"}
-                                           << QList<int>{0, 16, 32, 33, 64, 96, 80, 81};
+        QTest::newRow("type 4 with SDI")
+            << 4 << 0 << 1
+            << QStringList{"DVI1", "DVI2", "HDMI1", "VGA1", "VGA2", "CV1", "CV2", "SDI1", "SDI2"}
+            << QList<int>{16, 17, 32, 0, 1, 48, 49, 80, 81};
+        QTest::newRow("type 17 with both")
+            << 17 << 1 << 1 << QStringList{"VGA1", "DVI1", "HDMI1", "HDMI2", "DP1", "USB1", "SDI1", "SDI2"}
+            << QList<int>{0, 16, 32, 33, 64, 96, 80, 81};
         QTest::newRow("unknown type") << 9 << 1 << 1 << QStringList{"VGA1"} << QList<int>{0};
     }
     void sourcesByTypeAndFlags()
@@ -226,7 +228,8 @@ private slots:
         QCOMPARE(spy.count(), 0);
         // The user's choice is sent with the other-settings read-back.
         mode->setCurrentIndex(1);
-        QCOMPARE(frames(spy), (QList<QByteArray>{KS9200Interface::setSwitchModeFrame(1, 7), Interface::requestFrame(0xEE)}));
+        QCOMPARE(frames(spy), (QList<QByteArray>{KS9200Interface::setSwitchModeFrame(1, 7),
+                                                 Interface::requestFrame(0xEE)}));
         const QByteArray f = frames(spy).first();
         QCOMPARE((QList<int>{at(f, 4), at(f, 5), at(f, 6), at(f, 7)}), (QList<int>{0x11, 0x00, 1, 7}));
         mode->setCurrentIndex(0);
@@ -243,7 +246,8 @@ private slots:
         spin->setValue(2.25);
         QCOMPARE(slider->value(), 23);
         QCOMPARE(spin->value(), 2.3);
-        QCOMPARE(frames(spy), (QList<QByteArray>{KS9200Interface::setSwitchModeFrame(1, 23), Interface::requestFrame(0xEE)}));
+        QCOMPARE(frames(spy), (QList<QByteArray>{KS9200Interface::setSwitchModeFrame(1, 23),
+                                                 Interface::requestFrame(0xEE)}));
         left.show();
         QVERIFY(QTest::qWaitForWindowActive(&left));
         spin->setFocus();
@@ -428,7 +432,8 @@ private slots:
         gw.panels = wall2x4(0);
         gw.presets = {onePanelPreset(4)};
         left.setDevice(&gw);
-        QCOMPARE(texts(left), (QStringList{"Input1", "Input2", "Input3", "Input4", "Input5", "Input6", "Input7", "Input8"}));
+        QCOMPARE(texts(left), (QStringList{"Input1", "Input2", "Input3", "Input4", "Input5", "Input6",
+                                           "Input7", "Input8"}));
         QCOMPARE(ids(left), (QList<int>{0, 1, 2, 3, 4, 5, 6, 7}));
         SxSignalBoxButton *second = left.sourceButtons().at(1);
         QCOMPARE(second->objectName(), QStringLiteral("KeepStatu_AAA"));

@@ -35,7 +35,10 @@ using TestSupport::waitUntil;
 
 namespace {
 QString cpuidOf(int n) { return cpuidFromBytes(UiC::idBytes(n)); }
-RECV_PROTOCOL header(uint8_t cmd, uint8_t sub, uint8_t status = 0) { return TestSupport::replyHeader(cmd, sub, status); }
+RECV_PROTOCOL header(uint8_t cmd, uint8_t sub, uint8_t status = 0)
+{
+    return TestSupport::replyHeader(cmd, sub, status);
+}
 QByteArray u16(int v) { return QByteArray(1, char(v & 0xFF)) + char((v >> 8) & 0xFF); }
 // A reply of device `n` as the transport manager hands it on.
 void reply(MainWindow &w, int n, uint8_t cmd, uint8_t sub, const QByteArray &payload, uint key = 0, uint8_t status = 0)
@@ -61,7 +64,6 @@ private slots:
     void switchInputNeedsSelectedWindow();
     void gwTemplateTwoWithoutSignalLoadsTemplateOne();
     void gwOutputCardChangeForcesFactoryReset();
-    void timeTaskIndexBeyondSlotsIsIgnored();
     void factoryResetAsksThenReadsBack();
     void renameAndSwitchMessages();
     void typedSerialPortIsRememberedAndProbed();
@@ -321,7 +323,8 @@ void TestMainWindow::gwOutputCardChangeForcesFactoryReset()
     QCOMPARE(watcher->texts,
              QStringList{QStringLiteral("Output card change is detected, so factory settings must be restored.")});
     QVERIFY(waitUntil([&] { return sent.count() >= 2; }));
-    QCOMPARE(UiC::frames(sent).mid(0, 2), (QList<QByteArray>{makeCommandFrame(0x18, 0x00), Interface::requestFrame(0xEF)}));
+    QCOMPARE(UiC::frames(sent).mid(0, 2),
+             (QList<QByteArray>{makeCommandFrame(0x18, 0x00), Interface::requestFrame(0xEF)}));
     QVERIFY(w.gwRecord(id)->panels.isEmpty());
 
     // With enough cards the settings are stored.
@@ -329,21 +332,6 @@ void TestMainWindow::gwOutputCardChangeForcesFactoryReset()
     reply(w, 1, 0xE1, 0x01, res);
     reply(w, 1, 0xEE, 0x00, cards(2));
     QCOMPARE(int(w.gwRecord(id)->other.outputCards), 2);
-}
-
-void TestMainWindow::timeTaskIndexBeyondSlotsIsIgnored()
-{
-    MainWindow w;
-    announce(w, 3, 1);
-    INFO_TIME_TASK task;
-    task.index = 16;
-    task.hour = 9;
-    emit w.ksInterface(cpuidOf(1))->emitTimeTask(cpuidOf(1), task);
-    for (const INFO_TIME_TASK &t : w.ksRecord(cpuidOf(1))->timeTasks)
-        QCOMPARE(int(t.hour), 0);
-    task.index = 15;
-    emit w.ksInterface(cpuidOf(1))->emitTimeTask(cpuidOf(1), task);
-    QCOMPARE(int(w.ksRecord(cpuidOf(1))->timeTasks[15].hour), 9);
 }
 
 void TestMainWindow::factoryResetAsksThenReadsBack()
@@ -364,7 +352,8 @@ void TestMainWindow::factoryResetAsksThenReadsBack()
     w.onTitleFactorySetting();
     QCOMPARE(watcher->texts.size(), 2);
     QCOMPARE(watcher->busyBlocks, 1); // the blocking busy indicator ran until stopped
-    QCOMPARE(UiC::frames(sent), (QList<QByteArray>{KS9200Interface::factoryResetFrame(), Interface::requestFrame(0xEF)}));
+    QCOMPARE(UiC::frames(sent),
+             (QList<QByteArray>{KS9200Interface::factoryResetFrame(), Interface::requestFrame(0xEF)}));
     QVERIFY(w.ksRecord(cpuidOf(1))->windows.isEmpty());
 }
 
@@ -447,7 +436,8 @@ void TestMainWindow::titleCommandsOpenTheFamilysDialog()
     QCOMPARE(run(1, &MainWindow::onTitleMenuMultiMachine), QStringList{"DialogMultiMachine"});
     // After the image-quality dialog: its read-back, and for a KX model the advanced one too.
     QCOMPARE(UiC::frames(ks, 0xE5), QList<QByteArray>{Interface::requestFrame(0xE5)});
-    QCOMPARE(UiC::frames(kx, 0xE5), (QList<QByteArray>{Interface::requestFrame(0xE5), Interface::requestFrame(0xE5, 0x01)}));
+    QCOMPARE(UiC::frames(kx, 0xE5),
+             (QList<QByteArray>{Interface::requestFrame(0xE5), Interface::requestFrame(0xE5, 0x01)}));
     QVERIFY(watcher->texts.isEmpty());
 }
 

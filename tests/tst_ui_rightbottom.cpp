@@ -290,13 +290,16 @@ private slots:
         QTest::addColumn<int>("value");
         QTest::addColumn<QRect>("settled");
         const QRect one(0, 0, 1920, 1080), two(1920, 0, 1920, 1080);
-        QTest::newRow("width below minimum") << QRect(100, 100, 300, 200) << one << "w" << 10 << QRect(100, 100, 64, 200);
-        QTest::newRow("height below minimum") << QRect(100, 100, 300, 200) << one << "h" << 3 << QRect(100, 100, 300, 64);
+        QTest::newRow("width below minimum")
+            << QRect(100, 100, 300, 200) << one << "w" << 10 << QRect(100, 100, 64, 200);
+        QTest::newRow("height below minimum")
+            << QRect(100, 100, 300, 200) << one << "h" << 3 << QRect(100, 100, 300, 64);
         QTest::newRow("x past the right edge") << QRect(2000, 100, 300, 200) << two << "x" << 3800
                                                << QRect(3540, 100, 300, 200);
         QTest::newRow("x before the left edge") << QRect(2000, 100, 300, 200) << two << "x" << 100
                                                 << QRect(1920, 100, 300, 200);
-        QTest::newRow("y past the bottom") << QRect(2000, 100, 300, 200) << two << "y" << 1000 << QRect(2000, 880, 300, 200);
+        QTest::newRow("y past the bottom")
+            << QRect(2000, 100, 300, 200) << two << "y" << 1000 << QRect(2000, 880, 300, 200);
         QTest::newRow("wider than the panel") << QRect(1920, 100, 300, 200) << two << "w" << 5000
                                               << QRect(1920, 100, 1920, 200);
         QTest::newRow("taller than the room below") << QRect(1920, 880, 1920, 200) << two << "h" << 900
@@ -342,7 +345,8 @@ private slots:
         QSignalSpy pos(&bottom, &WidgetInBottom::emitSetWindowPos);
         QSignalSpy viewWrite(&view, &SxGraphicsView::emitWriteData);
         QSignalSpy ksSpy(ksIface, &Interface::emitSendData);
-        const QList<QPair<const char *, int>> edits{{"spinBox_x", 200}, {"spinBox_y", 150}, {"spinBox_w", 800}, {"spinBox_h", 600}};
+        const QList<QPair<const char *, int>> edits{
+            {"spinBox_x", 200}, {"spinBox_y", 150}, {"spinBox_w", 800}, {"spinBox_h", 600}};
         for (const auto &e : edits)
             child<QSpinBox>(&bottom, e.first)->setValue(e.second);
         settle(child<QTimer>(&bottom, "debounceTimer"));

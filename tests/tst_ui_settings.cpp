@@ -482,7 +482,8 @@ void TestUiSettings::outputApplyPerType()
     // KX output mode: frame, then the full read-back.
     spy.clear();
     dlg.findChild<QComboBox *>("combo_outputMode")->setCurrentIndex(1);
-    QCOMPARE(frames(spy), (QList<QByteArray>{KS9200Interface::setOutputModeFrame(1, 0), Interface::requestFrame(0xEF)}));
+    QCOMPARE(frames(spy),
+             (QList<QByteArray>{KS9200Interface::setOutputModeFrame(1, 0), Interface::requestFrame(0xEF)}));
 }
 
 void TestUiSettings::outputBorderSelectorSendsNothing()

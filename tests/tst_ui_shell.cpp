@@ -533,7 +533,8 @@ void TestUiShell::addWindowAddsToTheGwCanvas()
             return false;
         bounds << QStringLiteral("%1x%2").arg(child<QSpinBox>(d, "spinBox_x")->maximum())
                                           .arg(child<QSpinBox>(d, "spinBox_y")->maximum());
-        const QList<QPair<const char *, int>> values{{"spinBox_x", 2000}, {"spinBox_y", 100}, {"spinBox_w", 640}, {"spinBox_h", 480}};
+        const QList<QPair<const char *, int>> values{
+            {"spinBox_x", 2000}, {"spinBox_y", 100}, {"spinBox_w", 640}, {"spinBox_h", 480}};
         for (const auto &v : values)
             child<QSpinBox>(d, v.first)->setValue(v.second);
         QTimer::singleShot(0, d, [d] { child<QPushButton>(d, "btn_ok")->click(); });

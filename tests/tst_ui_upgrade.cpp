@@ -7,21 +7,17 @@
 #include "FrameCodec.h"
 #include "GW5Interface.h"
 #include "Records.h"
+#include "SimProcess.h"
 #include "SxDialogTitle.h"
 #include "TestSupport.h"
 #include "UiModalC.h"
 
 #include <QFileDialog>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLineEdit>
 #include <QNetworkDatagram>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QUdpSocket>
@@ -52,7 +48,8 @@ struct Rig
 {
     explicit Rig(const QByteArray &image, const QString &name = QStringLiteral("gw5_output_app_v2.bin"),
                  bool udp = false)
-        : path(dir.filePath(name)), spy(&dlg, &DialogUpgrade::emitSendData), udpSpy(&dlg, &DialogUpgrade::emitSendDataByUDP)
+        : path(dir.filePath(name)), spy(&dlg, &DialogUpgrade::emitSendData),
+          udpSpy(&dlg, &DialogUpgrade::emitSendDataByUDP)
     {
         writeFile(path, image);
         dlg.resetUpgrade(udp);
@@ -122,7 +119,8 @@ void TestUiUpgrade::fileKinds_data()
     QTest::newRow("output") << "/fw/gw5_output_app_1.2.bin" << 2 << "Upgrade file type: output card firmware";
     QTest::newRow("input") << "/fw/gw5_input_app.bin" << 1 << "Upgrade file type: input card firmware";
     QTest::newRow("host") << "/fw/gw5_host_app.bin" << 0 << "Upgrade file type: host firmware";
-    QTest::newRow("both markers") << "/gw5_input_app/gw5_output_app.bin" << 2 << "Upgrade file type: output card firmware";
+    QTest::newRow("both markers") << "/gw5_input_app/gw5_output_app.bin" << 2
+                                  << "Upgrade file type: output card firmware";
     QTest::newRow("marker in a folder") << "/gw5_host_app/x.bin" << 0 << "Upgrade file type: host firmware";
     QTest::newRow("case matters") << "/fw/GW5_HOST_APP.bin" << 16 << "Upgrade file type: unknown, not upgraded";
     QTest::newRow("none") << "/fw/firmware.bin" << 16 << "Upgrade file type: unknown, not upgraded";
@@ -382,7 +380,9 @@ void TestUiUpgrade::refusedStarts()
         dlg.resetUpgrade(false);
         dlg.chooseFile(link);
         QTest::mouseClick(dlg.findChild<QPushButton *>("btn_upgrade"), Qt::LeftButton);
-        QVERIFY(dlg.findChild<QPlainTextEdit *>("plainTextEdit")->toPlainText().endsWith("could not be read completely, not upgraded"));
+        QVERIFY(dlg.findChild<QPlainTextEdit *>("plainTextEdit")
+                    ->toPlainText()
+                    .endsWith("could not be read completely, not upgraded"));
         QCOMPARE(spy.size(), 0);
         QVERIFY(!dlg.isUpgrading());
     }
@@ -477,27 +477,14 @@ void TestUiUpgrade::endToEndAgainstSimulator()
 {
     QFETCH(QStringList, faults);
     QFETCH(bool, udp);
-    const QString bin = qEnvironmentVariable("VPSIM");
-    if (bin.isEmpty() || !QFile::exists(bin))
+    if (!QFile::exists(SimProcess::binary()))
         QSKIP("VPSIM does not name the vpsim binary");
     QTemporaryDir dir;
-    const QString state = dir.filePath("state.json");
-    QProcess sim;
-    sim.setProcessChannelMode(QProcess::ForwardedChannels);
-    sim.start(bin, QStringList{"--state-file", state, "--device", "GW5:addr=127.0.11.2", "--no-heartbeat",
-                               "--image-dir", dir.filePath("images")}
-                       + faults);
-    QVERIFY(sim.waitForStarted(5000));
-    auto stopSim = qScopeGuard([&] {
-        sim.terminate();
-        if (!sim.waitForFinished(3000))
-            sim.kill(), sim.waitForFinished(1000);
-    });
-    QVERIFY(TestSupport::waitUntil([&] { return QFile::exists(state); }));
-    QFile sf(state);
-    QVERIFY(sf.open(QIODevice::ReadOnly));
-    const QString cpuid = QJsonDocument::fromJson(sf.readAll()).object().value("devices").toArray().at(0)
-                              .toObject().value("cpuid").toString();
+    SimProcess sim;
+    QVERIFY2(sim.start(QStringList{"--device", "GW5:addr=127.0.11.2", "--no-heartbeat", "--image-dir",
+                                   dir.filePath("images")} + faults),
+             qPrintable(sim.errorString()));
+    const QString cpuid = sim.devices().value(0).cpuid;
     QCOMPARE(cpuid.size(), 24);
 
     QTcpSocket sock;
@@ -549,8 +536,7 @@ void TestUiUpgrade::endToEndAgainstSimulator()
     QVERIFY(log.contains("The firmware upgrade data is sent out..."));
     QVERIFY(!log.contains("failure"));
     auto *bar = dlg.findChild<QProgressBar *>("progressBar");
-    QCOMPARE(bar->maximum(), 200);
-    QCOMPARE(bar->value(), 200);
+    QCOMPARE((QList<int>{bar->maximum(), bar->value()}), (QList<int>{200, 200}));
     QCOMPARE(refusals, faults.isEmpty() ? 0 : 1);
     QFile saved(QDir(dir.filePath("images")).filePath(cpuid + "-output.bin"));
     QVERIFY(TestSupport::waitUntil([&] { return saved.exists(); }));

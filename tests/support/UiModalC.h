@@ -39,7 +39,8 @@ private:
             names << box->objectName();
             QAbstractButton *b = answer != QMessageBox::NoButton ? box->button(answer) : nullptr;
             if (!b)
-                b = box->defaultButton() ? static_cast<QAbstractButton *>(box->defaultButton()) : box->buttons().value(0);
+                b = box->defaultButton() ? static_cast<QAbstractButton *>(box->defaultButton())
+                                         : box->buttons().value(0);
             b->click();
         } else if (auto *busy = qobject_cast<SxProgressIndicator *>(w)) {
             ++busyBlocks;
