@@ -76,7 +76,6 @@ private slots:
     void linkLossHeals();
     void interruptWithReconnectOff();
     void portTakenByAnotherComputer();
-    void refusedSwitch();
     void announcedTwice();
     void sixteenDevices();
     void flappingDeviceAmongSixteen();
@@ -562,41 +561,6 @@ void TstUiFaults::portTakenByAnotherComputer()
     third.disconnectFromHost();
     QVERIFY2(waitUntil([&] { return readBackComplete(id, &why); }, 15000), qPrintable(why));
     QCOMPARE(tabText(id), label);
-}
-
-// A refused input switch: "Input conflict", the indicator stops at the answer; once the device
-// accepts again the switch shows in the read-back.
-void TstUiFaults::refusedSwitch()
-{
-    QVERIFY(startSim({"--device", ksArg(8), "--refuse-switch"}));
-    const QString id = idFor(8);
-    newWindow();
-    QCOMPARE(search(1), 1);
-    QString why;
-    QVERIFY2(waitUntil([&] { return readBackComplete(id, &why); }), qPrintable(why));
-    QVERIFY(waitUntil([&] { return !win->busy()->isAnimated(); }));
-    QCOMPARE(win->currentGraphicsView()->currentWindowId(), 0);
-
-    QSignalSpy stopped(win->busy()->stopTimer(), &QTimer::timeout);
-    const int before = sim->log().size();
-    win->onLeftInputSrcChange(33); // HDMI2
-    QVERIFY(win->busy()->isAnimated());
-    QVERIFY(waitUntil([&] { return !boxes.isEmpty(); }));
-    QCOMPARE(boxes, QStringList{"Input conflict"});
-    QVERIFY(!win->busy()->isAnimated());
-    QCOMPARE(stopped.count(), 0);
-    QCOMPARE(sim->countFrames(id, "rx", 0x08, -1, before), 1);
-    QVERIFY(win->ksRecord(id)->windows.at(0).param2 != 33);
-    boxes.clear();
-
-    SxGraphicsView *view = win->tabWidget()->viewFor(id);
-    sim->stop();
-    QVERIFY(waitUntil([&] { return !win->record(id)->online; }));
-    QVERIFY(startSim({"--device", ksArg(8)}));
-    recover(id, view);
-    win->onLeftInputSrcChange(33);
-    QVERIFY(waitUntil([&] { return win->ksRecord(id)->windows.value(0).param2 == 33; }, 8000));
-    QVERIFY2(boxes.isEmpty(), qPrintable(boxes.join('|')));
 }
 
 // One device reached on its serial port and on the network, and searched for twice: one row,
