@@ -6,11 +6,8 @@
 #include "DEVICE_INFO_GW.h"
 #include "DEVICE_INFO_KS.h"
 #include "DeviceLookup.h"
-#include "DialogTimeTake.h"
 #include "GW5Interface.h"
 #include "KS9200Interface.h"
-#include "SxDialogTitle.h"
-#include "SxPreviewBox.h"
 #include "SxPreviewBoxButton.h"
 #include "SxSignalBoxButton.h"
 #include "SxTimeTaskButton.h"
@@ -175,9 +172,7 @@ private slots:
     {
         WidgetInLeft left;
         ks.type = 16;
-        INFO_INPUTSINGLE hdmi2;
-        hdmi2.srcId = 33;
-        hdmi2.hasSignal = 1;
+        INFO_INPUTSINGLE hdmi2{33, 0, 0, 0, 1};
         ks.inputSignals = {hdmi2};
         left.setDevice(&ks);
         SxSignalBoxButton *b = left.sourceButtons().at(3);
@@ -198,10 +193,7 @@ private slots:
         QVERIFY(left.sourceButtons().at(4)->isChecked() && !b->isChecked());
         // Signal states arriving later reach the matching buttons only.
         hdmi2.hasSignal = 0;
-        INFO_INPUTSINGLE vga;
-        vga.srcId = 0;
-        vga.hasSignal = 1;
-        left.setInputSignals({hdmi2, vga}, 16);
+        left.setInputSignals({hdmi2, INFO_INPUTSINGLE{0, 0, 0, 0, 1}}, 16);
         QVERIFY(!b->hasSignal());
         QVERIFY(left.sourceButtons().at(0)->hasSignal());
     }
@@ -350,31 +342,6 @@ private slots:
         QVERIFY(!left.templateButtons().at(1)->hasData() && !left.templateButtons().at(1)->isChecked());
     }
 
-    void previewBoxScalesTheLayout()
-    {
-        SxPreviewBoxButton button;
-        INFO_PRESET p;
-        p.panels = {PRESET_ENTRY{0, 0, 1920, 1080}, PRESET_ENTRY{1920, 0, 1920, 1080}};
-        p.windows = {PRESET_ENTRY{960, 540, 1920, 540}};
-        button.setPreset(p);
-        const double s = qMin(100.0 / 1080, 170.0 / 3840);
-        SxPreviewBox *box = button.previewBox();
-        QCOMPARE(box->size(), QSize(int(3840 * s + 10), int(1080 * s + 10)));
-        QCOMPARE(box->panelRects().size(), 2);
-        QCOMPARE(box->panelRects().at(1), QRectF(1920 * s + 5, 5, 1920 * s, 1080 * s));
-        QCOMPARE(box->windowRects().at(0), QRectF(960 * s + 5, 540 * s + 5, 1920 * s, 540 * s));
-        QEvent enter(QEvent::Enter), leave(QEvent::Leave);
-        QApplication::sendEvent(&button, &enter);
-        QVERIFY(box->isVisible());
-        QCOMPARE(box->pos(), button.mapToGlobal(button.rect().topRight()) + QPoint(2, 0));
-        QApplication::sendEvent(&button, &leave);
-        QVERIFY(!box->isVisible());
-        // A layout without panel area is shown as unused and does not load.
-        INFO_PRESET empty;
-        empty.panels = {PRESET_ENTRY{10, 10, 0, 0}};
-        button.setPreset(empty);
-        QVERIFY(!button.hasData());
-    }
 
     void gwTemplateTable_data()
     {
@@ -509,10 +476,7 @@ private slots:
     void allTasksSwitch()
     {
         WidgetInLeft left;
-        INFO_TIME_TASK on;
-        on.index = 3;
-        on.state = 1;
-        ks.timeTasks[3] = on;
+        ks.timeTasks[3] = INFO_TIME_TASK{1, 0, 3}; // state on, slot 3
         left.setDevice(&ks);
         SxTimeTaskButton *task = left.taskButtons().at(3);
         QCOMPARE(task->task().state, uint8_t(1));
@@ -532,9 +496,7 @@ private slots:
         QCOMPARE(task->color(), QColor(Qt::white));
         // A task reply sets the switch from the process-wide flag.
         allTasksOn = true;
-        INFO_TIME_TASK other;
-        other.index = 5;
-        other.state = 1;
+        INFO_TIME_TASK other{1, 0, 5};
         left.setTimeTask(other);
         QVERIFY(sw->isChecked());
         QCOMPARE(left.taskButtons().at(5)->color(), QColor(Qt::green));
@@ -542,29 +504,6 @@ private slots:
         left.setTimeTask(other); // outside the sixteen slots: ignored
     }
 
-    void taskButtonOpensDialog()
-    {
-        WidgetInLeft left;
-        left.setDevice(&ks);
-        INFO_TIME_TASK t;
-        t.index = 2;
-        t.target = 17;
-        left.setTimeTask(t);
-        DialogTimeTake *dlg = left.timeTaskDialog();
-        QString title, target;
-        QTimer::singleShot(0, dlg, [&] {
-            title = child<SxDialogTitle>(dlg, "dialogTitle")->title();
-            auto combo = child<QComboBox>(dlg, "combo_target");
-            target = combo->currentText();
-            combo->setCurrentIndex(combo->findText(QStringLiteral("Preset 3")));
-            QTest::mouseClick(child<QPushButton>(dlg, "pushButton_ok"), Qt::LeftButton);
-            dlg->reject();
-        });
-        QTest::mouseClick(left.taskButtons().at(2), Qt::LeftButton);
-        QCOMPARE(title, QStringLiteral("Task 3"));
-        QCOMPARE(target, QStringLiteral("Wakeup"));
-        QCOMPARE(left.taskButtons().at(2)->task().target, uint8_t(2));
-    }
 };
 
 QTEST_MAIN(TestLeftPanel)

@@ -10,7 +10,6 @@
 #include "SxGraphicsItem.h"
 #include "SxGraphicsViewGW.h"
 #include "SxGraphicsViewKS.h"
-#include "SxMultiComboBox.h"
 #include "SxTabWidget.h"
 #include "UiLookup.h"
 #include "UiModalC.h"
@@ -152,30 +151,6 @@ private slots:
         ks.other.fadePeriod = 0;
     }
 
-    void ksWindowButtons()
-    {
-        WidgetInRight right;
-        right.setDevice(&ks);
-        right.setWindowID(3);
-        QSignalSpy spy(ksIface, &Interface::emitSendData);
-        QSignalSpy own(&right, &WidgetInRight::emitSendData);
-        QSignalSpy part(&right, &WidgetInRight::emitPartFullScreen);
-        button(&right, "btn_local")->click();
-        QCOMPARE(spy.count(), 1);
-        const QByteArray local = frames(spy).first();
-        QCOMPARE((QList<int>{at(local, 4), at(local, 6), at(local, 7)}), (QList<int>{0x12, 3, 1}));
-        QCOMPARE(part.count(), 1);
-        QCOMPARE(part.at(0).at(0).toBool(), true);
-        spy.clear();
-        button(&right, "btn_frameSync")->click();
-        // The frame-sync frame goes through the bar's own signal, the read-back through the interface.
-        QCOMPARE(own.count(), 1);
-        const QByteArray sync = own.at(0).at(0).toByteArray();
-        QCOMPARE((QList<int>{at(sync, 4), at(sync, 5), at(sync, 6), at(sync, 7), at(sync, 8)}),
-                 (QList<int>{0x06, 0x01, 3, 1, 1}));
-        QCOMPARE(frames(spy), QList<QByteArray>{Interface::requestFrame(0xEE)});
-    }
-
     void gwButtons()
     {
         current = &gw;
@@ -198,35 +173,30 @@ private slots:
         QCOMPARE(ksSpy.count(), 0);
     }
 
+    // Shown buttons as "pip fade local" flags; from a GW device first, so every button has to come back.
     void visibilityByType_data()
     {
         QTest::addColumn<int>("type");
-        QTest::addColumn<bool>("pip");
-        QTest::addColumn<bool>("fade");
-        QTest::addColumn<bool>("local");
-        QTest::newRow("0") << 0 << true << true << true;
-        QTest::newRow("3") << 3 << false << true << true;
-        QTest::newRow("16") << 16 << false << false << true;
-        QTest::newRow("20") << 20 << false << false << true;
-        QTest::newRow("48") << 48 << false << false << false;
+        QTest::addColumn<QString>("shown");
+        for (auto row : {qMakePair(0, "111"), qMakePair(3, "011"), qMakePair(16, "001"), qMakePair(20, "001"),
+                         qMakePair(48, "000")})
+            QTest::newRow(qPrintable(QString::number(row.first))) << row.first << QString(row.second);
     }
     void visibilityByType()
     {
         QFETCH(int, type);
-        QFETCH(bool, pip);
-        QFETCH(bool, fade);
-        QFETCH(bool, local);
+        QFETCH(QString, shown);
         WidgetInRight right;
-        right.setDevice(&gw); // from a GW device first: every button has to come back where it is shown
+        right.setDevice(&gw);
         DEVICE_INFO_KS rec;
         rec.type = type;
         right.setDevice(&rec);
-        QCOMPARE(!button(&right, "btn_pip")->isHidden(), pip);
-        QCOMPARE(!button(&right, "btn_fade")->isHidden(), fade);
-        QCOMPARE(!button(&right, "btn_local")->isHidden(), local);
+        QString got;
+        for (const char *b : {"btn_pip", "btn_fade", "btn_local"})
+            got += button(&right, b)->isHidden() ? '0' : '1';
+        QCOMPARE(got, shown);
         QVERIFY(!button(&right, "btn_frameSync")->isHidden());
     }
-
     void refreshAndSettersSendNothing()
     {
         WidgetInRight right;
@@ -258,28 +228,6 @@ private slots:
         QCOMPARE(spy.count() + own.count(), 0);
     }
 
-    void noWindowShowsTip_data()
-    {
-        QTest::addColumn<QString>("button");
-        QTest::newRow("local") << "btn_local";
-        QTest::newRow("frameSync") << "btn_frameSync";
-    }
-    void noWindowShowsTip()
-    {
-        QFETCH(QString, button);
-        WidgetInRight right;
-        right.setWindowID(-1);
-        QSignalSpy spy(ksIface, &Interface::emitSendData);
-        QSignalSpy own(&right, &WidgetInRight::emitSendData);
-        ModalCatcher boxes;
-        QToolButton *btn = ::button(&right, button);
-        btn->click();
-        QCOMPARE(boxes.titles, QStringList{"tips"});
-        QCOMPARE(boxes.texts, QStringList{"Please select a window"});
-        QVERIFY(!btn->isChecked());
-        QCOMPARE(spy.count() + own.count(), 0);
-    }
-
     // An edit waits for the 900 ms pause, then is corrected: a size below 64 grows, a window is
     // moved or cut back into its panel. One input changed per row from the window's start.
     void statusBarCorrections_data()
@@ -289,24 +237,18 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<int>("value");
         QTest::addColumn<QRect>("settled");
-        const QRect one(0, 0, 1920, 1080), two(1920, 0, 1920, 1080);
-        QTest::newRow("width below minimum")
-            << QRect(100, 100, 300, 200) << one << "w" << 10 << QRect(100, 100, 64, 200);
-        QTest::newRow("height below minimum")
-            << QRect(100, 100, 300, 200) << one << "h" << 3 << QRect(100, 100, 300, 64);
-        QTest::newRow("x past the right edge") << QRect(2000, 100, 300, 200) << two << "x" << 3800
-                                               << QRect(3540, 100, 300, 200);
-        QTest::newRow("x before the left edge") << QRect(2000, 100, 300, 200) << two << "x" << 100
-                                                << QRect(1920, 100, 300, 200);
-        QTest::newRow("y past the bottom")
-            << QRect(2000, 100, 300, 200) << two << "y" << 1000 << QRect(2000, 880, 300, 200);
-        QTest::newRow("wider than the panel") << QRect(1920, 100, 300, 200) << two << "w" << 5000
-                                              << QRect(1920, 100, 1920, 200);
-        QTest::newRow("taller than the room below") << QRect(1920, 880, 1920, 200) << two << "h" << 900
-                                                    << QRect(1920, 880, 1920, 200);
+        using R = QRect;
+        const R one(0, 0, 1920, 1080), two(1920, 0, 1920, 1080), a(100, 100, 300, 200), b(2000, 100, 300, 200);
+        QTest::newRow("width below minimum") << a << one << "w" << 10 << R(100, 100, 64, 200);
+        QTest::newRow("height below minimum") << a << one << "h" << 3 << R(100, 100, 300, 64);
+        QTest::newRow("x past the right edge") << b << two << "x" << 3800 << R(3540, 100, 300, 200);
+        QTest::newRow("x before the left edge") << b << two << "x" << 100 << R(1920, 100, 300, 200);
+        QTest::newRow("y past the bottom") << b << two << "y" << 1000 << R(2000, 880, 300, 200);
+        QTest::newRow("wider than panel") << R(1920, 100, 300, 200) << two << "w" << 5000 << R(1920, 100, 1920, 200);
+        const R low(1920, 880, 1920, 200), wide(1920, 0, 2500, 200);
+        QTest::newRow("taller than the room below") << low << two << "h" << 900 << low;
         // Wider than its panel: settles instead of swinging between the edges.
-        QTest::newRow("window wider than its panel") << QRect(1920, 0, 2500, 200) << two << "x" << 2000
-                                                     << QRect(1920, 0, 2500, 200);
+        QTest::newRow("window wider than its panel") << wide << two << "x" << 2000 << wide;
     }
     void statusBarCorrections()
     {
@@ -435,14 +377,22 @@ private slots:
         click(&view, QPointF(300, 300));
         QCOMPARE(right.windowID(), 0);
         QCOMPARE(bottom.panelRect(), QRect(0, 0, 1920, 1080));
+        // The frame-sync frame goes through the bar's own signal, the read-back through the interface.
         QSignalSpy ksSpy(ksIface, &Interface::emitSendData);
         QSignalSpy own(&right, &WidgetInRight::emitSendData);
+        QSignalSpy part(&right, &WidgetInRight::emitPartFullScreen);
         button(&right, "btn_frameSync")->click();
         QCOMPARE(own.count(), 1);
-        QCOMPARE(at(own.at(0).at(0).toByteArray(), 6), 0);
+        const QByteArray sync = own.at(0).at(0).toByteArray();
+        QCOMPARE((QList<int>{at(sync, 4), at(sync, 5), at(sync, 6), at(sync, 7), at(sync, 8)}),
+                 (QList<int>{0x06, 0x01, 0, 1, 1}));
+        QCOMPARE(frames(ksSpy), QList<QByteArray>{Interface::requestFrame(0xEE)});
         button(&right, "btn_local")->click();
         QCOMPARE(frames(ksSpy, 0x12).size(), 1);
-        QCOMPARE(at(frames(ksSpy, 0x12).first(), 6), 0);
+        const QByteArray local = frames(ksSpy, 0x12).first();
+        QCOMPARE((QList<int>{at(local, 4), at(local, 6), at(local, 7)}), (QList<int>{0x12, 0, 1}));
+        QCOMPARE(part.count(), 1);
+        QCOMPARE(part.at(0).at(0).toBool(), true);
 
         // Locked, the arrangement buttons rest; unlocked they work again.
         QSignalSpy lock(&right, &WidgetInRight::emitLockWindow);
@@ -506,7 +456,7 @@ private slots:
     }
 
     // Once the selected window is gone, both bars fall back to no selection and the per-window
-    // buttons ask for one instead of sending for the window that no longer exists.
+    // buttons show a tip instead of sending for the window that no longer exists.
     void removedWindowLeavesNoSelection_data()
     {
         QTest::addColumn<QString>("how");
@@ -541,32 +491,15 @@ private slots:
         QSignalSpy own(&bars.right, &WidgetInRight::emitSendData);
         QSignalSpy gwSpy(gwIface, &Interface::emitSendData);
         ModalCatcher boxes;
-        button(&bars.right, "btn_frameSync")->click();
-        QCOMPARE(boxes.texts, QStringList{"Please select a window"});
+        for (const char *b : {"btn_frameSync", "btn_local"}) {
+            button(&bars.right, b)->click();
+            QVERIFY(!button(&bars.right, b)->isChecked());
+        }
+        QCOMPARE(boxes.titles, QStringList({"tips", "tips"}));
+        QCOMPARE(boxes.texts, QStringList({"Please select a window", "Please select a window"}));
         QCOMPARE(own.count() + gwSpy.count(), 0);
     }
 
-    // The multi-select combo box of the timed-task dialog: bit i is item i.
-    void multiComboMask()
-    {
-        SxMultiComboBox combo;
-        for (int i = 1; i <= 10; ++i)
-            combo.addCheckItem(QStringLiteral("Preset %1").arg(i));
-        QSignalSpy changed(&combo, &SxMultiComboBox::checkedChanged);
-        combo.setCheckedMask(0x0005);
-        QVERIFY(combo.isItemChecked(0) && !combo.isItemChecked(1) && combo.isItemChecked(2));
-        QCOMPARE(combo.checkedText(), QStringLiteral("Preset 1,Preset 3"));
-        QCOMPARE(changed.last().at(0).toInt(), 0x0005);
-        combo.setItemChecked(9, true);
-        QCOMPARE(combo.checkedMask(), 0x0205);
-        // Bits beyond the items and indexes out of range are ignored.
-        combo.setCheckedMask(0xFC00 | 0x2);
-        QCOMPARE(combo.checkedMask(), 0x2);
-        combo.setItemChecked(10, true);
-        combo.setItemChecked(-1, true);
-        QVERIFY(!combo.isItemChecked(10));
-        QCOMPARE(combo.checkedMask(), 0x2);
-    }
 };
 
 QTEST_MAIN(TestRightBottom)

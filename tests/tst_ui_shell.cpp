@@ -35,7 +35,6 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QToolButton>
-#include <QTranslator>
 #include <QtTest>
 
 using UiC::panel;
@@ -87,466 +86,347 @@ int spin(QWidget *d, const char *name) { return child<QSpinBox>(d, name)->value(
 class TestUiShell : public QObject
 {
     Q_OBJECT
-
 private slots:
-    void initTestCase();
-
-    void indicatorShownAndStopped();
-    void indicatorStopTimeEndsModalRun();
-    void indicatorSpokes_data();
-    void indicatorSpokes();
-
-    void zones_data();
-    void zones();
-    void childWidgetsAreNoBorder();
-    void mouseDragAndResizeFallback();
-    void mainWindowDragsByItsTitleBar();
-    void dialogTitleClosesItsDialog();
-
-    void titleCommandButtons();
-    void mainMenuLanguagesAndDiagnostics();
-    void storedLanguageFiveStartsInEnglish();
-    void aboutShowsProductAndVersion();
-    void iconsLoad();
-
-    void attributeOpensForCurrentDevice();
-    void mosaicAndChromaKeyOpenForCurrentDevice();
-    void addWindowAddsToTheGwCanvas();
-
+    void initTestCase()
+    {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
+        QCoreApplication::setOrganizationName(QStringLiteral("Corlune"));
+        QSettings().setValue("Language", 0);
+    }
+    void indicatorShownAndStopped()
+    {
+        QWidget parent;
+        parent.setGeometry(40, 30, 300, 200);
+        parent.show();
+        SxProgressIndicator busy(&parent);
+        busy.startAnimation(false);
+        QVERIFY(busy.isVisible() && busy.isAnimated() && busy.stopTimer()->isActive());
+        QCOMPARE(busy.geometry(), parent.geometry());
+        QTRY_VERIFY(busy.angle() != 0);
+        QCOMPARE(busy.angle() % 30, 0);
+        busy.setStopTime(700);
+        busy.stopAnimation();
+        QVERIFY(!busy.isVisible() && !busy.isAnimated() && !busy.stopTimer()->isActive());
+        QCOMPARE(busy.result(), int(QDialog::Accepted));
+        QCOMPARE(busy.stopTime(), 700); // only the expiry of the stop timer brings back the default
+    }
+    void indicatorStopTimeEndsModalRun()
+    {
+        QWidget parent;
+        parent.resize(200, 200);
+        SxProgressIndicator busy(&parent);
+        busy.setStopTime(50);
+        bool rescued = false; // a bound in case the stop timer never ends the run
+        QTimer::singleShot(10000, &busy, [&] {
+            rescued = true;
+            busy.done(QDialog::Rejected);
+        });
+        busy.startAnimation(true);
+        QVERIFY(!rescued);
+        QCOMPARE(busy.result(), int(QDialog::Accepted));
+        QVERIFY(!busy.isAnimated() && !busy.isVisible());
+        QCOMPARE(busy.stopTime(), 5000);
+    }
+    void zones_data()
+    {
+        QTest::addColumn<QPoint>("point");
+        QTest::addColumn<int>("zone");
+        using Z = SxBaseWidget;
+        QTest::newRow("centre") << QPoint(200, 150) << int(Z::ZoneCaption);
+        QTest::newRow("left") << QPoint(3, 150) << int(Z::ZoneLeft);
+        QTest::newRow("left band ends before 8") << QPoint(8, 150) << int(Z::ZoneCaption);
+        QTest::newRow("outermost column") << QPoint(0, 150) << int(Z::ZoneCaption);
+        QTest::newRow("right") << QPoint(397, 150) << int(Z::ZoneRight);
+        QTest::newRow("right band starts after 392") << QPoint(392, 150) << int(Z::ZoneCaption);
+        QTest::newRow("top") << QPoint(200, 7) << int(Z::ZoneTop);
+        QTest::newRow("bottom") << QPoint(200, 297) << int(Z::ZoneBottom);
+        QTest::newRow("top-left") << QPoint(3, 3) << int(Z::ZoneTopLeft);
+        QTest::newRow("top-right") << QPoint(397, 3) << int(Z::ZoneTopRight);
+        QTest::newRow("bottom-left") << QPoint(3, 297) << int(Z::ZoneBottomLeft);
+        QTest::newRow("bottom-right, 3 px from both edges") << QPoint(397, 297) << int(Z::ZoneBottomRight);
+        QTest::newRow("outside") << QPoint(400, 150) << int(Z::ZoneNone);
+        QTest::newRow("outside above") << QPoint(200, -1) << int(Z::ZoneNone);
+    }
+    void zones()
+    {
+        QFETCH(QPoint, point);
+        QFETCH(int, zone);
+        QCOMPARE(int(SxBaseWidget::zoneAt(point, QSize(400, 300), 8)), zone);
+    }
+    void childWidgetsAreNoBorder()
+    {
+        SxBaseWidget w;
+        QCOMPARE(w.borderWidth(), 8);
+        w.resize(400, 300);
+        (new QPushButton(&w))->setGeometry(0, 0, 60, 30);
+        QCOMPARE(w.hitZone(QPoint(3, 3)), SxBaseWidget::ZoneNone);
+        QCOMPARE(w.hitZone(QPoint(30, 15)), SxBaseWidget::ZoneNone);
+        QCOMPARE(w.hitZone(QPoint(397, 297)), SxBaseWidget::ZoneBottomRight);
+        QCOMPARE(w.hitZone(QPoint(100, 3)), SxBaseWidget::ZoneTop);
+        QCOMPARE(w.hitZone(QPoint(100, 100)), SxBaseWidget::ZoneCaption);
+    }
+    void mouseDragAndResizeFallback()
+    {
+        SxBaseWidget w;
+        auto *label = new QLabel(QStringLiteral("caption"), &w);
+        label->setGeometry(100, 20, 120, 30);
+        auto *button = new QPushButton(QStringLiteral("ok"), &w);
+        button->setGeometry(100, 200, 80, 30);
+        w.setGeometry(100, 100, 400, 300);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QPoint start = w.pos();
+        // An empty area: the window follows the mouse, but not for a jitter below the drag distance
+        // (a double click stays a double click).
+        const QPoint g = w.mapToGlobal(QPoint(300, 150));
+        sendMouse(&w, QEvent::MouseButtonPress, QPoint(300, 150), g);
+        sendMouse(&w, QEvent::MouseMove, QPoint(300, 150), g + QPoint(1, 1));
+        QVERIFY(!w.isDragging());
+        QCOMPARE(w.pos(), start);
+        sendMouse(&w, QEvent::MouseMove, QPoint(300, 150), g + QPoint(30, 20));
+        QVERIFY(w.isDragging());
+        QCOMPARE(w.pos(), start + QPoint(30, 20));
+        sendMouse(&w, QEvent::MouseButtonRelease, QPoint(300, 150), g + QPoint(30, 20));
+        QVERIFY(!w.isDragging());
+        QCOMPARE(w.size(), QSize(400, 300));
+        // A label lets the press through: it drags as well; a button keeps its press: no drag.
+        const QPoint moved = w.pos();
+        drag(label, QPoint(10, 10), QPoint(-50, 5));
+        QCOMPARE(w.pos(), moved + QPoint(-50, 5));
+        const QPoint before = w.pos();
+        drag(button, QPoint(5, 5), QPoint(40, 40));
+        QCOMPARE(w.pos(), before);
+        // The bottom-right corner resizes, the top-left corner stays; the left edge moves the left side only.
+        const QPoint corner = w.mapToGlobal(QPoint(397, 297));
+        sendMouse(&w, QEvent::MouseButtonPress, QPoint(397, 297), corner);
+        QVERIFY(w.isResizing() && !w.isDragging());
+        sendMouse(&w, QEvent::MouseMove, QPoint(397, 297), corner + QPoint(50, 40));
+        sendMouse(&w, QEvent::MouseButtonRelease, QPoint(397, 297), corner + QPoint(50, 40));
+        QCOMPARE(w.geometry(), QRect(before, QSize(450, 340)));
+        QVERIFY(!w.isResizing());
+        drag(&w, QPoint(3, 150), QPoint(20, 0));
+        QCOMPARE(w.geometry(), QRect(before + QPoint(20, 0), QSize(430, 340)));
+    }
+    void mainWindowDragsByItsTitleBar()
+    {
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        auto *title = child<SxTitleWidget>(&w, "TitleWidget");
+        // An empty spot of the title bar (between the command buttons and the caption).
+        QPoint spot(-1, -1);
+        for (int x = title->width() / 2; x < title->width() && spot.x() < 0; ++x)
+            if (!title->childAt(x, title->height() / 2))
+                spot = QPoint(x, title->height() / 2);
+        QVERIFY(spot.x() >= 0);
+        const QPoint start = w.pos();
+        drag(title, spot, QPoint(-15, 25));
+        QCOMPARE(w.pos(), start + QPoint(-15, 25));
+        // A double click there maximises; a maximised window does not follow the mouse.
+        const QPoint g = title->mapToGlobal(spot);
+        for (QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
+                               QEvent::MouseButtonRelease})
+            sendMouse(title, t, spot, g);
+        QVERIFY(w.isMaximized());
+        const QPoint maximised = w.pos();
+        drag(title, spot, QPoint(40, 40));
+        QVERIFY(!w.isDragging());
+        QCOMPARE(w.pos(), maximised);
+    }
+    void dialogTitleClosesItsDialog()
+    {
+        SxBaseWidget dialog;
+        auto *title = new SxDialogTitle(&dialog);
+        dialog.show();
+        QSignalSpy closing(title, &SxDialogTitle::emitClose);
+        QTest::mouseClick(title->closeButton(), Qt::LeftButton);
+        QCOMPARE(closing.count(), 1);
+        QVERIFY(!dialog.isVisible());
+    }
+    // Each command button emits its own signal once and shows its icon; the style sheet and the About
+    // box's product and version are there (icons and style sheet come from the compiled-in resources).
+    void titleCommandButtons()
+    {
+        SxBaseWidget::initResources();
+        QVERIFY(!SxBaseWidget::applicationStyleSheet().isEmpty());
+        SxTitleWidget t;
+        t.show();
+        const QList<QToolButton *> buttons = t.findChildren<QToolButton *>(QStringLiteral("mainToolButton"));
+        QCOMPARE(buttons.size(), 11);
+        QMap<QString, QSignalSpy *> spies;
+        using T = SxTitleWidget;
+        const QList<QPair<QString, void (T::*)()>> commands{
+            {"Sync", &T::emitSync},       {"Output", &T::emitOutputSetting}, {"EDID", &T::emitEDID},
+            {"Audio", &T::emitAudioSetting}, {"Image", &T::emitImageSetting}, {"Test", &T::emitTestImage},
+            {"USB", &T::emitUsbPlay},     {"Upgrade", &T::emitUpgrade},      {"Factory", &T::emitFactorySetting},
+            {"MultiMachine", &T::emitMenuMultiMachine}};
+        for (const auto &c : commands)
+            spies.insert(c.first, new QSignalSpy(&t, c.second));
+        QSignalSpy search(&t, &T::emitSearch);
+        spies.insert("Search", &search);
+        QSet<QString> seen;
+        for (QToolButton *b : buttons) {
+            const QString command = b->property("command").toString();
+            QVERIFY2(spies.contains(command) && !b->icon().pixmap(16, 16).isNull(), qPrintable(command));
+            seen << command;
+            b->click();
+            for (auto it = spies.cbegin(); it != spies.cend(); ++it)
+                QCOMPARE(it.value()->count(), seen.contains(it.key()) ? 1 : 0);
+        }
+        QCOMPARE(seen.size(), 11);
+        QCOMPARE(search.at(0).at(0).toInt(), 0);
+        spies.remove("Search");
+        qDeleteAll(spies);
+        for (const char *p : {":/sysButton/online.png", ":/sysButton/offline.png", ":/sysButton/logo.png"})
+            QVERIFY2(!QPixmap(QLatin1String(p)).isNull(), p);
+        ModalCatcher boxes;
+        t.aboutAction()->trigger();
+        QCOMPARE(boxes.names, QStringList{"aboutBox"});
+        QVERIFY(!SxTitleWidget::productVersion().isEmpty());
+        QVERIFY(boxes.texts.at(0).contains(QStringLiteral("Video Processor")));
+        QVERIFY(boxes.texts.at(0).contains(SxTitleWidget::productVersion()));
+        QCOMPARE(t.mainMenu()->actions().last(), t.aboutAction());
+    }
+    void mainMenuLanguagesAndDiagnostics()
+    {
+        QSettings().setValue("Language", 0);
+        MainWindow w;
+        auto *title = child<SxTitleWidget>(&w, "TitleWidget");
+        auto *sourcePage = child<QPushButton>(child<QWidget>(&w, "LeftWidget"), "KeepStatu_Signal");
+        QToolButton *sync = title->commandButton(SxTitleWidget::CmdSync);
+        QToolButton *search = title->commandButton(SxTitleWidget::CmdSearch);
+        auto *searchDialogButton = child<QPushButton>(w.searchDialog(), "btn_search");
+        auto *searchDialogLabel = child<QLabel>(w.searchDialog(), "label_cur");
+        QVERIFY(title->languageAction(0)->isChecked());
+        const QList<QStringList> expected{{"1", "同步", "搜索", "信号源"},
+                                          {"2", "同步", "搜尋", "訊號源"},
+                                          {"0", "Sync", "Search", "Signal Source"}};
+        for (const QStringList &e : expected) {
+            const int language = e[0].toInt();
+            title->languageAction(language)->trigger();
+            QCoreApplication::processEvents();
+            QCOMPARE(w.currentLanguage(), language);
+            QCOMPARE(QSettings().value("Language").toInt(), language);
+            QCOMPARE((QStringList{e[0], sync->text(), search->text(), sourcePage->text()}), e);
+            QCOMPARE(searchDialogButton->text(), QCoreApplication::translate("DialogSearch", "Search"));
+            QCOMPARE(searchDialogLabel->text(), QCoreApplication::translate("DialogSearch", "current device:"));
+            QCOMPARE(searchDialogButton->text() != QStringLiteral("Search"), language != 0);
+            for (int l = 0; l < 3; ++l)
+                QCOMPARE(title->languageAction(l)->isChecked(), l == language);
+        }
+        // The main menu's diagnostics window follows the main window's transport manager, once.
+        title->diagnosticsAction()->trigger();
+        auto *diagnostics = w.findChild<DialogDiagnostics *>();
+        QVERIFY(diagnostics && diagnostics->isVisible());
+        QCOMPARE(diagnostics->commManager(), w.commManager());
+        title->diagnosticsAction()->trigger();
+        QCOMPARE(w.findChildren<DialogDiagnostics *>().size(), 1);
+        diagnostics->close();
+        // Values outside the three languages change nothing.
+        w.onTitleLanguageChange(LANGUAGE(7));
+        QCOMPARE(QSettings().value("Language").toInt(), 0);
+        QCOMPARE(sync->text(), QStringLiteral("Sync"));
+    }
+    // The canvas's attribute, mosaic and chroma-key dialogs open filled from the current device's records.
+    void canvasDialogsOpenForCurrentDevice()
+    {
+        MainWindow w;
+        w.show();
+        const QString cpuid = addCurrentDevice(w, 3, 1);
+        QCOMPARE(w.currentCpuid(), cpuid);
+        KS9200Interface *ks = w.ksInterface(cpuid);
+        emit ks->emitPanelData(cpuid, {panel(0, 0, 0, 1920, 1080), panel(1, 1920, 0, 1920, 1080)});
+        emit ks->emitWindowData(cpuid, {window(0, 100, 50, 640, 480, 32), window(1, 2000, 100, 800, 600, 1)});
+        emit ks->emitInputSignals(cpuid, {INFO_INPUTSINGLE{1, 1280, 720, 50, 1}});
+        emit ks->emitInputCrop(cpuid, {RecordBuilders::inputCrop(1, 1, 10, 20, 600, 400)});
+        INFO_MOSAIC m;
+        m.enable = 1;
+        m.hUnits = 3;
+        m.vUnits = 2;
+        m.unitIndex = 5;
+        emit ks->emitMultiMosaic(cpuid, m);
+        auto *view = qobject_cast<SxGraphicsViewKS *>(w.tabWidget()->viewFor(cpuid));
+        QVERIFY(view && view->windowItem(1));
+        ModalCatcher watcher;
+        QStringList seen;
+        watcher.handler = [&](QDialog *d) {
+            if (qobject_cast<DialogAttribute *>(d))
+                seen << QStringLiteral("%1,%2,%3,%4 t%5 crop %6 %7,%8,%9,%10 %11")
+                            .arg(spin(d, "spinBox_win_x")).arg(spin(d, "spinBox_win_y"))
+                            .arg(spin(d, "spinBox_win_w")).arg(spin(d, "spinBox_win_h"))
+                            .arg(child<QSpinBox>(d, "spinBox_trans")->maximum())
+                            .arg(child<QPushButton>(d, "btn_crop")->isChecked())
+                            .arg(spin(d, "spinBox_crop_x")).arg(spin(d, "spinBox_crop_y"))
+                            .arg(spin(d, "spinBox_crop_w")).arg(spin(d, "spinBox_crop_h"))
+                            .arg(child<QLabel>(d, "label_inputResoltion")->text());
+            if (auto *mosaic = qobject_cast<DialogMosaic *>(d))
+                seen << QStringLiteral("w%1 %2x%3 pos %4/%5 mode %6")
+                            .arg(mosaic->windowId()).arg(spin(d, "spinBox_hUnits")).arg(spin(d, "spinBox_vUnits"))
+                            .arg(spin(d, "spinBox_position")).arg(child<QSpinBox>(d, "spinBox_position")->maximum())
+                            .arg(child<QComboBox>(d, "combo_mosaicMode")->currentIndex());
+            if (auto *chroma = qobject_cast<DialogChromaKey *>(d))
+                seen << QStringLiteral("chroma w%1 mode %2 red %3")
+                            .arg(chroma->windowId()).arg(child<QComboBox>(d, "combo_mode")->currentIndex())
+                            .arg(spin(d, "spinBox_red"));
+            return false;
+        };
+        rightPress(view, QPointF(2100, 200));
+        QCOMPARE(view->getMenuItem(), view->windowItem(1));
+        view->prepareMenu();
+        view->attribute()->trigger();
+        QCOMPARE(seen, QStringList{"2000,100,800,600 t15 crop 1 10,20,600,400 Input Resolution: 1280x720x50"});
+        rightPress(view, QPointF(300, 300));
+        view->prepareMenu();
+        view->multiMachine()->trigger();
+        QCOMPARE(seen.mid(1), QStringList{"w0 3x2 pos 5/6 mode 0"});
+        INFO_CHROMA key;
+        key.mode = 1;
+        key.red = 40;
+        emit ks->emitChromaKey(cpuid, {key});
+        view->prepareMenu();
+        QVERIFY(view->chromaKey()->isEnabled());
+        view->chromaKey()->trigger();
+        QCOMPARE(seen.mid(2), QStringList{"chroma w0 mode 1 red 40"});
+        QVERIFY(watcher.texts.isEmpty());
+    }
+    // The canvas's "add window" opens the dialog bounded by the wall and adds what it returns (the
+    // dialog's own refusals are tested with the dialog).
+    void addWindowAddsToTheGwCanvas()
+    {
+        MainWindow w;
+        w.show();
+        const QString cpuid = addCurrentDevice(w, 48, 3);
+        for (int i = 0; i < 2; ++i)
+            emit w.gwInterface(cpuid)->emitPanelData(cpuid, panel(i, i * 1920, 0, 1920, 1080));
+        auto *view = qobject_cast<SxGraphicsViewGW *>(w.tabWidget()->viewFor(cpuid));
+        QVERIFY(view);
+        view->setOutputCards(2);
+        QCOMPARE(view->rectFull(), QRect(0, 0, 3840, 1080));
+        ModalCatcher watcher;
+        QStringList bounds;
+        watcher.handler = [&](QDialog *d) {
+            if (!qobject_cast<DialogAddWindow *>(d))
+                return false;
+            bounds << QStringLiteral("%1x%2").arg(child<QSpinBox>(d, "spinBox_x")->maximum())
+                                              .arg(child<QSpinBox>(d, "spinBox_y")->maximum());
+            const QList<QPair<const char *, int>> values{
+                {"spinBox_x", 2000}, {"spinBox_y", 100}, {"spinBox_w", 640}, {"spinBox_h", 480}};
+            for (const auto &v : values)
+                child<QSpinBox>(d, v.first)->setValue(v.second);
+            QTimer::singleShot(0, d, [d] { child<QPushButton>(d, "btn_ok")->click(); });
+            return true;
+        };
+        QVERIFY(view->windowItemList().isEmpty());
+        view->addEntry()->trigger();
+        QCOMPARE(bounds, QStringList{"3840x1080"});
+        QCOMPARE(view->windowItemList().size(), 1);
+        QCOMPARE(view->windowItemList().at(0)->windowRect(), QRect(2000, 100, 640, 480));
+        QVERIFY(watcher.texts.isEmpty());
+    }
 private:
     QTemporaryDir settingsDir;
 };
-
-void TestUiShell::initTestCase()
-{
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
-    QCoreApplication::setOrganizationName(QStringLiteral("Corlune"));
-    QSettings().setValue("Language", 0);
-}
-
-void TestUiShell::indicatorShownAndStopped()
-{
-    QWidget parent;
-    parent.setGeometry(40, 30, 300, 200);
-    parent.show();
-    SxProgressIndicator busy(&parent);
-    busy.startAnimation(false);
-    QVERIFY(busy.isVisible() && busy.isAnimated() && busy.stopTimer()->isActive());
-    QCOMPARE(busy.geometry(), parent.geometry());
-    QTRY_VERIFY(busy.angle() != 0);
-    QCOMPARE(busy.angle() % 30, 0);
-    busy.setStopTime(700);
-    busy.stopAnimation();
-    QVERIFY(!busy.isVisible() && !busy.isAnimated() && !busy.stopTimer()->isActive());
-    QCOMPARE(busy.result(), int(QDialog::Accepted));
-    QCOMPARE(busy.stopTime(), 700); // only the expiry of the stop timer brings back the default
-}
-
-void TestUiShell::indicatorStopTimeEndsModalRun()
-{
-    QWidget parent;
-    parent.resize(200, 200);
-    SxProgressIndicator busy(&parent);
-    busy.setStopTime(50);
-    bool rescued = false; // a bound in case the stop timer never ends the run
-    QTimer::singleShot(10000, &busy, [&] {
-        rescued = true;
-        busy.done(QDialog::Rejected);
-    });
-    busy.startAnimation(true);
-    QVERIFY(!rescued);
-    QCOMPARE(busy.result(), int(QDialog::Accepted));
-    QVERIFY(!busy.isAnimated() && !busy.isVisible());
-    QCOMPARE(busy.stopTime(), 5000);
-}
-
-// Below a side of 33 the capsules are wider.
-void TestUiShell::indicatorSpokes_data()
-{
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<int>("side");
-    QTest::addColumn<double>("outer");
-    QTest::addColumn<double>("widthRatio");
-    QTest::newRow("400 x 300") << QSize(400, 300) << 75 << 37.0 << 0.23;
-    QTest::newRow("side 33") << QSize(132, 500) << 33 << 16.0 << 0.23;
-    QTest::newRow("side 32") << QSize(131, 131) << 32 << 15.5 << 0.35;
-}
-
-void TestUiShell::indicatorSpokes()
-{
-    QFETCH(QSize, size);
-    QFETCH(int, side);
-    QFETCH(double, outer);
-    QFETCH(double, widthRatio);
-    const SxProgressIndicator::Spokes s = SxProgressIndicator::spokesFor(size);
-    QCOMPARE(s.side, side);
-    QCOMPARE(s.outerRadius, outer);
-    QCOMPARE(s.innerRadius, outer * 0.38);
-    QCOMPARE(s.capsuleLength, outer - outer * 0.38);
-    QCOMPARE(s.capsuleWidth, s.capsuleLength * widthRatio);
-}
-
-void TestUiShell::zones_data()
-{
-    QTest::addColumn<QPoint>("point");
-    QTest::addColumn<int>("zone");
-    using Z = SxBaseWidget;
-    QTest::newRow("centre") << QPoint(200, 150) << int(Z::ZoneCaption);
-    QTest::newRow("left") << QPoint(3, 150) << int(Z::ZoneLeft);
-    QTest::newRow("left band ends before 8") << QPoint(8, 150) << int(Z::ZoneCaption);
-    QTest::newRow("outermost column") << QPoint(0, 150) << int(Z::ZoneCaption);
-    QTest::newRow("right") << QPoint(397, 150) << int(Z::ZoneRight);
-    QTest::newRow("right band starts after 392") << QPoint(392, 150) << int(Z::ZoneCaption);
-    QTest::newRow("top") << QPoint(200, 7) << int(Z::ZoneTop);
-    QTest::newRow("bottom") << QPoint(200, 297) << int(Z::ZoneBottom);
-    QTest::newRow("top-left") << QPoint(3, 3) << int(Z::ZoneTopLeft);
-    QTest::newRow("top-right") << QPoint(397, 3) << int(Z::ZoneTopRight);
-    QTest::newRow("bottom-left") << QPoint(3, 297) << int(Z::ZoneBottomLeft);
-    QTest::newRow("bottom-right, 3 px from both edges") << QPoint(397, 297) << int(Z::ZoneBottomRight);
-    QTest::newRow("outside") << QPoint(400, 150) << int(Z::ZoneNone);
-    QTest::newRow("outside above") << QPoint(200, -1) << int(Z::ZoneNone);
-}
-
-void TestUiShell::zones()
-{
-    QFETCH(QPoint, point);
-    QFETCH(int, zone);
-    QCOMPARE(int(SxBaseWidget::zoneAt(point, QSize(400, 300), 8)), zone);
-}
-
-void TestUiShell::childWidgetsAreNoBorder()
-{
-    SxBaseWidget w;
-    QCOMPARE(w.borderWidth(), 8);
-    w.resize(400, 300);
-    (new QPushButton(&w))->setGeometry(0, 0, 60, 30);
-    QCOMPARE(w.hitZone(QPoint(3, 3)), SxBaseWidget::ZoneNone);
-    QCOMPARE(w.hitZone(QPoint(30, 15)), SxBaseWidget::ZoneNone);
-    QCOMPARE(w.hitZone(QPoint(397, 297)), SxBaseWidget::ZoneBottomRight);
-    QCOMPARE(w.hitZone(QPoint(100, 3)), SxBaseWidget::ZoneTop);
-    QCOMPARE(w.hitZone(QPoint(100, 100)), SxBaseWidget::ZoneCaption);
-}
-
-void TestUiShell::mouseDragAndResizeFallback()
-{
-    SxBaseWidget w;
-    auto *label = new QLabel(QStringLiteral("caption"), &w);
-    label->setGeometry(100, 20, 120, 30);
-    auto *button = new QPushButton(QStringLiteral("ok"), &w);
-    button->setGeometry(100, 200, 80, 30);
-    w.setGeometry(100, 100, 400, 300);
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    const QPoint start = w.pos();
-    // An empty area: the window follows the mouse, but not for a jitter below the drag distance
-    // (a double click stays a double click).
-    const QPoint g = w.mapToGlobal(QPoint(300, 150));
-    sendMouse(&w, QEvent::MouseButtonPress, QPoint(300, 150), g);
-    sendMouse(&w, QEvent::MouseMove, QPoint(300, 150), g + QPoint(1, 1));
-    QVERIFY(!w.isDragging());
-    QCOMPARE(w.pos(), start);
-    sendMouse(&w, QEvent::MouseMove, QPoint(300, 150), g + QPoint(30, 20));
-    QVERIFY(w.isDragging());
-    QCOMPARE(w.pos(), start + QPoint(30, 20));
-    sendMouse(&w, QEvent::MouseButtonRelease, QPoint(300, 150), g + QPoint(30, 20));
-    QVERIFY(!w.isDragging());
-    QCOMPARE(w.size(), QSize(400, 300));
-    // A label lets the press through: it drags as well; a button keeps its press: no drag.
-    const QPoint moved = w.pos();
-    drag(label, QPoint(10, 10), QPoint(-50, 5));
-    QCOMPARE(w.pos(), moved + QPoint(-50, 5));
-    const QPoint before = w.pos();
-    drag(button, QPoint(5, 5), QPoint(40, 40));
-    QCOMPARE(w.pos(), before);
-    // The bottom-right corner resizes, the top-left corner stays; the left edge moves the left side only.
-    const QPoint corner = w.mapToGlobal(QPoint(397, 297));
-    sendMouse(&w, QEvent::MouseButtonPress, QPoint(397, 297), corner);
-    QVERIFY(w.isResizing() && !w.isDragging());
-    sendMouse(&w, QEvent::MouseMove, QPoint(397, 297), corner + QPoint(50, 40));
-    sendMouse(&w, QEvent::MouseButtonRelease, QPoint(397, 297), corner + QPoint(50, 40));
-    QCOMPARE(w.geometry(), QRect(before, QSize(450, 340)));
-    QVERIFY(!w.isResizing());
-    drag(&w, QPoint(3, 150), QPoint(20, 0));
-    QCOMPARE(w.geometry(), QRect(before + QPoint(20, 0), QSize(430, 340)));
-}
-
-void TestUiShell::mainWindowDragsByItsTitleBar()
-{
-    MainWindow w;
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    auto *title = child<SxTitleWidget>(&w, "TitleWidget");
-    // An empty spot of the title bar (between the command buttons and the caption).
-    QPoint spot(-1, -1);
-    for (int x = title->width() / 2; x < title->width() && spot.x() < 0; ++x)
-        if (!title->childAt(x, title->height() / 2))
-            spot = QPoint(x, title->height() / 2);
-    QVERIFY(spot.x() >= 0);
-    const QPoint start = w.pos();
-    drag(title, spot, QPoint(-15, 25));
-    QCOMPARE(w.pos(), start + QPoint(-15, 25));
-    // A double click there maximises; a maximised window does not follow the mouse.
-    const QPoint g = title->mapToGlobal(spot);
-    for (QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
-                           QEvent::MouseButtonRelease})
-        sendMouse(title, t, spot, g);
-    QVERIFY(w.isMaximized());
-    const QPoint maximised = w.pos();
-    drag(title, spot, QPoint(40, 40));
-    QVERIFY(!w.isDragging());
-    QCOMPARE(w.pos(), maximised);
-}
-
-void TestUiShell::dialogTitleClosesItsDialog()
-{
-    SxBaseWidget dialog;
-    auto *title = new SxDialogTitle(&dialog);
-    dialog.show();
-    QSignalSpy closing(title, &SxDialogTitle::emitClose);
-    QTest::mouseClick(title->closeButton(), Qt::LeftButton);
-    QCOMPARE(closing.count(), 1);
-    QVERIFY(!dialog.isVisible());
-}
-
-void TestUiShell::titleCommandButtons()
-{
-    SxTitleWidget t;
-    t.show();
-    const QList<QToolButton *> buttons = t.findChildren<QToolButton *>(QStringLiteral("mainToolButton"));
-    QCOMPARE(buttons.size(), 11);
-    QMap<QString, QSignalSpy *> spies;
-    using T = SxTitleWidget;
-    const QList<QPair<QString, void (T::*)()>> commands{
-        {"Sync", &T::emitSync},       {"Output", &T::emitOutputSetting}, {"EDID", &T::emitEDID},
-        {"Audio", &T::emitAudioSetting}, {"Image", &T::emitImageSetting}, {"Test", &T::emitTestImage},
-        {"USB", &T::emitUsbPlay},     {"Upgrade", &T::emitUpgrade},      {"Factory", &T::emitFactorySetting},
-        {"MultiMachine", &T::emitMenuMultiMachine}};
-    for (const auto &c : commands)
-        spies.insert(c.first, new QSignalSpy(&t, c.second));
-    QSignalSpy search(&t, &T::emitSearch);
-    spies.insert("Search", &search);
-    QSet<QString> seen;
-    for (QToolButton *b : buttons) {
-        const QString command = b->property("command").toString();
-        QVERIFY2(spies.contains(command), qPrintable(command));
-        seen << command;
-        b->click();
-        // Exactly this command's signal, once.
-        for (auto it = spies.cbegin(); it != spies.cend(); ++it)
-            QCOMPARE(it.value()->count(), seen.contains(it.key()) ? 1 : 0);
-    }
-    QCOMPARE(seen.size(), 11);
-    QCOMPARE(search.at(0).at(0).toInt(), 0);
-    spies.remove("Search");
-    qDeleteAll(spies);
-}
-
-void TestUiShell::mainMenuLanguagesAndDiagnostics()
-{
-    QSettings().setValue("Language", 0);
-    MainWindow w;
-    auto *title = child<SxTitleWidget>(&w, "TitleWidget");
-    auto *sourcePage = child<QPushButton>(child<QWidget>(&w, "LeftWidget"), "KeepStatu_Signal");
-    QToolButton *sync = title->commandButton(SxTitleWidget::CmdSync);
-    QToolButton *search = title->commandButton(SxTitleWidget::CmdSearch);
-    auto *searchDialogButton = child<QPushButton>(w.searchDialog(), "btn_search");
-    auto *searchDialogLabel = child<QLabel>(w.searchDialog(), "label_cur");
-    QVERIFY(title->languageAction(0)->isChecked());
-    const QList<QStringList> expected{{"1", "同步", "搜索", "信号源"},
-                                      {"2", "同步", "搜尋", "訊號源"},
-                                      {"0", "Sync", "Search", "Signal Source"}};
-    for (const QStringList &e : expected) {
-        const int language = e[0].toInt();
-        title->languageAction(language)->trigger();
-        QCoreApplication::processEvents();
-        QCOMPARE(w.currentLanguage(), language);
-        QCOMPARE(QSettings().value("Language").toInt(), language);
-        QCOMPARE((QStringList{e[0], sync->text(), search->text(), sourcePage->text()}), e);
-        QCOMPARE(searchDialogButton->text(), QCoreApplication::translate("DialogSearch", "Search"));
-        QCOMPARE(searchDialogLabel->text(), QCoreApplication::translate("DialogSearch", "current device:"));
-        QCOMPARE(searchDialogButton->text() != QStringLiteral("Search"), language != 0);
-        for (int l = 0; l < 3; ++l)
-            QCOMPARE(title->languageAction(l)->isChecked(), l == language);
-    }
-    // The main menu's diagnostics window follows the main window's transport manager, once.
-    title->diagnosticsAction()->trigger();
-    auto *diagnostics = w.findChild<DialogDiagnostics *>();
-    QVERIFY(diagnostics && diagnostics->isVisible());
-    QCOMPARE(diagnostics->commManager(), w.commManager());
-    title->diagnosticsAction()->trigger();
-    QCOMPARE(w.findChildren<DialogDiagnostics *>().size(), 1);
-    diagnostics->close();
-    // Values outside the three languages change nothing.
-    w.onTitleLanguageChange(LANGUAGE(7));
-    QCOMPARE(QSettings().value("Language").toInt(), 0);
-    QCOMPARE(sync->text(), QStringLiteral("Sync"));
-}
-
-void TestUiShell::storedLanguageFiveStartsInEnglish()
-{
-    QSettings().setValue("Language", 5);
-    {
-        MainWindow w;
-        QCOMPARE(w.currentLanguage(), 5);
-        QVERIFY(w.applicationTranslator()->isEmpty());
-        auto *title = child<SxTitleWidget>(&w, "TitleWidget");
-        for (int l = 0; l < 3; ++l)
-            QVERIFY(!title->languageAction(l)->isChecked());
-        QCOMPARE(title->commandButton(SxTitleWidget::CmdSync)->text(), QStringLiteral("Sync"));
-        QCOMPARE(child<QPushButton>(&w, "KeepStatu_Signal")->text(), QStringLiteral("Signal Source"));
-        QCOMPARE(child<QPushButton>(w.searchDialog(), "btn_search")->text(), QStringLiteral("Search"));
-    }
-    QSettings().setValue("Language", 0);
-}
-
-void TestUiShell::aboutShowsProductAndVersion()
-{
-    SxTitleWidget t;
-    t.show();
-    ModalCatcher boxes;
-    t.aboutAction()->trigger();
-    QCOMPARE(boxes.names, QStringList{"aboutBox"});
-    QVERIFY(!SxTitleWidget::productVersion().isEmpty());
-    QVERIFY(boxes.texts.at(0).contains(QStringLiteral("Video Processor")));
-    QVERIFY(boxes.texts.at(0).contains(SxTitleWidget::productVersion()));
-    QCOMPARE(t.mainMenu()->actions().last(), t.aboutAction());
-}
-
-// Every command of the title bar shows its icon, and the style sheet is there (both come from the
-// compiled-in resources).
-void TestUiShell::iconsLoad()
-{
-    SxBaseWidget::initResources();
-    QVERIFY(!SxBaseWidget::applicationStyleSheet().isEmpty());
-    SxTitleWidget t;
-    const QList<QToolButton *> buttons = t.findChildren<QToolButton *>(QStringLiteral("mainToolButton"));
-    QCOMPARE(buttons.size(), 11);
-    for (QToolButton *b : buttons)
-        QVERIFY2(!b->icon().pixmap(16, 16).isNull(), qPrintable(b->property("command").toString()));
-    for (const char *p : {":/sysButton/online.png", ":/sysButton/offline.png", ":/sysButton/logo.png"})
-        QVERIFY2(!QPixmap(QLatin1String(p)).isNull(), p);
-}
-
-void TestUiShell::attributeOpensForCurrentDevice()
-{
-    MainWindow w;
-    w.show();
-    const QString cpuid = addCurrentDevice(w, 3, 1);
-    QCOMPARE(w.currentCpuid(), cpuid);
-    KS9200Interface *ks = w.ksInterface(cpuid);
-    emit ks->emitPanelData(cpuid, {panel(0, 0, 0, 1920, 1080), panel(1, 1920, 0, 1920, 1080)});
-    emit ks->emitWindowData(cpuid, {window(0, 100, 50, 640, 480, 32), window(1, 2000, 100, 800, 600, 1)});
-    INFO_INPUTSINGLE in;
-    in.srcId = 1;
-    in.width = 1280;
-    in.height = 720;
-    in.rate = 50;
-    in.hasSignal = 1;
-    emit ks->emitInputSignals(cpuid, {in});
-    emit ks->emitInputCrop(cpuid, {RecordBuilders::inputCrop(1, 1, 10, 20, 600, 400)});
-    auto *view = qobject_cast<SxGraphicsViewKS *>(w.tabWidget()->viewFor(cpuid));
-    QVERIFY(view && view->windowItem(1));
-    ModalCatcher watcher;
-    QStringList seen;
-    watcher.handler = [&](QDialog *d) {
-        if (qobject_cast<DialogAttribute *>(d))
-            seen << QStringLiteral("%1,%2,%3,%4 t%5 crop %6 %7,%8,%9,%10 %11")
-                        .arg(spin(d, "spinBox_win_x")).arg(spin(d, "spinBox_win_y"))
-                        .arg(spin(d, "spinBox_win_w")).arg(spin(d, "spinBox_win_h"))
-                        .arg(child<QSpinBox>(d, "spinBox_trans")->maximum())
-                        .arg(child<QPushButton>(d, "btn_crop")->isChecked())
-                        .arg(spin(d, "spinBox_crop_x")).arg(spin(d, "spinBox_crop_y"))
-                        .arg(spin(d, "spinBox_crop_w")).arg(spin(d, "spinBox_crop_h"))
-                        .arg(child<QLabel>(d, "label_inputResoltion")->text());
-        return false;
-    };
-    rightPress(view, QPointF(2100, 200));
-    QCOMPARE(view->getMenuItem(), view->windowItem(1));
-    view->prepareMenu();
-    view->attribute()->trigger();
-    QCOMPARE(seen, QStringList{"2000,100,800,600 t15 crop 1 10,20,600,400 Input Resolution: 1280x720x50"});
-    QVERIFY(watcher.texts.isEmpty());
-}
-
-void TestUiShell::mosaicAndChromaKeyOpenForCurrentDevice()
-{
-    MainWindow w;
-    w.show();
-    const QString cpuid = addCurrentDevice(w, 3, 2);
-    KS9200Interface *ks = w.ksInterface(cpuid);
-    emit ks->emitPanelData(cpuid, {panel(0, 0, 0, 1920, 1080)});
-    emit ks->emitWindowData(cpuid, {window(0, 0, 0, 960, 540)});
-    INFO_MOSAIC m;
-    m.enable = 1;
-    m.hUnits = 3;
-    m.vUnits = 2;
-    m.unitIndex = 5;
-    emit ks->emitMultiMosaic(cpuid, m);
-    auto *view = qobject_cast<SxGraphicsViewKS *>(w.tabWidget()->viewFor(cpuid));
-    QVERIFY(view);
-    ModalCatcher watcher;
-    QStringList seen;
-    watcher.handler = [&](QDialog *d) {
-        if (auto *mosaic = qobject_cast<DialogMosaic *>(d))
-            seen << QStringLiteral("w%1 %2x%3 pos %4/%5 mode %6")
-                        .arg(mosaic->windowId()).arg(spin(d, "spinBox_hUnits")).arg(spin(d, "spinBox_vUnits"))
-                        .arg(spin(d, "spinBox_position")).arg(child<QSpinBox>(d, "spinBox_position")->maximum())
-                        .arg(child<QComboBox>(d, "combo_mosaicMode")->currentIndex());
-        if (auto *chroma = qobject_cast<DialogChromaKey *>(d))
-            seen << QStringLiteral("chroma w%1 mode %2 red %3")
-                        .arg(chroma->windowId()).arg(child<QComboBox>(d, "combo_mode")->currentIndex())
-                        .arg(spin(d, "spinBox_red"));
-        return false;
-    };
-    rightPress(view, QPointF(300, 300));
-    view->prepareMenu();
-    view->multiMachine()->trigger();
-    QCOMPARE(seen, QStringList{"w0 3x2 pos 5/6 mode 0"});
-    INFO_CHROMA key;
-    key.mode = 1;
-    key.red = 40;
-    emit ks->emitChromaKey(cpuid, {key});
-    view->prepareMenu();
-    QVERIFY(view->chromaKey()->isEnabled());
-    view->chromaKey()->trigger();
-    QCOMPARE(seen.last(), QStringLiteral("chroma w0 mode 1 red 40"));
-}
-
-// The canvas's "add window" opens the dialog bounded by the wall and adds what it returns (the
-// dialog's own refusals are tested with the dialog).
-void TestUiShell::addWindowAddsToTheGwCanvas()
-{
-    MainWindow w;
-    w.show();
-    const QString cpuid = addCurrentDevice(w, 48, 3);
-    for (int i = 0; i < 2; ++i)
-        emit w.gwInterface(cpuid)->emitPanelData(cpuid, panel(i, i * 1920, 0, 1920, 1080));
-    auto *view = qobject_cast<SxGraphicsViewGW *>(w.tabWidget()->viewFor(cpuid));
-    QVERIFY(view);
-    view->setOutputCards(2);
-    QCOMPARE(view->rectFull(), QRect(0, 0, 3840, 1080));
-    ModalCatcher watcher;
-    QStringList bounds;
-    watcher.handler = [&](QDialog *d) {
-        if (!qobject_cast<DialogAddWindow *>(d))
-            return false;
-        bounds << QStringLiteral("%1x%2").arg(child<QSpinBox>(d, "spinBox_x")->maximum())
-                                          .arg(child<QSpinBox>(d, "spinBox_y")->maximum());
-        const QList<QPair<const char *, int>> values{
-            {"spinBox_x", 2000}, {"spinBox_y", 100}, {"spinBox_w", 640}, {"spinBox_h", 480}};
-        for (const auto &v : values)
-            child<QSpinBox>(d, v.first)->setValue(v.second);
-        QTimer::singleShot(0, d, [d] { child<QPushButton>(d, "btn_ok")->click(); });
-        return true;
-    };
-    QVERIFY(view->windowItemList().isEmpty());
-    view->addEntry()->trigger();
-    QCOMPARE(bounds, QStringList{"3840x1080"});
-    QCOMPARE(view->windowItemList().size(), 1);
-    QCOMPARE(view->windowItemList().at(0)->windowRect(), QRect(2000, 100, 640, 480));
-    QVERIFY(watcher.texts.isEmpty());
-}
 
 QTEST_MAIN(TestUiShell)
 #include "tst_ui_shell.moc"
