@@ -14,16 +14,9 @@
 #include "UiModalC.h"
 #include "UiRecordsC.h"
 
-#include <QAction>
-#include <QComboBox>
-#include <QSettings>
-#include <QSharedMemory>
-#include <QTableWidget>
-#include <QTcpServer>
-#include <QTcpSocket>
-#include <QTemporaryDir>
-#include <QUuid>
+#include <QtNetwork>
 #include <QtTest>
+#include <QtWidgets>
 #include <fcntl.h>
 #include <memory>
 #include <pty.h>
@@ -109,8 +102,7 @@ private slots:
         QCOMPARE(table->rowCount(), 1);
         QCOMPARE(table->item(0, DialogSearch::ColConnect)->text(), QStringLiteral("usb"));
 
-        // Once the serial link is lost, the search dialog lists it offline, and the network
-        // announcement takes over.
+        // Once the serial link is lost it is listed offline, and the network announcement takes over.
         w.slotDeviceBroken(cpuidOf(1), QString(), false);
         w.onSearchDevice(0);
         QVERIFY2(table->item(0, DialogSearch::ColConnect)->text().startsWith(QStringLiteral("usb - offline for 0:0")),
@@ -122,8 +114,8 @@ private slots:
         QCOMPARE(table->rowCount(), 1);
         QVERIFY(table->item(0, DialogSearch::ColConnect)->text().startsWith(QStringLiteral("network(")));
     }
-    // With automatic reconnection off, as the device's "connection interrupted" always did (what the
-    // operator sees is tested end to end with the fault suite).
+    // With automatic reconnection off, "connection interrupted" is told, the device leaves the registry (its
+    // tab stays, offline), its replies are dropped and a command is refused until it is announced again.
     void connectInterruptDropsFramesUntilReannounced()
     {
         MainWindow w;
@@ -132,13 +124,22 @@ private slots:
         makeCurrent(w, cpuidOf(1));
         const int tabs = w.tabWidget()->count();
         QSignalSpy firstPanels(w.ksInterface(cpuidOf(1)), &KS9200Interface::emitPanelData);
+        QSignalSpy firstSent(w.ksInterface(cpuidOf(1)), &Interface::emitSendData);
         const QByteArray panels = QByteArray(1, char(1)) + u16(0) + u16(0) + u16(1920) + u16(1080) + char(60) + u16(0);
         reply(w, 1, 0xFF, 0x02, QByteArray(), 5);
         QVERIFY(waitUntil([&] { return !watcher->texts.isEmpty(); }));
+        QCOMPARE(watcher->texts, QStringList{"Connect interrupt"});
         QVERIFY(!w.record(cpuidOf(1)));
+        QCOMPARE(w.hub()->linkState(cpuidOf(1)), DeviceHub::Link::Offline);
         QCOMPARE(w.tabWidget()->count(), tabs);
+        QVERIFY(w.tabWidget()->tabText(0).endsWith(" - offline"));
         reply(w, 1, 0xE1, 0x00, panels, 5);
         QCOMPARE(firstPanels.count(), 0);
+        // A command for it meanwhile is refused aloud.
+        w.onLeftPresetChange(1);
+        QVERIFY(waitUntil([&] { return watcher->texts.size() == 2; }));
+        QCOMPARE(watcher->texts.last(), QStringLiteral("Device Not Connect!"));
+        QCOMPARE(firstSent.count(), 0);
 
         announce(w, 3, 1, 5);
         QSignalSpy secondPanels(w.ksInterface(cpuidOf(1)), &KS9200Interface::emitPanelData);

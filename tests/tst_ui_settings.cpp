@@ -1,5 +1,4 @@
-// Settings dialogs against real KS9200Interface / GW5Interface objects reached through
-// DeviceLookup: the frames they send, the records they keep and the widgets they show.
+// Settings dialogs against real interfaces reached through DeviceLookup: frames, records, widgets.
 #include "BoxCatcher.h"
 #include "ColorWidget.h"
 #include "DEVICE_INFO_GW.h"
@@ -15,16 +14,8 @@
 #include "TestSupport.h"
 #include "UiRecordsC.h"
 
-#include <QApplication>
-#include <QComboBox>
-#include <QLabel>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QSlider>
-#include <QSpinBox>
-#include <QTimer>
 #include <QtTest>
+#include <QtWidgets>
 
 using namespace RecordBuilders;
 using UiC::frames;
@@ -57,11 +48,16 @@ private slots:
         delete gwIface;
         gwCurrent = false;
     }
-    void imageQualitySendsLastChangeAfterDelay()
+    // One window's last change goes out after the pause; "all windows" changes every record; a window's
+    // reset asks first.
+    void imageQualityKs()
     {
         useKs(0);
         DialogImageQuality dlg;
-        dlg.setImageQuality(imageQualityList(3));
+        QList<INFO_IMAGE_QUALITY> list = imageQualityList(3);
+        list[2].brightness = 90;
+        list[2].redOffset = -20;
+        dlg.setImageQuality(list);
         QSignalSpy spy(ksIface, &Interface::emitSendData);
         auto *combo = dlg.findChild<QComboBox *>("combo_window");
         auto *slider = dlg.findChild<QSlider *>("slider_brightness");
@@ -79,24 +75,17 @@ private slots:
         QVERIFY(spy.isEmpty());
         fire(&dlg, "onTimerSend");
         QVERIFY(!dlg.sendTimer()->isActive());
-        QCOMPARE(spy.count(), 1);
-        QCOMPARE(spy.at(0).at(0).toByteArray(),
-                 TestSupport::hex("5A 5A 17 00 01 01 01 3C 00 00 00 00 00 00 00 00 00 00 00 00 00 00 0A"));
+        QCOMPARE(frames(spy),
+                 QList<QByteArray>{TestSupport::hex("5A 5A 17 00 01 01 01 3C 00 00 00 00 00 00 00 00 00 00 00 00 00 00 0A")});
         QCOMPARE(dlg.records().at(1).brightness, uint16_t(60));
         QCOMPARE(dlg.records().at(0).brightness, uint16_t(50));
-
         // A negative offset goes out as its low byte.
         dlg.findChild<QSlider *>("slider_red")->setValue(-3);
         fire(&dlg, "onTimerSend");
-        const QByteArray f = spy.last().at(0).toByteArray();
-        QCOMPARE((QList<int>{UiC::at(f, 5), UiC::at(f, 7)}), (QList<int>{6, 0xFD}));
-    }
-    void imageQualityAllWindows()
-    {
-        useKs(2);
-        DialogImageQuality dlg;
-        dlg.setImageQuality(imageQualityList(3));
-        QSignalSpy spy(ksIface, &Interface::emitSendData);
+        QCOMPARE((QList<int>{UiC::at(frames(spy).last(), 5), UiC::at(frames(spy).last(), 7)}), (QList<int>{6, 0xFD}));
+
+        spy.clear();
+        combo->setCurrentIndex(0);
         dlg.findChild<QSlider *>("slider_contrast")->setValue(70);
         fire(&dlg, "onTimerSend");
         QCOMPARE(spy.count(), 1);
@@ -105,21 +94,13 @@ private slots:
         for (const INFO_IMAGE_QUALITY &q : dlg.records())
             QCOMPARE(q.contrast, uint16_t(70));
         // Choosing a window shows its stored record and sends nothing.
-        dlg.findChild<QComboBox *>("combo_window")->setCurrentIndex(3);
+        combo->setCurrentIndex(3);
         QCOMPARE(dlg.findChild<QSpinBox *>("spinBox_contrast")->value(), 70);
+        QCOMPARE(spin->value(), 90);
         QCOMPARE(spy.count(), 1);
         QVERIFY(!dlg.sendTimer()->isActive());
-    }
-    void imageQualityResetThirdWindow()
-    {
-        useKs(1);
-        DialogImageQuality dlg;
-        QList<INFO_IMAGE_QUALITY> list = imageQualityList(3);
-        list[2].brightness = 90;
-        list[2].redOffset = -20;
-        dlg.setImageQuality(list);
-        dlg.findChild<QComboBox *>("combo_window")->setCurrentIndex(3);
-        QSignalSpy spy(ksIface, &Interface::emitSendData);
+
+        spy.clear();
         BoxCatcher boxes;
         boxes.answer = QMessageBox::Cancel;
         QTest::mouseClick(dlg.findChild<QPushButton *>("btn_reset"), Qt::LeftButton);
@@ -127,13 +108,12 @@ private slots:
         QCOMPARE(dlg.records().at(2).brightness, uint16_t(90));
         boxes.answer = QMessageBox::Yes;
         QTest::mouseClick(dlg.findChild<QPushButton *>("btn_reset"), Qt::LeftButton);
-        QCOMPARE(boxes.texts, QStringList({QStringLiteral("Reset All Picture Params?"),
-                                           QStringLiteral("Reset All Picture Params?")}));
+        QCOMPARE(boxes.texts, QStringList({"Reset All Picture Params?", "Reset All Picture Params?"}));
         QCOMPARE(frames(spy), QList<QByteArray>{KS9200Interface::resetImageQualityFrame(2)});
         QCOMPARE((QList<int>{UiC::at(frames(spy)[0], 5), UiC::at(frames(spy)[0], 6)}), (QList<int>{0xFF, 2}));
         QCOMPARE(dlg.records().at(2).brightness, uint16_t(50));
         QCOMPARE(dlg.records().at(2).redOffset, int16_t(0));
-        QCOMPARE(dlg.findChild<QSpinBox *>("spinBox_brightness")->value(), 50);
+        QCOMPARE(spin->value(), 50);
     }
     void imageQualityDefaultsBeforeValues_data()
     {
@@ -202,8 +182,7 @@ private slots:
         dlg.setImageQuality(list);
         auto *combo = dlg.findChild<QComboBox *>("combo_window");
         const int third = combo->findText(QStringLiteral("window 3"));
-        QVERIFY2(third > 0,
-                 qPrintable(QStringLiteral("entries: %1, %2").arg(combo->itemText(1), combo->itemText(2))));
+        QVERIFY2(third > 0, qPrintable(QStringLiteral("entries: %1, %2").arg(combo->itemText(1), combo->itemText(2))));
         QCOMPARE(combo->count(), 3);
         combo->setCurrentIndex(third);
         auto *brightness = dlg.findChild<QSlider *>("slider_brightness");
@@ -249,8 +228,6 @@ private slots:
         auto *w = dlg.findChild<QSpinBox *>("spin_width");
         auto *h = dlg.findChild<QSpinBox *>("spin_height");
         auto *r = dlg.findChild<QSpinBox *>("spin_frame");
-        QCOMPARE(preset->count(), 17);
-        QCOMPARE(preset->itemText(1), QStringLiteral("4080*2160 30Hz"));
         preset->setCurrentIndex(1);
         QCOMPARE((QList<int>{w->value(), h->value(), r->value()}), (QList<int>{4080, 2160, 30}));
         QVERIFY(!dlg.resolutionTimer()->isActive());
@@ -258,7 +235,6 @@ private slots:
         QCOMPARE(w->value(), 4080);
 
         preset->setCurrentIndex(11);
-        QCOMPARE(preset->currentText(), QStringLiteral("1920*1080 60Hz"));
         h->setValue(1000);
         QCOMPARE(preset->currentIndex(), 0);
         QVERIFY(dlg.resolutionTimer()->isActive());
@@ -340,8 +316,6 @@ private slots:
         auto *w = dlg.findChild<QSpinBox *>("spinBox_output1_w");
         auto *h = dlg.findChild<QSpinBox *>("spinBox_output1_h");
         auto *r = dlg.findChild<QSpinBox *>("spinBox_fr1");
-        QCOMPARE(combo->count(), 15);
-        QCOMPARE(combo->itemText(10), QStringLiteral("1028x1600 60Hz"));
         QCOMPARE(w->value(), 1920);
         combo->setCurrentIndex(10);
         QCOMPARE((QList<int>{w->value(), h->value(), r->value()}), (QList<int>{1028, 1600, 60}));
@@ -371,7 +345,6 @@ private slots:
         ks.panels << outputPanel(0, 3840, 2160, 30);
         DialogOutputSetting dlg;
         dlg.setDeviceData(ks);
-        QCOMPARE(dlg.findChild<QComboBox *>("comboBox_output1")->count(), 17);
         QVERIFY(dlg.findChild<QComboBox *>("comboBox_output2")->isHidden());
         auto *r = dlg.findChild<QSpinBox *>("spinBox_fr1");
         r->setValue(60);
@@ -380,9 +353,6 @@ private slots:
         fire(&dlg, "onTimerResolution");
         QCOMPARE(r->value(), 23);
         QCOMPARE(dlg.findChild<QSpinBox *>("spinBox_output1_w")->value(), 3840);
-        useKs(4);
-        dlg.setDeviceData(ks);
-        QCOMPARE(dlg.findChild<QComboBox *>("comboBox_output1")->count(), 15);
     }
     // KX output mode: frame, then the full read-back (apply itself is checked against vpsim in the e2e test).
     void outputKxModeReadsBack()
@@ -456,16 +426,17 @@ private slots:
     }
     void outputVisibilityEnhanceAndExchange()
     {
-        auto hidden = [](DialogOutputSetting &d, const char *name) {
-            return d.findChild<QWidget *>(name)->isHidden();
-        };
         ks.outputEnhance << INFO_OUTPUT_ENHANCE{1, 0} << INFO_OUTPUT_ENHANCE{0, 1};
-
         useKs(4);
         DialogOutputSetting dlg;
+        auto shown = [&dlg](std::initializer_list<const char *> names) {
+            QString s;
+            for (const char *n : names)
+                s += dlg.findChild<QWidget *>(n)->isHidden() ? '0' : '1';
+            return s;
+        };
         dlg.setDeviceData(ks);
-        QVERIFY(hidden(dlg, "btn_dvi2_b"));
-        QVERIFY(hidden(dlg, "group_outputMode"));
+        QCOMPARE(shown({"btn_dvi2_b", "group_outputMode"}), "00");
         QVERIFY(dlg.findChild<QPushButton *>("btn_dvi1_a")->isChecked());
         QVERIFY(dlg.findChild<QPushButton *>("btn_dvi2_b")->isChecked());
 
@@ -477,15 +448,13 @@ private slots:
         // Type 16: one DVI2 switch labelled "DVI2", no position fields, the KX output group.
         useKs(16);
         dlg.setDeviceData(ks);
-        QVERIFY(hidden(dlg, "btn_dvi2_a"));
-        QVERIFY(!hidden(dlg, "btn_dvi2_b"));
+        QCOMPARE(shown({"btn_dvi2_a", "btn_dvi2_b", "spinBox_border_x"}), "010");
         QCOMPARE(dlg.findChild<QLabel *>("label_dvi2_b")->text(), QStringLiteral("DVI2"));
-        QVERIFY(hidden(dlg, "spinBox_border_x"));
         QCOMPARE(dlg.findChild<QSpinBox *>("spinBox_thickness")->maximum(), 15);
 
         useKs(17);
         dlg.setDeviceData(ks);
-        QVERIFY(!hidden(dlg, "btn_dvi2_a"));
+        QCOMPARE(shown({"btn_dvi2_a"}), "1");
         QCOMPARE(dlg.findChild<QLabel *>("label_dvi2_b")->text(), QStringLiteral("DVI2-B"));
 
         // Exchange sends the output mode with the current mode; on a KS model only the icon changes.
@@ -514,10 +483,7 @@ private:
     bool gwCurrent = false;
 };
 
-static QList<INFO_EDID> edidList()
-{
-    return {edid(20, 1920, 1080, 60), edid(33, 1280, 720, 60)};
-}
+static QList<INFO_EDID> edidList() { return {edid(20, 1920, 1080, 60), edid(33, 1280, 720, 60)}; }
 
 QTEST_MAIN(TestUiSettings)
 #include "tst_ui_settings.moc"

@@ -10,16 +10,9 @@
 #include "TestSupport.h"
 #include "UiModalC.h"
 
-#include <QFileDialog>
-#include <QLineEdit>
-#include <QNetworkDatagram>
-#include <QPlainTextEdit>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QTcpSocket>
-#include <QTemporaryDir>
-#include <QUdpSocket>
+#include <QtNetwork>
 #include <QtTest>
+#include <QtWidgets>
 
 namespace {
 bool writeFile(const QString &path, const QByteArray &data)
@@ -36,10 +29,7 @@ QByteArray pattern(int size, int seed = 3)
     return d;
 }
 
-int blockOf(const QByteArray &frame)
-{
-    return uint8_t(frame.at(6)) | (uint8_t(frame.at(7)) << 8);
-}
+int blockOf(const QByteArray &frame) { return uint8_t(frame.at(6)) | (uint8_t(frame.at(7)) << 8); }
 
 // A dialog with an image file chosen and every frame it sends caught.
 struct Rig
@@ -79,14 +69,8 @@ class TestUiUpgrade : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        registerRecordTypes();
-    }
-    void cleanup()
-    {
-        DeviceLookup::clear();
-    }
+    void initTestCase() { registerRecordTypes(); }
+    void cleanup() { DeviceLookup::clear(); }
     void fileKinds_data()
     {
         QTest::addColumn<QString>("path");
@@ -336,8 +320,7 @@ private slots:
             QCOMPARE(r.lastLog(), QString("Please select the upgrade file"));
             QCOMPARE(r.spy.size(), 0);
         }
-        // A file whose size does not match what can be read (a kernel file reports size 0) is not
-        // sent in part.
+        // A file that cannot be read to its reported size (a kernel file) is not sent in part.
         {
             Rig r(pattern(1), "gw5_host_app.bin");
             QVERIFY(QFile::remove(r.path) && QFile::link("/proc/self/status", r.path));
@@ -346,9 +329,7 @@ private slots:
             QCOMPARE(r.spy.size(), 0);
             QVERIFY(!r.dlg.isUpgrading());
         }
-    }
-    void emptyImage()
-    {
+        // An empty image: the boot request only.
         Rig r(QByteArray(), "gw5_host_app.bin");
         r.start();
         QCOMPARE(r.last(), DialogUpgrade::bootFrame(0));

@@ -1,17 +1,11 @@
-// Answers every modal window while it lives: a message box (text, title and object name kept) with
-// `answer` when it has that button, else its default or first one; the blocking busy indicator by
-// stopping it; any other dialog through `handler` (once per dialog; true when the handler arranged the
-// dialog's end itself) or by rejecting it (its class name kept). Header-only: the support library
-// links no widgets.
+// Answers every modal window while it lives: a message box (text, title, name kept) with `answer` or its
+// default or first button; the busy indicator by stopping it; any other dialog (class name kept) through
+// `handler` (true when it arranged the dialog's end) or by rejecting it. Header-only (no widgets in support).
 #pragma once
 
 #include "SxProgressIndicator.h"
 
-#include <QApplication>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QPointer>
-#include <QTimer>
+#include <QtWidgets>
 #include <functional>
 
 class ModalCatcher : public QObject

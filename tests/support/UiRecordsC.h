@@ -1,11 +1,8 @@
-// Panels, windows and device announcements the shell, bar and main-window tests build devices from.
-// Header-only.
+// Panels, windows and device announcements the UI tests build devices from. Header-only.
 #pragma once
 
 #include "Records.h"
 
-#include <QByteArray>
-#include <QList>
 #include <QSignalSpy>
 
 namespace UiC {
