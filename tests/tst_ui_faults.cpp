@@ -1,5 +1,4 @@
-// The application against a misbehaving vpsim (devices on 127.0.41.x). The search broadcasts from a veth
-// end whose peer sits alone in a namespace; the kernel loops every broadcast back to vpsim's sockets.
+// The application against a misbehaving vpsim on 127.0.41.x, searched from a veth end in a namespace.
 #include "CommManager.h"
 #include "DEVICE_INFO_KS.h"
 #include "DeviceHub.h"
@@ -90,26 +89,24 @@ private slots:
         sim.reset();
         QVERIFY2(!hung, "the scenario hung and was ended by the watchdog");
     }
-    // Split, junk-prefixed and slow replies still complete the read-back; replies with a wrong checksum
-    // are dropped without a word until the device is repaired. No box; a new search reads back again.
+    // Garbled or slow replies still read back; bad checksums are dropped silently until repaired.
     void garbledOrSlowReplies_data()
     {
         QTest::addColumn<int>("n");
         QTest::addColumn<QStringList>("faults");
         QTest::addColumn<int>("stopTime"); // of the busy indicator, 0 for the default
-        QTest::addColumn<bool>("endsByTimer");
         QTest::addColumn<bool>("completes");
-        QTest::newRow("split writes, junk between frames") << 3 << QStringList{"--junk", "--split-writes"} << 0 << false << true;
-        QTest::newRow("slow replies") << 9 << QStringList{"--reply-delay", "2500"} << 800 << true << true;
-        QTest::newRow("corrupted checksums") << 4 << QStringList{"--corrupt-every", "1"} << 0 << true << false;
+        QTest::newRow("split writes, junk between frames") << 3 << QStringList{"--junk", "--split-writes"} << 0 << true;
+        QTest::newRow("slow replies") << 9 << QStringList{"--reply-delay", "2500"} << 800 << true;
+        QTest::newRow("corrupted checksums") << 4 << QStringList{"--corrupt-every", "1"} << 0 << false;
     }
     void garbledOrSlowReplies()
     {
         QFETCH(int, n);
         QFETCH(QStringList, faults);
         QFETCH(int, stopTime);
-        QFETCH(bool, endsByTimer);
         QFETCH(bool, completes);
+        const bool endsByTimer = stopTime || !completes; // the indicator ends by its timer
         const QString id = idFor(n);
         QVERIFY(startSim(QStringList{"--device", ksArg(n)} + faults));
         newWindow();
@@ -142,24 +139,21 @@ private slots:
         recover(id, view);
         QCOMPARE(boxes, QStringList());
     }
-    // The link ends in one of five ways and the device comes back by itself in the same tab and view,
-    // read back in full, with at most the one box the loss is worth; an input switch reaches it again.
+    // A link lost five ways comes back by itself in its tab, read back, with at most one box.
     void linkLossHeals_data()
     {
         QTest::addColumn<QString>("fault");
         QTest::addColumn<int>("n");
         QTest::addColumn<QStringList>("faults"); // the device's faults in its first life
         QTest::addColumn<QString>("box");        // the one box expected (its start), empty for none
+        const QStringList once{"1", "--faults-once"};
         QTest::newRow("device killed, started again") << "kill" << 12 << QStringList() << QString();
-        QTest::newRow("connection closed") << "close" << 13 << QStringList{"--close-after", "1", "--faults-once"}
-                                           << QString();
-        QTest::newRow("connect interrupt") << "interrupt" << 14
-                                           << QStringList{"--interrupt-after", "1", "--faults-once"}
-                                           << QStringLiteral("Connect interrupt");
-        QTest::newRow("heartbeats stop") << "heartbeat" << 15 << QStringList{"--heartbeat-stop", "1", "--faults-once"}
-                                         << QString();
+        QTest::newRow("connection closed") << "close" << 13 << QStringList{"--close-after"} + once << QString();
+        QTest::newRow("connect interrupt")
+            << "interrupt" << 14 << QStringList{"--interrupt-after"} + once << QString("Connect interrupt");
+        QTest::newRow("heartbeats stop") << "heartbeat" << 15 << QStringList{"--heartbeat-stop"} + once << QString();
         // A pty's reader sees a hang-up, not a removed adapter: the port's name and " error".
-        QTest::newRow("pty vanishes, reappears") << "pty" << 16 << QStringList() << QStringLiteral("Connection abnormal: ");
+        QTest::newRow("pty vanishes, reappears") << "pty" << 16 << QStringList() << QString("Connection abnormal: ");
     }
     void linkLossHeals()
     {
@@ -213,8 +207,7 @@ private slots:
         QVERIFY2(box.isEmpty() || boxes.first().startsWith(box), qPrintable(boxes.join('|')));
         switchFromLeftPanel(id);
     }
-    // Another computer takes the port: the tab says so and the device is not taken back until the
-    // operator confirms it in the search dialog; once the other lets go, it reconnects by itself.
+    // A port taken by another computer is taken back only when confirmed, or by itself once let go.
     void portTakenByAnotherComputer()
     {
         QVERIFY(startSim({"--device", ksArg(40), "--exclusive-port"}));
@@ -266,7 +259,7 @@ private slots:
         QCOMPARE(search(1), 1);
         QVERIFY(waitUntil([&] { return sim->countFrames(id, "rx", 0xFF, 0x00) >= 2; }));
         // One device, one tab, the serial link.
-        QCOMPARE((QList<int>{win->devices().size(), win->tabWidget()->count(), win->record(id)->linkType}),
+        QCOMPARE((QList<int>{win->devices().size(), win->tabWidget()->count(), int(win->record(id)->linkType)}),
                  (QList<int>{1, 1, 1}));
         QCOMPARE(readBack(id), QString());
         SxGraphicsView *view = win->tabWidget()->viewFor(id);
@@ -280,8 +273,7 @@ private slots:
         QCOMPARE(readBack(id), QString());
         QCOMPARE(boxes, QStringList());
     }
-    // Sixteen devices answer one search: all listed, one tab each, all read back in full. Then all drop
-    // at once, as when a switch reboots, and all are back online within 5 s of their return.
+    // Sixteen devices found and read back by one search; dropped at once, all back within 5 s.
     void sixteenDevices()
     {
         QStringList args;
@@ -315,8 +307,7 @@ private slots:
         for (int n = 20; n < 36; ++n)
             QCOMPARE(readBack(idFor(n), 20000), QString());
     }
-    // One device of sixteen drops and returns for a minute: the other fifteen keep their links and are
-    // not read back again, at most one box, and devices, links and timers stay bounded.
+    // One of sixteen drops for a minute: the others are undisturbed, links and timers stay bounded.
     void flappingDeviceAmongSixteen()
     {
         if (!qEnvironmentVariableIsSet("VP_SOAK"))
@@ -324,7 +315,6 @@ private slots:
         QStringList steady;
         for (int n = 50; n < 65; ++n)
             steady << "--device" << ksArg(n);
-        const QString flapId = idFor(65);
         QVERIFY(startSim(steady));
         SimProcess flapper;
         QVERIFY2(flapper.start({"--udp-port", QString::number(UdpPort), "--tcp-port", QString::number(TcpPort),
@@ -343,7 +333,7 @@ private slots:
         QStringList disturbed;
         int returns = 0;
         connect(win->hub(), &DeviceHub::linkStateChanged, win.get(), [&](QString cpuid, DeviceHub::Link state) {
-            if (cpuid != flapId)
+            if (cpuid != idFor(65))
                 disturbed << cpuid;
             else if (state == DeviceHub::Link::Online)
                 ++returns;
@@ -382,8 +372,7 @@ private slots:
                  qPrintable(QStringLiteral("%1 / %2").arg(maxChildren).arg(firstChildren)));
     }
 private:
-    // The operator: dismisses every message box (remembering its text), drives the search dialog
-    // and, as the watchdog, ends any modal loop once a scenario runs past its limit.
+    // The operator: answers boxes, drives the search dialog and ends any scenario past its limit.
     void onTick()
     {
         QWidget *modal = QApplication::activeModalWidget();
@@ -433,8 +422,7 @@ private:
         }
         return n;
     }
-    // Runs a search from the title bar; confirms once `rows` devices are listed (online only, with
-    // `onlineOnly`), gives up after `timeoutMs`. Returns the rows counted when it ended.
+    // Searches; confirms once `rows` devices are listed (online), else gives up. Returns the rows seen.
     int search(int rows, int timeoutMs = 8000, bool onlineOnly = true)
     {
         listed = 0;
@@ -472,8 +460,7 @@ private:
     {
         return win->findChild<WidgetInBottom *>()->findChild<QLabel *>(QStringLiteral("label_status"))->text();
     }
-    // What the KS record of `cpuid` lacks of what the simulator holds (panels, windows, inputs, EDID,
-    // presets) once `ms` have passed; empty when it is complete.
+    // What the KS record of `cpuid` still lacks of the simulator's state after `ms`; empty if complete.
     QString readBack(const QString &cpuid, int ms = 15000, SimProcess *from = nullptr)
     {
         QString why;
@@ -529,9 +516,8 @@ private:
         auto *left = win->findChild<WidgetInLeft *>(QStringLiteral("LeftWidget"));
         QVERIFY(view && left && !view->windowItemList().isEmpty());
         if (view->currentWindowId() < 0) {
-            SxGraphicsItem *item = view->windowItemList().first();
             QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier,
-                              view->mapFromScene(item->sceneBoundingRect().center()));
+                              view->mapFromScene(view->windowItemList().first()->sceneBoundingRect().center()));
         }
         const int winId = view->currentWindowId();
         QVERIFY(winId >= 0 && view->windowItem(winId));

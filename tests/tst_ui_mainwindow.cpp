@@ -1,5 +1,4 @@
-// Main window dispatch with real interfaces: announcements and replies are fed through slotHandleData as
-// the transport manager hands them on; what it writes is read from a TCP peer or the interface's emitSendData.
+// Main window dispatch: announcements and replies fed through slotHandleData as the transport hands them on.
 #include "CommManager.h"
 #include "DeviceHub.h"
 #include "DEVICE_INFO_GW.h"
@@ -27,15 +26,12 @@ using TestSupport::waitUntil;
 
 namespace {
 QString cpuidOf(int n) { return cpuidFromBytes(UiC::idBytes(n)); }
-RECV_PROTOCOL header(uint8_t cmd, uint8_t sub, uint8_t status = 0)
-{
-    return TestSupport::replyHeader(cmd, sub, status);
-}
 QByteArray u16(int v) { return QByteArray(1, char(v & 0xFF)) + char((v >> 8) & 0xFF); }
 // A reply of device `n` as the transport manager hands it on.
 void reply(MainWindow &w, int n, uint8_t cmd, uint8_t sub, const QByteArray &payload, uint key = 0, uint8_t status = 0)
 {
-    w.slotHandleData(key, 7, cpuidOf(n), header(cmd, sub, status), payload, QHostAddress::LocalHost, 8990);
+    w.slotHandleData(key, 7, cpuidOf(n), TestSupport::replyHeader(cmd, sub, status), payload, QHostAddress::LocalHost,
+                     8990);
 }
 } // namespace
 
@@ -114,14 +110,12 @@ private slots:
         QCOMPARE(table->rowCount(), 1);
         QVERIFY(table->item(0, DialogSearch::ColConnect)->text().startsWith(QStringLiteral("network(")));
     }
-    // With automatic reconnection off, "connection interrupted" is told, the device leaves the registry (its
-    // tab stays, offline), its replies are dropped and a command is refused until it is announced again.
+    // Reconnection off: "connection interrupted" drops the device (its tab stays) until announced again.
     void connectInterruptDropsFramesUntilReannounced()
     {
         MainWindow w;
         w.hub()->setAutoReconnect(false);
-        announce(w, 3, 1, 5);
-        makeCurrent(w, cpuidOf(1));
+        addCurrent(w, 3, 5);
         const int tabs = w.tabWidget()->count();
         QSignalSpy firstPanels(w.ksInterface(cpuidOf(1)), &KS9200Interface::emitPanelData);
         QSignalSpy firstSent(w.ksInterface(cpuidOf(1)), &Interface::emitSendData);
@@ -185,8 +179,7 @@ private slots:
         QTcpSocket *peer = server.nextPendingConnection();
         QVERIFY(waitUntil([&] { return w.commManager()->linkType(key) == CommManager::LinkTcp; }));
 
-        announce(w, 3, 1, key);
-        makeCurrent(w, cpuidOf(1));
+        addCurrent(w, 3, key);
         w.onLeftInputSrcChange(2);
         QVERIFY(waitUntil([&] { return !watcher->texts.isEmpty(); }));
         QCOMPARE(watcher->texts, QStringList{QStringLiteral("Please select a window")});
@@ -200,8 +193,7 @@ private slots:
     void gwTemplateTwoWithoutSignalLoadsTemplateOne()
     {
         MainWindow w;
-        announce(w, 48, 1);
-        makeCurrent(w, cpuidOf(1));
+        addCurrent(w, 48);
         // Four inputs, none with a signal: input id, has-signal, type, two spare bytes.
         auto presence = [](int input, int signal) { return QByteArray(1, char(input)) + char(signal) + char(1) + u16(0); };
         for (int i = 0; i < 4; ++i)
@@ -224,8 +216,7 @@ private slots:
     void gwOutputCardChangeForcesFactoryReset()
     {
         MainWindow w;
-        announce(w, 48, 1);
-        makeCurrent(w, cpuidOf(1));
+        addCurrent(w, 48);
         const QString id = cpuidOf(1);
         // One panel, then a 3 x 2 arrangement of 1920 x 1080 outputs.
         const QByteArray panel = QByteArray(1, '\0') + u16(0) + u16(0) + u16(1920) + u16(1080) + u16(0);
@@ -260,8 +251,7 @@ private slots:
     void factoryResetAsksThenReadsBack()
     {
         MainWindow w;
-        announce(w, 3, 1);
-        makeCurrent(w, cpuidOf(1));
+        addCurrent(w, 3);
         QSignalSpy sent(w.ksInterface(cpuidOf(1)), &Interface::emitSendData);
         w.ksRecord(cpuidOf(1))->windows.append(INFO_WINDOW());
 
@@ -405,8 +395,13 @@ private slots:
 private:
     void announce(MainWindow &w, int type, int n, uint keyTCP = 0, short port = 8990, const QByteArray &data = {})
     {
-        const QByteArray payload = data.isEmpty() ? UiC::announcement(type, UiC::idBytes(n)) : data;
-        w.slotHandleData(keyTCP, 7, QString(), header(0xFF, 0x00), payload, QHostAddress::LocalHost, port);
+        w.slotHandleData(keyTCP, 7, QString(), TestSupport::replyHeader(0xFF, 0x00),
+                         data.isEmpty() ? UiC::announcement(type, UiC::idBytes(n)) : data, QHostAddress::LocalHost, port);
+    }
+    void addCurrent(MainWindow &w, int type, uint key = 0)
+    {
+        announce(w, type, 1, key);
+        makeCurrent(w, cpuidOf(1));
     }
     void makeCurrent(MainWindow &w, const QString &cpuid)
     {

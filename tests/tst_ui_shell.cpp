@@ -1,5 +1,4 @@
-// The application shell offscreen: busy indicator, frameless move and resize by mouse events, title bar
-// commands, languages and About box, and the canvas dialogs run for the current device.
+// The application shell offscreen: busy indicator, frameless window, title bar and canvas dialogs.
 #include "DEVICE_INFO_GW.h"
 #include "DEVICE_INFO_KS.h"
 #include "DialogAddWindow.h"
@@ -83,8 +82,7 @@ private slots:
         QCoreApplication::setOrganizationName(QStringLiteral("Corlune"));
         QSettings().setValue("Language", 0);
     }
-    // Started over its parent it turns; stopped, it keeps a stop time set for this run; a modal run is
-    // ended by the stop timer, whose expiry brings back the default stop time.
+    // It turns over its parent; a modal run ends by the stop timer, whose expiry restores the default.
     void indicator()
     {
         QWidget parent;
@@ -161,8 +159,7 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         const QPoint start = w.pos();
-        // An empty area: the window follows the mouse, but not for a jitter below the drag distance
-        // (a double click stays a double click).
+        // An empty area: the window follows the mouse, but not for a jitter below the drag distance.
         const QPoint g = w.mapToGlobal(QPoint(300, 150));
         sendMouse(&w, QEvent::MouseButtonPress, QPoint(300, 150), g);
         sendMouse(&w, QEvent::MouseMove, QPoint(300, 150), g + QPoint(1, 1));
@@ -192,34 +189,7 @@ private slots:
         drag(&w, QPoint(3, 150), QPoint(20, 0));
         QCOMPARE(w.geometry(), QRect(before + QPoint(20, 0), QSize(430, 340)));
     }
-    void mainWindowDragsByItsTitleBar()
-    {
-        MainWindow w;
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        auto *title = child<SxTitleWidget>(&w, "TitleWidget");
-        // An empty spot of the title bar (between the command buttons and the caption).
-        QPoint spot(-1, -1);
-        for (int x = title->width() / 2; x < title->width() && spot.x() < 0; ++x)
-            if (!title->childAt(x, title->height() / 2))
-                spot = QPoint(x, title->height() / 2);
-        QVERIFY(spot.x() >= 0);
-        const QPoint start = w.pos();
-        drag(title, spot, QPoint(-15, 25));
-        QCOMPARE(w.pos(), start + QPoint(-15, 25));
-        // A double click there maximises; a maximised window does not follow the mouse.
-        const QPoint g = title->mapToGlobal(spot);
-        for (QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
-                               QEvent::MouseButtonRelease})
-            sendMouse(title, t, spot, g);
-        QVERIFY(w.isMaximized());
-        const QPoint maximised = w.pos();
-        drag(title, spot, QPoint(40, 40));
-        QVERIFY(!w.isDragging());
-        QCOMPARE(w.pos(), maximised);
-    }
-    // Each command button emits its own signal once and shows its icon; the style sheet and the About
-    // box's product and version are there (icons and style sheet come from the compiled-in resources).
+    // Each command button emits its own signal and shows its icon; resources and the About box load.
     void titleCommandButtons()
     {
         SxBaseWidget::initResources();
@@ -237,8 +207,7 @@ private slots:
             {"MultiMachine", &T::emitMenuMultiMachine}};
         for (const auto &c : commands)
             spies.insert(c.first, new QSignalSpy(&t, c.second));
-        QSignalSpy search(&t, &T::emitSearch);
-        spies.insert("Search", &search);
+        spies.insert("Search", new QSignalSpy(&t, &T::emitSearch));
         QSet<QString> seen;
         for (QToolButton *b : buttons) {
             const QString command = b->property("command").toString();
@@ -249,8 +218,7 @@ private slots:
                 QCOMPARE(it.value()->count(), seen.contains(it.key()) ? 1 : 0);
         }
         QCOMPARE(seen.size(), 11);
-        QCOMPARE(search.at(0).at(0).toInt(), 0);
-        spies.remove("Search");
+        QCOMPARE(spies["Search"]->at(0).at(0).toInt(), 0);
         qDeleteAll(spies);
         for (const char *p : {":/sysButton/online.png", ":/sysButton/offline.png", ":/sysButton/logo.png"})
             QVERIFY2(!QPixmap(QLatin1String(p)).isNull(), p);
@@ -262,7 +230,8 @@ private slots:
         QVERIFY(boxes.texts.at(0).contains(SxTitleWidget::productVersion()));
         QCOMPARE(t.mainMenu()->actions().last(), t.aboutAction());
     }
-    void mainMenuLanguagesAndDiagnostics()
+    // The main menu's languages and diagnostics window; the title bar drags and maximises the window.
+    void mainWindowTitleBar()
     {
         QSettings().setValue("Language", 0);
         MainWindow w;
@@ -301,6 +270,27 @@ private slots:
         w.onTitleLanguageChange(LANGUAGE(7));
         QCOMPARE(QSettings().value("Language").toInt(), 0);
         QCOMPARE(sync->text(), QStringLiteral("Sync"));
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        // An empty spot of the title bar (between the command buttons and the caption).
+        QPoint spot(-1, -1);
+        for (int x = title->width() / 2; x < title->width() && spot.x() < 0; ++x)
+            if (!title->childAt(x, title->height() / 2))
+                spot = QPoint(x, title->height() / 2);
+        QVERIFY(spot.x() >= 0);
+        const QPoint start = w.pos();
+        drag(title, spot, QPoint(-15, 25));
+        QCOMPARE(w.pos(), start + QPoint(-15, 25));
+        // A double click there maximises; a maximised window does not follow the mouse.
+        const QPoint g = title->mapToGlobal(spot);
+        for (QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
+                               QEvent::MouseButtonRelease})
+            sendMouse(title, t, spot, g);
+        QVERIFY(w.isMaximized());
+        const QPoint maximised = w.pos();
+        drag(title, spot, QPoint(40, 40));
+        QVERIFY(!w.isDragging());
+        QCOMPARE(w.pos(), maximised);
     }
     // The canvas's attribute, mosaic and chroma-key dialogs open filled from the current device's records.
     void canvasDialogsOpenForCurrentDevice()
