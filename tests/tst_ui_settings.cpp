@@ -20,6 +20,8 @@
 using namespace RecordBuilders;
 using UiC::frames;
 
+static QList<INFO_EDID> edidList() { return {edid(20, 1920, 1080, 60), edid(33, 1280, 720, 60)}; }
+
 class TestUiSettings : public QObject
 {
     Q_OBJECT
@@ -469,7 +471,6 @@ private:
     bool gwCurrent = false;
 };
 
-static QList<INFO_EDID> edidList() { return {edid(20, 1920, 1080, 60), edid(33, 1280, 720, 60)}; }
 
 QTEST_MAIN(TestUiSettings)
 #include "tst_ui_settings.moc"
