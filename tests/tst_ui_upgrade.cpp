@@ -1,63 +1,23 @@
-// The firmware upgrade dialog: image kinds, block frames, the reply-driven exchange with its error
-// and resend limits, the send paths and the close question, first against frames caught from its
-// signals, then end to end against the simulated GW device over TCP and UDP (vpsim from VPSIM, in the
-// test's own network namespace).
+// The firmware upgrade dialog by its signals and slots, then end to end against vpsim's GW (TCP and UDP).
 #include "DeviceLookup.h"
 #include "DialogUpgrade.h"
 #include "FrameCodec.h"
 #include "GW5Interface.h"
 #include "Records.h"
+#include "SimProcess.h"
 #include "SxDialogTitle.h"
-
-#include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileDialog>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPlainTextEdit>
-#include <QProcess>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QScopeGuard>
-#include <QTcpSocket>
-#include <QNetworkDatagram>
-#include <QUdpSocket>
-#include <QTemporaryDir>
-#include <QTimer>
 #include "TestSupport.h"
+#include "UiModalC.h"
 
+#include <QtNetwork>
 #include <QtTest>
-#include <functional>
+#include <QtWidgets>
 
 namespace {
-bool waitUntil(const std::function<bool()> &cond, int timeoutMs = 20000)
+bool writeFile(const QString &path, const QByteArray &data)
 {
-    return TestSupport::waitUntil(cond, timeoutMs);
-}
-
-// Answers the next modal message box with `button` and keeps its text.
-void answerNextBox(QMessageBox::StandardButton button, QString *text)
-{
-    auto *poll = new QTimer(qApp);
-    auto tries = std::make_shared<int>(0);
-    QObject::connect(poll, &QTimer::timeout, [poll, button, text, tries] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box && ++*tries < 2000)
-            return;
-        poll->stop();
-        poll->deleteLater();
-        if (!box)
-            return;
-        if (text)
-            *text = box->text();
-        box->button(button)->click();
-    });
-    poll->start(5);
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(data) == data.size();
 }
 
 QByteArray pattern(int size, int seed = 3)
@@ -68,24 +28,17 @@ QByteArray pattern(int size, int seed = 3)
     return d;
 }
 
-int blockOf(const QByteArray &frame)
-{
-    return uint8_t(frame.at(6)) | (uint8_t(frame.at(7)) << 8);
-}
+int blockOf(const QByteArray &frame) { return uint8_t(frame.at(6)) | (uint8_t(frame.at(7)) << 8); }
 
 // A dialog with an image file chosen and every frame it sends caught.
 struct Rig
 {
     explicit Rig(const QByteArray &image, const QString &name = QStringLiteral("gw5_output_app_v2.bin"),
                  bool udp = false)
-        : spy(&dlg, &DialogUpgrade::emitSendData)
-        , udpSpy(&dlg, &DialogUpgrade::emitSendDataByUDP)
+        : path(dir.filePath(name)), spy(&dlg, &DialogUpgrade::emitSendData),
+          udpSpy(&dlg, &DialogUpgrade::emitSendDataByUDP)
     {
-        path = dir.filePath(name);
-        QFile f(path);
-        f.open(QIODevice::WriteOnly);
-        f.write(image);
-        f.close();
+        writeFile(path, image);
         dlg.resetUpgrade(udp);
         dlg.chooseFile(path);
     }
@@ -114,516 +67,390 @@ struct Rig
 class TestUiUpgrade : public QObject
 {
     Q_OBJECT
-
 private slots:
-    void initTestCase();
-    void cleanup();
-    void fileKinds_data();
-    void fileKinds();
-    void openFileButton();
-    void frames();
-    void blocksOfAnImage();
-    void exchangeInOrder();
-    void errorRepliesAndRestart();
-    void blockNumbersOutsideTheImage();
-    void resendLimit();
-    void refusedStarts();
-    void emptyImage();
-    void sendPaths();
-    void closeQuestion();
-    void endToEndAgainstSimulator_data();
-    void endToEndAgainstSimulator();
-};
-
-void TestUiUpgrade::initTestCase()
-{
-    registerRecordTypes();
-}
-
-void TestUiUpgrade::cleanup()
-{
-    DeviceLookup::clear();
-}
-
-void TestUiUpgrade::fileKinds_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("output") << "/fw/gw5_output_app_1.2.bin" << 2 << "Upgrade file type: output card firmware";
-    QTest::newRow("input") << "/fw/gw5_input_app.bin" << 1 << "Upgrade file type: input card firmware";
-    QTest::newRow("host") << "/fw/gw5_host_app.bin" << 0 << "Upgrade file type: host firmware";
-    QTest::newRow("both markers") << "/gw5_input_app/gw5_output_app.bin" << 2 << "Upgrade file type: output card firmware";
-    QTest::newRow("marker in a folder") << "/gw5_host_app/x.bin" << 0 << "Upgrade file type: host firmware";
-    QTest::newRow("case matters") << "/fw/GW5_HOST_APP.bin" << 16 << "Upgrade file type: unknown, not upgraded";
-    QTest::newRow("none") << "/fw/firmware.bin" << 16 << "Upgrade file type: unknown, not upgraded";
-}
-
-void TestUiUpgrade::fileKinds()
-{
-    QFETCH(QString, path);
-    QFETCH(int, kind);
-    QFETCH(QString, message);
-    DialogUpgrade dlg;
-    dlg.resetUpgrade(false);
-    dlg.chooseFile(path);
-    QCOMPARE(dlg.fileKind(), kind);
-    QCOMPARE(dlg.findChild<QLineEdit *>("edit_filePath")->text(), path);
-    const QString log = dlg.findChild<QPlainTextEdit *>("plainTextEdit")->toPlainText();
-    QVERIFY2(QRegularExpression("^\\d\\d:\\d\\d:\\d\\d  ").match(log).hasMatch(), qPrintable(log));
-    QCOMPARE(log.mid(10), message);
-}
-
-void TestUiUpgrade::openFileButton()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath("gw5_input_app.bin");
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("x");
-    f.close();
-    DialogUpgrade dlg;
-    dlg.resetUpgrade(false);
-    auto *edit = dlg.findChild<QLineEdit *>("edit_filePath");
-    // Cancelling changes nothing; choosing a file takes its path and kind.
-    for (bool accept : {false, true}) {
-        QString title;
-        QTimer poll;
-        int tries = 0;
-        connect(&poll, &QTimer::timeout, [&] {
-            auto *fd = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-            if (!fd) {
-                if (++tries > 2000)
-                    poll.stop();
-                return;
-            }
-            poll.stop();
-            title = fd->windowTitle();
-            if (accept) {
-                fd->selectFile(path);
-                static_cast<QDialog *>(fd)->done(QDialog::Accepted);
-            } else {
-                static_cast<QDialog *>(fd)->done(QDialog::Rejected);
-            }
-        });
-        poll.start(5);
-        QTest::mouseClick(dlg.findChild<QPushButton *>("btn_openFile"), Qt::LeftButton);
-        QCOMPARE(title, QString("Open File"));
-        QCOMPARE(edit->text(), accept ? path : QString());
-    }
-    QCOMPARE(dlg.fileKind(), 1);
-}
-
-void TestUiUpgrade::frames()
-{
-    QCOMPARE(DialogUpgrade::bootFrame(2).toHex(' '),
-             QByteArray("5a 5a 17 00 f2 00 02 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 bf"));
-    const QByteArray start = DialogUpgrade::startFrame(0x01020304);
-    QCOMPARE(start.size(), 23);
-    QCOMPARE(start.mid(4, 6).toHex(' '), QByteArray("f2 01 04 03 02 01"));
-    QCOMPARE(uint8_t(start.at(22)), uint8_t(calcCheckSum(start.left(22))));
-
-    // Block 0 of 512 bytes: 525 bytes, length 0x020D; the block sum keeps its two low bytes.
-    const QByteArray data(512, char(0xFF)); // sum 0x01FE00
-    const QByteArray b = DialogUpgrade::blockFrame(0, data);
-    QCOMPARE(b.size(), 525);
-    QCOMPARE(b.left(8).toHex(' '), QByteArray("5a 5a 0d 02 f2 02 00 00"));
-    QCOMPARE(b.mid(520, 4).toHex(' '), QByteArray("00 fe 00 00"));
-    QCOMPARE(uint8_t(b.at(524)), uint8_t(calcCheckSum(b.left(524))));
-    const QByteArray b7 = DialogUpgrade::blockFrame(0x0107, QByteArray("\x01\x02", 2));
-    QCOMPARE(b7.toHex(' ').left(23), QByteArray("5a 5a 0f 00 f2 02 07 01"));
-    QCOMPARE(b7.mid(8, 6).toHex(' '), QByteArray("01 02 03 00 00 00"));
-}
-
-void TestUiUpgrade::blocksOfAnImage()
-{
-    const QByteArray image = pattern(1025);
-    QCOMPARE(DialogUpgrade::buildPackets(pattern(1024)).size(), 2);
-    const QList<QByteArray> p = DialogUpgrade::buildPackets(image);
-    QCOMPARE(p.size(), 3);
-    QCOMPARE(p.at(2).size(), 14);
-    QCOMPARE(blockOf(p.at(2)), 2);
-    QCOMPARE(p.at(2).at(8), image.at(1024));
-    QByteArray joined;
-    for (const QByteArray &f : p)
-        joined += f.mid(8, f.size() - 13);
-    QCOMPARE(joined, image);
-    QVERIFY(DialogUpgrade::buildPackets(QByteArray()).isEmpty());
-}
-
-void TestUiUpgrade::exchangeInOrder()
-{
-    const QByteArray image = pattern(1300);
-    Rig r(image);
-    r.start();
-    QVERIFY(r.dlg.isUpgrading());
-    QCOMPARE(r.spy.size(), 1);
-    QCOMPARE(r.last(), DialogUpgrade::bootFrame(2));
-    QCOMPARE(r.lastLog(), QString("Ready to enter the Boot mode..."));
-    QVERIFY(r.dlg.timer()->isActive());
-    QCOMPARE(r.dlg.timer()->interval(), 3000);
-
-    r.dlg.slotEnterBoot(0);
-    QVERIFY(!r.upgradeButton()->isEnabled());
-    QCOMPARE(r.last(), DialogUpgrade::startFrame(1300));
-    QCOMPARE(r.dlg.packetCount(), 3);
-    // A repeated boot answer does not start the data over.
-    r.dlg.slotEnterBoot(0);
-    QCOMPARE(r.spy.size(), 2);
-
-    r.dlg.slotBeginUpgrade(0);
-    QCOMPARE(r.lastLog(), QString("Start sending firmware upgrades..."));
-    QCOMPARE(r.progress()->maximum(), 3);
-    QCOMPARE(r.last(), DialogUpgrade::blockFrame(0, image.left(512)));
-    r.dlg.slotRecvData(0, 0, 0);
-    QCOMPARE(blockOf(r.last()), 1);
-    QCOMPARE(r.progress()->value(), 1);
-    r.dlg.slotRecvData(0, 1, 0);
-    QCOMPARE(r.last(), DialogUpgrade::blockFrame(2, image.mid(1024)));
-    const int sent = r.spy.size();
-    r.dlg.slotRecvData(0, 2, 0);
-    QCOMPARE(r.spy.size(), sent);
-    QCOMPARE(r.lastLog(), QString("The firmware upgrade data is sent out..."));
-    QCOMPARE(r.progress()->value(), r.progress()->maximum());
-    QVERIFY(!r.dlg.isUpgrading());
-    QVERIFY(!r.dlg.timer()->isActive());
-    QVERIFY(r.upgradeButton()->isEnabled());
-    r.dlg.slotEndUpgrade(0);
-    QCOMPARE(r.lastLog(), QString("Firmware upgrades: success"));
-    r.dlg.slotEndUpgrade(3);
-    QCOMPARE(r.lastLog(), QString("Firmware upgrades: failure"));
-    QCOMPARE(r.spy.size(), sent);
-}
-
-void TestUiUpgrade::errorRepliesAndRestart()
-{
-    const QByteArray image = pattern(512 * 10);
-    Rig r(image);
-    r.toBlocks();
-    r.dlg.slotRecvData(0, 0, 0);
-    r.dlg.slotRecvData(0, 1, 0);
-    QCOMPARE(blockOf(r.last()), 2);
-    // Result 2 with error block 7: block 7 goes next, whatever block the reply names.
-    r.dlg.slotRecvData(2, 1, 7);
-    QCOMPARE(r.last(), DialogUpgrade::blockFrame(7, image.mid(7 * 512, 512)));
-    QCOMPARE(r.progress()->value(), 7);
-    // Result 1 sends the named block again; five errors in a row keep going...
-    for (int i = 2; i <= 5; ++i) {
-        r.dlg.slotRecvData(1, 3, 0);
-        QCOMPARE(blockOf(r.last()), 3);
-    }
-    QCOMPARE(r.dlg.errorCount(), 5);
-    QVERIFY(r.dlg.isUpgrading());
-    // ...an accepted block clears the count...
-    r.dlg.slotRecvData(0, 3, 0);
-    QCOMPARE(r.dlg.errorCount(), 0);
-    QCOMPARE(blockOf(r.last()), 4);
-    for (int i = 1; i <= 5; ++i)
-        r.dlg.slotRecvData(1, 4, 0);
-    QVERIFY(r.dlg.isUpgrading());
-    const int sent = r.spy.size();
-    // ...and the sixth in a row fails without another send.
-    r.dlg.slotRecvData(1, 4, 0);
-    QCOMPARE(r.spy.size(), sent);
-    QCOMPARE(r.lastLog(), QString("Firmware upgrade failure..."));
-    QVERIFY(!r.dlg.isUpgrading());
-    QVERIFY(!r.dlg.timer()->isActive());
-    QVERIFY(r.upgradeButton()->isEnabled());
-    QCOMPARE(r.dlg.packetCount(), 0);
-    // A late reply after the failure sends nothing; the file choice survives and can start again.
-    r.dlg.slotRecvData(0, 4, 0);
-    QCOMPARE(r.spy.size(), sent);
-    r.start();
-    QCOMPARE(r.last(), DialogUpgrade::bootFrame(2));
-}
-
-void TestUiUpgrade::blockNumbersOutsideTheImage()
-{
-    const QByteArray image = pattern(512 * 3);
-    Rig r(image);
-    r.toBlocks();
-    r.dlg.slotRecvData(0, 0, 0);
-    QCOMPARE(blockOf(r.last()), 1);
-    // Acknowledged, resend or restart block numbers past the image count as error replies and
-    // block 1 goes again; none of them ends the upgrade as sent out.
-    const struct { int res, cur, err; } replies[] = {{0, 3, 0}, {0, 65535, 0}, {1, 3, 0}, {1, 9000, 9000}, {2, 0, 3}};
-    int errors = 0;
-    for (const auto &rep : replies) {
-        const int before = r.spy.size();
-        r.dlg.slotRecvData(rep.res, rep.cur, rep.err);
-        QCOMPARE(r.spy.size(), before + 1);
-        QCOMPARE(r.last(), DialogUpgrade::blockFrame(1, image.mid(512, 512)));
-        QCOMPARE(r.dlg.errorCount(), ++errors);
-        QVERIFY(r.dlg.isUpgrading());
-        QVERIFY(r.dlg.timer()->isActive());
-    }
-    QVERIFY(!r.log().join('\n').contains("sent out"));
-    QVERIFY(r.progress()->value() < r.progress()->maximum());
-    // The sixth such reply fails the attempt like any sixth error.
-    r.dlg.slotRecvData(2, 0, 40000);
-    QCOMPARE(r.lastLog(), QString("Firmware upgrade failure..."));
-    QVERIFY(!r.dlg.isUpgrading());
-}
-
-void TestUiUpgrade::resendLimit()
-{
-    Rig r(pattern(2000));
-    r.start();
-    // No answer: the boot request goes out four times in all; the fourth expiry fails.
-    for (int expiry = 1; expiry <= 3; ++expiry) {
-        r.dlg.onTimerResend();
-        QCOMPARE(r.spy.size(), expiry + 1);
-        QCOMPARE(r.last(), DialogUpgrade::bootFrame(2));
-        QVERIFY(r.dlg.timer()->isActive());
-    }
-    r.dlg.onTimerResend();
-    QCOMPARE(r.spy.size(), 4);
-    QCOMPARE(r.lastLog(), QString("Firmware upgrade failure..."));
-    QVERIFY(!r.dlg.timer()->isActive());
-    QVERIFY(!r.dlg.isUpgrading());
-    QVERIFY(r.upgradeButton()->isEnabled());
-
-    // Each step has its own four sends: start frame, then the current block.
-    r.spy.clear();
-    r.start();
-    r.dlg.onTimerResend();
-    r.dlg.slotEnterBoot(0);
-    for (int i = 0; i < 3; ++i)
-        r.dlg.onTimerResend();
-    QCOMPARE(r.spy.size(), 2 + 4);
-    QCOMPARE(r.last(), DialogUpgrade::startFrame(2000));
-    r.dlg.slotBeginUpgrade(0);
-    r.dlg.slotRecvData(0, 0, 0);
-    for (int i = 0; i < 3; ++i) {
-        r.dlg.onTimerResend();
-        QCOMPARE(blockOf(r.last()), 1);
-    }
-    QVERIFY(r.dlg.isUpgrading());
-    r.dlg.onTimerResend();
-    QVERIFY(!r.dlg.isUpgrading());
-    QCOMPARE(r.spy.size(), 6 + 2 + 3);
-}
-
-void TestUiUpgrade::refusedStarts()
-{
-    // An unrecognised file only logs.
+    void initTestCase() { registerRecordTypes(); }
+    void cleanup() { DeviceLookup::clear(); }
+    void fileKinds_data()
     {
-        Rig r(pattern(100), "firmware.bin");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("output") << "/fw/gw5_output_app_1.2.bin" << 2 << "Upgrade file type: output card firmware";
+        QTest::newRow("input") << "/fw/gw5_input_app.bin" << 1 << "Upgrade file type: input card firmware";
+        QTest::newRow("host") << "/fw/gw5_host_app.bin" << 0 << "Upgrade file type: host firmware";
+        QTest::newRow("both markers") << "/gw5_input_app/gw5_output_app.bin" << 2
+                                      << "Upgrade file type: output card firmware";
+        QTest::newRow("marker in a folder") << "/gw5_host_app/x.bin" << 0 << "Upgrade file type: host firmware";
+        QTest::newRow("case matters") << "/fw/GW5_HOST_APP.bin" << 16 << "Upgrade file type: unknown, not upgraded";
+        QTest::newRow("none") << "/fw/firmware.bin" << 16 << "Upgrade file type: unknown, not upgraded";
+    }
+    void fileKinds()
+    {
+        QFETCH(QString, path);
+        QFETCH(int, kind);
+        QFETCH(QString, message);
+        DialogUpgrade dlg;
+        dlg.resetUpgrade(false);
+        dlg.chooseFile(path);
+        QCOMPARE(dlg.fileKind(), kind);
+        QCOMPARE(dlg.findChild<QLineEdit *>("edit_filePath")->text(), path);
+        const QString log = dlg.findChild<QPlainTextEdit *>("plainTextEdit")->toPlainText();
+        QVERIFY2(QRegularExpression("^\\d\\d:\\d\\d:\\d\\d  ").match(log).hasMatch(), qPrintable(log));
+        QCOMPARE(log.mid(10), message);
+    }
+    void frames()
+    {
+        QCOMPARE(DialogUpgrade::bootFrame(2).toHex(' '),
+                 QByteArray("5a 5a 17 00 f2 00 02 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 bf"));
+        const QByteArray start = DialogUpgrade::startFrame(0x01020304);
+        QCOMPARE(start.size(), 23);
+        QCOMPARE(start.mid(4, 6).toHex(' '), QByteArray("f2 01 04 03 02 01"));
+        QCOMPARE(uint8_t(start.at(22)), uint8_t(calcCheckSum(start.left(22))));
+
+        // Block 0 of 512 bytes: 525 bytes, length 0x020D; the block sum keeps its two low bytes.
+        const QByteArray data(512, char(0xFF)); // sum 0x01FE00
+        const QByteArray b = DialogUpgrade::blockFrame(0, data);
+        QCOMPARE(b.size(), 525);
+        QCOMPARE(b.left(8).toHex(' '), QByteArray("5a 5a 0d 02 f2 02 00 00"));
+        QCOMPARE(b.mid(520, 4).toHex(' '), QByteArray("00 fe 00 00"));
+        QCOMPARE(uint8_t(b.at(524)), uint8_t(calcCheckSum(b.left(524))));
+        const QByteArray b7 = DialogUpgrade::blockFrame(0x0107, QByteArray("\x01\x02", 2));
+        QCOMPARE(b7.toHex(' ').left(23), QByteArray("5a 5a 0f 00 f2 02 07 01"));
+        QCOMPARE(b7.mid(8, 6).toHex(' '), QByteArray("01 02 03 00 00 00"));
+    }
+    void blocksOfAnImage()
+    {
+        const QByteArray image = pattern(1025);
+        QCOMPARE(DialogUpgrade::buildPackets(pattern(1024)).size(), 2);
+        const QList<QByteArray> p = DialogUpgrade::buildPackets(image);
+        QCOMPARE(p.size(), 3);
+        QCOMPARE(p.at(2).size(), 14);
+        QCOMPARE(blockOf(p.at(2)), 2);
+        QByteArray joined;
+        for (const QByteArray &f : p)
+            joined += f.mid(8, f.size() - 13);
+        QCOMPARE(joined, image);
+        QVERIFY(DialogUpgrade::buildPackets(QByteArray()).isEmpty());
+    }
+    void exchangeInOrder()
+    {
+        const QByteArray image = pattern(1300);
+        Rig r(image);
         r.start();
-        QCOMPARE(r.lastLog(), QString("Upgrade file type: unknown, not upgraded"));
-        QCOMPARE(r.spy.size(), 0);
+        QVERIFY(r.dlg.isUpgrading());
+        QCOMPARE(r.spy.size(), 1);
+        QCOMPARE(r.last(), DialogUpgrade::bootFrame(2));
+        QCOMPARE(r.lastLog(), QString("Ready to enter the Boot mode..."));
+        QVERIFY(r.dlg.timer()->isActive());
+        QCOMPARE(r.dlg.timer()->interval(), 3000);
+
+        r.dlg.slotEnterBoot(0);
+        QVERIFY(!r.upgradeButton()->isEnabled());
+        QCOMPARE(r.last(), DialogUpgrade::startFrame(1300));
+        QCOMPARE(r.dlg.packetCount(), 3);
+        // A repeated boot answer does not start the data over.
+        r.dlg.slotEnterBoot(0);
+        QCOMPARE(r.spy.size(), 2);
+
+        r.dlg.slotBeginUpgrade(0);
+        QCOMPARE(r.lastLog(), QString("Start sending firmware upgrades..."));
+        QCOMPARE(r.progress()->maximum(), 3);
+        QCOMPARE(r.last(), DialogUpgrade::blockFrame(0, image.left(512)));
+        r.dlg.slotRecvData(0, 0, 0);
+        QCOMPARE(blockOf(r.last()), 1);
+        QCOMPARE(r.progress()->value(), 1);
+        r.dlg.slotRecvData(0, 1, 0);
+        QCOMPARE(r.last(), DialogUpgrade::blockFrame(2, image.mid(1024)));
+        const int sent = r.spy.size();
+        r.dlg.slotRecvData(0, 2, 0);
+        QCOMPARE(r.spy.size(), sent);
+        QCOMPARE(r.lastLog(), QString("The firmware upgrade data is sent out..."));
+        QCOMPARE(r.progress()->value(), r.progress()->maximum());
+        QVERIFY(!r.dlg.isUpgrading() && !r.dlg.timer()->isActive() && r.upgradeButton()->isEnabled());
+        r.dlg.slotEndUpgrade(0);
+        QCOMPARE(r.lastLog(), QString("Firmware upgrades: success"));
+        r.dlg.slotEndUpgrade(3);
+        QCOMPARE(r.lastLog(), QString("Firmware upgrades: failure"));
+        QCOMPARE(r.spy.size(), sent);
+    }
+    void errorRepliesAndRestart()
+    {
+        const QByteArray image = pattern(512 * 10);
+        Rig r(image);
+        r.toBlocks();
+        r.dlg.slotRecvData(0, 0, 0);
+        r.dlg.slotRecvData(0, 1, 0);
+        QCOMPARE(blockOf(r.last()), 2);
+        // Result 2 with error block 7: block 7 goes next, whatever block the reply names.
+        r.dlg.slotRecvData(2, 1, 7);
+        QCOMPARE(r.last(), DialogUpgrade::blockFrame(7, image.mid(7 * 512, 512)));
+        QCOMPARE(r.progress()->value(), 7);
+        // Result 1 sends the named block again; five errors in a row keep going...
+        for (int i = 2; i <= 5; ++i) {
+            r.dlg.slotRecvData(1, 3, 0);
+            QCOMPARE(blockOf(r.last()), 3);
+        }
+        QCOMPARE(r.dlg.errorCount(), 5);
+        QVERIFY(r.dlg.isUpgrading());
+        // ...an accepted block clears the count...
+        r.dlg.slotRecvData(0, 3, 0);
+        QCOMPARE(r.dlg.errorCount(), 0);
+        QCOMPARE(blockOf(r.last()), 4);
+        for (int i = 1; i <= 5; ++i)
+            r.dlg.slotRecvData(1, 4, 0);
+        QVERIFY(r.dlg.isUpgrading());
+        const int sent = r.spy.size();
+        // ...and the sixth in a row fails without another send.
+        r.dlg.slotRecvData(1, 4, 0);
+        QCOMPARE(r.spy.size(), sent);
+        QCOMPARE(r.lastLog(), QString("Firmware upgrade failure..."));
+        QVERIFY(!r.dlg.isUpgrading() && !r.dlg.timer()->isActive() && r.upgradeButton()->isEnabled());
+        QCOMPARE(r.dlg.packetCount(), 0);
+        // A late reply after the failure sends nothing; the file choice survives and can start again.
+        r.dlg.slotRecvData(0, 4, 0);
+        QCOMPARE(r.spy.size(), sent);
+        r.start();
+        QCOMPARE(r.last(), DialogUpgrade::bootFrame(2));
+    }
+    void blockNumbersOutsideTheImage()
+    {
+        const QByteArray image = pattern(512 * 3);
+        Rig r(image);
+        r.toBlocks();
+        r.dlg.slotRecvData(0, 0, 0);
+        QCOMPARE(blockOf(r.last()), 1);
+        // Block numbers past the image count as errors: block 1 goes again, the upgrade is not done.
+        const struct { int res, cur, err; } replies[] = {{0, 3, 0}, {0, 65535, 0}, {1, 3, 0}, {1, 9000, 9000}, {2, 0, 3}};
+        int errors = 0;
+        for (const auto &rep : replies) {
+            const int before = r.spy.size();
+            r.dlg.slotRecvData(rep.res, rep.cur, rep.err);
+            QCOMPARE(r.spy.size(), before + 1);
+            QCOMPARE(r.last(), DialogUpgrade::blockFrame(1, image.mid(512, 512)));
+            QCOMPARE(r.dlg.errorCount(), ++errors);
+            QVERIFY(r.dlg.isUpgrading() && r.dlg.timer()->isActive());
+        }
+        QVERIFY(!r.log().join('\n').contains("sent out"));
+        QVERIFY(r.progress()->value() < r.progress()->maximum());
+        // The sixth such reply fails the attempt like any sixth error.
+        r.dlg.slotRecvData(2, 0, 40000);
+        QCOMPARE(r.lastLog(), QString("Firmware upgrade failure..."));
         QVERIFY(!r.dlg.isUpgrading());
     }
-    // A path that is no file.
+    void resendLimit()
     {
-        Rig r(pattern(100));
-        QVERIFY(QFile::remove(r.path));
+        Rig r(pattern(2000));
         r.start();
-        QCOMPARE(r.lastLog(), QString("Please select the upgrade file"));
-        QCOMPARE(r.spy.size(), 0);
+        // No answer: the boot request goes out four times in all; the fourth expiry fails.
+        for (int expiry = 1; expiry <= 3; ++expiry) {
+            r.dlg.onTimerResend();
+            QCOMPARE(r.spy.size(), expiry + 1);
+            QCOMPARE(r.last(), DialogUpgrade::bootFrame(2));
+            QVERIFY(r.dlg.timer()->isActive());
+        }
+        r.dlg.onTimerResend();
+        QCOMPARE(r.spy.size(), 4);
+        QCOMPARE(r.lastLog(), QString("Firmware upgrade failure..."));
+        QVERIFY(!r.dlg.timer()->isActive() && !r.dlg.isUpgrading() && r.upgradeButton()->isEnabled());
+
+        // Each step has its own four sends: start frame, then the current block.
+        r.spy.clear();
+        r.start();
+        r.dlg.onTimerResend();
+        r.dlg.slotEnterBoot(0);
+        for (int i = 0; i < 3; ++i)
+            r.dlg.onTimerResend();
+        QCOMPARE(r.spy.size(), 2 + 4);
+        QCOMPARE(r.last(), DialogUpgrade::startFrame(2000));
+        r.dlg.slotBeginUpgrade(0);
+        r.dlg.slotRecvData(0, 0, 0);
+        for (int i = 0; i < 3; ++i) {
+            r.dlg.onTimerResend();
+            QCOMPARE(blockOf(r.last()), 1);
+        }
+        QVERIFY(r.dlg.isUpgrading());
+        r.dlg.onTimerResend();
+        QVERIFY(!r.dlg.isUpgrading());
+        QCOMPARE(r.spy.size(), 6 + 2 + 3);
     }
-    // A file whose size does not match what can be read (a kernel file reports size 0) is not
-    // sent in part.
+    void refusedStarts()
     {
+        // An unrecognised file only logs.
+        {
+            Rig r(pattern(100), "firmware.bin");
+            r.start();
+            QCOMPARE(r.lastLog(), QString("Upgrade file type: unknown, not upgraded"));
+            QCOMPARE(r.spy.size(), 0);
+            QVERIFY(!r.dlg.isUpgrading());
+        }
+        // A path that is no file.
+        {
+            Rig r(pattern(100));
+            QVERIFY(QFile::remove(r.path));
+            r.start();
+            QCOMPARE(r.lastLog(), QString("Please select the upgrade file"));
+            QCOMPARE(r.spy.size(), 0);
+        }
+        // A file that cannot be read to its reported size (a kernel file) is not sent in part.
+        {
+            Rig r(pattern(1), "gw5_host_app.bin");
+            QVERIFY(QFile::remove(r.path) && QFile::link("/proc/self/status", r.path));
+            r.start();
+            QVERIFY(r.log().last().endsWith("could not be read completely, not upgraded"));
+            QCOMPARE(r.spy.size(), 0);
+            QVERIFY(!r.dlg.isUpgrading());
+        }
+        // An empty image: the boot request only.
+        Rig r(QByteArray(), "gw5_host_app.bin");
+        r.start();
+        QCOMPARE(r.last(), DialogUpgrade::bootFrame(0));
+        r.dlg.slotEnterBoot(0);
+        QCOMPARE(r.lastLog(), QString("Upgrade file package failure..."));
+        QCOMPARE(r.spy.size(), 1);
+        QVERIFY(!r.dlg.isUpgrading() && r.upgradeButton()->isEnabled());
+        r.dlg.slotBeginUpgrade(0);
+        QCOMPARE(r.spy.size(), 1);
+    }
+    void sendPaths()
+    {
+        // A network device: the datagram path.
+        {
+            Rig r(pattern(600), "gw5_input_app.bin", true);
+            r.start();
+            QCOMPARE(r.spy.size(), 0);
+            QCOMPARE(r.udpSpy.size(), 1);
+            QCOMPARE(r.udpSpy.last().at(0).toByteArray(), DialogUpgrade::bootFrame(1));
+        }
+        // Nobody connected to the signals: the frames take the installed write paths.
         QTemporaryDir dir;
-        const QString link = dir.filePath("gw5_host_app.bin");
-        QVERIFY(QFile::link("/proc/self/status", link));
-        DialogUpgrade dlg;
-        QSignalSpy spy(&dlg, &DialogUpgrade::emitSendData);
-        dlg.resetUpgrade(false);
-        dlg.chooseFile(link);
-        QTest::mouseClick(dlg.findChild<QPushButton *>("btn_upgrade"), Qt::LeftButton);
-        QVERIFY(dlg.findChild<QPlainTextEdit *>("plainTextEdit")->toPlainText().endsWith("could not be read completely, not upgraded"));
-        QCOMPARE(spy.size(), 0);
-        QVERIFY(!dlg.isUpgrading());
+        const QString path = dir.filePath("gw5_input_app.bin");
+        QVERIFY(writeFile(path, pattern(600)));
+        QList<QByteArray> tcp, udp;
+        DeviceLookup::installWriters([&](const QByteArray &d) { tcp << d; }, [&](const QByteArray &d) { udp << d; });
+        for (bool useUdp : {false, true}) {
+            DialogUpgrade dlg;
+            dlg.resetUpgrade(useUdp);
+            QVERIFY(dlg.usesUdp() == useUdp);
+            dlg.chooseFile(path);
+            QTest::mouseClick(dlg.findChild<QPushButton *>("btn_upgrade"), Qt::LeftButton);
+            dlg.slotEnterBoot(0);
+        }
+        QCOMPARE(tcp, (QList<QByteArray>{DialogUpgrade::bootFrame(1), DialogUpgrade::startFrame(600)}));
+        QCOMPARE(udp, tcp);
     }
-}
-
-void TestUiUpgrade::emptyImage()
-{
-    Rig r(QByteArray(), "gw5_host_app.bin");
-    r.start();
-    QCOMPARE(r.last(), DialogUpgrade::bootFrame(0));
-    r.dlg.slotEnterBoot(0);
-    QCOMPARE(r.lastLog(), QString("Upgrade file package failure..."));
-    QCOMPARE(r.spy.size(), 1);
-    QVERIFY(!r.dlg.isUpgrading());
-    QVERIFY(r.upgradeButton()->isEnabled());
-    r.dlg.slotBeginUpgrade(0);
-    QCOMPARE(r.spy.size(), 1);
-}
-
-void TestUiUpgrade::sendPaths()
-{
-    // A network device: the datagram path.
+    void closeQuestion()
     {
-        Rig r(pattern(600), "gw5_input_app.bin", true);
-        r.start();
-        QCOMPARE(r.spy.size(), 0);
-        QCOMPARE(r.udpSpy.size(), 1);
-        QCOMPARE(r.udpSpy.last().at(0).toByteArray(), DialogUpgrade::bootFrame(1));
+        Rig r(pattern(2000));
+        r.dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&r.dlg));
+        r.toBlocks();
+        ModalCatcher boxes;
+        boxes.answer = QMessageBox::No;
+        r.dlg.reject();
+        QCOMPARE(boxes.texts, QStringList{"Device is being upgraded, Do you want exit?"});
+        QVERIFY(r.dlg.isVisible());
+        // The title bar's close button asks the same.
+        QTest::mouseClick(r.dlg.findChild<SxDialogTitle *>("dialogTitle")->closeButton(), Qt::LeftButton);
+        QCOMPARE(boxes.texts.size(), 2);
+        QCOMPARE(boxes.texts.last(), QString("Device is being upgraded, Do you want exit?"));
+        QVERIFY(r.dlg.isVisible());
+        boxes.answer = QMessageBox::Yes;
+        r.dlg.reject();
+        QVERIFY(!r.dlg.isVisible());
+        // Hidden, the upgrade goes on.
+        QVERIFY(r.dlg.timer()->isActive());
+        r.dlg.slotRecvData(0, 0, 0);
+        QCOMPARE(blockOf(r.last()), 1);
+        // Reset ends it; closing when idle asks nothing and stops the timer.
+        r.dlg.resetUpgrade(false);
+        QVERIFY(!r.dlg.timer()->isActive());
+        QVERIFY(r.dlg.findChild<QPlainTextEdit *>("plainTextEdit")->toPlainText().isEmpty());
+        QVERIFY(r.dlg.findChild<QLineEdit *>("edit_filePath")->text().isEmpty());
+        r.dlg.show();
+        r.dlg.reject();
+        QVERIFY(!r.dlg.isVisible());
+        QCOMPARE(boxes.texts.size(), 3);
     }
-    // Nobody connected to the signals: the frames take the installed write paths.
-    QTemporaryDir dir;
-    const QString path = dir.filePath("gw5_input_app.bin");
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(pattern(600));
-    f.close();
-    QList<QByteArray> tcp, udp;
-    DeviceLookup::installWriters([&](const QByteArray &d) { tcp << d; }, [&](const QByteArray &d) { udp << d; });
-    for (bool useUdp : {false, true}) {
+    void endToEndAgainstSimulator_data()
+    {
+        QTest::addColumn<QStringList>("faults");
+        QTest::addColumn<bool>("udp");
+        QTest::newRow("tcp") << QStringList() << false;
+        QTest::newRow("tcp, refused block, ignored boot")
+            << QStringList{"--upgrade-fail-block", "37", "--upgrade-ignore-boot", "1"} << false;
+        QTest::newRow("udp, refused block") << QStringList{"--upgrade-fail-block", "0"} << true;
+    }
+    void endToEndAgainstSimulator()
+    {
+        QFETCH(QStringList, faults);
+        QFETCH(bool, udp);
+        if (!QFile::exists(SimProcess::binary()))
+            QSKIP("VPSIM does not name the vpsim binary");
+        QTemporaryDir dir;
+        SimProcess sim;
+        QVERIFY2(sim.start(QStringList{"--device", "GW5:addr=127.0.11.2", "--no-heartbeat", "--image-dir",
+                                       dir.filePath("images")} + faults),
+                 qPrintable(sim.errorString()));
+        const QString cpuid = sim.devices().value(0).cpuid;
+        QCOMPARE(cpuid.size(), 24);
+
+        QTcpSocket sock;
+        sock.connectToHost(QHostAddress("127.0.11.2"), 61213);
+        QVERIFY(sock.waitForConnected(5000));
+        // The road of the application: stream → frames → GW interface → the dialog's slots.
+        GW5Interface gw(cpuid);
         DialogUpgrade dlg;
-        dlg.resetUpgrade(useUdp);
-        QVERIFY(dlg.usesUdp() == useUdp);
-        dlg.chooseFile(path);
+        connect(&gw, &GW5Interface::emitUpgrade00, &dlg, &DialogUpgrade::slotEnterBoot);
+        connect(&gw, &GW5Interface::emitUpgrade01, &dlg, &DialogUpgrade::slotBeginUpgrade);
+        connect(&gw, &GW5Interface::emitUpgrade02, &dlg, &DialogUpgrade::slotRecvData);
+        connect(&gw, &GW5Interface::emitUpgrade03, &dlg, &DialogUpgrade::slotEndUpgrade);
+        connect(&dlg, &DialogUpgrade::emitSendData, &sock, [&](const QByteArray &d) { sock.write(d); });
+        int refusals = 0;
+        auto handle = [&](const RECV_PROTOCOL &rp, const QByteArray &p) {
+            if (rp.cmd == 0xF2 && rp.subCmd == 0x02 && p.size() >= 3 && p.at(2) != 0)
+                ++refusals;
+            gw.handleFrame(cpuid, rp, p);
+        };
+        QByteArray buffer;
+        connect(&sock, &QTcpSocket::readyRead, [&] { splitStreamFrames(buffer, sock.readAll(), handle); });
+        // A network device takes the upgrade by datagram and answers the same way.
+        QUdpSocket datagrams;
+        QVERIFY(datagrams.bind(QHostAddress("127.0.0.1"), 0));
+        connect(&dlg, &DialogUpgrade::emitSendDataByUDP, &datagrams,
+                [&](const QByteArray &d) { datagrams.writeDatagram(d, QHostAddress("127.0.11.2"), 8989); });
+        connect(&datagrams, &QUdpSocket::readyRead, [&] {
+            while (datagrams.hasPendingDatagrams()) {
+                RECV_PROTOCOL rp;
+                QByteArray p;
+                if (parseRecvFrame(datagrams.receiveDatagram().data(), rp, p))
+                    handle(rp, p);
+            }
+        });
+        QSignalSpy ends(&gw, &GW5Interface::emitUpgrade03);
+
+        const QByteArray image = pattern(100 * 1024, 11);
+        QVERIFY(writeFile(dir.filePath("gw5_output_app.bin"), image));
+        dlg.resetUpgrade(udp);
+        dlg.chooseFile(dir.filePath("gw5_output_app.bin"));
+        dlg.show();
         QTest::mouseClick(dlg.findChild<QPushButton *>("btn_upgrade"), Qt::LeftButton);
-        dlg.slotEnterBoot(0);
+        if (faults.contains("--upgrade-ignore-boot"))
+            dlg.onTimerResend(); // the first boot request stays unanswered: the resend is what counts
+        QVERIFY(TestSupport::waitUntil([&] { return !ends.isEmpty(); }, 60000));
+        QCOMPARE(ends.first().at(0).toInt(), 0);
+        const QString log = dlg.findChild<QPlainTextEdit *>("plainTextEdit")->toPlainText();
+        QVERIFY2(log.endsWith("Firmware upgrades: success"), qPrintable(log));
+        QVERIFY(log.contains("The firmware upgrade data is sent out..."));
+        QVERIFY(!log.contains("failure"));
+        auto *bar = dlg.findChild<QProgressBar *>("progressBar");
+        QCOMPARE((QList<int>{bar->maximum(), bar->value()}), (QList<int>{200, 200}));
+        QCOMPARE(refusals, faults.isEmpty() ? 0 : 1);
+        QFile saved(QDir(dir.filePath("images")).filePath(cpuid + "-output.bin"));
+        QVERIFY(TestSupport::waitUntil([&] { return saved.exists(); }));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), image);
     }
-    QCOMPARE(tcp, (QList<QByteArray>{DialogUpgrade::bootFrame(1), DialogUpgrade::startFrame(600)}));
-    QCOMPARE(udp, tcp);
-}
-
-void TestUiUpgrade::closeQuestion()
-{
-    Rig r(pattern(2000));
-    r.dlg.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&r.dlg));
-    r.toBlocks();
-    QString text;
-    answerNextBox(QMessageBox::No, &text);
-    r.dlg.reject();
-    QCOMPARE(text, QString("Device is being upgraded, Do you want exit?"));
-    QVERIFY(r.dlg.isVisible());
-    // The title bar's close button asks the same.
-    text.clear();
-    answerNextBox(QMessageBox::No, &text);
-    QTest::mouseClick(r.dlg.findChild<SxDialogTitle *>("dialogTitle")->closeButton(), Qt::LeftButton);
-    QCOMPARE(text, QString("Device is being upgraded, Do you want exit?"));
-    QVERIFY(r.dlg.isVisible());
-    answerNextBox(QMessageBox::Yes, nullptr);
-    r.dlg.reject();
-    QVERIFY(!r.dlg.isVisible());
-    // Hidden, the upgrade goes on.
-    QVERIFY(r.dlg.timer()->isActive());
-    r.dlg.slotRecvData(0, 0, 0);
-    QCOMPARE(blockOf(r.last()), 1);
-    // Reset ends it; closing when idle asks nothing and stops the timer.
-    r.dlg.resetUpgrade(false);
-    QVERIFY(!r.dlg.timer()->isActive());
-    QVERIFY(r.dlg.findChild<QPlainTextEdit *>("plainTextEdit")->toPlainText().isEmpty());
-    QVERIFY(r.dlg.findChild<QLineEdit *>("edit_filePath")->text().isEmpty());
-    r.dlg.show();
-    r.dlg.reject();
-    QVERIFY(!r.dlg.isVisible());
-}
-
-void TestUiUpgrade::endToEndAgainstSimulator_data()
-{
-    QTest::addColumn<QStringList>("faults");
-    QTest::addColumn<bool>("udp");
-    QTest::newRow("tcp") << QStringList() << false;
-    QTest::newRow("tcp, refused block, ignored boot")
-        << QStringList{"--upgrade-fail-block", "37", "--upgrade-ignore-boot", "1"} << false;
-    QTest::newRow("udp, refused block") << QStringList{"--upgrade-fail-block", "0"} << true;
-}
-
-void TestUiUpgrade::endToEndAgainstSimulator()
-{
-    QFETCH(QStringList, faults);
-    QFETCH(bool, udp);
-    const QString bin = qEnvironmentVariable("VPSIM");
-    if (bin.isEmpty() || !QFile::exists(bin))
-        QSKIP("VPSIM does not name the vpsim binary");
-    QTemporaryDir dir;
-    const QString state = dir.filePath("state.json");
-    QProcess sim;
-    sim.setProcessChannelMode(QProcess::ForwardedChannels);
-    sim.start(bin, QStringList{"--state-file", state, "--device", "GW5:addr=127.0.11.2", "--no-heartbeat",
-                               "--image-dir", dir.filePath("images")}
-                       + faults);
-    QVERIFY(sim.waitForStarted(5000));
-    auto stopSim = qScopeGuard([&] {
-        sim.terminate();
-        if (!sim.waitForFinished(3000))
-            sim.kill(), sim.waitForFinished(1000);
-    });
-    QVERIFY(waitUntil([&] { return QFile::exists(state); }));
-    QFile sf(state);
-    QVERIFY(sf.open(QIODevice::ReadOnly));
-    const QString cpuid = QJsonDocument::fromJson(sf.readAll()).object().value("devices").toArray().at(0)
-                              .toObject().value("cpuid").toString();
-    QCOMPARE(cpuid.size(), 24);
-
-    QTcpSocket sock;
-    sock.connectToHost(QHostAddress("127.0.11.2"), 61213);
-    QVERIFY(sock.waitForConnected(5000));
-    // The road of the application: stream → frames → GW interface → the dialog's slots.
-    GW5Interface gw(cpuid);
-    DialogUpgrade dlg;
-    connect(&gw, &GW5Interface::emitUpgrade00, &dlg, &DialogUpgrade::slotEnterBoot);
-    connect(&gw, &GW5Interface::emitUpgrade01, &dlg, &DialogUpgrade::slotBeginUpgrade);
-    connect(&gw, &GW5Interface::emitUpgrade02, &dlg, &DialogUpgrade::slotRecvData);
-    connect(&gw, &GW5Interface::emitUpgrade03, &dlg, &DialogUpgrade::slotEndUpgrade);
-    connect(&dlg, &DialogUpgrade::emitSendData, &sock, [&](const QByteArray &d) { sock.write(d); });
-    int refusals = 0;
-    auto handle = [&](const RECV_PROTOCOL &rp, const QByteArray &p) {
-        if (rp.cmd == 0xF2 && rp.subCmd == 0x02 && p.size() >= 3 && p.at(2) != 0)
-            ++refusals;
-        gw.handleFrame(cpuid, rp, p);
-    };
-    QByteArray buffer;
-    connect(&sock, &QTcpSocket::readyRead, [&] { splitStreamFrames(buffer, sock.readAll(), handle); });
-    // A network device takes the upgrade by datagram and answers the same way.
-    QUdpSocket datagrams;
-    QVERIFY(datagrams.bind(QHostAddress("127.0.0.1"), 0));
-    connect(&dlg, &DialogUpgrade::emitSendDataByUDP, &datagrams,
-            [&](const QByteArray &d) { datagrams.writeDatagram(d, QHostAddress("127.0.11.2"), 8989); });
-    connect(&datagrams, &QUdpSocket::readyRead, [&] {
-        while (datagrams.hasPendingDatagrams()) {
-            RECV_PROTOCOL rp;
-            QByteArray p;
-            if (parseRecvFrame(datagrams.receiveDatagram().data(), rp, p))
-                handle(rp, p);
-        }
-    });
-    QSignalSpy ends(&gw, &GW5Interface::emitUpgrade03);
-
-    const QByteArray image = pattern(100 * 1024, 11);
-    QFile f(dir.filePath("gw5_output_app.bin"));
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(image);
-    f.close();
-    dlg.resetUpgrade(udp);
-    dlg.chooseFile(f.fileName());
-    dlg.show();
-    QTest::mouseClick(dlg.findChild<QPushButton *>("btn_upgrade"), Qt::LeftButton);
-    if (faults.contains("--upgrade-ignore-boot"))
-        dlg.onTimerResend(); // the first boot request stays unanswered: the resend is what counts
-    // A picture of the transfer half way, when asked for.
-    const QString shots = qEnvironmentVariable("VP_SCREENSHOTS");
-    bool shot = shots.isEmpty() || !faults.isEmpty();
-    connect(dlg.findChild<QProgressBar *>("progressBar"), &QProgressBar::valueChanged, [&](int v) {
-        if (!shot && v >= 100) {
-            shot = true;
-            dlg.grab().save(shots + "/upgrade.png");
-        }
-    });
-    QVERIFY(waitUntil([&] { return !ends.isEmpty(); }, 60000));
-    QCOMPARE(ends.first().at(0).toInt(), 0);
-    const QString log = dlg.findChild<QPlainTextEdit *>("plainTextEdit")->toPlainText();
-    QVERIFY2(log.endsWith("Firmware upgrades: success"), qPrintable(log));
-    QVERIFY(log.contains("The firmware upgrade data is sent out..."));
-    QVERIFY(!log.contains("failure"));
-    auto *bar = dlg.findChild<QProgressBar *>("progressBar");
-    QCOMPARE(bar->maximum(), 200);
-    QCOMPARE(bar->value(), 200);
-    QCOMPARE(refusals, faults.isEmpty() ? 0 : 1);
-    QFile saved(QDir(dir.filePath("images")).filePath(cpuid + "-output.bin"));
-    QVERIFY(waitUntil([&] { return saved.exists(); }));
-    QVERIFY(saved.open(QIODevice::ReadOnly));
-    QCOMPARE(saved.readAll(), image);
-}
+};
 
 QTEST_MAIN(TestUiUpgrade)
 #include "tst_ui_upgrade.moc"
