@@ -1,6 +1,6 @@
-// KX image quality against a real KS9200Interface reached through DeviceLookup: the group frames
-// (colour temperature, RGBCMY with its group selector, image effects, expert formats) byte for
-// byte, the records they update, the reset of every window and fills that leave the dialog empty.
+// KX image quality against a real KS9200Interface reached through DeviceLookup: the frame of each
+// group byte for byte, the records they update, the reset of every window and fills that leave the
+// dialog empty.
 #include "BoxCatcher.h"
 #include "DEVICE_INFO_KS.h"
 #include "DeviceLookup.h"
@@ -18,10 +18,31 @@
 #include <QtTest>
 
 using namespace RecordBuilders;
+using Frames = QList<QByteArray>;
 
 namespace {
 const QString Cpuid = QStringLiteral("0a0b0c0d0e0f101112131415");
+
+// A combo's index or a slider's or spin box's value.
+int valueOf(QWidget *w)
+{
+    if (auto *c = qobject_cast<QComboBox *>(w))
+        return c->currentIndex();
+    if (auto *s = qobject_cast<QAbstractSlider *>(w))
+        return s->value();
+    return qobject_cast<QSpinBox *>(w)->value();
 }
+
+void setValue(QWidget *w, int v)
+{
+    if (auto *c = qobject_cast<QComboBox *>(w))
+        c->setCurrentIndex(v);
+    else if (auto *s = qobject_cast<QAbstractSlider *>(w))
+        s->setValue(v);
+    else
+        qobject_cast<QSpinBox *>(w)->setValue(v);
+}
+} // namespace
 
 class TestUiKxQuality : public QObject
 {
@@ -30,17 +51,19 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
-
-    void groupFramesForOneWindow();
+    void groupFrame_data();
+    void groupFrame();
+    void rgbcmyGroupSelector();
+    void colourTemperaturePresetReloads();
     void lastGroupChangeWins();
     void allWindowsTakeTheWholeGroup();
-    void basicCodesGammaAndColourMode();
     void resetEveryWindow();
     void fillsThatDoNotPairUpLeaveItEmpty();
 
 private:
     // Fires the send timer as its 200 ms would; it must be running.
     void send();
+    QWidget *w(const char *name) { return child<QWidget>(dlg, name); }
 
     DEVICE_INFO_KS record;
     KS9200Interface *ks = nullptr;
@@ -81,61 +104,80 @@ void TestUiKxQuality::send()
     QVERIFY(!dlg->sendTimer()->isActive());
 }
 
-void TestUiKxQuality::groupFramesForOneWindow()
+void TestUiKxQuality::groupFrame_data()
+{
+    QTest::addColumn<QByteArray>("control");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<int>("sub");
+    QTest::addColumn<QList<int>>("params");
+    // The second window; each group sends all of its values.
+    QTest::newRow("colour temperature") << QByteArray("slider_colorTemp_green") << 70 << 0x0A
+                                        << QList<int>{1, 3, 11, 70, 31};
+    QTest::newRow("RGBCMY") << QByteArray("spinBox_rgbcmy_cyan") << 90 << 0x0C << QList<int>{1, 0, 41, 42, 43, 90, 45, 46};
+    QTest::newRow("image effects") << QByteArray("spinBox_effect_skinTone") << 33 << 0x0D << QList<int>{1, 2, 6, 33, 8};
+    QTest::newRow("expert formats") << QByteArray("combo_expert_inFMT") << 4 << 0x0E << QList<int>{1, 4, 1, 4, 2};
+    QTest::newRow("gamma") << QByteArray("combo_gamma") << 4 << 0x09 << QList<int>{1, 4};
+    QTest::newRow("colour mode") << QByteArray("combo_colorMode") << 3 << 0x0B << QList<int>{1, 3};
+    QTest::newRow("blue offset, signed") << QByteArray("slider_blue") << -7 << 0x08 << QList<int>{1, 0xF9};
+}
+
+void TestUiKxQuality::groupFrame()
+{
+    QFETCH(QByteArray, control);
+    QFETCH(int, value);
+    QFETCH(int, sub);
+    QFETCH(QList<int>, params);
+    auto *window = child<QComboBox>(dlg, "combo_window");
+    window->setCurrentIndex(2);
+    const int first = (window->setCurrentIndex(1), valueOf(w(control)));
+    window->setCurrentIndex(2);
+    QVERIFY(spy->isEmpty());
+    setValue(w(control), value);
+    send();
+    QByteArray bytes;
+    for (int p : params)
+        bytes += char(p);
+    QCOMPARE(sentFrames(*spy), Frames({hostFrame(0x01, uint8_t(sub), bytes.toHex(' ').constData())}));
+    // The record keeps the edit for this window only.
+    window->setCurrentIndex(1);
+    QCOMPARE(valueOf(w(control)), first);
+    window->setCurrentIndex(2);
+    QCOMPARE(valueOf(w(control)), value);
+    // The gains of the GW family are not touched.
+    QCOMPARE(int(dlg->records().value(1).basic.redGain), 0);
+    QCOMPARE(int(dlg->records().value(1).basic.blueGain), 0);
+}
+
+// The group selector only shows another of the three groups; the edit is kept in the record.
+void TestUiKxQuality::rgbcmyGroupSelector()
 {
     child<QComboBox>(dlg, "combo_window")->setCurrentIndex(2);
-    QCOMPARE(child<QSpinBox>(dlg, "spinBox_colorTemp_red")->value(), 11);
-    QCOMPARE(child<QSpinBox>(dlg, "spinBox_rgbcmy_red")->value(), 41);
-    QVERIFY(spy->isEmpty());
-
-    // Colour temperature: mode, red, green, blue of the second window.
-    child<QSlider>(dlg, "slider_colorTemp_green")->setValue(70);
-    send();
-    QCOMPARE(sentFrames(*spy), QList<QByteArray>({hostFrame(0x01, 0x0A, {1, 3, 11, 70, 31})}));
-    QCOMPARE(int(dlg->records().value(1).advanced.colorTempGreen), 70);
-    QCOMPARE(int(dlg->records().value(0).advanced.colorTempGreen), 20);
-
-    // The group selector only shows another of the three groups.
-    spy->clear();
     child<QComboBox>(dlg, "combo_rgbcmy")->setCurrentIndex(1);
     QVERIFY(!dlg->sendTimer()->isActive());
     QCOMPARE(child<QSpinBox>(dlg, "spinBox_rgbcmy_red")->value(), 51);
-    QCOMPARE(child<QSpinBox>(dlg, "spinBox_rgbcmy_yellow")->value(), 56);
     child<QSpinBox>(dlg, "spinBox_rgbcmy_cyan")->setValue(90);
     send();
-    QCOMPARE(sentFrames(*spy), QList<QByteArray>({hostFrame(0x01, 0x0C, {1, 1, 51, 52, 53, 90, 55, 56})}));
+    QCOMPARE(sentFrames(*spy), Frames({hostFrame(0x01, 0x0C, {1, 1, 51, 52, 53, 90, 55, 56})}));
     const INFO_IMAGE_ADVANCED a = dlg->records().value(1).advanced;
-    QCOMPARE(int(a.rgbcmy[1].cyan), 90);
-    QCOMPARE(int(a.rgbcmy[0].cyan), 44);
-    QCOMPARE(int(a.rgbcmy[2].cyan), 64);
-    // Back to the first group and again to the second: the edit is kept in the record.
+    QCOMPARE(QList<int>({a.rgbcmy[0].cyan, a.rgbcmy[1].cyan, a.rgbcmy[2].cyan}), QList<int>({44, 90, 64}));
     child<QComboBox>(dlg, "combo_rgbcmy")->setCurrentIndex(0);
     QCOMPARE(child<QSpinBox>(dlg, "spinBox_rgbcmy_cyan")->value(), 44);
     child<QComboBox>(dlg, "combo_rgbcmy")->setCurrentIndex(1);
     QCOMPARE(child<QSpinBox>(dlg, "spinBox_rgbcmy_cyan")->value(), 90);
+}
 
-    // Image effects: Clear Vision, luminance, skin tone, Gaussian blur.
-    spy->clear();
-    child<QSpinBox>(dlg, "spinBox_effect_skinTone")->setValue(33);
-    send();
-    QCOMPARE(sentFrames(*spy), QList<QByteArray>({hostFrame(0x01, 0x0D, {1, 2, 6, 33, 8})}));
-
-    // Expert: gamut, input range, input format, window format.
-    spy->clear();
-    child<QComboBox>(dlg, "combo_expert_inFMT")->setCurrentIndex(4);
-    send();
-    QCOMPARE(sentFrames(*spy), QList<QByteArray>({hostFrame(0x01, 0x0E, {1, 4, 1, 4, 2})}));
-    QCOMPARE(int(dlg->records().value(1).advanced.inFMT), 4);
-
-    // Choosing a colour-temperature preset reloads the three sliders from the record first.
-    spy->clear();
-    child<QSlider>(dlg, "slider_colorTemp_red")->blockSignals(true);
-    child<QSlider>(dlg, "slider_colorTemp_red")->setValue(99);
-    child<QSlider>(dlg, "slider_colorTemp_red")->blockSignals(false);
+// Choosing a colour-temperature preset reloads the three sliders from the record first.
+void TestUiKxQuality::colourTemperaturePresetReloads()
+{
+    child<QComboBox>(dlg, "combo_window")->setCurrentIndex(2);
+    auto *red = child<QSlider>(dlg, "slider_colorTemp_red");
+    red->blockSignals(true);
+    red->setValue(99);
+    red->blockSignals(false);
     child<QComboBox>(dlg, "combo_colorTemp")->setCurrentIndex(1);
-    QCOMPARE(child<QSlider>(dlg, "slider_colorTemp_red")->value(), 11);
+    QCOMPARE(red->value(), 11);
     send();
-    QCOMPARE(sentFrames(*spy), QList<QByteArray>({hostFrame(0x01, 0x0A, {1, 1, 11, 70, 31})}));
+    QCOMPARE(sentFrames(*spy), Frames({hostFrame(0x01, 0x0A, {1, 1, 11, 21, 31})}));
     QCOMPARE(int(dlg->records().value(1).advanced.colorTempMode), 1);
 }
 
@@ -146,7 +188,7 @@ void TestUiKxQuality::lastGroupChangeWins()
     child<QSpinBox>(dlg, "spinBox_effect_luminance")->setValue(60);
     QCOMPARE(dlg->pendingCode(), int(DialogKXImageQuality::EffectLuminance));
     send();
-    QCOMPARE(sentFrames(*spy), QList<QByteArray>({hostFrame(0x01, 0x0D, {0, 2, 60, 6, 7})}));
+    QCOMPARE(sentFrames(*spy), Frames({hostFrame(0x01, 0x0D, {0, 2, 60, 6, 7})}));
     QCOMPARE(int(dlg->records().value(0).advanced.luminance), 60);
 }
 
@@ -156,33 +198,12 @@ void TestUiKxQuality::allWindowsTakeTheWholeGroup()
     QCOMPARE(child<QComboBox>(dlg, "combo_window")->currentIndex(), 0);
     child<QComboBox>(dlg, "combo_expert_colorGamut")->setCurrentIndex(6);
     send();
-    QCOMPARE(sentFrames(*spy), QList<QByteArray>({hostFrame(0x01, 0x0E, {0xFF, 6, 1, 3, 2})}));
+    QCOMPARE(sentFrames(*spy), Frames({hostFrame(0x01, 0x0E, {0xFF, 6, 1, 3, 2})}));
+    QCOMPARE(dlg->records().size(), 2);
     for (const DialogKXImageQuality::WindowPicture &p : dlg->records()) {
         QCOMPARE(int(p.advanced.colorGamut), 6);
         QCOMPARE(int(p.advanced.inFMT), 3);
     }
-    QCOMPARE(dlg->records().size(), 2);
-}
-
-void TestUiKxQuality::basicCodesGammaAndColourMode()
-{
-    child<QComboBox>(dlg, "combo_window")->setCurrentIndex(2);
-    child<QComboBox>(dlg, "combo_gamma")->setCurrentIndex(4);
-    send();
-    child<QComboBox>(dlg, "combo_colorMode")->setCurrentIndex(3);
-    send();
-    child<QSlider>(dlg, "slider_blue")->setValue(-7);
-    send();
-    QCOMPARE(sentFrames(*spy),
-             QList<QByteArray>({hostFrame(0x01, 0x09, {1, 4}), hostFrame(0x01, 0x0B, {1, 3}),
-                                hostFrame(0x01, 0x08, {1, 0xF9})}));
-    const DialogKXImageQuality::WindowPicture p = dlg->records().value(1);
-    QCOMPARE(int(p.basic.gamma), 4);
-    QCOMPARE(int(p.advanced.colorMode), 3);
-    QCOMPARE(int(p.basic.blueOffset), -7);
-    // The gains of the GW family are not touched by codes 9 and 11.
-    QCOMPARE(int(p.basic.redGain), 0);
-    QCOMPARE(int(p.basic.blueGain), 0);
 }
 
 void TestUiKxQuality::resetEveryWindow()
@@ -206,14 +227,11 @@ void TestUiKxQuality::resetEveryWindow()
     boxes.answer = QMessageBox::Yes;
     child<QPushButton>(dlg, "btn_reset")->click();
     // One reset for all windows, even with the second window chosen; the waiting change is dropped.
-    QCOMPARE(sentFrames(*spy), QList<QByteArray>({hostFrame(0x01, 0xFF, {0xFF, 0})}));
+    QCOMPARE(sentFrames(*spy), Frames({hostFrame(0x01, 0xFF, {0xFF, 0})}));
     QVERIFY(!dlg->sendTimer()->isActive());
-    for (const DialogKXImageQuality::WindowPicture &p : dlg->records()) {
-        QCOMPARE(int(p.basic.brightness), 50);
-        QCOMPARE(int(p.basic.sharpness), 12);
-        QCOMPARE(int(p.basic.gamma), 2);
-        QCOMPARE(int(p.basic.redOffset), 0);
-    }
+    for (const DialogKXImageQuality::WindowPicture &p : dlg->records())
+        QCOMPARE(QList<int>({p.basic.brightness, p.basic.sharpness, p.basic.gamma, p.basic.redOffset}),
+                 QList<int>({50, 12, 2, 0}));
     QCOMPARE(child<QSpinBox>(dlg, "spinBox_brightness")->value(), 50);
     QCOMPARE(child<QSpinBox>(dlg, "spinBox_red")->value(), 0);
     QCOMPARE(child<QComboBox>(dlg, "combo_gamma")->currentIndex(), 2);
@@ -234,22 +252,12 @@ void TestUiKxQuality::fillsThatDoNotPairUpLeaveItEmpty()
     child<QSlider>(dlg, "slider_hue")->setValue(20);
     QVERIFY(QMetaObject::invokeMethod(dlg, "onTimerSend"));
     QVERIFY(spy->isEmpty());
-
     dlg->setImageQuality({}, {});
     QCOMPARE(window->count(), 0);
     dlg->setImageQuality(imageQualityList(1), imageAdvancedList(1));
     QCOMPARE(window->count(), 2);
     QCOMPARE(window->itemText(1), QStringLiteral("window 1"));
     QVERIFY(spy->isEmpty());
-
-    // A new dialog, before any values arrived, shows the defaults too.
-    DialogKXImageQuality fresh;
-    const QList<QPair<const char *, int>> defaults = {{"slider_brightness", 50}, {"slider_contrast", 50},
-                                                      {"slider_sharpness", 12},  {"slider_hue", 50},
-                                                      {"slider_saturation", 50}, {"slider_red", 0}};
-    for (const auto &d : defaults)
-        QCOMPARE(child<QSlider>(&fresh, d.first)->value(), d.second);
-    QCOMPARE(child<QComboBox>(&fresh, "combo_gamma")->currentIndex(), 2);
 }
 
 QTEST_MAIN(TestUiKxQuality)

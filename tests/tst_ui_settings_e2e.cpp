@@ -11,24 +11,18 @@
 #include "FrameCodec.h"
 #include "Interface.h"
 #include "MainWindow.h"
+#include "SimProcess.h"
 #include "SxProgressIndicator.h"
 #include "SxTabWidget.h"
 #include "UiLookup.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QMessageBox>
-#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
-#include <QTabWidget>
 #include <QTemporaryDir>
-#include "TestSupport.h"
-
 #include <QtTest>
 #include <functional>
 
@@ -37,10 +31,7 @@ const QString KsAddr = QStringLiteral("127.0.61.2");
 const QString KxAddr = QStringLiteral("127.0.61.3");
 const QString GwAddr = QStringLiteral("127.0.61.4");
 
-bool waitUntil(const std::function<bool()> &cond, int timeoutMs = 10000)
-{
-    return TestSupport::waitUntil(cond, timeoutMs);
-}
+bool waitUntil(const std::function<bool()> &cond) { return SimProcess::waitFor(cond, 10000); }
 
 // Drives the modal loops a title-bar command opens: the dialog of type T gets `act` once (run
 // from the dialog's own loop so that nested loops inside it are driven too), the blocking busy
@@ -57,10 +48,9 @@ public:
     {
         pending = [act](QWidget *w) {
             T *d = qobject_cast<T *>(w);
-            if (!d)
-                return false;
-            QTimer::singleShot(0, d, [act, d] { act(d); });
-            return true;
+            if (d)
+                QTimer::singleShot(0, d, [act, d] { act(d); });
+            return d != nullptr;
         };
     }
     bool done() const { return !pending; }
@@ -84,6 +74,20 @@ private:
     QTimer poll;
     std::function<bool(QWidget *)> pending;
 };
+
+QList<int> values(QWidget *d, const QList<const char *> &spins)
+{
+    QList<int> out;
+    for (const char *name : spins)
+        out << child<QSpinBox>(d, name)->value();
+    return out;
+}
+
+void set(QWidget *d, const QList<QPair<const char *, int>> &spins)
+{
+    for (const auto &s : spins)
+        child<QSpinBox>(d, s.first)->setValue(s.second);
+}
 } // namespace
 
 class TestUiSettingsE2e : public QObject
@@ -91,27 +95,26 @@ class TestUiSettingsE2e : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
-    void cleanupTestCase();
     void init();
     void cleanup();
-
     void ksOutputResolutionAndEdid();
     void kxOutputResolutionAndEdidPreset();
     void gwOutputResolutionAndEdid();
-    void pictures();
 
 private:
     // Links the main window to the device at `addr` and makes it the current device with its
-    // full read-back done.
-    void reach(const QString &addr, const QString &cpuid);
-    QJsonObject deviceState(const QString &cpuid) const;
+    // full read-back done; returns its cpuid.
+    QString reach(const QString &addr);
+    QJsonObject deviceState(const QString &cpuid);
     // Host frames the device received with this command and sub-command, in order.
     QList<QByteArray> received(const QString &cpuid, int cmd, int sub) const;
     template <typename T> void runDialog(void (MainWindow::*open)(), std::function<void(T *)> act);
+    // Opens the dialog again and reads the spin boxes it shows, then the combo's index (and text).
+    template <typename T> QList<int> shown(void (MainWindow::*open)(), const QList<const char *> &spins,
+                                           const char *combo = nullptr, QString *comboText = nullptr);
 
     QTemporaryDir dir;
-    QProcess sim;
-    QMap<QString, QString> cpuidOf; // address -> cpuid
+    SimProcess sim;
     MainWindow *w = nullptr;
     ModalDriver *driver = nullptr;
 };
@@ -121,33 +124,10 @@ void TestUiSettingsE2e::initTestCase()
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
     QCoreApplication::setOrganizationName(QStringLiteral("Corlune"));
     QSettings().setValue("Language", 0);
-
-    const QString bin = qEnvironmentVariable("VPSIM");
-    QVERIFY2(!bin.isEmpty() && QFile::exists(bin), "VPSIM does not name the vpsim binary");
-    sim.setProcessChannelMode(QProcess::ForwardedChannels);
-    sim.start(bin, {"--state-file", dir.filePath("state.json"), "--log", dir.filePath("frames.jsonl"),
-                    "--device", "KS9200:addr=" + KsAddr, "--device", "KX4200:addr=" + KxAddr, "--device",
-                    "GW5:addr=" + GwAddr, "--heartbeat-ms", "1000"});
-    QVERIFY(sim.waitForStarted(5000));
-    QVERIFY2(waitUntil([&] {
-                 return QFile::exists(dir.filePath("state.json")) || sim.state() != QProcess::Running;
-             }) &&
-                 sim.state() == QProcess::Running,
-             "vpsim did not start");
-    QFile f(dir.filePath("state.json"));
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    for (const QJsonValue &v : QJsonDocument::fromJson(f.readAll()).object().value("devices").toArray())
-        cpuidOf.insert(v.toObject().value("address").toString(), v.toObject().value("cpuid").toString());
-    QCOMPARE(cpuidOf.size(), 3);
-}
-
-void TestUiSettingsE2e::cleanupTestCase()
-{
-    if (sim.state() != QProcess::NotRunning) {
-        sim.terminate();
-        if (!sim.waitForFinished(3000))
-            sim.kill(), sim.waitForFinished(1000);
-    }
+    QVERIFY2(sim.start({"--device", "KS9200:addr=" + KsAddr, "--device", "KX4200:addr=" + KxAddr, "--device",
+                        "GW5:addr=" + GwAddr, "--heartbeat-ms", "1000"}),
+             qPrintable(sim.errorString()));
+    QCOMPARE(sim.devices().size(), 3);
 }
 
 void TestUiSettingsE2e::init()
@@ -163,57 +143,51 @@ void TestUiSettingsE2e::cleanup()
     delete w;
 }
 
-void TestUiSettingsE2e::reach(const QString &addr, const QString &cpuid)
+QString TestUiSettingsE2e::reach(const QString &addr)
 {
+    const QString cpuid = sim.deviceAt(QHostAddress(addr))->cpuid;
     const uint key = w->commManager()->connectTcp(QHostAddress(addr), 61213);
     // The device answers a search on the stream link as well; ask until it is registered.
     QElapsedTimer asked;
-    QVERIFY(waitUntil([&] {
-        if (!w->record(cpuid) && (!asked.isValid() || asked.elapsed() > 200)) {
-            w->commManager()->write(key, makeSearchFrame());
-            asked.start();
-        }
-        return w->record(cpuid) != nullptr;
-    }));
-    w->tabWidget()->addDevice(w->record(cpuid));
-    for (int i = 0; i < w->tabWidget()->count(); ++i)
-        if (w->tabWidget()->tabBar()->tabData(i).toString() == cpuid)
-            w->tabWidget()->setCurrentIndex(i);
-    w->onTabCurrentChanged(w->tabWidget()->currentIndex());
-    QCOMPARE(w->currentCpuid(), cpuid);
-    QSignalSpy done(w->interfaceOf(cpuid), &Interface::emitAllParams);
-    w->onTitleSync();
-    QVERIFY(waitUntil([&] { return done.count() > 0; }));
+    [&] {
+        QVERIFY(waitUntil([&] {
+            if (!w->record(cpuid) && (!asked.isValid() || asked.elapsed() > 200)) {
+                w->commManager()->write(key, makeSearchFrame());
+                asked.start();
+            }
+            return w->record(cpuid) != nullptr;
+        }));
+        w->tabWidget()->addDevice(w->record(cpuid));
+        for (int i = 0; i < w->tabWidget()->count(); ++i)
+            if (w->tabWidget()->tabBar()->tabData(i).toString() == cpuid)
+                w->tabWidget()->setCurrentIndex(i);
+        w->onTabCurrentChanged(w->tabWidget()->currentIndex());
+        QCOMPARE(w->currentCpuid(), cpuid);
+        QSignalSpy done(w->interfaceOf(cpuid), &Interface::emitAllParams);
+        w->onTitleSync();
+        QVERIFY(waitUntil([&] { return done.count() > 0; }));
+    }();
+    return cpuid;
 }
 
-QJsonObject TestUiSettingsE2e::deviceState(const QString &cpuid) const
+QJsonObject TestUiSettingsE2e::deviceState(const QString &cpuid)
 {
-    QFile f(dir.filePath("state.json"));
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    for (const QJsonValue &v : QJsonDocument::fromJson(f.readAll()).object().value("devices").toArray())
-        if (v.toObject().value("cpuid").toString() == cpuid)
-            return v.toObject().value("state").toObject();
-    return {};
+    sim.refresh();
+    const SimProcess::Device *d = sim.device(cpuid);
+    return d ? d->state : QJsonObject();
 }
 
 QList<QByteArray> TestUiSettingsE2e::received(const QString &cpuid, int cmd, int sub) const
 {
     QList<QByteArray> out;
-    QFile f(dir.filePath("frames.jsonl"));
-    if (!f.open(QIODevice::ReadOnly))
-        return out;
-    while (!f.atEnd()) {
-        const QJsonObject o = QJsonDocument::fromJson(f.readLine()).object();
+    for (const QJsonObject &o : sim.log())
         if (o.value("device").toString() == cpuid && o.value("dir").toString() == "rx" &&
             o.value("cmd").toInt() == cmd && o.value("sub").toInt() == sub)
             out << QByteArray::fromHex(o.value("hex").toString().toLatin1());
-    }
     return out;
 }
 
-template <typename T>
-void TestUiSettingsE2e::runDialog(void (MainWindow::*open)(), std::function<void(T *)> act)
+template <typename T> void TestUiSettingsE2e::runDialog(void (MainWindow::*open)(), std::function<void(T *)> act)
 {
     driver->expect<T>(act);
     // The command returns when the dialog closes; a dialog that never opened fails here.
@@ -228,23 +202,34 @@ void TestUiSettingsE2e::runDialog(void (MainWindow::*open)(), std::function<void
     QVERIFY2(driver->done(), "the dialog was not opened");
 }
 
+template <typename T>
+QList<int> TestUiSettingsE2e::shown(void (MainWindow::*open)(), const QList<const char *> &spins, const char *combo,
+                                    QString *comboText)
+{
+    QList<int> out;
+    runDialog<T>(open, [&](T *d) {
+        out = values(d, spins);
+        if (combo)
+            out << child<QComboBox>(d, combo)->currentIndex();
+        if (comboText)
+            *comboText = child<QComboBox>(d, combo)->currentText();
+        d->reject();
+    });
+    return out;
+}
+
 void TestUiSettingsE2e::ksOutputResolutionAndEdid()
 {
-    const QString id = cpuidOf.value(KsAddr);
-    reach(KsAddr, id);
+    const QString id = reach(KsAddr);
     QCOMPARE(int(w->ksRecord(id)->type), 3);
     QVERIFY(w->ksRecord(id)->panels.size() == 2);
 
     // Both outputs custom; Apply, then close the dialog.
     runDialog<DialogOutputSetting>(&MainWindow::onTitleOutputSetting, [](DialogOutputSetting *d) {
         child<QComboBox>(d, "comboBox_output1")->setCurrentIndex(0);
-        child<QSpinBox>(d, "spinBox_output1_w")->setValue(1600);
-        child<QSpinBox>(d, "spinBox_output1_h")->setValue(900);
-        child<QSpinBox>(d, "spinBox_fr1")->setValue(50);
+        set(d, {{"spinBox_output1_w", 1600}, {"spinBox_output1_h", 900}, {"spinBox_fr1", 50}});
         child<QComboBox>(d, "comboBox_output2")->setCurrentIndex(0);
-        child<QSpinBox>(d, "spinBox_output2_w")->setValue(1280);
-        child<QSpinBox>(d, "spinBox_output2_h")->setValue(720);
-        child<QSpinBox>(d, "spinBox_fr2")->setValue(60);
+        set(d, {{"spinBox_output2_w", 1280}, {"spinBox_output2_h", 720}, {"spinBox_fr2", 60}});
         child<QPushButton>(d, "pushButton")->click();
         d->reject();
     });
@@ -254,27 +239,17 @@ void TestUiSettingsE2e::ksOutputResolutionAndEdid()
         return deviceState(id).value("panels").toArray().at(1).toObject().value("width").toInt() == 1280;
     }));
     const QJsonArray panels = deviceState(id).value("panels").toArray();
-    QCOMPARE(panels.at(0).toObject().value("width").toInt(), 1600);
-    QCOMPARE(panels.at(0).toObject().value("height").toInt(), 900);
-    QCOMPARE(panels.at(0).toObject().value("rate").toInt(), 50);
-    QCOMPARE(panels.at(1).toObject().value("width").toInt(), 1280);
-    QCOMPARE(panels.at(1).toObject().value("height").toInt(), 720);
+    auto field = [&](int i, const char *key) { return panels.at(i).toObject().value(key).toInt(); };
+    QCOMPARE(QList<int>({field(0, "width"), field(0, "height"), field(0, "rate")}), QList<int>({1600, 900, 50}));
+    QCOMPARE(QList<int>({field(1, "width"), field(1, "height")}), QList<int>({1280, 720}));
     const QList<QByteArray> sent = received(id, 0x05, 0x00);
     QCOMPARE(sent.size(), 2);
     QCOMPARE(uint8_t(sent.at(0)[6]), uint8_t(0));
     QCOMPARE(uint8_t(sent.at(1)[6]), uint8_t(1));
-
-    int width = 0, height = 0, rate = 0, preset2 = -1, width2 = 0;
-    runDialog<DialogOutputSetting>(&MainWindow::onTitleOutputSetting, [&](DialogOutputSetting *d) {
-        width = child<QSpinBox>(d, "spinBox_output1_w")->value();
-        height = child<QSpinBox>(d, "spinBox_output1_h")->value();
-        rate = child<QSpinBox>(d, "spinBox_fr1")->value();
-        preset2 = child<QComboBox>(d, "comboBox_output2")->currentIndex();
-        width2 = child<QSpinBox>(d, "spinBox_output2_w")->value();
-        d->reject();
-    });
-    QCOMPARE(QList<int>({width, height, rate}), QList<int>({1600, 900, 50}));
-    QCOMPARE(QList<int>({preset2, width2}), QList<int>({0, 1280}));
+    QCOMPARE(shown<DialogOutputSetting>(&MainWindow::onTitleOutputSetting,
+                                        {"spinBox_output1_w", "spinBox_output1_h", "spinBox_fr1", "spinBox_output2_w"},
+                                        "comboBox_output2"),
+             QList<int>({1600, 900, 50, 1280, 0}));
 
     // EDID of the second input.
     const QList<INFO_EDID> before = w->ksRecord(id)->edid;
@@ -284,9 +259,7 @@ void TestUiSettingsE2e::ksOutputResolutionAndEdid()
     runDialog<DialogEDID>(&MainWindow::onTitleEDID, [&](DialogEDID *d) {
         child<QComboBox>(d, "combo_inputSrc")->setCurrentIndex(1);
         input = child<QComboBox>(d, "combo_inputSrc")->currentText();
-        child<QSpinBox>(d, "spin_width")->setValue(1280);
-        child<QSpinBox>(d, "spin_height")->setValue(1024);
-        child<QSpinBox>(d, "spin_frame")->setValue(60);
+        set(d, {{"spin_width", 1280}, {"spin_height", 1024}, {"spin_frame", 60}});
         child<QPushButton>(d, "btn_ok")->click();
         d->reject();
     });
@@ -296,26 +269,18 @@ void TestUiSettingsE2e::ksOutputResolutionAndEdid()
     const QList<QByteArray> edid = received(id, 0x0C, 0x00);
     QCOMPARE(edid.size(), 1);
     QCOMPARE(uint8_t(edid.at(0)[6]), uint8_t(src));
-
-    QString shown;
-    runDialog<DialogEDID>(&MainWindow::onTitleEDID, [&](DialogEDID *d) {
-        shown = child<QComboBox>(d, "combo_inputSrc")->currentText();
-        width = child<QSpinBox>(d, "spin_width")->value();
-        height = child<QSpinBox>(d, "spin_height")->value();
-        rate = child<QSpinBox>(d, "spin_frame")->value();
-        d->reject();
-    });
     // The input chosen before is chosen again.
-    QCOMPARE(shown, input);
-    QCOMPARE(QList<int>({width, height, rate}), QList<int>({1280, 1024, 60}));
+    QString again;
+    QCOMPARE(shown<DialogEDID>(&MainWindow::onTitleEDID, {"spin_width", "spin_height", "spin_frame"}, "combo_inputSrc",
+                               &again),
+             QList<int>({1280, 1024, 60, 1}));
+    QCOMPARE(again, input);
 }
 
 void TestUiSettingsE2e::kxOutputResolutionAndEdidPreset()
 {
-    const QString id = cpuidOf.value(KxAddr);
-    reach(KxAddr, id);
+    const QString id = reach(KxAddr);
     QCOMPARE(int(w->ksRecord(id)->type), 17);
-
     // KX: one frame for all outputs, preset 10 is 1028 × 1600.
     runDialog<DialogOutputSetting>(&MainWindow::onTitleOutputSetting, [](DialogOutputSetting *d) {
         child<QComboBox>(d, "comboBox_output1")->setCurrentIndex(10);
@@ -351,22 +316,14 @@ void TestUiSettingsE2e::kxOutputResolutionAndEdidPreset()
         d->reject();
     });
     QVERIFY(waitUntil([&] { return w->ksRecord(id)->edid.value(0).width == 2560; }));
-    int width = 0, height = 0, rate = 0;
-    runDialog<DialogEDID>(&MainWindow::onTitleEDID, [&](DialogEDID *d) {
-        width = child<QSpinBox>(d, "spin_width")->value();
-        height = child<QSpinBox>(d, "spin_height")->value();
-        rate = child<QSpinBox>(d, "spin_frame")->value();
-        d->reject();
-    });
-    QCOMPARE(QList<int>({width, height, rate}), QList<int>({2560, 1600, 60}));
+    QCOMPARE(shown<DialogEDID>(&MainWindow::onTitleEDID, {"spin_width", "spin_height", "spin_frame"}),
+             QList<int>({2560, 1600, 60}));
 }
 
 void TestUiSettingsE2e::gwOutputResolutionAndEdid()
 {
-    const QString id = cpuidOf.value(GwAddr);
-    reach(GwAddr, id);
+    const QString id = reach(GwAddr);
     QVERIFY(w->gwRecord(id) && !w->gwRecord(id)->panels.isEmpty());
-
     // The GW output dialog: preset 2 is 1280 × 720. Loading template 0 afterwards reads all back.
     QSignalSpy readBack(w->interfaceOf(id), &Interface::emitAllParams);
     runDialog<DialogGWPanel>(&MainWindow::onTitleOutputSetting, [](DialogGWPanel *d) {
@@ -380,23 +337,14 @@ void TestUiSettingsE2e::gwOutputResolutionAndEdid()
     QCOMPARE(sent.size(), 1);
     QCOMPARE(uint8_t(sent.at(0)[7]), uint8_t(2));
     QVERIFY(waitUntil([&] { return readBack.count() > 0; }));
-    int index = -1, width = 0, height = 0;
-    runDialog<DialogGWPanel>(&MainWindow::onTitleOutputSetting, [&](DialogGWPanel *d) {
-        index = child<QComboBox>(d, "combo_resolution")->currentIndex();
-        width = child<QSpinBox>(d, "spin_width")->value();
-        height = child<QSpinBox>(d, "spin_height")->value();
-        d->reject();
-    });
-    QCOMPARE(QList<int>({index, width, height}), QList<int>({2, 1280, 720}));
+    QCOMPARE(shown<DialogGWPanel>(&MainWindow::onTitleOutputSetting, {"spin_width", "spin_height"}, "combo_resolution"),
+             QList<int>({1280, 720, 2}));
 
     QVERIFY(w->gwRecord(id)->edid.size() >= 3);
     const int src = w->gwRecord(id)->edid.at(2).srcId;
-
     runDialog<DialogEDID>(&MainWindow::onTitleEDID, [](DialogEDID *d) {
         child<QComboBox>(d, "combo_inputSrc")->setCurrentIndex(2);
-        child<QSpinBox>(d, "spin_width")->setValue(1600);
-        child<QSpinBox>(d, "spin_height")->setValue(1200);
-        child<QSpinBox>(d, "spin_frame")->setValue(60);
+        set(d, {{"spin_width", 1600}, {"spin_height", 1200}, {"spin_frame", 60}});
         child<QPushButton>(d, "btn_ok")->click();
         d->reject();
     });
@@ -411,50 +359,10 @@ void TestUiSettingsE2e::gwOutputResolutionAndEdid()
     };
     QVERIFY(waitUntil([&] { return edidOf().width == 1600; }));
     QCOMPARE(int(edidOf().height), 1200);
-
     QString input;
-    runDialog<DialogEDID>(&MainWindow::onTitleEDID, [&](DialogEDID *d) {
-        input = child<QComboBox>(d, "combo_inputSrc")->currentText();
-        width = child<QSpinBox>(d, "spin_width")->value();
-        height = child<QSpinBox>(d, "spin_height")->value();
-        d->reject();
-    });
+    QCOMPARE(shown<DialogEDID>(&MainWindow::onTitleEDID, {"spin_width", "spin_height"}, "combo_inputSrc", &input),
+             QList<int>({1600, 1200, 2}));
     QCOMPARE(input, QStringLiteral("Input%1").arg(src + 1));
-    QCOMPARE(QList<int>({width, height}), QList<int>({1600, 1200}));
-}
-
-// With VP_SCREENSHOT_DIR set, the output, EDID and image-quality dialogs of each device are saved
-// there as pictures, filled from the device, for a look by eye.
-void TestUiSettingsE2e::pictures()
-{
-    const QString out = qEnvironmentVariable("VP_SCREENSHOT_DIR");
-    if (out.isEmpty())
-        QSKIP("VP_SCREENSHOT_DIR not set");
-    const QList<QPair<QString, QString>> devices = {{KsAddr, "ks"}, {KxAddr, "kx"}, {GwAddr, "gw"}};
-    const QList<QPair<void (MainWindow::*)(), QString>> commands = {
-        {&MainWindow::onTitleOutputSetting, "output"},
-        {&MainWindow::onTitleEDID, "edid"},
-        {&MainWindow::onTitleImageQuality, "quality"}};
-    for (const auto &dev : devices) {
-        reach(dev.first, cpuidOf.value(dev.first));
-        for (const auto &cmd : commands) {
-            const QString file = QStringLiteral("%1/%2-%3").arg(out, dev.second, cmd.second);
-            bool saved = false;
-            runDialog<QDialog>(cmd.first, [&](QDialog *d) {
-                saved = QTest::qWaitForWindowExposed(d);
-                // Every tab of a tabbed dialog.
-                QTabWidget *tabs = d->findChild<QTabWidget *>();
-                const int pages = tabs ? tabs->count() : 1;
-                for (int i = 0; i < pages && saved; ++i) {
-                    if (tabs)
-                        tabs->setCurrentIndex(i);
-                    saved = d->grab().save(QStringLiteral("%1-%2.png").arg(file).arg(i));
-                }
-                d->reject();
-            });
-            QVERIFY2(saved, qPrintable(file));
-        }
-    }
 }
 
 QTEST_MAIN(TestUiSettingsE2e)

@@ -1,0 +1,40 @@
+// A KS9200 or GW5 interface with its record installed through DeviceLookup as the current device for
+// the dialog tests (an empty cpuid or its own finds it; cleared again when it goes), and a spy on the
+// frames it sends. Header-only: the support library links no widgets.
+#pragma once
+
+#include "DEVICE_INFO_GW.h"
+#include "DEVICE_INFO_KS.h"
+#include "DeviceLookup.h"
+#include "GW5Interface.h"
+#include "KS9200Interface.h"
+#include "RecordBuilders.h"
+
+#include <QSignalSpy>
+
+template <typename Record, typename Iface> struct CurrentDevice
+{
+    CurrentDevice(const QString &cpuid, int type)
+        : iface(cpuid)
+        , spy(&iface, &Interface::emitSendData)
+    {
+        record.cpuid = cpuid;
+        record.type = decltype(record.type)(type);
+        install();
+    }
+    ~CurrentDevice() { DeviceLookup::clear(); }
+    void install()
+    {
+        DeviceLookup::install(
+            [this](const QString &c) -> INFO_BASIC * { return c.isEmpty() || c == record.cpuid ? &record : nullptr; },
+            [this](const QString &c) -> Interface * { return c.isEmpty() || c == record.cpuid ? &iface : nullptr; },
+            [this] { return record.cpuid; });
+    }
+    QList<QByteArray> frames() const { return RecordBuilders::sentFrames(spy); }
+
+    Record record;
+    Iface iface;
+    QSignalSpy spy;
+};
+using KsDevice = CurrentDevice<DEVICE_INFO_KS, KS9200Interface>;
+using GwDevice = CurrentDevice<DEVICE_INFO_GW, GW5Interface>;
