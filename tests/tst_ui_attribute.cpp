@@ -44,477 +44,429 @@ class TstUiAttribute : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
+    void initTestCase()
+    {
+        registerRecordTypes();
+        ks = new KS9200Interface(KsId, this);
+        gw = new GW5Interface(GwId, this);
+        ksRec.cpuid = KsId;
+        ksRec.type = 3;
+        gwRec.cpuid = GwId;
+        gwRec.type = 48;
+    }
     void cleanup() { DeviceLookup::clear(); }
-    void correctedAfterQuiet_data();
-    void correctedAfterQuiet();
-    void windowCorrections_data();
-    void windowCorrections();
-    void cropCorrections_data();
-    void cropCorrections();
-    void fillingSendsNothingAndMarksNothing();
-    void inputLabel_data();
-    void inputLabel();
-    void cropFilling();
-    void cropSwitch();
-    void transparencyRangeByType();
-    void transparencyOnly_data();
-    void transparencyOnly();
-    void ksAllGroups();
-    void withoutInterfaceKeepsChanges();
-    void gwApplyBetweenOutputHolds();
-    void fillFromCanvas();
-    void gwEndToEnd();
-    void addWindowBounds_data();
-    void addWindowBounds();
+    void correctedAfterQuiet_data()
+    {
+        QTest::addColumn<QByteArray>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("corrected");
+        QTest::newRow("window width below the minimum") << QByteArray("spinBox_win_w") << "10" << 64;
+        QTest::newRow("crop width past the input edge") << QByteArray("spinBox_crop_w") << "1900" << 1820;
+    }
+    // Nothing is corrected while the operator types; after the quiet time only the edited field changes.
+    void correctedAfterQuiet()
+    {
+        QFETCH(QByteArray, field);
+        QFETCH(QString, typed);
+        QFETCH(int, corrected);
+        DialogAttribute d;
+        fillKs(d);
+        d.setCrop(inputCrop(2, 1, 100, 0, 1000, 1080));
+        d.show();
+        const bool crop = field.startsWith("spinBox_crop");
+        QTimer *timer = crop ? d.cropTimer() : d.windowTimer();
+        QCOMPARE(timer->interval(), 900);
+        typeInto(spin(&d, field), typed);
+        QCOMPARE(spin(&d, field)->value(), typed.toInt());
+        QVERIFY(crop ? d.isCropDirty() : d.isWindowDirty());
+        fire(timer);
+        QCOMPARE(spin(&d, field)->value(), corrected);
+        QVERIFY(!timer->isActive());
+        QCOMPARE(spin(&d, "spinBox_win_x")->value(), 100);
+        QCOMPARE(spin(&d, "spinBox_win_h")->value(), 480);
+        QCOMPARE(spin(&d, "spinBox_crop_x")->value(), 100);
+    }
+    void windowCorrections_data()
+    {
+        QTest::addColumn<QRect>("window");
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QRect>("result");
+        QTest::newRow("x left of bounds") << QRect(1000, 0, 640, 480) << int(DialogAttribute::WinX) << QRect(1920, 0, 640, 480);
+        QTest::newRow("x past right edge") << QRect(3500, 0, 640, 480) << int(DialogAttribute::WinX) << QRect(3200, 0, 640, 480);
+        QTest::newRow("x fits") << QRect(2000, 900, 640, 480) << int(DialogAttribute::WinX) << QRect(2000, 900, 640, 480);
+        QTest::newRow("width too wide") << QRect(2000, 0, 3000, 480) << int(DialogAttribute::WinW) << QRect(2000, 0, 1840, 480);
+        QTest::newRow("height too small") << QRect(2000, 0, 640, 20) << int(DialogAttribute::WinH) << QRect(2000, 0, 640, 64);
+        QTest::newRow("height too tall") << QRect(2000, 100, 640, 2000) << int(DialogAttribute::WinH)
+                                         << QRect(2000, 100, 640, 980);
+        QTest::newRow("y past bottom") << QRect(2000, 900, 640, 480) << int(DialogAttribute::WinY) << QRect(2000, 600, 640, 480);
+    }
+    void windowCorrections()
+    {
+        QFETCH(QRect, window);
+        QFETCH(int, field);
+        QFETCH(QRect, result);
+        QCOMPARE(DialogAttribute::correctWindow(window, field, QRectF(1920, 0, 1920, 1080)), result);
+    }
+    void cropCorrections_data()
+    {
+        QTest::addColumn<QRect>("crop");
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QRect>("result");
+        QTest::newRow("x past edge") << QRect(1500, 0, 640, 480) << int(DialogAttribute::CropX) << QRect(1280, 0, 640, 480);
+        // x fits on its own axis; the height that overflows is not x's business
+        QTest::newRow("x fits, y does not") << QRect(50, 900, 640, 480) << int(DialogAttribute::CropX)
+                                            << QRect(50, 900, 640, 480);
+        QTest::newRow("y past edge") << QRect(0, 900, 640, 480) << int(DialogAttribute::CropY) << QRect(0, 600, 640, 480);
+        QTest::newRow("width small") << QRect(0, 0, 10, 480) << int(DialogAttribute::CropW) << QRect(0, 0, 64, 480);
+        QTest::newRow("height small") << QRect(0, 0, 640, 63) << int(DialogAttribute::CropH) << QRect(0, 0, 640, 64);
+        QTest::newRow("height past edge") << QRect(0, 100, 640, 1080) << int(DialogAttribute::CropH)
+                                          << QRect(0, 100, 640, 980);
+    }
+    void cropCorrections()
+    {
+        QFETCH(QRect, crop);
+        QFETCH(int, field);
+        QFETCH(QRect, result);
+        QCOMPARE(DialogAttribute::correctCrop(crop, field, 1920, 1080), result);
+    }
+    void fillingSendsNothingAndMarksNothing()
+    {
+        install(false);
+        QSignalSpy spy(ks, &Interface::emitSendData);
+        DialogAttribute d;
+        fillKs(d);
+        QVERIFY(!d.isCropDirty() && !d.isTransDirty() && !d.isWindowDirty());
+        QVERIFY(!d.windowTimer()->isActive() && !d.cropTimer()->isActive());
+        apply(&d);
+        QCOMPARE(spy.count(), 0);
+    }
+    void inputLabel_data()
+    {
+        QTest::addColumn<int>("src");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("rate");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("known") << 33 << 1280 << 60 << "Input Resolution: 1280x720x60";
+        // no input (-1 as a signed 16-bit value), a zero size or rate: unknown, the crop spans 1920 x 1080
+        QTest::newRow("no input") << 0xFFFF << 1280 << 60 << "Input Resolution: unknown";
+        QTest::newRow("minus one") << -1 << 1280 << 60 << "Input Resolution: unknown";
+        QTest::newRow("zero width") << 33 << 0 << 60 << "Input Resolution: unknown";
+        QTest::newRow("zero rate") << 33 << 1280 << 0 << "Input Resolution: unknown";
+    }
+    void inputLabel()
+    {
+        QFETCH(int, src);
+        QFETCH(int, width);
+        QFETCH(int, rate);
+        QFETCH(QString, label);
+        DialogAttribute d;
+        d.setInput(src, width, 720, rate);
+        QCOMPARE(child<QLabel>(&d, "label_inputResoltion")->text(), label);
+        QCOMPARE(QSize(d.inputWidth(), d.inputHeight()), label.endsWith("unknown") ? QSize(1920, 1080) : QSize(1280, 720));
+    }
+    void cropFilling()
+    {
+        DialogAttribute d;
+        d.setInput(33, 1280, 720, 60);
+        // a zero or too large record size means the whole input
+        d.setCrop(inputCrop(0, 0, 10, 20, 0, 5000));
+        auto crop = [&] {
+            return QRect(spin(&d, "spinBox_crop_x")->value(), spin(&d, "spinBox_crop_y")->value(),
+                         spin(&d, "spinBox_crop_w")->value(), spin(&d, "spinBox_crop_h")->value());
+        };
+        QCOMPARE(crop(), QRect(10, 20, 1280, 720));
+        d.setCrop(inputCrop(0, 0, 0, 0, 800, 600));
+        QCOMPARE(crop(), QRect(0, 0, 800, 600));
+    }
+    void cropSwitch()
+    {
+        DialogAttribute d;
+        fillKs(d);
+        auto btn = child<QPushButton>(&d, "btn_crop");
+        d.setCrop(inputCrop(2, 0, 0, 0, 1920, 1080));
+        QVERIFY(!btn->isChecked() && !spin(&d, "spinBox_crop_x")->isEnabled());
+        QVERIFY(!d.isCropDirty());
+        btn->click();
+        QVERIFY(btn->isChecked() && spin(&d, "spinBox_crop_x")->isEnabled() && spin(&d, "spinBox_crop_h")->isEnabled());
+        QVERIFY(d.isCropDirty());
+    }
+    // KS windows take 0..15, GW windows 0..100; a value beyond the new range is held at its top.
+    void transparencyRangeByType()
+    {
+        DialogAttribute d;
+        auto t = spin(&d, "spinBox_trans");
+        d.setDeviceType(48);
+        d.setWindow(0, QRect(0, 0, 640, 480), 100, QRectF(0, 0, 1920, 1080), 0);
+        QCOMPARE(t->value(), 100);
+        for (int type : {0, 3, 16, 20}) {
+            d.setDeviceType(type);
+            QCOMPARE(t->maximum(), 15);
+        }
+        QCOMPARE(t->value(), 15);
+        QVERIFY(!d.isTransDirty());
+    }
+    void transparencyOnly_data()
+    {
+        QTest::addColumn<bool>("isGw");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<Frames>("frames");
+        QTest::newRow("KS") << false << "7" << Frames{hostFrame(0x03, 0x01, "02 07"), hostFrame(0xE2, 0x00)};
+        // GW: between output holds
+        QTest::newRow("GW") << true << "55"
+                            << Frames{hostFrame(0xF1, 0x00, "00"), hostFrame(0x03, 0x01, "04 37"), hostFrame(0xF1, 0x00, "01"),
+                                      hostFrame(0xE2, 0x00)};
+    }
+    void transparencyOnly()
+    {
+        QFETCH(bool, isGw);
+        QFETCH(QString, typed);
+        QFETCH(Frames, frames);
+        install(isGw);
+        QSignalSpy spy(isGw ? static_cast<Interface *>(gw) : ks, &Interface::emitSendData);
+        DialogAttribute d;
+        if (isGw) {
+            d.setDeviceType(48);
+            d.setWindow(4, QRect(0, 0, 960, 540), 100, QRectF(0, 0, 1920, 1080), 0);
+        } else {
+            fillKs(d);
+        }
+        d.show();
+        typeInto(spin(&d, "spinBox_trans"), typed);
+        QVERIFY(d.isTransDirty() && !d.isWindowDirty() && !d.isCropDirty());
+        apply(&d);
+        QCOMPARE(sentFrames(spy), frames);
+        QVERIFY(!d.isTransDirty());
+        QVERIFY(d.isVisible());
+        // nothing left to send (a GW device still gets an empty hold and release)
+        spy.clear();
+        apply(&d);
+        if (!isGw)
+            QCOMPARE(spy.count(), 0);
+    }
+    void ksAllGroups()
+    {
+        install(false);
+        ksRec.type = 17;
+        QSignalSpy spy(ks, &Interface::emitSendData);
+        DialogAttribute d;
+        fillKs(d);
+        d.show();
+        typeInto(spin(&d, "spinBox_crop_x"), QStringLiteral("256"));
+        // the crop width still spans the input: x = 256 is pulled back when the window group is edited
+        typeInto(spin(&d, "spinBox_win_h"), QStringLiteral("300"));
+        QCOMPARE(spin(&d, "spinBox_crop_x")->value(), 0);
+        typeInto(spin(&d, "spinBox_trans"), QStringLiteral("12"));
+        // Apply makes the pending window correction itself
+        typeInto(spin(&d, "spinBox_win_w"), QStringLiteral("5"));
+        apply(&d);
+        ksRec.type = 3;
+        QCOMPARE(sentFrames(spy), Frames({hostFrame(0x02, 0x00, "02 01 0000 0000 8007 3804"),
+                                          hostFrame(0x03, 0x00, "02 6400 3200 4000 2C01"), hostFrame(0x03, 0x01, "02 0C"),
+                                          hostFrame(0xE2, 0x00), hostFrame(0xE3, 0x00)}));
+        QVERIFY(!d.isCropDirty() && !d.isTransDirty() && !d.isWindowDirty());
+        QVERIFY(!d.windowTimer()->isActive());
+    }
+    void withoutInterfaceKeepsChanges()
+    {
+        // a record but no interface for the current device
+        DeviceLookup::install([this](const QString &) -> INFO_BASIC * { return &ksRec; },
+                              [](const QString &) -> Interface * { return nullptr; });
+        QSignalSpy spy(ks, &Interface::emitSendData);
+        DialogAttribute d;
+        fillKs(d);
+        d.show();
+        typeInto(spin(&d, "spinBox_trans"), QStringLiteral("3"));
+        apply(&d);
+        QCOMPARE(spy.count(), 0);
+        QVERIFY(d.isTransDirty());
+        // once the device is there, the kept change goes out
+        install(false);
+        apply(&d);
+        QCOMPARE(sentFrames(spy), Frames({hostFrame(0x03, 0x01, "02 03"), hostFrame(0xE2, 0x00)}));
+    }
+    void gwApplyBetweenOutputHolds()
+    {
+        install(true);
+        // the window is open on the device, as the canvas left it
+        gw->openWindow(1, 0, 0, 960, 540, 3);
+        QSignalSpy spy(gw, &Interface::emitSendData);
+        DialogAttribute d;
+        d.setDeviceType(48);
+        d.setWindow(1, QRect(0, 0, 960, 540), 100, QRectF(0, 0, 1920, 1080), 3);
+        d.setInput(0, 1920, 1080, 60);
+        d.setCrop(inputCrop(1, 0, 0, 0, 1920, 1080));
+        d.show();
+        child<QPushButton>(&d, "btn_crop")->click();
+        typeInto(spin(&d, "spinBox_crop_w"), QStringLiteral("960"));
+        typeInto(spin(&d, "spinBox_trans"), QStringLiteral("40"));
+        typeInto(spin(&d, "spinBox_win_x"), QStringLiteral("200"));
+        apply(&d);
+
+        const Frames f = sentFrames(spy);
+        QVERIFY(f.size() >= 6);
+        QCOMPARE(f.first(), hostFrame(0xF1, 0x00, "00"));
+        const int cropAt = f.indexOf(hostFrame(0x02, 0x00, "01 01 0000 0000 C003 3804"));
+        const int transAt = f.indexOf(hostFrame(0x03, 0x01, "01 28"));
+        const int releaseAt = f.indexOf(hostFrame(0xF1, 0x00, "01"));
+        QVERIFY(cropAt > 0);
+        QVERIFY(transAt > cropAt);
+        // the move of the window lies between the transparency and the release
+        QVERIFY(releaseAt > transAt + 1);
+        QCOMPARE(f.mid(releaseAt), Frames({hostFrame(0xF1, 0x00, "01"), hostFrame(0xE3, 0x00), hostFrame(0xE2, 0x00)}));
+        // the matrix follows: moved, cropped, still on its layer
+        const GW5::WindowRecord w = gw->matrix()->window(1);
+        QCOMPARE(QList<int>({w.winId, w.x, w.layer, w.flag, w.srcW}), QList<int>({1, 200, 3, 1, 960}));
+        QVERIFY(!d.isCropDirty() && !d.isTransDirty() && !d.isWindowDirty());
+    }
+    void fillFromCanvas()
+    {
+        install(false);
+        ksRec.inputCrops = {inputCrop(0, 0, 0, 0, 0, 0), inputCrop(1, 1, 16, 8, 800, 600)};
+        SxGraphicsView view;
+        view.setDeviceType(3);
+        view.setCpuid(KsId);
+        INFO_PANEL p;
+        p.width = 1920;
+        p.height = 1080;
+        view.setPanels({p}, false);
+        INFO_WINDOW w;
+        w.winId = 1;
+        w.x = 320;
+        w.y = 200;
+        w.width = 640;
+        w.height = 360;
+        w.param1 = 9;
+        w.srcId = 1;
+        view.setWindows({w});
+
+        DialogAttribute d;
+        QVERIFY(!d.fillFromView(&view, 5));
+        QVERIFY(d.fillFromView(&view, 1));
+        ksRec.inputCrops.clear();
+        QCOMPARE(d.windowId(), 1);
+        QCOMPARE(QRect(spin(&d, "spinBox_win_x")->value(), spin(&d, "spinBox_win_y")->value(),
+                       spin(&d, "spinBox_win_w")->value(), spin(&d, "spinBox_win_h")->value()),
+                 QRect(320, 200, 640, 360));
+        QCOMPARE(spin(&d, "spinBox_trans")->maximum(), 15);
+        QCOMPARE(spin(&d, "spinBox_crop_x")->value(), 16);
+        QCOMPARE(spin(&d, "spinBox_crop_w")->value(), 800);
+        QVERIFY(child<QPushButton>(&d, "btn_crop")->isChecked());
+        QCOMPARE(d.windowTitle(), QStringLiteral("window 2"));
+        QVERIFY(!d.isCropDirty() && !d.isTransDirty() && !d.isWindowDirty());
+    }
+    // A GW window's crop and transparency set in the dialog reach a simulated device through the
+    // matrix frames, and the device's read-back shows them.
+    void gwEndToEnd()
+    {
+        SimProcess sim;
+        QVERIFY2(sim.start({"--device", "GW5:addr=127.0.21.4", "--heartbeat-ms", "60000"}), qPrintable(sim.errorString()));
+        const SimProcess::Device dev0 = sim.devices().value(0);
+        const QString id = dev0.cpuid;
+        QTcpSocket sock;
+        sock.connectToHost(dev0.address, dev0.tcpPort);
+        QVERIFY(sock.waitForConnected(5000));
+        GW5Interface dev(id);
+        connect(&dev, &Interface::emitSendData, &sock, [&sock](const QByteArray &d) { sock.write(d); });
+        QByteArray buffer;
+        connect(&sock, &QTcpSocket::readyRead, &dev, [&] {
+            splitStreamFrames(buffer, sock.readAll(), [&](const RECV_PROTOCOL &rp, const QByteArray &p) {
+                if (rp.cmd != Frame::CmdLink)
+                    dev.handleFrame(id, rp, p);
+            });
+        });
+        QMap<int, INFO_WINDOW> windows;
+        QMap<int, INFO_INPUTCROP> crops;
+        QRect wall;
+        connect(&dev, &GW5Interface::emitWindowData, &dev, [&](const QString &, const INFO_WINDOW &w) { windows[w.winId] = w; });
+        connect(&dev, &GW5Interface::emitInputCrop, &dev, [&](const QString &, const INFO_INPUTCROP &c) { crops[c.index] = c; });
+        connect(&dev, &GW5Interface::emitPanelData, &dev,
+                [&](const QString &, const INFO_PANEL &p) { wall |= QRect(p.x, p.y, p.width, p.height); });
+        QSignalSpy done(&dev, &Interface::emitAllParams);
+        dev.readAll();
+        QVERIFY(TestSupport::waitUntil([&] { return done.count() > 0; }, 10000));
+        QVERIFY(windows.contains(2));
+        const INFO_WINDOW w = windows.value(2);
+        QVERIFY(w.param1 != 40);
+
+        DeviceLookup::install([](const QString &) -> INFO_BASIC * { return nullptr; },
+                              [&dev, id](const QString &c) -> Interface * { return c.isEmpty() || c == id ? &dev : nullptr; });
+        DialogAttribute d;
+        d.setDeviceType(48);
+        d.setWindow(2, QRect(w.x, w.y, w.width, w.height), w.param1, QRectF(wall), w.param3);
+        d.setInput(w.param2, 1920, 1080, 60);
+        d.setCrop(crops.value(2));
+        d.show();
+        if (!child<QPushButton>(&d, "btn_crop")->isChecked())
+            child<QPushButton>(&d, "btn_crop")->click();
+        typeInto(spin(&d, "spinBox_crop_x"), QStringLiteral("100"));
+        typeInto(spin(&d, "spinBox_crop_w"), QStringLiteral("960"));
+        typeInto(spin(&d, "spinBox_crop_h"), QStringLiteral("540"));
+        typeInto(spin(&d, "spinBox_trans"), QStringLiteral("40"));
+        windows.clear();
+        crops.clear();
+        apply(&d);
+        // the dialog's read-backs bring the device's own view of the window
+        QVERIFY(TestSupport::waitUntil([&] { return crops.contains(2) && windows.contains(2); }, 10000));
+        const INFO_INPUTCROP c = crops.value(2);
+        QCOMPARE(QList<int>({c.enable, c.x, c.width, c.height}), QList<int>({1, 100, 960, 540}));
+        const INFO_WINDOW after = windows.value(2);
+        QCOMPARE(int(after.param1), 40);
+        QCOMPARE(QRect(after.x, after.y, after.width, after.height), QRect(w.x, w.y, w.width, w.height));
+    }
+    void addWindowBounds_data()
+    {
+        QTest::addColumn<QRect>("rect");
+        QTest::addColumn<bool>("fits");
+        // bounds 3840 x 2160; each row moves one field across its limit
+        QTest::newRow("lower right corner") << QRect(1920, 1080, 1920, 1080) << true;
+        QTest::newRow("x one past") << QRect(1921, 1080, 1920, 1080) << false;
+        QTest::newRow("y one past") << QRect(1920, 1081, 1920, 1080) << false;
+        QTest::newRow("smallest") << QRect(0, 0, 64, 64) << true;
+        QTest::newRow("width too small") << QRect(0, 0, 63, 200) << false;
+        QTest::newRow("height too small") << QRect(0, 0, 200, 63) << false;
+    }
+    void addWindowBounds()
+    {
+        QFETCH(QRect, rect);
+        QFETCH(bool, fits);
+        DialogAddWindow d;
+        d.setBounds(QRectF(0, 0, 3840, 2160));
+        spin(&d, "spinBox_x")->setValue(rect.x());
+        spin(&d, "spinBox_y")->setValue(rect.y());
+        spin(&d, "spinBox_w")->setValue(rect.width());
+        spin(&d, "spinBox_h")->setValue(rect.height());
+        BoxCatcher boxes;
+        QTimer::singleShot(0, &d, [&d] { child<QPushButton>(&d, "btn_ok")->click(); });
+        QCOMPARE(d.exec(), int(fits ? QDialog::Accepted : QDialog::Rejected));
+        QCOMPARE(d.rect(), fits ? rect : QRect());
+        QCOMPARE(boxes.texts, fits ? QStringList() : QStringList({QStringLiteral("Parameter beyond range")}));
+        QCOMPARE(boxes.titles, fits ? QStringList() : QStringList({QStringLiteral("tips")}));
+    }
 
 private:
-    void install(bool isGw);
-    void fillKs(DialogAttribute &d);
+    void install(bool isGw)
+    {
+        INFO_BASIC *rec = isGw ? static_cast<INFO_BASIC *>(&gwRec) : &ksRec;
+        Interface *iface = isGw ? static_cast<Interface *>(gw) : ks;
+        const QString id = rec->cpuid;
+        DeviceLookup::install([=](const QString &c) -> INFO_BASIC * { return c.isEmpty() || c == id ? rec : nullptr; },
+                              [=](const QString &c) -> Interface * { return c.isEmpty() || c == id ? iface : nullptr; },
+                              [id] { return id; });
+    }
+    void fillKs(DialogAttribute &d)
+    {
+        d.setDeviceType(3);
+        d.setWindow(2, QRect(100, 50, 640, 480), 10, QRectF(0, 0, 1920, 1080), 1);
+        d.setInput(33, 1920, 1080, 60);
+        d.setCrop(inputCrop(2, 1, 0, 0, 1920, 1080));
+        d.setTitle(QStringLiteral("window 3"));
+    }
 
     DEVICE_INFO_KS ksRec;
     DEVICE_INFO_GW gwRec;
     KS9200Interface *ks = nullptr;
     GW5Interface *gw = nullptr;
 };
-
-void TstUiAttribute::initTestCase()
-{
-    registerRecordTypes();
-    ks = new KS9200Interface(KsId, this);
-    gw = new GW5Interface(GwId, this);
-    ksRec.cpuid = KsId;
-    ksRec.type = 3;
-    gwRec.cpuid = GwId;
-    gwRec.type = 48;
-}
-
-void TstUiAttribute::install(bool isGw)
-{
-    INFO_BASIC *rec = isGw ? static_cast<INFO_BASIC *>(&gwRec) : &ksRec;
-    Interface *iface = isGw ? static_cast<Interface *>(gw) : ks;
-    const QString id = rec->cpuid;
-    DeviceLookup::install([=](const QString &c) -> INFO_BASIC * { return c.isEmpty() || c == id ? rec : nullptr; },
-                          [=](const QString &c) -> Interface * { return c.isEmpty() || c == id ? iface : nullptr; },
-                          [id] { return id; });
-}
-
-void TstUiAttribute::fillKs(DialogAttribute &d)
-{
-    d.setDeviceType(3);
-    d.setWindow(2, QRect(100, 50, 640, 480), 10, QRectF(0, 0, 1920, 1080), 1);
-    d.setInput(33, 1920, 1080, 60);
-    d.setCrop(inputCrop(2, 1, 0, 0, 1920, 1080));
-    d.setTitle(QStringLiteral("window 3"));
-}
-
-void TstUiAttribute::correctedAfterQuiet_data()
-{
-    QTest::addColumn<QByteArray>("field");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("corrected");
-    QTest::newRow("window width below the minimum") << QByteArray("spinBox_win_w") << "10" << 64;
-    QTest::newRow("crop width past the input edge") << QByteArray("spinBox_crop_w") << "1900" << 1820;
-}
-
-// Nothing is corrected while the operator types; after the quiet time only the edited field changes.
-void TstUiAttribute::correctedAfterQuiet()
-{
-    QFETCH(QByteArray, field);
-    QFETCH(QString, typed);
-    QFETCH(int, corrected);
-    DialogAttribute d;
-    fillKs(d);
-    d.setCrop(inputCrop(2, 1, 100, 0, 1000, 1080));
-    d.show();
-    const bool crop = field.startsWith("spinBox_crop");
-    QTimer *timer = crop ? d.cropTimer() : d.windowTimer();
-    QCOMPARE(timer->interval(), 900);
-    typeInto(spin(&d, field), typed);
-    QCOMPARE(spin(&d, field)->value(), typed.toInt());
-    QVERIFY(crop ? d.isCropDirty() : d.isWindowDirty());
-    fire(timer);
-    QCOMPARE(spin(&d, field)->value(), corrected);
-    QVERIFY(!timer->isActive());
-    QCOMPARE(spin(&d, "spinBox_win_x")->value(), 100);
-    QCOMPARE(spin(&d, "spinBox_win_h")->value(), 480);
-    QCOMPARE(spin(&d, "spinBox_crop_x")->value(), 100);
-}
-
-void TstUiAttribute::windowCorrections_data()
-{
-    QTest::addColumn<QRect>("window");
-    QTest::addColumn<int>("field");
-    QTest::addColumn<QRect>("result");
-    QTest::newRow("x left of bounds") << QRect(1000, 0, 640, 480) << int(DialogAttribute::WinX) << QRect(1920, 0, 640, 480);
-    QTest::newRow("x past right edge") << QRect(3500, 0, 640, 480) << int(DialogAttribute::WinX) << QRect(3200, 0, 640, 480);
-    QTest::newRow("x fits") << QRect(2000, 900, 640, 480) << int(DialogAttribute::WinX) << QRect(2000, 900, 640, 480);
-    QTest::newRow("width too wide") << QRect(2000, 0, 3000, 480) << int(DialogAttribute::WinW) << QRect(2000, 0, 1840, 480);
-    QTest::newRow("height too small") << QRect(2000, 0, 640, 20) << int(DialogAttribute::WinH) << QRect(2000, 0, 640, 64);
-    QTest::newRow("height too tall") << QRect(2000, 100, 640, 2000) << int(DialogAttribute::WinH)
-                                     << QRect(2000, 100, 640, 980);
-    QTest::newRow("y past bottom") << QRect(2000, 900, 640, 480) << int(DialogAttribute::WinY) << QRect(2000, 600, 640, 480);
-}
-
-void TstUiAttribute::windowCorrections()
-{
-    QFETCH(QRect, window);
-    QFETCH(int, field);
-    QFETCH(QRect, result);
-    QCOMPARE(DialogAttribute::correctWindow(window, field, QRectF(1920, 0, 1920, 1080)), result);
-}
-
-void TstUiAttribute::cropCorrections_data()
-{
-    QTest::addColumn<QRect>("crop");
-    QTest::addColumn<int>("field");
-    QTest::addColumn<QRect>("result");
-    QTest::newRow("x past edge") << QRect(1500, 0, 640, 480) << int(DialogAttribute::CropX) << QRect(1280, 0, 640, 480);
-    // x fits on its own axis; the height that overflows is not x's business
-    QTest::newRow("x fits, y does not") << QRect(50, 900, 640, 480) << int(DialogAttribute::CropX)
-                                        << QRect(50, 900, 640, 480);
-    QTest::newRow("y past edge") << QRect(0, 900, 640, 480) << int(DialogAttribute::CropY) << QRect(0, 600, 640, 480);
-    QTest::newRow("width small") << QRect(0, 0, 10, 480) << int(DialogAttribute::CropW) << QRect(0, 0, 64, 480);
-    QTest::newRow("height small") << QRect(0, 0, 640, 63) << int(DialogAttribute::CropH) << QRect(0, 0, 640, 64);
-    QTest::newRow("height past edge") << QRect(0, 100, 640, 1080) << int(DialogAttribute::CropH)
-                                      << QRect(0, 100, 640, 980);
-}
-
-void TstUiAttribute::cropCorrections()
-{
-    QFETCH(QRect, crop);
-    QFETCH(int, field);
-    QFETCH(QRect, result);
-    QCOMPARE(DialogAttribute::correctCrop(crop, field, 1920, 1080), result);
-}
-
-void TstUiAttribute::fillingSendsNothingAndMarksNothing()
-{
-    install(false);
-    QSignalSpy spy(ks, &Interface::emitSendData);
-    DialogAttribute d;
-    fillKs(d);
-    QVERIFY(!d.isCropDirty() && !d.isTransDirty() && !d.isWindowDirty());
-    QVERIFY(!d.windowTimer()->isActive() && !d.cropTimer()->isActive());
-    apply(&d);
-    QCOMPARE(spy.count(), 0);
-}
-
-void TstUiAttribute::inputLabel_data()
-{
-    QTest::addColumn<int>("src");
-    QTest::addColumn<int>("width");
-    QTest::addColumn<int>("rate");
-    QTest::addColumn<QString>("label");
-    QTest::newRow("known") << 33 << 1280 << 60 << "Input Resolution: 1280x720x60";
-    // no input (-1 as a signed 16-bit value), a zero size or rate: unknown, the crop spans 1920 x 1080
-    QTest::newRow("no input") << 0xFFFF << 1280 << 60 << "Input Resolution: unknown";
-    QTest::newRow("minus one") << -1 << 1280 << 60 << "Input Resolution: unknown";
-    QTest::newRow("zero width") << 33 << 0 << 60 << "Input Resolution: unknown";
-    QTest::newRow("zero rate") << 33 << 1280 << 0 << "Input Resolution: unknown";
-}
-
-void TstUiAttribute::inputLabel()
-{
-    QFETCH(int, src);
-    QFETCH(int, width);
-    QFETCH(int, rate);
-    QFETCH(QString, label);
-    DialogAttribute d;
-    d.setInput(src, width, 720, rate);
-    QCOMPARE(child<QLabel>(&d, "label_inputResoltion")->text(), label);
-    QCOMPARE(QSize(d.inputWidth(), d.inputHeight()), label.endsWith("unknown") ? QSize(1920, 1080) : QSize(1280, 720));
-}
-
-void TstUiAttribute::cropFilling()
-{
-    DialogAttribute d;
-    d.setInput(33, 1280, 720, 60);
-    // a zero or too large record size means the whole input
-    d.setCrop(inputCrop(0, 0, 10, 20, 0, 5000));
-    auto crop = [&] {
-        return QRect(spin(&d, "spinBox_crop_x")->value(), spin(&d, "spinBox_crop_y")->value(),
-                     spin(&d, "spinBox_crop_w")->value(), spin(&d, "spinBox_crop_h")->value());
-    };
-    QCOMPARE(crop(), QRect(10, 20, 1280, 720));
-    d.setCrop(inputCrop(0, 0, 0, 0, 800, 600));
-    QCOMPARE(crop(), QRect(0, 0, 800, 600));
-}
-
-void TstUiAttribute::cropSwitch()
-{
-    DialogAttribute d;
-    fillKs(d);
-    auto btn = child<QPushButton>(&d, "btn_crop");
-    d.setCrop(inputCrop(2, 0, 0, 0, 1920, 1080));
-    QVERIFY(!btn->isChecked() && !spin(&d, "spinBox_crop_x")->isEnabled());
-    QVERIFY(!d.isCropDirty());
-    btn->click();
-    QVERIFY(btn->isChecked() && spin(&d, "spinBox_crop_x")->isEnabled() && spin(&d, "spinBox_crop_h")->isEnabled());
-    QVERIFY(d.isCropDirty());
-}
-
-// KS windows take 0..15, GW windows 0..100; a value beyond the new range is held at its top.
-void TstUiAttribute::transparencyRangeByType()
-{
-    DialogAttribute d;
-    auto t = spin(&d, "spinBox_trans");
-    d.setDeviceType(48);
-    d.setWindow(0, QRect(0, 0, 640, 480), 100, QRectF(0, 0, 1920, 1080), 0);
-    QCOMPARE(t->value(), 100);
-    for (int type : {0, 3, 16, 20}) {
-        d.setDeviceType(type);
-        QCOMPARE(t->maximum(), 15);
-    }
-    QCOMPARE(t->value(), 15);
-    QVERIFY(!d.isTransDirty());
-}
-
-void TstUiAttribute::transparencyOnly_data()
-{
-    QTest::addColumn<bool>("isGw");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<Frames>("frames");
-    QTest::newRow("KS") << false << "7" << Frames{hostFrame(0x03, 0x01, "02 07"), hostFrame(0xE2, 0x00)};
-    // GW: between output holds
-    QTest::newRow("GW") << true << "55"
-                        << Frames{hostFrame(0xF1, 0x00, "00"), hostFrame(0x03, 0x01, "04 37"), hostFrame(0xF1, 0x00, "01"),
-                                  hostFrame(0xE2, 0x00)};
-}
-
-void TstUiAttribute::transparencyOnly()
-{
-    QFETCH(bool, isGw);
-    QFETCH(QString, typed);
-    QFETCH(Frames, frames);
-    install(isGw);
-    QSignalSpy spy(isGw ? static_cast<Interface *>(gw) : ks, &Interface::emitSendData);
-    DialogAttribute d;
-    if (isGw) {
-        d.setDeviceType(48);
-        d.setWindow(4, QRect(0, 0, 960, 540), 100, QRectF(0, 0, 1920, 1080), 0);
-    } else {
-        fillKs(d);
-    }
-    d.show();
-    typeInto(spin(&d, "spinBox_trans"), typed);
-    QVERIFY(d.isTransDirty() && !d.isWindowDirty() && !d.isCropDirty());
-    apply(&d);
-    QCOMPARE(sentFrames(spy), frames);
-    QVERIFY(!d.isTransDirty());
-    QVERIFY(d.isVisible());
-    // nothing left to send (a GW device still gets an empty hold and release)
-    spy.clear();
-    apply(&d);
-    if (!isGw)
-        QCOMPARE(spy.count(), 0);
-}
-
-void TstUiAttribute::ksAllGroups()
-{
-    install(false);
-    ksRec.type = 17;
-    QSignalSpy spy(ks, &Interface::emitSendData);
-    DialogAttribute d;
-    fillKs(d);
-    d.show();
-    typeInto(spin(&d, "spinBox_crop_x"), QStringLiteral("256"));
-    // the crop width still spans the input: x = 256 is pulled back when the window group is edited
-    typeInto(spin(&d, "spinBox_win_h"), QStringLiteral("300"));
-    QCOMPARE(spin(&d, "spinBox_crop_x")->value(), 0);
-    typeInto(spin(&d, "spinBox_trans"), QStringLiteral("12"));
-    // Apply makes the pending window correction itself
-    typeInto(spin(&d, "spinBox_win_w"), QStringLiteral("5"));
-    apply(&d);
-    ksRec.type = 3;
-    QCOMPARE(sentFrames(spy), Frames({hostFrame(0x02, 0x00, "02 01 0000 0000 8007 3804"),
-                                      hostFrame(0x03, 0x00, "02 6400 3200 4000 2C01"), hostFrame(0x03, 0x01, "02 0C"),
-                                      hostFrame(0xE2, 0x00), hostFrame(0xE3, 0x00)}));
-    QVERIFY(!d.isCropDirty() && !d.isTransDirty() && !d.isWindowDirty());
-    QVERIFY(!d.windowTimer()->isActive());
-}
-
-void TstUiAttribute::withoutInterfaceKeepsChanges()
-{
-    // a record but no interface for the current device
-    DeviceLookup::install([this](const QString &) -> INFO_BASIC * { return &ksRec; },
-                          [](const QString &) -> Interface * { return nullptr; });
-    QSignalSpy spy(ks, &Interface::emitSendData);
-    DialogAttribute d;
-    fillKs(d);
-    d.show();
-    typeInto(spin(&d, "spinBox_trans"), QStringLiteral("3"));
-    apply(&d);
-    QCOMPARE(spy.count(), 0);
-    QVERIFY(d.isTransDirty());
-    // once the device is there, the kept change goes out
-    install(false);
-    apply(&d);
-    QCOMPARE(sentFrames(spy), Frames({hostFrame(0x03, 0x01, "02 03"), hostFrame(0xE2, 0x00)}));
-}
-
-void TstUiAttribute::gwApplyBetweenOutputHolds()
-{
-    install(true);
-    // the window is open on the device, as the canvas left it
-    gw->openWindow(1, 0, 0, 960, 540, 3);
-    QSignalSpy spy(gw, &Interface::emitSendData);
-    DialogAttribute d;
-    d.setDeviceType(48);
-    d.setWindow(1, QRect(0, 0, 960, 540), 100, QRectF(0, 0, 1920, 1080), 3);
-    d.setInput(0, 1920, 1080, 60);
-    d.setCrop(inputCrop(1, 0, 0, 0, 1920, 1080));
-    d.show();
-    child<QPushButton>(&d, "btn_crop")->click();
-    typeInto(spin(&d, "spinBox_crop_w"), QStringLiteral("960"));
-    typeInto(spin(&d, "spinBox_trans"), QStringLiteral("40"));
-    typeInto(spin(&d, "spinBox_win_x"), QStringLiteral("200"));
-    apply(&d);
-
-    const Frames f = sentFrames(spy);
-    QVERIFY(f.size() >= 6);
-    QCOMPARE(f.first(), hostFrame(0xF1, 0x00, "00"));
-    const int cropAt = f.indexOf(hostFrame(0x02, 0x00, "01 01 0000 0000 C003 3804"));
-    const int transAt = f.indexOf(hostFrame(0x03, 0x01, "01 28"));
-    const int releaseAt = f.indexOf(hostFrame(0xF1, 0x00, "01"));
-    QVERIFY(cropAt > 0);
-    QVERIFY(transAt > cropAt);
-    // the move of the window lies between the transparency and the release
-    QVERIFY(releaseAt > transAt + 1);
-    QCOMPARE(f.mid(releaseAt), Frames({hostFrame(0xF1, 0x00, "01"), hostFrame(0xE3, 0x00), hostFrame(0xE2, 0x00)}));
-    // the matrix follows: moved, cropped, still on its layer
-    const GW5::WindowRecord w = gw->matrix()->window(1);
-    QCOMPARE(QList<int>({w.winId, w.x, w.layer, w.flag, w.srcW}), QList<int>({1, 200, 3, 1, 960}));
-    QVERIFY(!d.isCropDirty() && !d.isTransDirty() && !d.isWindowDirty());
-}
-
-void TstUiAttribute::fillFromCanvas()
-{
-    install(false);
-    ksRec.inputCrops = {inputCrop(0, 0, 0, 0, 0, 0), inputCrop(1, 1, 16, 8, 800, 600)};
-    SxGraphicsView view;
-    view.setDeviceType(3);
-    view.setCpuid(KsId);
-    INFO_PANEL p;
-    p.width = 1920;
-    p.height = 1080;
-    view.setPanels({p}, false);
-    INFO_WINDOW w;
-    w.winId = 1;
-    w.x = 320;
-    w.y = 200;
-    w.width = 640;
-    w.height = 360;
-    w.param1 = 9;
-    w.srcId = 1;
-    view.setWindows({w});
-
-    DialogAttribute d;
-    QVERIFY(!d.fillFromView(&view, 5));
-    QVERIFY(d.fillFromView(&view, 1));
-    ksRec.inputCrops.clear();
-    QCOMPARE(d.windowId(), 1);
-    QCOMPARE(QRect(spin(&d, "spinBox_win_x")->value(), spin(&d, "spinBox_win_y")->value(),
-                   spin(&d, "spinBox_win_w")->value(), spin(&d, "spinBox_win_h")->value()),
-             QRect(320, 200, 640, 360));
-    QCOMPARE(spin(&d, "spinBox_trans")->maximum(), 15);
-    QCOMPARE(spin(&d, "spinBox_crop_x")->value(), 16);
-    QCOMPARE(spin(&d, "spinBox_crop_w")->value(), 800);
-    QVERIFY(child<QPushButton>(&d, "btn_crop")->isChecked());
-    QCOMPARE(d.windowTitle(), QStringLiteral("window 2"));
-    QVERIFY(!d.isCropDirty() && !d.isTransDirty() && !d.isWindowDirty());
-}
-
-// A GW window's crop and transparency set in the dialog reach a simulated device through the
-// matrix frames, and the device's read-back shows them.
-void TstUiAttribute::gwEndToEnd()
-{
-    SimProcess sim;
-    QVERIFY2(sim.start({"--device", "GW5:addr=127.0.21.4", "--heartbeat-ms", "60000"}), qPrintable(sim.errorString()));
-    const SimProcess::Device dev0 = sim.devices().value(0);
-    const QString id = dev0.cpuid;
-    QTcpSocket sock;
-    sock.connectToHost(dev0.address, dev0.tcpPort);
-    QVERIFY(sock.waitForConnected(5000));
-    GW5Interface dev(id);
-    connect(&dev, &Interface::emitSendData, &sock, [&sock](const QByteArray &d) { sock.write(d); });
-    QByteArray buffer;
-    connect(&sock, &QTcpSocket::readyRead, &dev, [&] {
-        splitStreamFrames(buffer, sock.readAll(), [&](const RECV_PROTOCOL &rp, const QByteArray &p) {
-            if (rp.cmd != Frame::CmdLink)
-                dev.handleFrame(id, rp, p);
-        });
-    });
-    QMap<int, INFO_WINDOW> windows;
-    QMap<int, INFO_INPUTCROP> crops;
-    QRect wall;
-    connect(&dev, &GW5Interface::emitWindowData, &dev, [&](const QString &, const INFO_WINDOW &w) { windows[w.winId] = w; });
-    connect(&dev, &GW5Interface::emitInputCrop, &dev, [&](const QString &, const INFO_INPUTCROP &c) { crops[c.index] = c; });
-    connect(&dev, &GW5Interface::emitPanelData, &dev,
-            [&](const QString &, const INFO_PANEL &p) { wall |= QRect(p.x, p.y, p.width, p.height); });
-    QSignalSpy done(&dev, &Interface::emitAllParams);
-    dev.readAll();
-    QVERIFY(TestSupport::waitUntil([&] { return done.count() > 0; }, 10000));
-    QVERIFY(windows.contains(2));
-    const INFO_WINDOW w = windows.value(2);
-    QVERIFY(w.param1 != 40);
-
-    DeviceLookup::install([](const QString &) -> INFO_BASIC * { return nullptr; },
-                          [&dev, id](const QString &c) -> Interface * { return c.isEmpty() || c == id ? &dev : nullptr; });
-    DialogAttribute d;
-    d.setDeviceType(48);
-    d.setWindow(2, QRect(w.x, w.y, w.width, w.height), w.param1, QRectF(wall), w.param3);
-    d.setInput(w.param2, 1920, 1080, 60);
-    d.setCrop(crops.value(2));
-    d.show();
-    if (!child<QPushButton>(&d, "btn_crop")->isChecked())
-        child<QPushButton>(&d, "btn_crop")->click();
-    typeInto(spin(&d, "spinBox_crop_x"), QStringLiteral("100"));
-    typeInto(spin(&d, "spinBox_crop_w"), QStringLiteral("960"));
-    typeInto(spin(&d, "spinBox_crop_h"), QStringLiteral("540"));
-    typeInto(spin(&d, "spinBox_trans"), QStringLiteral("40"));
-    windows.clear();
-    crops.clear();
-    apply(&d);
-    // the dialog's read-backs bring the device's own view of the window
-    QVERIFY(TestSupport::waitUntil([&] { return crops.contains(2) && windows.contains(2); }, 10000));
-    const INFO_INPUTCROP c = crops.value(2);
-    QCOMPARE(QList<int>({c.enable, c.x, c.width, c.height}), QList<int>({1, 100, 960, 540}));
-    const INFO_WINDOW after = windows.value(2);
-    QCOMPARE(int(after.param1), 40);
-    QCOMPARE(QRect(after.x, after.y, after.width, after.height), QRect(w.x, w.y, w.width, w.height));
-}
-
-void TstUiAttribute::addWindowBounds_data()
-{
-    QTest::addColumn<QRect>("rect");
-    QTest::addColumn<bool>("fits");
-    // bounds 3840 x 2160; each row moves one field across its limit
-    QTest::newRow("lower right corner") << QRect(1920, 1080, 1920, 1080) << true;
-    QTest::newRow("x one past") << QRect(1921, 1080, 1920, 1080) << false;
-    QTest::newRow("y one past") << QRect(1920, 1081, 1920, 1080) << false;
-    QTest::newRow("smallest") << QRect(0, 0, 64, 64) << true;
-    QTest::newRow("width too small") << QRect(0, 0, 63, 200) << false;
-    QTest::newRow("height too small") << QRect(0, 0, 200, 63) << false;
-}
-
-void TstUiAttribute::addWindowBounds()
-{
-    QFETCH(QRect, rect);
-    QFETCH(bool, fits);
-    DialogAddWindow d;
-    d.setBounds(QRectF(0, 0, 3840, 2160));
-    spin(&d, "spinBox_x")->setValue(rect.x());
-    spin(&d, "spinBox_y")->setValue(rect.y());
-    spin(&d, "spinBox_w")->setValue(rect.width());
-    spin(&d, "spinBox_h")->setValue(rect.height());
-    BoxCatcher boxes;
-    QTimer::singleShot(0, &d, [&d] { child<QPushButton>(&d, "btn_ok")->click(); });
-    QCOMPARE(d.exec(), int(fits ? QDialog::Accepted : QDialog::Rejected));
-    QCOMPARE(d.rect(), fits ? rect : QRect());
-    QCOMPARE(boxes.texts, fits ? QStringList() : QStringList({QStringLiteral("Parameter beyond range")}));
-    QCOMPARE(boxes.titles, fits ? QStringList() : QStringList({QStringLiteral("tips")}));
-}
 
 QTEST_MAIN(TstUiAttribute)
 #include "tst_ui_attribute.moc"

@@ -113,387 +113,361 @@ class TestUiGwPanel : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { registerRecordTypes(); }
-    void fillingAndPresets();
-    void pixelClock_data();
-    void pixelClock();
-    void applyOutput_data();
-    void applyOutput();
-    void gridLimit();
-    void screenTable();
-    void applyScreen();
-    void mappingTable();
-    void withoutDevice();
-    void reuseShowsNothingOfTheLastUse_data();
-    void reuseShowsNothingOfTheLastUse();
-    void languageChange();
-};
-
-void TestUiGwPanel::fillingAndPresets()
-{
-    Rig r;
-    auto *combo = r.w<QComboBox>("combo_resolution");
-    auto *width = r.w<QSpinBox>("spin_width");
-    INFO_PANEL first = panel(0, 800, 600, 2, 3, 3);
-    first.resWidth = 1600;
-    first.resHeight = 500;
-    first.arrangement = 1;
-    r.dlg.setPanelData(first);
-    QCOMPARE(combo->currentIndex(), 3);
-    QCOMPARE(r.resolution(), QList<int>({1024, 768, 60}));
-    QVERIFY(!width->isEnabled());
-    QCOMPARE(r.w<QSpinBox>("spin_row")->value(), 2);
-    QCOMPARE(r.w<QSpinBox>("spin_col")->value(), 3);
-    QCOMPARE(r.w<QComboBox>("combo_serialNumber")->currentIndex(), 1);
-    combo->setCurrentIndex(1);
-    QCOMPARE(r.resolution(), QList<int>({1920, 1080, 60}));
-    QVERIFY(!width->isEnabled());
-    // the custom entry shows the device's own values and lets them be edited
-    combo->setCurrentIndex(0);
-    QCOMPARE(r.resolution(), QList<int>({1600, 500, 50}));
-    QVERIFY(width->isEnabled());
-    QVERIFY(!r.dlg.resolutionTimer()->isActive()); // filling and presets are no edit
-    // A resolution index the list does not hold shows the custom values.
-    first.index = 40;
-    r.dlg.setPanelData(first);
-    QCOMPARE(combo->currentIndex(), 0);
-    QCOMPARE(width->value(), 1600);
-}
-
-void TestUiGwPanel::pixelClock_data()
-{
-    QTest::addColumn<int>("width");
-    QTest::addColumn<int>("height");
-    QTest::addColumn<int>("rate");
-    QTest::addColumn<int>("edited"); // 0 width, 1 height, 2 frame rate
-    QTest::addColumn<int>("expected");
-    // (3840 + 120) x (2160 + 40) x 60 is over the limit: 20, clamped to 23.
-    QTest::newRow("4k rate") << 3840 << 2160 << 60 << 2 << 23;
-    QTest::newRow("wide, over the clock") << 5000 << 300 << 60 << 0 << 3960;
-    QTest::newRow("wide, within the clock") << 5000 << 100 << 60 << 0 << 5000;
-    QTest::newRow("width computed back") << 3000 << 1080 << 60 << 0 << 175000000 / 60 / (1080 + 40) - 120;
-    QTest::newRow("height computed back") << 1920 << 2000 << 60 << 1 << 175000000 / ((1920 + 120) * 60) - 40;
-    QTest::newRow("1080p60 fits") << 1920 << 1080 << 60 << 2 << 60;
-}
-
-void TestUiGwPanel::pixelClock()
-{
-    QFETCH(int, width);
-    QFETCH(int, height);
-    QFETCH(int, rate);
-    QFETCH(int, edited);
-    QFETCH(int, expected);
-    Rig r;
-    r.dlg.setPanelData(panel(0, 960, 540, 2, 2, 0));
-    QSpinBox *spins[] = {r.w<QSpinBox>("spin_width"), r.w<QSpinBox>("spin_height"), r.w<QSpinBox>("spin_frameRate")};
-    const int values[] = {width, height, rate};
-    // Set the other two first, the edited field last (it is the one the timer computes back).
-    for (int i = 0; i < 3; ++i)
-        if (i != edited)
-            spins[i]->setValue(values[i]);
-    spins[edited]->setValue(values[edited] == spins[edited]->value() ? values[edited] + 1 : values[edited]);
-    spins[edited]->setValue(values[edited]);
-    QVERIFY(r.dlg.resolutionTimer()->isActive());
-    QCOMPARE(r.dlg.resolutionTimer()->interval(), 1000);
-    QMetaObject::invokeMethod(&r.dlg, "onTimerResolution");
-    QCOMPARE(spins[edited]->value(), expected);
-    for (int i = 0; i < 3; ++i)
-        if (i != edited)
-            QCOMPARE(spins[i]->value(), values[i]);
-    // Writing the corrected value back is no new edit.
-    QVERIFY(!r.dlg.resolutionTimer()->isActive());
-}
-
-void TestUiGwPanel::applyOutput_data()
-{
-    QTest::addColumn<QByteArray>("field");
-    QTest::addColumn<int>("value");
-    QTest::addColumn<QList<int>>("layout");     // rows, columns, serial number; empty: not sent
-    QTest::addColumn<QList<int>>("resolution"); // index, width, height, rate; empty: not sent
-    // From a 2 x 2 layout on the custom 1920 x 1080 at 50 Hz.
-    QTest::newRow("rows") << QByteArray("spin_row") << 1 << QList<int>{1, 2, 0} << QList<int>();
-    QTest::newRow("columns") << QByteArray("spin_col") << 4 << QList<int>{2, 4, 0} << QList<int>();
-    QTest::newRow("serial number") << QByteArray("combo_serialNumber") << 1 << QList<int>{2, 2, 1} << QList<int>();
-    QTest::newRow("preset") << QByteArray("combo_resolution") << 2 << QList<int>() << QList<int>{2, 1280, 720, 60};
-    QTest::newRow("custom width") << QByteArray("spin_width") << 1600 << QList<int>() << QList<int>{0, 1600, 1080, 50};
-    QTest::newRow("custom height") << QByteArray("spin_height") << 900 << QList<int>() << QList<int>{0, 1920, 900, 50};
-    QTest::newRow("custom rate") << QByteArray("spin_frameRate") << 30 << QList<int>() << QList<int>{0, 1920, 1080, 30};
-}
-
-// Apply sends the layout or the resolution that changed between output holds, the busy time runs,
-// the canvas is told to drop its windows and reload template 0; a second press sends nothing.
-void TestUiGwPanel::applyOutput()
-{
-    QFETCH(QByteArray, field);
-    QFETCH(int, value);
-    QFETCH(QList<int>, layout);
-    QFETCH(QList<int>, resolution);
-    Rig r;
-    r.dlg.setPanelData(panel(0, 960, 540, 2, 2));
-    QSignalSpy removeAll(&r.dlg, &DialogGWPanel::emitRemoveAllWindow);
-    QSignalSpy clearPanels(&r.dlg, &DialogGWPanel::emitClearPanelData);
-    QSignalSpy template0(&r.dlg, &DialogGWPanel::emitLoadTemplateID0);
-    r.click("btn_apply"); // nothing changed yet
-    QCOMPARE(r.spy.size(), 0);
-    if (auto *combo = r.w<QComboBox>(field))
-        combo->setCurrentIndex(value);
-    else
-        r.w<QSpinBox>(field)->setValue(value);
-    if (field == "spin_width" || field == "spin_height" || field == "spin_frameRate")
-        QMetaObject::invokeMethod(&r.dlg, "onTimerResolution");
-    BusyStopper busy;
-    r.click("btn_apply");
-    QCOMPARE(busy.stopTimes, QList<int>({2000}));
-    QCOMPARE(sentFrames(r.spy), r.expected([&](GW5Interface &g) {
-        g.setOutputHold(0);
-        g.setOutputHold(1);
-        if (!resolution.isEmpty())
-            g.setOutputResolution(resolution[0], resolution[1], resolution[2], resolution[3]);
-        if (!layout.isEmpty())
-            g.setAreaLayout(layout[0], layout[1], layout[2]);
-        g.setOutputHold(0);
-        g.setOutputHold(1);
-    }));
-    QCOMPARE(removeAll.size(), 1);
-    QCOMPARE(clearPanels.size(), 1);
-    QCOMPARE(template0.size(), 1);
-    QCOMPARE(template0.first().at(0).toInt(), 0);
-    r.spy.clear();
-    r.click("btn_apply");
-    QCOMPARE(r.spy.size(), 0);
-}
-
-void TestUiGwPanel::gridLimit()
-{
-    Rig r;
-    r.dlg.setPanelData(panel(0, 960, 540, 2, 2));
-    QSignalSpy removeAll(&r.dlg, &DialogGWPanel::emitRemoveAllWindow);
-    r.w<QSpinBox>("spin_row")->setValue(3);
-    r.w<QSpinBox>("spin_col")->setValue(3);
-    BoxCatcher boxes;
-    r.click("btn_apply");
-    QCOMPARE(boxes.titles, QStringList({"tips"}));
-    QCOMPARE(boxes.texts, QStringList({"Row and column cannot be greater than 8"}));
-    QCOMPARE(r.spy.size(), 0);
-    QCOMPARE(removeAll.size(), 0);
-    // An edit left unapplied does not survive the next filling.
-    r.dlg.setPanelData(panel(0, 960, 540, 2, 2));
-    r.click("btn_apply");
-    QCOMPARE(r.spy.size(), 0);
-}
-
-void TestUiGwPanel::screenTable()
-{
-    Rig r;
-    QTableWidget *t = r.table();
-    QList<INFO_PANEL> list = grid(2, 2, 960, 540);
-    list[1].width = 900;
-    list[2].height = 500;
-    r.dlg.fillScreenTable(list);
-    QCOMPARE(t->rowCount(), 3);
-    QCOMPARE(t->columnCount(), 3);
-    QCOMPARE(QStringList({r.cell(0, 1), r.cell(0, 2), r.cell(1, 0), r.cell(2, 0)}),
-             QStringList({"960", "900", "540", "500"}));
-    QCOMPARE(r.cell(2, 1), areaText(3, 960, 500));
-    QVERIFY(!(t->item(0, 0)->flags() & Qt::ItemIsEditable));
-    QVERIFY(!(t->item(1, 1)->flags() & Qt::ItemIsEditable));
-    QVERIFY(t->item(0, 1)->flags() & Qt::ItemIsEditable);
-
-    // A list whose length is not rows x columns leaves the table alone.
-    r.dlg.fillScreenTable(grid(2, 2, 100, 100).mid(0, 3));
-    QList<INFO_PANEL> odd = grid(1, 3, 100, 100);
-    odd[0].row = 2;
-    r.dlg.fillScreenTable(odd);
-    QCOMPARE(t->rowCount(), 3);
-    QCOMPARE(r.cell(0, 1), QString("960"));
-
-    // Larger than the output or no size: refused, the old value comes back.
-    const QList<std::tuple<int, int, const char *, const char *>> refused = {
-        {0, 1, "2000", "The width of the screen can not be larger than the width of the resolution."},
-        {1, 0, "1081", "The height of the screen can not be larger than the height of the resolution."},
-        {0, 2, "abc", "Please enter a valid width"},
-        {0, 2, "0", "Please enter a valid width"},
-        {0, 2, "-20", "Please enter a valid width"}};
-    for (const auto &e : refused) {
-        const QString before = r.cell(std::get<0>(e), std::get<1>(e));
-        BoxCatcher boxes;
-        t->item(std::get<0>(e), std::get<1>(e))->setText(std::get<2>(e));
-        QCOMPARE(boxes.titles, QStringList({"tips"}));
-        QVERIFY2(boxes.texts.value(0).startsWith(std::get<3>(e)), qPrintable(boxes.texts.join('|')));
-        QCOMPARE(r.cell(std::get<0>(e), std::get<1>(e)), before);
-    }
-
-    // A valid width reaches every area of the column.
-    t->item(0, 1)->setText("1920");
-    QCOMPARE(r.cell(1, 1), areaText(1, 1920, 540));
-    QCOMPARE(r.cell(2, 1), areaText(3, 1920, 500));
-    QCOMPARE(r.cell(1, 2), areaText(2, 900, 540));
-    t->item(2, 0)->setText("1080");
-    QCOMPARE(r.cell(2, 2), areaText(4, 960, 1080)); // column width not edited
-
-    // The maximum follows the output size of the first record: a 1024 x 768 preset.
-    QList<INFO_PANEL> preset = grid(1, 2, 500, 700);
-    preset[0].index = 3;
-    r.dlg.fillScreenTable(preset);
+    void fillingAndPresets()
     {
-        BoxCatcher boxes;
-        t->item(0, 2)->setText("1025");
-        QCOMPARE(boxes.texts.size(), 1);
+        Rig r;
+        auto *combo = r.w<QComboBox>("combo_resolution");
+        auto *width = r.w<QSpinBox>("spin_width");
+        INFO_PANEL first = panel(0, 800, 600, 2, 3, 3);
+        first.resWidth = 1600;
+        first.resHeight = 500;
+        first.arrangement = 1;
+        r.dlg.setPanelData(first);
+        QCOMPARE(combo->currentIndex(), 3);
+        QCOMPARE(r.resolution(), QList<int>({1024, 768, 60}));
+        QVERIFY(!width->isEnabled());
+        QCOMPARE(r.w<QSpinBox>("spin_row")->value(), 2);
+        QCOMPARE(r.w<QSpinBox>("spin_col")->value(), 3);
+        QCOMPARE(r.w<QComboBox>("combo_serialNumber")->currentIndex(), 1);
+        combo->setCurrentIndex(1);
+        QCOMPARE(r.resolution(), QList<int>({1920, 1080, 60}));
+        QVERIFY(!width->isEnabled());
+        // the custom entry shows the device's own values and lets them be edited
+        combo->setCurrentIndex(0);
+        QCOMPARE(r.resolution(), QList<int>({1600, 500, 50}));
+        QVERIFY(width->isEnabled());
+        QVERIFY(!r.dlg.resolutionTimer()->isActive()); // filling and presets are no edit
+        // A resolution index the list does not hold shows the custom values.
+        first.index = 40;
+        r.dlg.setPanelData(first);
+        QCOMPARE(combo->currentIndex(), 0);
+        QCOMPARE(width->value(), 1600);
     }
-    t->item(0, 2)->setText("1024");
-    QCOMPARE(r.cell(1, 2), areaText(2, 1024, 700));
-
-    // The tab refills the table from the current device's panel list.
-    r.record.panels = grid(1, 4, 480, 1080);
-    r.w<QTabWidget>("tabWidget")->setCurrentIndex(1);
-    QCOMPARE(t->columnCount(), 5);
-    QCOMPARE(r.cell(1, 4), areaText(4, 480, 1080));
-}
-
-void TestUiGwPanel::applyScreen()
-{
-    Rig r;
-    r.dlg.fillScreenTable(grid(2, 2, 960, 540));
-    QSignalSpy removeAll(&r.dlg, &DialogGWPanel::emitRemoveAllWindow);
-    r.click("btn_applyScreen"); // nothing edited yet
-    QCOMPARE(r.spy.size(), 0);
-    r.table()->item(0, 2)->setText("800");
-    r.table()->item(2, 0)->setText("600");
-    BusyStopper busy;
-    r.click("btn_applyScreen");
-    QCOMPARE(busy.stopTimes, QList<int>({3000}));
-    QCOMPARE(removeAll.size(), 1);
-    QCOMPARE(sentFrames(r.spy), r.expected([](GW5Interface &g) {
-        g.setOutputHold(0);
-        g.setAreaGeometry(0, 0, 0, 960, 540);
-        g.setAreaGeometry(1, 960, 0, 800, 540);
-        g.setAreaGeometry(2, 0, 540, 960, 600);
-        g.setAreaGeometry(3, 960, 540, 800, 600);
-        g.openWindow(0, 0, 0, 1760, 1140, 0);
-        g.setOutputHold(1);
-        g.readAll();
-    }));
-    QCOMPARE(sentFrames(r.spy).last(), Interface::requestFrame(0xEF));
-    r.spy.clear();
-    r.click("btn_applyScreen");
-    QCOMPARE(r.spy.size(), 0);
-}
-
-void TestUiGwPanel::mappingTable()
-{
-    Rig r;
-    r.dlg.fillMappingTable(mappings(4, true));
-    QTableWidget *t = r.mapping();
-    QCOMPARE(t->rowCount(), 4);
-    QCOMPARE(t->item(1, 0)->text(), QString("2"));
-    QCOMPARE(t->item(1, 1)->text(), QString::fromUtf8("\u2192"));
-    QCOMPARE(t->item(1, 2)->text(), QString("3"));
-    QCOMPARE(t->item(1, 2)->data(Qt::UserRole).toInt(), 2);
-    QCOMPARE(t->item(1, 0)->flags(), Qt::ItemFlags(Qt::ItemIsEnabled));
-    QVERIFY(t->item(1, 2)->flags() & Qt::ItemIsEditable);
-    QSignalSpy changed(&r.dlg, &DialogGWPanel::emitMappingChanged);
-
-    // 9 of four areas, 0 and below, and no number are refused; the old number comes back.
-    for (const char *bad : {"9", "5", "0", "-1", "x"}) {
+    void pixelClock_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<int>("rate");
+        QTest::addColumn<int>("edited"); // 0 width, 1 height, 2 frame rate
+        QTest::addColumn<int>("expected");
+        // (3840 + 120) x (2160 + 40) x 60 is over the limit: 20, clamped to 23.
+        QTest::newRow("4k rate") << 3840 << 2160 << 60 << 2 << 23;
+        QTest::newRow("wide, over the clock") << 5000 << 300 << 60 << 0 << 3960;
+        QTest::newRow("wide, within the clock") << 5000 << 100 << 60 << 0 << 5000;
+        QTest::newRow("width computed back") << 3000 << 1080 << 60 << 0 << 175000000 / 60 / (1080 + 40) - 120;
+        QTest::newRow("height computed back") << 1920 << 2000 << 60 << 1 << 175000000 / ((1920 + 120) * 60) - 40;
+        QTest::newRow("1080p60 fits") << 1920 << 1080 << 60 << 2 << 60;
+    }
+    void pixelClock()
+    {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(int, rate);
+        QFETCH(int, edited);
+        QFETCH(int, expected);
+        Rig r;
+        r.dlg.setPanelData(panel(0, 960, 540, 2, 2, 0));
+        QSpinBox *spins[] = {r.w<QSpinBox>("spin_width"), r.w<QSpinBox>("spin_height"), r.w<QSpinBox>("spin_frameRate")};
+        const int values[] = {width, height, rate};
+        // Set the other two first, the edited field last (it is the one the timer computes back).
+        for (int i = 0; i < 3; ++i)
+            if (i != edited)
+                spins[i]->setValue(values[i]);
+        spins[edited]->setValue(values[edited] == spins[edited]->value() ? values[edited] + 1 : values[edited]);
+        spins[edited]->setValue(values[edited]);
+        QVERIFY(r.dlg.resolutionTimer()->isActive());
+        QCOMPARE(r.dlg.resolutionTimer()->interval(), 1000);
+        QMetaObject::invokeMethod(&r.dlg, "onTimerResolution");
+        QCOMPARE(spins[edited]->value(), expected);
+        for (int i = 0; i < 3; ++i)
+            if (i != edited)
+                QCOMPARE(spins[i]->value(), values[i]);
+        // Writing the corrected value back is no new edit.
+        QVERIFY(!r.dlg.resolutionTimer()->isActive());
+    }
+    void applyOutput_data()
+    {
+        QTest::addColumn<QByteArray>("field");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QList<int>>("layout");     // rows, columns, serial number; empty: not sent
+        QTest::addColumn<QList<int>>("resolution"); // index, width, height, rate; empty: not sent
+        // From a 2 x 2 layout on the custom 1920 x 1080 at 50 Hz.
+        QTest::newRow("rows") << QByteArray("spin_row") << 1 << QList<int>{1, 2, 0} << QList<int>();
+        QTest::newRow("columns") << QByteArray("spin_col") << 4 << QList<int>{2, 4, 0} << QList<int>();
+        QTest::newRow("serial number") << QByteArray("combo_serialNumber") << 1 << QList<int>{2, 2, 1} << QList<int>();
+        QTest::newRow("preset") << QByteArray("combo_resolution") << 2 << QList<int>() << QList<int>{2, 1280, 720, 60};
+        QTest::newRow("custom width") << QByteArray("spin_width") << 1600 << QList<int>() << QList<int>{0, 1600, 1080, 50};
+        QTest::newRow("custom height") << QByteArray("spin_height") << 900 << QList<int>() << QList<int>{0, 1920, 900, 50};
+        QTest::newRow("custom rate") << QByteArray("spin_frameRate") << 30 << QList<int>() << QList<int>{0, 1920, 1080, 30};
+    }
+    // Apply sends the layout or the resolution that changed between output holds, the busy time runs,
+    // the canvas is told to drop its windows and reload template 0; a second press sends nothing.
+    void applyOutput()
+    {
+        QFETCH(QByteArray, field);
+        QFETCH(int, value);
+        QFETCH(QList<int>, layout);
+        QFETCH(QList<int>, resolution);
+        Rig r;
+        r.dlg.setPanelData(panel(0, 960, 540, 2, 2));
+        QSignalSpy removeAll(&r.dlg, &DialogGWPanel::emitRemoveAllWindow);
+        QSignalSpy clearPanels(&r.dlg, &DialogGWPanel::emitClearPanelData);
+        QSignalSpy template0(&r.dlg, &DialogGWPanel::emitLoadTemplateID0);
+        r.click("btn_apply"); // nothing changed yet
+        QCOMPARE(r.spy.size(), 0);
+        if (auto *combo = r.w<QComboBox>(field))
+            combo->setCurrentIndex(value);
+        else
+            r.w<QSpinBox>(field)->setValue(value);
+        if (field == "spin_width" || field == "spin_height" || field == "spin_frameRate")
+            QMetaObject::invokeMethod(&r.dlg, "onTimerResolution");
+        BusyStopper busy;
+        r.click("btn_apply");
+        QCOMPARE(busy.stopTimes, QList<int>({2000}));
+        QCOMPARE(sentFrames(r.spy), r.expected([&](GW5Interface &g) {
+            g.setOutputHold(0);
+            g.setOutputHold(1);
+            if (!resolution.isEmpty())
+                g.setOutputResolution(resolution[0], resolution[1], resolution[2], resolution[3]);
+            if (!layout.isEmpty())
+                g.setAreaLayout(layout[0], layout[1], layout[2]);
+            g.setOutputHold(0);
+            g.setOutputHold(1);
+        }));
+        QCOMPARE(removeAll.size(), 1);
+        QCOMPARE(clearPanels.size(), 1);
+        QCOMPARE(template0.size(), 1);
+        QCOMPARE(template0.first().at(0).toInt(), 0);
+        r.spy.clear();
+        r.click("btn_apply");
+        QCOMPARE(r.spy.size(), 0);
+    }
+    void gridLimit()
+    {
+        Rig r;
+        r.dlg.setPanelData(panel(0, 960, 540, 2, 2));
+        QSignalSpy removeAll(&r.dlg, &DialogGWPanel::emitRemoveAllWindow);
+        r.w<QSpinBox>("spin_row")->setValue(3);
+        r.w<QSpinBox>("spin_col")->setValue(3);
         BoxCatcher boxes;
-        t->item(1, 2)->setText(bad);
+        r.click("btn_apply");
         QCOMPARE(boxes.titles, QStringList({"tips"}));
-        QCOMPARE(boxes.texts, QStringList({"Input Screen ID Error"}));
-        QCOMPARE(t->item(1, 2)->text(), QString("3"));
+        QCOMPARE(boxes.texts, QStringList({"Row and column cannot be greater than 8"}));
+        QCOMPARE(r.spy.size(), 0);
+        QCOMPARE(removeAll.size(), 0);
+        // An edit left unapplied does not survive the next filling.
+        r.dlg.setPanelData(panel(0, 960, 540, 2, 2));
+        r.click("btn_apply");
+        QCOMPARE(r.spy.size(), 0);
     }
-    QCOMPARE(r.spy.size(), 0);
-    QCOMPARE(changed.size(), 0);
+    void screenTable()
+    {
+        Rig r;
+        QTableWidget *t = r.table();
+        QList<INFO_PANEL> list = grid(2, 2, 960, 540);
+        list[1].width = 900;
+        list[2].height = 500;
+        r.dlg.fillScreenTable(list);
+        QCOMPARE(t->rowCount(), 3);
+        QCOMPARE(t->columnCount(), 3);
+        QCOMPARE(QStringList({r.cell(0, 1), r.cell(0, 2), r.cell(1, 0), r.cell(2, 0)}),
+                 QStringList({"960", "900", "540", "500"}));
+        QCOMPARE(r.cell(2, 1), areaText(3, 960, 500));
+        QVERIFY(!(t->item(0, 0)->flags() & Qt::ItemIsEditable));
+        QVERIFY(!(t->item(1, 1)->flags() & Qt::ItemIsEditable));
+        QVERIFY(t->item(0, 1)->flags() & Qt::ItemIsEditable);
 
-    t->item(1, 2)->setText("4");
-    QCOMPARE(sentFrames(r.spy), r.expected([](GW5Interface &g) { g.setOutputMapping(1, 3); }));
-    QCOMPARE(changed.size(), 1);
-    QCOMPARE(changed.first(), (QList<QVariant>{1, 3, 2}));
-    QCOMPARE(t->item(1, 2)->data(Qt::UserRole).toInt(), 3);
-    // The next edit names the new area as the one before.
-    t->item(1, 2)->setText("1");
-    QCOMPARE(changed.last(), (QList<QVariant>{1, 0, 3}));
-}
+        // A list whose length is not rows x columns leaves the table alone.
+        r.dlg.fillScreenTable(grid(2, 2, 100, 100).mid(0, 3));
+        QList<INFO_PANEL> odd = grid(1, 3, 100, 100);
+        odd[0].row = 2;
+        r.dlg.fillScreenTable(odd);
+        QCOMPARE(t->rowCount(), 3);
+        QCOMPARE(r.cell(0, 1), QString("960"));
 
-void TestUiGwPanel::withoutDevice()
-{
-    Rig r;
-    DeviceLookup::clear();
-    r.dlg.setPanelData(panel(0, 960, 540, 2, 2));
-    r.w<QSpinBox>("spin_col")->setValue(4);
-    r.click("btn_apply");
-    r.dlg.fillScreenTable(grid(2, 2, 960, 540));
-    r.table()->item(0, 1)->setText("800");
-    r.click("btn_applyScreen");
-    r.dlg.fillMappingTable(mappings(2));
-    QSignalSpy changed(&r.dlg, &DialogGWPanel::emitMappingChanged);
-    r.mapping()->item(0, 2)->setText("2");
-    QCOMPARE(r.spy.size(), 0);
-    QCOMPARE(changed.size(), 1); // the mapping edit still tells the application
-    QVERIFY(r.dlg.busyIndicator() == nullptr);
-}
+        // Larger than the output or no size: refused, the old value comes back.
+        const QList<std::tuple<int, int, const char *, const char *>> refused = {
+            {0, 1, "2000", "The width of the screen can not be larger than the width of the resolution."},
+            {1, 0, "1081", "The height of the screen can not be larger than the height of the resolution."},
+            {0, 2, "abc", "Please enter a valid width"},
+            {0, 2, "0", "Please enter a valid width"},
+            {0, 2, "-20", "Please enter a valid width"}};
+        for (const auto &e : refused) {
+            const QString before = r.cell(std::get<0>(e), std::get<1>(e));
+            BoxCatcher boxes;
+            t->item(std::get<0>(e), std::get<1>(e))->setText(std::get<2>(e));
+            QCOMPARE(boxes.titles, QStringList({"tips"}));
+            QVERIFY2(boxes.texts.value(0).startsWith(std::get<3>(e)), qPrintable(boxes.texts.join('|')));
+            QCOMPARE(r.cell(std::get<0>(e), std::get<1>(e)), before);
+        }
 
-void TestUiGwPanel::reuseShowsNothingOfTheLastUse_data()
-{
-    QTest::addColumn<QList<INFO_PANEL>>("panels");
-    QTest::addColumn<int>("mappingRows");
-    QTest::newRow("no panels") << QList<INFO_PANEL>() << 0;
-    QTest::newRow("panels incomplete") << grid(2, 2, 960, 540).mid(0, 3) << 2;
-}
+        // A valid width reaches every area of the column.
+        t->item(0, 1)->setText("1920");
+        QCOMPARE(r.cell(1, 1), areaText(1, 1920, 540));
+        QCOMPARE(r.cell(2, 1), areaText(3, 1920, 500));
+        QCOMPARE(r.cell(1, 2), areaText(2, 900, 540));
+        t->item(2, 0)->setText("1080");
+        QCOMPARE(r.cell(2, 2), areaText(4, 960, 1080)); // column width not edited
 
-// The dialog is kept for the next use: opened for a device whose panel list is empty or does not
-// fill its grid, it shows nothing of the last use, and Apply sends nothing that was left of it.
-void TestUiGwPanel::reuseShowsNothingOfTheLastUse()
-{
-    QFETCH(QList<INFO_PANEL>, panels);
-    QFETCH(int, mappingRows);
-    Rig r;
-    DEVICE_INFO_GW first;
-    first.other.outputCards = 2;
-    first.panels = grid(2, 3, 640, 540);
-    first.panels[0].index = 1;
-    first.mappings = mappings(6);
-    r.dlg.setDeviceData(first);
-    QCOMPARE(r.table()->rowCount(), 3);
-    // Edits left unapplied when that use ended.
-    r.table()->item(0, 1)->setText("600");
-    r.w<QSpinBox>("spin_col")->setValue(4);
-    r.w<QTabWidget>("tabWidget")->setCurrentIndex(2);
+        // The maximum follows the output size of the first record: a 1024 x 768 preset.
+        QList<INFO_PANEL> preset = grid(1, 2, 500, 700);
+        preset[0].index = 3;
+        r.dlg.fillScreenTable(preset);
+        {
+            BoxCatcher boxes;
+            t->item(0, 2)->setText("1025");
+            QCOMPARE(boxes.texts.size(), 1);
+        }
+        t->item(0, 2)->setText("1024");
+        QCOMPARE(r.cell(1, 2), areaText(2, 1024, 700));
 
-    DEVICE_INFO_GW next;
-    next.other.outputCards = 1;
-    next.panels = panels;
-    next.mappings = mappings(mappingRows);
-    r.dlg.setDeviceData(next);
-    QCOMPARE(r.dlg.outputCards(), 1);
-    QCOMPARE(r.table()->rowCount(), 0);
-    QCOMPARE(r.mapping()->rowCount(), mappingRows);
-    const INFO_PANEL shown = panels.value(0, INFO_PANEL());
-    QCOMPARE(r.w<QSpinBox>("spin_row")->value(), qMax(1, int(shown.row)));
-    QCOMPARE(r.w<QSpinBox>("spin_col")->value(), qMax(1, int(shown.col)));
-    QCOMPARE(r.w<QComboBox>("combo_resolution")->currentIndex(), int(shown.index));
-    r.click("btn_apply");
-    r.click("btn_applyScreen");
-    QCOMPARE(r.spy.size(), 0);
-    QCOMPARE(r.w<QTabWidget>("tabWidget")->currentIndex(), 0);
-}
+        // The tab refills the table from the current device's panel list.
+        r.record.panels = grid(1, 4, 480, 1080);
+        r.w<QTabWidget>("tabWidget")->setCurrentIndex(1);
+        QCOMPARE(t->columnCount(), 5);
+        QCOMPARE(r.cell(1, 4), areaText(4, 480, 1080));
+    }
+    void applyScreen()
+    {
+        Rig r;
+        r.dlg.fillScreenTable(grid(2, 2, 960, 540));
+        QSignalSpy removeAll(&r.dlg, &DialogGWPanel::emitRemoveAllWindow);
+        r.click("btn_applyScreen"); // nothing edited yet
+        QCOMPARE(r.spy.size(), 0);
+        r.table()->item(0, 2)->setText("800");
+        r.table()->item(2, 0)->setText("600");
+        BusyStopper busy;
+        r.click("btn_applyScreen");
+        QCOMPARE(busy.stopTimes, QList<int>({3000}));
+        QCOMPARE(removeAll.size(), 1);
+        QCOMPARE(sentFrames(r.spy), r.expected([](GW5Interface &g) {
+            g.setOutputHold(0);
+            g.setAreaGeometry(0, 0, 0, 960, 540);
+            g.setAreaGeometry(1, 960, 0, 800, 540);
+            g.setAreaGeometry(2, 0, 540, 960, 600);
+            g.setAreaGeometry(3, 960, 540, 800, 600);
+            g.openWindow(0, 0, 0, 1760, 1140, 0);
+            g.setOutputHold(1);
+            g.readAll();
+        }));
+        QCOMPARE(sentFrames(r.spy).last(), Interface::requestFrame(0xEF));
+        r.spy.clear();
+        r.click("btn_applyScreen");
+        QCOMPARE(r.spy.size(), 0);
+    }
+    void mappingTable()
+    {
+        Rig r;
+        r.dlg.fillMappingTable(mappings(4, true));
+        QTableWidget *t = r.mapping();
+        QCOMPARE(t->rowCount(), 4);
+        QCOMPARE(t->item(1, 0)->text(), QString("2"));
+        QCOMPARE(t->item(1, 1)->text(), QString::fromUtf8("\u2192"));
+        QCOMPARE(t->item(1, 2)->text(), QString("3"));
+        QCOMPARE(t->item(1, 2)->data(Qt::UserRole).toInt(), 2);
+        QCOMPARE(t->item(1, 0)->flags(), Qt::ItemFlags(Qt::ItemIsEnabled));
+        QVERIFY(t->item(1, 2)->flags() & Qt::ItemIsEditable);
+        QSignalSpy changed(&r.dlg, &DialogGWPanel::emitMappingChanged);
 
-// The lists are filled again in the new language; the choice and the device's custom values stay.
-void TestUiGwPanel::languageChange()
-{
-    Rig r;
-    INFO_PANEL first = panel(0, 960, 540, 2, 2, 0);
-    first.resWidth = 1500;
-    r.dlg.setPanelData(first);
-    r.dlg.fillScreenTable(grid(2, 2, 960, 540));
-    auto *combo = r.w<QComboBox>("combo_resolution");
-    combo->setCurrentIndex(5);
-    QEvent change(QEvent::LanguageChange);
-    QApplication::sendEvent(&r.dlg, &change);
-    QCOMPARE(combo->count(), 14);
-    QCOMPARE(combo->currentIndex(), 5);
-    QCOMPARE(r.cell(1, 2), areaText(2, 960, 540));
-    combo->setCurrentIndex(0);
-    QCOMPARE(r.w<QSpinBox>("spin_width")->value(), 1500);
-}
+        // 9 of four areas, 0 and below, and no number are refused; the old number comes back.
+        for (const char *bad : {"9", "5", "0", "-1", "x"}) {
+            BoxCatcher boxes;
+            t->item(1, 2)->setText(bad);
+            QCOMPARE(boxes.titles, QStringList({"tips"}));
+            QCOMPARE(boxes.texts, QStringList({"Input Screen ID Error"}));
+            QCOMPARE(t->item(1, 2)->text(), QString("3"));
+        }
+        QCOMPARE(r.spy.size(), 0);
+        QCOMPARE(changed.size(), 0);
+
+        t->item(1, 2)->setText("4");
+        QCOMPARE(sentFrames(r.spy), r.expected([](GW5Interface &g) { g.setOutputMapping(1, 3); }));
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(changed.first(), (QList<QVariant>{1, 3, 2}));
+        QCOMPARE(t->item(1, 2)->data(Qt::UserRole).toInt(), 3);
+        // The next edit names the new area as the one before.
+        t->item(1, 2)->setText("1");
+        QCOMPARE(changed.last(), (QList<QVariant>{1, 0, 3}));
+    }
+    void withoutDevice()
+    {
+        Rig r;
+        DeviceLookup::clear();
+        r.dlg.setPanelData(panel(0, 960, 540, 2, 2));
+        r.w<QSpinBox>("spin_col")->setValue(4);
+        r.click("btn_apply");
+        r.dlg.fillScreenTable(grid(2, 2, 960, 540));
+        r.table()->item(0, 1)->setText("800");
+        r.click("btn_applyScreen");
+        r.dlg.fillMappingTable(mappings(2));
+        QSignalSpy changed(&r.dlg, &DialogGWPanel::emitMappingChanged);
+        r.mapping()->item(0, 2)->setText("2");
+        QCOMPARE(r.spy.size(), 0);
+        QCOMPARE(changed.size(), 1); // the mapping edit still tells the application
+        QVERIFY(r.dlg.busyIndicator() == nullptr);
+    }
+    void reuseShowsNothingOfTheLastUse_data()
+    {
+        QTest::addColumn<QList<INFO_PANEL>>("panels");
+        QTest::addColumn<int>("mappingRows");
+        QTest::newRow("no panels") << QList<INFO_PANEL>() << 0;
+        QTest::newRow("panels incomplete") << grid(2, 2, 960, 540).mid(0, 3) << 2;
+    }
+    // The dialog is kept for the next use: opened for a device whose panel list is empty or does not
+    // fill its grid, it shows nothing of the last use, and Apply sends nothing that was left of it.
+    void reuseShowsNothingOfTheLastUse()
+    {
+        QFETCH(QList<INFO_PANEL>, panels);
+        QFETCH(int, mappingRows);
+        Rig r;
+        DEVICE_INFO_GW first;
+        first.other.outputCards = 2;
+        first.panels = grid(2, 3, 640, 540);
+        first.panels[0].index = 1;
+        first.mappings = mappings(6);
+        r.dlg.setDeviceData(first);
+        QCOMPARE(r.table()->rowCount(), 3);
+        // Edits left unapplied when that use ended.
+        r.table()->item(0, 1)->setText("600");
+        r.w<QSpinBox>("spin_col")->setValue(4);
+        r.w<QTabWidget>("tabWidget")->setCurrentIndex(2);
+
+        DEVICE_INFO_GW next;
+        next.other.outputCards = 1;
+        next.panels = panels;
+        next.mappings = mappings(mappingRows);
+        r.dlg.setDeviceData(next);
+        QCOMPARE(r.dlg.outputCards(), 1);
+        QCOMPARE(r.table()->rowCount(), 0);
+        QCOMPARE(r.mapping()->rowCount(), mappingRows);
+        const INFO_PANEL shown = panels.value(0, INFO_PANEL());
+        QCOMPARE(r.w<QSpinBox>("spin_row")->value(), qMax(1, int(shown.row)));
+        QCOMPARE(r.w<QSpinBox>("spin_col")->value(), qMax(1, int(shown.col)));
+        QCOMPARE(r.w<QComboBox>("combo_resolution")->currentIndex(), int(shown.index));
+        r.click("btn_apply");
+        r.click("btn_applyScreen");
+        QCOMPARE(r.spy.size(), 0);
+        QCOMPARE(r.w<QTabWidget>("tabWidget")->currentIndex(), 0);
+    }
+    // The lists are filled again in the new language; the choice and the device's custom values stay.
+    void languageChange()
+    {
+        Rig r;
+        INFO_PANEL first = panel(0, 960, 540, 2, 2, 0);
+        first.resWidth = 1500;
+        r.dlg.setPanelData(first);
+        r.dlg.fillScreenTable(grid(2, 2, 960, 540));
+        auto *combo = r.w<QComboBox>("combo_resolution");
+        combo->setCurrentIndex(5);
+        QEvent change(QEvent::LanguageChange);
+        QApplication::sendEvent(&r.dlg, &change);
+        QCOMPARE(combo->count(), 14);
+        QCOMPARE(combo->currentIndex(), 5);
+        QCOMPARE(r.cell(1, 2), areaText(2, 960, 540));
+        combo->setCurrentIndex(0);
+        QCOMPARE(r.w<QSpinBox>("spin_width")->value(), 1500);
+    }
+};
 
 QTEST_MAIN(TestUiGwPanel)
 #include "tst_ui_gwpanel.moc"

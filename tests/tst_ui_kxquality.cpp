@@ -2,16 +2,12 @@
 // group byte for byte, the records they update, the reset of every window and fills that leave the
 // dialog empty.
 #include "BoxCatcher.h"
-#include "DEVICE_INFO_KS.h"
-#include "DeviceLookup.h"
 #include "DialogKXImageQuality.h"
-#include "KS9200Interface.h"
-#include "RecordBuilders.h"
+#include "DlgDevice.h"
 #include "UiLookup.h"
 
 #include <QComboBox>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTimer>
@@ -48,217 +44,178 @@ class TestUiKxQuality : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-    void groupFrame_data();
-    void groupFrame();
-    void rgbcmyGroupSelector();
-    void colourTemperaturePresetReloads();
-    void lastGroupChangeWins();
-    void allWindowsTakeTheWholeGroup();
-    void resetEveryWindow();
-    void fillsThatDoNotPairUpLeaveItEmpty();
+    void initTestCase() { registerRecordTypes(); }
+    void init()
+    {
+        dev = new KsDevice(Cpuid, 17);
+        dlg = new DialogKXImageQuality;
+        dlg->setImageQuality(imageQualityList(2), imageAdvancedList(2));
+    }
+    void cleanup()
+    {
+        delete dlg;
+        delete dev;
+    }
+    void groupFrame_data()
+    {
+        QTest::addColumn<QByteArray>("control");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<int>("sub");
+        QTest::addColumn<QList<int>>("params");
+        // The second window; each group sends all of its values.
+        QTest::newRow("colour temperature") << QByteArray("slider_colorTemp_green") << 70 << 0x0A
+                                            << QList<int>{1, 3, 11, 70, 31};
+        QTest::newRow("RGBCMY") << QByteArray("spinBox_rgbcmy_cyan") << 90 << 0x0C << QList<int>{1, 0, 41, 42, 43, 90, 45, 46};
+        QTest::newRow("image effects") << QByteArray("spinBox_effect_skinTone") << 33 << 0x0D << QList<int>{1, 2, 6, 33, 8};
+        QTest::newRow("expert formats") << QByteArray("combo_expert_inFMT") << 4 << 0x0E << QList<int>{1, 4, 1, 4, 2};
+        QTest::newRow("gamma") << QByteArray("combo_gamma") << 4 << 0x09 << QList<int>{1, 4};
+        QTest::newRow("colour mode") << QByteArray("combo_colorMode") << 3 << 0x0B << QList<int>{1, 3};
+        QTest::newRow("blue offset, signed") << QByteArray("slider_blue") << -7 << 0x08 << QList<int>{1, 0xF9};
+    }
+    void groupFrame()
+    {
+        QFETCH(QByteArray, control);
+        QFETCH(int, value);
+        QFETCH(int, sub);
+        QFETCH(QList<int>, params);
+        auto *window = child<QComboBox>(dlg, "combo_window");
+        window->setCurrentIndex(2);
+        const int first = (window->setCurrentIndex(1), valueOf(w(control)));
+        window->setCurrentIndex(2);
+        QVERIFY(dev->spy.isEmpty());
+        setValue(w(control), value);
+        send();
+        QCOMPARE(dev->frames(), Frames({hostFrameOf(0x01, uint8_t(sub), params)}));
+        // The record keeps the edit for this window only.
+        window->setCurrentIndex(1);
+        QCOMPARE(valueOf(w(control)), first);
+        window->setCurrentIndex(2);
+        QCOMPARE(valueOf(w(control)), value);
+        // The gains of the GW family are not touched.
+        QCOMPARE(int(dlg->records().value(1).basic.redGain), 0);
+        QCOMPARE(int(dlg->records().value(1).basic.blueGain), 0);
+    }
+    // The group selector only shows another of the three groups; the edit is kept in the record.
+    void rgbcmyGroupSelector()
+    {
+        child<QComboBox>(dlg, "combo_window")->setCurrentIndex(2);
+        child<QComboBox>(dlg, "combo_rgbcmy")->setCurrentIndex(1);
+        QVERIFY(!dlg->sendTimer()->isActive());
+        QCOMPARE(child<QSpinBox>(dlg, "spinBox_rgbcmy_red")->value(), 51);
+        child<QSpinBox>(dlg, "spinBox_rgbcmy_cyan")->setValue(90);
+        send();
+        QCOMPARE(dev->frames(), Frames({hostFrame(0x01, 0x0C, {1, 1, 51, 52, 53, 90, 55, 56})}));
+        const INFO_IMAGE_ADVANCED a = dlg->records().value(1).advanced;
+        QCOMPARE(QList<int>({a.rgbcmy[0].cyan, a.rgbcmy[1].cyan, a.rgbcmy[2].cyan}), QList<int>({44, 90, 64}));
+        child<QComboBox>(dlg, "combo_rgbcmy")->setCurrentIndex(0);
+        QCOMPARE(child<QSpinBox>(dlg, "spinBox_rgbcmy_cyan")->value(), 44);
+        child<QComboBox>(dlg, "combo_rgbcmy")->setCurrentIndex(1);
+        QCOMPARE(child<QSpinBox>(dlg, "spinBox_rgbcmy_cyan")->value(), 90);
+    }
+    // Choosing a colour-temperature preset reloads the three sliders from the record first.
+    void colourTemperaturePresetReloads()
+    {
+        child<QComboBox>(dlg, "combo_window")->setCurrentIndex(2);
+        auto *red = child<QSlider>(dlg, "slider_colorTemp_red");
+        red->blockSignals(true);
+        red->setValue(99);
+        red->blockSignals(false);
+        child<QComboBox>(dlg, "combo_colorTemp")->setCurrentIndex(1);
+        QCOMPARE(red->value(), 11);
+        send();
+        QCOMPARE(dev->frames(), Frames({hostFrame(0x01, 0x0A, {1, 1, 11, 21, 31})}));
+        QCOMPARE(int(dlg->records().value(1).advanced.colorTempMode), 1);
+    }
+    void lastGroupChangeWins()
+    {
+        child<QComboBox>(dlg, "combo_window")->setCurrentIndex(1);
+        child<QSlider>(dlg, "slider_colorTemp_red")->setValue(80);
+        child<QSpinBox>(dlg, "spinBox_effect_luminance")->setValue(60);
+        QCOMPARE(dlg->pendingCode(), int(DialogKXImageQuality::EffectLuminance));
+        send();
+        QCOMPARE(dev->frames(), Frames({hostFrame(0x01, 0x0D, {0, 2, 60, 6, 7})}));
+        QCOMPARE(int(dlg->records().value(0).advanced.luminance), 60);
+    }
+    void allWindowsTakeTheWholeGroup()
+    {
+        // "All window" shows the first window; its group values go to every window.
+        QCOMPARE(child<QComboBox>(dlg, "combo_window")->currentIndex(), 0);
+        child<QComboBox>(dlg, "combo_expert_colorGamut")->setCurrentIndex(6);
+        send();
+        QCOMPARE(dev->frames(), Frames({hostFrame(0x01, 0x0E, {0xFF, 6, 1, 3, 2})}));
+        QCOMPARE(dlg->records().size(), 2);
+        for (const DialogKXImageQuality::WindowPicture &p : dlg->records()) {
+            QCOMPARE(int(p.advanced.colorGamut), 6);
+            QCOMPARE(int(p.advanced.inFMT), 3);
+        }
+    }
+    void resetEveryWindow()
+    {
+        child<QComboBox>(dlg, "combo_window")->setCurrentIndex(2);
+        child<QSlider>(dlg, "slider_brightness")->setValue(90);
+        send();
+        child<QSlider>(dlg, "slider_red")->setValue(20);
+        dev->spy.clear();
+        {
+            BoxCatcher boxes;
+            boxes.answer = QMessageBox::Cancel;
+            child<QPushButton>(dlg, "btn_reset")->click();
+            QCOMPARE(boxes.texts, QStringList({QStringLiteral("Reset All Picture Params?")}));
+            QCOMPARE(boxes.titles, QStringList({QStringLiteral("tips")}));
+        }
+        QVERIFY(dev->spy.isEmpty());
+        QCOMPARE(int(dlg->records().value(1).basic.brightness), 90);
+
+        BoxCatcher boxes;
+        boxes.answer = QMessageBox::Yes;
+        child<QPushButton>(dlg, "btn_reset")->click();
+        // One reset for all windows, even with the second window chosen; the waiting change is dropped.
+        QCOMPARE(dev->frames(), Frames({hostFrame(0x01, 0xFF, {0xFF, 0})}));
+        QVERIFY(!dlg->sendTimer()->isActive());
+        for (const DialogKXImageQuality::WindowPicture &p : dlg->records())
+            QCOMPARE(QList<int>({p.basic.brightness, p.basic.sharpness, p.basic.gamma, p.basic.redOffset}),
+                     QList<int>({50, 12, 2, 0}));
+        QCOMPARE(child<QSpinBox>(dlg, "spinBox_brightness")->value(), 50);
+        QCOMPARE(child<QSpinBox>(dlg, "spinBox_red")->value(), 0);
+        QCOMPARE(child<QComboBox>(dlg, "combo_gamma")->currentIndex(), 2);
+    }
+    void fillsThatDoNotPairUpLeaveItEmpty()
+    {
+        auto *window = child<QComboBox>(dlg, "combo_window");
+        QCOMPARE(window->count(), 3);
+        // A change waiting from the earlier fill must not go out to a window of the new one.
+        child<QSlider>(dlg, "slider_hue")->setValue(70);
+        dlg->setImageQuality(imageQualityList(3), imageAdvancedList(2));
+        QVERIFY(dlg->records().isEmpty());
+        QCOMPARE(window->count(), 0);
+        // Nothing to edit: the controls show the defaults, not the values of the earlier fill.
+        QCOMPARE(child<QSlider>(dlg, "slider_hue")->value(), 50);
+        QVERIFY(!dlg->sendTimer()->isActive());
+        child<QSlider>(dlg, "slider_hue")->setValue(20);
+        QVERIFY(QMetaObject::invokeMethod(dlg, "onTimerSend"));
+        QVERIFY(dev->spy.isEmpty());
+        dlg->setImageQuality({}, {});
+        QCOMPARE(window->count(), 0);
+        dlg->setImageQuality(imageQualityList(1), imageAdvancedList(1));
+        QCOMPARE(window->count(), 2);
+        QCOMPARE(window->itemText(1), QStringLiteral("window 1"));
+        QVERIFY(dev->spy.isEmpty());
+    }
 
 private:
     // Fires the send timer as its 200 ms would; it must be running.
-    void send();
+    void send()
+    {
+        QVERIFY(dlg->sendTimer()->isActive());
+        QCOMPARE(dlg->sendTimer()->interval(), 200);
+        QVERIFY(QMetaObject::invokeMethod(dlg, "onTimerSend"));
+        QVERIFY(!dlg->sendTimer()->isActive());
+    }
     QWidget *w(const char *name) { return child<QWidget>(dlg, name); }
 
-    DEVICE_INFO_KS record;
-    KS9200Interface *ks = nullptr;
+    KsDevice *dev = nullptr;
     DialogKXImageQuality *dlg = nullptr;
-    QSignalSpy *spy = nullptr;
 };
-
-void TestUiKxQuality::initTestCase()
-{
-    registerRecordTypes();
-    record.cpuid = Cpuid;
-    record.type = 17;
-}
-
-void TestUiKxQuality::init()
-{
-    ks = new KS9200Interface(Cpuid);
-    DeviceLookup::install([this](const QString &) -> INFO_BASIC * { return &record; },
-                          [this](const QString &) -> Interface * { return ks; }, [] { return Cpuid; });
-    dlg = new DialogKXImageQuality;
-    dlg->setImageQuality(imageQualityList(2), imageAdvancedList(2));
-    spy = new QSignalSpy(ks, &Interface::emitSendData);
-}
-
-void TestUiKxQuality::cleanup()
-{
-    delete spy;
-    delete dlg;
-    DeviceLookup::clear();
-    delete ks;
-}
-
-void TestUiKxQuality::send()
-{
-    QVERIFY(dlg->sendTimer()->isActive());
-    QCOMPARE(dlg->sendTimer()->interval(), 200);
-    QVERIFY(QMetaObject::invokeMethod(dlg, "onTimerSend"));
-    QVERIFY(!dlg->sendTimer()->isActive());
-}
-
-void TestUiKxQuality::groupFrame_data()
-{
-    QTest::addColumn<QByteArray>("control");
-    QTest::addColumn<int>("value");
-    QTest::addColumn<int>("sub");
-    QTest::addColumn<QList<int>>("params");
-    // The second window; each group sends all of its values.
-    QTest::newRow("colour temperature") << QByteArray("slider_colorTemp_green") << 70 << 0x0A
-                                        << QList<int>{1, 3, 11, 70, 31};
-    QTest::newRow("RGBCMY") << QByteArray("spinBox_rgbcmy_cyan") << 90 << 0x0C << QList<int>{1, 0, 41, 42, 43, 90, 45, 46};
-    QTest::newRow("image effects") << QByteArray("spinBox_effect_skinTone") << 33 << 0x0D << QList<int>{1, 2, 6, 33, 8};
-    QTest::newRow("expert formats") << QByteArray("combo_expert_inFMT") << 4 << 0x0E << QList<int>{1, 4, 1, 4, 2};
-    QTest::newRow("gamma") << QByteArray("combo_gamma") << 4 << 0x09 << QList<int>{1, 4};
-    QTest::newRow("colour mode") << QByteArray("combo_colorMode") << 3 << 0x0B << QList<int>{1, 3};
-    QTest::newRow("blue offset, signed") << QByteArray("slider_blue") << -7 << 0x08 << QList<int>{1, 0xF9};
-}
-
-void TestUiKxQuality::groupFrame()
-{
-    QFETCH(QByteArray, control);
-    QFETCH(int, value);
-    QFETCH(int, sub);
-    QFETCH(QList<int>, params);
-    auto *window = child<QComboBox>(dlg, "combo_window");
-    window->setCurrentIndex(2);
-    const int first = (window->setCurrentIndex(1), valueOf(w(control)));
-    window->setCurrentIndex(2);
-    QVERIFY(spy->isEmpty());
-    setValue(w(control), value);
-    send();
-    QByteArray bytes;
-    for (int p : params)
-        bytes += char(p);
-    QCOMPARE(sentFrames(*spy), Frames({hostFrame(0x01, uint8_t(sub), bytes.toHex(' ').constData())}));
-    // The record keeps the edit for this window only.
-    window->setCurrentIndex(1);
-    QCOMPARE(valueOf(w(control)), first);
-    window->setCurrentIndex(2);
-    QCOMPARE(valueOf(w(control)), value);
-    // The gains of the GW family are not touched.
-    QCOMPARE(int(dlg->records().value(1).basic.redGain), 0);
-    QCOMPARE(int(dlg->records().value(1).basic.blueGain), 0);
-}
-
-// The group selector only shows another of the three groups; the edit is kept in the record.
-void TestUiKxQuality::rgbcmyGroupSelector()
-{
-    child<QComboBox>(dlg, "combo_window")->setCurrentIndex(2);
-    child<QComboBox>(dlg, "combo_rgbcmy")->setCurrentIndex(1);
-    QVERIFY(!dlg->sendTimer()->isActive());
-    QCOMPARE(child<QSpinBox>(dlg, "spinBox_rgbcmy_red")->value(), 51);
-    child<QSpinBox>(dlg, "spinBox_rgbcmy_cyan")->setValue(90);
-    send();
-    QCOMPARE(sentFrames(*spy), Frames({hostFrame(0x01, 0x0C, {1, 1, 51, 52, 53, 90, 55, 56})}));
-    const INFO_IMAGE_ADVANCED a = dlg->records().value(1).advanced;
-    QCOMPARE(QList<int>({a.rgbcmy[0].cyan, a.rgbcmy[1].cyan, a.rgbcmy[2].cyan}), QList<int>({44, 90, 64}));
-    child<QComboBox>(dlg, "combo_rgbcmy")->setCurrentIndex(0);
-    QCOMPARE(child<QSpinBox>(dlg, "spinBox_rgbcmy_cyan")->value(), 44);
-    child<QComboBox>(dlg, "combo_rgbcmy")->setCurrentIndex(1);
-    QCOMPARE(child<QSpinBox>(dlg, "spinBox_rgbcmy_cyan")->value(), 90);
-}
-
-// Choosing a colour-temperature preset reloads the three sliders from the record first.
-void TestUiKxQuality::colourTemperaturePresetReloads()
-{
-    child<QComboBox>(dlg, "combo_window")->setCurrentIndex(2);
-    auto *red = child<QSlider>(dlg, "slider_colorTemp_red");
-    red->blockSignals(true);
-    red->setValue(99);
-    red->blockSignals(false);
-    child<QComboBox>(dlg, "combo_colorTemp")->setCurrentIndex(1);
-    QCOMPARE(red->value(), 11);
-    send();
-    QCOMPARE(sentFrames(*spy), Frames({hostFrame(0x01, 0x0A, {1, 1, 11, 21, 31})}));
-    QCOMPARE(int(dlg->records().value(1).advanced.colorTempMode), 1);
-}
-
-void TestUiKxQuality::lastGroupChangeWins()
-{
-    child<QComboBox>(dlg, "combo_window")->setCurrentIndex(1);
-    child<QSlider>(dlg, "slider_colorTemp_red")->setValue(80);
-    child<QSpinBox>(dlg, "spinBox_effect_luminance")->setValue(60);
-    QCOMPARE(dlg->pendingCode(), int(DialogKXImageQuality::EffectLuminance));
-    send();
-    QCOMPARE(sentFrames(*spy), Frames({hostFrame(0x01, 0x0D, {0, 2, 60, 6, 7})}));
-    QCOMPARE(int(dlg->records().value(0).advanced.luminance), 60);
-}
-
-void TestUiKxQuality::allWindowsTakeTheWholeGroup()
-{
-    // "All window" shows the first window; its group values go to every window.
-    QCOMPARE(child<QComboBox>(dlg, "combo_window")->currentIndex(), 0);
-    child<QComboBox>(dlg, "combo_expert_colorGamut")->setCurrentIndex(6);
-    send();
-    QCOMPARE(sentFrames(*spy), Frames({hostFrame(0x01, 0x0E, {0xFF, 6, 1, 3, 2})}));
-    QCOMPARE(dlg->records().size(), 2);
-    for (const DialogKXImageQuality::WindowPicture &p : dlg->records()) {
-        QCOMPARE(int(p.advanced.colorGamut), 6);
-        QCOMPARE(int(p.advanced.inFMT), 3);
-    }
-}
-
-void TestUiKxQuality::resetEveryWindow()
-{
-    child<QComboBox>(dlg, "combo_window")->setCurrentIndex(2);
-    child<QSlider>(dlg, "slider_brightness")->setValue(90);
-    send();
-    child<QSlider>(dlg, "slider_red")->setValue(20);
-    spy->clear();
-    {
-        BoxCatcher boxes;
-        boxes.answer = QMessageBox::Cancel;
-        child<QPushButton>(dlg, "btn_reset")->click();
-        QCOMPARE(boxes.texts, QStringList({QStringLiteral("Reset All Picture Params?")}));
-        QCOMPARE(boxes.titles, QStringList({QStringLiteral("tips")}));
-    }
-    QVERIFY(spy->isEmpty());
-    QCOMPARE(int(dlg->records().value(1).basic.brightness), 90);
-
-    BoxCatcher boxes;
-    boxes.answer = QMessageBox::Yes;
-    child<QPushButton>(dlg, "btn_reset")->click();
-    // One reset for all windows, even with the second window chosen; the waiting change is dropped.
-    QCOMPARE(sentFrames(*spy), Frames({hostFrame(0x01, 0xFF, {0xFF, 0})}));
-    QVERIFY(!dlg->sendTimer()->isActive());
-    for (const DialogKXImageQuality::WindowPicture &p : dlg->records())
-        QCOMPARE(QList<int>({p.basic.brightness, p.basic.sharpness, p.basic.gamma, p.basic.redOffset}),
-                 QList<int>({50, 12, 2, 0}));
-    QCOMPARE(child<QSpinBox>(dlg, "spinBox_brightness")->value(), 50);
-    QCOMPARE(child<QSpinBox>(dlg, "spinBox_red")->value(), 0);
-    QCOMPARE(child<QComboBox>(dlg, "combo_gamma")->currentIndex(), 2);
-}
-
-void TestUiKxQuality::fillsThatDoNotPairUpLeaveItEmpty()
-{
-    auto *window = child<QComboBox>(dlg, "combo_window");
-    QCOMPARE(window->count(), 3);
-    // A change waiting from the earlier fill must not go out to a window of the new one.
-    child<QSlider>(dlg, "slider_hue")->setValue(70);
-    dlg->setImageQuality(imageQualityList(3), imageAdvancedList(2));
-    QVERIFY(dlg->records().isEmpty());
-    QCOMPARE(window->count(), 0);
-    // Nothing to edit: the controls show the defaults, not the values of the earlier fill.
-    QCOMPARE(child<QSlider>(dlg, "slider_hue")->value(), 50);
-    QVERIFY(!dlg->sendTimer()->isActive());
-    child<QSlider>(dlg, "slider_hue")->setValue(20);
-    QVERIFY(QMetaObject::invokeMethod(dlg, "onTimerSend"));
-    QVERIFY(spy->isEmpty());
-    dlg->setImageQuality({}, {});
-    QCOMPARE(window->count(), 0);
-    dlg->setImageQuality(imageQualityList(1), imageAdvancedList(1));
-    QCOMPARE(window->count(), 2);
-    QCOMPARE(window->itemText(1), QStringLiteral("window 1"));
-    QVERIFY(spy->isEmpty());
-}
 
 QTEST_MAIN(TestUiKxQuality)
 #include "tst_ui_kxquality.moc"

@@ -37,19 +37,275 @@ class TstUiMosaic : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void init();
+    void initTestCase()
+    {
+        registerRecordTypes();
+        ks = new KS9200Interface(KsId, this);
+        ks2 = new KS9200Interface(Ks2Id, this);
+        gw = new GW5Interface(GwId, this);
+        ksRec.cpuid = KsId;
+        ksRec.type = 3;
+        ks2Rec.cpuid = Ks2Id;
+        ks2Rec.type = 17;
+        gwRec.cpuid = GwId;
+        gwRec.type = 48;
+    }
+    void init()
+    {
+        ks2Present = true;
+        auto pick = [this](const QString &id, auto *k, auto *k2, auto *g) -> decltype(k) {
+            if (id.isEmpty() || id == KsId)
+                return k;
+            if (id == Ks2Id)
+                return ks2Present ? k2 : nullptr;
+            return id == GwId ? g : nullptr;
+        };
+        DeviceLookup::install(
+            [=](const QString &id) { return pick(id, static_cast<INFO_BASIC *>(&ksRec), &ks2Rec, &gwRec); },
+            [=](const QString &id) { return pick(id, static_cast<Interface *>(ks), ks2, gw); }, [] { return KsId; });
+    }
     void cleanup() { DeviceLookup::clear(); }
-    void unitsLimitPosition_data();
-    void unitsLimitPosition();
-    void fillingByMode();
-    void unitApplyByType();
-    void pixelApply();
-    void switchAndClose();
-    void withoutInterfaceNothingSent();
-    void tableFromDeviceMap();
-    void selectDeviceComesFirst();
-    void loadPresetOnTickedDevices();
+    void unitsLimitPosition_data()
+    {
+        QTest::addColumn<int>("h");
+        QTest::addColumn<int>("v");
+        QTest::addColumn<int>("position"); // -1: left as it was (6)
+        QTest::addColumn<int>("result");
+        QTest::newRow("last unit") << 3 << 2 << 6 << 6;
+        QTest::newRow("past the units") << 3 << 2 << 7 << 6;
+        QTest::newRow("fewer columns hold it") << 2 << 2 << -1 << 4;
+        QTest::newRow("more rows") << 2 << 4 << 8 << 8;
+        QTest::newRow("past more rows") << 2 << 4 << 9 << 8;
+        // the frame carries the position in one byte: 20 x 20 units still stop it at 255
+        QTest::newRow("one byte, inside") << 20 << 20 << 255 << 255;
+        QTest::newRow("one byte, outside") << 20 << 20 << 256 << 255;
+    }
+    void unitsLimitPosition()
+    {
+        QFETCH(int, h);
+        QFETCH(int, v);
+        QFETCH(int, position);
+        QFETCH(int, result);
+        DialogMosaic d;
+        d.setMosaic(1, mosaicUnits(3, 2, 6), 960, 540, 3);
+        spin(&d, "spinBox_hUnits")->setValue(h);
+        spin(&d, "spinBox_vUnits")->setValue(v);
+        QCOMPARE(spin(&d, "spinBox_position")->maximum(), qMin(255, h * v));
+        if (position >= 0)
+            spin(&d, "spinBox_position")->setValue(position);
+        QCOMPARE(spin(&d, "spinBox_position")->value(), result);
+        QSignalSpy spy(ks, &Interface::emitSendData);
+        click(&d, "btn_apply");
+        QCOMPARE(sentFrames(spy), Frames({hostFrame(0x06, 0x02, {1, h, v, result})}));
+        // a position beyond the device's own units is held at the limit
+        d.setMosaic(1, mosaicUnits(2, 2, 9), 960, 540, 3);
+        QCOMPARE(spin(&d, "spinBox_position")->value(), 4);
+    }
+    void fillingByMode()
+    {
+        DialogMosaic d;
+        INFO_MOSAIC m = mosaicUnits(3, 2, 5);
+        m.enable = 1;
+        m.totalWidth = 7680;
+        m.totalHeight = 2160;
+        m.startX = 1920;
+        m.startY = 1080;
+        m.p3 = 0xFE; // -2
+        m.p4 = 3;
+        m.p5 = 0x80; // -128
+        m.p6 = 127;
+        d.setMosaic(0, m, 960, 540, 3);
+        QCOMPARE(d.windowTitle(), QStringLiteral("window 1 Mosaic"));
+        QVERIFY(child<QPushButton>(&d, "btn_switch")->isChecked());
+        // tune bytes are signed
+        QCOMPARE(spin(&d, "spinBox_xTune")->value(), -2);
+        QCOMPARE(spin(&d, "spinBox_wTune")->value(), -128);
+        QCOMPARE(spin(&d, "spinBox_hTune")->value(), 127);
+        // unit mode: the pixel page shows the window itself
+        auto pixels = [&] {
+            return QList<int>({spin(&d, "spinBox_hTotal")->value(), spin(&d, "spinBox_vTotal")->value(),
+                               spin(&d, "spinBox_x")->value(), spin(&d, "spinBox_y")->value()});
+        };
+        QCOMPARE(pixels(), QList<int>({960, 540, 0, 0}));
+        QCOMPARE(spin(&d, "spinBox_position")->value(), 5);
+        // pixel mode: the record's rectangle, and one unit
+        m.mode = 1;
+        m.enable = 0;
+        d.setMosaic(0, m, 960, 540, 3);
+        QVERIFY(!child<QPushButton>(&d, "btn_switch")->isChecked());
+        QCOMPARE(child<QStackedWidget>(&d, "stackedWidget")->currentIndex(), 1);
+        QCOMPARE(pixels(), QList<int>({7680, 2160, 1920, 1080}));
+        QCOMPARE(spin(&d, "spinBox_hUnits")->value(), 1);
+        QCOMPARE(spin(&d, "spinBox_position")->maximum(), 1);
+    }
+    // KX types send the tune in unit mode as well.
+    void unitApplyByType()
+    {
+        QSignalSpy spy(ks, &Interface::emitSendData);
+        DialogMosaic d;
+        INFO_MOSAIC m = mosaicUnits(3, 2, 4);
+        m.p3 = 0xFF;
+        m.p4 = 2;
+        d.setMosaic(1, m, 960, 540, 3);
+        click(&d, "btn_apply");
+        QCOMPARE(sentFrames(spy), Frames({hostFrame(0x06, 0x02, "01 03 02 04")}));
+        spy.clear();
+        d.setMosaic(1, m, 960, 540, 17);
+        click(&d, "btn_apply");
+        QCOMPARE(sentFrames(spy), Frames({hostFrame(0x06, 0x02, "01 03 02 04"), hostFrame(0x06, 0x04, "01 FF 02 00 00")}));
+    }
+    void pixelApply()
+    {
+        QSignalSpy spy(ks, &Interface::emitSendData);
+        DialogMosaic d;
+        INFO_MOSAIC m = mosaicUnits(1, 1, 1);
+        m.mode = 1;
+        m.totalWidth = 7680;
+        m.totalHeight = 2160;
+        m.startX = 1920;
+        m.startY = 0;
+        m.p6 = 0xF6; // -10
+        d.setMosaic(2, m, 960, 540, 3);
+        spin(&d, "spinBox_yTune")->setValue(-1);
+        click(&d, "btn_apply");
+        QCOMPARE(sentFrames(spy),
+                 Frames({hostFrame(0x06, 0x03, "02 001E 7008 8007 0000"), hostFrame(0x06, 0x04, "02 00 FF 00 F6")}));
+    }
+    void switchAndClose()
+    {
+        QSignalSpy spy(ks, &Interface::emitSendData);
+        DialogMosaic d;
+        d.setMosaic(5, mosaicUnits(2, 2, 1), 960, 540, 3);
+        d.show();
+        click(&d, "btn_switch");
+        QVERIFY(child<QPushButton>(&d, "btn_switch")->isChecked());
+        click(&d, "btn_switch");
+        QCOMPARE(sentFrames(spy), Frames({hostFrame(0x06, 0x00, "05 01"), hostFrame(0x06, 0x00, "05 00")}));
+        spy.clear();
+        click(&d, "btn_cancel");
+        QVERIFY(!d.isVisible());
+        QCOMPARE(sentFrames(spy), Frames({hostFrame(0xE8, 0x00)}));
+        // Escape reads back as well
+        spy.clear();
+        d.show();
+        QTest::keyClick(&d, Qt::Key_Escape);
+        QVERIFY(!d.isVisible());
+        QCOMPARE(sentFrames(spy), Frames({hostFrame(0xE8, 0x00)}));
+    }
+    void withoutInterfaceNothingSent()
+    {
+        DeviceLookup::clear();
+        QSignalSpy spy(ks, &Interface::emitSendData);
+        DialogMosaic d;
+        d.setMosaic(1, mosaicUnits(2, 2, 1), 960, 540, 3);
+        d.show();
+        click(&d, "btn_switch");
+        click(&d, "btn_apply");
+        d.close();
+        QCOMPARE(spy.count(), 0);
+    }
+    void tableFromDeviceMap()
+    {
+        DEVICE_INFO_KS a;
+        a.cpuid = QStringLiteral("000000000000000000000001");
+        a.type = 0;
+        a.hasUsb = 1;
+        a.hasSdi = 1;
+        a.linkType = 1;
+        a.version = QStringLiteral("V1.2");
+        DEVICE_INFO_GW b;
+        b.cpuid = QStringLiteral("000000000000000000000002");
+        b.type = 48;
+        b.linkType = 2;
+        b.address = QHostAddress(QStringLiteral("192.168.1.5"));
+        b.name = QStringLiteral("right");
+        INFO_BASIC c;
+        c.cpuid = QStringLiteral("000000000000000000000003");
+        c.type = 99;
+        DialogMultiMachine d;
+        d.setDevices({{a.cpuid, &a}, {b.cpuid, &b}, {c.cpuid, &c}});
+        QTableWidget *t = d.table();
+        QCOMPARE(t->rowCount(), 3);
+        // each record goes in at the top: the last of the map comes first
+        QStringList cells;
+        for (int row = 0; row < 3; ++row) {
+            for (int col = 0; col < 4; ++col)
+                cells << t->item(row, col)->text();
+            QCOMPARE(t->item(row, 4)->checkState(), Qt::Checked);
+        }
+        QCOMPARE(cells.mid(0, 1), QStringList({"Unknow"}));
+        QCOMPARE(cells.mid(4, 4), QStringList({"GW5", "network(192.168.1.5)", "", "right"}));
+        QCOMPARE(cells.mid(8, 3), QStringList({"KS1200US", "usb", "V1.2"}));
+        QCOMPARE(t->item(2, 0)->data(Qt::UserRole).toString(), a.cpuid);
+        QCOMPARE(d.checkedCpuids(), QStringList({c.cpuid, b.cpuid, a.cpuid}));
+        // filling again replaces the rows
+        d.setDevices({{a.cpuid, &a}});
+        QCOMPARE(t->rowCount(), 1);
+    }
+    void selectDeviceComesFirst()
+    {
+        DialogMultiMachine d;
+        d.setDevices({{KsId, &ksRec}});
+        d.table()->item(0, 4)->setCheckState(Qt::Unchecked);
+        d.show();
+        QSignalSpy spy(ks, &Interface::emitSendData);
+        BoxCatcher boxes;
+        QCOMPARE(d.selectedPreset(), -1);
+        click(&d, "btn_loadPreset");
+        // still no device, now with a preset
+        click(&d, "preset3");
+        click(&d, "btn_loadPreset");
+        // a device but no preset
+        DialogMultiMachine d2;
+        d2.setDevices({{KsId, &ksRec}});
+        d2.show();
+        click(&d2, "btn_loadPreset");
+        QCOMPARE(boxes.texts, QStringList({"Please select a device", "Please select a device", "Please select a preset"}));
+        QCOMPARE(boxes.titles, QStringList({"tips", "tips", "tips"}));
+        QCOMPARE(spy.count(), 0);
+    }
+    void loadPresetOnTickedDevices()
+    {
+        DEVICE_INFO_KS unticked;
+        unticked.cpuid = QStringLiteral("ffffffffffffffffffffffff");
+        unticked.type = 3;
+        DialogMultiMachine d;
+        d.setDevices({{KsId, &ksRec}, {Ks2Id, &ks2Rec}, {GwId, &gwRec}, {unticked.cpuid, &unticked}});
+        // rows are top-down in reverse map order: unticked, GW, KS2, KS
+        d.table()->item(0, 4)->setCheckState(Qt::Unchecked);
+        d.show();
+        for (int k = 1; k <= 10; ++k) {
+            click(&d, QByteArray("preset" + QByteArray::number(k)).constData());
+            QCOMPARE(d.selectedPreset(), k - 1);
+        }
+        click(&d, "preset7");
+        QCOMPARE(d.selectedPreset(), 6);
+        QCOMPARE(child<QPushButton>(&d, "preset7")->property("class").toString(), QStringLiteral("KeepStatu_Multi"));
+
+        // the second KS device went away after the table was filled
+        ks2Present = false;
+        QSignalSpy ksSpy(ks, &Interface::emitSendData);
+        QSignalSpy ks2Spy(ks2, &Interface::emitSendData);
+        QSignalSpy gwSpy(gw, &Interface::emitSendData);
+        auto status = child<QLabel>(&d, "label_status");
+        QString statusWhileBusy;
+        bool enabledWhileBusy = true;
+        BusyStopper busy([&] {
+            statusWhileBusy = status->text();
+            enabledWhileBusy = d.isEnabled();
+        });
+        BoxCatcher boxes;
+        click(&d, "btn_loadPreset");
+        QCOMPARE(busy.stopTimes, QList<int>({3000}));
+        QCOMPARE(statusWhileBusy, QStringLiteral("Sending..."));
+        QVERIFY(!enabledWhileBusy);
+        QCOMPARE(status->text(), QStringLiteral("Send completed..."));
+        QVERIFY(d.isEnabled());
+        QVERIFY(boxes.texts.isEmpty());
+        QCOMPARE(sentFrames(ksSpy), Frames({hostFrame(0x04, 0x01, "06")}));
+        QCOMPARE(sentFrames(gwSpy), Frames({hostFrame(0x04, 0x01, "06")}));
+        QCOMPARE(ks2Spy.count(), 0);
+    }
 
 private:
     DEVICE_INFO_KS ksRec;
@@ -60,286 +316,6 @@ private:
     GW5Interface *gw = nullptr;
     bool ks2Present = true;
 };
-
-void TstUiMosaic::initTestCase()
-{
-    registerRecordTypes();
-    ks = new KS9200Interface(KsId, this);
-    ks2 = new KS9200Interface(Ks2Id, this);
-    gw = new GW5Interface(GwId, this);
-    ksRec.cpuid = KsId;
-    ksRec.type = 3;
-    ks2Rec.cpuid = Ks2Id;
-    ks2Rec.type = 17;
-    gwRec.cpuid = GwId;
-    gwRec.type = 48;
-}
-
-void TstUiMosaic::init()
-{
-    ks2Present = true;
-    auto pick = [this](const QString &id, auto *k, auto *k2, auto *g) -> decltype(k) {
-        if (id.isEmpty() || id == KsId)
-            return k;
-        if (id == Ks2Id)
-            return ks2Present ? k2 : nullptr;
-        return id == GwId ? g : nullptr;
-    };
-    DeviceLookup::install(
-        [=](const QString &id) { return pick(id, static_cast<INFO_BASIC *>(&ksRec), &ks2Rec, &gwRec); },
-        [=](const QString &id) { return pick(id, static_cast<Interface *>(ks), ks2, gw); }, [] { return KsId; });
-}
-
-void TstUiMosaic::unitsLimitPosition_data()
-{
-    QTest::addColumn<int>("h");
-    QTest::addColumn<int>("v");
-    QTest::addColumn<int>("position"); // -1: left as it was (6)
-    QTest::addColumn<int>("result");
-    QTest::newRow("last unit") << 3 << 2 << 6 << 6;
-    QTest::newRow("past the units") << 3 << 2 << 7 << 6;
-    QTest::newRow("fewer columns hold it") << 2 << 2 << -1 << 4;
-    QTest::newRow("more rows") << 2 << 4 << 8 << 8;
-    QTest::newRow("past more rows") << 2 << 4 << 9 << 8;
-    // the frame carries the position in one byte: 20 x 20 units still stop it at 255
-    QTest::newRow("one byte, inside") << 20 << 20 << 255 << 255;
-    QTest::newRow("one byte, outside") << 20 << 20 << 256 << 255;
-}
-
-void TstUiMosaic::unitsLimitPosition()
-{
-    QFETCH(int, h);
-    QFETCH(int, v);
-    QFETCH(int, position);
-    QFETCH(int, result);
-    DialogMosaic d;
-    d.setMosaic(1, mosaicUnits(3, 2, 6), 960, 540, 3);
-    spin(&d, "spinBox_hUnits")->setValue(h);
-    spin(&d, "spinBox_vUnits")->setValue(v);
-    QCOMPARE(spin(&d, "spinBox_position")->maximum(), qMin(255, h * v));
-    if (position >= 0)
-        spin(&d, "spinBox_position")->setValue(position);
-    QCOMPARE(spin(&d, "spinBox_position")->value(), result);
-    QSignalSpy spy(ks, &Interface::emitSendData);
-    click(&d, "btn_apply");
-    QCOMPARE(sentFrames(spy), Frames({hostFrame(0x06, 0x02, {1, h, v, result})}));
-    // a position beyond the device's own units is held at the limit
-    d.setMosaic(1, mosaicUnits(2, 2, 9), 960, 540, 3);
-    QCOMPARE(spin(&d, "spinBox_position")->value(), 4);
-}
-
-void TstUiMosaic::fillingByMode()
-{
-    DialogMosaic d;
-    INFO_MOSAIC m = mosaicUnits(3, 2, 5);
-    m.enable = 1;
-    m.totalWidth = 7680;
-    m.totalHeight = 2160;
-    m.startX = 1920;
-    m.startY = 1080;
-    m.p3 = 0xFE; // -2
-    m.p4 = 3;
-    m.p5 = 0x80; // -128
-    m.p6 = 127;
-    d.setMosaic(0, m, 960, 540, 3);
-    QCOMPARE(d.windowTitle(), QStringLiteral("window 1 Mosaic"));
-    QVERIFY(child<QPushButton>(&d, "btn_switch")->isChecked());
-    // tune bytes are signed
-    QCOMPARE(spin(&d, "spinBox_xTune")->value(), -2);
-    QCOMPARE(spin(&d, "spinBox_wTune")->value(), -128);
-    QCOMPARE(spin(&d, "spinBox_hTune")->value(), 127);
-    // unit mode: the pixel page shows the window itself
-    auto pixels = [&] {
-        return QList<int>({spin(&d, "spinBox_hTotal")->value(), spin(&d, "spinBox_vTotal")->value(),
-                           spin(&d, "spinBox_x")->value(), spin(&d, "spinBox_y")->value()});
-    };
-    QCOMPARE(pixels(), QList<int>({960, 540, 0, 0}));
-    QCOMPARE(spin(&d, "spinBox_position")->value(), 5);
-    // pixel mode: the record's rectangle, and one unit
-    m.mode = 1;
-    m.enable = 0;
-    d.setMosaic(0, m, 960, 540, 3);
-    QVERIFY(!child<QPushButton>(&d, "btn_switch")->isChecked());
-    QCOMPARE(child<QStackedWidget>(&d, "stackedWidget")->currentIndex(), 1);
-    QCOMPARE(pixels(), QList<int>({7680, 2160, 1920, 1080}));
-    QCOMPARE(spin(&d, "spinBox_hUnits")->value(), 1);
-    QCOMPARE(spin(&d, "spinBox_position")->maximum(), 1);
-}
-
-// KX types send the tune in unit mode as well.
-void TstUiMosaic::unitApplyByType()
-{
-    QSignalSpy spy(ks, &Interface::emitSendData);
-    DialogMosaic d;
-    INFO_MOSAIC m = mosaicUnits(3, 2, 4);
-    m.p3 = 0xFF;
-    m.p4 = 2;
-    d.setMosaic(1, m, 960, 540, 3);
-    click(&d, "btn_apply");
-    QCOMPARE(sentFrames(spy), Frames({hostFrame(0x06, 0x02, "01 03 02 04")}));
-    spy.clear();
-    d.setMosaic(1, m, 960, 540, 17);
-    click(&d, "btn_apply");
-    QCOMPARE(sentFrames(spy), Frames({hostFrame(0x06, 0x02, "01 03 02 04"), hostFrame(0x06, 0x04, "01 FF 02 00 00")}));
-}
-
-void TstUiMosaic::pixelApply()
-{
-    QSignalSpy spy(ks, &Interface::emitSendData);
-    DialogMosaic d;
-    INFO_MOSAIC m = mosaicUnits(1, 1, 1);
-    m.mode = 1;
-    m.totalWidth = 7680;
-    m.totalHeight = 2160;
-    m.startX = 1920;
-    m.startY = 0;
-    m.p6 = 0xF6; // -10
-    d.setMosaic(2, m, 960, 540, 3);
-    spin(&d, "spinBox_yTune")->setValue(-1);
-    click(&d, "btn_apply");
-    QCOMPARE(sentFrames(spy),
-             Frames({hostFrame(0x06, 0x03, "02 001E 7008 8007 0000"), hostFrame(0x06, 0x04, "02 00 FF 00 F6")}));
-}
-
-void TstUiMosaic::switchAndClose()
-{
-    QSignalSpy spy(ks, &Interface::emitSendData);
-    DialogMosaic d;
-    d.setMosaic(5, mosaicUnits(2, 2, 1), 960, 540, 3);
-    d.show();
-    click(&d, "btn_switch");
-    QVERIFY(child<QPushButton>(&d, "btn_switch")->isChecked());
-    click(&d, "btn_switch");
-    QCOMPARE(sentFrames(spy), Frames({hostFrame(0x06, 0x00, "05 01"), hostFrame(0x06, 0x00, "05 00")}));
-    spy.clear();
-    click(&d, "btn_cancel");
-    QVERIFY(!d.isVisible());
-    QCOMPARE(sentFrames(spy), Frames({hostFrame(0xE8, 0x00)}));
-    // Escape reads back as well
-    spy.clear();
-    d.show();
-    QTest::keyClick(&d, Qt::Key_Escape);
-    QVERIFY(!d.isVisible());
-    QCOMPARE(sentFrames(spy), Frames({hostFrame(0xE8, 0x00)}));
-}
-
-void TstUiMosaic::withoutInterfaceNothingSent()
-{
-    DeviceLookup::clear();
-    QSignalSpy spy(ks, &Interface::emitSendData);
-    DialogMosaic d;
-    d.setMosaic(1, mosaicUnits(2, 2, 1), 960, 540, 3);
-    d.show();
-    click(&d, "btn_switch");
-    click(&d, "btn_apply");
-    d.close();
-    QCOMPARE(spy.count(), 0);
-}
-
-void TstUiMosaic::tableFromDeviceMap()
-{
-    DEVICE_INFO_KS a;
-    a.cpuid = QStringLiteral("000000000000000000000001");
-    a.type = 0;
-    a.hasUsb = 1;
-    a.hasSdi = 1;
-    a.linkType = 1;
-    a.version = QStringLiteral("V1.2");
-    DEVICE_INFO_GW b;
-    b.cpuid = QStringLiteral("000000000000000000000002");
-    b.type = 48;
-    b.linkType = 2;
-    b.address = QHostAddress(QStringLiteral("192.168.1.5"));
-    b.name = QStringLiteral("right");
-    INFO_BASIC c;
-    c.cpuid = QStringLiteral("000000000000000000000003");
-    c.type = 99;
-    DialogMultiMachine d;
-    d.setDevices({{a.cpuid, &a}, {b.cpuid, &b}, {c.cpuid, &c}});
-    QTableWidget *t = d.table();
-    QCOMPARE(t->rowCount(), 3);
-    // each record goes in at the top: the last of the map comes first
-    QStringList cells;
-    for (int row = 0; row < 3; ++row) {
-        for (int col = 0; col < 4; ++col)
-            cells << t->item(row, col)->text();
-        QCOMPARE(t->item(row, 4)->checkState(), Qt::Checked);
-    }
-    QCOMPARE(cells.mid(0, 1), QStringList({"Unknow"}));
-    QCOMPARE(cells.mid(4, 4), QStringList({"GW5", "network(192.168.1.5)", "", "right"}));
-    QCOMPARE(cells.mid(8, 3), QStringList({"KS1200US", "usb", "V1.2"}));
-    QCOMPARE(t->item(2, 0)->data(Qt::UserRole).toString(), a.cpuid);
-    QCOMPARE(d.checkedCpuids(), QStringList({c.cpuid, b.cpuid, a.cpuid}));
-    // filling again replaces the rows
-    d.setDevices({{a.cpuid, &a}});
-    QCOMPARE(t->rowCount(), 1);
-}
-
-void TstUiMosaic::selectDeviceComesFirst()
-{
-    DialogMultiMachine d;
-    d.setDevices({{KsId, &ksRec}});
-    d.table()->item(0, 4)->setCheckState(Qt::Unchecked);
-    d.show();
-    QSignalSpy spy(ks, &Interface::emitSendData);
-    BoxCatcher boxes;
-    QCOMPARE(d.selectedPreset(), -1);
-    click(&d, "btn_loadPreset");
-    // still no device, now with a preset
-    click(&d, "preset3");
-    click(&d, "btn_loadPreset");
-    // a device but no preset
-    DialogMultiMachine d2;
-    d2.setDevices({{KsId, &ksRec}});
-    d2.show();
-    click(&d2, "btn_loadPreset");
-    QCOMPARE(boxes.texts, QStringList({"Please select a device", "Please select a device", "Please select a preset"}));
-    QCOMPARE(boxes.titles, QStringList({"tips", "tips", "tips"}));
-    QCOMPARE(spy.count(), 0);
-}
-
-void TstUiMosaic::loadPresetOnTickedDevices()
-{
-    DEVICE_INFO_KS unticked;
-    unticked.cpuid = QStringLiteral("ffffffffffffffffffffffff");
-    unticked.type = 3;
-    DialogMultiMachine d;
-    d.setDevices({{KsId, &ksRec}, {Ks2Id, &ks2Rec}, {GwId, &gwRec}, {unticked.cpuid, &unticked}});
-    // rows are top-down in reverse map order: unticked, GW, KS2, KS
-    d.table()->item(0, 4)->setCheckState(Qt::Unchecked);
-    d.show();
-    for (int k = 1; k <= 10; ++k) {
-        click(&d, QByteArray("preset" + QByteArray::number(k)).constData());
-        QCOMPARE(d.selectedPreset(), k - 1);
-    }
-    click(&d, "preset7");
-    QCOMPARE(d.selectedPreset(), 6);
-    QCOMPARE(child<QPushButton>(&d, "preset7")->property("class").toString(), QStringLiteral("KeepStatu_Multi"));
-
-    // the second KS device went away after the table was filled
-    ks2Present = false;
-    QSignalSpy ksSpy(ks, &Interface::emitSendData);
-    QSignalSpy ks2Spy(ks2, &Interface::emitSendData);
-    QSignalSpy gwSpy(gw, &Interface::emitSendData);
-    auto status = child<QLabel>(&d, "label_status");
-    QString statusWhileBusy;
-    bool enabledWhileBusy = true;
-    BusyStopper busy([&] {
-        statusWhileBusy = status->text();
-        enabledWhileBusy = d.isEnabled();
-    });
-    BoxCatcher boxes;
-    click(&d, "btn_loadPreset");
-    QCOMPARE(busy.stopTimes, QList<int>({3000}));
-    QCOMPARE(statusWhileBusy, QStringLiteral("Sending..."));
-    QVERIFY(!enabledWhileBusy);
-    QCOMPARE(status->text(), QStringLiteral("Send completed..."));
-    QVERIFY(d.isEnabled());
-    QVERIFY(boxes.texts.isEmpty());
-    QCOMPARE(sentFrames(ksSpy), Frames({hostFrame(0x04, 0x01, "06")}));
-    QCOMPARE(sentFrames(gwSpy), Frames({hostFrame(0x04, 0x01, "06")}));
-    QCOMPARE(ks2Spy.count(), 0);
-}
 
 QTEST_MAIN(TstUiMosaic)
 #include "tst_ui_mosaic.moc"

@@ -94,20 +94,217 @@ class TestUiSettingsE2e : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-    void ksOutputResolutionAndEdid();
-    void kxOutputResolutionAndEdidPreset();
-    void gwOutputResolutionAndEdid();
+    void initTestCase()
+    {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+        QCoreApplication::setOrganizationName(QStringLiteral("Corlune"));
+        QSettings().setValue("Language", 0);
+        QVERIFY2(sim.start({"--device", "KS9200:addr=" + KsAddr, "--device", "KX4200:addr=" + KxAddr, "--device",
+                            "GW5:addr=" + GwAddr, "--heartbeat-ms", "1000"}),
+                 qPrintable(sim.errorString()));
+        QCOMPARE(sim.devices().size(), 3);
+    }
+    void init()
+    {
+        w = new MainWindow;
+        driver = new ModalDriver;
+    }
+    void cleanup()
+    {
+        QVERIFY2(driver->boxes.isEmpty(), qPrintable(driver->boxes.join('|')));
+        delete driver;
+        delete w;
+    }
+    void ksOutputResolutionAndEdid()
+    {
+        const QString id = reach(KsAddr);
+        QCOMPARE(int(w->ksRecord(id)->type), 3);
+        QVERIFY(w->ksRecord(id)->panels.size() == 2);
+
+        // Both outputs custom; Apply, then close the dialog.
+        runDialog<DialogOutputSetting>(&MainWindow::onTitleOutputSetting, [](DialogOutputSetting *d) {
+            child<QComboBox>(d, "comboBox_output1")->setCurrentIndex(0);
+            set(d, {{"spinBox_output1_w", 1600}, {"spinBox_output1_h", 900}, {"spinBox_fr1", 50}});
+            child<QComboBox>(d, "comboBox_output2")->setCurrentIndex(0);
+            set(d, {{"spinBox_output2_w", 1280}, {"spinBox_output2_h", 720}, {"spinBox_fr2", 60}});
+            child<QPushButton>(d, "pushButton")->click();
+            d->reject();
+        });
+        QCOMPARE(driver->busyStops, 1);
+        QVERIFY(waitUntil([&] { return w->ksRecord(id)->panels.value(0).width == 1600; }));
+        QVERIFY(waitUntil([&] {
+            return deviceState(id).value("panels").toArray().at(1).toObject().value("width").toInt() == 1280;
+        }));
+        const QJsonArray panels = deviceState(id).value("panels").toArray();
+        auto field = [&](int i, const char *key) { return panels.at(i).toObject().value(key).toInt(); };
+        QCOMPARE(QList<int>({field(0, "width"), field(0, "height"), field(0, "rate")}), QList<int>({1600, 900, 50}));
+        QCOMPARE(QList<int>({field(1, "width"), field(1, "height")}), QList<int>({1280, 720}));
+        const QList<QByteArray> sent = received(id, 0x05, 0x00);
+        QCOMPARE(sent.size(), 2);
+        QCOMPARE(uint8_t(sent.at(0)[6]), uint8_t(0));
+        QCOMPARE(uint8_t(sent.at(1)[6]), uint8_t(1));
+        QCOMPARE(shown<DialogOutputSetting>(&MainWindow::onTitleOutputSetting,
+                                            {"spinBox_output1_w", "spinBox_output1_h", "spinBox_fr1", "spinBox_output2_w"},
+                                            "comboBox_output2"),
+                 QList<int>({1600, 900, 50, 1280, 0}));
+
+        // EDID of the second input.
+        const QList<INFO_EDID> before = w->ksRecord(id)->edid;
+        QVERIFY(before.size() >= 2);
+        const int src = before.at(1).srcId;
+        QString input;
+        runDialog<DialogEDID>(&MainWindow::onTitleEDID, [&](DialogEDID *d) {
+            child<QComboBox>(d, "combo_inputSrc")->setCurrentIndex(1);
+            input = child<QComboBox>(d, "combo_inputSrc")->currentText();
+            set(d, {{"spin_width", 1280}, {"spin_height", 1024}, {"spin_frame", 60}});
+            child<QPushButton>(d, "btn_ok")->click();
+            d->reject();
+        });
+        QVERIFY(waitUntil([&] { return w->ksRecord(id)->edid.value(1).width == 1280; }));
+        QCOMPARE(int(w->ksRecord(id)->edid.value(1).srcId), src);
+        QCOMPARE(int(w->ksRecord(id)->edid.value(0).width), int(before.at(0).width));
+        const QList<QByteArray> edid = received(id, 0x0C, 0x00);
+        QCOMPARE(edid.size(), 1);
+        QCOMPARE(uint8_t(edid.at(0)[6]), uint8_t(src));
+        // The input chosen before is chosen again.
+        QString again;
+        QCOMPARE(shown<DialogEDID>(&MainWindow::onTitleEDID, {"spin_width", "spin_height", "spin_frame"}, "combo_inputSrc",
+                                   &again),
+                 QList<int>({1280, 1024, 60, 1}));
+        QCOMPARE(again, input);
+    }
+    void kxOutputResolutionAndEdidPreset()
+    {
+        const QString id = reach(KxAddr);
+        QCOMPARE(int(w->ksRecord(id)->type), 17);
+        // KX: one frame for all outputs, preset 10 is 1028 × 1600.
+        runDialog<DialogOutputSetting>(&MainWindow::onTitleOutputSetting, [](DialogOutputSetting *d) {
+            child<QComboBox>(d, "comboBox_output1")->setCurrentIndex(10);
+            child<QPushButton>(d, "pushButton")->click();
+            d->reject();
+        });
+        QVERIFY(waitUntil([&] { return w->ksRecord(id)->panels.value(0).width == 1028; }));
+        QVERIFY(waitUntil([&] {
+            return deviceState(id).value("panels").toArray().at(1).toObject().value("width").toInt() == 1028;
+        }));
+        for (const QJsonValue &p : deviceState(id).value("panels").toArray()) {
+            QCOMPARE(p.toObject().value("width").toInt(), 1028);
+            QCOMPARE(p.toObject().value("height").toInt(), 1600);
+        }
+        const QList<QByteArray> sent = received(id, 0x05, 0x00);
+        QCOMPARE(sent.size(), 1);
+        QCOMPARE(uint8_t(sent.at(0)[6]), uint8_t(255));
+        QCOMPARE(uint8_t(sent.at(0)[7]), uint8_t(10));
+        // The KX read-back asks for the output mode as well.
+        QVERIFY(!received(id, 0xE1, 0x01).isEmpty());
+        int preset = -1;
+        runDialog<DialogOutputSetting>(&MainWindow::onTitleOutputSetting, [&](DialogOutputSetting *d) {
+            preset = child<QComboBox>(d, "comboBox_output1")->currentIndex();
+            d->reject();
+        });
+        QCOMPARE(preset, 10);
+
+        // EDID from a preset.
+        runDialog<DialogEDID>(&MainWindow::onTitleEDID, [](DialogEDID *d) {
+            child<QComboBox>(d, "combo_inputSrc")->setCurrentIndex(0);
+            child<QComboBox>(d, "combo_preset")->setCurrentIndex(7); // "2560*1600 60Hz"
+            child<QPushButton>(d, "btn_ok")->click();
+            d->reject();
+        });
+        QVERIFY(waitUntil([&] { return w->ksRecord(id)->edid.value(0).width == 2560; }));
+        QCOMPARE(shown<DialogEDID>(&MainWindow::onTitleEDID, {"spin_width", "spin_height", "spin_frame"}),
+                 QList<int>({2560, 1600, 60}));
+    }
+    void gwOutputResolutionAndEdid()
+    {
+        const QString id = reach(GwAddr);
+        QVERIFY(w->gwRecord(id) && !w->gwRecord(id)->panels.isEmpty());
+        // The GW output dialog: preset 2 is 1280 × 720. Loading template 0 afterwards reads all back.
+        QSignalSpy readBack(w->interfaceOf(id), &Interface::emitAllParams);
+        runDialog<DialogGWPanel>(&MainWindow::onTitleOutputSetting, [](DialogGWPanel *d) {
+            child<QComboBox>(d, "combo_resolution")->setCurrentIndex(2);
+            child<QPushButton>(d, "btn_apply")->click();
+            d->reject();
+        });
+        QVERIFY(waitUntil([&] { return deviceState(id).value("areaWidth").toInt() == 1280; }));
+        QCOMPARE(deviceState(id).value("areaHeight").toInt(), 720);
+        const QList<QByteArray> sent = received(id, 0x05, 0x00);
+        QCOMPARE(sent.size(), 1);
+        QCOMPARE(uint8_t(sent.at(0)[7]), uint8_t(2));
+        QVERIFY(waitUntil([&] { return readBack.count() > 0; }));
+        QCOMPARE(shown<DialogGWPanel>(&MainWindow::onTitleOutputSetting, {"spin_width", "spin_height"}, "combo_resolution"),
+                 QList<int>({1280, 720, 2}));
+
+        QVERIFY(w->gwRecord(id)->edid.size() >= 3);
+        const int src = w->gwRecord(id)->edid.at(2).srcId;
+        runDialog<DialogEDID>(&MainWindow::onTitleEDID, [](DialogEDID *d) {
+            child<QComboBox>(d, "combo_inputSrc")->setCurrentIndex(2);
+            set(d, {{"spin_width", 1600}, {"spin_height", 1200}, {"spin_frame", 60}});
+            child<QPushButton>(d, "btn_ok")->click();
+            d->reject();
+        });
+        const QList<QByteArray> edid = received(id, 0x0C, 0x00);
+        QCOMPARE(edid.size(), 1);
+        QCOMPARE(uint8_t(edid.at(0)[6]), uint8_t(src));
+        auto edidOf = [&]() {
+            for (const INFO_EDID &e : w->gwRecord(id)->edid)
+                if (e.srcId == src)
+                    return e;
+            return INFO_EDID();
+        };
+        QVERIFY(waitUntil([&] { return edidOf().width == 1600; }));
+        QCOMPARE(int(edidOf().height), 1200);
+        QString input;
+        QCOMPARE(shown<DialogEDID>(&MainWindow::onTitleEDID, {"spin_width", "spin_height"}, "combo_inputSrc", &input),
+                 QList<int>({1600, 1200, 2}));
+        QCOMPARE(input, QStringLiteral("Input%1").arg(src + 1));
+    }
 
 private:
     // Links the main window to the device at `addr` and makes it the current device with its
     // full read-back done; returns its cpuid.
-    QString reach(const QString &addr);
-    QJsonObject deviceState(const QString &cpuid);
+    QString reach(const QString &addr)
+    {
+        const QString cpuid = sim.deviceAt(QHostAddress(addr))->cpuid;
+        const uint key = w->commManager()->connectTcp(QHostAddress(addr), 61213);
+        // The device answers a search on the stream link as well; ask until it is registered.
+        QElapsedTimer asked;
+        [&] {
+            QVERIFY(waitUntil([&] {
+                if (!w->record(cpuid) && (!asked.isValid() || asked.elapsed() > 200)) {
+                    w->commManager()->write(key, makeSearchFrame());
+                    asked.start();
+                }
+                return w->record(cpuid) != nullptr;
+            }));
+            w->tabWidget()->addDevice(w->record(cpuid));
+            for (int i = 0; i < w->tabWidget()->count(); ++i)
+                if (w->tabWidget()->tabBar()->tabData(i).toString() == cpuid)
+                    w->tabWidget()->setCurrentIndex(i);
+            w->onTabCurrentChanged(w->tabWidget()->currentIndex());
+            QCOMPARE(w->currentCpuid(), cpuid);
+            QSignalSpy done(w->interfaceOf(cpuid), &Interface::emitAllParams);
+            w->onTitleSync();
+            QVERIFY(waitUntil([&] { return done.count() > 0; }));
+        }();
+        return cpuid;
+    }
+    QJsonObject deviceState(const QString &cpuid)
+    {
+        sim.refresh();
+        const SimProcess::Device *d = sim.device(cpuid);
+        return d ? d->state : QJsonObject();
+    }
     // Host frames the device received with this command and sub-command, in order.
-    QList<QByteArray> received(const QString &cpuid, int cmd, int sub) const;
+    QList<QByteArray> received(const QString &cpuid, int cmd, int sub) const
+    {
+        QList<QByteArray> out;
+        for (const QJsonObject &o : sim.log())
+            if (o.value("device").toString() == cpuid && o.value("dir").toString() == "rx" &&
+                o.value("cmd").toInt() == cmd && o.value("sub").toInt() == sub)
+                out << QByteArray::fromHex(o.value("hex").toString().toLatin1());
+        return out;
+    }
     template <typename T> void runDialog(void (MainWindow::*open)(), std::function<void(T *)> act);
     // Opens the dialog again and reads the spin boxes it shows, then the combo's index (and text).
     template <typename T> QList<int> shown(void (MainWindow::*open)(), const QList<const char *> &spins,
@@ -118,74 +315,6 @@ private:
     MainWindow *w = nullptr;
     ModalDriver *driver = nullptr;
 };
-
-void TestUiSettingsE2e::initTestCase()
-{
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
-    QCoreApplication::setOrganizationName(QStringLiteral("Corlune"));
-    QSettings().setValue("Language", 0);
-    QVERIFY2(sim.start({"--device", "KS9200:addr=" + KsAddr, "--device", "KX4200:addr=" + KxAddr, "--device",
-                        "GW5:addr=" + GwAddr, "--heartbeat-ms", "1000"}),
-             qPrintable(sim.errorString()));
-    QCOMPARE(sim.devices().size(), 3);
-}
-
-void TestUiSettingsE2e::init()
-{
-    w = new MainWindow;
-    driver = new ModalDriver;
-}
-
-void TestUiSettingsE2e::cleanup()
-{
-    QVERIFY2(driver->boxes.isEmpty(), qPrintable(driver->boxes.join('|')));
-    delete driver;
-    delete w;
-}
-
-QString TestUiSettingsE2e::reach(const QString &addr)
-{
-    const QString cpuid = sim.deviceAt(QHostAddress(addr))->cpuid;
-    const uint key = w->commManager()->connectTcp(QHostAddress(addr), 61213);
-    // The device answers a search on the stream link as well; ask until it is registered.
-    QElapsedTimer asked;
-    [&] {
-        QVERIFY(waitUntil([&] {
-            if (!w->record(cpuid) && (!asked.isValid() || asked.elapsed() > 200)) {
-                w->commManager()->write(key, makeSearchFrame());
-                asked.start();
-            }
-            return w->record(cpuid) != nullptr;
-        }));
-        w->tabWidget()->addDevice(w->record(cpuid));
-        for (int i = 0; i < w->tabWidget()->count(); ++i)
-            if (w->tabWidget()->tabBar()->tabData(i).toString() == cpuid)
-                w->tabWidget()->setCurrentIndex(i);
-        w->onTabCurrentChanged(w->tabWidget()->currentIndex());
-        QCOMPARE(w->currentCpuid(), cpuid);
-        QSignalSpy done(w->interfaceOf(cpuid), &Interface::emitAllParams);
-        w->onTitleSync();
-        QVERIFY(waitUntil([&] { return done.count() > 0; }));
-    }();
-    return cpuid;
-}
-
-QJsonObject TestUiSettingsE2e::deviceState(const QString &cpuid)
-{
-    sim.refresh();
-    const SimProcess::Device *d = sim.device(cpuid);
-    return d ? d->state : QJsonObject();
-}
-
-QList<QByteArray> TestUiSettingsE2e::received(const QString &cpuid, int cmd, int sub) const
-{
-    QList<QByteArray> out;
-    for (const QJsonObject &o : sim.log())
-        if (o.value("device").toString() == cpuid && o.value("dir").toString() == "rx" &&
-            o.value("cmd").toInt() == cmd && o.value("sub").toInt() == sub)
-            out << QByteArray::fromHex(o.value("hex").toString().toLatin1());
-    return out;
-}
 
 template <typename T> void TestUiSettingsE2e::runDialog(void (MainWindow::*open)(), std::function<void(T *)> act)
 {
@@ -216,153 +345,6 @@ QList<int> TestUiSettingsE2e::shown(void (MainWindow::*open)(), const QList<cons
         d->reject();
     });
     return out;
-}
-
-void TestUiSettingsE2e::ksOutputResolutionAndEdid()
-{
-    const QString id = reach(KsAddr);
-    QCOMPARE(int(w->ksRecord(id)->type), 3);
-    QVERIFY(w->ksRecord(id)->panels.size() == 2);
-
-    // Both outputs custom; Apply, then close the dialog.
-    runDialog<DialogOutputSetting>(&MainWindow::onTitleOutputSetting, [](DialogOutputSetting *d) {
-        child<QComboBox>(d, "comboBox_output1")->setCurrentIndex(0);
-        set(d, {{"spinBox_output1_w", 1600}, {"spinBox_output1_h", 900}, {"spinBox_fr1", 50}});
-        child<QComboBox>(d, "comboBox_output2")->setCurrentIndex(0);
-        set(d, {{"spinBox_output2_w", 1280}, {"spinBox_output2_h", 720}, {"spinBox_fr2", 60}});
-        child<QPushButton>(d, "pushButton")->click();
-        d->reject();
-    });
-    QCOMPARE(driver->busyStops, 1);
-    QVERIFY(waitUntil([&] { return w->ksRecord(id)->panels.value(0).width == 1600; }));
-    QVERIFY(waitUntil([&] {
-        return deviceState(id).value("panels").toArray().at(1).toObject().value("width").toInt() == 1280;
-    }));
-    const QJsonArray panels = deviceState(id).value("panels").toArray();
-    auto field = [&](int i, const char *key) { return panels.at(i).toObject().value(key).toInt(); };
-    QCOMPARE(QList<int>({field(0, "width"), field(0, "height"), field(0, "rate")}), QList<int>({1600, 900, 50}));
-    QCOMPARE(QList<int>({field(1, "width"), field(1, "height")}), QList<int>({1280, 720}));
-    const QList<QByteArray> sent = received(id, 0x05, 0x00);
-    QCOMPARE(sent.size(), 2);
-    QCOMPARE(uint8_t(sent.at(0)[6]), uint8_t(0));
-    QCOMPARE(uint8_t(sent.at(1)[6]), uint8_t(1));
-    QCOMPARE(shown<DialogOutputSetting>(&MainWindow::onTitleOutputSetting,
-                                        {"spinBox_output1_w", "spinBox_output1_h", "spinBox_fr1", "spinBox_output2_w"},
-                                        "comboBox_output2"),
-             QList<int>({1600, 900, 50, 1280, 0}));
-
-    // EDID of the second input.
-    const QList<INFO_EDID> before = w->ksRecord(id)->edid;
-    QVERIFY(before.size() >= 2);
-    const int src = before.at(1).srcId;
-    QString input;
-    runDialog<DialogEDID>(&MainWindow::onTitleEDID, [&](DialogEDID *d) {
-        child<QComboBox>(d, "combo_inputSrc")->setCurrentIndex(1);
-        input = child<QComboBox>(d, "combo_inputSrc")->currentText();
-        set(d, {{"spin_width", 1280}, {"spin_height", 1024}, {"spin_frame", 60}});
-        child<QPushButton>(d, "btn_ok")->click();
-        d->reject();
-    });
-    QVERIFY(waitUntil([&] { return w->ksRecord(id)->edid.value(1).width == 1280; }));
-    QCOMPARE(int(w->ksRecord(id)->edid.value(1).srcId), src);
-    QCOMPARE(int(w->ksRecord(id)->edid.value(0).width), int(before.at(0).width));
-    const QList<QByteArray> edid = received(id, 0x0C, 0x00);
-    QCOMPARE(edid.size(), 1);
-    QCOMPARE(uint8_t(edid.at(0)[6]), uint8_t(src));
-    // The input chosen before is chosen again.
-    QString again;
-    QCOMPARE(shown<DialogEDID>(&MainWindow::onTitleEDID, {"spin_width", "spin_height", "spin_frame"}, "combo_inputSrc",
-                               &again),
-             QList<int>({1280, 1024, 60, 1}));
-    QCOMPARE(again, input);
-}
-
-void TestUiSettingsE2e::kxOutputResolutionAndEdidPreset()
-{
-    const QString id = reach(KxAddr);
-    QCOMPARE(int(w->ksRecord(id)->type), 17);
-    // KX: one frame for all outputs, preset 10 is 1028 × 1600.
-    runDialog<DialogOutputSetting>(&MainWindow::onTitleOutputSetting, [](DialogOutputSetting *d) {
-        child<QComboBox>(d, "comboBox_output1")->setCurrentIndex(10);
-        child<QPushButton>(d, "pushButton")->click();
-        d->reject();
-    });
-    QVERIFY(waitUntil([&] { return w->ksRecord(id)->panels.value(0).width == 1028; }));
-    QVERIFY(waitUntil([&] {
-        return deviceState(id).value("panels").toArray().at(1).toObject().value("width").toInt() == 1028;
-    }));
-    for (const QJsonValue &p : deviceState(id).value("panels").toArray()) {
-        QCOMPARE(p.toObject().value("width").toInt(), 1028);
-        QCOMPARE(p.toObject().value("height").toInt(), 1600);
-    }
-    const QList<QByteArray> sent = received(id, 0x05, 0x00);
-    QCOMPARE(sent.size(), 1);
-    QCOMPARE(uint8_t(sent.at(0)[6]), uint8_t(255));
-    QCOMPARE(uint8_t(sent.at(0)[7]), uint8_t(10));
-    // The KX read-back asks for the output mode as well.
-    QVERIFY(!received(id, 0xE1, 0x01).isEmpty());
-    int preset = -1;
-    runDialog<DialogOutputSetting>(&MainWindow::onTitleOutputSetting, [&](DialogOutputSetting *d) {
-        preset = child<QComboBox>(d, "comboBox_output1")->currentIndex();
-        d->reject();
-    });
-    QCOMPARE(preset, 10);
-
-    // EDID from a preset.
-    runDialog<DialogEDID>(&MainWindow::onTitleEDID, [](DialogEDID *d) {
-        child<QComboBox>(d, "combo_inputSrc")->setCurrentIndex(0);
-        child<QComboBox>(d, "combo_preset")->setCurrentIndex(7); // "2560*1600 60Hz"
-        child<QPushButton>(d, "btn_ok")->click();
-        d->reject();
-    });
-    QVERIFY(waitUntil([&] { return w->ksRecord(id)->edid.value(0).width == 2560; }));
-    QCOMPARE(shown<DialogEDID>(&MainWindow::onTitleEDID, {"spin_width", "spin_height", "spin_frame"}),
-             QList<int>({2560, 1600, 60}));
-}
-
-void TestUiSettingsE2e::gwOutputResolutionAndEdid()
-{
-    const QString id = reach(GwAddr);
-    QVERIFY(w->gwRecord(id) && !w->gwRecord(id)->panels.isEmpty());
-    // The GW output dialog: preset 2 is 1280 × 720. Loading template 0 afterwards reads all back.
-    QSignalSpy readBack(w->interfaceOf(id), &Interface::emitAllParams);
-    runDialog<DialogGWPanel>(&MainWindow::onTitleOutputSetting, [](DialogGWPanel *d) {
-        child<QComboBox>(d, "combo_resolution")->setCurrentIndex(2);
-        child<QPushButton>(d, "btn_apply")->click();
-        d->reject();
-    });
-    QVERIFY(waitUntil([&] { return deviceState(id).value("areaWidth").toInt() == 1280; }));
-    QCOMPARE(deviceState(id).value("areaHeight").toInt(), 720);
-    const QList<QByteArray> sent = received(id, 0x05, 0x00);
-    QCOMPARE(sent.size(), 1);
-    QCOMPARE(uint8_t(sent.at(0)[7]), uint8_t(2));
-    QVERIFY(waitUntil([&] { return readBack.count() > 0; }));
-    QCOMPARE(shown<DialogGWPanel>(&MainWindow::onTitleOutputSetting, {"spin_width", "spin_height"}, "combo_resolution"),
-             QList<int>({1280, 720, 2}));
-
-    QVERIFY(w->gwRecord(id)->edid.size() >= 3);
-    const int src = w->gwRecord(id)->edid.at(2).srcId;
-    runDialog<DialogEDID>(&MainWindow::onTitleEDID, [](DialogEDID *d) {
-        child<QComboBox>(d, "combo_inputSrc")->setCurrentIndex(2);
-        set(d, {{"spin_width", 1600}, {"spin_height", 1200}, {"spin_frame", 60}});
-        child<QPushButton>(d, "btn_ok")->click();
-        d->reject();
-    });
-    const QList<QByteArray> edid = received(id, 0x0C, 0x00);
-    QCOMPARE(edid.size(), 1);
-    QCOMPARE(uint8_t(edid.at(0)[6]), uint8_t(src));
-    auto edidOf = [&]() {
-        for (const INFO_EDID &e : w->gwRecord(id)->edid)
-            if (e.srcId == src)
-                return e;
-        return INFO_EDID();
-    };
-    QVERIFY(waitUntil([&] { return edidOf().width == 1600; }));
-    QCOMPARE(int(edidOf().height), 1200);
-    QString input;
-    QCOMPARE(shown<DialogEDID>(&MainWindow::onTitleEDID, {"spin_width", "spin_height"}, "combo_inputSrc", &input),
-             QList<int>({1600, 1200, 2}));
-    QCOMPARE(input, QStringLiteral("Input%1").arg(src + 1));
 }
 
 QTEST_MAIN(TestUiSettingsE2e)

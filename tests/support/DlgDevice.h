@@ -36,5 +36,14 @@ template <typename Record, typename Iface> struct CurrentDevice
     Iface iface;
     QSignalSpy spy;
 };
+// RecordBuilders::hostFrame with the parameter bytes from a list (a table column).
+inline QByteArray hostFrameOf(uint8_t cmd, uint8_t sub, const QList<int> &params)
+{
+    QByteArray hex;
+    for (int p : params)
+        hex += QByteArray::number(p & 0xFF, 16).rightJustified(2, '0') + ' ';
+    return RecordBuilders::hostFrame(cmd, sub, hex.constData());
+}
+
 using KsDevice = CurrentDevice<DEVICE_INFO_KS, KS9200Interface>;
 using GwDevice = CurrentDevice<DEVICE_INFO_GW, GW5Interface>;
