@@ -2,14 +2,9 @@
 // the frames Apply sends to KS and GW devices (caught on the interfaces' emitSendData), a GW window
 // changed on a simulated device, and the add-window bounds with their message box.
 #include "BoxCatcher.h"
-#include "DEVICE_INFO_GW.h"
-#include "DEVICE_INFO_KS.h"
-#include "DeviceLookup.h"
 #include "DialogAddWindow.h"
 #include "DialogAttribute.h"
-#include "GW5Interface.h"
-#include "KS9200Interface.h"
-#include "RecordBuilders.h"
+#include "DlgDevice.h"
 #include "SimProcess.h"
 #include "SxGraphicsView.h"
 #include "TestSupport.h"
@@ -17,7 +12,6 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTcpSocket>
 #include <QTimer>
@@ -44,16 +38,7 @@ class TstUiAttribute : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        registerRecordTypes();
-        ks = new KS9200Interface(KsId, this);
-        gw = new GW5Interface(GwId, this);
-        ksRec.cpuid = KsId;
-        ksRec.type = 3;
-        gwRec.cpuid = GwId;
-        gwRec.type = 48;
-    }
+    void initTestCase() { registerRecordTypes(); }
     void cleanup() { DeviceLookup::clear(); }
     void correctedAfterQuiet_data()
     {
@@ -131,14 +116,13 @@ private slots:
     }
     void fillingSendsNothingAndMarksNothing()
     {
-        install(false);
-        QSignalSpy spy(ks, &Interface::emitSendData);
+        KsDevice ks(KsId, 3);
         DialogAttribute d;
         fillKs(d);
         QVERIFY(!d.isCropDirty() && !d.isTransDirty() && !d.isWindowDirty());
         QVERIFY(!d.windowTimer()->isActive() && !d.cropTimer()->isActive());
         apply(&d);
-        QCOMPARE(spy.count(), 0);
+        QCOMPARE(ks.spy.count(), 0);
     }
     void inputLabel_data()
     {
@@ -221,8 +205,11 @@ private slots:
         QFETCH(bool, isGw);
         QFETCH(QString, typed);
         QFETCH(Frames, frames);
-        install(isGw);
-        QSignalSpy spy(isGw ? static_cast<Interface *>(gw) : ks, &Interface::emitSendData);
+        KsDevice ks(KsId, 3);
+        GwDevice gw(GwId, 48);
+        if (!isGw)
+            ks.install();
+        QSignalSpy &spy = isGw ? gw.spy : ks.spy;
         DialogAttribute d;
         if (isGw) {
             d.setDeviceType(48);
@@ -245,9 +232,7 @@ private slots:
     }
     void ksAllGroups()
     {
-        install(false);
-        ksRec.type = 17;
-        QSignalSpy spy(ks, &Interface::emitSendData);
+        KsDevice ks(KsId, 17);
         DialogAttribute d;
         fillKs(d);
         d.show();
@@ -259,8 +244,7 @@ private slots:
         // Apply makes the pending window correction itself
         typeInto(spin(&d, "spinBox_win_w"), QStringLiteral("5"));
         apply(&d);
-        ksRec.type = 3;
-        QCOMPARE(sentFrames(spy), Frames({hostFrame(0x02, 0x00, "02 01 0000 0000 8007 3804"),
+        QCOMPARE(ks.frames(), Frames({hostFrame(0x02, 0x00, "02 01 0000 0000 8007 3804"),
                                           hostFrame(0x03, 0x00, "02 6400 3200 4000 2C01"), hostFrame(0x03, 0x01, "02 0C"),
                                           hostFrame(0xE2, 0x00), hostFrame(0xE3, 0x00)}));
         QVERIFY(!d.isCropDirty() && !d.isTransDirty() && !d.isWindowDirty());
@@ -269,27 +253,27 @@ private slots:
     void withoutInterfaceKeepsChanges()
     {
         // a record but no interface for the current device
-        DeviceLookup::install([this](const QString &) -> INFO_BASIC * { return &ksRec; },
+        KsDevice ks(KsId, 3);
+        DeviceLookup::install([&ks](const QString &) -> INFO_BASIC * { return &ks.record; },
                               [](const QString &) -> Interface * { return nullptr; });
-        QSignalSpy spy(ks, &Interface::emitSendData);
         DialogAttribute d;
         fillKs(d);
         d.show();
         typeInto(spin(&d, "spinBox_trans"), QStringLiteral("3"));
         apply(&d);
-        QCOMPARE(spy.count(), 0);
+        QCOMPARE(ks.spy.count(), 0);
         QVERIFY(d.isTransDirty());
         // once the device is there, the kept change goes out
-        install(false);
+        ks.install();
         apply(&d);
-        QCOMPARE(sentFrames(spy), Frames({hostFrame(0x03, 0x01, "02 03"), hostFrame(0xE2, 0x00)}));
+        QCOMPARE(ks.frames(), Frames({hostFrame(0x03, 0x01, "02 03"), hostFrame(0xE2, 0x00)}));
     }
     void gwApplyBetweenOutputHolds()
     {
-        install(true);
+        GwDevice gw(GwId, 48);
         // the window is open on the device, as the canvas left it
-        gw->openWindow(1, 0, 0, 960, 540, 3);
-        QSignalSpy spy(gw, &Interface::emitSendData);
+        gw.iface.openWindow(1, 0, 0, 960, 540, 3);
+        gw.spy.clear();
         DialogAttribute d;
         d.setDeviceType(48);
         d.setWindow(1, QRect(0, 0, 960, 540), 100, QRectF(0, 0, 1920, 1080), 3);
@@ -302,7 +286,7 @@ private slots:
         typeInto(spin(&d, "spinBox_win_x"), QStringLiteral("200"));
         apply(&d);
 
-        const Frames f = sentFrames(spy);
+        const Frames f = gw.frames();
         QVERIFY(f.size() >= 6);
         QCOMPARE(f.first(), hostFrame(0xF1, 0x00, "00"));
         const int cropAt = f.indexOf(hostFrame(0x02, 0x00, "01 01 0000 0000 C003 3804"));
@@ -314,14 +298,14 @@ private slots:
         QVERIFY(releaseAt > transAt + 1);
         QCOMPARE(f.mid(releaseAt), Frames({hostFrame(0xF1, 0x00, "01"), hostFrame(0xE3, 0x00), hostFrame(0xE2, 0x00)}));
         // the matrix follows: moved, cropped, still on its layer
-        const GW5::WindowRecord w = gw->matrix()->window(1);
+        const GW5::WindowRecord w = gw.iface.matrix()->window(1);
         QCOMPARE(QList<int>({w.winId, w.x, w.layer, w.flag, w.srcW}), QList<int>({1, 200, 3, 1, 960}));
         QVERIFY(!d.isCropDirty() && !d.isTransDirty() && !d.isWindowDirty());
     }
     void fillFromCanvas()
     {
-        install(false);
-        ksRec.inputCrops = {inputCrop(0, 0, 0, 0, 0, 0), inputCrop(1, 1, 16, 8, 800, 600)};
+        KsDevice ks(KsId, 3);
+        ks.record.inputCrops = {inputCrop(0, 0, 0, 0, 0, 0), inputCrop(1, 1, 16, 8, 800, 600)};
         SxGraphicsView view;
         view.setDeviceType(3);
         view.setCpuid(KsId);
@@ -342,7 +326,6 @@ private slots:
         DialogAttribute d;
         QVERIFY(!d.fillFromView(&view, 5));
         QVERIFY(d.fillFromView(&view, 1));
-        ksRec.inputCrops.clear();
         QCOMPARE(d.windowId(), 1);
         QCOMPARE(QRect(spin(&d, "spinBox_win_x")->value(), spin(&d, "spinBox_win_y")->value(),
                        spin(&d, "spinBox_win_w")->value(), spin(&d, "spinBox_win_h")->value()),
@@ -444,15 +427,6 @@ private slots:
     }
 
 private:
-    void install(bool isGw)
-    {
-        INFO_BASIC *rec = isGw ? static_cast<INFO_BASIC *>(&gwRec) : &ksRec;
-        Interface *iface = isGw ? static_cast<Interface *>(gw) : ks;
-        const QString id = rec->cpuid;
-        DeviceLookup::install([=](const QString &c) -> INFO_BASIC * { return c.isEmpty() || c == id ? rec : nullptr; },
-                              [=](const QString &c) -> Interface * { return c.isEmpty() || c == id ? iface : nullptr; },
-                              [id] { return id; });
-    }
     void fillKs(DialogAttribute &d)
     {
         d.setDeviceType(3);
@@ -462,10 +436,6 @@ private:
         d.setTitle(QStringLiteral("window 3"));
     }
 
-    DEVICE_INFO_KS ksRec;
-    DEVICE_INFO_GW gwRec;
-    KS9200Interface *ks = nullptr;
-    GW5Interface *gw = nullptr;
 };
 
 QTEST_MAIN(TstUiAttribute)

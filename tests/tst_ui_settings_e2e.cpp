@@ -12,13 +12,13 @@
 #include "Interface.h"
 #include "MainWindow.h"
 #include "SimProcess.h"
-#include "SxProgressIndicator.h"
 #include "SxTabWidget.h"
 #include "UiLookup.h"
+#include "BoxCatcher.h"
+#include "DlgBusy.h"
 
 #include <QComboBox>
 #include <QJsonArray>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
@@ -32,48 +32,6 @@ const QString KxAddr = QStringLiteral("127.0.61.3");
 const QString GwAddr = QStringLiteral("127.0.61.4");
 
 bool waitUntil(const std::function<bool()> &cond) { return SimProcess::waitFor(cond, 10000); }
-
-// Drives the modal loops a title-bar command opens: the dialog of type T gets `act` once (run
-// from the dialog's own loop so that nested loops inside it are driven too), the blocking busy
-// indicator is stopped, and message boxes are recorded and closed.
-class ModalDriver : public QObject
-{
-public:
-    ModalDriver()
-    {
-        connect(&poll, &QTimer::timeout, this, [this] { step(); });
-        poll.start(10);
-    }
-    template <typename T> void expect(std::function<void(T *)> act)
-    {
-        pending = [act](QWidget *w) {
-            T *d = qobject_cast<T *>(w);
-            if (d)
-                QTimer::singleShot(0, d, [act, d] { act(d); });
-            return d != nullptr;
-        };
-    }
-    bool done() const { return !pending; }
-    QStringList boxes;
-    int busyStops = 0;
-
-private:
-    void step()
-    {
-        QWidget *w = QApplication::activeModalWidget();
-        if (auto *busy = qobject_cast<SxProgressIndicator *>(w)) {
-            ++busyStops;
-            busy->stopAnimation();
-        } else if (auto *box = qobject_cast<QMessageBox *>(w)) {
-            boxes << box->text();
-            box->buttons().value(0)->click();
-        } else if (w && pending && pending(w)) {
-            pending = nullptr;
-        }
-    }
-    QTimer poll;
-    std::function<bool(QWidget *)> pending;
-};
 
 QList<int> values(QWidget *d, const QList<const char *> &spins)
 {
@@ -107,12 +65,14 @@ private slots:
     void init()
     {
         w = new MainWindow;
-        driver = new ModalDriver;
+        boxes = new BoxCatcher;
+        busy = new BusyStopper;
     }
     void cleanup()
     {
-        QVERIFY2(driver->boxes.isEmpty(), qPrintable(driver->boxes.join('|')));
-        delete driver;
+        QVERIFY2(boxes->texts.isEmpty(), qPrintable(boxes->texts.join('|')));
+        delete busy;
+        delete boxes;
         delete w;
     }
     void ksOutputResolutionAndEdid()
@@ -130,7 +90,7 @@ private slots:
             child<QPushButton>(d, "pushButton")->click();
             d->reject();
         });
-        QCOMPARE(driver->busyStops, 1);
+        QCOMPARE(busy->stopTimes.size(), 1);
         QVERIFY(waitUntil([&] { return w->ksRecord(id)->panels.value(0).width == 1600; }));
         QVERIFY(waitUntil([&] {
             return deviceState(id).value("panels").toArray().at(1).toObject().value("width").toInt() == 1280;
@@ -313,12 +273,23 @@ private:
     QTemporaryDir dir;
     SimProcess sim;
     MainWindow *w = nullptr;
-    ModalDriver *driver = nullptr;
+    BoxCatcher *boxes = nullptr; // message boxes are recorded and closed
+    BusyStopper *busy = nullptr;
 };
 
+// The dialog of type T gets `act` once, run from the dialog's own loop so that nested loops inside it
+// are driven too.
 template <typename T> void TestUiSettingsE2e::runDialog(void (MainWindow::*open)(), std::function<void(T *)> act)
 {
-    driver->expect<T>(act);
+    bool opened = false;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [&] {
+        T *d = qobject_cast<T *>(QApplication::activeModalWidget());
+        if (d && !opened)
+            QTimer::singleShot(0, d, [act, d] { act(d); });
+        opened = opened || d;
+    });
+    poll.start(10);
     // The command returns when the dialog closes; a dialog that never opened fails here.
     QTimer guard;
     guard.setSingleShot(true);
@@ -328,7 +299,7 @@ template <typename T> void TestUiSettingsE2e::runDialog(void (MainWindow::*open)
     });
     guard.start(20000);
     (w->*open)();
-    QVERIFY2(driver->done(), "the dialog was not opened");
+    QVERIFY2(opened, "the dialog was not opened");
 }
 
 template <typename T>
