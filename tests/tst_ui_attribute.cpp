@@ -1,19 +1,16 @@
 // Window attribute and add-window dialogs: the corrections after the quiet time, the dirty groups and
-// the frames Apply sends to KS and GW devices (caught on the interfaces' emitSendData), a GW window
-// changed on a simulated device, and the add-window bounds with their message box.
+// the frames Apply sends to KS and GW devices (caught on the interfaces' emitSendData) and the
+// add-window bounds with their message box. tst_ui_settings_e2e takes a GW window to the simulator.
 #include "BoxCatcher.h"
 #include "DialogAddWindow.h"
 #include "DialogAttribute.h"
 #include "DlgDevice.h"
-#include "SimProcess.h"
 #include "SxGraphicsView.h"
-#include "TestSupport.h"
 #include "UiLookup.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTcpSocket>
 #include <QTimer>
 #include <QtTest>
 
@@ -71,48 +68,39 @@ private slots:
         QCOMPARE(spin(&d, "spinBox_win_h")->value(), 480);
         QCOMPARE(spin(&d, "spinBox_crop_x")->value(), 100);
     }
-    void windowCorrections_data()
+    // Window fields within the wall part QRectF(1920, 0, 1920, 1080), crop fields within a 1920 x 1080 input.
+    void corrections_data()
     {
-        QTest::addColumn<QRect>("window");
         QTest::addColumn<int>("field");
+        QTest::addColumn<QRect>("rect");
         QTest::addColumn<QRect>("result");
-        QTest::newRow("x left of bounds") << QRect(1000, 0, 640, 480) << int(DialogAttribute::WinX) << QRect(1920, 0, 640, 480);
-        QTest::newRow("x past right edge") << QRect(3500, 0, 640, 480) << int(DialogAttribute::WinX) << QRect(3200, 0, 640, 480);
-        QTest::newRow("x fits") << QRect(2000, 900, 640, 480) << int(DialogAttribute::WinX) << QRect(2000, 900, 640, 480);
-        QTest::newRow("width too wide") << QRect(2000, 0, 3000, 480) << int(DialogAttribute::WinW) << QRect(2000, 0, 1840, 480);
-        QTest::newRow("height too small") << QRect(2000, 0, 640, 20) << int(DialogAttribute::WinH) << QRect(2000, 0, 640, 64);
-        QTest::newRow("height too tall") << QRect(2000, 100, 640, 2000) << int(DialogAttribute::WinH)
-                                         << QRect(2000, 100, 640, 980);
-        QTest::newRow("y past bottom") << QRect(2000, 900, 640, 480) << int(DialogAttribute::WinY) << QRect(2000, 600, 640, 480);
-    }
-    void windowCorrections()
-    {
-        QFETCH(QRect, window);
-        QFETCH(int, field);
-        QFETCH(QRect, result);
-        QCOMPARE(DialogAttribute::correctWindow(window, field, QRectF(1920, 0, 1920, 1080)), result);
-    }
-    void cropCorrections_data()
-    {
-        QTest::addColumn<QRect>("crop");
-        QTest::addColumn<int>("field");
-        QTest::addColumn<QRect>("result");
-        QTest::newRow("x past edge") << QRect(1500, 0, 640, 480) << int(DialogAttribute::CropX) << QRect(1280, 0, 640, 480);
+        const int wx = DialogAttribute::WinX, wy = DialogAttribute::WinY, ww = DialogAttribute::WinW;
+        const int wh = DialogAttribute::WinH, cx = DialogAttribute::CropX, cy = DialogAttribute::CropY;
+        const int cw = DialogAttribute::CropW, ch = DialogAttribute::CropH;
+        QTest::newRow("window x left of bounds") << wx << QRect(1000, 0, 640, 480) << QRect(1920, 0, 640, 480);
+        QTest::newRow("window x past right edge") << wx << QRect(3500, 0, 640, 480) << QRect(3200, 0, 640, 480);
+        QTest::newRow("window x fits") << wx << QRect(2000, 900, 640, 480) << QRect(2000, 900, 640, 480);
+        QTest::newRow("window width too wide") << ww << QRect(2000, 0, 3000, 480) << QRect(2000, 0, 1840, 480);
+        QTest::newRow("window height too small") << wh << QRect(2000, 0, 640, 20) << QRect(2000, 0, 640, 64);
+        QTest::newRow("window height too tall") << wh << QRect(2000, 100, 640, 2000) << QRect(2000, 100, 640, 980);
+        QTest::newRow("window y past bottom") << wy << QRect(2000, 900, 640, 480) << QRect(2000, 600, 640, 480);
+        QTest::newRow("crop x past edge") << cx << QRect(1500, 0, 640, 480) << QRect(1280, 0, 640, 480);
         // x fits on its own axis; the height that overflows is not x's business
-        QTest::newRow("x fits, y does not") << QRect(50, 900, 640, 480) << int(DialogAttribute::CropX)
-                                            << QRect(50, 900, 640, 480);
-        QTest::newRow("y past edge") << QRect(0, 900, 640, 480) << int(DialogAttribute::CropY) << QRect(0, 600, 640, 480);
-        QTest::newRow("width small") << QRect(0, 0, 10, 480) << int(DialogAttribute::CropW) << QRect(0, 0, 64, 480);
-        QTest::newRow("height small") << QRect(0, 0, 640, 63) << int(DialogAttribute::CropH) << QRect(0, 0, 640, 64);
-        QTest::newRow("height past edge") << QRect(0, 100, 640, 1080) << int(DialogAttribute::CropH)
-                                          << QRect(0, 100, 640, 980);
+        QTest::newRow("crop x fits, y does not") << cx << QRect(50, 900, 640, 480) << QRect(50, 900, 640, 480);
+        QTest::newRow("crop y past edge") << cy << QRect(0, 900, 640, 480) << QRect(0, 600, 640, 480);
+        QTest::newRow("crop width small") << cw << QRect(0, 0, 10, 480) << QRect(0, 0, 64, 480);
+        QTest::newRow("crop height small") << ch << QRect(0, 0, 640, 63) << QRect(0, 0, 640, 64);
+        QTest::newRow("crop height past edge") << ch << QRect(0, 100, 640, 1080) << QRect(0, 100, 640, 980);
     }
-    void cropCorrections()
+    void corrections()
     {
-        QFETCH(QRect, crop);
         QFETCH(int, field);
+        QFETCH(QRect, rect);
         QFETCH(QRect, result);
-        QCOMPARE(DialogAttribute::correctCrop(crop, field, 1920, 1080), result);
+        if (QByteArray(QTest::currentDataTag()).startsWith("crop"))
+            QCOMPARE(DialogAttribute::correctCrop(rect, field, 1920, 1080), result);
+        else
+            QCOMPARE(DialogAttribute::correctWindow(rect, field, QRectF(1920, 0, 1920, 1080)), result);
     }
     void fillingSendsNothingAndMarksNothing()
     {
@@ -336,65 +324,6 @@ private slots:
         QVERIFY(child<QPushButton>(&d, "btn_crop")->isChecked());
         QCOMPARE(d.windowTitle(), QStringLiteral("window 2"));
         QVERIFY(!d.isCropDirty() && !d.isTransDirty() && !d.isWindowDirty());
-    }
-    // A GW window's crop and transparency set in the dialog reach a simulated device through the
-    // matrix frames, and the device's read-back shows them.
-    void gwEndToEnd()
-    {
-        SimProcess sim;
-        QVERIFY2(sim.start({"--device", "GW5:addr=127.0.21.4", "--heartbeat-ms", "60000"}), qPrintable(sim.errorString()));
-        const SimProcess::Device dev0 = sim.devices().value(0);
-        const QString id = dev0.cpuid;
-        QTcpSocket sock;
-        sock.connectToHost(dev0.address, dev0.tcpPort);
-        QVERIFY(sock.waitForConnected(5000));
-        GW5Interface dev(id);
-        connect(&dev, &Interface::emitSendData, &sock, [&sock](const QByteArray &d) { sock.write(d); });
-        QByteArray buffer;
-        connect(&sock, &QTcpSocket::readyRead, &dev, [&] {
-            splitStreamFrames(buffer, sock.readAll(), [&](const RECV_PROTOCOL &rp, const QByteArray &p) {
-                if (rp.cmd != Frame::CmdLink)
-                    dev.handleFrame(id, rp, p);
-            });
-        });
-        QMap<int, INFO_WINDOW> windows;
-        QMap<int, INFO_INPUTCROP> crops;
-        QRect wall;
-        connect(&dev, &GW5Interface::emitWindowData, &dev, [&](const QString &, const INFO_WINDOW &w) { windows[w.winId] = w; });
-        connect(&dev, &GW5Interface::emitInputCrop, &dev, [&](const QString &, const INFO_INPUTCROP &c) { crops[c.index] = c; });
-        connect(&dev, &GW5Interface::emitPanelData, &dev,
-                [&](const QString &, const INFO_PANEL &p) { wall |= QRect(p.x, p.y, p.width, p.height); });
-        QSignalSpy done(&dev, &Interface::emitAllParams);
-        dev.readAll();
-        QVERIFY(TestSupport::waitUntil([&] { return done.count() > 0; }, 10000));
-        QVERIFY(windows.contains(2));
-        const INFO_WINDOW w = windows.value(2);
-        QVERIFY(w.param1 != 40);
-
-        DeviceLookup::install([](const QString &) -> INFO_BASIC * { return nullptr; },
-                              [&dev, id](const QString &c) -> Interface * { return c.isEmpty() || c == id ? &dev : nullptr; });
-        DialogAttribute d;
-        d.setDeviceType(48);
-        d.setWindow(2, QRect(w.x, w.y, w.width, w.height), w.param1, QRectF(wall), w.param3);
-        d.setInput(w.param2, 1920, 1080, 60);
-        d.setCrop(crops.value(2));
-        d.show();
-        if (!child<QPushButton>(&d, "btn_crop")->isChecked())
-            child<QPushButton>(&d, "btn_crop")->click();
-        typeInto(spin(&d, "spinBox_crop_x"), QStringLiteral("100"));
-        typeInto(spin(&d, "spinBox_crop_w"), QStringLiteral("960"));
-        typeInto(spin(&d, "spinBox_crop_h"), QStringLiteral("540"));
-        typeInto(spin(&d, "spinBox_trans"), QStringLiteral("40"));
-        windows.clear();
-        crops.clear();
-        apply(&d);
-        // the dialog's read-backs bring the device's own view of the window
-        QVERIFY(TestSupport::waitUntil([&] { return crops.contains(2) && windows.contains(2); }, 10000));
-        const INFO_INPUTCROP c = crops.value(2);
-        QCOMPARE(QList<int>({c.enable, c.x, c.width, c.height}), QList<int>({1, 100, 960, 540}));
-        const INFO_WINDOW after = windows.value(2);
-        QCOMPARE(int(after.param1), 40);
-        QCOMPARE(QRect(after.x, after.y, after.width, after.height), QRect(w.x, w.y, w.width, w.height));
     }
     void addWindowBounds_data()
     {

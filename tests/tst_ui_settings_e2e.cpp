@@ -1,10 +1,12 @@
 // Output resolution and EDID changes made in the settings dialogs of a main window reach simulated
 // KS, KX and GW devices (their state file and frame log show it), and the dialogs opened again show
-// what the device answered. vpsim runs on loopback addresses of its own (127.0.61.x); the main
-// window reaches each device through a TCP link of its transport manager, as after a search.
+// what the device answered; so do a GW window's crop and transparency set in the attribute dialog.
+// vpsim runs on loopback addresses of its own (127.0.61.x); the main window reaches each device
+// through a TCP link of its transport manager, as after a search.
 #include "CommManager.h"
 #include "DEVICE_INFO_GW.h"
 #include "DEVICE_INFO_KS.h"
+#include "DialogAttribute.h"
 #include "DialogEDID.h"
 #include "DialogGWPanel.h"
 #include "DialogOutputSetting.h"
@@ -174,6 +176,49 @@ private slots:
         QVERIFY(waitUntil([&] { return w->ksRecord(id)->edid.value(0).width == 2560; }));
         QCOMPARE(shown<DialogEDID>(&MainWindow::onTitleEDID, {"spin_width", "spin_height", "spin_frame"}),
                  QList<int>({2560, 1600, 60}));
+    }
+    // A GW window's crop and transparency set in the attribute dialog reach the device through the
+    // matrix frames, and the device's read-back shows them.
+    void gwWindowAttribute()
+    {
+        const QString id = reach(GwAddr);
+        const DEVICE_INFO_GW *rec = w->gwRecord(id);
+        auto window = [&] {
+            for (const INFO_WINDOW &x : rec->windows)
+                if (x.winId == 2)
+                    return x;
+            return INFO_WINDOW();
+        };
+        auto crop = [&] {
+            for (const INFO_INPUTCROP &c : rec->inputCrops)
+                if (c.index == 2)
+                    return c;
+            return INFO_INPUTCROP();
+        };
+        const INFO_WINDOW before = window();
+        QCOMPARE(int(before.winId), 2);
+        QVERIFY(before.param1 != 40);
+        QRect wall;
+        for (const INFO_PANEL &p : rec->panels)
+            wall |= QRect(p.x, p.y, p.width, p.height);
+        DialogAttribute d;
+        d.setDeviceType(48);
+        d.setWindow(2, QRect(before.x, before.y, before.width, before.height), before.param1, QRectF(wall), before.param3);
+        d.setInput(before.param2, 1920, 1080, 60);
+        d.setCrop(crop());
+        d.show();
+        if (!child<QPushButton>(&d, "btn_crop")->isChecked())
+            child<QPushButton>(&d, "btn_crop")->click();
+        for (const auto &e : QList<QPair<const char *, const char *>>{
+                 {"spinBox_crop_x", "100"}, {"spinBox_crop_w", "960"}, {"spinBox_crop_h", "540"}, {"spinBox_trans", "40"}})
+            typeInto(child<QSpinBox>(&d, e.first), e.second);
+        child<QPushButton>(&d, "btn_apply")->click();
+        // the dialog's read-backs bring the device's own view of the window
+        QVERIFY(waitUntil([&] { return crop().x == 100 && window().param1 == 40; }));
+        const INFO_INPUTCROP c = crop();
+        QCOMPARE(QList<int>({c.enable, c.x, c.width, c.height}), QList<int>({1, 100, 960, 540}));
+        const INFO_WINDOW after = window();
+        QCOMPARE(QRect(after.x, after.y, after.width, after.height), QRect(before.x, before.y, before.width, before.height));
     }
     void gwOutputResolutionAndEdid()
     {
