@@ -84,14 +84,10 @@ private slots:
         QVERIFY(w->ksRecord(id)->panels.size() == 2);
 
         // Both outputs custom; Apply, then close the dialog.
-        runDialog<DialogOutputSetting>(&MainWindow::onTitleOutputSetting, [](DialogOutputSetting *d) {
-            child<QComboBox>(d, "comboBox_output1")->setCurrentIndex(0);
-            set(d, {{"spinBox_output1_w", 1600}, {"spinBox_output1_h", 900}, {"spinBox_fr1", 50}});
-            child<QComboBox>(d, "comboBox_output2")->setCurrentIndex(0);
-            set(d, {{"spinBox_output2_w", 1280}, {"spinBox_output2_h", 720}, {"spinBox_fr2", 60}});
-            child<QPushButton>(d, "pushButton")->click();
-            d->reject();
-        });
+        applyIn<DialogOutputSetting>(&MainWindow::onTitleOutputSetting, {{"comboBox_output1", 0}, {"comboBox_output2", 0}},
+                                     {{"spinBox_output1_w", 1600}, {"spinBox_output1_h", 900}, {"spinBox_fr1", 50},
+                                      {"spinBox_output2_w", 1280}, {"spinBox_output2_h", 720}, {"spinBox_fr2", 60}},
+                                     "pushButton");
         QCOMPARE(busy->stopTimes.size(), 1);
         QVERIFY(waitUntil([&] { return w->ksRecord(id)->panels.value(0).width == 1600; }));
         QVERIFY(waitUntil([&] {
@@ -114,14 +110,8 @@ private slots:
         const QList<INFO_EDID> before = w->ksRecord(id)->edid;
         QVERIFY(before.size() >= 2);
         const int src = before.at(1).srcId;
-        QString input;
-        runDialog<DialogEDID>(&MainWindow::onTitleEDID, [&](DialogEDID *d) {
-            child<QComboBox>(d, "combo_inputSrc")->setCurrentIndex(1);
-            input = child<QComboBox>(d, "combo_inputSrc")->currentText();
-            set(d, {{"spin_width", 1280}, {"spin_height", 1024}, {"spin_frame", 60}});
-            child<QPushButton>(d, "btn_ok")->click();
-            d->reject();
-        });
+        applyIn<DialogEDID>(&MainWindow::onTitleEDID, {{"combo_inputSrc", 1}},
+                            {{"spin_width", 1280}, {"spin_height", 1024}, {"spin_frame", 60}}, "btn_ok");
         QVERIFY(waitUntil([&] { return w->ksRecord(id)->edid.value(1).width == 1280; }));
         QCOMPARE(int(w->ksRecord(id)->edid.value(1).srcId), src);
         QCOMPARE(int(w->ksRecord(id)->edid.value(0).width), int(before.at(0).width));
@@ -129,22 +119,15 @@ private slots:
         QCOMPARE(edid.size(), 1);
         QCOMPARE(uint8_t(edid.at(0)[6]), uint8_t(src));
         // The input chosen before is chosen again.
-        QString again;
-        QCOMPARE(shown<DialogEDID>(&MainWindow::onTitleEDID, {"spin_width", "spin_height", "spin_frame"}, "combo_inputSrc",
-                                   &again),
+        QCOMPARE(shown<DialogEDID>(&MainWindow::onTitleEDID, {"spin_width", "spin_height", "spin_frame"}, "combo_inputSrc"),
                  QList<int>({1280, 1024, 60, 1}));
-        QCOMPARE(again, input);
     }
     void kxOutputResolutionAndEdidPreset()
     {
         const QString id = reach(KxAddr);
         QCOMPARE(int(w->ksRecord(id)->type), 17);
         // KX: one frame for all outputs, preset 10 is 1028 × 1600.
-        runDialog<DialogOutputSetting>(&MainWindow::onTitleOutputSetting, [](DialogOutputSetting *d) {
-            child<QComboBox>(d, "comboBox_output1")->setCurrentIndex(10);
-            child<QPushButton>(d, "pushButton")->click();
-            d->reject();
-        });
+        applyIn<DialogOutputSetting>(&MainWindow::onTitleOutputSetting, {{"comboBox_output1", 10}}, {}, "pushButton");
         QVERIFY(waitUntil([&] { return w->ksRecord(id)->panels.value(0).width == 1028; }));
         QVERIFY(waitUntil([&] {
             return deviceState(id).value("panels").toArray().at(1).toObject().value("width").toInt() == 1028;
@@ -159,20 +142,11 @@ private slots:
         QCOMPARE(uint8_t(sent.at(0)[7]), uint8_t(10));
         // The KX read-back asks for the output mode as well.
         QVERIFY(!received(id, 0xE1, 0x01).isEmpty());
-        int preset = -1;
-        runDialog<DialogOutputSetting>(&MainWindow::onTitleOutputSetting, [&](DialogOutputSetting *d) {
-            preset = child<QComboBox>(d, "comboBox_output1")->currentIndex();
-            d->reject();
-        });
-        QCOMPARE(preset, 10);
+        QCOMPARE(shown<DialogOutputSetting>(&MainWindow::onTitleOutputSetting, {}, "comboBox_output1"), QList<int>({10}));
 
         // EDID from a preset.
-        runDialog<DialogEDID>(&MainWindow::onTitleEDID, [](DialogEDID *d) {
-            child<QComboBox>(d, "combo_inputSrc")->setCurrentIndex(0);
-            child<QComboBox>(d, "combo_preset")->setCurrentIndex(7); // "2560*1600 60Hz"
-            child<QPushButton>(d, "btn_ok")->click();
-            d->reject();
-        });
+        // "2560*1600 60Hz"
+        applyIn<DialogEDID>(&MainWindow::onTitleEDID, {{"combo_inputSrc", 0}, {"combo_preset", 7}}, {}, "btn_ok");
         QVERIFY(waitUntil([&] { return w->ksRecord(id)->edid.value(0).width == 2560; }));
         QCOMPARE(shown<DialogEDID>(&MainWindow::onTitleEDID, {"spin_width", "spin_height", "spin_frame"}),
                  QList<int>({2560, 1600, 60}));
@@ -226,11 +200,7 @@ private slots:
         QVERIFY(w->gwRecord(id) && !w->gwRecord(id)->panels.isEmpty());
         // The GW output dialog: preset 2 is 1280 × 720. Loading template 0 afterwards reads all back.
         QSignalSpy readBack(w->interfaceOf(id), &Interface::emitAllParams);
-        runDialog<DialogGWPanel>(&MainWindow::onTitleOutputSetting, [](DialogGWPanel *d) {
-            child<QComboBox>(d, "combo_resolution")->setCurrentIndex(2);
-            child<QPushButton>(d, "btn_apply")->click();
-            d->reject();
-        });
+        applyIn<DialogGWPanel>(&MainWindow::onTitleOutputSetting, {{"combo_resolution", 2}}, {}, "btn_apply");
         QVERIFY(waitUntil([&] { return deviceState(id).value("areaWidth").toInt() == 1280; }));
         QCOMPARE(deviceState(id).value("areaHeight").toInt(), 720);
         const QList<QByteArray> sent = received(id, 0x05, 0x00);
@@ -242,12 +212,8 @@ private slots:
 
         QVERIFY(w->gwRecord(id)->edid.size() >= 3);
         const int src = w->gwRecord(id)->edid.at(2).srcId;
-        runDialog<DialogEDID>(&MainWindow::onTitleEDID, [](DialogEDID *d) {
-            child<QComboBox>(d, "combo_inputSrc")->setCurrentIndex(2);
-            set(d, {{"spin_width", 1600}, {"spin_height", 1200}, {"spin_frame", 60}});
-            child<QPushButton>(d, "btn_ok")->click();
-            d->reject();
-        });
+        applyIn<DialogEDID>(&MainWindow::onTitleEDID, {{"combo_inputSrc", 2}},
+                            {{"spin_width", 1600}, {"spin_height", 1200}, {"spin_frame", 60}}, "btn_ok");
         const QList<QByteArray> edid = received(id, 0x0C, 0x00);
         QCOMPARE(edid.size(), 1);
         QCOMPARE(uint8_t(edid.at(0)[6]), uint8_t(src));
@@ -310,10 +276,58 @@ private:
                 out << QByteArray::fromHex(o.value("hex").toString().toLatin1());
         return out;
     }
-    template <typename T> void runDialog(void (MainWindow::*open)(), std::function<void(T *)> act);
+    // Opens the dialog, chooses the combos' items, sets the spin boxes, presses `button` and closes it.
+    template <typename T>
+    void applyIn(void (MainWindow::*open)(), const QList<QPair<const char *, int>> &combos,
+                 const QList<QPair<const char *, int>> &spins, const char *button)
+    {
+        runDialog<T>(open, [=](T *d) {
+            for (const auto &c : combos)
+                child<QComboBox>(d, c.first)->setCurrentIndex(c.second);
+            set(d, spins);
+            child<QPushButton>(d, button)->click();
+            d->reject();
+        });
+    }
+    // The dialog of type T gets `act` once, run from the dialog's own loop so that nested loops inside
+    // it are driven too. The command returns when the dialog closes; one that never opened fails here.
+    template <typename T> void runDialog(void (MainWindow::*open)(), std::function<void(T *)> act)
+    {
+        bool opened = false;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            T *d = qobject_cast<T *>(QApplication::activeModalWidget());
+            if (d && !opened)
+                QTimer::singleShot(0, d, [act, d] { act(d); });
+            opened = opened || d;
+        });
+        poll.start(10);
+        QTimer guard;
+        guard.setSingleShot(true);
+        connect(&guard, &QTimer::timeout, this, [] {
+            if (auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+                d->reject();
+        });
+        guard.start(20000);
+        (w->*open)();
+        QVERIFY2(opened, "the dialog was not opened");
+    }
     // Opens the dialog again and reads the spin boxes it shows, then the combo's index (and text).
-    template <typename T> QList<int> shown(void (MainWindow::*open)(), const QList<const char *> &spins,
-                                           const char *combo = nullptr, QString *comboText = nullptr);
+    template <typename T>
+    QList<int> shown(void (MainWindow::*open)(), const QList<const char *> &spins, const char *combo = nullptr,
+                     QString *comboText = nullptr)
+    {
+        QList<int> out;
+        runDialog<T>(open, [&](T *d) {
+            out = values(d, spins);
+            if (combo)
+                out << child<QComboBox>(d, combo)->currentIndex();
+            if (comboText)
+                *comboText = child<QComboBox>(d, combo)->currentText();
+            d->reject();
+        });
+        return out;
+    }
 
     QTemporaryDir dir;
     SimProcess sim;
@@ -321,47 +335,6 @@ private:
     BoxCatcher *boxes = nullptr; // message boxes are recorded and closed
     BusyStopper *busy = nullptr;
 };
-
-// The dialog of type T gets `act` once, run from the dialog's own loop so that nested loops inside it
-// are driven too.
-template <typename T> void TestUiSettingsE2e::runDialog(void (MainWindow::*open)(), std::function<void(T *)> act)
-{
-    bool opened = false;
-    QTimer poll;
-    connect(&poll, &QTimer::timeout, this, [&] {
-        T *d = qobject_cast<T *>(QApplication::activeModalWidget());
-        if (d && !opened)
-            QTimer::singleShot(0, d, [act, d] { act(d); });
-        opened = opened || d;
-    });
-    poll.start(10);
-    // The command returns when the dialog closes; a dialog that never opened fails here.
-    QTimer guard;
-    guard.setSingleShot(true);
-    connect(&guard, &QTimer::timeout, this, [] {
-        if (auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
-            d->reject();
-    });
-    guard.start(20000);
-    (w->*open)();
-    QVERIFY2(opened, "the dialog was not opened");
-}
-
-template <typename T>
-QList<int> TestUiSettingsE2e::shown(void (MainWindow::*open)(), const QList<const char *> &spins, const char *combo,
-                                    QString *comboText)
-{
-    QList<int> out;
-    runDialog<T>(open, [&](T *d) {
-        out = values(d, spins);
-        if (combo)
-            out << child<QComboBox>(d, combo)->currentIndex();
-        if (comboText)
-            *comboText = child<QComboBox>(d, combo)->currentText();
-        d->reject();
-    });
-    return out;
-}
 
 QTEST_MAIN(TestUiSettingsE2e)
 #include "tst_ui_settings_e2e.moc"
