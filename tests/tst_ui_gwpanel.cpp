@@ -3,17 +3,12 @@
 // with what a second interface in the same state sends for the operations the dialog should ask
 // for, so the matrix's own frames are checked without restating them.
 #include "BoxCatcher.h"
-#include "DEVICE_INFO_GW.h"
-#include "DeviceLookup.h"
 #include "DialogGWPanel.h"
 #include "DlgBusy.h"
-#include "GW5Interface.h"
-#include "RecordBuilders.h"
-#include "Records.h"
+#include "DlgDevice.h"
 
 #include <QComboBox>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -66,22 +61,17 @@ QString areaText(int screen, int width, int height)
 }
 
 // A current GW device, a second interface in the same state for the expected frames, the dialog.
-struct Rig
+struct Rig : GwDevice
 {
     Rig()
-        : gw(Cpuid)
-        , spy(&gw, &Interface::emitSendData)
+        : GwDevice(Cpuid, DEVICE_INFO_GW().type)
     {
-        DeviceLookup::install([this](const QString &id) -> INFO_BASIC * { return id.isEmpty() || id == Cpuid ? &record : nullptr; },
-                              [this](const QString &id) -> Interface * { return id.isEmpty() || id == Cpuid ? &gw : nullptr; },
-                              [] { return Cpuid; });
-        for (GW5Interface *i : {&gw, &reference}) {
+        for (GW5Interface *i : {&iface, &reference}) {
             i->matrix()->updateOtherSetting(2, 2);
             i->matrix()->updateResolution(0, 1920, 1080, 60, 2, 2, 0);
         }
         dlg.setOutputCards(2);
     }
-    ~Rig() { DeviceLookup::clear(); }
     // What the reference interface sends for `ops`.
     QList<QByteArray> expected(const std::function<void(GW5Interface &)> &ops)
     {
@@ -100,10 +90,7 @@ struct Rig
     }
     void click(const char *button) { QTest::mouseClick(w<QPushButton>(button), Qt::LeftButton); }
 
-    DEVICE_INFO_GW record;
-    GW5Interface gw;
-    GW5Interface reference;
-    QSignalSpy spy;
+    GW5Interface reference{Cpuid};
     DialogGWPanel dlg;
 };
 } // namespace
@@ -212,7 +199,7 @@ private slots:
         BusyStopper busy;
         r.click("btn_apply");
         QCOMPARE(busy.stopTimes, QList<int>({2000}));
-        QCOMPARE(sentFrames(r.spy), r.expected([&](GW5Interface &g) {
+        QCOMPARE(r.frames(), r.expected([&](GW5Interface &g) {
             g.setOutputHold(0);
             g.setOutputHold(1);
             if (!resolution.isEmpty())
@@ -275,7 +262,7 @@ private slots:
 
         // Larger than the output or no size: refused, the old value comes back.
         const QList<std::tuple<int, int, const char *, const char *>> refused = {
-            {0, 1, "2000", "The width of the screen can not be larger than the width of the resolution."},
+            {0, 1, "1921", "The width of the screen can not be larger than the width of the resolution."},
             {1, 0, "1081", "The height of the screen can not be larger than the height of the resolution."},
             {0, 2, "abc", "Please enter a valid width"},
             {0, 2, "0", "Please enter a valid width"},
@@ -328,7 +315,7 @@ private slots:
         r.click("btn_applyScreen");
         QCOMPARE(busy.stopTimes, QList<int>({3000}));
         QCOMPARE(removeAll.size(), 1);
-        QCOMPARE(sentFrames(r.spy), r.expected([](GW5Interface &g) {
+        QCOMPARE(r.frames(), r.expected([](GW5Interface &g) {
             g.setOutputHold(0);
             g.setAreaGeometry(0, 0, 0, 960, 540);
             g.setAreaGeometry(1, 960, 0, 800, 540);
@@ -338,7 +325,7 @@ private slots:
             g.setOutputHold(1);
             g.readAll();
         }));
-        QCOMPARE(sentFrames(r.spy).last(), Interface::requestFrame(0xEF));
+        QCOMPARE(r.frames().last(), Interface::requestFrame(0xEF));
         r.spy.clear();
         r.click("btn_applyScreen");
         QCOMPARE(r.spy.size(), 0);
@@ -369,7 +356,7 @@ private slots:
         QCOMPARE(changed.size(), 0);
 
         t->item(1, 2)->setText("4");
-        QCOMPARE(sentFrames(r.spy), r.expected([](GW5Interface &g) { g.setOutputMapping(1, 3); }));
+        QCOMPARE(r.frames(), r.expected([](GW5Interface &g) { g.setOutputMapping(1, 3); }));
         QCOMPARE(changed.size(), 1);
         QCOMPARE(changed.first(), (QList<QVariant>{1, 3, 2}));
         QCOMPARE(t->item(1, 2)->data(Qt::UserRole).toInt(), 3);
