@@ -150,18 +150,6 @@ private slots:
         d.setCrop(inputCrop(0, 0, 0, 0, 800, 600));
         QCOMPARE(crop(), QRect(0, 0, 800, 600));
     }
-    void cropSwitch()
-    {
-        DialogAttribute d;
-        fillKs(d);
-        auto btn = child<QPushButton>(&d, "btn_crop");
-        d.setCrop(inputCrop(2, 0, 0, 0, 1920, 1080));
-        QVERIFY(!btn->isChecked() && !spin(&d, "spinBox_crop_x")->isEnabled());
-        QVERIFY(!d.isCropDirty());
-        btn->click();
-        QVERIFY(btn->isChecked() && spin(&d, "spinBox_crop_x")->isEnabled() && spin(&d, "spinBox_crop_h")->isEnabled());
-        QVERIFY(d.isCropDirty());
-    }
     // KS windows take 0..15, GW windows 0..100; a value beyond the new range is held at its top.
     void transparencyRangeByType()
     {

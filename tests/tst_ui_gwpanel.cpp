@@ -248,9 +248,6 @@ private slots:
         QCOMPARE(QStringList({r.cell(0, 1), r.cell(0, 2), r.cell(1, 0), r.cell(2, 0)}),
                  QStringList({"960", "900", "540", "500"}));
         QCOMPARE(r.cell(2, 1), areaText(3, 960, 500));
-        QVERIFY(!(t->item(0, 0)->flags() & Qt::ItemIsEditable));
-        QVERIFY(!(t->item(1, 1)->flags() & Qt::ItemIsEditable));
-        QVERIFY(t->item(0, 1)->flags() & Qt::ItemIsEditable);
 
         // A list whose length is not rows x columns leaves the table alone.
         r.dlg.fillScreenTable(grid(2, 2, 100, 100).mid(0, 3));
@@ -337,11 +334,8 @@ private slots:
         QTableWidget *t = r.mapping();
         QCOMPARE(t->rowCount(), 4);
         QCOMPARE(t->item(1, 0)->text(), QString("2"));
-        QCOMPARE(t->item(1, 1)->text(), QString::fromUtf8("\u2192"));
         QCOMPARE(t->item(1, 2)->text(), QString("3"));
         QCOMPARE(t->item(1, 2)->data(Qt::UserRole).toInt(), 2);
-        QCOMPARE(t->item(1, 0)->flags(), Qt::ItemFlags(Qt::ItemIsEnabled));
-        QVERIFY(t->item(1, 2)->flags() & Qt::ItemIsEditable);
         QSignalSpy changed(&r.dlg, &DialogGWPanel::emitMappingChanged);
 
         // 9 of four areas, 0 and below, and no number are refused; the old number comes back.
