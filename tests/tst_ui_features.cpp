@@ -120,7 +120,8 @@ private slots:
         QCOMPARE(d.result(), int(QDialog::Rejected));
         QVERIFY(dev->spy.isEmpty());
     }
-    void audioFillSendsNothing()
+    // Filling and a change of language send nothing; the dialog stays live afterwards.
+    void audioFillAndLanguageSendNothing()
     {
         DialogAudio d;
         d.show();
@@ -128,14 +129,26 @@ private slots:
         d.setAudioData(4, audio, 16);
         auto *win = child<QComboBox>(&d, "comboBox_window");
         auto *volume = child<QSpinBox>(&d, "spin_volume");
-        QCOMPARE(child<QComboBox>(&d, "comboBox_workMode")->currentIndex(), 1);
-        QCOMPARE(win->count(), 4);
-        QCOMPARE(win->itemText(3), QStringLiteral("window 4"));
-        QCOMPARE(win->currentIndex(), 2);
-        QVERIFY(!win->isEnabled());
-        QVERIFY(child<QToolButton>(&d, "toolButton")->isChecked());
-        QCOMPARE(volume->value(), 17);
+        auto check = [&] {
+            QCOMPARE(child<QComboBox>(&d, "comboBox_workMode")->currentIndex(), 1);
+            QCOMPARE(win->count(), 4);
+            QCOMPARE(win->itemText(3), QStringLiteral("window 4"));
+            QCOMPARE(win->currentIndex(), 2);
+            QVERIFY(!win->isEnabled());
+            QVERIFY(child<QToolButton>(&d, "toolButton")->isChecked());
+            QCOMPARE(volume->value(), 17);
+        };
+        check();
+        d.switchLanguage();
+        QEvent change(QEvent::LanguageChange);
+        QApplication::sendEvent(&d, &change);
+        check();
+        QVERIFY(dev->spy.isEmpty());
+        child<QComboBox>(&d, "comboBox_workMode")->setCurrentIndex(0);
+        win->setCurrentIndex(0);
+        QCOMPARE(dev->frames(), Frames({hostFrame(0x07, 0x00, {0, 2}), hostFrame(0x07, 0x00, {0, 0})}));
         // A window byte beyond the window count keeps a valid selection; the volume is held at 30.
+        dev->spy.clear();
         const uint8_t beyond[4] = {0, 9, 0, 200};
         d.setAudioData(2, beyond, 16);
         QVERIFY(win->currentIndex() >= 0 && win->currentIndex() < 2);
@@ -182,25 +195,6 @@ private slots:
         QTest::keyClick(&d, Qt::Key_Escape);
         QVERIFY(!d.isVisible());
         QCOMPARE(dev->frames(), Frames({hostFrame(0xEE, 0x00)}));
-    }
-    void audioLanguageSwitchKeepsStateSilently()
-    {
-        DialogAudio d;
-        d.show();
-        const uint8_t audio[4] = {0, 2, 0, 8};
-        d.setAudioData(3, audio, 17);
-        d.switchLanguage();
-        QEvent change(QEvent::LanguageChange);
-        QApplication::sendEvent(&d, &change);
-        auto *win = child<QComboBox>(&d, "comboBox_window");
-        QCOMPARE(win->count(), 3);
-        QCOMPARE(win->currentIndex(), 2);
-        QCOMPARE(win->itemText(0), QStringLiteral("window 1"));
-        QCOMPARE(child<QComboBox>(&d, "comboBox_workMode")->currentIndex(), 0);
-        QVERIFY(dev->spy.isEmpty());
-        // Still live afterwards.
-        win->setCurrentIndex(0);
-        QCOMPARE(dev->frames(), Frames({hostFrame(0x07, 0x00, {0, 0})}));
     }
     void testPatternRangesAndWrap_data()
     {
