@@ -19,25 +19,10 @@ using Frames = QList<QByteArray>;
 namespace {
 const QString Cpuid = QStringLiteral("0a0b0c0d0e0f101112131415");
 
-// A combo's index or a slider's or spin box's value.
-int valueOf(QWidget *w)
-{
-    if (auto *c = qobject_cast<QComboBox *>(w))
-        return c->currentIndex();
-    if (auto *s = qobject_cast<QAbstractSlider *>(w))
-        return s->value();
-    return qobject_cast<QSpinBox *>(w)->value();
-}
-
-void setValue(QWidget *w, int v)
-{
-    if (auto *c = qobject_cast<QComboBox *>(w))
-        c->setCurrentIndex(v);
-    else if (auto *s = qobject_cast<QAbstractSlider *>(w))
-        s->setValue(v);
-    else
-        qobject_cast<QSpinBox *>(w)->setValue(v);
-}
+// A combo's index or a slider's or spin box's value, read and written as the operator's edits are.
+const char *valueName(QWidget *w) { return qobject_cast<QComboBox *>(w) ? "currentIndex" : "value"; }
+int valueOf(QWidget *w) { return w->property(valueName(w)).toInt(); }
+void setValue(QWidget *w, int v) { QVERIFY(w->setProperty(valueName(w), v)); }
 } // namespace
 
 class TestUiKxQuality : public QObject
