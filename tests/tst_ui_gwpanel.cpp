@@ -190,11 +190,8 @@ private slots:
         QSignalSpy template0(&r.dlg, &DialogGWPanel::emitLoadTemplateID0);
         r.click("btn_apply"); // nothing changed yet
         QCOMPARE(r.spy.size(), 0);
-        if (auto *combo = r.w<QComboBox>(field))
-            combo->setCurrentIndex(value);
-        else
-            r.w<QSpinBox>(field)->setValue(value);
-        if (field == "spin_width" || field == "spin_height" || field == "spin_frameRate")
+        QVERIFY(r.w<QWidget>(field)->setProperty(r.w<QComboBox>(field) ? "currentIndex" : "value", value));
+        if (r.dlg.resolutionTimer()->isActive()) // a size edited: settled as after the quiet time
             QMetaObject::invokeMethod(&r.dlg, "onTimerResolution");
         BusyStopper busy;
         r.click("btn_apply");
