@@ -2,20 +2,15 @@
 // device type; the device table, the preset choice, its message boxes and the load-preset frames on
 // every ticked device with the status texts around the busy indicator.
 #include "BoxCatcher.h"
-#include "DEVICE_INFO_GW.h"
-#include "DEVICE_INFO_KS.h"
 #include "DeviceLookup.h"
 #include "DialogMosaic.h"
 #include "DialogMultiMachine.h"
 #include "DlgBusy.h"
-#include "GW5Interface.h"
-#include "KS9200Interface.h"
-#include "RecordBuilders.h"
+#include "DlgDevice.h"
 #include "UiLookup.h"
 
 #include <QLabel>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTableWidget>
@@ -37,34 +32,7 @@ class TstUiMosaic : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        registerRecordTypes();
-        ks = new KS9200Interface(KsId, this);
-        ks2 = new KS9200Interface(Ks2Id, this);
-        gw = new GW5Interface(GwId, this);
-        ksRec.cpuid = KsId;
-        ksRec.type = 3;
-        ks2Rec.cpuid = Ks2Id;
-        ks2Rec.type = 17;
-        gwRec.cpuid = GwId;
-        gwRec.type = 48;
-    }
-    void init()
-    {
-        ks2Present = true;
-        auto pick = [this](const QString &id, auto *k, auto *k2, auto *g) -> decltype(k) {
-            if (id.isEmpty() || id == KsId)
-                return k;
-            if (id == Ks2Id)
-                return ks2Present ? k2 : nullptr;
-            return id == GwId ? g : nullptr;
-        };
-        DeviceLookup::install(
-            [=](const QString &id) { return pick(id, static_cast<INFO_BASIC *>(&ksRec), &ks2Rec, &gwRec); },
-            [=](const QString &id) { return pick(id, static_cast<Interface *>(ks), ks2, gw); }, [] { return KsId; });
-    }
-    void cleanup() { DeviceLookup::clear(); }
+    void initTestCase() { registerRecordTypes(); }
     void unitsLimitPosition_data()
     {
         QTest::addColumn<int>("h");
@@ -86,6 +54,7 @@ private slots:
         QFETCH(int, v);
         QFETCH(int, position);
         QFETCH(int, result);
+        KsDevice ks(KsId, 3);
         DialogMosaic d;
         d.setMosaic(1, mosaicUnits(3, 2, 6), 960, 540, 3);
         spin(&d, "spinBox_hUnits")->setValue(h);
@@ -94,9 +63,9 @@ private slots:
         if (position >= 0)
             spin(&d, "spinBox_position")->setValue(position);
         QCOMPARE(spin(&d, "spinBox_position")->value(), result);
-        QSignalSpy spy(ks, &Interface::emitSendData);
+        ks.spy.clear();
         click(&d, "btn_apply");
-        QCOMPARE(sentFrames(spy), Frames({hostFrame(0x06, 0x02, {1, h, v, result})}));
+        QCOMPARE(ks.frames(), Frames({hostFrame(0x06, 0x02, {1, h, v, result})}));
         // a position beyond the device's own units is held at the limit
         d.setMosaic(1, mosaicUnits(2, 2, 9), 960, 540, 3);
         QCOMPARE(spin(&d, "spinBox_position")->value(), 4);
@@ -133,22 +102,22 @@ private slots:
     // KX types send the tune in unit mode as well.
     void unitApplyByType()
     {
-        QSignalSpy spy(ks, &Interface::emitSendData);
+        KsDevice ks(KsId, 3);
         DialogMosaic d;
         INFO_MOSAIC m = mosaicUnits(3, 2, 4);
         m.p3 = 0xFF;
         m.p4 = 2;
         d.setMosaic(1, m, 960, 540, 3);
         click(&d, "btn_apply");
-        QCOMPARE(sentFrames(spy), Frames({hostFrame(0x06, 0x02, "01 03 02 04")}));
-        spy.clear();
+        QCOMPARE(ks.frames(), Frames({hostFrame(0x06, 0x02, "01 03 02 04")}));
+        ks.spy.clear();
         d.setMosaic(1, m, 960, 540, 17);
         click(&d, "btn_apply");
-        QCOMPARE(sentFrames(spy), Frames({hostFrame(0x06, 0x02, "01 03 02 04"), hostFrame(0x06, 0x04, "01 FF 02 00 00")}));
+        QCOMPARE(ks.frames(), Frames({hostFrame(0x06, 0x02, "01 03 02 04"), hostFrame(0x06, 0x04, "01 FF 02 00 00")}));
     }
     void pixelApply()
     {
-        QSignalSpy spy(ks, &Interface::emitSendData);
+        KsDevice ks(KsId, 3);
         DialogMosaic d;
         INFO_MOSAIC m = mosaicUnits(1, 1, 1);
         m.mode = 1;
@@ -160,41 +129,41 @@ private slots:
         d.setMosaic(2, m, 960, 540, 3);
         spin(&d, "spinBox_yTune")->setValue(-1);
         click(&d, "btn_apply");
-        QCOMPARE(sentFrames(spy),
+        QCOMPARE(ks.frames(),
                  Frames({hostFrame(0x06, 0x03, "02 001E 7008 8007 0000"), hostFrame(0x06, 0x04, "02 00 FF 00 F6")}));
     }
     void switchAndClose()
     {
-        QSignalSpy spy(ks, &Interface::emitSendData);
+        KsDevice ks(KsId, 3);
         DialogMosaic d;
         d.setMosaic(5, mosaicUnits(2, 2, 1), 960, 540, 3);
         d.show();
         click(&d, "btn_switch");
         QVERIFY(child<QPushButton>(&d, "btn_switch")->isChecked());
         click(&d, "btn_switch");
-        QCOMPARE(sentFrames(spy), Frames({hostFrame(0x06, 0x00, "05 01"), hostFrame(0x06, 0x00, "05 00")}));
-        spy.clear();
+        QCOMPARE(ks.frames(), Frames({hostFrame(0x06, 0x00, "05 01"), hostFrame(0x06, 0x00, "05 00")}));
+        ks.spy.clear();
         click(&d, "btn_cancel");
         QVERIFY(!d.isVisible());
-        QCOMPARE(sentFrames(spy), Frames({hostFrame(0xE8, 0x00)}));
+        QCOMPARE(ks.frames(), Frames({hostFrame(0xE8, 0x00)}));
         // Escape reads back as well
-        spy.clear();
+        ks.spy.clear();
         d.show();
         QTest::keyClick(&d, Qt::Key_Escape);
         QVERIFY(!d.isVisible());
-        QCOMPARE(sentFrames(spy), Frames({hostFrame(0xE8, 0x00)}));
+        QCOMPARE(ks.frames(), Frames({hostFrame(0xE8, 0x00)}));
     }
     void withoutInterfaceNothingSent()
     {
+        KsDevice ks(KsId, 3);
         DeviceLookup::clear();
-        QSignalSpy spy(ks, &Interface::emitSendData);
         DialogMosaic d;
         d.setMosaic(1, mosaicUnits(2, 2, 1), 960, 540, 3);
         d.show();
         click(&d, "btn_switch");
         click(&d, "btn_apply");
         d.close();
-        QCOMPARE(spy.count(), 0);
+        QCOMPARE(ks.spy.count(), 0);
     }
     void tableFromDeviceMap()
     {
@@ -236,11 +205,11 @@ private slots:
     }
     void selectDeviceComesFirst()
     {
+        KsDevice ks(KsId, 3);
         DialogMultiMachine d;
-        d.setDevices({{KsId, &ksRec}});
+        d.setDevices({{KsId, &ks.record}});
         d.table()->item(0, 4)->setCheckState(Qt::Unchecked);
         d.show();
-        QSignalSpy spy(ks, &Interface::emitSendData);
         BoxCatcher boxes;
         QCOMPARE(d.selectedPreset(), -1);
         click(&d, "btn_loadPreset");
@@ -249,20 +218,26 @@ private slots:
         click(&d, "btn_loadPreset");
         // a device but no preset
         DialogMultiMachine d2;
-        d2.setDevices({{KsId, &ksRec}});
+        d2.setDevices({{KsId, &ks.record}});
         d2.show();
         click(&d2, "btn_loadPreset");
         QCOMPARE(boxes.texts, QStringList({"Please select a device", "Please select a device", "Please select a preset"}));
         QCOMPARE(boxes.titles, QStringList({"tips", "tips", "tips"}));
-        QCOMPARE(spy.count(), 0);
+        QCOMPARE(ks.spy.count(), 0);
     }
     void loadPresetOnTickedDevices()
     {
         DEVICE_INFO_KS unticked;
         unticked.cpuid = QStringLiteral("ffffffffffffffffffffffff");
         unticked.type = 3;
+        KsDevice ks(KsId, 3), ks2(Ks2Id, 17);
+        GwDevice gw(GwId, 48);
+        QMap<QString, QPair<INFO_BASIC *, Interface *>> online{
+            {KsId, {&ks.record, &ks.iface}}, {Ks2Id, {&ks2.record, &ks2.iface}}, {GwId, {&gw.record, &gw.iface}}};
+        DeviceLookup::install([&](const QString &id) { return online.value(id).first; },
+                              [&](const QString &id) { return online.value(id).second; });
         DialogMultiMachine d;
-        d.setDevices({{KsId, &ksRec}, {Ks2Id, &ks2Rec}, {GwId, &gwRec}, {unticked.cpuid, &unticked}});
+        d.setDevices({{KsId, &ks.record}, {Ks2Id, &ks2.record}, {GwId, &gw.record}, {unticked.cpuid, &unticked}});
         // rows are top-down in reverse map order: unticked, GW, KS2, KS
         d.table()->item(0, 4)->setCheckState(Qt::Unchecked);
         d.show();
@@ -275,10 +250,7 @@ private slots:
         QCOMPARE(child<QPushButton>(&d, "preset7")->property("class").toString(), QStringLiteral("KeepStatu_Multi"));
 
         // the second KS device went away after the table was filled
-        ks2Present = false;
-        QSignalSpy ksSpy(ks, &Interface::emitSendData);
-        QSignalSpy ks2Spy(ks2, &Interface::emitSendData);
-        QSignalSpy gwSpy(gw, &Interface::emitSendData);
+        online.remove(Ks2Id);
         auto status = child<QLabel>(&d, "label_status");
         QString statusWhileBusy;
         bool enabledWhileBusy = true;
@@ -294,19 +266,10 @@ private slots:
         QCOMPARE(status->text(), QStringLiteral("Send completed..."));
         QVERIFY(d.isEnabled());
         QVERIFY(boxes.texts.isEmpty());
-        QCOMPARE(sentFrames(ksSpy), Frames({hostFrame(0x04, 0x01, "06")}));
-        QCOMPARE(sentFrames(gwSpy), Frames({hostFrame(0x04, 0x01, "06")}));
-        QCOMPARE(ks2Spy.count(), 0);
+        QCOMPARE(ks.frames(), Frames({hostFrame(0x04, 0x01, "06")}));
+        QCOMPARE(gw.frames(), Frames({hostFrame(0x04, 0x01, "06")}));
+        QCOMPARE(ks2.spy.count(), 0);
     }
-
-private:
-    DEVICE_INFO_KS ksRec;
-    DEVICE_INFO_KS ks2Rec;
-    DEVICE_INFO_GW gwRec;
-    KS9200Interface *ks = nullptr;
-    KS9200Interface *ks2 = nullptr;
-    GW5Interface *gw = nullptr;
-    bool ks2Present = true;
 };
 
 QTEST_MAIN(TstUiMosaic)
