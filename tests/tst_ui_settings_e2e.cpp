@@ -190,7 +190,6 @@ private slots:
         const int src = w->gwRecord(id)->edid.at(2).srcId;
         applyIn<DialogEDID>(&MainWindow::onTitleEDID, {{"combo_inputSrc", 2}},
                             {{"spin_width", 1600}, {"spin_height", 1200}, {"spin_frame", 60}}, "btn_ok");
-        QCOMPARE(received(id, 0x0C, 0x00, 6, 1), QStringList({QString::asprintf("%02x", src)}));
         auto edidOf = [&]() {
             for (const INFO_EDID &e : w->gwRecord(id)->edid)
                 if (e.srcId == src)
@@ -199,6 +198,7 @@ private slots:
         };
         QVERIFY(waitUntil([&] { return edidOf().width == 1600; }));
         QCOMPARE(int(edidOf().height), 1200);
+        QCOMPARE(received(id, 0x0C, 0x00, 6, 1), QStringList({QString::asprintf("%02x", src)}));
         QString input;
         QCOMPARE(shown<DialogEDID>(&MainWindow::onTitleEDID, {"spin_width", "spin_height"}, "combo_inputSrc", &input),
                  QList<int>({1600, 1200, 2}));
