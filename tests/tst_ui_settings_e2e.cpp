@@ -34,6 +34,13 @@ const QString KxAddr = QStringLiteral("127.0.61.3");
 const QString GwAddr = QStringLiteral("127.0.61.4");
 
 bool waitUntil(const std::function<bool()> &cond) { return SimProcess::waitFor(cond, 10000); }
+
+// The first entry of `list` that `pred` holds for, or a default one.
+template <typename T, typename P> T find(const QList<T> &list, P pred)
+{
+    auto it = std::find_if(list.begin(), list.end(), pred);
+    return it == list.end() ? T() : *it;
+}
 } // namespace
 
 class TestUiSettingsE2e : public QObject
@@ -135,18 +142,8 @@ private slots:
     {
         const QString id = reach(GwAddr);
         const DEVICE_INFO_GW *rec = w->gwRecord(id);
-        auto window = [&] {
-            for (const INFO_WINDOW &x : rec->windows)
-                if (x.winId == 2)
-                    return x;
-            return INFO_WINDOW();
-        };
-        auto crop = [&] {
-            for (const INFO_INPUTCROP &c : rec->inputCrops)
-                if (c.index == 2)
-                    return c;
-            return INFO_INPUTCROP();
-        };
+        auto window = [&] { return find(rec->windows, [](const INFO_WINDOW &x) { return x.winId == 2; }); };
+        auto crop = [&] { return find(rec->inputCrops, [](const INFO_INPUTCROP &c) { return c.index == 2; }); };
         const INFO_WINDOW before = window();
         QCOMPARE(int(before.winId), 2);
         QVERIFY(before.param1 != 40);
@@ -190,12 +187,7 @@ private slots:
         const int src = w->gwRecord(id)->edid.at(2).srcId;
         applyIn<DialogEDID>(&MainWindow::onTitleEDID, {{"combo_inputSrc", 2}},
                             {{"spin_width", 1600}, {"spin_height", 1200}, {"spin_frame", 60}}, "btn_ok");
-        auto edidOf = [&]() {
-            for (const INFO_EDID &e : w->gwRecord(id)->edid)
-                if (e.srcId == src)
-                    return e;
-            return INFO_EDID();
-        };
+        auto edidOf = [&] { return find(w->gwRecord(id)->edid, [&](const INFO_EDID &e) { return e.srcId == src; }); };
         QVERIFY(waitUntil([&] { return edidOf().width == 1600; }));
         QCOMPARE(int(edidOf().height), 1200);
         QCOMPARE(received(id, 0x0C, 0x00, 6, 1), QStringList({QString::asprintf("%02x", src)}));
