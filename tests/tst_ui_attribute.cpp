@@ -285,10 +285,7 @@ private slots:
         SxGraphicsView view;
         view.setDeviceType(3);
         view.setCpuid(KsId);
-        INFO_PANEL p;
-        p.width = 1920;
-        p.height = 1080;
-        view.setPanels({p}, false);
+        view.setPanels({outputPanel(0, 1920, 1080, 60)}, false);
         INFO_WINDOW w;
         w.winId = 1;
         w.x = 320;
