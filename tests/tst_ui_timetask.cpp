@@ -1,6 +1,5 @@
-// Timed tasks: the task dialog's load and store rules and their frames, the clock frame, the
-// one-task switch with its read-back, and the task button's texts and pop-up. A real KS9200
-// interface is installed as the current device; frames are read from its emitSendData.
+// Timed tasks: the task dialog's store rules and frames, the clock frame, the one-task switch with its
+// read-back, and the task button's texts and pop-up, with a KS9200 interface as the current device.
 #include "DialogTimeTake.h"
 #include "DlgDevice.h"
 #include "SxTimeTaskButton.h"
@@ -32,64 +31,32 @@ private slots:
     void storeTaskOfEachType_data()
     {
         QTest::addColumn<int>("type");
-        QTest::addColumn<int>("low");  // byte 14: the target, or presets 1..8 of a cycle
-        QTest::addColumn<int>("high"); // byte 15: presets 9 and 10 of a cycle
-        QTest::newRow("only once") << 0 << 2 << 0;
-        QTest::newRow("every day") << 1 << 2 << 0;
-        QTest::newRow("cycle a day") << 2 << 0x05 << 0x02;
-        QTest::newRow("cycle daily") << 3 << 0x05 << 0x02;
+        for (int type : {0, 1, 2, 3})
+            QTest::addRow("type %d", type) << type;
     }
     // The target "Preset 3" is chosen and preset 10 ticked in the cycle; a task keeps only what its type uses.
     void storeTaskOfEachType()
     {
         QFETCH(int, type);
-        QFETCH(int, low);
-        QFETCH(int, high);
+        const bool cycle = type >= 2; // bytes 14, 15: the target, or the presets of the cycle
         KsDevice dev(Cpuid, 0);
         DialogTimeTake dlg;
-        INFO_TIME_TASK t;
-        t.index = 4;
-        t.state = 1;
-        t.target = 17;
-        t.year = 26;
-        t.month = 12;
-        t.day = 7;
-        t.hour = 8;
-        t.minute = 30;
-        t.second = 15;
-        t.taskType = uint8_t(type);
-        t.p10 = 0x0005;
-        t.p12 = 15;
-        t.p14 = 300;
-        dlg.loadTask(t);
+        // state, type, index, 2026-12-07 08:30:15, target 17, presets 1 and 3, every 15 of 300 minutes
+        dlg.loadTask(INFO_TIME_TASK{1, uint8_t(type), 4, 26, 12, 7, 8, 30, 15, 17, 0x0005, 15, 300});
         auto target = child<QComboBox>(&dlg, "combo_target");
         QCOMPARE(target->currentText(), QStringLiteral("Wakeup"));
         target->setCurrentIndex(target->findText(QStringLiteral("Preset 3")));
         child<QComboBox>(&dlg, "combo_cycle")->setItemData(9, Qt::Checked, Qt::CheckStateRole);
         click(&dlg, "pushButton_ok");
         // Total time, then interval, little-endian; the task list is read back (0xE9), not the EDID list.
-        QCOMPARE(dev.frames(), QList<QByteArray>({hostFrame(0x09, 0x01, {type, 4, 26, 12, 7, 8, 30, 15, low, high, 0x2C,
-                                                                         0x01, 15, 0}),
+        QCOMPARE(dev.frames(), QList<QByteArray>({hostFrame(0x09, 0x01, {type, 4, 26, 12, 7, 8, 30, 15, cycle ? 0x05 : 2,
+                                                                         cycle ? 0x02 : 0, 0x2C, 1, 15, 0}),
                                                   Interface::requestFrame(0xE9)}));
         QCOMPARE(dev.frames().first(), KS9200Interface::setTimeTaskFrame(dlg.task()));
-        if (type < 2)
+        if (!cycle)
             QCOMPARE(dlg.task().target, uint8_t(2));
         else
             QCOMPARE(dlg.task().p10, int16_t(0x0205)); // presets 1, 3 and 10
-    }
-
-    void cycleSetChecksPresets()
-    {
-        DialogTimeTake dlg;
-        INFO_TIME_TASK t;
-        t.taskType = 2;
-        t.p10 = 0x0005;
-        dlg.loadTask(t);
-        auto cycle = child<QComboBox>(&dlg, "combo_cycle");
-        QCOMPARE(cycle->count(), 10);
-        QCOMPARE(cycle->itemText(0), QStringLiteral("Preset 1"));
-        for (int i = 0; i < 10; ++i)
-            QCOMPARE(cycle->itemData(i, Qt::CheckStateRole).toInt() == Qt::Checked, i == 0 || i == 2);
     }
 
     void clockFromEditOrComputer()
@@ -120,9 +87,7 @@ private slots:
     {
         KsDevice dev(Cpuid, 0);
         DialogTimeTake dlg;
-        INFO_TIME_TASK t;
-        t.index = 9;
-        dlg.loadTask(t);
+        dlg.loadTask(INFO_TIME_TASK{0, 0, 9});
         QVERIFY(!child<QToolButton>(&dlg, "toolButton")->isChecked());
         click(&dlg, "toolButton");
         QCOMPARE(dev.spy.count(), 2);
@@ -142,16 +107,7 @@ private slots:
     void taskButtonTextsAndPopup()
     {
         SxTimeTaskButton b;
-        INFO_TIME_TASK t;
-        t.index = 2;
-        t.taskType = 3;
-        t.state = 1;
-        t.year = 26;
-        t.month = 3;
-        t.day = 4;
-        t.hour = 5;
-        t.minute = 6;
-        t.second = 7;
+        INFO_TIME_TASK t{1, 3, 2, 26, 3, 4, 5, 6, 7};
         b.setTask(t);
         QCOMPARE(b.text(), QStringLiteral("Task 3    [Cycle Daily]"));
         QCOMPARE(b.timeText(), QStringLiteral("2026/03/04 05:06:07"));
