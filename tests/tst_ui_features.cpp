@@ -83,7 +83,7 @@ private slots:
         if (field == "btn_onoff")
             click(&d, field);
         else
-            QVERIFY(child<QWidget>(&d, field)->setProperty(field.startsWith("combo") ? "currentIndex" : "value", value));
+            QVERIFY(setField(child<QWidget>(&d, field), value));
         QVERIFY(dev->spy.isEmpty());
         click(&d, "btn_apply");
         QCOMPARE(dev->frames(), Frames({hostFrameOf(0x0D, 0x00, params)}));

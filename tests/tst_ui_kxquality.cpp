@@ -1,6 +1,5 @@
-// KX image quality against a real KS9200Interface reached through DeviceLookup: the frame of each
-// group byte for byte, the records they update, the reset of every window and fills that leave the
-// dialog empty.
+// KX image quality with a KS9200 interface as the current device: each group's frame, the records
+// they update, the reset of every window and fills that leave the dialog empty.
 #include "BoxCatcher.h"
 #include "DialogKXImageQuality.h"
 #include "DlgDevice.h"
@@ -18,11 +17,6 @@ using Frames = QList<QByteArray>;
 
 namespace {
 const QString Cpuid = QStringLiteral("0a0b0c0d0e0f101112131415");
-
-// A combo's index or a slider's or spin box's value, read and written as the operator's edits are.
-const char *valueName(QWidget *w) { return qobject_cast<QComboBox *>(w) ? "currentIndex" : "value"; }
-int valueOf(QWidget *w) { return w->property(valueName(w)).toInt(); }
-void setValue(QWidget *w, int v) { QVERIFY(w->setProperty(valueName(w), v)); }
 } // namespace
 
 class TestUiKxQuality : public QObject
@@ -65,17 +59,17 @@ private slots:
         QFETCH(QList<int>, params);
         auto *window = child<QComboBox>(dlg, "combo_window");
         window->setCurrentIndex(2);
-        const int first = (window->setCurrentIndex(1), valueOf(w(control)));
+        const int first = (window->setCurrentIndex(1), fieldValue(w(control)));
         window->setCurrentIndex(2);
         QVERIFY(dev->spy.isEmpty());
-        setValue(w(control), value);
+        QVERIFY(setField(w(control), value));
         send();
         QCOMPARE(dev->frames(), Frames({hostFrameOf(0x01, uint8_t(sub), params)}));
         // The record keeps the edit for this window only.
         window->setCurrentIndex(1);
-        QCOMPARE(valueOf(w(control)), first);
+        QCOMPARE(fieldValue(w(control)), first);
         window->setCurrentIndex(2);
-        QCOMPARE(valueOf(w(control)), value);
+        QCOMPARE(fieldValue(w(control)), value);
         // The gains of the GW family are not touched.
         QCOMPARE(int(dlg->records().value(1).basic.redGain), 0);
         QCOMPARE(int(dlg->records().value(1).basic.blueGain), 0);
@@ -83,24 +77,23 @@ private slots:
     // The group selector only shows another of the three groups; the edit is kept in the record.
     void rgbcmyGroupSelector()
     {
-        child<QComboBox>(dlg, "combo_window")->setCurrentIndex(2);
-        child<QComboBox>(dlg, "combo_rgbcmy")->setCurrentIndex(1);
+        setFields(dlg, {{"combo_window", 2}, {"combo_rgbcmy", 1}});
         QVERIFY(!dlg->sendTimer()->isActive());
-        QCOMPARE(child<QSpinBox>(dlg, "spinBox_rgbcmy_red")->value(), 51);
-        child<QSpinBox>(dlg, "spinBox_rgbcmy_cyan")->setValue(90);
+        QCOMPARE(fieldValues(dlg, {"spinBox_rgbcmy_red"}), QList<int>({51}));
+        setFields(dlg, {{"spinBox_rgbcmy_cyan", 90}});
         send();
         QCOMPARE(dev->frames(), Frames({hostFrame(0x01, 0x0C, {1, 1, 51, 52, 53, 90, 55, 56})}));
         const INFO_IMAGE_ADVANCED a = dlg->records().value(1).advanced;
         QCOMPARE(QList<int>({a.rgbcmy[0].cyan, a.rgbcmy[1].cyan, a.rgbcmy[2].cyan}), QList<int>({44, 90, 64}));
-        child<QComboBox>(dlg, "combo_rgbcmy")->setCurrentIndex(0);
-        QCOMPARE(child<QSpinBox>(dlg, "spinBox_rgbcmy_cyan")->value(), 44);
-        child<QComboBox>(dlg, "combo_rgbcmy")->setCurrentIndex(1);
-        QCOMPARE(child<QSpinBox>(dlg, "spinBox_rgbcmy_cyan")->value(), 90);
+        for (int group : {0, 1}) {
+            setFields(dlg, {{"combo_rgbcmy", group}});
+            QCOMPARE(fieldValues(dlg, {"spinBox_rgbcmy_cyan"}), QList<int>({group ? 90 : 44}));
+        }
     }
     // Choosing a colour-temperature preset reloads the three sliders from the record first.
     void colourTemperaturePresetReloads()
     {
-        child<QComboBox>(dlg, "combo_window")->setCurrentIndex(2);
+        setFields(dlg, {{"combo_window", 2}});
         auto *red = child<QSlider>(dlg, "slider_colorTemp_red");
         red->blockSignals(true);
         red->setValue(99);
@@ -113,9 +106,7 @@ private slots:
     }
     void lastGroupChangeWins()
     {
-        child<QComboBox>(dlg, "combo_window")->setCurrentIndex(1);
-        child<QSlider>(dlg, "slider_colorTemp_red")->setValue(80);
-        child<QSpinBox>(dlg, "spinBox_effect_luminance")->setValue(60);
+        setFields(dlg, {{"combo_window", 1}, {"slider_colorTemp_red", 80}, {"spinBox_effect_luminance", 60}});
         QCOMPARE(dlg->pendingCode(), int(DialogKXImageQuality::EffectLuminance));
         send();
         QCOMPARE(dev->frames(), Frames({hostFrame(0x01, 0x0D, {0, 2, 60, 6, 7})}));
@@ -124,8 +115,8 @@ private slots:
     void allWindowsTakeTheWholeGroup()
     {
         // "All window" shows the first window; its group values go to every window.
-        QCOMPARE(child<QComboBox>(dlg, "combo_window")->currentIndex(), 0);
-        child<QComboBox>(dlg, "combo_expert_colorGamut")->setCurrentIndex(6);
+        QCOMPARE(fieldValues(dlg, {"combo_window"}), QList<int>({0}));
+        setFields(dlg, {{"combo_expert_colorGamut", 6}});
         send();
         QCOMPARE(dev->frames(), Frames({hostFrame(0x01, 0x0E, {0xFF, 6, 1, 3, 2})}));
         QCOMPARE(dlg->records().size(), 2);
@@ -136,22 +127,17 @@ private slots:
     }
     void resetEveryWindow()
     {
-        child<QComboBox>(dlg, "combo_window")->setCurrentIndex(2);
-        child<QSlider>(dlg, "slider_brightness")->setValue(90);
+        setFields(dlg, {{"combo_window", 2}, {"slider_brightness", 90}});
         send();
-        child<QSlider>(dlg, "slider_red")->setValue(20);
+        setFields(dlg, {{"slider_red", 20}});
         dev->spy.clear();
-        {
-            BoxCatcher boxes;
-            boxes.answer = QMessageBox::Cancel;
-            child<QPushButton>(dlg, "btn_reset")->click();
-            QCOMPARE(boxes.texts, QStringList({QStringLiteral("Reset All Picture Params?")}));
-            QCOMPARE(boxes.titles, QStringList({QStringLiteral("tips")}));
-        }
+        BoxCatcher boxes;
+        boxes.answer = QMessageBox::Cancel;
+        child<QPushButton>(dlg, "btn_reset")->click();
+        QCOMPARE(boxes.texts, QStringList({QStringLiteral("Reset All Picture Params?")}));
+        QCOMPARE(boxes.titles, QStringList({QStringLiteral("tips")}));
         QVERIFY(dev->spy.isEmpty());
         QCOMPARE(int(dlg->records().value(1).basic.brightness), 90);
-
-        BoxCatcher boxes;
         boxes.answer = QMessageBox::Yes;
         child<QPushButton>(dlg, "btn_reset")->click();
         // One reset for all windows, even with the second window chosen; the waiting change is dropped.
@@ -160,23 +146,21 @@ private slots:
         for (const DialogKXImageQuality::WindowPicture &p : dlg->records())
             QCOMPARE(QList<int>({p.basic.brightness, p.basic.sharpness, p.basic.gamma, p.basic.redOffset}),
                      QList<int>({50, 12, 2, 0}));
-        QCOMPARE(child<QSpinBox>(dlg, "spinBox_brightness")->value(), 50);
-        QCOMPARE(child<QSpinBox>(dlg, "spinBox_red")->value(), 0);
-        QCOMPARE(child<QComboBox>(dlg, "combo_gamma")->currentIndex(), 2);
+        QCOMPARE(fieldValues(dlg, {"spinBox_brightness", "spinBox_red", "combo_gamma"}), QList<int>({50, 0, 2}));
     }
     void fillsThatDoNotPairUpLeaveItEmpty()
     {
         auto *window = child<QComboBox>(dlg, "combo_window");
         QCOMPARE(window->count(), 3);
         // A change waiting from the earlier fill must not go out to a window of the new one.
-        child<QSlider>(dlg, "slider_hue")->setValue(70);
+        setFields(dlg, {{"slider_hue", 70}});
         dlg->setImageQuality(imageQualityList(3), imageAdvancedList(2));
         QVERIFY(dlg->records().isEmpty());
         QCOMPARE(window->count(), 0);
         // Nothing to edit: the controls show the defaults, not the values of the earlier fill.
-        QCOMPARE(child<QSlider>(dlg, "slider_hue")->value(), 50);
+        QCOMPARE(fieldValues(dlg, {"slider_hue"}), QList<int>({50}));
         QVERIFY(!dlg->sendTimer()->isActive());
-        child<QSlider>(dlg, "slider_hue")->setValue(20);
+        setFields(dlg, {{"slider_hue", 20}});
         QVERIFY(QMetaObject::invokeMethod(dlg, "onTimerSend"));
         QVERIFY(dev->spy.isEmpty());
         dlg->setImageQuality({}, {});

@@ -1,6 +1,6 @@
 // A KS9200 or GW5 interface with its record installed through DeviceLookup as the current device for
-// the dialog tests (an empty cpuid or its own finds it; cleared again when it goes), and a spy on the
-// frames it sends. Header-only: the support library links no widgets.
+// the dialog tests (an empty cpuid or its own finds it), a spy on the frames it sends, and field access.
+// Header-only: the support library links no widgets.
 #pragma once
 
 #include "DEVICE_INFO_GW.h"
@@ -9,8 +9,10 @@
 #include "GW5Interface.h"
 #include "KS9200Interface.h"
 #include "RecordBuilders.h"
+#include "UiLookup.h"
 
 #include <QSignalSpy>
+#include <QtTest>
 
 template <typename Record, typename Iface> struct CurrentDevice
 {
@@ -43,6 +45,26 @@ inline QByteArray hostFrameOf(uint8_t cmd, uint8_t sub, const QList<int> &params
     for (int p : params)
         hex += QByteArray::number(p & 0xFF, 16).rightJustified(2, '0') + ' ';
     return RecordBuilders::hostFrame(cmd, sub, hex.constData());
+}
+
+// A combo's or tab's index or a slider's or spin box's value, read and written as the operator's edits are.
+inline const char *fieldProperty(QWidget *w)
+{
+    return w->metaObject()->indexOfProperty("currentIndex") >= 0 ? "currentIndex" : "value";
+}
+inline int fieldValue(QWidget *w) { return w->property(fieldProperty(w)).toInt(); }
+inline bool setField(QWidget *w, int value) { return w->setProperty(fieldProperty(w), value); }
+inline void setFields(QWidget *d, std::initializer_list<std::pair<const char *, int>> fields)
+{
+    for (const auto &f : fields)
+        QVERIFY2(setField(child<QWidget>(d, f.first), f.second), f.first);
+}
+inline QList<int> fieldValues(QWidget *d, std::initializer_list<const char *> names)
+{
+    QList<int> out;
+    for (const char *name : names)
+        out << fieldValue(child<QWidget>(d, name));
+    return out;
 }
 
 using KsDevice = CurrentDevice<DEVICE_INFO_KS, KS9200Interface>;
