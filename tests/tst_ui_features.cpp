@@ -106,51 +106,33 @@ private slots:
         const uint8_t audio[4] = {1, 2, 1, 17};
         d.setAudioData(4, audio, 16);
         auto *win = child<QComboBox>(&d, "comboBox_window");
-        auto *volume = child<QSpinBox>(&d, "spin_volume");
         auto check = [&] {
-            QCOMPARE(child<QComboBox>(&d, "comboBox_workMode")->currentIndex(), 1);
+            QCOMPARE(fieldValues(&d, {"comboBox_workMode", "comboBox_window", "spin_volume"}), QList<int>({1, 2, 17}));
             QCOMPARE(win->count(), 4);
             QCOMPARE(win->itemText(3), QStringLiteral("window 4"));
-            QCOMPARE(win->currentIndex(), 2);
-            QVERIFY(!win->isEnabled());
-            QVERIFY(child<QToolButton>(&d, "toolButton")->isChecked());
-            QCOMPARE(volume->value(), 17);
+            QVERIFY(!win->isEnabled() && child<QToolButton>(&d, "toolButton")->isChecked());
         };
         check();
         d.switchLanguage();
         QEvent change(QEvent::LanguageChange);
         QApplication::sendEvent(&d, &change);
         check();
+        // "follow switch": the window does not matter to the device.
+        win->setCurrentIndex(1);
         QVERIFY(dev->spy.isEmpty());
-        child<QComboBox>(&d, "comboBox_workMode")->setCurrentIndex(0);
-        win->setCurrentIndex(0);
-        QCOMPARE(dev->frames(), Frames({hostFrame(0x07, 0x00, {0, 2}), hostFrame(0x07, 0x00, {0, 0})}));
+        setFields(&d, {{"comboBox_workMode", 0}});
+        QVERIFY(win->isEnabled());
+        setFields(&d, {{"comboBox_window", 0}, {"comboBox_workMode", 1}});
+        QVERIFY(!win->isEnabled());
+        QCOMPARE(dev->frames(),
+                 Frames({hostFrame(0x07, 0x00, {0, 1}), hostFrame(0x07, 0x00, {0, 0}), hostFrame(0x07, 0x00, {1, 0})}));
         // A window byte beyond the window count keeps a valid selection; the volume is held at 30.
         dev->spy.clear();
         const uint8_t beyond[4] = {0, 9, 0, 200};
         d.setAudioData(2, beyond, 16);
         QVERIFY(win->currentIndex() >= 0 && win->currentIndex() < 2);
-        QCOMPARE(volume->value(), 30);
+        QCOMPARE(fieldValues(&d, {"spin_volume"}), QList<int>({30}));
         QVERIFY(dev->spy.isEmpty());
-    }
-    void audioModeAndWindow()
-    {
-        DialogAudio d;
-        d.show();
-        const uint8_t audio[4] = {1, 0, 0, 0};
-        d.setAudioData(3, audio, 0);
-        auto *mode = child<QComboBox>(&d, "comboBox_workMode");
-        auto *win = child<QComboBox>(&d, "comboBox_window");
-        // "follow switch": the window does not matter to the device.
-        win->setCurrentIndex(2);
-        QVERIFY(dev->spy.isEmpty());
-        mode->setCurrentIndex(0);
-        QVERIFY(win->isEnabled());
-        win->setCurrentIndex(1);
-        mode->setCurrentIndex(1);
-        QVERIFY(!win->isEnabled());
-        QCOMPARE(dev->frames(),
-                 Frames({hostFrame(0x07, 0x00, {0, 2}), hostFrame(0x07, 0x00, {0, 1}), hostFrame(0x07, 0x00, {1, 1})}));
     }
     void audioMuteVolumeAndReadBackOnClose()
     {
@@ -160,7 +142,7 @@ private slots:
         d.setAudioData(1, audio, 17);
         click(&d, "toolButton");
         click(&d, "toolButton");
-        child<QSpinBox>(&d, "spin_volume")->setValue(30);
+        setFields(&d, {{"spin_volume", 30}});
         QCOMPARE(dev->frames(),
                  Frames({hostFrame(0x07, 0x01, {1}), hostFrame(0x07, 0x01, {0}), hostFrame(0x07, 0x02, {30})}));
         dev->spy.clear();
@@ -178,10 +160,8 @@ private slots:
     {
         QTest::addColumn<int>("type");
         QTest::addColumn<int>("highest");
-        for (int t : {0, 1, 2, 3, 4})
-            QTest::newRow(qPrintable(QStringLiteral("type %1").arg(t))) << t << 60;
-        for (int t : {16, 17, 18, 20})
-            QTest::newRow(qPrintable(QStringLiteral("KX type %1").arg(t))) << t << 12;
+        for (int t : {0, 1, 2, 3, 4, 16, 17, 18, 20})
+            QTest::addRow("type %d", t) << t << (t < 16 ? 60 : 12);
     }
     void testPatternRangesAndWrap()
     {
@@ -190,15 +170,18 @@ private slots:
         DialogTestPicCard d;
         d.show();
         d.setDeviceType(type);
+        wheel(&d, 120); // switched off: the wheel neither moves nor sends
         click(&d, "btn_switch");
         QCOMPARE(dev->frames(), Frames({pattern(0)}));
         dev->spy.clear();
-        click(&d, "btn_prev"); // below 0 wraps to the highest number
+        wheel(&d, -120); // below 0 wraps to the highest number, above it to 0, by wheel and by button
         QCOMPARE(label(&d, "label_number"), QString::number(highest));
-        click(&d, "btn_next"); // Next on the highest number shows 0
+        for (const char *b : {"btn_next", "btn_prev"})
+            click(&d, b);
+        wheel(&d, 120);
         click(&d, "btn_next");
         QCOMPARE(label(&d, "label_number"), QStringLiteral("1"));
-        QCOMPARE(dev->frames(), Frames({pattern(highest), pattern(0), pattern(1)}));
+        QCOMPARE(dev->frames(), Frames({pattern(highest), pattern(0), pattern(highest), pattern(0), pattern(1)}));
     }
     void testPatternSwitch()
     {
@@ -229,22 +212,6 @@ private slots:
         dev->spy.clear();
         click(&d, "btn_next");
         QCOMPARE(dev->frames(), Frames({pattern(1)}));
-    }
-    void testPatternWheel()
-    {
-        DialogTestPicCard d;
-        d.show();
-        d.setDeviceType(16);
-        wheel(&d, 120);
-        wheel(&d, -120);
-        QVERIFY(dev->spy.isEmpty());
-        QCOMPARE(label(&d, "label_number"), QStringLiteral("0"));
-        click(&d, "btn_switch");
-        dev->spy.clear();
-        for (int delta : {120, 120, -120, -120, -120})
-            wheel(&d, delta);
-        QCOMPARE(dev->frames(), Frames({pattern(1), pattern(2), pattern(1), pattern(0), pattern(12)}));
-        QCOMPARE(label(&d, "label_number"), QStringLiteral("12"));
     }
     void testPatternOffOnClose()
     {
@@ -330,13 +297,12 @@ private slots:
         audio.setAudioData(2, bytes, 16);
         DeviceLookup::clear();
         click(&chroma, "btn_apply");
-        child<QSpinBox>(&audio, "spin_volume")->setValue(9);
-        child<QComboBox>(&audio, "comboBox_window")->setCurrentIndex(1);
+        setFields(&audio, {{"spin_volume", 9}, {"comboBox_window", 1}});
         audio.close();
         click(&pattern, "btn_switch");
         click(&pattern, "btn_next");
         pattern.close();
-        child<QComboBox>(&usb, "combo_workMode")->setCurrentIndex(1);
+        setFields(&usb, {{"combo_workMode", 1}});
         click(&usb, "btn_play");
         QVERIFY(dev->spy.isEmpty());
         // The widgets still follow the operator.
