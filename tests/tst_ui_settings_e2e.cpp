@@ -1,11 +1,7 @@
-// Output resolution and EDID changes made in the settings dialogs of a main window reach simulated
-// KS, KX and GW devices (their state file and frame log show it), and the dialogs opened again show
-// what the device answered; so do a GW window's crop and transparency set in the attribute dialog.
-// vpsim runs on loopback addresses of its own (127.0.61.x); the main window reaches each device
-// through a TCP link of its transport manager, as after a search.
+// Output resolution and EDID changes made in the settings dialogs of a main window reach simulated KS, KX
+// and GW devices (state file and frame log), and the dialogs opened again show what the device answered;
+// so do a GW window's crop and transparency. The main window reaches vpsim (127.0.61.x) over TCP.
 #include "CommManager.h"
-#include "DEVICE_INFO_GW.h"
-#include "DEVICE_INFO_KS.h"
 #include "DialogAttribute.h"
 #include "DialogEDID.h"
 #include "DialogGWPanel.h"
@@ -15,9 +11,9 @@
 #include "MainWindow.h"
 #include "SimProcess.h"
 #include "SxTabWidget.h"
-#include "UiLookup.h"
 #include "BoxCatcher.h"
 #include "DlgBusy.h"
+#include "DlgDevice.h"
 
 #include <QComboBox>
 #include <QJsonArray>
@@ -77,37 +73,34 @@ private slots:
         QVERIFY(w->ksRecord(id)->panels.size() == 2);
 
         // Both outputs custom; Apply, then close the dialog.
-        applyIn<DialogOutputSetting>(&MainWindow::onTitleOutputSetting, {{"comboBox_output1", 0}, {"comboBox_output2", 0}},
-                                     {{"spinBox_output1_w", 1600}, {"spinBox_output1_h", 900}, {"spinBox_fr1", 50},
-                                      {"spinBox_output2_w", 1280}, {"spinBox_output2_h", 720}, {"spinBox_fr2", 60}},
+        applyIn<DialogOutputSetting>(&MainWindow::onTitleOutputSetting,
+                                     {{"comboBox_output1", 0}, {"comboBox_output2", 0}, {"spinBox_output1_w", 1600},
+                                      {"spinBox_output1_h", 900}, {"spinBox_fr1", 50}, {"spinBox_output2_w", 1280},
+                                      {"spinBox_output2_h", 720}, {"spinBox_fr2", 60}},
                                      "pushButton");
         QCOMPARE(busy->stopTimes.size(), 1);
         QVERIFY(waitUntil([&] { return w->ksRecord(id)->panels.value(0).width == 1600; }));
-        QVERIFY(waitUntil([&] {
-            return deviceState(id).value("panels").toArray().at(1).toObject().value("width").toInt() == 1280;
-        }));
-        const QJsonArray panels = deviceState(id).value("panels").toArray();
-        auto field = [&](int i, const char *key) { return panels.at(i).toObject().value(key).toInt(); };
-        QCOMPARE(QList<int>({field(0, "width"), field(0, "height"), field(0, "rate")}), QList<int>({1600, 900, 50}));
-        QCOMPARE(QList<int>({field(1, "width"), field(1, "height")}), QList<int>({1280, 720}));
+        QVERIFY(waitUntil([&] { return statePanel(id, 1, "width") == 1280; }));
+        QCOMPARE(QList<int>({statePanel(id, 0, "width"), statePanel(id, 0, "height"), statePanel(id, 0, "rate"),
+                             statePanel(id, 1, "width"), statePanel(id, 1, "height")}),
+                 QList<int>({1600, 900, 50, 1280, 720}));
         QCOMPARE(received(id, 0x05, 0x00, 6, 1), QStringList({"00", "01"})); // one frame per output
-        QCOMPARE(shown<DialogOutputSetting>(&MainWindow::onTitleOutputSetting,
-                                            {"spinBox_output1_w", "spinBox_output1_h", "spinBox_fr1", "spinBox_output2_w"},
-                                            "comboBox_output2"),
+        QCOMPARE(shown<DialogOutputSetting>(&MainWindow::onTitleOutputSetting, {"spinBox_output1_w", "spinBox_output1_h",
+                                                                                "spinBox_fr1", "spinBox_output2_w", "comboBox_output2"}),
                  QList<int>({1600, 900, 50, 1280, 0}));
 
         // EDID of the second input.
         const QList<INFO_EDID> before = w->ksRecord(id)->edid;
         QVERIFY(before.size() >= 2);
         const int src = before.at(1).srcId;
-        applyIn<DialogEDID>(&MainWindow::onTitleEDID, {{"combo_inputSrc", 1}},
-                            {{"spin_width", 1280}, {"spin_height", 1024}, {"spin_frame", 60}}, "btn_ok");
+        applyIn<DialogEDID>(&MainWindow::onTitleEDID,
+                            {{"combo_inputSrc", 1}, {"spin_width", 1280}, {"spin_height", 1024}, {"spin_frame", 60}}, "btn_ok");
         QVERIFY(waitUntil([&] { return w->ksRecord(id)->edid.value(1).width == 1280; }));
         QCOMPARE(int(w->ksRecord(id)->edid.value(1).srcId), src);
         QCOMPARE(int(w->ksRecord(id)->edid.value(0).width), int(before.at(0).width));
         QCOMPARE(received(id, 0x0C, 0x00, 6, 1), QStringList({QString::asprintf("%02x", src)}));
         // The input chosen before is chosen again.
-        QCOMPARE(shown<DialogEDID>(&MainWindow::onTitleEDID, {"spin_width", "spin_height", "spin_frame"}, "combo_inputSrc"),
+        QCOMPARE(shown<DialogEDID>(&MainWindow::onTitleEDID, {"spin_width", "spin_height", "spin_frame", "combo_inputSrc"}),
                  QList<int>({1280, 1024, 60, 1}));
     }
     void kxOutputResolutionAndEdidPreset()
@@ -115,11 +108,9 @@ private slots:
         const QString id = reach(KxAddr);
         QCOMPARE(int(w->ksRecord(id)->type), 17);
         // KX: one frame for all outputs, preset 10 is 1028 × 1600.
-        applyIn<DialogOutputSetting>(&MainWindow::onTitleOutputSetting, {{"comboBox_output1", 10}}, {}, "pushButton");
+        applyIn<DialogOutputSetting>(&MainWindow::onTitleOutputSetting, {{"comboBox_output1", 10}}, "pushButton");
         QVERIFY(waitUntil([&] { return w->ksRecord(id)->panels.value(0).width == 1028; }));
-        QVERIFY(waitUntil([&] {
-            return deviceState(id).value("panels").toArray().at(1).toObject().value("width").toInt() == 1028;
-        }));
+        QVERIFY(waitUntil([&] { return statePanel(id, 1, "width") == 1028; }));
         for (const QJsonValue &p : deviceState(id).value("panels").toArray()) {
             QCOMPARE(p.toObject().value("width").toInt(), 1028);
             QCOMPARE(p.toObject().value("height").toInt(), 1600);
@@ -127,11 +118,9 @@ private slots:
         QCOMPARE(received(id, 0x05, 0x00, 6, 2), QStringList({"ff0a"}));
         // The KX read-back asks for the output mode as well.
         QVERIFY(!received(id, 0xE1, 0x01, 0, 0).isEmpty());
-        QCOMPARE(shown<DialogOutputSetting>(&MainWindow::onTitleOutputSetting, {}, "comboBox_output1"), QList<int>({10}));
-
-        // EDID from a preset.
-        // "2560*1600 60Hz"
-        applyIn<DialogEDID>(&MainWindow::onTitleEDID, {{"combo_inputSrc", 0}, {"combo_preset", 7}}, {}, "btn_ok");
+        QCOMPARE(shown<DialogOutputSetting>(&MainWindow::onTitleOutputSetting, {"comboBox_output1"}), QList<int>({10}));
+        // EDID from preset 7, "2560*1600 60Hz".
+        applyIn<DialogEDID>(&MainWindow::onTitleEDID, {{"combo_inputSrc", 0}, {"combo_preset", 7}}, "btn_ok");
         QVERIFY(waitUntil([&] { return w->ksRecord(id)->edid.value(0).width == 2560; }));
         QCOMPARE(shown<DialogEDID>(&MainWindow::onTitleEDID, {"spin_width", "spin_height", "spin_frame"}),
                  QList<int>({2560, 1600, 60}));
@@ -175,24 +164,24 @@ private slots:
         QVERIFY(w->gwRecord(id) && !w->gwRecord(id)->panels.isEmpty());
         // The GW output dialog: preset 2 is 1280 × 720. Loading template 0 afterwards reads all back.
         QSignalSpy readBack(w->interfaceOf(id), &Interface::emitAllParams);
-        applyIn<DialogGWPanel>(&MainWindow::onTitleOutputSetting, {{"combo_resolution", 2}}, {}, "btn_apply");
+        applyIn<DialogGWPanel>(&MainWindow::onTitleOutputSetting, {{"combo_resolution", 2}}, "btn_apply");
         QVERIFY(waitUntil([&] { return deviceState(id).value("areaWidth").toInt() == 1280; }));
         QCOMPARE(deviceState(id).value("areaHeight").toInt(), 720);
         QCOMPARE(received(id, 0x05, 0x00, 7, 1), QStringList({"02"}));
         QVERIFY(waitUntil([&] { return readBack.count() > 0; }));
-        QCOMPARE(shown<DialogGWPanel>(&MainWindow::onTitleOutputSetting, {"spin_width", "spin_height"}, "combo_resolution"),
+        QCOMPARE(shown<DialogGWPanel>(&MainWindow::onTitleOutputSetting, {"spin_width", "spin_height", "combo_resolution"}),
                  QList<int>({1280, 720, 2}));
 
         QVERIFY(w->gwRecord(id)->edid.size() >= 3);
         const int src = w->gwRecord(id)->edid.at(2).srcId;
-        applyIn<DialogEDID>(&MainWindow::onTitleEDID, {{"combo_inputSrc", 2}},
-                            {{"spin_width", 1600}, {"spin_height", 1200}, {"spin_frame", 60}}, "btn_ok");
+        applyIn<DialogEDID>(&MainWindow::onTitleEDID,
+                            {{"combo_inputSrc", 2}, {"spin_width", 1600}, {"spin_height", 1200}, {"spin_frame", 60}}, "btn_ok");
         auto edidOf = [&] { return find(w->gwRecord(id)->edid, [&](const INFO_EDID &e) { return e.srcId == src; }); };
         QVERIFY(waitUntil([&] { return edidOf().width == 1600; }));
         QCOMPARE(int(edidOf().height), 1200);
         QCOMPARE(received(id, 0x0C, 0x00, 6, 1), QStringList({QString::asprintf("%02x", src)}));
         QString input;
-        QCOMPARE(shown<DialogEDID>(&MainWindow::onTitleEDID, {"spin_width", "spin_height"}, "combo_inputSrc", &input),
+        QCOMPARE(shown<DialogEDID>(&MainWindow::onTitleEDID, {"spin_width", "spin_height", "combo_inputSrc"}, &input),
                  QList<int>({1600, 1200, 2}));
         QCOMPARE(input, QStringLiteral("Input%1").arg(src + 1));
     }
@@ -232,6 +221,10 @@ private:
         const SimProcess::Device *d = sim.device(cpuid);
         return d ? d->state : QJsonObject();
     }
+    int statePanel(const QString &cpuid, int i, const char *key)
+    {
+        return deviceState(cpuid).value("panels").toArray().at(i).toObject().value(key).toInt();
+    }
     // Bytes [first, first + count) as hex of each host frame the device received with this command and
     // sub-command, in order.
     QStringList received(const QString &cpuid, int cmd, int sub, int first, int count) const
@@ -243,16 +236,13 @@ private:
                 out << QByteArray::fromHex(o.value("hex").toString().toLatin1()).mid(first, count).toHex();
         return out;
     }
-    // Opens the dialog, chooses the combos' items, sets the spin boxes, presses `button` and closes it.
+    // Opens the dialog, sets the fields in this order, presses `button` and closes it.
     template <typename T>
-    void applyIn(void (MainWindow::*open)(), const QList<QPair<const char *, int>> &combos,
-                 const QList<QPair<const char *, int>> &spins, const char *button)
+    void applyIn(void (MainWindow::*open)(), const QList<std::pair<const char *, int>> &fields, const char *button)
     {
         runDialog<T>(open, [=](T *d) {
-            for (const auto &c : combos)
-                child<QComboBox>(d, c.first)->setCurrentIndex(c.second);
-            for (const auto &s : spins)
-                child<QSpinBox>(d, s.first)->setValue(s.second);
+            for (const auto &f : fields)
+                QVERIFY2(setField(child<QWidget>(d, f.first), f.second), f.first);
             child<QPushButton>(d, button)->click();
             d->reject();
         });
@@ -280,19 +270,16 @@ private:
         (w->*open)();
         QVERIFY2(opened, "the dialog was not opened");
     }
-    // Opens the dialog again and reads the spin boxes it shows, then the combo's index (and text).
+    // Opens the dialog again and reads the fields it shows (and the text of the last, a combo).
     template <typename T>
-    QList<int> shown(void (MainWindow::*open)(), const QList<const char *> &spins, const char *combo = nullptr,
-                     QString *comboText = nullptr)
+    QList<int> shown(void (MainWindow::*open)(), const QList<const char *> &names, QString *lastText = nullptr)
     {
         QList<int> out;
         runDialog<T>(open, [&](T *d) {
-            for (const char *name : spins)
-                out << child<QSpinBox>(d, name)->value();
-            if (combo)
-                out << child<QComboBox>(d, combo)->currentIndex();
-            if (comboText)
-                *comboText = child<QComboBox>(d, combo)->currentText();
+            for (const char *name : names)
+                out << fieldValue(child<QWidget>(d, name));
+            if (lastText)
+                *lastText = child<QComboBox>(d, names.last())->currentText();
             d->reject();
         });
         return out;
