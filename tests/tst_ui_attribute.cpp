@@ -5,7 +5,6 @@
 #include "DialogAttribute.h"
 #include "DlgDevice.h"
 #include "SxGraphicsView.h"
-#include "UiLookup.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -82,7 +81,6 @@ private slots:
         QTest::newRow("window height too tall") << wh << QRect(2000, 100, 640, 2000) << QRect(2000, 100, 640, 980);
         QTest::newRow("window y past bottom") << wy << QRect(2000, 900, 640, 480) << QRect(2000, 600, 640, 480);
         QTest::newRow("crop x past edge") << cx << QRect(1500, 0, 640, 480) << QRect(1280, 0, 640, 480);
-        // x fits on its own axis; the height that overflows is not x's business
         QTest::newRow("crop x fits, y does not") << cx << QRect(50, 900, 640, 480) << QRect(50, 900, 640, 480);
         QTest::newRow("crop y past edge") << cy << QRect(0, 900, 640, 480) << QRect(0, 600, 640, 480);
         QTest::newRow("crop width small") << cw << QRect(0, 0, 10, 480) << QRect(0, 0, 64, 480);
@@ -98,16 +96,6 @@ private slots:
             QCOMPARE(DialogAttribute::correctCrop(rect, field, 1920, 1080), result);
         else
             QCOMPARE(DialogAttribute::correctWindow(rect, field, QRectF(1920, 0, 1920, 1080)), result);
-    }
-    void fillingSendsNothingAndMarksNothing()
-    {
-        KsDevice ks(KsId, 3);
-        DialogAttribute d;
-        fillKs(d);
-        QVERIFY(!d.isCropDirty() && !d.isTransDirty() && !d.isWindowDirty());
-        QVERIFY(!d.windowTimer()->isActive() && !d.cropTimer()->isActive());
-        apply(&d);
-        QCOMPARE(ks.spy.count(), 0);
     }
     void inputLabel_data()
     {
@@ -158,23 +146,29 @@ private slots:
         QCOMPARE(t->value(), 15);
         QVERIFY(!d.isTransDirty());
     }
-    void transparencyOnly_data()
+    void applyFrames_data()
     {
-        QTest::addColumn<bool>("isGw");
-        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QStringList>("edits"); // field=typed text, in this order
         QTest::addColumn<Frames>("frames");
-        QTest::newRow("KS") << false << "7" << Frames{hostFrame(0x03, 0x01, "02 07"), hostFrame(0xE2, 0x00)};
-        // GW: between output holds
-        QTest::newRow("GW") << true << "55"
-                            << Frames{hostFrame(0xF1, 0x00, "00"), hostFrame(0x03, 0x01, "04 37"), hostFrame(0xF1, 0x00, "01"),
-                                      hostFrame(0xE2, 0x00)};
+        QTest::newRow("KS transparency") << 3 << QStringList{"trans=7"}
+                                         << Frames{hostFrame(0x03, 0x01, "02 07"), hostFrame(0xE2, 0x00)};
+        // crop x 256 is pulled back to 0 by the window edit (the crop spans the input); Apply corrects width 5
+        QTest::newRow("KS all groups") << 17 << QStringList{"crop_x=256", "win_h=300", "trans=12", "win_w=5"}
+                                       << Frames{hostFrame(0x02, 0x00, "02 01 0000 0000 8007 3804"),
+                                                 hostFrame(0x03, 0x00, "02 6400 3200 4000 2C01"), hostFrame(0x03, 0x01, "02 0C"),
+                                                 hostFrame(0xE2, 0x00), hostFrame(0xE3, 0x00)};
+        QTest::newRow("GW, between output holds") << 48 << QStringList{"trans=55"}
+                                                  << Frames{hostFrame(0xF1, 0x00, "00"), hostFrame(0x03, 0x01, "04 37"),
+                                                            hostFrame(0xF1, 0x00, "01"), hostFrame(0xE2, 0x00)};
     }
-    void transparencyOnly()
+    void applyFrames()
     {
-        QFETCH(bool, isGw);
-        QFETCH(QString, typed);
+        QFETCH(int, type);
+        QFETCH(QStringList, edits);
         QFETCH(Frames, frames);
-        KsDevice ks(KsId, 3);
+        const bool isGw = type == 48;
+        KsDevice ks(KsId, type);
         GwDevice gw(GwId, 48);
         if (!isGw)
             ks.install();
@@ -187,37 +181,20 @@ private slots:
             fillKs(d);
         }
         d.show();
-        typeInto(spin(&d, "spinBox_trans"), typed);
-        QVERIFY(d.isTransDirty() && !d.isWindowDirty() && !d.isCropDirty());
+        // filling marks nothing and starts no correction
+        QVERIFY(!d.isCropDirty() && !d.isTransDirty() && !d.isWindowDirty());
+        QVERIFY(!d.windowTimer()->isActive() && !d.cropTimer()->isActive());
+        for (const QString &e : edits)
+            typeInto(spin(&d, qPrintable("spinBox_" + e.section('=', 0, 0))), e.section('=', 1));
+        QVERIFY(d.isTransDirty());
         apply(&d);
         QCOMPARE(sentFrames(spy), frames);
-        QVERIFY(!d.isTransDirty());
-        QVERIFY(d.isVisible());
+        QVERIFY(!d.isCropDirty() && !d.isTransDirty() && !d.isWindowDirty() && d.isVisible());
+        QVERIFY(!d.windowTimer()->isActive());
         // nothing left to send (a GW device still gets an empty hold and release)
         spy.clear();
         apply(&d);
-        if (!isGw)
-            QCOMPARE(spy.count(), 0);
-    }
-    void ksAllGroups()
-    {
-        KsDevice ks(KsId, 17);
-        DialogAttribute d;
-        fillKs(d);
-        d.show();
-        typeInto(spin(&d, "spinBox_crop_x"), QStringLiteral("256"));
-        // the crop width still spans the input: x = 256 is pulled back when the window group is edited
-        typeInto(spin(&d, "spinBox_win_h"), QStringLiteral("300"));
-        QCOMPARE(spin(&d, "spinBox_crop_x")->value(), 0);
-        typeInto(spin(&d, "spinBox_trans"), QStringLiteral("12"));
-        // Apply makes the pending window correction itself
-        typeInto(spin(&d, "spinBox_win_w"), QStringLiteral("5"));
-        apply(&d);
-        QCOMPARE(ks.frames(), Frames({hostFrame(0x02, 0x00, "02 01 0000 0000 8007 3804"),
-                                          hostFrame(0x03, 0x00, "02 6400 3200 4000 2C01"), hostFrame(0x03, 0x01, "02 0C"),
-                                          hostFrame(0xE2, 0x00), hostFrame(0xE3, 0x00)}));
-        QVERIFY(!d.isCropDirty() && !d.isTransDirty() && !d.isWindowDirty());
-        QVERIFY(!d.windowTimer()->isActive());
+        QCOMPARE(sentFrames(spy), isGw ? Frames({hostFrame(0xF1, 0x00, "00"), hostFrame(0xF1, 0x00, "01")}) : Frames());
     }
     void withoutInterfaceKeepsChanges()
     {
@@ -232,7 +209,6 @@ private slots:
         apply(&d);
         QCOMPARE(ks.spy.count(), 0);
         QVERIFY(d.isTransDirty());
-        // once the device is there, the kept change goes out
         ks.install();
         apply(&d);
         QCOMPARE(ks.frames(), Frames({hostFrame(0x03, 0x01, "02 03"), hostFrame(0xE2, 0x00)}));
@@ -240,7 +216,6 @@ private slots:
     void gwApplyBetweenOutputHolds()
     {
         GwDevice gw(GwId, 48);
-        // the window is open on the device, as the canvas left it
         gw.iface.openWindow(1, 0, 0, 960, 540, 3);
         gw.spy.clear();
         DialogAttribute d;
@@ -266,7 +241,6 @@ private slots:
         // the move of the window lies between the transparency and the release
         QVERIFY(releaseAt > transAt + 1);
         QCOMPARE(f.mid(releaseAt), Frames({hostFrame(0xF1, 0x00, "01"), hostFrame(0xE3, 0x00), hostFrame(0xE2, 0x00)}));
-        // the matrix follows: moved, cropped, still on its layer
         const GW5::WindowRecord w = gw.iface.matrix()->window(1);
         QCOMPARE(QList<int>({w.winId, w.x, w.layer, w.flag, w.srcW}), QList<int>({1, 200, 3, 1, 960}));
         QVERIFY(!d.isCropDirty() && !d.isTransDirty() && !d.isWindowDirty());

@@ -5,7 +5,6 @@
 #include "DlgBusy.h"
 #include "DlgDevice.h"
 
-#include <QComboBox>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -119,7 +118,6 @@ private slots:
         r.dlg.setPanelData(panel(0, 960, 540, 2, 2, 0));
         QSpinBox *spins[] = {r.spin("spin_width"), r.spin("spin_height"), r.spin("spin_frameRate")};
         QList<int> values{width, height, rate};
-        // The edited field last: it is the one the timer computes back.
         for (int i = 0; i < 3; ++i)
             if (i != edited)
                 spins[i]->setValue(values[i]);
@@ -130,7 +128,6 @@ private slots:
         QMetaObject::invokeMethod(&r.dlg, "onTimerResolution");
         values[edited] = expected;
         QCOMPARE(r.resolution(), values);
-        // Writing the corrected value back is no new edit.
         QVERIFY(!r.dlg.resolutionTimer()->isActive());
     }
     void applyOutput_data()
@@ -148,8 +145,7 @@ private slots:
         QTest::newRow("custom height") << QByteArray("spin_height") << 900 << QList<int>() << QList<int>{0, 1920, 900, 50};
         QTest::newRow("custom rate") << QByteArray("spin_frameRate") << 30 << QList<int>() << QList<int>{0, 1920, 1080, 30};
     }
-    // Apply sends the layout or the resolution that changed between output holds, the busy time runs,
-    // the canvas is told to drop its windows and reload template 0; a second press sends nothing.
+    // Apply sends what changed between output holds, busy; the canvas drops its windows and reloads template 0.
     void applyOutput()
     {
         QFETCH(QByteArray, field);
@@ -239,7 +235,6 @@ private slots:
             QCOMPARE(r.cell(row, col), before);
         }
 
-        // A valid width reaches every area of the column.
         t->item(0, 1)->setText("1920");
         QCOMPARE(QStringList({r.cell(1, 1), r.cell(2, 1), r.cell(1, 2)}),
                  QStringList({areaText(1, 1920, 540), areaText(3, 1920, 500), areaText(2, 900, 540)}));
@@ -258,7 +253,6 @@ private slots:
         t->item(0, 2)->setText("1024");
         QCOMPARE(r.cell(1, 2), areaText(2, 1024, 700));
 
-        // The tab refills the table from the current device's panel list.
         r.record.panels = grid(1, 4, 480, 1080);
         setFields(&r.dlg, {{"tabWidget", 1}});
         QCOMPARE(t->columnCount(), 5);
@@ -317,7 +311,6 @@ private slots:
         QCOMPARE(changed.size(), 1);
         QCOMPARE(changed.first(), (QList<QVariant>{1, 3, 2}));
         QCOMPARE(t->item(1, 2)->data(Qt::UserRole).toInt(), 3);
-        // The next edit names the new area as the one before.
         t->item(1, 2)->setText("1");
         QCOMPARE(changed.last(), (QList<QVariant>{1, 0, 3}));
     }
@@ -344,8 +337,7 @@ private slots:
         QTest::newRow("no panels") << QList<INFO_PANEL>() << 0;
         QTest::newRow("panels incomplete") << grid(2, 2, 960, 540).mid(0, 3) << 2;
     }
-    // The dialog is kept for the next use: opened for a device whose panel list is empty or does not
-    // fill its grid, it shows nothing of the last use, and Apply sends nothing that was left of it.
+    // Opened again for a device whose panels are none or do not fill the grid, it shows and sends nothing of the last use.
     void reuseShowsNothingOfTheLastUse()
     {
         QFETCH(QList<INFO_PANEL>, panels);
@@ -358,7 +350,6 @@ private slots:
         first.mappings = mappings(6);
         r.dlg.setDeviceData(first);
         QCOMPARE(r.table()->rowCount(), 3);
-        // Edits left unapplied when that use ended.
         r.table()->item(0, 1)->setText("600");
         setFields(&r.dlg, {{"spin_col", 4}, {"tabWidget", 2}});
 

@@ -1,14 +1,11 @@
-// KX image quality with a KS9200 interface as the current device: each group's frame, the records
-// they update, the reset of every window and fills that leave the dialog empty.
+// KX image quality: each group's frame, the records they update, the reset and fills that leave it empty.
 #include "BoxCatcher.h"
 #include "DialogKXImageQuality.h"
 #include "DlgDevice.h"
-#include "UiLookup.h"
 
 #include <QComboBox>
 #include <QPushButton>
 #include <QSlider>
-#include <QSpinBox>
 #include <QTimer>
 #include <QtTest>
 
@@ -44,7 +41,6 @@ private slots:
         // The second window; each group sends all of its values.
         QTest::newRow("colour temperature") << QByteArray("slider_colorTemp_green") << 70 << 0x0A
                                             << QList<int>{1, 3, 11, 70, 31};
-        QTest::newRow("RGBCMY") << QByteArray("spinBox_rgbcmy_cyan") << 90 << 0x0C << QList<int>{1, 0, 41, 42, 43, 90, 45, 46};
         QTest::newRow("image effects") << QByteArray("spinBox_effect_skinTone") << 33 << 0x0D << QList<int>{1, 2, 6, 33, 8};
         QTest::newRow("expert formats") << QByteArray("combo_expert_inFMT") << 4 << 0x0E << QList<int>{1, 4, 1, 4, 2};
         QTest::newRow("gamma") << QByteArray("combo_gamma") << 4 << 0x09 << QList<int>{1, 4};
@@ -172,7 +168,6 @@ private slots:
     }
 
 private:
-    // Fires the send timer as its 200 ms would; it must be running.
     void send()
     {
         QVERIFY(dlg->sendTimer()->isActive());

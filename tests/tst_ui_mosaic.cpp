@@ -1,17 +1,14 @@
 // Mosaic and multi-machine dialogs: the unit limits and the frames of the switch, Apply and closing; the
 // device table, the preset choice, its messages and the load-preset frames with the status texts.
 #include "BoxCatcher.h"
-#include "DeviceLookup.h"
 #include "DialogMosaic.h"
 #include "DialogMultiMachine.h"
 #include "DlgBusy.h"
 #include "DlgDevice.h"
-#include "UiLookup.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QStackedWidget>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -34,27 +31,30 @@ private slots:
     void initTestCase() { registerRecordTypes(); }
     void unitsLimitPosition_data()
     {
+        QTest::addColumn<int>("type");
         QTest::addColumn<int>("h");
         QTest::addColumn<int>("v");
         QTest::addColumn<int>("position"); // -1: left as it was (6)
         QTest::addColumn<int>("result");
-        QTest::newRow("last unit") << 3 << 2 << 6 << 6;
-        QTest::newRow("past the units") << 3 << 2 << 7 << 6;
-        QTest::newRow("fewer columns hold it") << 2 << 2 << -1 << 4;
-        QTest::newRow("past more rows") << 2 << 4 << 9 << 8;
+        QTest::newRow("last unit") << 3 << 3 << 2 << 6 << 6;
+        QTest::newRow("past the units") << 3 << 3 << 2 << 7 << 6;
+        QTest::newRow("fewer columns hold it") << 3 << 2 << 2 << -1 << 4;
+        QTest::newRow("past more rows") << 3 << 2 << 4 << 9 << 8;
         // the frame carries the position in one byte: 20 x 20 units still stop it at 255
-        QTest::newRow("one byte, inside") << 20 << 20 << 255 << 255;
-        QTest::newRow("one byte, outside") << 20 << 20 << 256 << 255;
+        QTest::newRow("one byte, inside") << 3 << 20 << 20 << 255 << 255;
+        QTest::newRow("one byte, outside") << 3 << 20 << 20 << 256 << 255;
+        QTest::newRow("KX sends the tune too") << 17 << 3 << 2 << 5 << 5;
     }
     void unitsLimitPosition()
     {
+        QFETCH(int, type);
         QFETCH(int, h);
         QFETCH(int, v);
         QFETCH(int, position);
         QFETCH(int, result);
-        KsDevice ks(KsId, 3);
+        KsDevice ks(KsId, type);
         DialogMosaic d;
-        d.setMosaic(1, mosaicUnits(3, 2, 6), 960, 540, 3);
+        d.setMosaic(1, INFO_MOSAIC{1, 0, 0, 0xFF, 2, 0, 0, 3, 2, 6}, 960, 540, type); // 3 x 2 units at 6, tunes -1, 2
         setFields(&d, {{"spinBox_hUnits", h}, {"spinBox_vUnits", v}});
         QCOMPARE(spin(&d, "spinBox_position")->maximum(), qMin(255, h * v));
         if (position >= 0)
@@ -62,9 +62,10 @@ private slots:
         QCOMPARE(spin(&d, "spinBox_position")->value(), result);
         ks.spy.clear();
         click(&d, "btn_apply");
-        QCOMPARE(ks.frames(), Frames({hostFrame(0x06, 0x02, {1, h, v, result})}));
+        QCOMPARE(ks.frames(), Frames({hostFrame(0x06, 0x02, {1, h, v, result})}) +
+                                  (type == 17 ? Frames({hostFrame(0x06, 0x04, "01 FF 02 00 00")}) : Frames()));
         // a position beyond the device's own units is held at the limit
-        d.setMosaic(1, mosaicUnits(2, 2, 9), 960, 540, 3);
+        d.setMosaic(1, mosaicUnits(2, 2, 9), 960, 540, type);
         QCOMPARE(spin(&d, "spinBox_position")->value(), 4);
     }
     void fillingByMode()
@@ -78,27 +79,12 @@ private slots:
         // tune bytes are signed; in unit mode the pixel page shows the window itself
         QCOMPARE(fieldValues(&d, {"spinBox_xTune", "spinBox_wTune", "spinBox_hTune", "spinBox_hTotal", "spinBox_vTotal"}),
                  QList<int>({-2, -128, 127, 960, 540}));
-        // pixel mode: one unit
         m.mode = 1;
         m.enable = 0;
         d.setMosaic(0, m, 960, 540, 3);
         QVERIFY(!child<QPushButton>(&d, "btn_switch")->isChecked());
         QCOMPARE(fieldValues(&d, {"stackedWidget", "spinBox_hTotal"}), QList<int>({1, 7680}));
         QCOMPARE(spin(&d, "spinBox_position")->maximum(), 1);
-    }
-    // KX types send the tune in unit mode as well.
-    void unitApplyByType()
-    {
-        KsDevice ks(KsId, 3);
-        DialogMosaic d;
-        const INFO_MOSAIC m{1, 0, 0, 0xFF, 2, 0, 0, 3, 2, 4};
-        d.setMosaic(1, m, 960, 540, 3);
-        click(&d, "btn_apply");
-        QCOMPARE(ks.frames(), Frames({hostFrame(0x06, 0x02, "01 03 02 04")}));
-        ks.spy.clear();
-        d.setMosaic(1, m, 960, 540, 17);
-        click(&d, "btn_apply");
-        QCOMPARE(ks.frames(), Frames({hostFrame(0x06, 0x02, "01 03 02 04"), hostFrame(0x06, 0x04, "01 FF 02 00 00")}));
     }
     void pixelApply()
     {
@@ -125,7 +111,6 @@ private slots:
         click(&d, "btn_cancel");
         QVERIFY(!d.isVisible());
         QCOMPARE(ks.frames(), Frames({hostFrame(0xE8, 0x00)}));
-        // Escape reads back as well
         ks.spy.clear();
         d.show();
         QTest::keyClick(&d, Qt::Key_Escape);
@@ -177,7 +162,6 @@ private slots:
                  QStringList({"Unknow", "GW5", "network(192.168.1.5)", "", "right", "KS1200US", "usb", "V1.2"}));
         QCOMPARE(t->item(2, 0)->data(Qt::UserRole).toString(), a.cpuid);
         QCOMPARE(d.checkedCpuids(), QStringList({c.cpuid, b.cpuid, a.cpuid}));
-        // filling again replaces the rows
         d.setDevices({{a.cpuid, &a}});
         QCOMPARE(t->rowCount(), 1);
     }

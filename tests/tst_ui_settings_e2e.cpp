@@ -72,7 +72,6 @@ private slots:
         QCOMPARE(int(w->ksRecord(id)->type), 3);
         QVERIFY(w->ksRecord(id)->panels.size() == 2);
 
-        // Both outputs custom; Apply, then close the dialog.
         applyIn<DialogOutputSetting>(&MainWindow::onTitleOutputSetting,
                                      {{"comboBox_output1", 0}, {"comboBox_output2", 0}, {"spinBox_output1_w", 1600},
                                       {"spinBox_output1_h", 900}, {"spinBox_fr1", 50}, {"spinBox_output2_w", 1280},
@@ -89,7 +88,6 @@ private slots:
                                                                                 "spinBox_fr1", "spinBox_output2_w", "comboBox_output2"}),
                  QList<int>({1600, 900, 50, 1280, 0}));
 
-        // EDID of the second input.
         const QList<INFO_EDID> before = w->ksRecord(id)->edid;
         QVERIFY(before.size() >= 2);
         const int src = before.at(1).srcId;
@@ -99,7 +97,6 @@ private slots:
         QCOMPARE(int(w->ksRecord(id)->edid.value(1).srcId), src);
         QCOMPARE(int(w->ksRecord(id)->edid.value(0).width), int(before.at(0).width));
         QCOMPARE(received(id, 0x0C, 0x00, 6, 1), QStringList({QString::asprintf("%02x", src)}));
-        // The input chosen before is chosen again.
         QCOMPARE(shown<DialogEDID>(&MainWindow::onTitleEDID, {"spin_width", "spin_height", "spin_frame", "combo_inputSrc"}),
                  QList<int>({1280, 1024, 60, 1}));
     }
@@ -125,8 +122,6 @@ private slots:
         QCOMPARE(shown<DialogEDID>(&MainWindow::onTitleEDID, {"spin_width", "spin_height", "spin_frame"}),
                  QList<int>({2560, 1600, 60}));
     }
-    // A GW window's crop and transparency set in the attribute dialog reach the device through the
-    // matrix frames, and the device's read-back shows them.
     void gwWindowAttribute()
     {
         const QString id = reach(GwAddr);
@@ -151,7 +146,6 @@ private slots:
                  {"spinBox_crop_x", "100"}, {"spinBox_crop_w", "960"}, {"spinBox_crop_h", "540"}, {"spinBox_trans", "40"}})
             typeInto(child<QSpinBox>(&d, e.first), e.second);
         child<QPushButton>(&d, "btn_apply")->click();
-        // the dialog's read-backs bring the device's own view of the window
         QVERIFY(waitUntil([&] { return crop().x == 100 && window().param1 == 40; }));
         const INFO_INPUTCROP c = crop();
         QCOMPARE(QList<int>({c.enable, c.x, c.width, c.height}), QList<int>({1, 100, 960, 540}));
@@ -187,8 +181,7 @@ private slots:
     }
 
 private:
-    // Links the main window to the device at `addr` and makes it the current device with its
-    // full read-back done; returns its cpuid.
+    // Links the main window to the device at `addr`, makes it current, reads it all back; returns its cpuid.
     QString reach(const QString &addr)
     {
         const QString cpuid = sim.deviceAt(QHostAddress(addr))->cpuid;
@@ -225,8 +218,7 @@ private:
     {
         return deviceState(cpuid).value("panels").toArray().at(i).toObject().value(key).toInt();
     }
-    // Bytes [first, first + count) as hex of each host frame the device received with this command and
-    // sub-command, in order.
+    // Bytes [first, first + count) in hex of each host frame with this command the device received, in order.
     QStringList received(const QString &cpuid, int cmd, int sub, int first, int count) const
     {
         QStringList out;
@@ -247,8 +239,7 @@ private:
             d->reject();
         });
     }
-    // The dialog of type T gets `act` once, run from the dialog's own loop so that nested loops inside
-    // it are driven too. The command returns when the dialog closes; one that never opened fails here.
+    // `act` runs once in the dialog's own loop (nested loops inside it are driven too); a dialog never opened fails.
     template <typename T> void runDialog(void (MainWindow::*open)(), std::function<void(T *)> act)
     {
         bool opened = false;
@@ -260,13 +251,11 @@ private:
             opened = opened || d;
         });
         poll.start(10);
-        QTimer guard;
-        guard.setSingleShot(true);
-        connect(&guard, &QTimer::timeout, this, [] {
+        QObject guard; // a dialog still open after 20 s is closed
+        QTimer::singleShot(20000, &guard, [] {
             if (auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
                 d->reject();
         });
-        guard.start(20000);
         (w->*open)();
         QVERIFY2(opened, "the dialog was not opened");
     }

@@ -3,12 +3,10 @@
 #include "DialogTimeTake.h"
 #include "DlgDevice.h"
 #include "SxTimeTaskButton.h"
-#include "UiLookup.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTimeEdit>
-#include <QPushButton>
 #include <QToolButton>
 #include <QtTest>
 

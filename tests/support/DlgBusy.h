@@ -1,12 +1,10 @@
-// Stops every busy indicator that runs modally while it lives, as soon as it shows, and keeps the stop
-// time it was given; `onBusy` runs first, while the indicator still blocks its window. Header-only: the
-// support library links no widgets.
+// Stops every modal busy indicator as soon as it shows while it lives, keeping its stop time; `onBusy` runs
+// first, while the indicator still blocks its window. Header-only: the support library links no widgets.
 #pragma once
 
 #include "SxProgressIndicator.h"
 
 #include <QApplication>
-#include <QList>
 #include <QTimer>
 #include <functional>
 
