@@ -15,19 +15,10 @@
 using namespace RecordBuilders;
 using Frames = QList<QByteArray>;
 
-namespace {
-const QString KsId = QStringLiteral("0102030405060708090a0b0c");
-const QString GwId = QStringLiteral("a1a2a3a4a5a6a7a8a9aaabac");
 
-void fire(QTimer *timer)
-{
-    QVERIFY(timer->isActive());
-    QMetaObject::invokeMethod(timer, "timeout");
-}
 
-QSpinBox *spin(QWidget *d, const char *name) { return child<QSpinBox>(d, name); }
-void apply(QWidget *d) { child<QPushButton>(d, "btn_apply")->click(); }
-} // namespace
+static QSpinBox *spin(QWidget *d, const char *name) { return child<QSpinBox>(d, name); }
+static void apply(QWidget *d) { child<QPushButton>(d, "btn_apply")->click(); }
 
 class TstUiAttribute : public QObject
 {
@@ -59,7 +50,8 @@ private slots:
         typeInto(spin(&d, field), typed);
         QCOMPARE(spin(&d, field)->value(), typed.toInt());
         QVERIFY(crop ? d.isCropDirty() : d.isWindowDirty());
-        fire(timer);
+        QVERIFY(timer->isActive());
+        QMetaObject::invokeMethod(timer, "timeout");
         QCOMPARE(spin(&d, field)->value(), corrected);
         QVERIFY(!timer->isActive());
         QCOMPARE(fieldValues(&d, {"spinBox_win_x", "spinBox_win_h", "spinBox_crop_x"}), QList<int>({100, 480, 100}));
@@ -236,10 +228,8 @@ private slots:
         const int cropAt = f.indexOf(hostFrame(0x02, 0x00, "01 01 0000 0000 C003 3804"));
         const int transAt = f.indexOf(hostFrame(0x03, 0x01, "01 28"));
         const int releaseAt = f.indexOf(hostFrame(0xF1, 0x00, "01"));
-        QVERIFY(cropAt > 0);
-        QVERIFY(transAt > cropAt);
         // the move of the window lies between the transparency and the release
-        QVERIFY(releaseAt > transAt + 1);
+        QVERIFY(0 < cropAt && cropAt < transAt && transAt + 1 < releaseAt);
         QCOMPARE(f.mid(releaseAt), Frames({hostFrame(0xF1, 0x00, "01"), hostFrame(0xE3, 0x00), hostFrame(0xE2, 0x00)}));
         const GW5::WindowRecord w = gw.iface.matrix()->window(1);
         QCOMPARE(QList<int>({w.winId, w.x, w.layer, w.flag, w.srcW}), QList<int>({1, 200, 3, 1, 960}));

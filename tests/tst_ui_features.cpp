@@ -16,10 +16,8 @@
 using namespace RecordBuilders;
 using Frames = QList<QByteArray>;
 
-namespace {
-const QString Cpuid = QStringLiteral("0123456789abcdef01234567");
 
-void wheel(QWidget *w, int delta)
+static void wheel(QWidget *w, int delta)
 {
     const QPointF pos(w->width() / 2, w->height() / 2);
     QWheelEvent e(pos, w->mapToGlobal(pos.toPoint()), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
@@ -27,18 +25,16 @@ void wheel(QWidget *w, int delta)
     QApplication::sendEvent(w, &e);
 }
 
-void click(QWidget *d, const char *name) { QTest::mouseClick(child<QAbstractButton>(d, name), Qt::LeftButton); }
 
-QByteArray pattern(int number) { return hostFrame(0x0B, 0x00, {number}); }
+static QByteArray pattern(int number) { return hostFrame(0x0B, 0x00, {number}); }
 
-QString label(QWidget *d, const char *name) { return child<QLabel>(d, name)->text(); }
-} // namespace
+static QString label(QWidget *d, const char *name) { return child<QLabel>(d, name)->text(); }
 
 class TestUiFeatures : public QObject
 {
     Q_OBJECT
 private slots:
-    void init() { dev = new KsDevice(Cpuid, 0); }
+    void init() { dev = new KsDevice(KsId, 0); }
     void cleanup() { delete dev; }
     // Bytes from the device that name no item leave the combos on a valid item; switching and closing send nothing.
     void chromaFillSwitchAndClose()
@@ -50,8 +46,8 @@ private slots:
             QVERIFY(child<QComboBox>(&d, combo)->currentIndex() >= 0);
         QVERIFY(child<QComboBox>(&d, "combo_colorFilter")->currentIndex() < 5);
         d.show();
-        click(&d, "btn_onoff");
-        click(&d, "btn_c");
+        press(&d, "btn_onoff");
+        press(&d, "btn_c");
         QVERIFY(!d.isVisible());
         QCOMPARE(d.result(), int(QDialog::Rejected));
         QVERIFY(dev->spy.isEmpty());
@@ -83,11 +79,11 @@ private slots:
         d.show();
         d.setChromaData(4, INFO_CHROMA{0, uint8_t(mode), 1, 1, 1, 0, 0x12, 0x34, 0xFE});
         if (field == "btn_onoff")
-            click(&d, field);
+            press(&d, field);
         else
             QVERIFY(setField(child<QWidget>(&d, field), value));
         QVERIFY(dev->spy.isEmpty());
-        click(&d, "btn_apply");
+        press(&d, "btn_apply");
         QCOMPARE(dev->frames(), Frames({hostFrameOf(0x0D, 0x00, params)}));
     }
     // Filling and a change of language send nothing; the dialog stays live afterwards.
@@ -132,8 +128,8 @@ private slots:
         d.show();
         const uint8_t audio[4] = {0, 0, 0, 10};
         d.setAudioData(1, audio, 17);
-        click(&d, "toolButton");
-        click(&d, "toolButton");
+        press(&d, "toolButton");
+        press(&d, "toolButton");
         setFields(&d, {{"spin_volume", 30}});
         QCOMPARE(dev->frames(),
                  Frames({hostFrame(0x07, 0x01, {1}), hostFrame(0x07, 0x01, {0}), hostFrame(0x07, 0x02, {30})}));
@@ -162,15 +158,15 @@ private slots:
         d.show();
         d.setDeviceType(type);
         wheel(&d, 120); // switched off: the wheel neither moves nor sends
-        click(&d, "btn_switch");
+        press(&d, "btn_switch");
         QCOMPARE(dev->frames(), Frames({pattern(0)}));
         dev->spy.clear();
         wheel(&d, -120); // below 0 wraps to the highest number, above it to 0, by wheel and by button
         QCOMPARE(label(&d, "label_number"), QString::number(highest));
         for (const char *b : {"btn_next", "btn_prev"})
-            click(&d, b);
+            press(&d, b);
         wheel(&d, 120);
-        click(&d, "btn_next");
+        press(&d, "btn_next");
         QCOMPARE(label(&d, "label_number"), QStringLiteral("1"));
         QCOMPARE(dev->frames(), Frames({pattern(highest), pattern(0), pattern(highest), pattern(0), pattern(1)}));
     }
@@ -184,85 +180,66 @@ private slots:
         d.setDeviceType(18);
         d.setDeviceType(48); // not a KS type: nothing changes
         QCOMPARE(d.highestIndex(), 12);
-        click(&d, "btn_switch");
+        press(&d, "btn_switch");
         QVERIFY(next->isEnabled() && prev->isEnabled());
-        click(&d, "btn_next");
-        click(&d, "btn_next");
-        click(&d, "btn_switch");
+        press(&d, "btn_next");
+        press(&d, "btn_next");
+        press(&d, "btn_switch");
         QVERIFY(!next->isEnabled() && !prev->isEnabled());
         // Switching on again shows the number it stood at.
-        click(&d, "btn_switch");
+        press(&d, "btn_switch");
         QCOMPARE(dev->frames(), Frames({pattern(0), pattern(1), pattern(2), pattern(255), pattern(2)}));
         // A number beyond the range of the next device's type is not kept.
         d.setDeviceType(0);
         for (int i = 0; i < 18; ++i)
-            click(&d, "btn_prev"); // 2, 1, 0, 60, ... 45
+            press(&d, "btn_prev"); // 2, 1, 0, 60, ... 45
         QCOMPARE(d.currentIndex(), 45);
         d.setDeviceType(16);
         QCOMPARE(label(&d, "label_number"), QStringLiteral("0"));
         dev->spy.clear();
-        click(&d, "btn_next");
-        QCOMPARE(dev->frames(), Frames({pattern(1)}));
-    }
-    void testPatternOffOnClose()
-    {
-        DialogTestPicCard d;
-        d.show();
-        d.setDeviceType(1);
-        click(&d, "btn_switch");
-        dev->spy.clear();
+        press(&d, "btn_next");
+        // Closing switches it off; it opens again switched off, as the device is, and keeps the number.
         d.close();
         QVERIFY(!d.isVisible());
-        QCOMPARE(dev->frames(), Frames({pattern(255)}));
-        // It opens again switched off, as the device is; the number is kept.
         d.show();
-        QVERIFY(!child<QToolButton>(&d, "btn_switch")->isChecked());
-        QVERIFY(!child<QToolButton>(&d, "btn_next")->isEnabled());
-        click(&d, "btn_switch");
-        click(&d, "btn_next");
+        QVERIFY(!child<QToolButton>(&d, "btn_switch")->isChecked() && !next->isEnabled());
+        press(&d, "btn_switch");
+        press(&d, "btn_next");
         d.accept();
-        QCOMPARE(dev->frames(), Frames({pattern(255), pattern(0), pattern(1), pattern(255)}));
+        QCOMPARE(dev->frames(), Frames({pattern(1), pattern(255), pattern(1), pattern(2), pattern(255)}));
         dev->spy.clear();
         d.show();
         QTest::mouseClick(child<SxDialogTitle>(&d, "dialogTitle")->closeButton(), Qt::LeftButton);
         QVERIFY(!d.isVisible());
         QCOMPARE(dev->frames(), Frames({pattern(255)}));
     }
-    void usbButtons()
+    void usbButtonsAndRemoteMode()
     {
         DialogUsbPlay d;
         d.show();
         auto *play = child<QToolButton>(&d, "btn_play");
         auto *wifi = child<QToolButton>(&d, "btn_wifi");
+        auto *screen = child<QToolButton>(&d, "btn_wirelessScreen");
         for (const char *b : {"btn_play", "btn_play", "btn_next"})
-            click(&d, b);
+            press(&d, b);
         QVERIFY(play->isChecked());
-        click(&d, "btn_play");
-        click(&d, "btn_prev");
+        press(&d, "btn_play");
+        press(&d, "btn_prev");
         QVERIFY(play->isChecked());
         // the wireless screen takes the Wi-Fi switch out of use while it is on
-        click(&d, "btn_wifi");
+        press(&d, "btn_wifi");
         QVERIFY(wifi->isChecked());
-        click(&d, "btn_wirelessScreen");
-        QVERIFY(child<QToolButton>(&d, "btn_wirelessScreen")->isChecked());
-        QVERIFY(!wifi->isChecked() && !wifi->isEnabled());
-        click(&d, "btn_wirelessScreen");
+        press(&d, "btn_wirelessScreen");
+        QVERIFY(screen->isChecked() && !wifi->isChecked() && !wifi->isEnabled());
+        press(&d, "btn_wirelessScreen");
         QVERIFY(wifi->isEnabled() && !wifi->isChecked());
-        click(&d, "btn_wifi");
+        press(&d, "btn_wifi");
         QCOMPARE(dev->frames(), Frames({hostFrame(0x20, 0x00, {1}), hostFrame(0x20, 0x00, {0}), hostFrame(0x20, 0x00, {2}),
                                         hostFrame(0x20, 0x00, {0}), hostFrame(0x20, 0x00, {3}), hostFrame(0x20, 0x02, {1}),
                                         hostFrame(0x20, 0x03, {1}), hostFrame(0x20, 0x03, {0}), hostFrame(0x20, 0x02, {1})}));
-    }
-    void usbRemoteModeBeforeFrame()
-    {
-        DialogUsbPlay d;
-        d.show();
+        // The remote work mode: the switches' state at the moment its frame leaves.
         auto *mode = child<QComboBox>(&d, "combo_workMode");
-        auto *wifi = child<QToolButton>(&d, "btn_wifi");
-        auto *screen = child<QToolButton>(&d, "btn_wirelessScreen");
-        click(&d, "btn_wifi");
         dev->spy.clear();
-        // The switches' state at the moment the work-mode frame leaves.
         QList<bool> atSend;
         connect(&dev->iface, &Interface::emitSendData, this, [&](const QByteArray &) {
             atSend << wifi->isChecked() << wifi->isEnabled() << screen->isChecked() << screen->isEnabled();
@@ -286,14 +263,14 @@ private slots:
         const uint8_t bytes[4] = {0, 0, 0, 0};
         audio.setAudioData(2, bytes, 16);
         DeviceLookup::clear();
-        click(&chroma, "btn_apply");
+        press(&chroma, "btn_apply");
         setFields(&audio, {{"spin_volume", 9}, {"comboBox_window", 1}});
         audio.close();
-        click(&pattern, "btn_switch");
-        click(&pattern, "btn_next");
+        press(&pattern, "btn_switch");
+        press(&pattern, "btn_next");
         pattern.close();
         setFields(&usb, {{"combo_workMode", 1}});
-        click(&usb, "btn_play");
+        press(&usb, "btn_play");
         QVERIFY(dev->spy.isEmpty());
         QCOMPARE(label(&pattern, "label_number"), QStringLiteral("1"));
         QVERIFY(!child<QToolButton>(&usb, "btn_wifi")->isEnabled());

@@ -12,9 +12,6 @@
 using namespace RecordBuilders;
 using Frames = QList<QByteArray>;
 
-namespace {
-const QString Cpuid = QStringLiteral("0a0b0c0d0e0f101112131415");
-} // namespace
 
 class TestUiKxQuality : public QObject
 {
@@ -23,7 +20,7 @@ private slots:
     void initTestCase() { registerRecordTypes(); }
     void init()
     {
-        dev = new KsDevice(Cpuid, 17);
+        dev = new KsDevice(KsId, 17);
         dlg = new DialogKXImageQuality;
         dlg->setImageQuality(imageQualityList(2), imageAdvancedList(2));
     }
@@ -34,38 +31,46 @@ private slots:
     }
     void groupFrame_data()
     {
-        QTest::addColumn<QByteArray>("control");
-        QTest::addColumn<int>("value");
+        QTest::addColumn<int>("window"); // the combo's index: 0 all windows, 2 the second window
+        QTest::addColumn<QStringList>("edits"); // control=value, in this order; the last one is checked
         QTest::addColumn<int>("sub");
         QTest::addColumn<QList<int>>("params");
-        // The second window; each group sends all of its values.
-        QTest::newRow("colour temperature") << QByteArray("slider_colorTemp_green") << 70 << 0x0A
-                                            << QList<int>{1, 3, 11, 70, 31};
-        QTest::newRow("image effects") << QByteArray("spinBox_effect_skinTone") << 33 << 0x0D << QList<int>{1, 2, 6, 33, 8};
-        QTest::newRow("expert formats") << QByteArray("combo_expert_inFMT") << 4 << 0x0E << QList<int>{1, 4, 1, 4, 2};
-        QTest::newRow("gamma") << QByteArray("combo_gamma") << 4 << 0x09 << QList<int>{1, 4};
-        QTest::newRow("colour mode") << QByteArray("combo_colorMode") << 3 << 0x0B << QList<int>{1, 3};
-        QTest::newRow("blue offset, signed") << QByteArray("slider_blue") << -7 << 0x08 << QList<int>{1, 0xF9};
+        // Each group sends all of its values.
+        QTest::newRow("colour temperature") << 2 << QStringList{"slider_colorTemp_green=70"} << 0x0A << QList<int>{1, 3, 11, 70, 31};
+        QTest::newRow("image effects") << 2 << QStringList{"spinBox_effect_skinTone=33"} << 0x0D << QList<int>{1, 2, 6, 33, 8};
+        QTest::newRow("expert formats") << 2 << QStringList{"combo_expert_inFMT=4"} << 0x0E << QList<int>{1, 4, 1, 4, 2};
+        QTest::newRow("gamma") << 2 << QStringList{"combo_gamma=4"} << 0x09 << QList<int>{1, 4};
+        QTest::newRow("colour mode") << 2 << QStringList{"combo_colorMode=3"} << 0x0B << QList<int>{1, 3};
+        QTest::newRow("blue offset, signed") << 2 << QStringList{"slider_blue=-7"} << 0x08 << QList<int>{1, 0xF9};
+        QTest::newRow("last group change wins") << 1 << QStringList{"slider_colorTemp_red=80", "spinBox_effect_luminance=60"}
+                                                << 0x0D << QList<int>{0, 2, 60, 6, 7};
+        // "All window" shows the first window; its group values go to every window.
+        QTest::newRow("all windows") << 0 << QStringList{"combo_expert_colorGamut=6"} << 0x0E << QList<int>{0xFF, 6, 1, 3, 2};
     }
     void groupFrame()
     {
-        QFETCH(QByteArray, control);
-        QFETCH(int, value);
+        QFETCH(int, window);
+        QFETCH(QStringList, edits);
         QFETCH(int, sub);
         QFETCH(QList<int>, params);
-        auto *window = child<QComboBox>(dlg, "combo_window");
-        window->setCurrentIndex(2);
-        const int first = (window->setCurrentIndex(1), fieldValue(w(control)));
-        window->setCurrentIndex(2);
+        const QByteArray control = edits.last().section('=', 0, 0).toLatin1();
+        const int value = edits.last().section('=', 1).toInt();
+        const int other = window == 1 ? 2 : 1;
+        setFields(dlg, {{"combo_window", other}});
+        const int first = fieldValue(w(control));
+        setFields(dlg, {{"combo_window", window}});
+        for (const QString &e : edits)
+            QVERIFY(setField(w(e.section('=', 0, 0).toLatin1()), e.section('=', 1).toInt()));
         QVERIFY(dev->spy.isEmpty());
-        QVERIFY(setField(w(control), value));
         send();
         QCOMPARE(dev->frames(), Frames({hostFrameOf(0x01, uint8_t(sub), params)}));
-        // The record keeps the edit for this window only.
-        window->setCurrentIndex(1);
-        QCOMPARE(fieldValue(w(control)), first);
-        window->setCurrentIndex(2);
+        // The record keeps the edit for the chosen window only (for all with "All window").
+        setFields(dlg, {{"combo_window", other}});
+        QCOMPARE(fieldValue(w(control)), window ? first : value);
+        setFields(dlg, {{"combo_window", window ? window : 2}});
         QCOMPARE(fieldValue(w(control)), value);
+        if (!window) // the whole group of the first window: its input format too
+            QCOMPARE(int(dlg->records().value(1).advanced.inFMT), 3);
         // The gains of the GW family are not touched.
         QCOMPARE(int(dlg->records().value(1).basic.redGain), 0);
         QCOMPARE(int(dlg->records().value(1).basic.blueGain), 0);
@@ -99,27 +104,6 @@ private slots:
         send();
         QCOMPARE(dev->frames(), Frames({hostFrame(0x01, 0x0A, {1, 1, 11, 21, 31})}));
         QCOMPARE(int(dlg->records().value(1).advanced.colorTempMode), 1);
-    }
-    void lastGroupChangeWins()
-    {
-        setFields(dlg, {{"combo_window", 1}, {"slider_colorTemp_red", 80}, {"spinBox_effect_luminance", 60}});
-        QCOMPARE(dlg->pendingCode(), int(DialogKXImageQuality::EffectLuminance));
-        send();
-        QCOMPARE(dev->frames(), Frames({hostFrame(0x01, 0x0D, {0, 2, 60, 6, 7})}));
-        QCOMPARE(int(dlg->records().value(0).advanced.luminance), 60);
-    }
-    void allWindowsTakeTheWholeGroup()
-    {
-        // "All window" shows the first window; its group values go to every window.
-        QCOMPARE(fieldValues(dlg, {"combo_window"}), QList<int>({0}));
-        setFields(dlg, {{"combo_expert_colorGamut", 6}});
-        send();
-        QCOMPARE(dev->frames(), Frames({hostFrame(0x01, 0x0E, {0xFF, 6, 1, 3, 2})}));
-        QCOMPARE(dlg->records().size(), 2);
-        for (const DialogKXImageQuality::WindowPicture &p : dlg->records()) {
-            QCOMPARE(int(p.advanced.colorGamut), 6);
-            QCOMPARE(int(p.advanced.inFMT), 3);
-        }
     }
     void resetEveryWindow()
     {
@@ -175,7 +159,7 @@ private:
         QVERIFY(QMetaObject::invokeMethod(dlg, "onTimerSend"));
         QVERIFY(!dlg->sendTimer()->isActive());
     }
-    QWidget *w(const char *name) { return child<QWidget>(dlg, name); }
+    QWidget *w(const QByteArray &name) { return child<QWidget>(dlg, name.constData()); }
 
     KsDevice *dev = nullptr;
     DialogKXImageQuality *dlg = nullptr;

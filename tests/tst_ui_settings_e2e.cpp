@@ -24,20 +24,18 @@
 #include <QtTest>
 #include <functional>
 
-namespace {
 const QString KsAddr = QStringLiteral("127.0.61.2");
 const QString KxAddr = QStringLiteral("127.0.61.3");
 const QString GwAddr = QStringLiteral("127.0.61.4");
 
-bool waitUntil(const std::function<bool()> &cond) { return SimProcess::waitFor(cond, 10000); }
+static bool waitUntil(const std::function<bool()> &cond) { return SimProcess::waitFor(cond, 10000); }
 
 // The first entry of `list` that `pred` holds for, or a default one.
-template <typename T, typename P> T find(const QList<T> &list, P pred)
+template <typename T, typename P> static T find(const QList<T> &list, P pred)
 {
     auto it = std::find_if(list.begin(), list.end(), pred);
     return it == list.end() ? T() : *it;
 }
-} // namespace
 
 class TestUiSettingsE2e : public QObject
 {

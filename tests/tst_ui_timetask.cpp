@@ -12,13 +12,9 @@
 
 using RecordBuilders::hostFrame;
 
-namespace {
-const QString Cpuid = QStringLiteral("00112233445566778899aabb");
 
-uint8_t at(const QByteArray &f, int i) { return uint8_t(f.at(i)); }
+static uint8_t at(const QByteArray &f, int i) { return uint8_t(f.at(i)); }
 
-void click(QWidget *d, const char *name) { QTest::mouseClick(child<QAbstractButton>(d, name), Qt::LeftButton); }
-} // namespace
 
 class TestTimeTask : public QObject
 {
@@ -37,7 +33,7 @@ private slots:
     {
         QFETCH(int, type);
         const bool cycle = type >= 2; // bytes 14, 15: the target, or the presets of the cycle
-        KsDevice dev(Cpuid, 0);
+        KsDevice dev(KsId, 0);
         DialogTimeTake dlg;
         // state, type, index, 2026-12-07 08:30:15, target 17, presets 1 and 3, every 15 of 300 minutes
         dlg.loadTask(INFO_TIME_TASK{1, uint8_t(type), 4, 26, 12, 7, 8, 30, 15, 17, 0x0005, 15, 300});
@@ -45,7 +41,7 @@ private slots:
         QCOMPARE(target->currentText(), QStringLiteral("Wakeup"));
         target->setCurrentIndex(target->findText(QStringLiteral("Preset 3")));
         child<QComboBox>(&dlg, "combo_cycle")->setItemData(9, Qt::Checked, Qt::CheckStateRole);
-        click(&dlg, "pushButton_ok");
+        press(&dlg, "pushButton_ok");
         // Total time, then interval, little-endian; the task list is read back (0xE9), not the EDID list.
         QCOMPARE(dev.frames(), QList<QByteArray>({hostFrame(0x09, 0x01, {type, 4, 26, 12, 7, 8, 30, 15, cycle ? 0x05 : 2,
                                                                          cycle ? 0x02 : 0, 0x2C, 1, 15, 0}),
@@ -59,45 +55,43 @@ private slots:
 
     void clockFromEditOrComputer()
     {
-        KsDevice dev(Cpuid, 0);
+        KsDevice dev(KsId, 0);
         DialogTimeTake dlg;
         auto edit = child<QDateTimeEdit>(&dlg, "dateTimeEdit");
         edit->setDateTime(QDateTime(QDate(2001, 2, 3), QTime(4, 5, 6)));
-        click(&dlg, "btn_ok");
+        press(&dlg, "btn_ok");
         QCOMPARE(dev.frames(), QList<QByteArray>({KS9200Interface::setDeviceTimeFrame(2001, 2, 3, 4, 5, 6)}));
 
         auto computer = child<QCheckBox>(&dlg, "check_computerTime");
         computer->setChecked(true);
         QVERIFY(!edit->isEnabled());
         const QDateTime before = QDateTime::currentDateTime();
-        click(&dlg, "btn_ok");
+        press(&dlg, "btn_ok");
         const QDateTime after = QDateTime::currentDateTime();
         QCOMPARE(dev.spy.count(), 2);
         const QByteArray f = dev.frames().at(1);
         QCOMPARE(f.mid(4, 2), QByteArray("\x09\x00", 2));
         const QDateTime sentTime(QDate(2000 + at(f, 6), at(f, 7), at(f, 8)), QTime(at(f, 9), at(f, 10), at(f, 11)));
         QVERIFY(sentTime >= before.addSecs(-1) && sentTime <= after);
-        computer->setChecked(false);
-        QVERIFY(edit->isEnabled());
     }
 
     void switchOneTaskReadsTasksBack()
     {
-        KsDevice dev(Cpuid, 0);
+        KsDevice dev(KsId, 0);
         DialogTimeTake dlg;
         dlg.loadTask(INFO_TIME_TASK{0, 0, 9});
         QVERIFY(!child<QToolButton>(&dlg, "toolButton")->isChecked());
-        click(&dlg, "toolButton");
+        press(&dlg, "toolButton");
         QCOMPARE(dev.spy.count(), 2);
         QCOMPARE(dev.frames().at(0).mid(4, 4), QByteArray("\x09\x01\x04\x09", 4));
         QCOMPARE(dev.frames().at(1), Interface::requestFrame(0xE9));
-        click(&dlg, "toolButton");
+        press(&dlg, "toolButton");
         QCOMPARE(at(dev.frames().at(2), 6), uint8_t(5));
         // Without a KS device nothing is sent, yet the dialog keeps editing.
         DeviceLookup::clear();
-        click(&dlg, "toolButton");
-        click(&dlg, "pushButton_ok");
-        click(&dlg, "btn_ok");
+        press(&dlg, "toolButton");
+        press(&dlg, "pushButton_ok");
+        press(&dlg, "btn_ok");
         QCOMPARE(dev.spy.count(), 4);
         QCOMPARE(dlg.task().state, uint8_t(1));
     }

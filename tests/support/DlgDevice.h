@@ -11,6 +11,7 @@
 #include "RecordBuilders.h"
 #include "UiLookup.h"
 
+#include <QAbstractButton>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -67,5 +68,8 @@ inline QList<int> fieldValues(QWidget *d, std::initializer_list<const char *> na
     return out;
 }
 
+inline void press(QWidget *d, const char *name) { QTest::mouseClick(child<QAbstractButton>(d, name), Qt::LeftButton); }
+inline const QString KsId = QStringLiteral("0102030405060708090a0b0c");
+inline const QString GwId = QStringLiteral("a1a2a3a4a5a6a7a8a9aaabac");
 using KsDevice = CurrentDevice<DEVICE_INFO_KS, KS9200Interface>;
 using GwDevice = CurrentDevice<DEVICE_INFO_GW, GW5Interface>;
