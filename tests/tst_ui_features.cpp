@@ -133,15 +133,13 @@ private slots:
         setFields(&d, {{"spin_volume", 30}});
         QCOMPARE(dev->frames(),
                  Frames({hostFrame(0x07, 0x01, {1}), hostFrame(0x07, 0x01, {0}), hostFrame(0x07, 0x02, {30})}));
-        dev->spy.clear();
-        d.close();
-        QVERIFY(!d.isVisible());
-        QCOMPARE(dev->frames(), Frames({hostFrame(0xEE, 0x00)}));
-        dev->spy.clear();
-        d.show();
-        QTest::keyClick(&d, Qt::Key_Escape);
-        QVERIFY(!d.isVisible());
-        QCOMPARE(dev->frames(), Frames({hostFrame(0xEE, 0x00)}));
+        for (bool byKey : {false, true}) { // closed, or rejected by Escape: both read back
+            dev->spy.clear();
+            d.show();
+            byKey ? QTest::keyClick(&d, Qt::Key_Escape) : void(d.close());
+            QVERIFY(!d.isVisible());
+            QCOMPARE(dev->frames(), Frames({hostFrame(0xEE, 0x00)}));
+        }
     }
     void testPatternRangesAndWrap_data()
     {
@@ -182,9 +180,8 @@ private slots:
         QCOMPARE(d.highestIndex(), 12);
         press(&d, "btn_switch");
         QVERIFY(next->isEnabled() && prev->isEnabled());
-        press(&d, "btn_next");
-        press(&d, "btn_next");
-        press(&d, "btn_switch");
+        for (const char *b : {"btn_next", "btn_next", "btn_switch"})
+            press(&d, b);
         QVERIFY(!next->isEnabled() && !prev->isEnabled());
         // Switching on again shows the number it stood at.
         press(&d, "btn_switch");

@@ -101,8 +101,7 @@ private slots:
         SxTimeTaskButton b;
         INFO_TIME_TASK t{1, 3, 2, 26, 3, 4, 5, 6, 7};
         b.setTask(t);
-        QCOMPARE(b.text(), QStringLiteral("Task 3    [Cycle Daily]"));
-        QCOMPARE(b.timeText(), QStringLiteral("2026/03/04 05:06:07"));
+        QCOMPARE(QStringList({b.text(), b.timeText()}), QStringList({"Task 3    [Cycle Daily]", "2026/03/04 05:06:07"}));
         // On while all tasks are off: "Stop" and no pop-up.
         b.refresh();
         QCOMPARE(b.stateText(), QStringLiteral("Stop"));

@@ -25,7 +25,5 @@ public:
         poll.start(5);
     }
     QList<int> stopTimes;
-
-private:
     QTimer poll;
 };
