@@ -5,6 +5,7 @@
 #include "SimHub.h"
 #include "SimProcess.h"
 #include "TestSupport.h"
+#include "RowData.h"
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
@@ -101,8 +102,7 @@ private slots:
 
     void refusals_data()
     {
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<QString>("message");
+        columns<QStringList, QString>("args", "message");
         using L = QStringList;
         QTest::newRow("no command") << L() << "no command given";
         QTest::newRow("unknown command") << L{"backpu"} << "unknown command \"backpu\"";
@@ -131,8 +131,7 @@ private slots:
     // that search) exits 1: nothing written, no setting sent.
     void refusals()
     {
-        QFETCH(QStringList, args);
-        QFETCH(QString, message);
+        auto [args, message] = fetch<QStringList, QString>("args", "message");
         const bool searches = args.contains("--connect");
         if (searches)
             message.replace("FILE", hallFile);
@@ -146,16 +145,14 @@ private slots:
     }
     void searchFindsGivenDevices_data()
     {
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<bool>("json");
+        columns<QStringList, bool>("args", "json");
         QTest::newRow("network, table") << QStringList{"--connect", HallAddress} << false;
         QTest::newRow("network, JSON") << QStringList{"--connect", HallAddress, "--json"} << true;
         QTest::newRow("serial port, table") << QStringList{"--serial-port", "KX"} << false;
     }
     void searchFindsGivenDevices()
     {
-        QFETCH(QStringList, args);
-        QFETCH(bool, json);
+        auto [args, json] = fetch<QStringList, bool>("args", "json");
         const Run r = vpctl(QStringList{"search", "--only-given", "--timeout", "5000"} + expand(args));
         QVERIFY2(r.code == 0, describe(r));
         const QStringList expected =

@@ -16,6 +16,7 @@
 #include "SimHub.h"
 #include "SimProcess.h"
 #include "TestSupport.h"
+#include "RowData.h"
 #include <QDir>
 #include <QJsonArray>
 #include <QProcess>
@@ -122,12 +123,9 @@ private slots:
     // the answer the client got and the frames the simulated device received (none for a refusal).
     void command_data()
     {
-        QTest::addColumn<QString>("address"); // after /api/devices/ or /vp/
-        QTest::addColumn<QString>("json");
-        QTest::addColumn<QString>("osc");
-        QTest::addColumn<int>("status"); // HTTP
-        QTest::addColumn<QString>("error");
-        QTest::addColumn<QList<QByteArray>>("frames");
+        // address: after /api/devices/ or /vp/; status: HTTP
+        columns<QString, QString, QString, int, QString, QList<QByteArray>>("address", "json", "osc", "status",
+                                                                            "error", "frames");
         const auto row = [](const char *name, const QString &address, const char *json, const char *osc, int status,
                             const char *error, const QList<QByteArray> &frames) {
             QTest::newRow(name) << address << QString(json) << QString(osc) << status << QString(error) << frames;
@@ -170,12 +168,9 @@ private slots:
     }
     void command()
     {
-        QFETCH(QString, address);
-        QFETCH(QString, json);
-        QFETCH(QString, osc);
-        QFETCH(int, status);
-        QFETCH(QString, error);
-        QFETCH(QList<QByteArray>, frames);
+        const auto [address, json, osc, status, error, frames] =
+            fetch<QString, QString, QString, int, QString, QList<QByteArray>>("address", "json", "osc", "status",
+                                                                              "error", "frames");
         for (const bool http : {true, false}) {
             if ((http ? json : osc) == "-")
                 continue;
@@ -410,9 +405,8 @@ private slots:
     // (acknowledged, refused, timed out, link lost, not online), and a returning device keeps its record.
     void transactEndsAsTheDeviceAnswers_data()
     {
-        QTest::addColumn<QString>("action");
-        QTest::addColumn<int>("outcome");
-        QTest::addColumn<QList<int>>("frames"); // sent, acknowledged, refused; -1: as many as the device received
+        // frames sent, acknowledged, refused; -1: as many as the device received
+        columns<QString, int, QList<int>>("action", "outcome", "frames");
         const int ack = int(HubResult::Acknowledged);
         using L = QList<int>;
         QTest::newRow("KS setting acknowledged") << "ks freeze" << ack << L{1, 1, 0};
@@ -426,9 +420,7 @@ private slots:
     }
     void transactEndsAsTheDeviceAnswers()
     {
-        QFETCH(QString, action);
-        QFETCH(int, outcome);
-        QFETCH(QList<int>, frames);
+        auto [action, outcome, frames] = fetch<QString, int, QList<int>>("action", "outcome", "frames");
         const QString silentId = QStringLiteral("0f6200000000000000000a09");
         // A peer that accepts the connection and never answers, registered as the device it claims.
         QTcpServer silent;
