@@ -119,13 +119,8 @@ private slots:
                 QCOMPARE(b.type(), a.type());
                 QCOMPARE(b.portName, a.portName);
                 QCOMPARE(identity(b.basic()), identity(a.basic()));
-                if (a.isGw()) {
-                    QVERIFY(b.isGw() && !b.isKs());
-                    QVERIFY(sameSettings(b.gw, a.gw));
-                } else {
-                    QVERIFY(b.isKs() && !b.isGw());
-                    QVERIFY(sameSettings(b.ks, a.ks));
-                }
+                QVERIFY(b.isGw() == a.isGw() && b.isKs() == !a.isGw());
+                QVERIFY(a.isGw() ? sameSettings(b.gw, a.gw) : sameSettings(b.ks, a.ks));
             }
             // Written again, the document gives the same bytes.
             QCOMPARE(ConfigFile::toJson(back), json);

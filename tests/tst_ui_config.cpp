@@ -3,6 +3,7 @@
 // control…": the dialog checks its form, restarts the servers and remembers only what started; remote
 // clients number devices by tab order.
 #include "BoxCatcher.h"
+#include "CanvasUi.h"
 #include "ConfigFile.h"
 #include "ConfigSamples.h"
 #include "DeviceChanges.h"
@@ -79,10 +80,7 @@ class TstUiConfig : public QObject
 private slots:
     void initTestCase()
     {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
-        QCoreApplication::setOrganizationName(QStringLiteral("Corlune"));
-        QSettings().setValue("Language", 0);
+        CanvasUi::privateSettings(dir.path());
         const QStringList devices{"KS9200:addr=" + Net + "2,name=Hall", "KS9200:addr=" + Net + "3",
                                   "KX4200:addr=" + Net + "4"};
         QVERIFY2(sim.start(SimHub::simArgs(Ports, devices)), qPrintable(sim.errorString()));
