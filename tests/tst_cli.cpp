@@ -1,5 +1,4 @@
-// vpctl as a user runs it against vpsim on loopback (devices asked by --connect and --serial-port only):
-// exit codes, what is printed and what reached the simulated devices.
+// vpctl against vpsim on loopback (--connect, --serial-port): exit codes, output, frames the devices received.
 #include "ConfigSamples.h"
 #include "RemoteClients.h"
 #include "SimHub.h"
@@ -211,8 +210,7 @@ private slots:
         QCOMPARE(SimHub::stateDifference(sim, HallId, SpareId), QString());
     }
 
-    // A setting the KX4200 takes, with the file's and the device's value, and one it cannot take
-    // with the reason; nothing is sent.
+    // A setting the KX4200 takes (file's and device's value) and one it cannot take (reason); nothing is sent.
     void diffAndDryRunPrintAndSendNothing_data()
     {
         QTest::addColumn<QStringList>("args");
@@ -253,8 +251,7 @@ private slots:
 
     void linkCutHalfwayExitsThree()
     {
-        // A device of its own that answers each frame a little late, so that the restore is still
-        // running when its simulator is killed.
+        // A device answering a little late, so that the restore still runs when its simulator is killed.
         SimProcess cut;
         QVERIFY2(cut.start({"--reply-delay", "200", "--device",
                             QStringLiteral("KS9200:addr=%1,id=%2").arg(CutAddress, CutId)}),

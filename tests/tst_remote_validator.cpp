@@ -186,8 +186,7 @@ private slots:
         QCOMPARE(describe(RemoteValidator::check(command, *::device(device))), expected);
     }
 
-    // GW template 3 loads template 2 and switches the windows whose input has no signal to the
-    // first input that has one.
+    // GW template 3 loads template 2, moving windows without signal to the first input that has one.
     void gwTemplateFill()
     {
         auto gw = RecordBuilders::gwWall("g", "", 2, 2, {0, 1, 2});
@@ -250,8 +249,7 @@ private slots:
         s.bindAddress = address, s.token = token, s.oscAllowList = allow;
         QCOMPARE(s.problem(), problem);
     }
-    // Requests decoded (OSC through liblo's serialisation; HTTP method, target and body) into the
-    // command or the exact refusal.
+    // Requests decoded (OSC through liblo's serialisation, HTTP) into the command or the exact refusal.
     void osc_data()
     {
         columns<QString, QString, QString>("path", "args", "expected");

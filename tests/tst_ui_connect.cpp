@@ -59,10 +59,8 @@ private slots:
         QSettings().setValue("Language", 0);
     }
 
-    // Typing an address and Add asks it at once; the address is stored under "ConnectAddresses" (most
-    // recent first, no duplicates) and a new dialog offers it again. A name that cannot be resolved and
-    // an address where nothing answers each give a message in the dialog, no box, and the dialog goes on
-    // working.
+    // Add asks a typed address at once and stores it (most recent first, no duplicates) for the next dialog;
+    // an unresolvable name or a silent address gives a message in the dialog, no box, and the dialog goes on.
     void typedAddresses()
     {
         CommManager comm;
@@ -131,8 +129,7 @@ private slots:
     }
 
     // vpcontrol --connect HOST: the start-up search asks the host (unicast only), the device opens its TCP
-    // link to the application and is read back over it, and the host is stored for the search dialog. The program runs in an IPC namespace of
-    // its own so that its single-instance guard meets no other instance.
+    // link and is read back over it, and the host is stored. An IPC namespace keeps the single-instance guard apart.
     void commandLineConnect()
     {
         const QString app = QFileInfo(SimProcess::binary()).absolutePath() + "/../vpcontrol";
