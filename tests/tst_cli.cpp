@@ -1,10 +1,10 @@
-// vpctl as a user runs it against vpsim on loopback (devices asked by --connect and --serial-port only):
-// exit codes, what is printed and what reached the simulated devices.
+// vpctl against vpsim on loopback (--connect, --serial-port): exit codes, output, frames the devices received.
 #include "ConfigSamples.h"
 #include "RemoteClients.h"
 #include "SimHub.h"
 #include "SimProcess.h"
 #include "TestSupport.h"
+#include "RowData.h"
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
@@ -101,8 +101,7 @@ private slots:
 
     void refusals_data()
     {
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<QString>("message");
+        columns<QStringList, QString>("args", "message");
         using L = QStringList;
         QTest::newRow("no command") << L() << "no command given";
         QTest::newRow("unknown command") << L{"backpu"} << "unknown command \"backpu\"";
@@ -131,8 +130,7 @@ private slots:
     // that search) exits 1: nothing written, no setting sent.
     void refusals()
     {
-        QFETCH(QStringList, args);
-        QFETCH(QString, message);
+        auto [args, message] = fetch<QStringList, QString>("args", "message");
         const bool searches = args.contains("--connect");
         if (searches)
             message.replace("FILE", hallFile);
@@ -146,16 +144,14 @@ private slots:
     }
     void searchFindsGivenDevices_data()
     {
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<bool>("json");
+        columns<QStringList, bool>("args", "json");
         QTest::newRow("network, table") << QStringList{"--connect", HallAddress} << false;
         QTest::newRow("network, JSON") << QStringList{"--connect", HallAddress, "--json"} << true;
         QTest::newRow("serial port, table") << QStringList{"--serial-port", "KX"} << false;
     }
     void searchFindsGivenDevices()
     {
-        QFETCH(QStringList, args);
-        QFETCH(bool, json);
+        auto [args, json] = fetch<QStringList, bool>("args", "json");
         const Run r = vpctl(QStringList{"search", "--only-given", "--timeout", "5000"} + expand(args));
         QVERIFY2(r.code == 0, describe(r));
         const QStringList expected =
@@ -214,8 +210,7 @@ private slots:
         QCOMPARE(SimHub::stateDifference(sim, HallId, SpareId), QString());
     }
 
-    // A setting the KX4200 takes, with the file's and the device's value, and one it cannot take
-    // with the reason; nothing is sent.
+    // A setting the KX4200 takes (file's and device's value) and one it cannot take (reason); nothing is sent.
     void diffAndDryRunPrintAndSendNothing_data()
     {
         QTest::addColumn<QStringList>("args");
@@ -256,8 +251,7 @@ private slots:
 
     void linkCutHalfwayExitsThree()
     {
-        // A device of its own that answers each frame a little late, so that the restore is still
-        // running when its simulator is killed.
+        // A device answering a little late, so that the restore still runs when its simulator is killed.
         SimProcess cut;
         QVERIFY2(cut.start({"--reply-delay", "200", "--device",
                             QStringLiteral("KS9200:addr=%1,id=%2").arg(CutAddress, CutId)}),

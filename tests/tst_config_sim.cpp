@@ -12,6 +12,7 @@
 #include "SimHub.h"
 #include "SimProcess.h"
 #include "TestSupport.h"
+#include "RowData.h"
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSignalSpy>
@@ -118,13 +119,8 @@ private slots:
                 QCOMPARE(b.type(), a.type());
                 QCOMPARE(b.portName, a.portName);
                 QCOMPARE(identity(b.basic()), identity(a.basic()));
-                if (a.isGw()) {
-                    QVERIFY(b.isGw() && !b.isKs());
-                    QVERIFY(sameSettings(b.gw, a.gw));
-                } else {
-                    QVERIFY(b.isKs() && !b.isGw());
-                    QVERIFY(sameSettings(b.ks, a.ks));
-                }
+                QVERIFY(b.isGw() == a.isGw() && b.isKs() == !a.isGw());
+                QVERIFY(a.isGw() ? sameSettings(b.gw, a.gw) : sameSettings(b.ks, a.ks));
             }
             // Written again, the document gives the same bytes.
             QCOMPARE(ConfigFile::toJson(back), json);
@@ -132,8 +128,7 @@ private slots:
     }
     void badFileIsRefused_data()
     {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("message");
+        columns<QByteArray, QString>("file", "message");
         const QByteArray good = goodFile();
         const auto row = [](const char *name, const QByteArray &file, const QString &message) {
             QTest::newRow(name) << file << message;
@@ -197,8 +192,7 @@ private slots:
     // Refused with the message, the caller's document left as it was.
     void badFileIsRefused()
     {
-        QFETCH(QByteArray, file);
-        QFETCH(QString, message);
+        auto [file, message] = fetch<QByteArray, QString>("file", "message");
         ConfigDocument doc;
         doc.application = QStringLiteral("untouched");
         QString error;
@@ -258,16 +252,14 @@ private slots:
     // (A restore to another model is tried through the main menu, where its refusals are shown.)
     void backUpAndRestore_data()
     {
-        QTest::addColumn<QString>("model");
-        QTest::addColumn<QString>("net");
+        columns<QString, QString>("model", "net");
         QTest::newRow("KS9200") << "KS9200" << "127.0.70.";
         QTest::newRow("KX4200") << "KX4200" << "127.0.71.";
         QTest::newRow("GW5") << "GW5" << "127.0.72.";
     }
     void backUpAndRestore()
     {
-        QFETCH(QString, model);
-        QFETCH(QString, net);
+        auto [model, net] = fetch<QString, QString>("model", "net");
         Rig rig;
         QVERIFY(rig.start(model, model, net));
         QTemporaryDir dir;
@@ -322,15 +314,13 @@ private slots:
     // A KS9200 restore stopped before step `at`: by its link (the simulator killed) or by Cancel.
     void restoreStopsEarly_data()
     {
-        QTest::addColumn<bool>("cut");
-        QTest::addColumn<int>("at");
+        columns<bool, int>("cut", "at");
         QTest::newRow("link cut halfway") << true << 8;
         QTest::newRow("cancel") << false << 5;
     }
     void restoreStopsEarly()
     {
-        QFETCH(bool, cut);
-        QFETCH(int, at);
+        auto [cut, at] = fetch<bool, int>("cut", "at");
         Rig rig;
         QVERIFY(rig.start("KS9200", "KS9200", cut ? "127.0.74." : "127.0.75."));
         ConfigDocument doc;

@@ -1,6 +1,5 @@
-// Remote control end to end: curl, liblo clients, oscsend and oscdump against the OSC and HTTP servers,
-// the hub and vpsim on loopback; checked by the answer, the simulator's frame log and its state file.
-// Then the hub's own transactions and reconnection against the same simulator.
+// Remote control end to end (curl, liblo, oscsend, oscdump against the servers, the hub and vpsim on loopback),
+// then the hub's own transactions and reconnection against the same simulator.
 #include "CommManager.h"
 #include "DEVICE_INFO_GW.h"
 #include "DEVICE_INFO_KS.h"
@@ -16,6 +15,7 @@
 #include "SimHub.h"
 #include "SimProcess.h"
 #include "TestSupport.h"
+#include "RowData.h"
 #include <QDir>
 #include <QJsonArray>
 #include <QProcess>
@@ -118,16 +118,12 @@ private slots:
     void init() { start(); }
     void cleanupTestCase() { control.reset(), backend.reset(), hub.reset(), sim.stop(), foyer.stop(); }
 
-    // Every command, by curl and then by OSC ("-": not in that protocol), and each kind of bad input:
-    // the answer the client got and the frames the simulated device received (none for a refusal).
+    // Every command and bad input by curl, then by OSC ("-": not in it): the answer and the frames received.
     void command_data()
     {
-        QTest::addColumn<QString>("address"); // after /api/devices/ or /vp/
-        QTest::addColumn<QString>("json");
-        QTest::addColumn<QString>("osc");
-        QTest::addColumn<int>("status"); // HTTP
-        QTest::addColumn<QString>("error");
-        QTest::addColumn<QList<QByteArray>>("frames");
+        // address: after /api/devices/ or /vp/; status: HTTP
+        columns<QString, QString, QString, int, QString, QList<QByteArray>>("address", "json", "osc", "status",
+                                                                            "error", "frames");
         const auto row = [](const char *name, const QString &address, const char *json, const char *osc, int status,
                             const char *error, const QList<QByteArray> &frames) {
             QTest::newRow(name) << address << QString(json) << QString(osc) << status << QString(error) << frames;
@@ -170,12 +166,9 @@ private slots:
     }
     void command()
     {
-        QFETCH(QString, address);
-        QFETCH(QString, json);
-        QFETCH(QString, osc);
-        QFETCH(int, status);
-        QFETCH(QString, error);
-        QFETCH(QList<QByteArray>, frames);
+        const auto [address, json, osc, status, error, frames] =
+            fetch<QString, QString, QString, int, QString, QList<QByteArray>>("address", "json", "osc", "status",
+                                                                              "error", "frames");
         for (const bool http : {true, false}) {
             if ((http ? json : osc) == "-")
                 continue;
@@ -197,8 +190,7 @@ private slots:
         }
     }
 
-    // A GW window moved over the wall goes through the window matrix: the window frame with its
-    // layer, a piece for each output area it covers, then its input again; the device has it there.
+    // A GW window moved over the wall: its frame with the layer, a piece per output area, then its input again.
     void changesReachTheDevice()
     {
         const int mark = sim.log().size();
@@ -229,9 +221,8 @@ private slots:
         QCOMPARE(devices.at(2).toObject().value("name").toString(), "Foyer");
     }
 
-    // A command right after a load is checked against the layout the load brought, and one that
-    // comes while the device is being read back against its record as it was, not an empty one.
-    // (The Foyer answers 100 ms late, so its read-backs take that long.)
+    // A command is checked against the layout a load just brought, and during a read-back against the record
+    // as it was, not an empty one (the Foyer answers 100 ms late).
     void slowOrSilentFoyer()
     {
         OscClient client;
@@ -256,9 +247,8 @@ private slots:
         QVERIFY(waitUntil([&] { return commandsSince(foyer, mark) == QList<QByteArray>{hostFrame(0x10, 0, {1})}; }));
     }
 
-    // oscsend subscribes oscdump, which then sees a window's input change and a preset loaded (not
-    // the load the device refused); the Foyer's simulator is killed while a command waits for it:
-    // that command ends as link_lost, oscdump sees the device go offline, and the next is refused.
+    // oscdump, subscribed by oscsend, sees an input change and a preset loaded (not a refused load); the Foyer
+    // killed under a waiting command: that one ends, oscdump sees it go offline, and the next is refused.
     void subscription()
     {
         QProcess dump;
@@ -406,13 +396,11 @@ private slots:
         QCOMPARE(threadCount(), before);
         QVERIFY(!control->isRunning());
     }
-    // The hub on its own (after the remote tests): transactions end as the device answered
-    // (acknowledged, refused, timed out, link lost, not online), and a returning device keeps its record.
+    // The hub on its own: a transaction ends as the device answered (or did not, or was not online).
     void transactEndsAsTheDeviceAnswers_data()
     {
-        QTest::addColumn<QString>("action");
-        QTest::addColumn<int>("outcome");
-        QTest::addColumn<QList<int>>("frames"); // sent, acknowledged, refused; -1: as many as the device received
+        // frames sent, acknowledged, refused; -1: as many as the device received
+        columns<QString, int, QList<int>>("action", "outcome", "frames");
         const int ack = int(HubResult::Acknowledged);
         using L = QList<int>;
         QTest::newRow("KS setting acknowledged") << "ks freeze" << ack << L{1, 1, 0};
@@ -426,9 +414,7 @@ private slots:
     }
     void transactEndsAsTheDeviceAnswers()
     {
-        QFETCH(QString, action);
-        QFETCH(int, outcome);
-        QFETCH(QList<int>, frames);
+        auto [action, outcome, frames] = fetch<QString, int, QList<int>>("action", "outcome", "frames");
         const QString silentId = QStringLiteral("0f6200000000000000000a09");
         // A peer that accepts the connection and never answers, registered as the device it claims.
         QTcpServer silent;
@@ -494,8 +480,7 @@ private slots:
             QCOMPARE(windowsAtDone, sim.device(Stage)->state.value("windows").toArray().size());
         }
     }
-    // Headless, the device killed and started again comes back under the same record and interface,
-    // is read back in full and the loss is reported once.
+    // A device killed and started again keeps its record and interface, is read back, the loss reported once.
     void returningDeviceKeepsItsRecord()
     {
         const QString id = QStringLiteral("0f6200000000000000000a05");

@@ -5,6 +5,7 @@
 #include "RemoteRequest.h"
 #include "RemoteSettings.h"
 #include "RemoteValidator.h"
+#include "RowData.h"
 #include <QtTest>
 Q_DECLARE_METATYPE(RemoteCommand)
 namespace {
@@ -102,9 +103,7 @@ private slots:
     // Each limit just inside and just outside, one input varied at a time.
     void check_data()
     {
-        QTest::addColumn<int>("device");
-        QTest::addColumn<RemoteCommand>("command");
-        QTest::addColumn<QString>("expected");
+        columns<int, RemoteCommand, QString>("device", "command", "expected");
         using C = RemoteCommand;
         const QString stageInputs = "(inputs: VGA1, VGA2, CV1, CV2, DVI1, DVI2, HDMI1, HDMI2, HDMI3, HDMI4)";
         const auto out = [](const char *what, int v, const char *device, int low, int high) {
@@ -183,14 +182,11 @@ private slots:
     }
     void check()
     {
-        QFETCH(int, device);
-        QFETCH(RemoteCommand, command);
-        QFETCH(QString, expected);
+        auto [device, command, expected] = fetch<int, RemoteCommand, QString>("device", "command", "expected");
         QCOMPARE(describe(RemoteValidator::check(command, *::device(device))), expected);
     }
 
-    // GW template 3 loads template 2 and switches the windows whose input has no signal to the
-    // first input that has one.
+    // GW template 3 loads template 2, moving windows without signal to the first input that has one.
     void gwTemplateFill()
     {
         auto gw = RecordBuilders::gwWall("g", "", 2, 2, {0, 1, 2});
@@ -202,9 +198,7 @@ private slots:
 
     void findDevice_data()
     {
-        QTest::addColumn<QString>("selector");
-        QTest::addColumn<int>("found");
-        QTest::addColumn<QString>("error");
+        columns<QString, int, QString>("selector", "found", "error");
         const QString unknown =
             "unknown_device: no device \"%1\" (give its cpuid, its name or its tab number from 1 to 4)";
         QTest::newRow("cpuid") << "0a0b0c" << 1 << "";
@@ -220,9 +214,7 @@ private slots:
     }
     void findDevice()
     {
-        QFETCH(QString, selector);
-        QFETCH(int, found);
-        QFETCH(QString, error);
+        auto [selector, found, error] = fetch<QString, int, QString>("selector", "found", "error");
         QList<RemoteDevice> devices;
         for (const QString &entry : {"aa 2", "0a0b0c ", "bb Hall", "cc 4"}) { // cpuid and name
             devices << RemoteDevice();
@@ -237,10 +229,7 @@ private slots:
 
     void settingsProblem_data()
     {
-        QTest::addColumn<QString>("address");
-        QTest::addColumn<QString>("token");
-        QTest::addColumn<QStringList>("allow");
-        QTest::addColumn<QString>("problem");
+        columns<QString, QString, QStringList, QString>("address", "token", "allow", "problem");
         const QString open = "Listening on %1 needs a token of at least 8 characters.";
         QTest::newRow("loopback without token") << "127.0.0.1" << "" << QStringList() << "";
         QTest::newRow("all addresses without token") << "0.0.0.0" << "" << QStringList() << open.arg("0.0.0.0");
@@ -254,21 +243,16 @@ private slots:
     }
     void settingsProblem()
     {
-        QFETCH(QString, address);
-        QFETCH(QString, token);
-        QFETCH(QStringList, allow);
-        QFETCH(QString, problem);
+        auto [address, token, allow, problem] =
+            fetch<QString, QString, QStringList, QString>("address", "token", "allow", "problem");
         RemoteSettings s;
         s.bindAddress = address, s.token = token, s.oscAllowList = allow;
         QCOMPARE(s.problem(), problem);
     }
-    // Requests decoded (OSC through liblo's serialisation; HTTP method, target and body) into the
-    // command or the exact refusal.
+    // Requests decoded (OSC through liblo's serialisation, HTTP) into the command or the exact refusal.
     void osc_data()
     {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("args");
-        QTest::addColumn<QString>("expected");
+        columns<QString, QString, QString>("path", "args", "expected");
         const auto ok = [](const char *name, const char *path, const char *args, const char *expected) {
             QTest::newRow(name) << QString(path) << QString(args) << QString(expected);
         };
@@ -309,18 +293,13 @@ private slots:
     }
     void osc()
     {
-        QFETCH(QString, path);
-        QFETCH(QString, args);
-        QFETCH(QString, expected);
+        auto [path, args, expected] = fetch<QString, QString, QString>("path", "args", "expected");
         QCOMPARE(describe(RemoteRequest::fromOsc(path, oscArgs(args))), expected);
     }
 
     void http_data()
     {
-        QTest::addColumn<QByteArray>("method");
-        QTest::addColumn<QByteArray>("target");
-        QTest::addColumn<QByteArray>("body");
-        QTest::addColumn<QString>("expected");
+        columns<QByteArray, QByteArray, QByteArray, QString>("method", "target", "body", "expected");
         const auto row = [](const char *name, const char *method, const QByteArray &target, const QByteArray &body,
                             const QString &expected) {
             // A refusal names the request it came with.
@@ -354,10 +333,8 @@ private slots:
     }
     void http()
     {
-        QFETCH(QByteArray, method);
-        QFETCH(QByteArray, target);
-        QFETCH(QByteArray, body);
-        QFETCH(QString, expected);
+        auto [method, target, body, expected] =
+            fetch<QByteArray, QByteArray, QByteArray, QString>("method", "target", "body", "expected");
         QCOMPARE(describe(RemoteRequest::fromHttp(method, target, body)), expected);
     }
 };

@@ -6,6 +6,7 @@
 #include "KS9200Interface.h"
 #include "RecordBuilders.h"
 #include "RestorePlan.h"
+#include "RowData.h"
 #include <QtTest>
 #include <functional>
 #include <memory>
@@ -65,9 +66,7 @@ class TstRestorePlan : public QObject
 private slots:
     void stepFrames_data()
     {
-        QTest::addColumn<int>("type");
-        QTest::addColumn<Edit>("edit");
-        QTest::addColumn<QList<QByteArray>>("frames");
+        columns<int, Edit, QList<QByteArray>>("type", "edit", "frames");
         using F = QList<QByteArray>;
         const auto row = [](const char *name, int type, Edit edit, const F &frames) {
             QTest::newRow(name) << type << edit << frames;
@@ -104,9 +103,7 @@ private slots:
     }
     void stepFrames()
     {
-        QFETCH(int, type);
-        QFETCH(Edit, edit);
-        QFETCH(QList<QByteArray>, frames);
+        auto [type, edit, frames] = fetch<int, Edit, QList<QByteArray>>("type", "edit", "frames");
         ConfigDevice file = plainDevice(type);
         const ConfigDevice target = plainDevice(type);
         edit(file);
@@ -118,9 +115,7 @@ private slots:
     }
     void groupsRunInWallSafeOrder_data()
     {
-        QTest::addColumn<int>("type");
-        QTest::addColumn<Edit>("edit");
-        QTest::addColumn<QStringList>("groups");
+        columns<int, Edit, QStringList>("type", "edit", "groups");
         QTest::newRow("KS9200") << 3 << Edit([](D &c) {
             c.ks.other.freeze = 1, c.ks.imageQuality[0].hue = 1, c.ks.windows[0].width = 1920;
             c.ks.edid[0].width = 1024, c.ks.panels[1].width = 1280, c.ks.timeTasks[0].hour = 1;
@@ -134,9 +129,7 @@ private slots:
     }
     void groupsRunInWallSafeOrder()
     {
-        QFETCH(int, type);
-        QFETCH(Edit, edit);
-        QFETCH(QStringList, groups);
+        auto [type, edit, groups] = fetch<int, Edit, QStringList>("type", "edit", "groups");
         ConfigDevice file = plainDevice(type);
         edit(file);
         const ConfigDevice target = plainDevice(type);
@@ -203,10 +196,7 @@ private slots:
     }
     void otherModelGetsWhatItCanTake_data()
     {
-        QTest::addColumn<int>("fileType");
-        QTest::addColumn<int>("targetType");
-        QTest::addColumn<Edit>("edit");
-        QTest::addColumn<QString>("refused"); // "setting: reason"
+        columns<int, int, Edit, QString>("fileType", "targetType", "edit", "refused"); // "setting: reason"
         const auto row = [](const char *name, int from, int to, Edit edit, const char *refused) {
             QTest::newRow(name) << from << to << edit << QString(refused);
         };
@@ -225,10 +215,8 @@ private slots:
     }
     void otherModelGetsWhatItCanTake()
     {
-        QFETCH(int, fileType);
-        QFETCH(int, targetType);
-        QFETCH(Edit, edit);
-        QFETCH(QString, refused);
+        auto [fileType, targetType, edit, refused] =
+            fetch<int, int, Edit, QString>("fileType", "targetType", "edit", "refused");
         ConfigDevice file = plainDevice(fileType);
         edit(file);
         file.basic().type == 48 ? void(file.gw.other.freeze = 1) : void(file.ks.other.freeze = 1);
@@ -273,9 +261,7 @@ private slots:
     // named for people, with both values.
     void oneFieldOneDifference_data()
     {
-        QTest::addColumn<int>("type");
-        QTest::addColumn<Edit>("edit");
-        QTest::addColumn<QStringList>("difference"); // group, name, file's value, device's value
+        columns<int, Edit, QStringList>("type", "edit", "difference"); // group, name, file's value, device's value
         auto row = [](const char *tag, int type, Edit e, const char *g, const char *n, const char *f, const char *d) {
             QTest::newRow(tag) << type << e << QStringList{g, n, f, d};
         };
@@ -322,9 +308,7 @@ private slots:
     }
     void oneFieldOneDifference()
     {
-        QFETCH(int, type);
-        QFETCH(Edit, edit);
-        QFETCH(QStringList, difference);
+        auto [type, edit, difference] = fetch<int, Edit, QStringList>("type", "edit", "difference");
         ConfigDevice file = plainDevice(type);
         edit(file);
         const QList<ConfigDifference> diffs = ConfigDiff::compare(file, plainDevice(type).basic());

@@ -1,8 +1,7 @@
-// Configuration files through the main menu against vpsim: save and restore to a KS9200 and a KX4200,
-// bad files refused with nothing sent, and a file opened in an offline tab that sends nothing. "Remote
-// control…": the dialog checks its form, restarts the servers and remembers only what started; remote
-// clients number devices by tab order.
+// Configuration files through the main menu against vpsim (restore to a KS9200 and a KX4200, bad files, a
+// file's offline tab); the "Remote control…" dialog; remote clients number devices by tab order.
 #include "BoxCatcher.h"
+#include "CanvasUi.h"
 #include "ConfigFile.h"
 #include "ConfigSamples.h"
 #include "DeviceChanges.h"
@@ -79,10 +78,7 @@ class TstUiConfig : public QObject
 private slots:
     void initTestCase()
     {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
-        QCoreApplication::setOrganizationName(QStringLiteral("Corlune"));
-        QSettings().setValue("Language", 0);
+        CanvasUi::privateSettings(dir.path());
         const QStringList devices{"KS9200:addr=" + Net + "2,name=Hall", "KS9200:addr=" + Net + "3",
                                   "KX4200:addr=" + Net + "4"};
         QVERIFY2(sim.start(SimHub::simArgs(Ports, devices)), qPrintable(sim.errorString()));
@@ -213,9 +209,7 @@ private slots:
             inFile.insert(win.winId, QRect(win.x, win.y, win.width, win.height));
         QCOMPARE(shown, inFile);
 
-        // What an operator does there reaches no device: a preset loaded from the left panel, the
-        // factory reset, a border switched in the output dialog (which shows the file's background),
-        // the windows removed from the canvas.
+        // Preset, factory reset, output dialog (showing the file's background), window removal: none is sent.
         auto *left = w->findChild<WidgetInLeft *>(QStringLiteral("LeftWidget"));
         QTest::mouseDClick(left->presetButtons().at(3), Qt::LeftButton);
         title()->commandButton(SxTitleWidget::CmdFactory)->click();
@@ -295,8 +289,7 @@ private slots:
         QVERIFY(remembered() == (f.closes ? chosen : atStart));
     }
 
-    // Devices are numbered by their tabs, left to right (not by cpuid); a device refusing a
-    // remote switch answers the client, and the window shows no box for it.
+    // Devices numbered by tab, not cpuid; a refused remote switch answers the client and opens no box.
     void devicesInTabOrder()
     {
         const QString first = "0f6400000000000000000a02", second = "0f6400000000000000000a03";

@@ -126,8 +126,7 @@ private slots:
         QVERIFY(dlg.saveFrames(dir.filePath("monitor.txt")));
         QCOMPARE(savedFrames(dir.filePath("monitor.txt")), all);
 
-        // Filter by command: only the window frames stay (the request and its reply in the sync and
-        // after it), and the saved file follows the filter.
+        // Filter by command: only the window frames stay, and the saved file follows the filter.
         auto *filter = child<QComboBox>(&dlg, "combo_filter");
         QVERIFY(filter->findData(0xE2) > 0);
         filter->setCurrentIndex(filter->findData(0xE2));

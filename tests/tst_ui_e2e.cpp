@@ -108,9 +108,8 @@ private slots:
         w.setExtraSerialPorts({pty});
         QCOMPARE(w.commManager()->namedSerialPorts(), QStringList{pty});
 
-        // Confirm the start-up search once the three supported devices are listed (the rows, not their
-        // count: whatever else answers must not stand in for one of them); give up (and fail below)
-        // when they never are. A probe of the pty that a slow machine let pass unanswered is repeated.
+        // Confirm once the three devices' rows are listed (not a count: nothing else may stand in for one);
+        // a pty probe that a slow machine let pass unanswered is repeated.
         CanvasUi::SearchOperator op([&w] { return w.searchDialog(); }, {ksId, gwId, ptyId}, 30000,
                                     [&](const QStringList &missing) {
                                         if (missing.contains(ptyId))
@@ -139,8 +138,7 @@ private slots:
                 && ksView->windowItemList().size() == 4 && !w.busy()->isAnimated();
         }));
 
-        // The GW device drops a window by itself while another device's tab is current: it leaves the
-        // GW canvas, and the current canvas keeps its windows.
+        // The GW device drops a window while another tab is current: only the GW canvas loses it.
         w.tabWidget()->setCurrentWidget(ksView);
         const int gwWindows = gwView->windowItemList().size();
         const int dropped = gwView->windowItemList().first()->windowId();

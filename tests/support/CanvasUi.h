@@ -6,6 +6,7 @@
 #include "BoxCatcher.h"
 #include "DialogSearch.h"
 #include "Records.h"
+#include "RowData.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -24,16 +25,8 @@
 #include <tuple>
 
 namespace CanvasUi {
-// Test data columns in one line: columns<QRect, int>("in", "n").
-template <typename... T, typename... N> void columns(N... names)
-{
-    (QTest::addColumn<T>(names), ...);
-}
-// The current row's values in one line: const auto [in, n] = fetch<QRect, int>("in", "n").
-template <typename... T, typename... N> std::tuple<T...> fetch(N... names)
-{
-    return std::tuple<T...>(*static_cast<T *>(QTest::qData(names, qMetaTypeId<T>()))...);
-}
+using ::columns;
+using ::fetch;
 
 // Settings of the application kept under `dir`, English.
 inline void privateSettings(const QString &dir)
