@@ -267,6 +267,17 @@ private slots:
         QVERIFY(w.frames.isEmpty());
     }
 
+    // A port that already shows the piece of an area keeps it when the window moves.
+    void moveKeepsThePortOfEachArea()
+    {
+        MatrixProc m;
+        grid(m);
+        m.openWindow(1, 1000, 100, 2000, 500, 0); // port 0: area 0, port 1: area 1
+        QCOMPARE(m.moveWindow(1, 2000, 800, 100, 500, 0), 0);
+        QCOMPARE(ports(m, 1, 0),
+                 QString("0:a3 80,0 100x220 src 0,604 1920x475 | 1:a1 80,800 100x280 src 0,0 1920x604"));
+    }
+
     void removeReleasesPorts()
     {
         MatrixProc m;
@@ -394,6 +405,8 @@ private slots:
             << QVector<int>{} << QVector<int>{2, 3, 1} << "0:0,0 1:0,1080 2:1920,0 3:1920,1080 4:3840,0 5:3840,1080";
         QTest::newRow("3 x 2 by columns")
             << QVector<int>{} << QVector<int>{3, 2, 1} << "0:0,0 1:0,1080 2:0,2160 3:1920,0 4:1920,1080 5:1920,2160";
+        QTest::newRow("rows to one column")
+            << QVector<int>{2, 2, 0} << QVector<int>{4, 1, 0} << "1:0,1080 2:0,2160 3:0,3240";
         QTest::newRow("unchanged") << QVector<int>{} << QVector<int>{2, 4, 0} << "";
         // By rows only areas that moved are sent; by columns every area is.
         QTest::newRow("columns to rows") << QVector<int>{2, 2, 1} << QVector<int>{2, 2, 0} << "1:1920,0 2:0,1080";
