@@ -8,18 +8,16 @@
 #include "KS9200Interface.h"
 #include "PayloadReader.h"
 #include "Records.h"
+#include "SimProcess.h"
+#include "TestSupport.h"
 
 #include <QFile>
 #include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QNetworkDatagram>
-#include <QProcess>
 #include <QSerialPort>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QUdpSocket>
-#include "TestSupport.h"
 
 #include <QtTest>
 #include <functional>
@@ -36,54 +34,6 @@ bool waitUntil(const std::function<bool()> &cond, int timeoutMs = 8000)
 {
     return TestSupport::waitUntil(cond, timeoutMs);
 }
-
-// One running vpsim with its state file.
-class SimProcess
-{
-public:
-    ~SimProcess() { stop(); }
-
-    bool start(const QStringList &args, QString *error)
-    {
-        const QString bin = qEnvironmentVariable("VPSIM");
-        if (bin.isEmpty() || !QFile::exists(bin)) {
-            *error = QStringLiteral("VPSIM does not name the vpsim binary: ") + bin;
-            return false;
-        }
-        stateFile = dir.filePath("state.json");
-        proc.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        proc.start(bin, QStringList{"--state-file", stateFile} + args);
-        if (!proc.waitForStarted(5000)) {
-            *error = proc.errorString();
-            return false;
-        }
-        if (!waitUntil([&] { return QFile::exists(stateFile) || proc.state() != QProcess::Running; }, 10000)
-            || !QFile::exists(stateFile)) {
-            *error = QStringLiteral("vpsim did not start: ") + QString::fromLocal8Bit(proc.readAllStandardOutput());
-            return false;
-        }
-        QFile f(stateFile);
-        f.open(QIODevice::ReadOnly);
-        devices = QJsonDocument::fromJson(f.readAll()).object().value("devices").toArray();
-        return true;
-    }
-    void stop()
-    {
-        if (proc.state() == QProcess::NotRunning)
-            return;
-        proc.terminate();
-        if (!proc.waitForFinished(3000))
-            proc.kill(), proc.waitForFinished(1000);
-    }
-    QJsonObject device(int i) const { return devices.at(i).toObject(); }
-    QString cpuid(int i) const { return device(i).value("cpuid").toString(); }
-    QString path(const QString &name) const { return dir.filePath(name); }
-
-    QTemporaryDir dir;
-    QString stateFile;
-    QProcess proc;
-    QJsonArray devices;
-};
 
 // A stream to one device (TCP socket or serial port) that cuts its replies into frames.
 // Heartbeats are only counted, so they never get between a request and its replies.
@@ -138,30 +88,35 @@ std::unique_ptr<QTcpSocket> connectTo(const QString &address)
 }
 
 // Everything a KS9200Interface announced while frames were fed into it.
+// Stores each announced value in `slot` and counts it in `n`.
+template <class T> auto keep(T &slot, int &n) { return [&slot, &n](QString, T v) { slot = v, ++n; }; }
+template <class T> auto append(QList<T> &list) { return [&list](QString, T v) { list.append(v); }; }
+
 struct KsSeen
 {
     explicit KsSeen(KS9200Interface *ks)
     {
-        QObject::connect(ks, &KS9200Interface::emitPanelData, [this](QString, QList<INFO_PANEL> l) { panels = l; ++lists; });
-        QObject::connect(ks, &KS9200Interface::emitWindowData, [this](QString, QList<INFO_WINDOW> l) { windows = l; ++lists; });
-        QObject::connect(ks, &KS9200Interface::emitInputCrop, [this](QString, QList<INFO_INPUTCROP> l) { crops = l; ++lists; });
-        QObject::connect(ks, &KS9200Interface::emitInputSignals, [this](QString, QList<INFO_INPUTSINGLE> l) { inputs = l; ++lists; });
-        QObject::connect(ks, &KS9200Interface::emitImageQuality, [this](QString, QList<INFO_IMAGE_QUALITY> l) { quality = l; ++lists; });
-        QObject::connect(ks, &KS9200Interface::emitEDID, [this](QString, QList<INFO_EDID> l) { edid = l; ++lists; });
-        QObject::connect(ks, &KS9200Interface::emitChromaKey, [this](QString, QList<INFO_CHROMA> l) { chroma = l; ++lists; });
-        QObject::connect(ks, &KS9200Interface::emitBorderSetting, [this](QString, QList<INFO_BORDER> l) { borders = l; ++lists; });
-        QObject::connect(ks, &KS9200Interface::emitOutputEnhance, [this](QString, QList<INFO_OUTPUT_ENHANCE> l) { enhance = l; ++lists; });
-        QObject::connect(ks, &KS9200Interface::emitOtherSetting, [this](QString, INFO_OTHER_KS9200 o) { other = o; ++others; });
-        QObject::connect(ks, &KS9200Interface::emitGetPreset, [this](QString, INFO_PRESET p) { presets.append(p); });
-        QObject::connect(ks, &KS9200Interface::emitGetTemplate, [this](QString, INFO_TEMPLATE t) { templates.append(t); });
-        QObject::connect(ks, &KS9200Interface::emitMultiMosaic, [this](QString, INFO_MOSAIC m) { mosaics.append(m); });
-        QObject::connect(ks, &KS9200Interface::emitTimeTask, [this](QString, INFO_TIME_TASK t) { tasks.append(t); });
-        QObject::connect(ks, &KS9200Interface::emitEDIDOther, [this](QString, uchar, uchar) { ++edidModes; });
-        QObject::connect(ks, &KS9200Interface::emitOutputMode, [this](QString, INFO_PANEL_OTHERSETTING m) { outputMode = m; ++modes; });
-        QObject::connect(ks, &KS9200Interface::emitImageAdvanced, [this](QString, INFO_IMAGE_ADVANCED a) { advanced.append(a); });
-        QObject::connect(ks, &KS9200Interface::emitWindowRotate, [this](QString, uchar w, uchar r) { rotations.append({w, r}); });
-        QObject::connect(ks, &KS9200Interface::emitSwitchInputFinished, [this](bool r) { switches.append(r); });
-        QObject::connect(ks, &KS9200Interface::emitLoadPresetOrTemplateFinished, [this](QString) { ++loads; });
+        using K = KS9200Interface;
+        QObject::connect(ks, &K::emitPanelData, keep(panels, lists));
+        QObject::connect(ks, &K::emitWindowData, keep(windows, lists));
+        QObject::connect(ks, &K::emitInputCrop, keep(crops, lists));
+        QObject::connect(ks, &K::emitInputSignals, keep(inputs, lists));
+        QObject::connect(ks, &K::emitImageQuality, keep(quality, lists));
+        QObject::connect(ks, &K::emitEDID, keep(edid, lists));
+        QObject::connect(ks, &K::emitChromaKey, keep(chroma, lists));
+        QObject::connect(ks, &K::emitBorderSetting, keep(borders, lists));
+        QObject::connect(ks, &K::emitOutputEnhance, keep(enhance, lists));
+        QObject::connect(ks, &K::emitOtherSetting, keep(other, others));
+        QObject::connect(ks, &K::emitOutputMode, keep(outputMode, modes));
+        QObject::connect(ks, &K::emitGetPreset, append(presets));
+        QObject::connect(ks, &K::emitGetTemplate, append(templates));
+        QObject::connect(ks, &K::emitMultiMosaic, append(mosaics));
+        QObject::connect(ks, &K::emitTimeTask, append(tasks));
+        QObject::connect(ks, &K::emitImageAdvanced, append(advanced));
+        QObject::connect(ks, &K::emitEDIDOther, [this](QString, uchar, uchar) { ++edidModes; });
+        QObject::connect(ks, &K::emitWindowRotate, [this](QString, uchar w, uchar r) { rotations.append({w, r}); });
+        QObject::connect(ks, &K::emitSwitchInputFinished, [this](bool r) { switches.append(r); });
+        QObject::connect(ks, &K::emitLoadPresetOrTemplateFinished, [this](QString) { ++loads; });
         QObject::connect(ks, &Interface::emitAllParams, [this] { ++allParams; });
     }
     QList<INFO_PANEL> panels;
@@ -231,25 +186,24 @@ private slots:
 
 private:
     SimProcess sim;
+    QTemporaryDir images;
     QString ks, kx, gw, unsupported;
 };
 
 void TestSim::initTestCase()
 {
     registerRecordTypes();
-    QString error;
-    QVERIFY2(sim.start({"--device", "KS9200:addr=127.0.0.2,name=Hall A", "--device", "KX4200:addr=127.0.0.3,pty,usb,sdi",
-                        "--device", "GW5:addr=127.0.0.4", "--device", "19:addr=127.0.0.5,extra=1",
-                        "--heartbeat-ms", "300", "--log", sim.path("frames.jsonl"), "--image-dir", sim.path("images")},
-                       &error),
-             qPrintable(error));
-    QCOMPARE(sim.devices.size(), 4);
-    ks = sim.cpuid(0);
-    kx = sim.cpuid(1);
-    gw = sim.cpuid(2);
-    unsupported = sim.cpuid(3);
+    QVERIFY2(sim.start({"--device", "KS9200:addr=127.0.0.2,name=Hall A", "--device",
+                        "KX4200:addr=127.0.0.3,pty,usb,sdi", "--device", "GW5:addr=127.0.0.4", "--device",
+                        "19:addr=127.0.0.5,extra=1", "--heartbeat-ms", "300", "--image-dir", images.path()}),
+             qPrintable(sim.errorString()));
+    QCOMPARE(sim.devices().size(), 4);
+    ks = sim.devices()[0].cpuid;
+    kx = sim.devices()[1].cpuid;
+    gw = sim.devices()[2].cpuid;
+    unsupported = sim.devices()[3].cpuid;
     QCOMPARE(ks.size(), 24);
-    QVERIFY(!sim.device(1).value("pty").toString().isEmpty());
+    QVERIFY(!sim.devices()[1].pty.isEmpty());
 }
 
 void TestSim::announcementLayout()
@@ -411,7 +365,7 @@ void TestSim::ksSettingsAreReadBack()
 void TestSim::kxReadAllOverThePty()
 {
     QSerialPort port;
-    port.setPortName(sim.device(1).value("pty").toString());
+    port.setPortName(sim.devices()[1].pty);
     QVERIFY2(port.open(QIODevice::ReadWrite), qPrintable(port.errorString()));
     port.setBaudRate(115200);
     Stream s(&port);
@@ -452,9 +406,8 @@ void TestSim::gwReadAllOneRecordPerFrame()
     Stream s(sock.get());
     const QList<RxFrame> frames = s.request(Interface::requestFrame(0xEF), 0xEF);
     // The record layouts of the GW replies: one item per frame, each of its fixed size.
-    const QMap<int, int> itemSize{{0xE100, 11}, {0xE101, 9}, {0xE102, 6}, {0xE200, 13}, {0xE201, 11},
-                                  {0xE300, 11}, {0xE301, 11}, {0xE400, 10}, {0xE401, 5}, {0xE500, 13},
-                                  {0xEA00, 6}, {0xEE00, 6}};
+    const QMap<int, int> itemSize{{0xE100, 11}, {0xE101, 9},  {0xE102, 6}, {0xE200, 13}, {0xE201, 11}, {0xE300, 11},
+                                  {0xE301, 11}, {0xE400, 10}, {0xE401, 5}, {0xE500, 13}, {0xEA00, 6},  {0xEE00, 6}};
     QMap<int, int> counts;
     for (const RxFrame &f : frames) {
         const int key = f.rp.cmd << 8 | f.rp.subCmd;
@@ -488,13 +441,14 @@ void TestSim::gwReadAllOneRecordPerFrame()
             signalled << id;
     });
     QObject::connect(&iface, &GW5Interface::emitOtherSetting, [&](QString, INFO_OTHER_GW5) { ++others; });
-    QObject::connect(&iface, &GW5Interface::emitPanelResolution, [&](QString, int, int w, int h, int, int row, int col, int) {
-        ++resolutions;
-        QCOMPARE(w, 1920);
-        QCOMPARE(h, 1080);
-        QCOMPARE(row, 2);
-        QCOMPARE(col, 4);
-    });
+    QObject::connect(&iface, &GW5Interface::emitPanelResolution,
+                     [&](QString, int, int w, int h, int, int row, int col, int) {
+                         ++resolutions;
+                         QCOMPARE(w, 1920);
+                         QCOMPARE(h, 1080);
+                         QCOMPARE(row, 2);
+                         QCOMPARE(col, 4);
+                     });
     QObject::connect(&iface, &Interface::emitAllParams, [&] { ++all; });
     feed(&iface, frames);
     if (others == 0)
@@ -506,7 +460,7 @@ void TestSim::gwReadAllOneRecordPerFrame()
     QCOMPARE(int(panels[5].y), 1080);
     QCOMPARE(windows.size(), 3);
     QCOMPARE(int(windows[1].width), 3840);
-    QCOMPARE(int(windows[1].param2), 1); // input
+    QCOMPARE(int(windows[1].param2), 1);   // input
     QCOMPARE(int(windows[1].param1), 100); // transparency
     QCOMPARE(signalled, (QList<int>{0, 1, 2}));
     QCOMPARE(presetWindows.size(), 2);
@@ -547,13 +501,9 @@ void TestSim::gwWindowEditsAreReadBack()
     QCOMPARE(int(w.u8(11)), 50);
     // The state file follows the device, for tests that check what the application changed.
     QVERIFY(waitUntil([&] {
-        QFile f(sim.stateFile);
-        if (!f.open(QIODevice::ReadOnly))
-            return false;
-        const QJsonObject dev = QJsonDocument::fromJson(f.readAll()).object().value("devices").toArray().at(2).toObject();
-        const QJsonArray wins = dev.value("state").toObject().value("windows").toArray();
-        return wins.size() == 3 && wins.at(2).toObject().value("id").toInt() == 5
-            && wins.at(2).toObject().value("width").toInt() == 1024;
+        const QJsonArray wins = sim.refresh() ? sim.devices()[2].state.value("windows").toArray() : QJsonArray();
+        return wins.size() == 3 && wins.at(2).toObject().value("id").toInt() == 5 &&
+               wins.at(2).toObject().value("width").toInt() == 1024;
     }));
     s.request(hostFrame(0x18, 0x00), 0x18); // back to the defaults for the other cases
 }
@@ -598,7 +548,7 @@ void TestSim::gwUpgradeOverUdp()
     QCOMPARE(result().first, 0);
     QVERIFY(exchange(blockFrame(2, image.mid(1024)), 0x03));
     QCOMPARE(int(got.last().payload.at(0)), 0); // end report: success
-    QFile saved(sim.path("images/" + gw + "-output.bin"));
+    QFile saved(images.filePath(gw + "-output.bin"));
     QVERIFY(waitUntil([&] { return saved.exists(); }));
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(saved.readAll(), image);
@@ -613,15 +563,12 @@ void TestSim::heartbeatsAndLog()
     const QByteArray probe = KS9200Interface::setWindowTransparencyFrame(0, 77);
     s.request(probe, 0x03);
     // The log holds the frame exactly as the application wrote it, and the device's answer.
-    QFile log(sim.path("frames.jsonl"));
-    QVERIFY(log.open(QIODevice::ReadOnly));
     bool rx = false, tx = false;
-    for (const QByteArray &line : log.readAll().split('\n')) {
-        const QJsonObject o = QJsonDocument::fromJson(line).object();
+    for (const QJsonObject &o : sim.log()) {
         if (o.value("device").toString() != unsupported || o.value("transport").toString() != "tcp")
             continue;
-        rx = rx || (o.value("dir") == "rx" && o.value("hex").toString() == QString::fromLatin1(probe.toHex())
-                    && o.value("cmd").toInt() == 3 && o.value("sub").toInt() == 1);
+        rx = rx || (o.value("dir") == "rx" && o.value("hex").toString() == QString::fromLatin1(probe.toHex()) &&
+                    o.value("cmd").toInt() == 3 && o.value("sub").toInt() == 1);
         tx = tx || (o.value("dir") == "tx" && o.value("cmd").toInt() == 0xFF && o.value("sub").toInt() == 1);
     }
     QVERIFY(rx);
@@ -662,15 +609,13 @@ void TestSim::hostFramesInPiecesAndNoise()
 void TestSim::faultyRepliesStillDecode()
 {
     SimProcess faulty;
-    QString error;
     QVERIFY2(faulty.start({"--device", "KS9200:addr=127.0.0.6", "--split-writes", "--junk", "--corrupt-every", "4",
-                           "--refuse-switch", "--no-heartbeat", "--log", faulty.path("frames.jsonl")},
-                          &error),
-             qPrintable(error));
+                           "--refuse-switch", "--no-heartbeat"}),
+             qPrintable(faulty.errorString()));
     auto sock = connectTo("127.0.0.6");
     QVERIFY(sock);
     Stream s(sock.get());
-    KS9200Interface iface(faulty.cpuid(0));
+    KS9200Interface iface(faulty.devices()[0].cpuid);
     KsSeen seen(&iface);
     s.send(KS9200Interface::switchInputFrame(0, 33));
     s.send(Interface::requestFrame(0xEF));
@@ -679,10 +624,7 @@ void TestSim::faultyRepliesStillDecode()
     // Reply 4, 8, ... carried a bad checksum and was dropped by the reassembly; every other frame
     // came through in pieces and behind junk, whole.
     int sent = 0, corrupted = 0;
-    QFile log(faulty.path("frames.jsonl"));
-    QVERIFY(log.open(QIODevice::ReadOnly));
-    for (const QByteArray &line : log.readAll().split('\n')) {
-        const QJsonObject o = QJsonDocument::fromJson(line).object();
+    for (const QJsonObject &o : faulty.log()) {
         if (o.value("dir") == "tx") {
             ++sent;
             corrupted += o.value("note").toString() == "corrupt checksum";
@@ -698,11 +640,9 @@ void TestSim::faultyRepliesStillDecode()
 void TestSim::timedFaults()
 {
     SimProcess faulty;
-    QString error;
     QVERIFY2(faulty.start({"--device", "KS1200:addr=127.0.0.7", "--heartbeat-ms", "200", "--heartbeat-stop", "1",
-                           "--interrupt-after", "2", "--close-after", "3"},
-                          &error),
-             qPrintable(error));
+                           "--interrupt-after", "2", "--close-after", "3"}),
+             qPrintable(faulty.errorString()));
     auto sock = connectTo("127.0.0.7");
     QVERIFY(sock);
     Stream s(sock.get());
@@ -718,11 +658,9 @@ void TestSim::timedFaults()
 void TestSim::upgradeFaults()
 {
     SimProcess faulty;
-    QString error;
     QVERIFY2(faulty.start({"--device", "GW5:addr=127.0.0.8", "--upgrade-ignore-boot", "1", "--upgrade-fail-block", "1",
-                           "--no-heartbeat"},
-                          &error),
-             qPrintable(error));
+                           "--no-heartbeat"}),
+             qPrintable(faulty.errorString()));
     auto sock = connectTo("127.0.0.8");
     QVERIFY(sock);
     Stream s(sock.get());
