@@ -177,6 +177,8 @@ QString portNameOf(const QString &path)
     return p.portName();
 }
 
+quint32 ip4(const char *address) { return QHostAddress(QString::fromLatin1(address)).toIPv4Address(); }
+
 qint64 logSize() { return QFileInfo(logFilePath()).size(); }
 
 // Whether a line written to the log after `from` bytes is the time stamp followed by `text`.
@@ -223,7 +225,8 @@ bool inNamespace(const QString &nsPath, const std::function<void()> &make)
     return ok;
 }
 
-int boundSocket(int type, quint16 port)
+// A socket bound to `port` on `address` (any address when null).
+int boundSocket(int type, quint16 port, const char *address = nullptr)
 {
     const int fd = ::socket(AF_INET, type | SOCK_CLOEXEC, 0);
     if (fd < 0)
@@ -234,7 +237,7 @@ int boundSocket(int type, quint16 port)
     sockaddr_in a{};
     a.sin_family = AF_INET;
     a.sin_port = htons(port);
-    a.sin_addr.s_addr = htonl(INADDR_ANY);
+    a.sin_addr.s_addr = address ? inet_addr(address) : htonl(INADDR_ANY);
     if (::bind(fd, reinterpret_cast<sockaddr *>(&a), sizeof a) != 0 || (type == SOCK_STREAM && ::listen(fd, 8) != 0)) {
         ::close(fd);
         return -1;
@@ -591,29 +594,9 @@ private slots:
     {
         if (!upNetwork())
             QSKIP("cannot create the private veth network (needs root, iproute2 and netns.sh beside vpsim)");
-        // The device end in the device namespace: its UDP port and its TCP control port.
-        int udpFd = -1;
-        int tcpFd = -1;
-        int otherFd = -1; // a second address that never announced itself
-        QVERIFY(inNamespace(QStringLiteral("/run/netns/%1-dev").arg(netName), [&] {
-            udpFd = boundSocket(SOCK_DGRAM, CommManager::DevicePort);
-            tcpFd = boundSocket(SOCK_STREAM, CommManager::DeviceTcpPort);
-            otherFd = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-            sockaddr_in a{};
-            a.sin_family = AF_INET;
-            a.sin_addr.s_addr = inet_addr("10.213.9.3");
-            if (::bind(otherFd, reinterpret_cast<sockaddr *>(&a), sizeof a) != 0) {
-                ::close(otherFd);
-                otherFd = -1;
-            }
-        }));
-        QVERIFY(udpFd >= 0 && tcpFd >= 0 && otherFd >= 0);
-        QUdpSocket device;
-        QVERIFY(device.setSocketDescriptor(udpFd, QAbstractSocket::BoundState));
-        QUdpSocket stranger;
-        QVERIFY(stranger.setSocketDescriptor(otherFd, QAbstractSocket::BoundState));
+        QUdpSocket device, stranger; // stranger: a second address that never announced itself
         QTcpServer control;
-        QVERIFY(control.setSocketDescriptor(tcpFd));
+        QVERIFY(deviceEnd(device, control, &stranger));
 
         Manager cm;
         QSignalSpy spy(&cm, &CommManager::emitHandleData);
@@ -628,7 +611,7 @@ private slots:
         quint16 fromPort = 0;
         device.readDatagram(dgram.data(), dgram.size(), &from, &fromPort);
         QCOMPARE(dgram, makeSearchFrame());
-        QCOMPARE(from.toIPv4Address(), QHostAddress(QStringLiteral("10.213.9.1")).toIPv4Address());
+        QCOMPARE(from.toIPv4Address(), ip4("10.213.9.1"));
         QCOMPARE(fromPort, CommManager::DiscoveryPort);
 
         device.writeDatagram(announcement(0), from, fromPort);
@@ -639,13 +622,13 @@ private slots:
         QCOMPARE(a.cpuid, QString());
         QCOMPARE(a.cmd, 0xFF);
         QCOMPARE(a.sub, 0x00);
-        QCOMPARE(a.addr.toIPv4Address(), QHostAddress(QStringLiteral("10.213.9.2")).toIPv4Address());
+        QCOMPARE(a.addr.toIPv4Address(), ip4("10.213.9.2"));
         QCOMPARE(a.port, int(CommManager::DevicePort));
         QCOMPARE(cm.linkType(a.keyTCP), CommManager::LinkTcp);
         QTRY_VERIFY_WITH_TIMEOUT(control.hasPendingConnections(), WaitMs);
         QTcpSocket *link = control.nextPendingConnection();
         QVERIFY(link);
-        QCOMPARE(link->peerAddress().toIPv4Address(), QHostAddress(QStringLiteral("10.213.9.1")).toIPv4Address());
+        QCOMPARE(link->peerAddress().toIPv4Address(), ip4("10.213.9.1"));
         QCOMPARE(link->localPort(), CommManager::DeviceTcpPort);
         cm.onSetConnectDeviceCpuid(a.keyTCP, a.keyUDP, CpuidA, a.addr);
 
@@ -738,17 +721,9 @@ private slots:
     {
         if (!upNetwork())
             QSKIP("cannot create the private veth network (needs root, iproute2 and netns.sh beside vpsim)");
-        int udpFd = -1;
-        int tcpFd = -1;
-        QVERIFY(inNamespace(QStringLiteral("/run/netns/%1-dev").arg(netName), [&] {
-            udpFd = boundSocket(SOCK_DGRAM, CommManager::DevicePort);
-            tcpFd = boundSocket(SOCK_STREAM, CommManager::DeviceTcpPort);
-        }));
-        QVERIFY(udpFd >= 0 && tcpFd >= 0);
         QUdpSocket device;
-        QVERIFY(device.setSocketDescriptor(udpFd, QAbstractSocket::BoundState));
         QTcpServer control;
-        QVERIFY(control.setSocketDescriptor(tcpFd));
+        QVERIFY(deviceEnd(device, control));
 
         Manager cm;
         QSignalSpy spy(&cm, &CommManager::emitHandleData);
@@ -774,7 +749,7 @@ private slots:
         for (const QNetworkDatagram &d : qAsConst(got)) {
             QCOMPARE(d.data(), makeSearchFrame());
             QCOMPARE(d.senderPort(), int(CommManager::DiscoveryPort));
-            QCOMPARE(d.senderAddress().toIPv4Address(), QHostAddress(QStringLiteral("10.213.9.1")).toIPv4Address());
+            QCOMPARE(d.senderAddress().toIPv4Address(), ip4("10.213.9.1"));
         }
         QTest::qWait(100);
         QVERIFY(!device.hasPendingDatagrams());
@@ -802,6 +777,21 @@ private slots:
     }
 
 private:
+    // The device end in the device namespace: its UDP port, its TCP control port and, if asked
+    // for, a UDP socket on the namespace's second address.
+    bool deviceEnd(QUdpSocket &udp, QTcpServer &control, QUdpSocket *stranger = nullptr)
+    {
+        int fd[3] = {-1, -1, -1};
+        return inNamespace(QStringLiteral("/run/netns/%1-dev").arg(netName),
+                           [&] {
+                               fd[0] = boundSocket(SOCK_DGRAM, CommManager::DevicePort);
+                               fd[1] = boundSocket(SOCK_STREAM, CommManager::DeviceTcpPort);
+                               fd[2] = stranger ? boundSocket(SOCK_DGRAM, 0, "10.213.9.3") : -1;
+                           }) &&
+               udp.setSocketDescriptor(fd[0], QAbstractSocket::BoundState) && control.setSocketDescriptor(fd[1]) &&
+               (!stranger || stranger->setSocketDescriptor(fd[2], QAbstractSocket::BoundState));
+    }
+
     bool upNetwork()
     {
         if (networkUp)

@@ -169,45 +169,23 @@ private slots:
         QVERIFY(q != p);
     }
 
-    void modelNames_data()
-    {
-        QTest::addColumn<int>("type");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("0") << 0 << "KS1200";
-        QTest::newRow("1") << 1 << "KT2200";
-        QTest::newRow("2") << 2 << "KT4200";
-        QTest::newRow("3") << 3 << "KS9200";
-        QTest::newRow("4") << 4 << "KS6200R";
-        QTest::newRow("5") << 5 << "Unknow";
-        QTest::newRow("16") << 16 << "KX1200";
-        QTest::newRow("17") << 17 << "KX4200";
-        QTest::newRow("18") << 18 << "KX9200";
-        QTest::newRow("19") << 19 << "KXUHD";
-        QTest::newRow("20") << 20 << "KS1200R";
-        QTest::newRow("48") << 48 << "GW5";
-        QTest::newRow("49") << 49 << "GW6";
-        QTest::newRow("-1") << -1 << "Unknow";
-        QTest::newRow("255") << 255 << "Unknow";
-    }
-    void modelNames()
-    {
-        QFETCH(int, type);
-        QFETCH(QString, name);
-        QCOMPARE(modelName(type), name);
-    }
-
+    // Without a USB or SDI flag the label is the model name; U comes before S.
     void modelLabels_data()
     {
         QTest::addColumn<int>("type");
         QTest::addColumn<bool>("usb");
         QTest::addColumn<bool>("sdi");
         QTest::addColumn<QString>("label");
-        QTest::newRow("plain") << 16 << false << false << "KX1200";
+        const QList<QPair<int, QString>> names{{0, "KS1200"},  {1, "KT2200"},  {2, "KT4200"},   {3, "KS9200"},
+                                               {4, "KS6200R"}, {5, "Unknow"},  {16, "KX1200"},  {17, "KX4200"},
+                                               {18, "KX9200"}, {19, "KXUHD"},  {20, "KS1200R"}, {48, "GW5"},
+                                               {49, "GW6"},    {-1, "Unknow"}, {255, "Unknow"}};
+        for (const auto &n : names)
+            QTest::newRow(qPrintable(n.second + QString::number(n.first))) << n.first << false << false << n.second;
         QTest::newRow("usb") << 16 << true << false << "KX1200U";
         QTest::newRow("sdi") << 16 << false << true << "KX1200S";
         QTest::newRow("both, U first") << 4 << true << true << "KS6200RUS";
         QTest::newRow("unknown without suffix") << 7 << true << true << "Unknow";
-        QTest::newRow("gw") << 48 << false << false << "GW5";
     }
     void modelLabels()
     {
@@ -216,6 +194,8 @@ private slots:
         QFETCH(bool, sdi);
         QFETCH(QString, label);
         QCOMPARE(modelLabel(type, usb, sdi), label);
+        if (!usb && !sdi)
+            QCOMPARE(modelName(type), label);
     }
 
     void inputLists_data()
@@ -236,8 +216,6 @@ private slots:
             QTest::newRow(n + " both") << t << true << true << ks + QStringList{"USB1", "SDI1"};
         }
         QTest::newRow("3 plain") << 3 << false << false << ks9200;
-        QTest::newRow("3 usb ignored") << 3 << true << false << ks9200;
-        QTest::newRow("3 sdi ignored") << 3 << false << true << ks9200;
         QTest::newRow("3 both ignored") << 3 << true << true << ks9200;
         QTest::newRow("4 plain") << 4 << false << false << ks6200;
         QTest::newRow("4 both") << 4 << true << true << ks6200 + QStringList{"USB1", "SDI1", "SDI2"};
@@ -346,37 +324,18 @@ private slots:
         QTest::addColumn<int>("extra");
         const QByteArray id = QByteArray::fromHex("0102030405060708090a0b0c");
         const QByteArray head = QByteArray("\x06\x03\x00", 3) + id;
-        QTest::newRow("identity only") << head << true << ""
-                                       << "" << 0;
-        QTest::newRow("all fields") << head + "\x03"
-                                              "1.2"
-                                              "\x02"
-                                              "KS"
-                                              "\x01"
-                                    << true << "1.2"
-                                    << "KS" << 1;
-        QTest::newRow("version only") << head + "\x02"
-                                                "v9"
-                                      << true << "v9"
-                                      << "" << 0;
+        auto row = [&](const char *name, const char *tail, bool ok, const char *version = "", const char *text = "",
+                       int extra = 0) {
+            QTest::newRow(name) << head + QByteArray::fromHex(tail) << ok << version << text << extra;
+        };
+        row("identity only", "", true);
+        row("all fields", "03 312E32 02 4B53 01", true, "1.2", "KS", 1);
+        row("version only", "02 7639", true, "v9");
+        row("name length 0x80", "01 76 80 4B53", false);
+        row("version longer than data", "09 312E32", false);
+        row("name longer than data", "01 76 05 4B53", false);
         QTest::newRow("14 bytes") << head.left(14) << false << ""
                                   << "" << 0;
-        QTest::newRow("name length 0x80") << head + "\x01"
-                                                    "v"
-                                                    "\x80"
-                                                    "KS"
-                                          << false << ""
-                                          << "" << 0;
-        QTest::newRow("version longer than data") << head + "\x09"
-                                                            "1.2"
-                                                  << false << ""
-                                                  << "" << 0;
-        QTest::newRow("name longer than data") << head + "\x01"
-                                                         "v"
-                                                         "\x05"
-                                                         "KS"
-                                               << false << ""
-                                               << "" << 0;
     }
 
     void announcement()
