@@ -8,11 +8,22 @@
 #include <QSignalSpy>
 #include <QTcpSocket>
 #include <QtTest>
+#include <memory>
 
 namespace {
 using TestSupport::replyHeader;
+using V = QVector<int>;
 const QString Id = QStringLiteral("GW-0001");
 
+// A spy on the signal of `gw` called `name`.
+QSignalSpy *spyOn(GW5Interface &gw, const QByteArray &name)
+{
+    const QMetaObject *mo = gw.metaObject();
+    for (int i = 0; i < mo->methodCount(); ++i)
+        if (mo->method(i).name() == name)
+            return new QSignalSpy(&gw, QByteArray("2" + mo->method(i).methodSignature()).constData());
+    return nullptr;
+}
 } // namespace
 
 class TstGw5Interface : public QObject
@@ -20,6 +31,40 @@ class TstGw5Interface : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { registerRecordTypes(); }
+
+    // One item per reply, of a fixed size: one byte short is refused, a partial second item ignored.
+    void itemLengths_data()
+    {
+        QTest::addColumn<int>("cmd");
+        QTest::addColumn<int>("sub");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<QByteArray>("signal");
+        QTest::newRow("panel") << 0xE1 << 0x00 << 11 << QByteArray("emitPanelData");
+        QTest::newRow("resolution") << 0xE1 << 0x01 << 9 << QByteArray("emitPanelResolution");
+        QTest::newRow("mapping") << 0xE1 << 0x02 << 6 << QByteArray("emitOutputPortMapping");
+        QTest::newRow("window") << 0xE2 << 0x00 << 13 << QByteArray("emitWindowData");
+        QTest::newRow("crop") << 0xE3 << 0x00 << 11 << QByteArray("emitInputCrop");
+        QTest::newRow("input signal") << 0xE4 << 0x00 << 10 << QByteArray("emitInputSignal");
+        QTest::newRow("signal presence") << 0xE4 << 0x01 << 5 << QByteArray("emitInputHasSignal");
+        QTest::newRow("image quality") << 0xE5 << 0x00 << 13 << QByteArray("emitImageQuality");
+        QTest::newRow("edid") << 0xEA << 0x00 << 6 << QByteArray("emitEDIDSetting");
+        QTest::newRow("other settings") << 0xEE << 0x00 << 5 << QByteArray("emitOtherSetting");
+    }
+    void itemLengths()
+    {
+        QFETCH(int, cmd);
+        QFETCH(int, sub);
+        QFETCH(int, size);
+        QFETCH(QByteArray, signal);
+        GW5Interface gw(Id);
+        std::unique_ptr<QSignalSpy> spy(spyOn(gw, signal));
+        QVERIFY(spy);
+        gw.handleFrame(Id, replyHeader(uint8_t(cmd), uint8_t(sub)), QByteArray(size - 1, 1));
+        QCOMPARE(spy->count(), 0);
+        for (int n : {size, 2 * size - 1})
+            gw.handleFrame(Id, replyHeader(uint8_t(cmd), uint8_t(sub)), QByteArray(n, 1));
+        QCOMPARE(spy->count(), 2);
+    }
 
     void windowReplyUsesLastItem()
     {
@@ -30,17 +75,11 @@ private slots:
         gw.handleFrame(Id, replyHeader(0xE2, 0x00), one + two + QByteArray(5, 0)); // trailing partial item
         QCOMPARE(spy.count(), 1);
         const INFO_WINDOW w = spy.at(0).at(1).value<INFO_WINDOW>();
-        QCOMPARE(w.winId, 2);
-        QCOMPARE(w.x, 100);
-        QCOMPARE(w.height, 400);
-        QCOMPARE(w.param2, 5);
-        QCOMPARE(w.param3, 1);
-        QCOMPARE(w.srcId, 1);
-        QCOMPARE(w.param1, 70);
-        QCOMPARE(w.flag0 + w.flag1 + w.flag2, 3);
+        QCOMPARE(V({w.winId, w.x, w.y, w.width, w.height, w.param2, w.param3, w.srcId, w.param1, w.flag0, w.flag1,
+                    w.flag2, w.rotate}),
+                 V({2, 100, 200, 300, 400, 5, 1, 1, 70, 1, 1, 1, 0}));
         QCOMPARE(gw.matrix()->window(2).source, 5);
         QCOMPARE(gw.matrix()->window(1).winId, 255);
-        gw.handleFrame(Id, replyHeader(0xE2, 0x00), one.left(12));
         gw.handleFrame(Id, replyHeader(0xE2, 0x00), QByteArray());
         gw.handleFrame(QStringLiteral("other"), replyHeader(0xE2, 0x00), one);
         QCOMPARE(spy.count(), 1);
@@ -57,11 +96,9 @@ private slots:
         gw.handleFrame(Id, replyHeader(0xE4, 0x00), QByteArray::fromHex("02 0000 0000 3c 00000000"));
         QCOMPARE(spy.count(), 1);
         const INFO_INPUTSINGLE s = spy.at(0).at(1).value<INFO_INPUTSINGLE>();
-        QCOMPARE(s.width, 0);
-        QCOMPARE(s.height, 0);
-        QCOMPARE(gw.matrix()->input(2).width, 1920);
-        QCOMPARE(gw.matrix()->input(2).height, 1080);
-        QCOMPARE(gw.matrix()->input(2).noSize, 1);
+        QCOMPARE(V({s.srcId, s.width, s.height, s.rate, s.hasSignal}), V({2, 0, 0, 60, 0}));
+        const GW5::InputRecord in = gw.matrix()->input(2);
+        QCOMPARE(V({in.id, in.width, in.height, in.rate, in.noSize}), V({2, 1920, 1080, 60, 1}));
         gw.handleFrame(Id, replyHeader(0xE4, 0x00), QByteArray::fromHex("09 0005 d002 3c 00000000"));
         QCOMPARE(spy.count(), 2);
         QCOMPARE(gw.matrix()->input(9).width, 1920); // input 9 is beyond one input card
@@ -76,9 +113,7 @@ private slots:
         QCOMPARE(spy.count(), 0);
         gw.handleFrame(Id, replyHeader(0xE4, 0x01), QByteArray::fromHex("05 01 02 00 00"));
         QCOMPARE(spy.count(), 1);
-        QCOMPARE(spy.at(0).at(1).toInt(), 5);
-        QCOMPARE(spy.at(0).at(2).toBool(), true);
-        QCOMPARE(spy.at(0).at(3).toInt(), 2);
+        QCOMPARE(V({spy.at(0).at(1).toInt(), spy.at(0).at(2).toBool(), spy.at(0).at(3).toInt()}), V({5, 1, 2}));
         QCOMPARE(gw.matrix()->input(5).hasSignal, 1);
         // the opened window takes the first input with a signal
         QSignalSpy frames(&gw, &Interface::emitSendData);
@@ -96,20 +131,15 @@ private slots:
     {
         GW5Interface gw(Id);
         QSignalSpy spy(&gw, &GW5Interface::emitOtherSetting);
-        gw.handleFrame(Id, replyHeader(0xEE, 0x00), QByteArray::fromHex("07 03 02 01"));
-        QCOMPARE(spy.count(), 0);
         gw.handleFrame(Id, replyHeader(0xEE, 0x00), QByteArray::fromHex("07 03 02 01 00"));
         QCOMPARE(spy.count(), 1);
         INFO_OTHER_GW5 o = spy.at(0).at(1).value<INFO_OTHER_GW5>();
-        QCOMPARE(o.blackScreen, 1);
-        QCOMPARE(o.freeze, 0);
-        QCOMPARE(o.frameSync, 0);
+        QCOMPARE(V({o.other0, o.outputCards, o.other2, o.blackScreen, o.freeze, o.frameSync}), V({7, 3, 2, 1, 0, 0}));
         QCOMPARE(gw.matrix()->outputAreas(), 12);
         QCOMPARE(gw.setWindowsGeometry(0, 11, 0, 0, 1, 1), 0);
         gw.handleFrame(Id, replyHeader(0xEE, 0x00), QByteArray::fromHex("07 ff 40 00 01 01"));
         o = spy.at(1).at(1).value<INFO_OTHER_GW5>();
-        QCOMPARE(o.frameSync, 1);
-        QCOMPARE(o.freeze, 1);
+        QCOMPARE(V({o.outputCards, o.blackScreen, o.freeze, o.frameSync}), V({-1, 0, 1, 1}));
         QCOMPARE(gw.matrix()->outputAreas(), 32);
         QCOMPARE(gw.matrix()->inputSlots(), 32);
     }
@@ -168,12 +198,19 @@ private slots:
         QSignalSpy res(&gw, &GW5Interface::emitPanelResolution);
         gw.handleFrame(Id, replyHeader(0xE1, 0x01), QByteArray::fromHex("03 0004 0003 32 02 03 01"));
         QCOMPARE(res.count(), 1);
-        QCOMPARE(res.at(0).at(2).toInt(), 1024);
-        QCOMPARE(res.at(0).at(7).toInt(), 1);
-        QCOMPARE(gw.matrix()->col(), 3);
-        QCOMPARE(gw.matrix()->resolutionIndex(), 3);
-        gw.handleFrame(Id, replyHeader(0xE1, 0x00), QByteArray::fromHex("05 8007 0000 8007 3804 0000"));
-        QCOMPARE(gw.matrix()->area(5).x, 1920);
+        V args;
+        for (int i = 1; i < 8; ++i)
+            args << res.at(0).at(i).toInt();
+        QCOMPARE(args, V({3, 1024, 768, 50, 2, 3, 1}));
+        const GW5::MatrixProc *m = gw.matrix();
+        QCOMPARE(V({m->resolutionIndex(), m->width(), m->height(), m->rate(), m->row(), m->col(), m->arrangement()}),
+                 args);
+        QSignalSpy panel(&gw, &GW5Interface::emitPanelData);
+        gw.handleFrame(Id, replyHeader(0xE1, 0x00), QByteArray::fromHex("05 8007 1000 0004 3804 0000"));
+        const INFO_PANEL p = panel.at(0).at(1).value<INFO_PANEL>();
+        QCOMPARE(V({p.id, p.x, p.y, p.width, p.height}), V({5, 1920, 16, 1024, 1080}));
+        const GW5::AreaRecord a = gw.matrix()->area(5);
+        QCOMPARE(V({a.number, a.x, a.y, a.width, a.height}), V({5, 1920, 16, 1024, 1080}));
         gw.handleFrame(Id, replyHeader(0xE1, 0x00), QByteArray::fromHex("1f 8007 0000 8007 3804 0000"));
         QCOMPARE(gw.matrix()->area(31).number, 255);
         QSignalSpy map(&gw, &GW5Interface::emitOutputPortMapping);
@@ -242,13 +279,11 @@ private slots:
         QList<QByteArray> devicePieces;
         bool readBack = false;
         connect(&link, &QTcpSocket::readyRead, &gw, [&] {
-            splitStreamFrames(buffer, link.readAll(),
-                              [&](const RECV_PROTOCOL &rp, const QByteArray &payload) {
-                                  if (rp.cmd == 0xE2 && rp.subCmd == 0x01 && payload.size() > 9 &&
-                                      uint8_t(payload.at(9)) == 3)
-                                      devicePieces << payload.mid(1, 8);
-                                  gw.handleFrame(dev.cpuid, rp, payload);
-                              });
+            splitStreamFrames(buffer, link.readAll(), [&](const RECV_PROTOCOL &rp, const QByteArray &payload) {
+                if (rp.cmd == 0xE2 && rp.subCmd == 0x01 && payload.size() > 9 && uint8_t(payload.at(9)) == 3)
+                    devicePieces << payload.mid(1, 8);
+                gw.handleFrame(dev.cpuid, rp, payload);
+            });
         });
         connect(&gw, &Interface::emitAllParams, &gw, [&] { readBack = true; });
         auto readAll = [&] {
