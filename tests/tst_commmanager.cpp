@@ -42,18 +42,11 @@ Q_DECLARE_METATYPE(QHostAddress)
 namespace {
 const QString CpuidA = QStringLiteral("00112233445566778899aabb");
 const int WaitMs = 5000;
+const int DevPort = CommManager::DevicePort;
 
-QByteArray announcement(int type = 0)
-{
-    QByteArray p;
-    p.append(char(type));
-    p.append(char(0x01));
-    p.append(char(0));
-    p.append(QByteArray::fromHex("00112233445566778899aabb"));
-    p.append(char(3));
-    p.append("1.0");
-    return makeReplyFrame(Frame::CmdLink, Frame::SubAnnounce, 0, p);
-}
+// The payload of a device's search reply and the reply itself.
+QByteArray identity(int type) { return char(type) + QByteArray::fromHex("0100 00112233445566778899aabb 03") + "1.0"; }
+QByteArray announcement(int type = 0) { return makeReplyFrame(Frame::CmdLink, Frame::SubAnnounce, 0, identity(type)); }
 
 QByteArray heartbeat() { return makeReplyFrame(Frame::CmdLink, Frame::SubHeartbeat, 0, QByteArray()); }
 
@@ -76,6 +69,18 @@ struct Seen
     QByteArray payload;
     QHostAddress addr;
     int port = -1;
+    QString text() const
+    {
+        return QString("keys %1 %2, %3, %4/%5 %6, from %7 %8")
+            .arg(keyTCP)
+            .arg(keyUDP)
+            .arg(cpuid)
+            .arg(cmd)
+            .arg(sub)
+            .arg(QString(payload.toHex()))
+            .arg(addr.toString())
+            .arg(port);
+    }
 };
 
 Seen seen(const QSignalSpy &spy, int i)
@@ -314,16 +319,9 @@ private slots:
                                                         {0xE2, QByteArray(40, 'w')},
                                                         {0xEE, QByteArray(20, '\x07')},
                                                         {0xEF, QByteArray()}};
-        for (int i = 0; i < 4; ++i) {
-            const Seen s = seen(spy, i);
-            QCOMPARE(s.keyTCP, key);
-            QCOMPARE(s.keyUDP, 0u);
-            QCOMPARE(s.cpuid, CpuidA);
-            QCOMPARE(s.cmd, expected.at(i).first);
-            QCOMPARE(s.payload, expected.at(i).second);
-            QVERIFY(s.addr.isNull());
-            QCOMPARE(s.port, 0);
-        }
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(seen(spy, i).text(),
+                     (Seen{key, 0, CpuidA, expected[i].first, 0, expected[i].second, {}, 0}.text()));
     }
 
     void tcpHeartbeatSupervision()
@@ -442,16 +440,8 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 1, WaitMs);
         pty.write(f.mid(9));
         QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 2, WaitMs);
-        Seen s = seen(spy, 0);
-        QCOMPARE(s.keyTCP, key);
-        QCOMPARE(s.keyUDP, 0u);
-        QCOMPARE(s.cpuid, CpuidA);
-        QCOMPARE(s.cmd, 0xFF);
-        QCOMPARE(s.sub, 0x01);
-        s = seen(spy, 1);
-        QCOMPARE(s.cmd, 0xE2);
-        QCOMPARE(s.payload, QByteArray(30, 'a'));
-        QVERIFY(s.addr.isNull());
+        QCOMPARE(seen(spy, 0).text(), (Seen{key, 0, CpuidA, 0xFF, 0x01, {}, {}, 0}.text()));
+        QCOMPARE(seen(spy, 1).text(), (Seen{key, 0, CpuidA, 0xE2, 0, QByteArray(30, 'a'), {}, 0}.text()));
 
         // Serial links are not supervised.
         for (int i = 0; i < 10; ++i)
@@ -531,11 +521,8 @@ private slots:
             // The probe does not block: the answer is taken by the event loop.
             QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 1, WaitMs);
             const Seen s = seen(spy, 0);
-            QCOMPARE(s.cmd, 0xFF);
-            QCOMPARE(s.sub, 0x00);
-            QCOMPARE(s.payload, announcement(2).mid(8, announcement(2).size() - 9));
+            QCOMPARE(s.text(), (Seen{s.keyTCP, 0, {}, 0xFF, 0, identity(2), {}, 0}.text()));
             QCOMPARE(cm.linkType(s.keyTCP), CommManager::LinkSerial);
-            QCOMPARE(s.cpuid, QString());
             // A serial search never touches the network.
             QVERIFY(!cm.isUdpReady());
             QVERIFY(cm.discoverySockets().isEmpty());
@@ -617,13 +604,9 @@ private slots:
         device.writeDatagram(announcement(0), from, fromPort);
         QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 1, WaitMs);
         const Seen a = seen(spy, 0);
-        QVERIFY(a.keyTCP != 0);
-        QVERIFY(a.keyUDP != 0);
-        QCOMPARE(a.cpuid, QString());
-        QCOMPARE(a.cmd, 0xFF);
-        QCOMPARE(a.sub, 0x00);
-        QCOMPARE(a.addr.toIPv4Address(), ip4("10.213.9.2"));
-        QCOMPARE(a.port, int(CommManager::DevicePort));
+        QVERIFY(a.keyTCP != 0 && a.keyUDP != 0);
+        const QHostAddress devAddr(QStringLiteral("10.213.9.2"));
+        QCOMPARE(a.text(), (Seen{a.keyTCP, a.keyUDP, {}, 0xFF, 0, identity(0), devAddr, DevPort}.text()));
         QCOMPARE(cm.linkType(a.keyTCP), CommManager::LinkTcp);
         QTRY_VERIFY_WITH_TIMEOUT(control.hasPendingConnections(), WaitMs);
         QTcpSocket *link = control.nextPendingConnection();
@@ -639,12 +622,7 @@ private slots:
         device.writeDatagram(announcement(0), from, fromPort);
         device.writeDatagram(reply(0xEE, QByteArray(20, '\x01')), from, fromPort);
         QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 2, WaitMs);
-        const Seen r = seen(spy, 1);
-        QCOMPARE(r.keyTCP, 0u);
-        QCOMPARE(r.keyUDP, 0u);
-        QCOMPARE(r.cpuid, CpuidA);
-        QCOMPARE(r.cmd, 0xEE);
-        QCOMPARE(r.payload, QByteArray(20, '\x01'));
+        QCOMPARE(seen(spy, 1).text(), (Seen{0, 0, CpuidA, 0xEE, 0, QByteArray(20, '\x01'), devAddr, DevPort}.text()));
         QTest::qWait(200);
         QVERIFY(!control.hasPendingConnections());
         QCOMPARE(cm.linkKeys().size(), 1);
