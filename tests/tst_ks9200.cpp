@@ -29,6 +29,13 @@ QByteArray list(int n, const QByteArray &item)
     return p;
 }
 
+// Hands each payload to `ks` as a reply of its own device.
+void feed(KS9200Interface &ks, uint8_t cmd, uint8_t sub, const QList<QByteArray> &payloads)
+{
+    for (const QByteArray &p : payloads)
+        ks.handleFrame(Me, replyHeader(cmd, sub), p);
+}
+
 // Number of signals the interface emitted, whatever their kind.
 class AnySignal : public QObject
 {
@@ -335,9 +342,7 @@ private slots:
         ks.handleFrame(Me, replyHeader(0xE1, 0x00), hex("0000"));
         QCOMPARE(spy.size(), 1);
 
-        const QByteArray two = hex("02"
-                                   "8007 0000 8007 3804 3C 01 AA"
-                                   "0000 3804 0001 0002 FF FE BB");
+        const QByteArray two = hex("02 8007 0000 8007 3804 3C 01 AA 0000 3804 0001 0002 FF FE BB");
         ks.handleFrame(Me, replyHeader(0xE1, 0x00), two);
         QCOMPARE(spy.size(), 2);
         QCOMPARE(spy[1][0].toString(), Me);
@@ -349,9 +354,7 @@ private slots:
                  V({1, 0, 1080, 256, 512, -1, -2}));
 
         // Short, long, negative count.
-        ks.handleFrame(Me, replyHeader(0xE1, 0x00), two.left(two.size() - 1));
-        ks.handleFrame(Me, replyHeader(0xE1, 0x00), two + hex("00"));
-        ks.handleFrame(Me, replyHeader(0xE1, 0x00), hex("03") + two.mid(1));
+        feed(ks, 0xE1, 0x00, {two.left(two.size() - 1), two + hex("00"), hex("03") + two.mid(1)});
         QByteArray negative = two;
         negative[0] = char(0xFF);
         ks.handleFrame(Me, replyHeader(0xE1, 0x00), negative);
@@ -365,9 +368,7 @@ private slots:
         const QByteArray full = hex("0302 0100 0200 0300 0400 0500 0600");
         ks.handleFrame(Me, replyHeader(0xE1, 0x01), full.left(6));
         QCOMPARE(spy.size(), 0);
-        ks.handleFrame(Me, replyHeader(0xE1, 0x01), full.left(7));
-        ks.handleFrame(Me, replyHeader(0xE1, 0x01), full.left(13));
-        ks.handleFrame(Me, replyHeader(0xE1, 0x01), full);
+        feed(ks, 0xE1, 0x01, {full.left(7), full.left(13), full});
         QCOMPARE(spy.size(), 3);
         // Values only from 14 bytes on.
         for (int i = 0; i < 3; ++i) {
@@ -382,10 +383,8 @@ private slots:
     {
         KS9200Interface ks(Me);
         QSignalSpy spy(&ks, &KS9200Interface::emitWindowData);
-        const QByteArray w = hex("03"
-                                 "01 21 0100 0200 0300 0400 64 21 00"
-                                 "02 10 8007 0000 0001 0002 32 10 01"
-                                 "00 00 0000 0000 0000 0000 00 00 00");
+        const QByteArray w = hex("03 01 21 0100 0200 0300 0400 64 21 00 02 10 8007 0000 0001 0002 32 10 01 00 00 0000 "
+                                 "0000 0000 0000 00 00 00");
         ks.handleFrame(Me, replyHeader(0xE2, 0x00), w);
         QCOMPARE(spy.size(), 1);
         const auto list = spy[0][1].value<QList<INFO_WINDOW>>();
@@ -397,8 +396,7 @@ private slots:
         QCOMPARE(fields(list[0]), V({0, 0, 0, 0, 0, 33, 1, 2, 3, 4, 100, 33}));
         QCOMPARE(fields(list[1]), V({1, 1, 1, 1, 0, 16, 1920, 0, 256, 512, 50, 16}));
         QCOMPARE(fields(list[2]).mid(0, 3), V({2, 1, 0}));
-        ks.handleFrame(Me, replyHeader(0xE2, 0x00), w.left(w.size() - 1));
-        ks.handleFrame(Me, replyHeader(0xE2, 0x00), w + QByteArray(13, 0));
+        feed(ks, 0xE2, 0x00, {w.left(w.size() - 1), w + QByteArray(13, 0)});
         QCOMPARE(spy.size(), 1);
     }
 
@@ -426,10 +424,7 @@ private slots:
         KS9200Interface ks(Me);
         QSignalSpy crops(&ks, &KS9200Interface::emitInputCrop);
         QSignalSpy inputs(&ks, &KS9200Interface::emitInputSignals);
-        ks.handleFrame(Me, replyHeader(0xE3, 0x00),
-                       hex("02"
-                           "05 0100 0200 0300 0400 EE"
-                           "00 0000 0000 8007 3804 00"));
+        ks.handleFrame(Me, replyHeader(0xE3, 0x00), hex("02 05 0100 0200 0300 0400 EE 00 0000 0000 8007 3804 00"));
         QCOMPARE(crops.size(), 1);
         const auto c = crops[0][1].value<QList<INFO_INPUTCROP>>();
         QCOMPARE(c.size(), 2);
@@ -438,10 +433,7 @@ private slots:
         ks.handleFrame(Me, replyHeader(0xE3, 0x00), hex("01") + QByteArray(9, 0));
         QCOMPARE(crops.size(), 1);
 
-        ks.handleFrame(Me, replyHeader(0xE4, 0x00),
-                       hex("02"
-                           "21 8007 3804 FF 07 0000"
-                           "00 0000 0000 3C 00 0000"));
+        ks.handleFrame(Me, replyHeader(0xE4, 0x00), hex("02 21 8007 3804 FF 07 0000 00 0000 0000 3C 00 0000"));
         QCOMPARE(inputs.size(), 1);
         const auto s = inputs[0][1].value<QList<INFO_INPUTSINGLE>>();
         QCOMPARE(V({s[0].srcId, s[0].width, s[0].height, s[0].rate, s[0].hasSignal}), V({33, 1920, 1080, -1, 1}));
@@ -455,9 +447,7 @@ private slots:
         KS9200Interface ks(Me);
         QSignalSpy iq(&ks, &KS9200Interface::emitImageQuality);
         QSignalSpy adv(&ks, &KS9200Interface::emitImageAdvanced);
-        ks.handleFrame(Me, replyHeader(0xE5, 0x00),
-                       hex("01"
-                           "32 33 34 35 36 FF 80 7F 02 99 99"));
+        ks.handleFrame(Me, replyHeader(0xE5, 0x00), hex("01 32 33 34 35 36 FF 80 7F 02 99 99"));
         QCOMPARE(iq.size(), 1);
         const auto q = iq[0][1].value<QList<INFO_IMAGE_QUALITY>>();
         QCOMPARE(V({q[0].index, q[0].brightness, q[0].contrast, q[0].sharpness, q[0].hue, q[0].saturation,
@@ -482,12 +472,7 @@ private slots:
     {
         KS9200Interface ks(Me);
         QSignalSpy spy(&ks, &KS9200Interface::emitGetPreset);
-        const QByteArray p = hex("03"
-                                 "01"
-                                 "0100 0200 0300 0400"
-                                 "02"
-                                 "0500 0600 0700 0800"
-                                 "0900 0A00 0B00 0C00");
+        const QByteArray p = hex("03 01 0100 0200 0300 0400 02 0500 0600 0700 0800 0900 0A00 0B00 0C00");
         ks.handleFrame(Me, replyHeader(0xE6, 0x00), p);
         QCOMPARE(spy.size(), 1);
         const auto preset = spy[0][1].value<INFO_PRESET>();
@@ -497,19 +482,15 @@ private slots:
         QCOMPARE(preset.windows.size(), 2);
         QCOMPARE(preset.windows[1], (PRESET_ENTRY{9, 10, 11, 12}));
         // Extra bytes after the counted entries are tolerated; a preset without entries is valid.
-        ks.handleFrame(Me, replyHeader(0xE6, 0x00), p + hex("00"));
-        ks.handleFrame(Me, replyHeader(0xE6, 0x00), hex("05 00 00"));
+        feed(ks, 0xE6, 0x00, {p + hex("00"), hex("05 00 00")});
         QCOMPARE(spy.size(), 3);
         QVERIFY(spy[2][1].value<INFO_PRESET>().windows.isEmpty());
 
         QByteArray unused = p;
         unused[0] = char(0xFF);
-        ks.handleFrame(Me, replyHeader(0xE6, 0x00), unused);
-        ks.handleFrame(Me, replyHeader(0xE6, 0x00), p.left(p.size() - 1));
+        feed(ks, 0xE6, 0x00, {unused, p.left(p.size() - 1)});
         ks.handleFrame(Me, replyHeader(0xE6, 0x00), p.left(10)); // window count missing
-        ks.handleFrame(Me, replyHeader(0xE6, 0x00), hex("05 00"));
-        ks.handleFrame(Me, replyHeader(0xE6, 0x00), hex("05 FF 00"));
-        ks.handleFrame(Me, replyHeader(0xE6, 0x00), hex("05"));
+        feed(ks, 0xE6, 0x00, {hex("05 00"), hex("05 FF 00"), hex("05")});
         QCOMPARE(spy.size(), 3);
     }
 
@@ -517,20 +498,14 @@ private slots:
     {
         KS9200Interface ks(Me);
         QSignalSpy spy(&ks, &KS9200Interface::emitGetTemplate);
-        const QByteArray t = hex("02 07"
-                                 "01"
-                                 "0100 0200 0300 0400"
-                                 "01"
-                                 "0500 0600 0700 0800");
+        const QByteArray t = hex("02 07 01 0100 0200 0300 0400 01 0500 0600 0700 0800");
         ks.handleFrame(Me, replyHeader(0xE7, 0x00), t);
         QCOMPARE(spy.size(), 1);
         const auto templ = spy[0][1].value<INFO_TEMPLATE>();
         QCOMPARE(V({templ.group, templ.templateId, templ.panels.size(), templ.windows.size()}), V({2, 7, 1, 1}));
         QCOMPARE(templ.panels[0], (PRESET_ENTRY{1, 2, 3, 4}));
         QCOMPARE(templ.windows[0], (PRESET_ENTRY{5, 6, 7, 8}));
-        ks.handleFrame(Me, replyHeader(0xE7, 0x00), t.left(t.size() - 1));
-        ks.handleFrame(Me, replyHeader(0xE7, 0x00), hex("02 07"));
-        ks.handleFrame(Me, replyHeader(0xE7, 0x00), hex("02"));
+        feed(ks, 0xE7, 0x00, {t.left(t.size() - 1), hex("02 07"), hex("02")});
         QCOMPARE(spy.size(), 1);
     }
 
@@ -538,8 +513,8 @@ private slots:
     {
         KS9200Interface ks(Me);
         QSignalSpy spy(&ks, &KS9200Interface::emitMultiMosaic);
-        ks.handleFrame(Me, replyHeader(0xE8, 0x00), hex("01 01 01 000F 7008 8007 3804 0B 0C 0D 0E"));
-        ks.handleFrame(Me, replyHeader(0xE8, 0x00), hex("02 00 00 03 02 04 0000 0000 00 01 02 03 04"));
+        feed(ks, 0xE8, 0x00,
+             {hex("01 01 01 000F 7008 8007 3804 0B 0C 0D 0E"), hex("02 00 00 03 02 04 0000 0000 00 01 02 03 04")});
         QCOMPARE(spy.size(), 2);
         auto fields = [](const INFO_MOSAIC &m) {
             return V({m.winId, m.enable, m.mode, m.hUnits, m.vUnits, m.unitIndex, m.totalWidth, m.totalHeight, m.startX,
@@ -548,8 +523,7 @@ private slots:
         QCOMPARE(fields(spy[0][1].value<INFO_MOSAIC>()),
                  V({1, 1, 1, 1, 1, 1, 3840, 2160, 1920, 1080, 0x0B, 0x0C, 0x0D, 0x0E}));
         QCOMPARE(fields(spy[1][1].value<INFO_MOSAIC>()), V({2, 0, 0, 3, 2, 4, 0, 0, 0, 0, 1, 2, 3, 4}));
-        ks.handleFrame(Me, replyHeader(0xE8, 0x00), hex("02 00 02") + QByteArray(12, 0));
-        ks.handleFrame(Me, replyHeader(0xE8, 0x00), hex("02 00 00") + QByteArray(11, 0));
+        feed(ks, 0xE8, 0x00, {hex("02 00 02") + QByteArray(12, 0), hex("02 00 00") + QByteArray(11, 0)});
         QCOMPARE(spy.size(), 2);
     }
 
@@ -602,19 +576,13 @@ private slots:
         QSignalSpy border(&ks, &KS9200Interface::emitBorderSetting);
         QSignalSpy enhance(&ks, &KS9200Interface::emitOutputEnhance);
 
-        ks.handleFrame(Me, replyHeader(0xEA, 0x00), hex("01 20 8007 B004 3C"));
-        ks.handleFrame(Me, replyHeader(0xEA, 0x00), hex("01 20 8007 B004"));
+        feed(ks, 0xEA, 0x00, {hex("01 20 8007 B004 3C"), hex("01 20 8007 B004")});
         QCOMPARE(edid.size(), 1);
         const auto e = edid[0][1].value<QList<INFO_EDID>>();
         QCOMPARE(V({e.size(), e[0].srcId, e[0].width, e[0].height, e[0].rate}), V({1, 32, 1920, 1200, 60}));
 
-        ks.handleFrame(Me, replyHeader(0xEB, 0x00),
-                       hex("02"
-                           "01 00 01 04 0A 0B 0C 0D"
-                           "02 01 01 05 06 10 20 30"));
-        ks.handleFrame(Me, replyHeader(0xEB, 0x00),
-                       hex("01"
-                           "01 00 01 04 0A 0B 0C"));
+        feed(ks, 0xEB, 0x00,
+             {hex("02 01 00 01 04 0A 0B 0C 0D 02 01 01 05 06 10 20 30"), hex("01 01 00 01 04 0A 0B 0C")});
         QCOMPARE(chroma.size(), 1);
         const auto c = chroma[0][1].value<QList<INFO_CHROMA>>();
         auto fields = [](const INFO_CHROMA &k) {
@@ -623,15 +591,13 @@ private slots:
         QCOMPARE(fields(c[0]), V({1, 0, 1, 4, 0, 0, 255, 255, 255})); // defaults stay in preset-colour mode
         QCOMPARE(fields(c[1]), V({2, 1, 1, 0, 5, 6, 0x10, 0x20, 0x30}));
 
-        ks.handleFrame(Me, replyHeader(0xEC, 0x00), hex("01 01 0A00 1400 2C01 9001 0500 03"));
-        ks.handleFrame(Me, replyHeader(0xEC, 0x00), hex("02 01 0A00 1400 2C01 9001 0500 03"));
+        feed(ks, 0xEC, 0x00, {hex("01 01 0A00 1400 2C01 9001 0500 03"), hex("02 01 0A00 1400 2C01 9001 0500 03")});
         QCOMPARE(border.size(), 1);
         const auto b = border[0][1].value<QList<INFO_BORDER>>();
         QCOMPARE(V({b[0].enable, b[0].x, b[0].y, b[0].width, b[0].height, b[0].thickness, b[0].color}),
                  V({1, 10, 20, 300, 400, 5, 3}));
 
-        ks.handleFrame(Me, replyHeader(0xED, 0x00), hex("02 00 01 01 00"));
-        ks.handleFrame(Me, replyHeader(0xED, 0x00), hex("02 00 01 01"));
+        feed(ks, 0xED, 0x00, {hex("02 00 01 01 00"), hex("02 00 01 01")});
         QCOMPARE(enhance.size(), 1);
         const auto en = enhance[0][1].value<QList<INFO_OUTPUT_ENHANCE>>();
         QCOMPARE(V({en.size(), en[0].index, en[0].value, en[1].index, en[1].value}), V({2, 0, 1, 1, 0}));
@@ -650,9 +616,7 @@ private slots:
             p.append(char(0x10 + i));
         ks.handleFrame(Me, replyHeader(0xEE, 0x00), p.left(14));
         QCOMPARE(spy.size(), 0);
-        ks.handleFrame(Me, replyHeader(0xEE, 0x00), p.left(15));
-        ks.handleFrame(Me, replyHeader(0xEE, 0x00), p.left(18));
-        ks.handleFrame(Me, replyHeader(0xEE, 0x00), p);
+        feed(ks, 0xEE, 0x00, {p.left(15), p.left(18), p});
         QCOMPARE(spy.size(), 3);
 
         // Record byte 3 (volume) comes last in the payload; payload byte 12 fills record bytes 13 and 14.
