@@ -48,13 +48,14 @@ bool SimProcess::start(const QStringList &args, int timeoutMs)
         error = QStringLiteral("VPSIM does not name the simulator (\"%1\")").arg(bin);
         return false;
     }
-    proc.start(bin, QStringList{"--state-file", statePath(), "--log", logPath()} + args);
+    const QStringList all = QStringList{"--state-file", statePath(), "--log", logPath()} + args;
+    proc.start(launcher.isEmpty() ? bin : launcher, launcher.isEmpty() ? all : launcherArgs + QStringList{bin} + all);
     if (!proc.waitForStarted(5000)) {
         error = proc.errorString();
         return false;
     }
-    const bool up = waitFor([this] { return QFile::exists(statePath()) || proc.state() != QProcess::Running; },
-                            timeoutMs);
+    const bool up =
+        waitFor([this] { return QFile::exists(statePath()) || proc.state() != QProcess::Running; }, timeoutMs);
     if (!up || !QFile::exists(statePath()) || !refresh()) {
         error = QStringLiteral("vpsim did not come up: ") + output().trimmed();
         stop();

@@ -39,6 +39,9 @@ public:
     // The simulator binary: $VPSIM.
     static QString binary();
 
+    // Starts the simulator through `program`, with `args` before the simulator's own command line
+    // (for example a script that runs it in another network namespace).
+    void setLauncher(const QString &program, const QStringList &args) { launcher = program, launcherArgs = args; }
     // Starts vpsim with `args` (plus --state-file and --log) and waits until its state file lists
     // the devices. False with errorString() when it does not start or exits first.
     bool start(const QStringList &args, int timeoutMs = 10000);
@@ -78,4 +81,6 @@ private:
     QString error;
     QString captured;
     QList<Device> deviceList;
+    QString launcher;
+    QStringList launcherArgs;
 };
