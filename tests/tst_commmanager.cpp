@@ -358,9 +358,7 @@ private slots:
         cm.onTimerHeartBeat();
         QVERIFY(!cm.hasLink(key));
         QCOMPARE(broken.count(), 1);
-        QCOMPARE(broken.at(0).at(0).toString(), CpuidA);
-        QCOMPARE(broken.at(0).at(1).toString(), QString());
-        QCOMPARE(broken.at(0).at(2).toBool(), false);
+        QCOMPARE(broken.at(0), (QVariantList{CpuidA, QString(), false}));
         QCOMPARE(cm.write(key, reply(0xE1, QByteArray())), -1);
         // The device sees its connection closed.
         QTRY_COMPARE_WITH_TIMEOUT(peer->state(), QAbstractSocket::UnconnectedState, WaitMs);
@@ -387,9 +385,7 @@ private slots:
         // The device closes the connection.
         peer->close();
         QTRY_COMPARE_WITH_TIMEOUT(broken.count(), 1, WaitMs);
-        QCOMPARE(broken.at(0).at(0).toString(), CpuidA);
-        QCOMPARE(broken.at(0).at(1).toString(), QStringLiteral("QAbstractSocket::RemoteHostClosedError"));
-        QCOMPARE(broken.at(0).at(2).toBool(), false);
+        QCOMPARE(broken.at(0), (QVariantList{CpuidA, QStringLiteral("QAbstractSocket::RemoteHostClosedError"), false}));
         QVERIFY(!cm.hasLink(key));
         QCOMPARE(cm.write(key, request), -1);
     }
@@ -410,9 +406,8 @@ private slots:
         QVERIFY(first != 0 && second != 0 && first != second);
         QTRY_COMPARE_WITH_TIMEOUT(broken.count(), 2, WaitMs);
         for (int i = 0; i < 2; ++i) {
-            QCOMPARE(broken.at(i).at(0).toString(), QString());
-            QCOMPARE(broken.at(i).at(1).toString(), QStringLiteral("QAbstractSocket::ConnectionRefusedError"));
-            QCOMPARE(broken.at(i).at(2).toBool(), false);
+            QCOMPARE(broken.at(i),
+                     (QVariantList{QString(), QStringLiteral("QAbstractSocket::ConnectionRefusedError"), false}));
         }
         QVERIFY(cm.linkKeys().isEmpty());
         QCOMPARE(cm.write(first, makeRequestFrame(0xEF)), -1);
@@ -474,9 +469,7 @@ private slots:
         const qint64 logStart = logSize();
         named.closeMaster();
         QTRY_COMPARE_WITH_TIMEOUT(broken.count(), 1, WaitMs);
-        QCOMPARE(broken.at(0).at(0).toString(), CpuidA);
-        QCOMPARE(broken.at(0).at(1).toString(), portNameOf(named.path) + QStringLiteral(" is removed"));
-        QCOMPARE(broken.at(0).at(2).toBool(), true);
+        QCOMPARE(broken.at(0), (QVariantList{CpuidA, portNameOf(named.path) + QStringLiteral(" is removed"), true}));
         QVERIFY(!cm.hasLink(keyNamed));
         QCOMPARE(cm.write(keyNamed, makeRequestFrame(0xE1)), -1);
         // The log holds the port name and the port's own error text, without a separator.

@@ -291,18 +291,15 @@ private slots:
         feed(&iface, ack);
         QVERIFY(s.waitFor(0xE6, 0, 3));
         feed(&iface, s.frames);
-        QCOMPARE(seen.presets.size(), 3);
-        QCOMPARE(seen.presets.last().id, 5);
-        QCOMPARE(int(seen.presets.last().windows.value(1).value(0)), 100);
+        QCOMPARE(V({seen.presets.size(), seen.presets.last().id, seen.presets.last().windows.value(1).value(0)}),
+                 V({3, 5, 100}));
 
         // A template load answers 0x04 and then sends the template.
         seen.templates.clear();
         feed(&iface, s.request(KS9200Interface::loadTemplateFrame(2), 0xE7));
-        QCOMPARE(seen.loads, 1);
-        QCOMPARE(seen.templates.size(), 1);
-        QCOMPARE(seen.templates[0].templateId, 2);
-        QCOMPARE(seen.templates[0].windows.size(), 4);
-        QCOMPARE(int(seen.templates[0].windows[3].value(0)), 1920); // quarter at (1920, 540)
+        const INFO_TEMPLATE &t = seen.templates.value(0); // window 3: the quarter at (1920, 540)
+        QCOMPARE(V({seen.loads, seen.templates.size(), t.templateId, t.windows.size(), t.windows.value(3).value(0)}),
+                 V({1, 1, 2, 4, 1920}));
 
         // The name arrives in 15-byte chunks and is announced afterwards.
         for (const QByteArray &f : KS9200Interface::setDeviceNameFrames(QByteArray("Control Room West")))
@@ -317,8 +314,7 @@ private slots:
         // Factory reset brings the default windows back.
         feed(&iface, s.request(KS9200Interface::factoryResetFrame(), 0x18));
         feed(&iface, s.request(Interface::requestFrame(0xE2), 0xE2));
-        QCOMPARE(int(seen.windows[1].x), 960);
-        QCOMPARE(int(seen.windows[0].param2), 32);
+        QCOMPARE(V({seen.windows[1].x, seen.windows[0].param2}), V({960, 32}));
     }
 
     void kxReadAllOverThePty()
