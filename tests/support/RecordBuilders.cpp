@@ -17,32 +17,14 @@ QByteArray withChecksum(QByteArray f)
     return f;
 }
 
+// Open, showing a source, opaque.
 INFO_WINDOW window(int id, int x, int y, int width, int height, int input, int layer)
 {
-    INFO_WINDOW w;
-    w.flag0 = w.flag1 = 1;
-    w.winId = uint16_t(id);
-    w.srcId = 1;
-    w.x = uint16_t(x);
-    w.y = uint16_t(y);
-    w.width = uint16_t(width);
-    w.height = uint16_t(height);
-    w.param1 = 100;
-    w.param2 = uint16_t(input);
-    w.param3 = uint16_t(layer);
-    return w;
+    using U = uint16_t;
+    return INFO_WINDOW{1, 1, 0, 0, U(id), 1, U(x), U(y), U(width), U(height), 100, U(input), U(layer)};
 }
 
-INFO_PANEL panel(int id, int x, int y)
-{
-    INFO_PANEL p;
-    p.id = uint16_t(id);
-    p.x = uint16_t(x);
-    p.y = uint16_t(y);
-    p.width = 1920;
-    p.height = 1080;
-    return p;
-}
+INFO_PANEL panel(int id, int x, int y) { return INFO_PANEL{uint16_t(id), uint16_t(x), uint16_t(y), 1920, 1080}; }
 } // namespace
 
 QByteArray hostFrame(uint8_t cmd, uint8_t sub, const char *params)
@@ -74,14 +56,8 @@ QList<QByteArray> sentFrames(const QSignalSpy &spy)
 
 INFO_INPUTCROP inputCrop(int index, int enable, int x, int y, int width, int height)
 {
-    INFO_INPUTCROP c;
-    c.index = uint16_t(index);
-    c.enable = uint8_t(enable);
-    c.x = uint16_t(x);
-    c.y = uint16_t(y);
-    c.width = uint16_t(width);
-    c.height = uint16_t(height);
-    return c;
+    using U = uint16_t;
+    return INFO_INPUTCROP{U(index), uint8_t(enable), U(x), U(y), U(width), U(height)};
 }
 
 INFO_MOSAIC mosaicUnits(int h, int v, int position)
@@ -97,12 +73,7 @@ INFO_MOSAIC mosaicUnits(int h, int v, int position)
 
 INFO_PANEL outputPanel(int index, int width, int height, int rate)
 {
-    INFO_PANEL p;
-    p.index = uint16_t(index);
-    p.width = uint16_t(width);
-    p.height = uint16_t(height);
-    p.rate = uint16_t(rate);
-    return p;
+    return INFO_PANEL{0, 0, 0, uint16_t(width), uint16_t(height), uint16_t(rate), uint16_t(index)};
 }
 
 QList<INFO_IMAGE_QUALITY> imageQualityList(int count)
@@ -149,12 +120,7 @@ QList<INFO_IMAGE_ADVANCED> imageAdvancedList(int count)
 
 INFO_EDID edid(int srcId, int width, int height, int rate)
 {
-    INFO_EDID e;
-    e.srcId = uint8_t(srcId);
-    e.width = uint16_t(width);
-    e.height = uint16_t(height);
-    e.rate = uint8_t(rate);
-    return e;
+    return INFO_EDID{uint8_t(srcId), uint8_t(rate), uint16_t(width), uint16_t(height)};
 }
 
 std::shared_ptr<DEVICE_INFO_KS> ksWall(const QString &cpuid, int type, const QString &name, int panels,
@@ -177,8 +143,8 @@ std::shared_ptr<DEVICE_INFO_KS> ksWall(const QString &cpuid, int type, const QSt
     return r;
 }
 
-std::shared_ptr<DEVICE_INFO_GW> gwWall(const QString &cpuid, const QString &name, int outputCards,
-                                       int inputCards, const QList<int> &inputs)
+std::shared_ptr<DEVICE_INFO_GW> gwWall(const QString &cpuid, const QString &name, int outputCards, int inputCards,
+                                       const QList<int> &inputs)
 {
     auto r = std::make_shared<DEVICE_INFO_GW>();
     r->cpuid = cpuid;
