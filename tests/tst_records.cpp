@@ -9,6 +9,8 @@
 #include <QtTest>
 
 namespace {
+using V = QVector<int>;
+
 DEVICE_INFO_KS filledKs()
 {
     DEVICE_INFO_KS r;
@@ -76,26 +78,23 @@ private slots:
                  QVector<int>({100, 105, 106, 111, 112, 123, 124, 131, 0}));
     }
 
+    // Which lists each clear empties; single values stay until their replies overwrite them.
     void ksClears()
     {
+        auto after = [](void (DEVICE_INFO_KS::*clear)()) {
+            DEVICE_INFO_KS r = filledKs();
+            (r.*clear)();
+            return V({r.panels.size(), r.windows.size(), r.imageQuality.size(), r.inputCrops.size(),
+                      r.imageAdvanced.size(), r.inputSignals.size(), r.presets.size(), r.templates.size(),
+                      r.mosaics.size(), r.edid.size(), r.chromaKeys.size(), r.borders.size(), r.outputEnhance.size(),
+                      r.timeTasks[3].state, r.other.volume, r.outputMode.mode});
+        };
+        QCOMPARE(after(&DEVICE_INFO_KS::clearPanelData), V({0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 7, 2}));
+        QCOMPARE(after(&DEVICE_INFO_KS::clearWindowData), V({1, 0, 0, 0, 0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 7, 2}));
+        QCOMPARE(after(&DEVICE_INFO_KS::clearAllData), V({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 7, 2}));
         DEVICE_INFO_KS r = filledKs();
-        r.clearWindowData();
-        QVERIFY(r.windows.isEmpty() && r.imageQuality.isEmpty() && r.inputCrops.isEmpty() && r.imageAdvanced.isEmpty());
-        QCOMPARE(r.panels.size() + r.presets.size() + r.templates.size() + r.inputSignals.size(), 4);
-        r = filledKs();
-        r.clearPanelData();
-        QVERIFY(r.panels.isEmpty());
-        QCOMPARE(r.windows.size(), 1);
-        r = filledKs();
         static_cast<INFO_BASIC &>(r).clearAllData(); // through the base, as the main window calls it
-        QVERIFY(r.panels.isEmpty() && r.windows.isEmpty() && r.imageQuality.isEmpty());
-        QVERIFY(r.inputCrops.isEmpty() && r.imageAdvanced.isEmpty() && r.inputSignals.isEmpty());
-        QVERIFY(r.presets.isEmpty() && r.templates.isEmpty() && r.mosaics.isEmpty());
-        QVERIFY(r.edid.isEmpty() && r.chromaKeys.isEmpty() && r.borders.isEmpty() && r.outputEnhance.isEmpty());
-        // Single values stay until their replies overwrite them.
-        QCOMPARE(int(r.timeTasks[3].state), 1);
-        QCOMPARE(int(r.other.volume), 7);
-        QCOMPARE(int(r.outputMode.mode), 2);
+        QVERIFY(r.panels.isEmpty() && r.outputEnhance.isEmpty());
     }
 
     void ksStoreTimeTask_data()
@@ -126,25 +125,19 @@ private slots:
 
     void gwClears()
     {
+        auto after = [](void (DEVICE_INFO_GW::*clear)()) {
+            DEVICE_INFO_GW r = filledGw();
+            (r.*clear)();
+            return V({r.panels.size(), r.mappings.size(), r.windows.size(), r.imageQuality.size(), r.inputCrops.size(),
+                      r.inputSignals.size(), r.signalPresence.size(), r.presets.size(), r.reservedPresets.size(),
+                      r.edid.size(), r.other.outputCards});
+        };
+        QCOMPARE(after(&DEVICE_INFO_GW::clearPanelData), V({0, 0, 1, 1, 1, 1, 1, 1, 1, 1, 3}));
+        QCOMPARE(after(&DEVICE_INFO_GW::clearWindowData), V({1, 1, 0, 0, 0, 1, 1, 1, 1, 1, 3}));
+        QCOMPARE(after(&DEVICE_INFO_GW::clearAllData), V({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 3}));
         DEVICE_INFO_GW r = filledGw();
-        r.clearPanelData();
-        QVERIFY(r.panels.isEmpty() && r.mappings.isEmpty());
-        QCOMPARE(r.windows.size(), 1);
-
-        r = filledGw();
-        r.clearWindowData();
-        QVERIFY(r.windows.isEmpty() && r.imageQuality.isEmpty() && r.inputCrops.isEmpty());
-        QCOMPARE(r.panels.size(), 1);
-        QCOMPARE(r.presets.size(), 1);
-        QCOMPARE(r.inputSignals.size(), 1);
-
-        r = filledGw();
         static_cast<INFO_BASIC &>(r).clearAllData();
-        QVERIFY(r.panels.isEmpty() && r.mappings.isEmpty() && r.windows.isEmpty());
-        QVERIFY(r.imageQuality.isEmpty() && r.inputCrops.isEmpty() && r.inputSignals.isEmpty());
-        QVERIFY(r.signalPresence.isEmpty() && r.presets.isEmpty() && r.reservedPresets.isEmpty());
-        QVERIFY(r.edid.isEmpty());
-        QCOMPARE(int(r.other.outputCards), 3);
+        QVERIFY(r.panels.isEmpty() && r.edid.isEmpty());
     }
 
     void presetEntries()
