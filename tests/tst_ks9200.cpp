@@ -136,14 +136,7 @@ private slots:
         OP(setBackgroundColor, (10, 20, 30), expected(0x15, 0x00, "010A141E"));
         OP(setBorder, (2, 1, 0x0102, 0x0304, 1920, 1080, 0x0A0B, 8),
            expected(0x16, 0x00, "0201 0201 0403 8007 3804 0B0A 08"));
-        INFO_BORDER b;
-        b.enable = 1;
-        b.x = 10;
-        b.y = 20;
-        b.width = 300;
-        b.height = 400;
-        b.thickness = 5;
-        b.color = 3;
+        const INFO_BORDER b{1, 3, 10, 20, 300, 400, 5}; // on, colour, rectangle, thickness
         row("setBorder record", K::setBorderFrame(0, b), expected(0x16, 0x00, "0001 0A00 1400 2C01 9001 0500 03"));
         OP(setOutputEnhance, (1, 0, 0, 1), expected(0x17, 0x00, "01000001"));
         OP(factoryReset, (), expected(0x18, 0x00));
@@ -217,33 +210,17 @@ private slots:
     void timeTaskFrames()
     {
         using K = KS9200Interface;
-        INFO_TIME_TASK once;
-        once.taskType = 0;
-        once.index = 5;
-        once.year = 26;
-        once.month = 12;
-        once.day = 7;
-        once.hour = 8;
-        once.minute = 30;
-        once.second = 15;
-        once.target = 17;
+        const INFO_TIME_TASK once{0, 0, 5, 26, 12, 7, 8, 30, 15, 17}; // type 0, slot 5, 2026-12-07 08:30:15, wake up
         // Total time (60) before interval (30) at the end.
         QCOMPARE(K::setTimeTaskFrame(once), expected(0x09, 0x01, "00 05 1A0C07081E0F 11 00 3C00 1E00"));
-        INFO_TIME_TASK daily = once;
-        daily.taskType = 1;
-        daily.target = 3;
+        const INFO_TIME_TASK daily{0, 1, 5, 26, 12, 7, 8, 30, 15, 3};
         QCOMPARE(K::setTimeTaskFrame(daily), expected(0x09, 0x01, "01 05 1A0C07081E0F 03 00 3C00 1E00"));
-        INFO_TIME_TASK cycle = once;
-        cycle.taskType = 2;
-        cycle.p10 = 0x0205;
-        cycle.p12 = 15;
-        cycle.p14 = 300;
+        INFO_TIME_TASK cycle{0, 2, 5, 26, 12, 7, 8, 30, 15, 0, 0x0205, 15, 300}; // presets, interval, total time
         QCOMPARE(K::setTimeTaskFrame(cycle), expected(0x09, 0x01, "02 05 1A0C07081E0F 0502 2C01 0F00"));
         cycle.taskType = 3;
         QCOMPARE(K::setTimeTaskFrame(cycle), expected(0x09, 0x01, "03 05 1A0C07081E0F 0502 2C01 0F00"));
 
-        INFO_TIME_TASK bad = once;
-        bad.taskType = 4;
+        const INFO_TIME_TASK bad{0, 4, 5};
         QVERIFY(K::setTimeTaskFrame(bad).isEmpty());
         K ks(Me);
         QSignalSpy sent(&ks, &Interface::emitSendData);
