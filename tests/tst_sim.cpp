@@ -7,6 +7,7 @@
 #include "GW5Interface.h"
 #include "KS9200Interface.h"
 #include "PayloadReader.h"
+#include "RecordBuilders.h"
 #include "Records.h"
 #include "SimProcess.h"
 #include "TestSupport.h"
@@ -32,10 +33,8 @@ struct RxFrame
     QByteArray payload;
 };
 
-bool waitUntil(const std::function<bool()> &cond, int timeoutMs = 8000)
-{
-    return TestSupport::waitUntil(cond, timeoutMs);
-}
+using RecordBuilders::hostFrame;
+using TestSupport::waitUntil;
 
 // A stream to one device (TCP socket or serial port) that cuts its replies into frames.
 // Heartbeats are only counted, so they never get between a request and its replies.
@@ -146,15 +145,6 @@ void feed(Interface *iface, const QList<RxFrame> &frames)
 {
     for (const RxFrame &f : frames)
         iface->handleFrame(iface->cpuid(), f.rp, f.payload);
-}
-
-// A 23-byte host frame.
-QByteArray hostFrame(uint8_t cmd, uint8_t sub, std::initializer_list<int> params = {})
-{
-    QByteArray p;
-    for (int v : params)
-        p.append(char(v));
-    return makeCommandFrame(cmd, sub, p);
 }
 
 QByteArray blockFrame(int block, const QByteArray &data, bool spoilSum = false)

@@ -31,10 +31,7 @@ constexpr quint16 UdpPort = 48989;
 constexpr quint16 DiscoveryPort = 48990;
 constexpr quint16 TcpPort = 48213;
 
-bool waitUntil(const std::function<bool()> &cond, int timeoutMs = 10000)
-{
-    return TestSupport::waitUntil(cond, timeoutMs);
-}
+using TestSupport::waitUntil;
 
 int run(const QString &program, const QStringList &args, QString *output = nullptr)
 {
