@@ -7,6 +7,7 @@
 #include "FrameCodec.h"
 #include "Log.h"
 #include "SxUdpSocket.h"
+#include "TestSupport.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -200,17 +201,7 @@ bool loggedSince(qint64 from, const QString &text)
     return false;
 }
 
-int run(const QString &program, const QStringList &args, QString *output = nullptr)
-{
-    QProcess p;
-    p.setProcessChannelMode(QProcess::MergedChannels);
-    p.start(program, args);
-    if (!p.waitForFinished(20000))
-        return -1;
-    if (output)
-        *output = QString::fromLocal8Bit(p.readAll());
-    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-}
+int run(const QString &p, const QStringList &a, QString *out = nullptr) { return TestSupport::runProgram(p, a, out); }
 
 // Runs `make` with this thread's network namespace switched to the one at nsPath; the sockets it
 // creates stay in that namespace. Returns false when the namespace cannot be entered.

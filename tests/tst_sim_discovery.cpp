@@ -33,17 +33,7 @@ constexpr quint16 TcpPort = 48213;
 
 using TestSupport::waitUntil;
 
-int run(const QString &program, const QStringList &args, QString *output = nullptr)
-{
-    QProcess p;
-    p.setProcessChannelMode(QProcess::MergedChannels);
-    p.start(program, args);
-    if (!p.waitForFinished(20000))
-        return -1;
-    if (output)
-        *output = QString::fromLocal8Bit(p.readAll());
-    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-}
+int run(const QString &p, const QStringList &a, QString *out = nullptr) { return TestSupport::runProgram(p, a, out); }
 
 // What one announced device sent and what its interface decoded.
 struct Device
