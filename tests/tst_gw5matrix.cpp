@@ -90,10 +90,16 @@ private slots:
         auto row = [&](const char *name, const QString &want, QRect win, QVector<int> c = {}, QSize in = {},
                        QVector<int> area = {},
                        QVector<int> map = {}) { QTest::newRow(name) << win << c << in << area << map << want; };
-        row("base",
-            "0:a0 1000,800 920x280 src 0,0 883x604 | 1:a1 0,800 1080x280 src 883,0 1036x604 | "
-            "2:a2 1000,0 920x220 src 0,604 883x475 | 3:a3 0,0 1080x220 src 883,604 1036x475",
-            base);
+        const QStringList basePieces{"0:a0 1000,800 920x280 src 0,0 883x604", "1:a1 0,800 1080x280 src 883,0 1036x604",
+                                     "2:a2 1000,0 920x220 src 0,604 883x475", "3:a3 0,0 1080x220 src 883,604 1036x475"};
+        // The base pieces with the one of `slot` replaced.
+        auto with = [&](int slot, const QString &piece) {
+            QStringList l = basePieces;
+            if (slot >= 0)
+                l[slot] = piece;
+            return l.join(" | ");
+        };
+        row("base", with(-1, {}), base);
         row("x + 1",
             "0:a0 1001,800 919x280 src 0,0 882x604 | 1:a1 0,800 1081x280 src 882,0 1037x604 | "
             "2:a2 1001,0 919x220 src 0,604 882x475 | 3:a3 0,0 1081x220 src 882,604 1037x475",
@@ -146,10 +152,7 @@ private slots:
                                 "2:a2 1000,0 920x220 src 100,352 441x237 | 3:a3 0,0 1080x220 src 541,352 518x237";
         row("crop", cropped, base, {1, 100, 50, 960, 540});
         row("crop enable 2", cropped, base, {2, 100, 50, 960, 540});
-        row("crop off: input size",
-            "0:a0 1000,800 920x280 src 0,0 883x604 | 1:a1 0,800 1080x280 src 883,0 1036x604 | "
-            "2:a2 1000,0 920x220 src 0,604 883x475 | 3:a3 0,0 1080x220 src 883,604 1036x475",
-            base, {0, 100, 50, 960, 540});
+        row("crop off: input size", with(-1, {}), base, {0, 100, 50, 960, 540});
         row("crop x + 1",
             "0:a0 1000,800 920x280 src 101,50 441x302 | 1:a1 0,800 1080x280 src 542,50 518x302 | "
             "2:a2 1000,0 920x220 src 101,352 441x237 | 3:a3 0,0 1080x220 src 542,352 518x237",
@@ -166,27 +169,12 @@ private slots:
             "0:a0 1000,800 920x280 src 100,50 441x302 | 1:a1 0,800 1080x280 src 541,50 518x302 | "
             "2:a2 1000,0 920x220 src 100,352 441x238 | 3:a3 0,0 1080x220 src 541,352 518x238",
             base, {1, 100, 50, 960, 541});
-        row("area 1 x - 20",
-            "0:a0 1000,800 920x280 src 0,0 883x604 | 1:a1 0,800 1100x280 src 864,0 1056x604 | "
-            "2:a2 1000,0 920x220 src 0,604 883x475 | 3:a3 0,0 1080x220 src 883,604 1036x475",
-            base, {}, {}, {1, 1900, 0, 1920, 1080});
-        row("area 2 y + 20",
-            "0:a0 1000,800 920x280 src 0,0 883x604 | 1:a1 0,800 1080x280 src 883,0 1036x604 | "
-            "2:a2 1000,0 920x200 src 0,648 883x432 | 3:a3 0,0 1080x220 src 883,604 1036x475",
-            base, {}, {}, {2, 0, 1100, 1920, 1080});
-        row("area 0 width 1500",
-            "0:a0 1000,800 500x280 src 0,0 480x604 | 1:a1 0,800 1080x280 src 883,0 1036x604 | "
-            "2:a2 1000,0 920x220 src 0,604 883x475 | 3:a3 0,0 1080x220 src 883,604 1036x475",
-            base, {}, {}, {0, 0, 0, 1500, 1080});
-        row("area 0 height 900",
-            "0:a0 1000,800 920x100 src 0,0 883x216 | 1:a1 0,800 1080x280 src 883,0 1036x604 | "
-            "2:a2 1000,0 920x220 src 0,604 883x475 | 3:a3 0,0 1080x220 src 883,604 1036x475",
-            base, {}, {}, {0, 0, 0, 1920, 900});
+        row("area 1 x - 20", with(1, "1:a1 0,800 1100x280 src 864,0 1056x604"), base, {}, {}, {1, 1900, 0, 1920, 1080});
+        row("area 2 y + 20", with(2, "2:a2 1000,0 920x200 src 0,648 883x432"), base, {}, {}, {2, 0, 1100, 1920, 1080});
+        row("area 0 width 1500", with(0, "0:a0 1000,800 500x280 src 0,0 480x604"), base, {}, {}, {0, 0, 0, 1500, 1080});
+        row("area 0 height 900", with(0, "0:a0 1000,800 920x100 src 0,0 883x216"), base, {}, {}, {0, 0, 0, 1920, 900});
         // Port 1 shows area 0 too: area 0's piece on two ports, area 1's on none.
-        row("port 1 shows area 0",
-            "0:a0 1000,800 920x280 src 0,0 883x604 | 1:a0 1000,800 920x280 src 0,0 883x604 | "
-            "2:a2 1000,0 920x220 src 0,604 883x475 | 3:a3 0,0 1080x220 src 883,604 1036x475",
-            base, {}, {}, {}, {1, 0});
+        row("port 1 shows area 0", with(1, "1:a0 1000,800 920x280 src 0,0 883x604"), base, {}, {}, {}, {1, 0});
     }
     void pieces()
     {
