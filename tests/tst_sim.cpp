@@ -11,30 +11,24 @@
 #include "Records.h"
 #include "SimProcess.h"
 #include "TestSupport.h"
-
-#include <QFile>
 #include <QJsonArray>
 #include <QNetworkDatagram>
 #include <QSerialPort>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QUdpSocket>
-
 #include <QtTest>
-#include <functional>
 #include <memory>
 
 namespace {
 using V = QVector<int>;
-
+using RecordBuilders::hostFrame;
+using TestSupport::waitUntil;
 struct RxFrame
 {
     RECV_PROTOCOL rp;
     QByteArray payload;
 };
-
-using RecordBuilders::hostFrame;
-using TestSupport::waitUntil;
 
 // A stream to one device (TCP socket or serial port) that cuts its replies into frames.
 // Heartbeats are only counted, so they never get between a request and its replies.
@@ -60,9 +54,9 @@ public:
             n += f.rp.cmd == cmd && (sub < 0 || f.rp.subCmd == sub);
         return n;
     }
-    bool waitFor(uint8_t cmd, int sub = -1, int atLeast = 1, int timeoutMs = 8000)
+    bool waitFor(uint8_t cmd, int sub = -1, int atLeast = 1)
     {
-        return waitUntil([&] { return count(cmd, sub) >= atLeast; }, timeoutMs);
+        return waitUntil([&] { return count(cmd, sub) >= atLeast; }, 8000);
     }
     // Sends `frame` and returns the replies up to and including the first `cmd` / `sub`.
     QList<RxFrame> request(const QByteArray &frame, uint8_t cmd, int sub = -1)
@@ -72,7 +66,6 @@ public:
         waitFor(cmd, sub);
         return frames;
     }
-
     QIODevice *dev;
     QByteArray buffer;
     QList<RxFrame> frames;
@@ -83,9 +76,7 @@ std::unique_ptr<QTcpSocket> connectTo(const QString &address)
 {
     auto s = std::make_unique<QTcpSocket>();
     s->connectToHost(QHostAddress(address), 61213);
-    if (!s->waitForConnected(5000))
-        return nullptr;
-    return s;
+    return s->waitForConnected(5000) ? std::move(s) : nullptr;
 }
 
 // Everything a KS9200Interface announced while frames were fed into it.
@@ -183,8 +174,7 @@ private slots:
         // laid out as the main window reads it.
         QUdpSocket udp;
         QVERIFY(udp.bind(QHostAddress("127.0.0.1"), 0));
-        const struct
-        {
+        const struct {
             const char *address;
             int type;
             QString cpuid;
@@ -204,8 +194,7 @@ private slots:
             RECV_PROTOCOL rp;
             QByteArray p;
             QVERIFY(parseRecvFrame(d, rp, p));
-            QCOMPARE(int(rp.cmd), 0xFF);
-            QCOMPARE(int(rp.subCmd), 0x00);
+            QCOMPARE(V({rp.cmd, rp.subCmd}), V({0xFF, 0x00}));
             PayloadReader r(p);
             QCOMPARE(int(r.s8(0)), row.type);
             QCOMPARE(int(r.u8(1)), row.flags);
@@ -473,7 +462,7 @@ private slots:
         QCOMPARE(saved.readAll(), image);
     }
 
-    void heartbeatsAndLog()
+    void heartbeatsLogAndFramesInPieces()
     {
         auto sock = connectTo("127.0.0.5");
         QVERIFY(sock);
@@ -490,30 +479,21 @@ private slots:
                         o.value("cmd").toInt() == 3 && o.value("sub").toInt() == 1);
             tx = tx || (o.value("dir") == "tx" && o.value("cmd").toInt() == 0xFF && o.value("sub").toInt() == 1);
         }
-        QVERIFY(rx);
-        QVERIFY(tx);
-    }
+        QVERIFY(rx && tx);
 
-    void hostFramesInPiecesAndNoise()
-    {
         // The device cuts the application's frames out of its stream whatever the pieces: noise before a
         // frame, a frame split over three writes, a frame with a wrong checksum (ignored) and two
         // frames in one write are answered exactly once each, in order.
-        auto sock = connectTo("127.0.0.5");
-        QVERIFY(sock);
-        Stream s(sock.get());
+        s.frames.clear();
         const QByteArray a = KS9200Interface::setWindowTransparencyFrame(0, 10);
         QByteArray bad = KS9200Interface::setFreezeFrame(1);
         bad[22] = char(bad.at(22) + 1);
-        const QByteArray b = KS9200Interface::setBlackScreenFrame(1);
-        const QByteArray c = Interface::requestFrame(0xEE);
         sock->write(QByteArray::fromHex("00115a") + a.left(3));
-        sock->flush();
         QTest::qWait(20);
         sock->write(a.mid(3, 10));
-        sock->flush();
         QTest::qWait(20);
-        sock->write(a.mid(13) + bad + QByteArray::fromHex("5a") + b + c);
+        sock->write(a.mid(13) + bad + QByteArray::fromHex("5a") + KS9200Interface::setBlackScreenFrame(1) +
+                    Interface::requestFrame(0xEE));
         QVERIFY(s.waitFor(0xEE));
         QList<int> order;
         for (const RxFrame &f : s.frames)
@@ -521,8 +501,7 @@ private slots:
         QCOMPARE(order, (QList<int>{0x03, 0x13, 0xEE}));
         INFO_OTHER_KS9200 other;
         QVERIFY(KS9200Interface::decodeOtherSetting(s.frames.last().payload, other));
-        QCOMPARE(int(other.freeze), 0);
-        QCOMPARE(int(other.blackScreen), 1);
+        QCOMPARE(V({other.freeze, other.blackScreen}), V({0, 1}));
     }
 
     void faultyRepliesStillDecode()
