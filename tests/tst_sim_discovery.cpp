@@ -10,16 +10,10 @@
 #include "KS9200Interface.h"
 #include "Records.h"
 #include "SimProcess.h"
-
 #include "TestSupport.h"
-
-#include <QFile>
 #include <QFileInfo>
 #include <QNetworkInterface>
-#include <QProcess>
-
 #include <QtTest>
-#include <functional>
 #include <memory>
 
 namespace {
@@ -27,12 +21,8 @@ namespace {
 // where other suites' simulators listen on the standard ports and other transport managers bind
 // the standard discovery port on every interface; with ports of its own the search reaches only
 // this suite's simulator and its discovery sockets bind whatever else runs beside it.
-constexpr quint16 UdpPort = 48989;
-constexpr quint16 DiscoveryPort = 48990;
-constexpr quint16 TcpPort = 48213;
-
+constexpr quint16 UdpPort = 48989, DiscoveryPort = 48990, TcpPort = 48213;
 using TestSupport::waitUntil;
-
 int run(const QString &p, const QStringList &a, QString *out = nullptr) { return TestSupport::runProgram(p, a, out); }
 
 // What one announced device sent and what its interface decoded.
@@ -104,27 +94,19 @@ private slots:
         auto attach = [&](Device *d) {
             if (isKsType(d->type)) {
                 auto *ks = new KS9200Interface(d->cpuid);
-                QObject::connect(ks, &KS9200Interface::emitPanelData, [d](QString, QList<INFO_PANEL> l) {
-                    d->ksPanels = l;
-                    ++d->decoded;
-                });
-                QObject::connect(ks, &KS9200Interface::emitWindowData, [d](QString, QList<INFO_WINDOW> l) {
-                    d->ksWindows = l;
-                    ++d->decoded;
-                });
-                QObject::connect(ks, &KS9200Interface::emitOutputMode, [d](QString, INFO_PANEL_OTHERSETTING) {
-                    ++d->kxModes;
-                    ++d->decoded;
-                });
+                QObject::connect(ks, &KS9200Interface::emitPanelData,
+                                 [d](QString, QList<INFO_PANEL> l) { d->ksPanels = l, ++d->decoded; });
+                QObject::connect(ks, &KS9200Interface::emitWindowData,
+                                 [d](QString, QList<INFO_WINDOW> l) { d->ksWindows = l, ++d->decoded; });
+                QObject::connect(ks, &KS9200Interface::emitOutputMode,
+                                 [d](QString, INFO_PANEL_OTHERSETTING) { ++d->kxModes, ++d->decoded; });
                 QObject::connect(ks, &KS9200Interface::emitOtherSetting,
                                  [d](QString, INFO_OTHER_KS9200) { ++d->decoded; });
                 d->iface.reset(ks);
             } else if (isGwType(d->type)) {
                 auto *gw = new GW5Interface(d->cpuid);
-                QObject::connect(gw, &GW5Interface::emitWindowData, [d](QString, INFO_WINDOW) {
-                    ++d->gwWindows;
-                    ++d->decoded;
-                });
+                QObject::connect(gw, &GW5Interface::emitWindowData,
+                                 [d](QString, INFO_WINDOW) { ++d->gwWindows, ++d->decoded; });
                 QObject::connect(gw, &GW5Interface::emitOtherSetting, [d](QString, INFO_OTHER_GW5) { ++d->decoded; });
                 d->iface.reset(gw);
             } else {
@@ -193,31 +175,25 @@ private slots:
                 return true;
             },
             20000));
-        QCOMPARE(byType.value(3)->ksPanels.size(), 2);
-        QCOMPARE(byType.value(3)->ksWindows.size(), 4);
-        QCOMPARE(byType.value(17)->kxModes, 1);
-        QCOMPARE(byType.value(0)->ksPanels.size(), 1);
-        QCOMPARE(byType.value(0)->ksWindows.size(), 2);
+        QCOMPARE(QVector<int>({byType.value(3)->ksPanels.size(), byType.value(3)->ksWindows.size(),
+                               byType.value(17)->kxModes, byType.value(0)->ksPanels.size(),
+                               byType.value(0)->ksWindows.size()}),
+                 QVector<int>({2, 4, 1, 1, 2}));
         if (byType.value(48)->decoded > 0)
             QCOMPARE(byType.value(48)->gwWindows, 3);
 
         // Nothing was lost to the split writes and the junk: each device's frames, as counted by the
         // link layer, equal what vpsim logged as sent (TCP heartbeats are consumed by the link).
         QMap<QString, int> sent;
-        for (const QJsonObject &o : sim.log()) {
-            if (o.value("dir") != "tx" || o.value("transport") == "udp" || o.value("cmd").toInt() == 0xFF)
-                continue;
-            ++sent[o.value("device").toString()];
-        }
-        for (int t : {0, 3, 17, 48}) {
-            const Device *d = byType.value(t);
-            QCOMPARE(d->frames, sent.value(d->cpuid));
-        }
+        for (const QJsonObject &o : sim.log())
+            if (o.value("dir") == "tx" && o.value("transport") != "udp" && o.value("cmd").toInt() != 0xFF)
+                ++sent[o.value("device").toString()];
+        for (int t : {0, 3, 17, 48})
+            QCOMPARE(byType.value(t)->frames, sent.value(byType.value(t)->cpuid));
     }
 
 private:
-    QString netns;
-    QString name;
+    QString netns, name;
     SimProcess sim;
 };
 
