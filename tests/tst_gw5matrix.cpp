@@ -2,11 +2,10 @@
 // allocation with eviction, moves, crops, removal, the batch and the area layout, frame by frame.
 #include "MatrixProc.h"
 #include "RecordBuilders.h"
-
 #include <QtTest>
 
 using GW5::MatrixProc;
-
+using V = QVector<int>;
 namespace {
 // An expected host frame, built field by field (16-bit values low byte first).
 struct Exp
@@ -18,10 +17,7 @@ struct Exp
     uint8_t c, s;
     QByteArray p;
 };
-QString winF(int id, int x, int y, int w, int h, int layer)
-{
-    return Exp(3, 0).b(id).w(x).w(y).w(w).w(h).b(layer).b(0);
-}
+QString winF(int id, int x, int y, int w, int h, int l) { return Exp(3, 0).b(id).w(x).w(y).w(w).w(h).b(l).b(0); }
 QString rect(int s, int x, int y, int w, int h, int id) { return Exp(3, 3).b(s).w(x).w(y).w(w).w(h).b(id); }
 QString crop(int s, int f, int x, int y, int w, int h) { return Exp(2, 1).b(s).b(f).w(x).w(y).w(w).w(h); }
 QString noCrop(int s) { return crop(s, 0, 0, 0, 1920, 1080); }
@@ -366,8 +362,7 @@ private slots:
         QCOMPARE(m.setWindowsGeometry(0, 12, 0, 0, 10, 10), -1);
         // Whatever the device reports, slots stay inside the tables.
         m.updateOtherSetting(200, 200);
-        QCOMPARE(m.outputAreas(), 32);
-        QCOMPARE(m.inputSlots(), 32);
+        QCOMPARE(QVector<int>({m.outputAreas(), m.inputSlots()}), QVector<int>({32, 32}));
         QCOMPARE(m.setAreaGeometry(32, 0, 0, 1, 1), -1);
         m.updatePanel(40, 0, 0, 1, 1);
         m.updateInputSignal(40, 1, 1, 1);
@@ -382,24 +377,16 @@ private slots:
         QTest::addColumn<QVector<int>>("from");
         QTest::addColumn<QVector<int>>("to"); // rows, columns, order
         QTest::addColumn<QString>("placed");  // "area:x,y" of every area frame, in order
-        QTest::newRow("2 x 3 by rows") << QVector<int>{} << QVector<int>{2, 3, 0}
-                                       << "0:0,0 1:1920,0 2:3840,0 3:0,1080 4:1920,1080 5:3840,1080";
-        QTest::newRow("3 x 3 by rows") << QVector<int>{} << QVector<int>{3, 3, 0}
-                                       << "0:0,0 1:1920,0 2:3840,0 3:0,1080 4:1920,1080 5:3840,1080 6:0,2160 "
-                                          "7:1920,2160 8:3840,2160";
-        QTest::newRow("2 x 2 by rows") << QVector<int>{} << QVector<int>{2, 2, 0}
-                                       << "0:0,0 1:1920,0 2:0,1080 3:1920,1080";
-        QTest::newRow("2 x 3 by columns")
-            << QVector<int>{} << QVector<int>{2, 3, 1} << "0:0,0 1:0,1080 2:1920,0 3:1920,1080 4:3840,0 5:3840,1080";
-        QTest::newRow("3 x 2 by columns")
-            << QVector<int>{} << QVector<int>{3, 2, 1} << "0:0,0 1:0,1080 2:0,2160 3:1920,0 4:1920,1080 5:1920,2160";
-        QTest::newRow("rows to one column")
-            << QVector<int>{2, 2, 0} << QVector<int>{4, 1, 0} << "1:0,1080 2:0,2160 3:0,3240";
-        QTest::newRow("unchanged") << QVector<int>{} << QVector<int>{2, 4, 0} << "";
+        QTest::newRow("2x3 rows") << V{} << V{2, 3, 0} << "0:0,0 1:1920,0 2:3840,0 3:0,1080 4:1920,1080 5:3840,1080";
+        QTest::newRow("3x3 rows") << V{} << V{3, 3, 0}
+            << "0:0,0 1:1920,0 2:3840,0 3:0,1080 4:1920,1080 5:3840,1080 6:0,2160 7:1920,2160 8:3840,2160";
+        QTest::newRow("2x3 columns") << V{} << V{2, 3, 1} << "0:0,0 1:0,1080 2:1920,0 3:1920,1080 4:3840,0 5:3840,1080";
+        QTest::newRow("3x2 columns") << V{} << V{3, 2, 1} << "0:0,0 1:0,1080 2:0,2160 3:1920,0 4:1920,1080 5:1920,2160";
+        QTest::newRow("rows to one column") << V{2, 2, 0} << V{4, 1, 0} << "1:0,1080 2:0,2160 3:0,3240";
+        QTest::newRow("unchanged") << V{} << V{2, 4, 0} << "";
         // By rows only areas that moved are sent; by columns every area is.
-        QTest::newRow("columns to rows") << QVector<int>{2, 2, 1} << QVector<int>{2, 2, 0} << "1:1920,0 2:0,1080";
-        QTest::newRow("rows to columns") << QVector<int>{2, 2, 0} << QVector<int>{2, 2, 1}
-                                         << "0:0,0 1:0,1080 2:1920,0 3:1920,1080";
+        QTest::newRow("columns to rows") << V{2, 2, 1} << V{2, 2, 0} << "1:1920,0 2:0,1080";
+        QTest::newRow("rows to columns") << V{2, 2, 0} << V{2, 2, 1} << "0:0,0 1:0,1080 2:1920,0 3:1920,1080";
     }
     void layout()
     {
@@ -429,14 +416,12 @@ private slots:
         MatrixProc m;
         m.updateResolution(0, 1920, 1080, 60, 1, 2, 0);
         Wire w(m);
-        QCOMPARE(m.setOutputResolution(3, 4000, 4000, 50),
-                 0); // preset 3: 1024 x 768, the size given is not used
+        QCOMPARE(m.setOutputResolution(3, 4000, 4000, 50), 0); // preset 3: 1024 x 768, the size given is not used
         QCOMPARE(w.take(), QStringList({areaF(0, 0, 0, 1024, 768), areaF(1, 1024, 0, 1024, 768),
                                         Exp(5, 0).b(0).b(3).w(1024).w(768).b(50)}));
-        QCOMPARE(MatrixProc::presetSize(1), QSize(1920, 1080));
-        QCOMPARE(MatrixProc::presetSize(13), QSize(3072, 768));
-        QCOMPARE(MatrixProc::presetSize(14), QSize(64, 64));
-        QCOMPARE(MatrixProc::presetSize(0), QSize(64, 64));
+        QCOMPARE(QList<QSize>({MatrixProc::presetSize(1), MatrixProc::presetSize(13), MatrixProc::presetSize(14),
+                               MatrixProc::presetSize(0)}),
+                 QList<QSize>({{1920, 1080}, {3072, 768}, {64, 64}, {64, 64}}));
         QCOMPARE(m.setOutputResolution(0, 1920, 1080, 60), 0);
         QCOMPARE(w.take(), QStringList({areaF(0, 0, 0, 1920, 1080), areaF(1, 1920, 0, 1920, 1080),
                                         Exp(5, 0).b(0).b(0).w(1920).w(1080).b(60)}));
@@ -452,12 +437,9 @@ private slots:
         grid(m);
         m.openWindow(0, 0, 0, 100, 100, 0);
         m.reset();
-        QVERIFY(m.window(0).empty());
-        QVERIFY(m.port(0).empty());
-        QCOMPARE(m.area(0).number, 255);
-        QCOMPARE(m.area(0).marks[0], 0);
-        QCOMPARE(m.mapping(1).area, 0);
-        QCOMPARE(m.outputCards(), 1);
+        QVERIFY(m.window(0).empty() && m.port(0).empty());
+        QCOMPARE(QVector<int>({m.area(0).number, m.area(0).marks[0], m.mapping(1).area, m.outputCards()}),
+                 QVector<int>({255, 0, 0, 1}));
     }
 };
 

@@ -1,9 +1,7 @@
 // The shared blanking and pixel-clock rule: blanking per size, limits per family, correction of the
 // edited field only when the limit is exceeded.
 #include "PixelClock.h"
-
 #include <QtTest>
-
 using PC = PixelClock;
 
 class TestPixelClock : public QObject
@@ -43,8 +41,8 @@ private slots:
 
     void correction_data()
     {
-        QTest::addColumn<int>(
-            "family"); // 0 KS output, 1 KX output, 2 KX wide, 3 GW, 4 EDID type 0, 5 EDID 17, 6 EDID 48
+        // family: 0 KS output, 1 KX output, 2 KX wide, 3 GW, 4 EDID type 0, 5 EDID 17, 6 EDID 48
+        QTest::addColumn<int>("family");
         QTest::addColumn<int>("field");
         QTest::addColumn<int>("w");
         QTest::addColumn<int>("h");
@@ -86,8 +84,7 @@ private slots:
     {
         const PC::Limits l = PC::edid(17);
         QCOMPARE(PC::clockOf({4080, 2160, 30}, l), int64_t(279840000));
-        QVERIFY(PC::withinLimit({4080, 2160, 30}, l));
-        QVERIFY(!PC::withinLimit({4080, 2160, 30}, PC::edid(0)));
+        QVERIFY(PC::withinLimit({4080, 2160, 30}, l) && !PC::withinLimit({4080, 2160, 30}, PC::edid(0)));
         // Type 20 is a KX model and shares the KX EDID limits; unknown types get the KS ones.
         QCOMPARE(PC::edid(20).clock, int64_t(300000000));
         QCOMPARE(PC::edid(99).clock, int64_t(175000000));
@@ -95,14 +92,12 @@ private slots:
 
     void degenerateInputs()
     {
-        // A zero or negative rate never divides by zero and is never "over the limit".
-        const PC::Timing zero = PC::corrected({3840, 2160, 0}, PC::Width, PC::ksOutput());
-        QCOMPARE(zero.width, 3840);
-        const PC::Timing neg = PC::corrected({-5000, 2160, 60}, PC::Height, PC::ksOutput());
-        QCOMPARE(neg.height, 2160);
-        // Very large values do not overflow.
-        const PC::Timing big = PC::corrected({65535, 65535, 255}, PC::FrameRate, PC::ksOutput());
-        QCOMPARE(big.rate, 23);
+        // A zero or negative rate never divides by zero and is never "over the limit"; very large values do not
+        // overflow.
+        QCOMPARE(QVector<int>({PC::corrected({3840, 2160, 0}, PC::Width, PC::ksOutput()).width,
+                               PC::corrected({-5000, 2160, 60}, PC::Height, PC::ksOutput()).height,
+                               PC::corrected({65535, 65535, 255}, PC::FrameRate, PC::ksOutput()).rate}),
+                 QVector<int>({3840, 2160, 23}));
     }
 };
 

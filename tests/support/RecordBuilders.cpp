@@ -1,20 +1,15 @@
 #include "RecordBuilders.h"
-
-#include "DEVICE_INFO_GW.h"
-#include "DEVICE_INFO_KS.h"
 #include "TestSupport.h"
-
 #include <QSignalSpy>
+#include <numeric>
 
 namespace RecordBuilders {
 namespace {
-QByteArray withChecksum(QByteArray f)
+// Sync, length, command, sub-command, 16 parameter bytes (cut or zero-filled) and the additive checksum.
+QByteArray frame(uint8_t cmd, uint8_t sub, const QByteArray &params)
 {
-    uint sum = 0;
-    for (char c : f)
-        sum += uint8_t(c);
-    f.append(char(sum & 0xFF));
-    return f;
+    QByteArray f = TestSupport::hex("5A 5A 17 00") + char(cmd) + char(sub) + params.leftJustified(16, '\0', true);
+    return f + char(std::accumulate(f.begin(), f.end(), 0u, [](uint s, char c) { return s + uint8_t(c); }) & 0xFF);
 }
 
 // Open, showing a source, opaque.
@@ -27,23 +22,14 @@ INFO_WINDOW window(int id, int x, int y, int width, int height, int input, int l
 INFO_PANEL panel(int id, int x, int y) { return INFO_PANEL{uint16_t(id), uint16_t(x), uint16_t(y), 1920, 1080}; }
 } // namespace
 
-QByteArray hostFrame(uint8_t cmd, uint8_t sub, const char *params)
-{
-    QByteArray f = TestSupport::hex("5A 5A 17 00");
-    f.append(char(cmd)).append(char(sub));
-    f.append(TestSupport::hex(params).leftJustified(16, '\0', true));
-    return withChecksum(f);
-}
+QByteArray hostFrame(uint8_t cmd, uint8_t sub, const char *params) { return frame(cmd, sub, TestSupport::hex(params)); }
 
 QByteArray hostFrame(uint8_t cmd, uint8_t sub, std::initializer_list<int> params)
 {
-    QByteArray f = TestSupport::hex("5A 5A 17 00");
-    f.append(char(cmd)).append(char(sub));
     QByteArray p;
     for (int v : params)
         p.append(char(v & 0xFF));
-    f.append(p.leftJustified(16, '\0', true));
-    return withChecksum(f);
+    return frame(cmd, sub, p);
 }
 
 QList<QByteArray> sentFrames(const QSignalSpy &spy)
@@ -63,11 +49,7 @@ INFO_INPUTCROP inputCrop(int index, int enable, int x, int y, int width, int hei
 INFO_MOSAIC mosaicUnits(int h, int v, int position)
 {
     INFO_MOSAIC m;
-    m.winId = 1;
-    m.mode = 0;
-    m.hUnits = uint8_t(h);
-    m.vUnits = uint8_t(v);
-    m.unitIndex = uint8_t(position);
+    m.winId = 1, m.mode = 0, m.hUnits = uint8_t(h), m.vUnits = uint8_t(v), m.unitIndex = uint8_t(position);
     return m;
 }
 
@@ -95,24 +77,15 @@ QList<INFO_IMAGE_ADVANCED> imageAdvancedList(int count)
     for (int i = 0; i < count; ++i) {
         INFO_IMAGE_ADVANCED a;
         a.winId = uint8_t(i);
-        a.colorTempMode = 3;
-        a.colorTempRed = uint8_t(10 + i);
-        a.colorTempGreen = uint8_t(20 + i);
-        a.colorTempBlue = uint8_t(30 + i);
-        a.colorMode = 1;
+        a.colorTempMode = 3, a.colorMode = 1;
+        a.colorTempRed = uint8_t(10 + i), a.colorTempGreen = uint8_t(20 + i), a.colorTempBlue = uint8_t(30 + i);
         for (int g = 0; g < 3; ++g) {
             const int base = 40 + 10 * g + i;
             a.rgbcmy[g] = RGBCMY{uint8_t(base),     uint8_t(base + 1), uint8_t(base + 2),
                                  uint8_t(base + 3), uint8_t(base + 4), uint8_t(base + 5)};
         }
-        a.clearVision = 2;
-        a.luminance = uint8_t(5 + i);
-        a.skinTone = uint8_t(6 + i);
-        a.gaussianBlur = uint8_t(7 + i);
-        a.colorGamut = 4;
-        a.inRange = 1;
-        a.inFMT = 3;
-        a.winFMT = 2;
+        a.luminance = uint8_t(5 + i), a.skinTone = uint8_t(6 + i), a.gaussianBlur = uint8_t(7 + i);
+        a.clearVision = 2, a.colorGamut = 4, a.inRange = 1, a.inFMT = 3, a.winFMT = 2;
         list << a;
     }
     return list;
@@ -127,19 +100,13 @@ std::shared_ptr<DEVICE_INFO_KS> ksWall(const QString &cpuid, int type, const QSt
                                        const QList<int> &inputs, const QList<int> &presets)
 {
     auto r = std::make_shared<DEVICE_INFO_KS>();
-    r->cpuid = cpuid;
-    r->type = type;
-    r->name = name;
-    r->online = 1;
+    r->cpuid = cpuid, r->type = type, r->name = name, r->online = 1;
     for (int i = 0; i < panels; ++i)
         r->panels << panel(i, i * 1920, 0);
     for (int i = 0; i < inputs.size(); ++i)
         r->windows << window(i, i * 1920, 0, 1920, 1080, inputs[i], 0);
-    for (int id : presets) {
-        INFO_PRESET p;
-        p.id = id;
-        r->presets << p;
-    }
+    for (int id : presets)
+        r->presets << INFO_PRESET(), r->presets.last().id = id;
     return r;
 }
 
@@ -147,10 +114,7 @@ std::shared_ptr<DEVICE_INFO_GW> gwWall(const QString &cpuid, const QString &name
                                        const QList<int> &inputs)
 {
     auto r = std::make_shared<DEVICE_INFO_GW>();
-    r->cpuid = cpuid;
-    r->type = 48;
-    r->name = name;
-    r->online = 1;
+    r->cpuid = cpuid, r->type = 48, r->name = name, r->online = 1;
     r->other.outputCards = int8_t(outputCards);
     r->other.other2 = uint8_t(inputCards);
     for (int i = 0; i < 4; ++i)

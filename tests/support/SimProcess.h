@@ -6,12 +6,8 @@
 
 #include <QHostAddress>
 #include <QJsonObject>
-#include <QList>
 #include <QProcess>
-#include <QString>
-#include <QStringList>
 #include <QTemporaryDir>
-
 #include <functional>
 
 class SimProcess
@@ -52,7 +48,6 @@ public:
     void suspend(); // SIGSTOP
     void resume();  // SIGCONT
     bool isRunning() const;
-    qint64 pid() const;
     QString errorString() const { return error; }
     // Everything the process printed so far (stdout and stderr merged).
     QString output();
@@ -78,9 +73,7 @@ public:
 private:
     QTemporaryDir dir;
     QProcess proc;
-    QString error;
-    QString captured;
+    QString error, captured, launcher;
     QList<Device> deviceList;
-    QString launcher;
     QStringList launcherArgs;
 };
