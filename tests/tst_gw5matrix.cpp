@@ -51,7 +51,7 @@ void grid(MatrixProc &m)
     }
 }
 
-// Every port in use: "slot:area x,y wxh src x,y wxh"; checks the marks and the fields every piece shares.
+// Every port in use: "slot:area x,y wxh / source x,y wxh"; checks the marks and the fields every piece shares.
 QString ports(const MatrixProc &m, int winId, int layer)
 {
     QStringList out;
@@ -61,7 +61,7 @@ QString ports(const MatrixProc &m, int winId, int layer)
             continue;
         if (p.winId != winId || p.layer != layer || p.flag != 1 || m.area(p.area).marks[s % 4] != GW5::PortMark)
             return QStringLiteral("port %1: window %2 layer %3 flag %4").arg(s).arg(p.winId).arg(p.layer).arg(p.flag);
-        out << QString::asprintf("%d:a%d %d,%d %dx%d src %d,%d %dx%d", s, p.area, p.x, p.y, p.width, p.height, p.srcX,
+        out << QString::asprintf("%d:a%d %d,%d %dx%d / %d,%d %dx%d", s, p.area, p.x, p.y, p.width, p.height, p.srcX,
                                  p.srcY, p.srcW, p.srcH);
     }
     return out.join(" | ");
@@ -86,8 +86,8 @@ private slots:
         auto row = [&](const char *name, const QString &want, QRect win, QVector<int> c = {}, QSize in = {},
                        QVector<int> area = {},
                        QVector<int> map = {}) { QTest::newRow(name) << win << c << in << area << map << want; };
-        const QStringList basePieces{"0:a0 1000,800 920x280 src 0,0 883x604", "1:a1 0,800 1080x280 src 883,0 1036x604",
-                                     "2:a2 1000,0 920x220 src 0,604 883x475", "3:a3 0,0 1080x220 src 883,604 1036x475"};
+        const QStringList basePieces{"0:a0 1000,800 920x280 / 0,0 883x604", "1:a1 0,800 1080x280 / 883,0 1036x604",
+                                     "2:a2 1000,0 920x220 / 0,604 883x475", "3:a3 0,0 1080x220 / 883,604 1036x475"};
         // The base pieces with the one of `slot` replaced.
         auto with = [&](int slot, const QString &piece) {
             QStringList l = basePieces;
@@ -96,81 +96,60 @@ private slots:
             return l.join(" | ");
         };
         row("base", with(-1, {}), base);
-        row("x + 1",
-            "0:a0 1001,800 919x280 src 0,0 882x604 | 1:a1 0,800 1081x280 src 882,0 1037x604 | "
-            "2:a2 1001,0 919x220 src 0,604 882x475 | 3:a3 0,0 1081x220 src 882,604 1037x475",
-            base.translated(1, 0));
-        row("y + 1",
-            "0:a0 1000,801 920x279 src 0,0 883x602 | 1:a1 0,801 1080x279 src 883,0 1036x602 | "
-            "2:a2 1000,0 920x221 src 0,602 883x477 | 3:a3 0,0 1080x221 src 883,602 1036x477",
-            base.translated(0, 1));
-        row("width + 1",
-            "0:a0 1000,800 920x280 src 0,0 882x604 | 1:a1 0,800 1081x280 src 882,0 1037x604 | "
-            "2:a2 1000,0 920x220 src 0,604 882x475 | 3:a3 0,0 1081x220 src 882,604 1037x475",
-            base.adjusted(0, 0, 1, 0));
-        row("height + 1",
-            "0:a0 1000,800 920x280 src 0,0 883x603 | 1:a1 0,800 1080x280 src 883,0 1036x603 | "
-            "2:a2 1000,0 920x221 src 0,603 883x476 | 3:a3 0,0 1080x221 src 883,603 1036x476",
-            base.adjusted(0, 0, 0, 1));
+        row("x + 1", "0:a0 1001,800 919x280 / 0,0 882x604 | 1:a1 0,800 1081x280 / 882,0 1037x604 | "
+            "2:a2 1001,0 919x220 / 0,604 882x475 | 3:a3 0,0 1081x220 / 882,604 1037x475", base.translated(1, 0));
+        row("y + 1", "0:a0 1000,801 920x279 / 0,0 883x602 | 1:a1 0,801 1080x279 / 883,0 1036x602 | "
+            "2:a2 1000,0 920x221 / 0,602 883x477 | 3:a3 0,0 1080x221 / 883,602 1036x477", base.translated(0, 1));
+        row("width + 1", "0:a0 1000,800 920x280 / 0,0 882x604 | 1:a1 0,800 1081x280 / 882,0 1037x604 | "
+            "2:a2 1000,0 920x220 / 0,604 882x475 | 3:a3 0,0 1081x220 / 882,604 1037x475", base.adjusted(0, 0, 1, 0));
+        row("height + 1", "0:a0 1000,800 920x280 / 0,0 883x603 | 1:a1 0,800 1080x280 / 883,0 1036x603 | "
+            "2:a2 1000,0 920x221 / 0,603 883x476 | 3:a3 0,0 1080x221 / 883,603 1036x476", base.adjusted(0, 0, 0, 1));
         // Starting on an area's last column or row, or ending on its first, does not reach it.
-        row("left edge on last column", "0:a1 0,800 1920x280 src 0,0 1843x604 | 1:a3 0,0 1920x220 src 0,604 1843x475",
+        row("left edge on last column", "0:a1 0,800 1920x280 / 0,0 1843x604 | 1:a3 0,0 1920x220 / 0,604 1843x475",
             QRect(1919, 800, 2000, 500));
-        row("left edge one column before",
-            "0:a0 1918,800 2x280 src 0,0 1x604 | 1:a1 0,800 1920x280 src 1,0 1843x604 | "
-            "2:a2 1918,0 2x220 src 0,604 1x475 | 3:a3 0,0 1920x220 src 1,604 1843x475",
-            QRect(1918, 800, 2000, 500));
-        row("right edge on first column",
-            "0:a0 1000,800 920x280 src 0,0 1917x604 | 1:a2 1000,0 920x220 src 0,604 1917x475",
+        row("left edge one column before", "0:a0 1918,800 2x280 / 0,0 1x604 | 1:a1 0,800 1920x280 / 1,0 1843x604 | "
+            "2:a2 1918,0 2x220 / 0,604 1x475 | 3:a3 0,0 1920x220 / 1,604 1843x475", QRect(1918, 800, 2000, 500));
+        row("right edge on first column", "0:a0 1000,800 920x280 / 0,0 1917x604 | 1:a2 1000,0 920x220 / 0,604 1917x475",
             QRect(1000, 800, 921, 500));
-        row("right edge one column past",
-            "0:a0 1000,800 920x280 src 0,0 1915x604 | 1:a1 0,800 2x280 src 1915,0 4x604 | "
-            "2:a2 1000,0 920x220 src 0,604 1915x475 | 3:a3 0,0 2x220 src 1915,604 4x475",
-            QRect(1000, 800, 922, 500));
-        row("top edge on last row", "0:a2 1000,0 920x499 src 0,2 883x1077 | 1:a3 0,0 1080x499 src 883,2 1036x1077",
+        row("right edge one column past", "0:a0 1000,800 920x280 / 0,0 1915x604 | 1:a1 0,800 2x280 / 1915,0 4x604 | "
+            "2:a2 1000,0 920x220 / 0,604 1915x475 | 3:a3 0,0 2x220 / 1915,604 4x475", QRect(1000, 800, 922, 500));
+        row("top edge on last row", "0:a2 1000,0 920x499 / 0,2 883x1077 | 1:a3 0,0 1080x499 / 883,2 1036x1077",
             QRect(1000, 1079, 2000, 500));
-        row("bottom edge on first row",
-            "0:a0 1000,800 920x280 src 0,0 883x1076 | 1:a1 0,800 1080x280 src 883,0 1036x1076",
+        row("bottom edge on first row", "0:a0 1000,800 920x280 / 0,0 883x1076 | 1:a1 0,800 1080x280 / 883,0 1036x1076",
             QRect(1000, 800, 2000, 281));
         row("bottom edge one row past",
-            "0:a0 1000,800 920x280 src 0,0 883x1072 | 1:a1 0,800 1080x280 src 883,0 1036x1072 | "
-            "2:a2 1000,0 920x2 src 0,1072 883x7 | 3:a3 0,0 1080x2 src 883,1072 1036x7",
-            QRect(1000, 800, 2000, 282));
-        row("inside one area", "0:a0 10,10 100x100 src 0,0 1920x1080", QRect(10, 10, 100, 100));
-        row("input width 3840",
-            "0:a0 1000,800 920x280 src 0,0 1766x604 | 1:a1 0,800 1080x280 src 1766,0 2073x604 | "
-            "2:a2 1000,0 920x220 src 0,604 1766x475 | 3:a3 0,0 1080x220 src 1766,604 2073x475",
+            "0:a0 1000,800 920x280 / 0,0 883x1072 | 1:a1 0,800 1080x280 / 883,0 1036x1072 | "
+            "2:a2 1000,0 920x2 / 0,1072 883x7 | 3:a3 0,0 1080x2 / 883,1072 1036x7", QRect(1000, 800, 2000, 282));
+        row("inside one area", "0:a0 10,10 100x100 / 0,0 1920x1080", QRect(10, 10, 100, 100));
+        row("input width 3840", "0:a0 1000,800 920x280 / 0,0 1766x604 | 1:a1 0,800 1080x280 / 1766,0 2073x604 | "
+            "2:a2 1000,0 920x220 / 0,604 1766x475 | 3:a3 0,0 1080x220 / 1766,604 2073x475",
             base, {}, QSize(3840, 1080));
-        row("input height 2160",
-            "0:a0 1000,800 920x280 src 0,0 883x1209 | 1:a1 0,800 1080x280 src 883,0 1036x1209 | "
-            "2:a2 1000,0 920x220 src 0,1209 883x950 | 3:a3 0,0 1080x220 src 883,1209 1036x950",
+        row("input height 2160", "0:a0 1000,800 920x280 / 0,0 883x1209 | 1:a1 0,800 1080x280 / 883,0 1036x1209 | "
+            "2:a2 1000,0 920x220 / 0,1209 883x950 | 3:a3 0,0 1080x220 / 883,1209 1036x950",
             base, {}, QSize(1920, 2160));
-        const QString cropped = "0:a0 1000,800 920x280 src 100,50 441x302 | 1:a1 0,800 1080x280 src 541,50 518x302 | "
-                                "2:a2 1000,0 920x220 src 100,352 441x237 | 3:a3 0,0 1080x220 src 541,352 518x237";
+        const QString cropped = "0:a0 1000,800 920x280 / 100,50 441x302 | 1:a1 0,800 1080x280 / 541,50 518x302 | "
+                                "2:a2 1000,0 920x220 / 100,352 441x237 | 3:a3 0,0 1080x220 / 541,352 518x237";
         row("crop", cropped, base, {1, 100, 50, 960, 540});
         row("crop enable 2", cropped, base, {2, 100, 50, 960, 540});
         row("crop off: input size", with(-1, {}), base, {0, 100, 50, 960, 540});
-        row("crop x + 1",
-            "0:a0 1000,800 920x280 src 101,50 441x302 | 1:a1 0,800 1080x280 src 542,50 518x302 | "
-            "2:a2 1000,0 920x220 src 101,352 441x237 | 3:a3 0,0 1080x220 src 542,352 518x237",
+        row("crop x + 1", "0:a0 1000,800 920x280 / 101,50 441x302 | 1:a1 0,800 1080x280 / 542,50 518x302 | "
+            "2:a2 1000,0 920x220 / 101,352 441x237 | 3:a3 0,0 1080x220 / 542,352 518x237",
             base, {1, 101, 50, 960, 540});
-        row("crop y + 1",
-            "0:a0 1000,800 920x280 src 100,51 441x302 | 1:a1 0,800 1080x280 src 541,51 518x302 | "
-            "2:a2 1000,0 920x220 src 100,353 441x237 | 3:a3 0,0 1080x220 src 541,353 518x237",
+        row("crop y + 1", "0:a0 1000,800 920x280 / 100,51 441x302 | 1:a1 0,800 1080x280 / 541,51 518x302 | "
+            "2:a2 1000,0 920x220 / 100,353 441x237 | 3:a3 0,0 1080x220 / 541,353 518x237",
             base, {1, 100, 51, 960, 540});
-        row("crop width + 1",
-            "0:a0 1000,800 920x280 src 100,50 442x302 | 1:a1 0,800 1080x280 src 542,50 518x302 | "
-            "2:a2 1000,0 920x220 src 100,352 442x237 | 3:a3 0,0 1080x220 src 542,352 518x237",
+        row("crop width + 1", "0:a0 1000,800 920x280 / 100,50 442x302 | 1:a1 0,800 1080x280 / 542,50 518x302 | "
+            "2:a2 1000,0 920x220 / 100,352 442x237 | 3:a3 0,0 1080x220 / 542,352 518x237",
             base, {1, 100, 50, 961, 540});
-        row("crop height + 1",
-            "0:a0 1000,800 920x280 src 100,50 441x302 | 1:a1 0,800 1080x280 src 541,50 518x302 | "
-            "2:a2 1000,0 920x220 src 100,352 441x238 | 3:a3 0,0 1080x220 src 541,352 518x238",
+        row("crop height + 1", "0:a0 1000,800 920x280 / 100,50 441x302 | 1:a1 0,800 1080x280 / 541,50 518x302 | "
+            "2:a2 1000,0 920x220 / 100,352 441x238 | 3:a3 0,0 1080x220 / 541,352 518x238",
             base, {1, 100, 50, 960, 541});
-        row("area 1 x - 20", with(1, "1:a1 0,800 1100x280 src 864,0 1056x604"), base, {}, {}, {1, 1900, 0, 1920, 1080});
-        row("area 2 y + 20", with(2, "2:a2 1000,0 920x200 src 0,648 883x432"), base, {}, {}, {2, 0, 1100, 1920, 1080});
-        row("area 0 width 1500", with(0, "0:a0 1000,800 500x280 src 0,0 480x604"), base, {}, {}, {0, 0, 0, 1500, 1080});
-        row("area 0 height 900", with(0, "0:a0 1000,800 920x100 src 0,0 883x216"), base, {}, {}, {0, 0, 0, 1920, 900});
+        row("area 1 x - 20", with(1, "1:a1 0,800 1100x280 / 864,0 1056x604"), base, {}, {}, {1, 1900, 0, 1920, 1080});
+        row("area 2 y + 20", with(2, "2:a2 1000,0 920x200 / 0,648 883x432"), base, {}, {}, {2, 0, 1100, 1920, 1080});
+        row("area 0 width 1500", with(0, "0:a0 1000,800 500x280 / 0,0 480x604"), base, {}, {}, {0, 0, 0, 1500, 1080});
+        row("area 0 height 900", with(0, "0:a0 1000,800 920x100 / 0,0 883x216"), base, {}, {}, {0, 0, 0, 1920, 900});
         // Port 1 shows area 0 too: area 0's piece on two ports, area 1's on none.
-        row("port 1 shows area 0", with(1, "1:a0 1000,800 920x280 src 0,0 883x604"), base, {}, {}, {}, {1, 0});
+        row("port 1 shows area 0", with(1, "1:a0 1000,800 920x280 / 0,0 883x604"), base, {}, {}, {}, {1, 0});
     }
     void pieces()
     {
@@ -242,7 +221,7 @@ private slots:
         QCOMPARE(m.moveWindow(0, 1930, 1090, 100, 100, 5), 0);
         QCOMPARE(w.take(), QStringList({marks(0, 0, 0, 0, 0), marks(3, 4, 0, 0, 0), winF(0, 1930, 1090, 100, 100, 5),
                                         rect(0, 10, 10, 100, 100, 0), sw(0, 0), crop(0, 1, 0, 0, 1920, 1080)}));
-        QCOMPARE(ports(m, 0, 5), QString("0:a3 10,10 100x100 src 0,0 1920x1080"));
+        QCOMPARE(ports(m, 0, 5), QString("0:a3 10,10 100x100 / 0,0 1920x1080"));
         QCOMPARE(m.window(0).layer, 5);
         // An empty slot is not placed, but the device hears of it.
         QCOMPARE(m.moveWindow(2, 5, 6, 7, 8, 1), 0);
@@ -259,7 +238,7 @@ private slots:
         m.openWindow(1, 1000, 100, 2000, 500, 0); // port 0: area 0, port 1: area 1
         QCOMPARE(m.moveWindow(1, 2000, 800, 100, 500, 0), 0);
         QCOMPARE(ports(m, 1, 0),
-                 QString("0:a3 80,0 100x220 src 0,604 1920x475 | 1:a1 80,800 100x280 src 0,0 1920x604"));
+                 QString("0:a3 80,0 100x220 / 0,604 1920x475 | 1:a1 80,800 100x280 / 0,0 1920x604"));
     }
 
     void removeReleasesPorts()
