@@ -106,9 +106,8 @@ private slots:
         GW5Interface gw(Id);
         gw.handleFrame(Id, replyHeader(0xEE, 0x00), QByteArray::fromHex("00 02 02 00 00"));
         QSignalSpy spy(&gw, &GW5Interface::emitInputHasSignal);
-        gw.handleFrame(Id, replyHeader(0xE4, 0x01), QByteArray::fromHex("ff 01 02 00 00"));
-        QCOMPARE(spy.count(), 0);
-        gw.handleFrame(Id, replyHeader(0xE4, 0x01), QByteArray::fromHex("05 01 02 00 00"));
+        for (const char *p : {"ff 01 02 00 00", "05 01 02 00 00"}) // input 255 is refused
+            gw.handleFrame(Id, replyHeader(0xE4, 0x01), QByteArray::fromHex(p));
         QCOMPARE(spy.count(), 1);
         QCOMPARE(V({spy.at(0).at(1).toInt(), spy.at(0).at(2).toBool(), spy.at(0).at(3).toInt()}), V({5, 1, 2}));
         QCOMPARE(gw.matrix()->input(5).hasSignal, 1);
@@ -165,12 +164,11 @@ private slots:
         GW5Interface gw(Id);
         QSignalSpy panel(&gw, &GW5Interface::emitPresetPanel);
         QSignalSpy window(&gw, &GW5Interface::emitPresetWindow);
-        gw.handleFrame(Id, replyHeader(0xE6, 0x00), QByteArray::fromHex("03 00"));
         const QByteArray entry = QByteArray::fromHex("01 0000 0000 8007 3804");
-        gw.handleFrame(Id, replyHeader(0xE6, 0x00), QByteArray::fromHex("03 02") + entry);
-        gw.handleFrame(Id, replyHeader(0xE6, 0x00), QByteArray::fromHex("03 ff") + entry);
-        QCOMPARE(panel.count(), 0);
-        gw.handleFrame(Id, replyHeader(0xE6, 0x00), QByteArray::fromHex("03 02") + entry + entry);
+        // Refused: no entries, fewer entries than counted, count 255.
+        for (const QByteArray &p : {QByteArray::fromHex("03 00"), QByteArray::fromHex("03 02") + entry,
+                                    QByteArray::fromHex("03 ff") + entry, QByteArray::fromHex("03 02") + entry + entry})
+            gw.handleFrame(Id, replyHeader(0xE6, 0x00), p);
         QCOMPARE(panel.count(), 1);
         const INFO_PRESET p = panel.at(0).at(1).value<INFO_PRESET>();
         QCOMPARE(V({p.id, p.panels.size(), p.panels.at(1).count, p.panels.at(1).value(3)}), V({3, 2, 5, 1920}));
