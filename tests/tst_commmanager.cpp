@@ -111,16 +111,14 @@ struct Pty
     QByteArray read(int want, int timeoutMs) const
     {
         QByteArray got;
+        char buf[256];
         QElapsedTimer t;
         t.start();
         while (got.size() < want && t.elapsed() < timeoutMs) {
             QCoreApplication::processEvents(); // the serial port writes from the event loop
             pollfd p{master, POLLIN, 0};
-            if (::poll(&p, 1, 20) <= 0 || !(p.revents & POLLIN))
-                continue;
-            char buf[256];
-            const ssize_t n = ::read(master, buf, sizeof buf);
-            if (n <= 0)
+            const ssize_t n = ::poll(&p, 1, 20) > 0 && (p.revents & POLLIN) ? ::read(master, buf, sizeof buf) : 0;
+            if (n < 0)
                 break;
             got.append(buf, int(n));
         }
@@ -184,8 +182,7 @@ int boundSocket(int type, quint16 port, const char *address = nullptr)
     ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &one, sizeof one);
     ::setsockopt(fd, SOL_SOCKET, SO_BROADCAST, &one, sizeof one);
     sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_port = htons(port);
+    a.sin_family = AF_INET, a.sin_port = htons(port);
     a.sin_addr.s_addr = address ? inet_addr(address) : htonl(INADDR_ANY);
     if (::bind(fd, reinterpret_cast<sockaddr *>(&a), sizeof a) != 0 || (type == SOCK_STREAM && ::listen(fd, 8) != 0)) {
         ::close(fd);
@@ -203,17 +200,15 @@ private slots:
     {
         qRegisterMetaType<QHostAddress>("QHostAddress");
         qRegisterMetaType<RECV_PROTOCOL>("RECV_PROTOCOL");
-        // A network namespace of this process alone (when allowed), so that tests running beside this
-        // one in the same namespace neither see its veth pair nor lend it their routes.
+        // A network namespace of its own (when allowed): tests beside it neither see its veth pair nor lend it routes.
         if (::unshare(CLONE_NEWNET) == 0)
             run(QStringLiteral("ip"), {"link", "set", "lo", "up"});
         // Nothing here may reach anything real: only loopback may exist.
         for (const QNetworkInterface &i : QNetworkInterface::allInterfaces())
             if (!(i.flags() & QNetworkInterface::IsLoopBack))
                 QSKIP("run inside a private network namespace (unshare --net)");
-        // A serial search probes every port the system lists. Hide the machine's own ports behind an
-        // empty /sys/class/tty in a private mount namespace, so only the test's pseudo-terminals are
-        // ever written to.
+        // A serial search probes every port the system lists: hide the machine's own behind an empty /sys/class/tty
+        // in a private mount namespace, so only the test's pseudo-terminals are ever written to.
         if (::unshare(CLONE_NEWNS) == 0 && ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
             ::mount("none", "/sys/class/tty", "tmpfs", 0, nullptr) == 0)
             portsIsolated = QSerialPortInfo::availablePorts().isEmpty();
@@ -635,15 +630,10 @@ private:
             return false;
         }
         networkUp = true;
-        QElapsedTimer t;
-        t.start();
-        while (t.elapsed() < WaitMs) {
+        return TestSupport::waitUntil([&] {
             const QNetworkInterface va = QNetworkInterface::interfaceFromName(QStringLiteral("va-") + netName);
-            if (va.isValid() && (va.flags() & QNetworkInterface::IsRunning))
-                return true;
-            QTest::qWait(20);
-        }
-        return false;
+            return va.isValid() && (va.flags() & QNetworkInterface::IsRunning);
+        }, WaitMs);
     }
 
     bool portsIsolated = false;

@@ -47,10 +47,8 @@ public:
     void send(const QByteArray &frame) { dev->write(frame); }
     int count(uint8_t cmd, int sub = -1) const
     {
-        int n = 0;
-        for (const RxFrame &f : frames)
-            n += f.rp.cmd == cmd && (sub < 0 || f.rp.subCmd == sub);
-        return n;
+        return std::count_if(frames.begin(), frames.end(),
+                             [&](auto &f) { return f.rp.cmd == cmd && (sub < 0 || f.rp.subCmd == sub); });
     }
     bool waitFor(uint8_t cmd, int sub = -1, int atLeast = 1)
     {
@@ -315,7 +313,7 @@ private slots:
         QCOMPARE(int(seen.inputs.last().srcId), inputIdFromName("SDI2"));
     }
 
-    void gwReadAllOneRecordPerFrame()
+    void gwReadAllAndWindowEdits()
     {
         auto sock = connectTo("127.0.0.4");
         QVERIFY(sock);
@@ -366,13 +364,7 @@ private slots:
         QCOMPARE(signalled, (QList<int>{0, 1, 2}));
         QCOMPARE(presetWindows.size(), 2);
         QCOMPARE(iface.matrix()->outputCards(), 2);
-    }
 
-    void gwWindowEditsAreReadBack()
-    {
-        auto sock = connectTo("127.0.0.4");
-        QVERIFY(sock);
-        Stream s(sock.get());
         // Open window 5, give it input 2 and 50 % transparency, close window 0.
         s.send(hostFrame(0x03, 0x00, {5, 0x10, 0x00, 0x20, 0x00, 0x00, 0x04, 0x00, 0x03, 7}));
         s.send(hostFrame(0x08, 0x00, {5, 2}));
@@ -386,12 +378,12 @@ private slots:
                 statuses << f.rp.status;
         QCOMPARE(statuses, (QList<int>{0, 1}));
         QVERIFY(s.waitFor(0xE2, 0, 3));
-        QMap<int, QByteArray> windows;
+        QMap<int, QByteArray> records;
         for (const RxFrame &f : s.frames)
             if (f.rp.cmd == 0xE2 && f.rp.subCmd == 0)
-                windows.insert(uint8_t(f.payload.at(0)), f.payload);
-        QCOMPARE(windows.keys(), (QList<int>{1, 2, 5}));
-        const QByteArray window5 = windows.value(5);
+                records.insert(uint8_t(f.payload.at(0)), f.payload);
+        QCOMPARE(records.keys(), (QList<int>{1, 2, 5}));
+        const QByteArray window5 = records.value(5);
         PayloadReader w(window5); // rectangle, input, layer, transparency
         QCOMPARE(V({w.u16(1), w.u16(3), w.u16(5), w.u16(7), w.u8(9), w.u8(10), w.u8(11)}),
                  V({0x10, 0x20, 1024, 768, 2, 7, 50}));
@@ -421,10 +413,8 @@ private slots:
             got.clear();
             udp.writeDatagram(frame, QHostAddress("127.0.0.4"), 8989);
             return waitUntil([&] {
-                for (const RxFrame &f : got)
-                    if (f.rp.cmd == 0xF2 && f.rp.subCmd == sub)
-                        return true;
-                return false;
+                return std::any_of(got.begin(), got.end(),
+                                   [&](auto &f) { return f.rp.cmd == 0xF2 && f.rp.subCmd == sub; });
             });
         };
         QByteArray image(1300, 0);
