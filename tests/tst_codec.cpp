@@ -7,20 +7,14 @@ namespace {
 using TestSupport::hex;
 QByteArray reply(uint8_t cmd, const QByteArray &payload = QByteArray()) { return makeReplyFrame(cmd, 0, 0, payload); }
 
-struct Collector
+// Feeds `pieces` in turn to the reassembly: the command and payload of every frame that came out.
+QList<QPair<int, QByteArray>> reassemble(QByteArray &buffer, const QList<QByteArray> &pieces)
 {
-    QList<QPair<int, QByteArray>> frames; // cmd, payload
-    FrameHandler handler()
-    {
-        return [this](const RECV_PROTOCOL &rp, const QByteArray &p) { frames.append({rp.cmd, p}); };
-    }
-    QList<int> cmds() const
-    {
-        QList<int> c;
-        std::transform(frames.begin(), frames.end(), std::back_inserter(c), [](auto f) { return f.first; });
-        return c;
-    }
-};
+    QList<QPair<int, QByteArray>> out;
+    for (const QByteArray &p : pieces)
+        splitStreamFrames(buffer, p, [&](const RECV_PROTOCOL &rp, const QByteArray &d) { out.append({rp.cmd, d}); });
+    return out;
+}
 } // namespace
 
 class TstCodec : public QObject
@@ -152,10 +146,10 @@ private slots:
         QFETCH(QList<int>, cmds);
         QFETCH(int, leftover);
         QByteArray buffer;
-        Collector c;
-        for (const QByteArray &p : pieces)
-            splitStreamFrames(buffer, p, c.handler());
-        QCOMPARE(c.cmds(), cmds);
+        QList<int> got;
+        for (const auto &f : reassemble(buffer, pieces))
+            got << f.first;
+        QCOMPARE(got, cmds);
         QCOMPARE(buffer.size(), leftover);
     }
 
@@ -165,10 +159,9 @@ private slots:
         for (int i = 0; i < 300; ++i)
             stream += reply(uint8_t(i & 0x7F), QByteArray(1, char(i & 0xFF)));
         QByteArray buffer;
-        Collector c;
-        splitStreamFrames(buffer, stream, c.handler());
-        QCOMPARE(c.frames.size(), 300);
-        QCOMPARE(c.frames.at(299).second, QByteArray(1, char(299 & 0xFF)));
+        const auto frames = reassemble(buffer, {stream});
+        QCOMPARE(frames.size(), 300);
+        QCOMPARE(frames.at(299).second, QByteArray(1, char(299 & 0xFF)));
         QVERIFY(buffer.isEmpty());
     }
 

@@ -13,41 +13,21 @@ using V = QVector<int>;
 DEVICE_INFO_KS filledKs()
 {
     DEVICE_INFO_KS r;
-    r.panels << INFO_PANEL{};
-    r.windows << INFO_WINDOW{};
-    r.imageQuality << INFO_IMAGE_QUALITY{};
-    r.inputCrops << INFO_INPUTCROP{};
-    r.inputSignals << INFO_INPUTSINGLE{};
-    r.presets << INFO_PRESET{};
-    r.templates << INFO_TEMPLATE{};
-    r.mosaics << INFO_MOSAIC{};
-    r.edid << INFO_EDID{};
-    r.chromaKeys << INFO_CHROMA{};
-    r.borders << INFO_BORDER{};
-    r.outputEnhance << INFO_OUTPUT_ENHANCE{};
-    r.imageAdvanced << INFO_IMAGE_ADVANCED{};
-    r.timeTasks[3].state = 1;
-    r.other.volume = 7;
-    r.outputMode.mode = 2;
-    r.signalMode = 1;
-    r.dviAudioMode = 1;
+    r.panels << INFO_PANEL{}, r.windows << INFO_WINDOW{}, r.imageQuality << INFO_IMAGE_QUALITY{};
+    r.inputCrops << INFO_INPUTCROP{}, r.inputSignals << INFO_INPUTSINGLE{}, r.presets << INFO_PRESET{};
+    r.templates << INFO_TEMPLATE{}, r.mosaics << INFO_MOSAIC{}, r.edid << INFO_EDID{}, r.chromaKeys << INFO_CHROMA{};
+    r.borders << INFO_BORDER{}, r.outputEnhance << INFO_OUTPUT_ENHANCE{}, r.imageAdvanced << INFO_IMAGE_ADVANCED{};
+    r.timeTasks[3].state = 1, r.other.volume = 7, r.outputMode.mode = 2, r.signalMode = 1, r.dviAudioMode = 1;
     return r;
 }
 
 DEVICE_INFO_GW filledGw()
 {
     DEVICE_INFO_GW r;
-    r.panels << INFO_PANEL{};
-    r.mappings << INFO_MAPPING{};
-    r.windows << INFO_WINDOW{};
-    r.imageQuality << INFO_IMAGE_QUALITY{};
-    r.inputCrops << INFO_INPUTCROP{};
-    r.inputSignals << INFO_INPUTSINGLE{};
-    r.signalPresence << INFO_SIGNAL_PRESENCE{1, 2, 1};
-    r.presets << INFO_PRESET{};
-    r.reservedPresets << INFO_PRESET{};
-    r.edid << INFO_EDID{};
-    r.other.outputCards = 3;
+    r.panels << INFO_PANEL{}, r.mappings << INFO_MAPPING{}, r.windows << INFO_WINDOW{};
+    r.imageQuality << INFO_IMAGE_QUALITY{}, r.inputCrops << INFO_INPUTCROP{}, r.inputSignals << INFO_INPUTSINGLE{};
+    r.signalPresence << INFO_SIGNAL_PRESENCE{1, 2, 1}, r.presets << INFO_PRESET{}, r.reservedPresets << INFO_PRESET{};
+    r.edid << INFO_EDID{}, r.other.outputCards = 3;
     return r;
 }
 } // namespace

@@ -38,8 +38,7 @@ struct Device
     int decoded = 0;  // signals of the interface
     QList<INFO_PANEL> ksPanels;
     QList<INFO_WINDOW> ksWindows;
-    int kxModes = 0;
-    int gwWindows = 0;
+    int kxModes = 0, gwWindows = 0;
 };
 } // namespace
 

@@ -17,11 +17,9 @@ public:
     {
         QString cpuid;
         int type = -1;
-        QString model;
-        QString name;
+        QString model, name;
         QHostAddress address; // null for a serial-only device
-        quint16 tcpPort = 0;
-        quint16 udpPort = 0;
+        quint16 tcpPort = 0, udpPort = 0;
         QString pty;  // slave path of its pseudo-terminal, empty if none
         QString link; // symlink to the pty, empty if none
         QJsonObject state;

@@ -1,13 +1,10 @@
 #include "TestSupport.h"
-
 #include "CommManager.h"
 #include "DeviceHub.h"
-
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
-
 #include <algorithm>
 
 namespace TestSupport {
@@ -16,10 +13,7 @@ QByteArray hex(const char *text) { return QByteArray::fromHex(QByteArray(text).r
 RECV_PROTOCOL replyHeader(uint8_t cmd, uint8_t sub, uint8_t status)
 {
     RECV_PROTOCOL rp;
-    rp.head[0] = rp.head[1] = 0x5A;
-    rp.cmd = cmd;
-    rp.subCmd = sub;
-    rp.status = status;
+    rp.head[0] = rp.head[1] = 0x5A, rp.cmd = cmd, rp.subCmd = sub, rp.status = status;
     return rp;
 }
 
