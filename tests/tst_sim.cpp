@@ -79,6 +79,9 @@ std::unique_ptr<QTcpSocket> connectTo(const QString &address)
 // Stores each announced value in `slot` and counts it in `n`.
 template <class T> auto keep(T &slot, int &n) { return [&slot, &n](QString, T v) { slot = v, ++n; }; }
 template <class T> auto append(QList<T> &list) { return [&list](QString, T v) { list.append(v); }; }
+// Stores the size of each announced list in `size` and counts it in `n`; counts single records in `n`.
+template <class T> auto sized(int &size, int &n) { return [&size, &n](QString, QList<T> v) { size = v.size(), ++n; }; }
+template <class T> auto counted(int &n) { return [&n](QString, T) { ++n; }; }
 
 struct KsSeen
 {
@@ -87,19 +90,19 @@ struct KsSeen
         using K = KS9200Interface;
         QObject::connect(ks, &K::emitPanelData, keep(panels, lists));
         QObject::connect(ks, &K::emitWindowData, keep(windows, lists));
-        QObject::connect(ks, &K::emitInputCrop, keep(crops, lists));
+        QObject::connect(ks, &K::emitInputCrop, sized<INFO_INPUTCROP>(crops, lists));
         QObject::connect(ks, &K::emitInputSignals, keep(inputs, lists));
         QObject::connect(ks, &K::emitImageQuality, keep(quality, lists));
-        QObject::connect(ks, &K::emitEDID, keep(edid, lists));
-        QObject::connect(ks, &K::emitChromaKey, keep(chroma, lists));
-        QObject::connect(ks, &K::emitBorderSetting, keep(borders, lists));
-        QObject::connect(ks, &K::emitOutputEnhance, keep(enhance, lists));
+        QObject::connect(ks, &K::emitEDID, sized<INFO_EDID>(edid, lists));
+        QObject::connect(ks, &K::emitChromaKey, sized<INFO_CHROMA>(chroma, lists));
+        QObject::connect(ks, &K::emitBorderSetting, sized<INFO_BORDER>(borders, lists));
+        QObject::connect(ks, &K::emitOutputEnhance, sized<INFO_OUTPUT_ENHANCE>(enhance, lists));
         QObject::connect(ks, &K::emitOtherSetting, keep(other, others));
         QObject::connect(ks, &K::emitOutputMode, keep(outputMode, modes));
         QObject::connect(ks, &K::emitGetPreset, append(presets));
         QObject::connect(ks, &K::emitGetTemplate, append(templates));
-        QObject::connect(ks, &K::emitMultiMosaic, append(mosaics));
-        QObject::connect(ks, &K::emitTimeTask, append(tasks));
+        QObject::connect(ks, &K::emitMultiMosaic, counted<INFO_MOSAIC>(mosaics));
+        QObject::connect(ks, &K::emitTimeTask, counted<INFO_TIME_TASK>(tasks));
         QObject::connect(ks, &K::emitImageAdvanced, append(advanced));
         QObject::connect(ks, &K::emitEDIDOther, [this](QString, uchar, uchar) { ++edidModes; });
         QObject::connect(ks, &K::emitWindowRotate, [this](QString, uchar w, uchar r) { rotations.append({w, r}); });
@@ -109,23 +112,17 @@ struct KsSeen
     }
     QList<INFO_PANEL> panels;
     QList<INFO_WINDOW> windows;
-    QList<INFO_INPUTCROP> crops;
     QList<INFO_INPUTSINGLE> inputs;
     QList<INFO_IMAGE_QUALITY> quality;
-    QList<INFO_EDID> edid;
-    QList<INFO_CHROMA> chroma;
-    QList<INFO_BORDER> borders;
-    QList<INFO_OUTPUT_ENHANCE> enhance;
     INFO_OTHER_KS9200 other;
     QList<INFO_PRESET> presets;
     QList<INFO_TEMPLATE> templates;
-    QList<INFO_MOSAIC> mosaics;
-    QList<INFO_TIME_TASK> tasks;
     INFO_PANEL_OTHERSETTING outputMode;
     QList<INFO_IMAGE_ADVANCED> advanced;
     QList<QPair<int, int>> rotations;
     QList<bool> switches;
     int lists = 0, others = 0, edidModes = 0, modes = 0, loads = 0, allParams = 0;
+    int crops = 0, edid = 0, chroma = 0, borders = 0, enhance = 0, mosaics = 0, tasks = 0; // list sizes, counts
 };
 
 void feed(Interface *iface, const QList<RxFrame> &frames)
@@ -221,16 +218,16 @@ private slots:
         // keys, borders, enhance switches (DVI1 and DVI2), other settings; a KS9200 has no KX extras (output
         // mode, advanced quality); each of the 9 list replies was decoded (none dropped by a size check).
         QCOMPARE(
-            V({seen.allParams, seen.panels.size(), seen.windows.size(), seen.crops.size(), seen.quality.size(),
-               seen.tasks.size(), seen.presets.size(), seen.mosaics.size(), seen.edidModes, seen.chroma.size(),
-               seen.borders.size(), seen.enhance.size(), seen.others, seen.modes, seen.advanced.size(), seen.lists}),
+            V({seen.allParams, seen.panels.size(), seen.windows.size(), seen.crops, seen.quality.size(), seen.tasks,
+               seen.presets.size(), seen.mosaics, seen.edidModes, seen.chroma, seen.borders, seen.enhance, seen.others,
+               seen.modes, seen.advanced.size(), seen.lists}),
             V({1, 2, 4, 4, 4, 16, 2, 4, 1, 4, 4, 2, 1, 0, 0, 9}));
         QCOMPARE(V({seen.panels[1].x, seen.panels[1].width, seen.panels[1].height}), V({1920, 1920, 1080}));
         QCOMPARE(V({seen.windows[0].param2, seen.windows[2].x, seen.quality[0].brightness}),
                  V({32, 1920, 50})); // HDMI1
         QCOMPARE(V({seen.presets[1].windows.size(), seen.other.volume, seen.other.other11}), V({4, 20, 1}));
         QCOMPARE(seen.inputs.size(), inputNames(3, false, false).size());
-        QCOMPARE(seen.edid.size(), seen.inputs.size());
+        QCOMPARE(seen.edid, seen.inputs.size());
 
         // Settings are read back.
         seen.switches.clear();
