@@ -160,10 +160,8 @@ private slots:
         QFETCH(QVector<int>, mapping);
         MatrixProc m;
         grid(m);
-        if (input.isValid()) {
-            m.updateInputSignal(1, uint16_t(input.width()), uint16_t(input.height()), 60);
-            m.updateInputPresence(1, true);
-        }
+        if (input.isValid())
+            m.updateInputSignal(1, input.width(), input.height(), 60), m.updateInputPresence(1, true);
         if (!area.isEmpty())
             m.updatePanel(area[0], uint16_t(area[1]), uint16_t(area[2]), uint16_t(area[3]), uint16_t(area[4]));
         if (!mapping.isEmpty())
