@@ -1,51 +1,70 @@
-// GW window matrix: pieces, source scaling, port allocation with eviction, moves, crops, the
-// batch and the wall layout, checked frame by frame.
+// GW window matrix: the pieces a window leaves in each area and their source rectangles, port
+// allocation with eviction, moves, crops, removal, the batch and the area layout, frame by frame.
 #include "MatrixProc.h"
-
+#include "RecordBuilders.h"
 #include <QtTest>
 
 using GW5::MatrixProc;
-
+using V = QVector<int>;
 namespace {
+// An expected host frame, built field by field (16-bit values low byte first).
+struct Exp
+{
+    Exp(int cmd, int sub) : c(uint8_t(cmd)), s(uint8_t(sub)) {}
+    Exp &b(int v) { return p.append(char(v & 0xFF)), *this; }
+    Exp &w(int v) { return b(v).b(v >> 8); }
+    operator QString() const { return RecordBuilders::hostFrame(c, s, p.toHex().constData()).toHex(' '); }
+    uint8_t c, s;
+    QByteArray p;
+};
+QString winF(int id, int x, int y, int w, int h, int l) { return Exp(3, 0).b(id).w(x).w(y).w(w).w(h).b(l).b(0); }
+QString rect(int s, int x, int y, int w, int h, int id) { return Exp(3, 3).b(s).w(x).w(y).w(w).w(h).b(id); }
+QString crop(int s, int f, int x, int y, int w, int h) { return Exp(2, 1).b(s).b(f).w(x).w(y).w(w).w(h); }
+QString noCrop(int s) { return crop(s, 0, 0, 0, 1920, 1080); }
+QString winCrop(int id, int f, int x, int y, int w, int h) { return Exp(2, 0).b(id).b(f).w(x).w(y).w(w).w(h); }
+QString marks(int a, int q0, int q1, int q2, int q3) { return Exp(5, 2).b(a).b(q0).b(q1).b(q2).b(q3); }
+QString sw(int id, int src) { return Exp(8, 0).b(id).b(src); }
+QString close(int id) { return Exp(3, 2).b(id); }
+QString hold(int f) { return Exp(0xF1, 0).b(f); }
+QString areaF(int a, int x, int y, int w, int h) { return Exp(5, 1).b(a).w(x).w(y).w(w).w(h); }
+QStringList opened(int id) { return {Exp(1, 0xFF).b(id).b(0), Exp(3, 1).b(id).b(100)}; }
+
 struct Wire
 {
     explicit Wire(MatrixProc &m)
     {
-        QObject::connect(&m, &MatrixProc::emitSendData, [this](QByteArray f) { frames << f; });
+        QObject::connect(&m, &MatrixProc::emitSendData, [this](QByteArray f) { frames << f.toHex(' '); });
         QObject::connect(&m, &MatrixProc::emitAutoRemoveWindow, [this](int w) { removed << w; });
     }
-    QList<QByteArray> frames;
+    QStringList take() { return std::exchange(frames, {}); }
+    QStringList frames;
     QList<int> removed;
-    // "cc/ss" of every frame, for order checks.
-    QStringList codes() const
-    {
-        QStringList out;
-        for (const QByteArray &f : frames)
-            out << QString::asprintf("%02X/%02X", uint8_t(f.at(4)), uint8_t(f.at(5)));
-        return out;
-    }
 };
 
-int u8(const QByteArray &f, int o)
+// One output card and one input card; four 1920 x 1080 areas in 2 x 2, port p showing area p.
+void grid(MatrixProc &m)
 {
-    return uint8_t(f.at(o));
-}
-int u16(const QByteArray &f, int o)
-{
-    return uint8_t(f.at(o)) | (uint8_t(f.at(o + 1)) << 8);
+    m.updateOtherSetting(1, 1);
+    for (int a = 0; a < 4; ++a) {
+        m.updatePanel(a, uint16_t(a % 2 * 1920), uint16_t(a / 2 * 1080), 1920, 1080);
+        m.updateMapping(INFO_MAPPING{uint8_t(a), uint8_t(a), 0, 0, 0, 0});
+    }
 }
 
-// One output card, four 1920 x 1080 areas side by side, port p showing area p.
-void oneCardRow(MatrixProc &m, int cards = 1)
+// Every port in use: "slot:area x,y wxh / source x,y wxh"; checks the marks and the fields every piece shares.
+QString ports(const MatrixProc &m, int winId, int layer)
 {
-    m.updateOtherSetting(uint8_t(cards), 1);
-    for (int a = 0; a < 4 * cards; ++a) {
-        m.updatePanel(a, uint16_t(a * 1920), 0, 1920, 1080);
-        INFO_MAPPING map;
-        map.port = uint8_t(a);
-        map.area = uint8_t(a);
-        m.updateMapping(map);
+    QStringList out;
+    for (int s = 0; s < m.outputAreas(); ++s) {
+        const GW5::WindowRecord p = m.port(s);
+        if (p.empty())
+            continue;
+        if (p.winId != winId || p.layer != layer || p.flag != 1 || m.area(p.area).marks[s % 4] != GW5::PortMark)
+            return QStringLiteral("port %1: window %2 layer %3 flag %4").arg(s).arg(p.winId).arg(p.layer).arg(p.flag);
+        out << QString::asprintf("%d:a%d %d,%d %dx%d / %d,%d %dx%d", s, p.area, p.x, p.y, p.width, p.height, p.srcX,
+                                 p.srcY, p.srcW, p.srcH);
     }
+    return out.join(" | ");
 }
 } // namespace
 
@@ -53,128 +72,274 @@ class TstGw5Matrix : public QObject
 {
     Q_OBJECT
 private slots:
-    void twoPiecesFrameByFrame()
+    // Base: window 0 at (1000, 800) 2000 x 500 over all four areas, input 0 of 1920 x 1080; each
+    // row changes one input.
+    void pieces_data()
     {
+        QTest::addColumn<QRect>("win");
+        QTest::addColumn<QVector<int>>("cropArgs"); // enable, x, y, w, h
+        QTest::addColumn<QSize>("input");           // size of input 1, which has a signal
+        QTest::addColumn<QVector<int>>("area");     // area, x, y, w, h
+        QTest::addColumn<QVector<int>>("mapping");  // port, area
+        QTest::addColumn<QString>("want");
+        const QRect base(1000, 800, 2000, 500);
+        auto row = [&](const char *name, const QString &want, QRect win, QVector<int> c = {}, QSize in = {},
+                       QVector<int> area = {},
+                       QVector<int> map = {}) { QTest::newRow(name) << win << c << in << area << map << want; };
+        const QStringList basePieces{"0:a0 1000,800 920x280 / 0,0 883x604", "1:a1 0,800 1080x280 / 883,0 1036x604",
+                                     "2:a2 1000,0 920x220 / 0,604 883x475", "3:a3 0,0 1080x220 / 883,604 1036x475"};
+        // The base pieces with the one of `slot` replaced.
+        auto with = [&](int slot, const QString &piece) {
+            QStringList l = basePieces;
+            if (slot >= 0)
+                l[slot] = piece;
+            return l.join(" | ");
+        };
+        row("base", with(-1, {}), base);
+        row("x + 1", "0:a0 1001,800 919x280 / 0,0 882x604 | 1:a1 0,800 1081x280 / 882,0 1037x604 | "
+            "2:a2 1001,0 919x220 / 0,604 882x475 | 3:a3 0,0 1081x220 / 882,604 1037x475", base.translated(1, 0));
+        row("y + 1", "0:a0 1000,801 920x279 / 0,0 883x602 | 1:a1 0,801 1080x279 / 883,0 1036x602 | "
+            "2:a2 1000,0 920x221 / 0,602 883x477 | 3:a3 0,0 1080x221 / 883,602 1036x477", base.translated(0, 1));
+        row("width + 1", "0:a0 1000,800 920x280 / 0,0 882x604 | 1:a1 0,800 1081x280 / 882,0 1037x604 | "
+            "2:a2 1000,0 920x220 / 0,604 882x475 | 3:a3 0,0 1081x220 / 882,604 1037x475", base.adjusted(0, 0, 1, 0));
+        row("height + 1", "0:a0 1000,800 920x280 / 0,0 883x603 | 1:a1 0,800 1080x280 / 883,0 1036x603 | "
+            "2:a2 1000,0 920x221 / 0,603 883x476 | 3:a3 0,0 1080x221 / 883,603 1036x476", base.adjusted(0, 0, 0, 1));
+        // Starting on an area's last column or row, or ending on its first, does not reach it.
+        row("left edge on last column", "0:a1 0,800 1920x280 / 0,0 1843x604 | 1:a3 0,0 1920x220 / 0,604 1843x475",
+            QRect(1919, 800, 2000, 500));
+        row("left edge one column before", "0:a0 1918,800 2x280 / 0,0 1x604 | 1:a1 0,800 1920x280 / 1,0 1843x604 | "
+            "2:a2 1918,0 2x220 / 0,604 1x475 | 3:a3 0,0 1920x220 / 1,604 1843x475", QRect(1918, 800, 2000, 500));
+        row("right edge on first column", "0:a0 1000,800 920x280 / 0,0 1917x604 | 1:a2 1000,0 920x220 / 0,604 1917x475",
+            QRect(1000, 800, 921, 500));
+        row("right edge one column past", "0:a0 1000,800 920x280 / 0,0 1915x604 | 1:a1 0,800 2x280 / 1915,0 4x604 | "
+            "2:a2 1000,0 920x220 / 0,604 1915x475 | 3:a3 0,0 2x220 / 1915,604 4x475", QRect(1000, 800, 922, 500));
+        row("top edge on last row", "0:a2 1000,0 920x499 / 0,2 883x1077 | 1:a3 0,0 1080x499 / 883,2 1036x1077",
+            QRect(1000, 1079, 2000, 500));
+        row("bottom edge on first row", "0:a0 1000,800 920x280 / 0,0 883x1076 | 1:a1 0,800 1080x280 / 883,0 1036x1076",
+            QRect(1000, 800, 2000, 281));
+        row("bottom edge one row past",
+            "0:a0 1000,800 920x280 / 0,0 883x1072 | 1:a1 0,800 1080x280 / 883,0 1036x1072 | "
+            "2:a2 1000,0 920x2 / 0,1072 883x7 | 3:a3 0,0 1080x2 / 883,1072 1036x7", QRect(1000, 800, 2000, 282));
+        row("inside one area", "0:a0 10,10 100x100 / 0,0 1920x1080", QRect(10, 10, 100, 100));
+        row("input width 3840", "0:a0 1000,800 920x280 / 0,0 1766x604 | 1:a1 0,800 1080x280 / 1766,0 2073x604 | "
+            "2:a2 1000,0 920x220 / 0,604 1766x475 | 3:a3 0,0 1080x220 / 1766,604 2073x475",
+            base, {}, QSize(3840, 1080));
+        row("input height 2160", "0:a0 1000,800 920x280 / 0,0 883x1209 | 1:a1 0,800 1080x280 / 883,0 1036x1209 | "
+            "2:a2 1000,0 920x220 / 0,1209 883x950 | 3:a3 0,0 1080x220 / 883,1209 1036x950",
+            base, {}, QSize(1920, 2160));
+        const QString cropped = "0:a0 1000,800 920x280 / 100,50 441x302 | 1:a1 0,800 1080x280 / 541,50 518x302 | "
+                                "2:a2 1000,0 920x220 / 100,352 441x237 | 3:a3 0,0 1080x220 / 541,352 518x237";
+        row("crop", cropped, base, {1, 100, 50, 960, 540});
+        row("crop enable 2", cropped, base, {2, 100, 50, 960, 540});
+        row("crop off: input size", with(-1, {}), base, {0, 100, 50, 960, 540});
+        row("crop x + 1", "0:a0 1000,800 920x280 / 101,50 441x302 | 1:a1 0,800 1080x280 / 542,50 518x302 | "
+            "2:a2 1000,0 920x220 / 101,352 441x237 | 3:a3 0,0 1080x220 / 542,352 518x237",
+            base, {1, 101, 50, 960, 540});
+        row("crop y + 1", "0:a0 1000,800 920x280 / 100,51 441x302 | 1:a1 0,800 1080x280 / 541,51 518x302 | "
+            "2:a2 1000,0 920x220 / 100,353 441x237 | 3:a3 0,0 1080x220 / 541,353 518x237",
+            base, {1, 100, 51, 960, 540});
+        row("crop width + 1", "0:a0 1000,800 920x280 / 100,50 442x302 | 1:a1 0,800 1080x280 / 542,50 518x302 | "
+            "2:a2 1000,0 920x220 / 100,352 442x237 | 3:a3 0,0 1080x220 / 542,352 518x237",
+            base, {1, 100, 50, 961, 540});
+        row("crop height + 1", "0:a0 1000,800 920x280 / 100,50 441x302 | 1:a1 0,800 1080x280 / 541,50 518x302 | "
+            "2:a2 1000,0 920x220 / 100,352 441x238 | 3:a3 0,0 1080x220 / 541,352 518x238",
+            base, {1, 100, 50, 960, 541});
+        row("area 1 x - 20", with(1, "1:a1 0,800 1100x280 / 864,0 1056x604"), base, {}, {}, {1, 1900, 0, 1920, 1080});
+        row("area 2 y + 20", with(2, "2:a2 1000,0 920x200 / 0,648 883x432"), base, {}, {}, {2, 0, 1100, 1920, 1080});
+        row("area 0 width 1500", with(0, "0:a0 1000,800 500x280 / 0,0 480x604"), base, {}, {}, {0, 0, 0, 1500, 1080});
+        row("area 0 height 900", with(0, "0:a0 1000,800 920x100 / 0,0 883x216"), base, {}, {}, {0, 0, 0, 1920, 900});
+        // Port 1 shows area 0 too: area 0's piece on two ports, area 1's on none.
+        row("port 1 shows area 0", with(1, "1:a0 1000,800 920x280 / 0,0 883x604"), base, {}, {}, {}, {1, 0});
+    }
+    void pieces()
+    {
+        QFETCH(QRect, win);
+        QFETCH(QVector<int>, cropArgs);
+        QFETCH(QSize, input);
+        QFETCH(QVector<int>, area);
+        QFETCH(QVector<int>, mapping);
         MatrixProc m;
-        oneCardRow(m);
-        Wire w(m);
-        QCOMPARE(m.openWindow(0, 1000, 0, 2000, 500, 3), 0);
-        QCOMPARE(w.codes(), QStringList({"03/00", "03/03", "03/03", "02/00", "08/00", "02/01", "02/01", "05/02",
-                                         "05/02", "01/FF", "03/01"}));
-        const QByteArray open = w.frames[0];
-        QCOMPARE(open.size(), 23);
-        QCOMPARE(open.left(4), QByteArray::fromHex("5a5a1700"));
-        QCOMPARE(u8(open, 6), 0);
-        QCOMPARE(u16(open, 7), 1000);
-        QCOMPARE(u16(open, 11), 2000);
-        QCOMPARE(u16(open, 13), 500);
-        QCOMPARE(u8(open, 15), 3);
-        // slot 0: (1000, 0, 920, 500); slot 1: (0, 0, 1080, 500)
-        QCOMPARE(u8(w.frames[1], 6), 0);
-        QCOMPARE(u16(w.frames[1], 7), 1000);
-        QCOMPARE(u16(w.frames[1], 11), 920);
-        QCOMPARE(u16(w.frames[1], 13), 500);
-        QCOMPARE(u8(w.frames[2], 6), 1);
-        QCOMPARE(u16(w.frames[2], 7), 0);
-        QCOMPARE(u16(w.frames[2], 11), 1080);
-        // window offsets 0 and 920, scaled from 2000 wide to the 1920-wide input
-        QCOMPARE(u16(w.frames[6], 8), 920 * 1920 / 2000);
-        QCOMPARE(u16(w.frames[6], 12), 1080 * 1920 / 2000);
-        QCOMPARE(u16(w.frames[6], 14), 500 * 1080 / 500);
-        QCOMPARE(u8(w.frames[5], 7), 1);
-        QCOMPARE(w.frames[3].mid(6, 10), QByteArray::fromHex("00000000000080073804"));
-        QCOMPARE(w.frames[7].mid(6, 5), QByteArray::fromHex("0004000000"));
-        QCOMPARE(w.frames[8].mid(6, 5), QByteArray::fromHex("0100040000"));
-        QCOMPARE(w.frames[9].mid(6, 2), QByteArray::fromHex("0000"));
-        QCOMPARE(w.frames[10].mid(6, 2), QByteArray::fromHex("0064"));
-        QCOMPARE(m.window(0).winId, 0);
-        QCOMPARE(m.port(1).winId, 0);
+        grid(m);
+        if (input.isValid())
+            m.updateInputSignal(1, input.width(), input.height(), 60), m.updateInputPresence(1, true);
+        if (!area.isEmpty())
+            m.updatePanel(area[0], uint16_t(area[1]), uint16_t(area[2]), uint16_t(area[3]), uint16_t(area[4]));
+        if (!mapping.isEmpty())
+            m.updateMapping(INFO_MAPPING{uint8_t(mapping[0]), uint8_t(mapping[1]), 0, 0, 0, 0});
+        QCOMPARE(m.openWindow(0, win.x(), win.y(), win.width(), win.height(), 3), 0);
+        QCOMPARE(m.window(0).source, input.isValid() ? 1 : 0);
+        if (!cropArgs.isEmpty())
+            QCOMPARE(m.setWindowCrop(0, cropArgs[0], cropArgs[1], cropArgs[2], cropArgs[3], cropArgs[4]), 0);
+        QTEST(ports(m, 0, 3), "want");
     }
 
-    void lastColumnGetsNoPiece()
+    void openFrameByFrame()
     {
         MatrixProc m;
-        oneCardRow(m);
-        m.openWindow(0, 1919, 0, 500, 500, 0);
-        // the card's first free port shows the one piece, which belongs to area 1
-        QCOMPARE(m.port(0).winId, 0);
-        QCOMPARE(m.port(0).area, 1);
-        QCOMPARE(m.port(0).x, 0);
-        QCOMPARE(m.port(0).width, 1919 + 500 - 1920);
+        grid(m);
+        Wire w(m);
+        QCOMPARE(m.openWindow(0, 1000, 800, 2000, 500, 3), 0);
+        QCOMPARE(
+            w.take(),
+            QStringList({winF(0, 1000, 800, 2000, 500, 3), rect(0, 1000, 800, 920, 280, 0),
+                         rect(1, 0, 800, 1080, 280, 0), rect(2, 1000, 0, 920, 220, 0), rect(3, 0, 0, 1080, 220, 0),
+                         winCrop(0, 0, 0, 0, 1920, 1080), sw(0, 0), crop(0, 1, 0, 0, 883, 604),
+                         crop(1, 1, 883, 0, 1036, 604), crop(2, 1, 0, 604, 883, 475), crop(3, 1, 883, 604, 1036, 475),
+                         marks(0, 4, 0, 0, 0), marks(1, 0, 4, 0, 0), marks(2, 0, 0, 4, 0), marks(3, 0, 0, 0, 4)}) +
+                opened(0));
+        QCOMPARE(m.window(0).layer, 3);
+        // A crop sends its own frame and the crops of the window's ports only; enable 2 is sent as 1.
+        QCOMPARE(m.setWindowCrop(0, 2, 100, 50, 960, 540), 0);
+        QCOMPARE(w.take(), QStringList({winCrop(0, 1, 100, 50, 960, 540), crop(0, 1, 100, 50, 441, 302),
+                                        crop(1, 1, 541, 50, 518, 302), crop(2, 1, 100, 352, 441, 237),
+                                        crop(3, 1, 541, 352, 518, 237)}));
+        QCOMPARE(m.window(0).flag, 2);
+        QCOMPARE(m.setWindowCrop(0, 0, 100, 50, 960, 540), 0);
+        QCOMPARE(w.take(), QStringList({winCrop(0, 0, 100, 50, 960, 540), crop(0, 1, 0, 0, 883, 604),
+                                        crop(1, 1, 883, 0, 1036, 604), crop(2, 1, 0, 604, 883, 475),
+                                        crop(3, 1, 883, 604, 1036, 475)}));
+        QCOMPARE(m.setWindowCrop(4, 1, 0, 0, 1, 1), -1);
+        QCOMPARE(m.openWindow(1, 0, 0, 0, 100, 0), 0); // nothing to place
+        QVERIFY(w.frames.isEmpty());
+    }
+
+    void moveReleasesAndReusesPorts()
+    {
+        MatrixProc m;
+        grid(m);
+        m.openWindow(0, 1000, 800, 2000, 500, 3);
+        Wire w(m);
+        // Into area 0 only: the window keeps port 0 and gives up the others.
+        QCOMPARE(m.moveWindow(0, 10, 10, 100, 100, 5), 0);
+        QCOMPARE(w.take(), QStringList({marks(1, 0, 0, 0, 0), marks(2, 0, 0, 0, 0), marks(3, 0, 0, 0, 0),
+                                        winF(0, 10, 10, 100, 100, 5), rect(0, 10, 10, 100, 100, 0),
+                                        rect(1, 0, 0, 0, 0, 0), rect(2, 0, 0, 0, 0, 0), rect(3, 0, 0, 0, 0, 0),
+                                        sw(0, 0), crop(0, 1, 0, 0, 1920, 1080), noCrop(1), noCrop(2), noCrop(3)}));
+        // Into area 3: the same port now shows area 3's piece.
+        QCOMPARE(m.moveWindow(0, 1930, 1090, 100, 100, 5), 0);
+        QCOMPARE(w.take(), QStringList({marks(0, 0, 0, 0, 0), marks(3, 4, 0, 0, 0), winF(0, 1930, 1090, 100, 100, 5),
+                                        rect(0, 10, 10, 100, 100, 0), sw(0, 0), crop(0, 1, 0, 0, 1920, 1080)}));
+        QCOMPARE(ports(m, 0, 5), QString("0:a3 10,10 100x100 / 0,0 1920x1080"));
+        QCOMPARE(m.window(0).layer, 5);
+        // An empty slot is not placed, but the device hears of it.
+        QCOMPARE(m.moveWindow(2, 5, 6, 7, 8, 1), 0);
+        QCOMPARE(w.take(), QStringList({winF(2, 5, 6, 7, 8, 1), sw(2, 0)}));
+        QCOMPARE(m.moveWindow(4, 0, 0, 10, 10, 0), -1);
+        QVERIFY(w.frames.isEmpty());
+    }
+
+    // A port that already shows the piece of an area keeps it when the window moves.
+    void moveKeepsThePortOfEachArea()
+    {
+        MatrixProc m;
+        grid(m);
+        m.openWindow(1, 1000, 100, 2000, 500, 0); // port 0: area 0, port 1: area 1
+        QCOMPARE(m.moveWindow(1, 2000, 800, 100, 500, 0), 0);
+        QCOMPARE(ports(m, 1, 0),
+                 QString("0:a3 80,0 100x220 / 0,604 1920x475 | 1:a1 80,800 100x280 / 0,0 1920x604"));
+    }
+
+    void removeReleasesPorts()
+    {
+        MatrixProc m;
+        grid(m);
+        m.openWindow(2, 1000, 800, 2000, 500, 0);
+        Wire w(m);
+        QCOMPARE(m.removeWindow(2), 0);
+        QCOMPARE(w.take(), QStringList({marks(0, 0, 0, 0, 0), marks(1, 0, 0, 0, 0), marks(2, 0, 0, 0, 0),
+                                        marks(3, 0, 0, 0, 0), close(2)}));
+        QCOMPARE(ports(m, 2, 0), QString());
+        QVERIFY(m.window(2).empty());
+        QVERIFY(w.removed.isEmpty());
+        QCOMPARE(m.removeWindow(4), -1);
+        QVERIFY(w.frames.isEmpty());
+    }
+
+    // A card gives up windows only when it has fewer free ports than the new window needs.
+    void evictionWhenACardIsFull()
+    {
+        MatrixProc m;
+        grid(m);
+        Wire w(m);
+        m.openWindow(0, 1000, 100, 2000, 500, 0);  // areas 0 and 1: ports 0 and 1
+        m.openWindow(1, 1000, 1200, 2000, 500, 1); // areas 2 and 3: exactly the two free ports
+        QVERIFY(w.removed.isEmpty());
+        QCOMPARE(m.port(3).winId, 1);
+        w.take();
+        QCOMPARE(m.openWindow(2, 10, 10, 100, 100, 2), 0); // no free port: the first taken one's window goes
+        QCOMPARE(w.removed, QList<int>{0});
+        QCOMPARE(w.take(), QStringList({close(0), winF(2, 10, 10, 100, 100, 2), rect(0, 10, 10, 100, 100, 2),
+                                        rect(1, 0, 0, 0, 0, 2), winCrop(2, 0, 0, 0, 1920, 1080), sw(2, 0),
+                                        crop(0, 1, 0, 0, 1920, 1080), noCrop(1), marks(1, 0, 0, 0, 0)}) +
+                               opened(2));
+        QVERIFY(m.window(0).empty());
+        QCOMPARE(m.port(2).winId, 1);
         QVERIFY(m.port(1).empty());
-        QCOMPARE(m.area(0).marks[0], 0);
-        QCOMPARE(m.area(1).marks[0], 4);
     }
 
-    void cropDoublesAndSendsOnlyCrops()
+    void batchAndMapping()
     {
         MatrixProc m;
-        oneCardRow(m);
-        m.openWindow(0, 0, 0, 1920, 1080, 0);
+        grid(m);
+        m.openWindow(0, 10, 10, 100, 100, 0);
+        m.openWindow(1, 10, 1090, 100, 100, 0); // area 2, port 1
+        QCOMPARE(m.setWindowsGeometry(0, 0, 1930, 10, 100, 100), 0);
+        QCOMPARE(m.setWindowsGeometry(0, 3, 0, 0, 100, 100), 0); // empty slot: staged, never placed
         Wire w(m);
-        QCOMPARE(m.setWindowCrop(0, 1, 0, 0, 3840, 2160), 0);
-        QCOMPARE(w.codes(), QStringList({"02/00", "02/01"}));
-        QCOMPARE(w.frames[0].mid(6, 10), QByteArray::fromHex("000100000000000f7008"));
-        QCOMPARE(u16(w.frames[1], 12), 3840);
-        QCOMPARE(u16(w.frames[1], 14), 2160);
-        // a window over two areas: offsets and sizes doubled
-        m.openWindow(1, 1000, 0, 1920, 1080, 0);
-        w.frames.clear();
-        m.setWindowCrop(1, 1, 0, 0, 3840, 2160);
-        QCOMPARE(w.codes(), QStringList({"02/00", "02/01", "02/01"}));
-        QCOMPARE(u16(w.frames[2], 8), 920 * 2);
-        QCOMPARE(u16(w.frames[2], 12), 1000 * 2);
-        QCOMPARE(m.setWindowCrop(8, 1, 0, 0, 1, 1), -1);
+        QCOMPARE(m.setWindowsGeometry(1, 0, 0, 0, 0, 0), 0);
+        const QStringList tail = {sw(0, 0), sw(1, 0), crop(0, 1, 0, 0, 1920, 1080), crop(1, 1, 0, 0, 1920, 1080),
+                                  hold(1)};
+        QCOMPARE(w.take(), QStringList({winF(0, 1930, 10, 100, 100, 0), winF(1, 10, 1090, 100, 100, 0), hold(0),
+                                        marks(0, 0, 0, 0, 0), marks(1, 4, 0, 0, 0), rect(0, 10, 10, 100, 100, 0),
+                                        rect(1, 10, 10, 100, 100, 1)}) +
+                               tail);
+        // Port 3 shows area 1 as well: everything is placed again, without window frames.
+        QCOMPARE(m.setOutputMapping(3, 1), 0);
+        QCOMPARE(m.mapping(3).area, 1);
+        QCOMPARE(w.take(), QStringList({hold(0), marks(1, 4, 4, 0, 0), marks(2, 0, 0, 4, 0),
+                                        rect(0, 10, 10, 100, 100, 0), rect(1, 10, 10, 100, 100, 0),
+                                        rect(2, 10, 10, 100, 100, 1), sw(0, 0), sw(1, 0), crop(0, 1, 0, 0, 1920, 1080),
+                                        crop(1, 1, 0, 0, 1920, 1080), crop(2, 1, 0, 0, 1920, 1080), hold(1)}));
+        QCOMPARE(m.setOutputMapping(4, 0), -1);
+        QCOMPARE(m.setWindowsGeometry(0, 4, 0, 0, 10, 10), -1);
+        QVERIFY(w.frames.isEmpty());
     }
 
     // The areas were laid out again under a window, and no port maps to its new area. A crop
-    // places the window again like a move: the ports it gives up are released with the frames a
-    // move sends, so the device stops showing pieces the tables call free.
-    void cropAfterAreaChangeReleasesPortsOnTheDevice()
+    // places the window again like a move: the ports it gives up are released on the device.
+    void cropAfterAreaChangeReleasesPorts()
     {
         MatrixProc m;
-        oneCardRow(m);
-        INFO_MAPPING map;
-        map.port = 0;
-        map.area = 1; // ports 0 and 1 show area 1; none shows area 0
-        m.updateMapping(map);
+        grid(m);
+        m.updateMapping(INFO_MAPPING{0, 1, 0, 0, 0, 0}); // ports 0 and 1 show area 1; none shows area 0
         m.openWindow(3, 2000, 10, 100, 100, 0);
-        QCOMPARE(m.port(0).winId, 3);
         QCOMPARE(m.port(1).winId, 3);
-        m.setAreaGeometry(0, 1920, 0, 1920, 1080);
-        m.setAreaGeometry(1, 0, 0, 1920, 1080);
+        QCOMPARE(m.setAreaGeometry(0, 1920, 0, 1920, 1080), 0);
         Wire w(m);
+        QCOMPARE(m.setAreaGeometry(1, 0, 0, 1920, 1080), 0);
+        QCOMPARE(w.take(), QStringList{areaF(1, 0, 0, 1920, 1080)});
         QCOMPARE(m.setWindowCrop(3, 1, 0, 0, 960, 540), 0);
-        QVERIFY(m.port(0).empty() && m.port(1).empty());
-        QCOMPARE(w.codes(), QStringList({"02/00", "03/03", "03/03", "02/01", "02/01"}));
-        for (int i : {1, 2}) {
-            QCOMPARE(u8(w.frames[i], 6), i - 1);
-            QCOMPARE(w.frames[i].mid(7, 8), QByteArray(8, '\0')); // nothing to show
-            QCOMPARE(u8(w.frames[i], 15), 3);
-        }
-        for (int i : {3, 4}) {
-            QCOMPARE(u8(w.frames[i], 6), i - 3);
-            QCOMPARE(u8(w.frames[i], 7), 0); // not in use
-        }
-        QCOMPARE(m.window(3).flag, 1);
+        QCOMPARE(w.take(), QStringList({winCrop(3, 1, 0, 0, 960, 540), rect(0, 0, 0, 0, 0, 3), rect(1, 0, 0, 0, 0, 3),
+                                        noCrop(0), noCrop(1)}));
+        QCOMPARE(ports(m, 3, 0), QString());
         QCOMPARE(m.window(3).srcW, 960);
+        QCOMPARE(m.setAreaGeometry(4, 0, 0, 1, 1), -1);
     }
 
     void cardCountsLimitNumbers()
     {
-        MatrixProc m;
+        MatrixProc m; // two output cards until told otherwise
         Wire w(m);
-        QCOMPARE(m.setWindowsGeometry(0, 9, 0, 0, 10, 10), -1);
-        QCOMPARE(m.window(9).width, 0);
-        QCOMPARE(m.openWindow(9, 0, 0, 100, 100, 0), -1);
+        QCOMPARE(m.setWindowsGeometry(0, 7, 0, 0, 10, 10), 0);
+        QCOMPARE(m.setWindowsGeometry(0, 8, 0, 0, 10, 10), -1);
+        QCOMPARE(m.openWindow(8, 0, 0, 100, 100, 0), -1);
         QVERIFY(w.frames.isEmpty());
         m.updateOtherSetting(3, 0);
         QCOMPARE(m.setWindowsGeometry(0, 11, 0, 0, 10, 10), 0);
         QCOMPARE(m.setWindowsGeometry(0, 12, 0, 0, 10, 10), -1);
-        // whatever the device reports, slots stay inside the tables
+        // Whatever the device reports, slots stay inside the tables.
         m.updateOtherSetting(200, 200);
-        QCOMPARE(m.outputAreas(), 32);
-        QCOMPARE(m.inputSlots(), 32);
+        QCOMPARE(QVector<int>({m.outputAreas(), m.inputSlots()}), QVector<int>({32, 32}));
         QCOMPARE(m.setAreaGeometry(32, 0, 0, 1, 1), -1);
         m.updatePanel(40, 0, 0, 1, 1);
         m.updateInputSignal(40, 1, 1, 1);
@@ -183,154 +348,75 @@ private slots:
         QCOMPARE(m.area(31).number, 31);
     }
 
-    void layoutBothOrders()
+    // From the default layout (2 rows, 4 columns, row by row; 8 areas) or from `from`.
+    void layout_data()
     {
+        QTest::addColumn<QVector<int>>("from");
+        QTest::addColumn<QVector<int>>("to"); // rows, columns, order
+        QTest::addColumn<QString>("placed");  // "area:x,y" of every area frame, in order
+        QTest::newRow("2x3 rows") << V{} << V{2, 3, 0} << "0:0,0 1:1920,0 2:3840,0 3:0,1080 4:1920,1080 5:3840,1080";
+        QTest::newRow("3x3 rows") << V{} << V{3, 3, 0}
+            << "0:0,0 1:1920,0 2:3840,0 3:0,1080 4:1920,1080 5:3840,1080 6:0,2160 7:1920,2160 8:3840,2160";
+        QTest::newRow("2x3 columns") << V{} << V{2, 3, 1} << "0:0,0 1:0,1080 2:1920,0 3:1920,1080 4:3840,0 5:3840,1080";
+        QTest::newRow("3x2 columns") << V{} << V{3, 2, 1} << "0:0,0 1:0,1080 2:0,2160 3:1920,0 4:1920,1080 5:1920,2160";
+        QTest::newRow("rows to one column") << V{2, 2, 0} << V{4, 1, 0} << "1:0,1080 2:0,2160 3:0,3240";
+        QTest::newRow("unchanged") << V{} << V{2, 4, 0} << "";
+        // By rows only areas that moved are sent; by columns every area is.
+        QTest::newRow("columns to rows") << V{2, 2, 1} << V{2, 2, 0} << "1:1920,0 2:0,1080";
+        QTest::newRow("rows to columns") << V{2, 2, 0} << V{2, 2, 1} << "0:0,0 1:0,1080 2:1920,0 3:1920,1080";
+    }
+    void layout()
+    {
+        QFETCH(QVector<int>, from);
+        QFETCH(QVector<int>, to);
+        QFETCH(QString, placed);
         MatrixProc m;
+        if (!from.isEmpty())
+            m.setAreaLayout(from[0], from[1], from[2]);
         Wire w(m);
-        QCOMPARE(m.setAreaLayout(2, 2, 1), 0);
-        QCOMPARE(w.codes(), QStringList({"05/03", "05/01", "05/01", "05/01", "05/01"}));
-        QCOMPARE(w.frames[0].mid(6, 3), QByteArray::fromHex("020201"));
-        QCOMPARE(w.frames[2].mid(6, 9), QByteArray::fromHex("0100003804800738 04"));
-        QCOMPARE(w.frames[3].mid(6, 9), QByteArray::fromHex("02800700008007 3804"));
-        QCOMPARE(w.frames[4].mid(6, 5), QByteArray::fromHex("0380073804"));
-        QCOMPARE(m.area(1).y, 1080);
-        QCOMPARE(m.area(2).x, 1920);
-        QCOMPARE(m.area(4).number, 255);
-        w.frames.clear();
-        QCOMPARE(m.setAreaLayout(2, 2, 1), 0);
-        QVERIFY(w.frames.isEmpty());
-        // row by row: areas 1 and 2 swap places, 0 and 3 stay and are not sent
-        QCOMPARE(m.setAreaLayout(2, 2, 0), 0);
-        QCOMPARE(w.codes(), QStringList({"05/03", "05/01", "05/01"}));
-        QCOMPARE(u8(w.frames[1], 6), 1);
-        QCOMPARE(u16(w.frames[1], 7), 1920);
-        QCOMPARE(u8(w.frames[2], 6), 2);
-        QCOMPARE(u16(w.frames[2], 9), 1080);
+        QCOMPARE(m.setAreaLayout(to[0], to[1], to[2]), 0);
+        QStringList want;
+        if (!placed.isEmpty())
+            want << Exp(5, 3).b(to[0]).b(to[1]).b(to[2]);
+        for (const QString &a : placed.split(' ', Qt::SkipEmptyParts)) {
+            const QStringList n = a.split(QRegularExpression("[:,]"));
+            want << areaF(n[0].toInt(), n[1].toInt(), n[2].toInt(), 1920, 1080);
+        }
+        QCOMPARE(w.frames, want);
+        for (int k = 0; k < m.outputAreas() && !want.isEmpty(); ++k)
+            QCOMPARE(int(m.area(k).number), k < to[0] * to[1] ? k : 255);
+        QCOMPARE(m.row() * 100 + m.col() * 10 + m.arrangement(), to[0] * 100 + to[1] * 10 + to[2]);
     }
 
-    void outputResolutionPreset()
+    void outputResolution()
     {
         MatrixProc m;
         m.updateResolution(0, 1920, 1080, 60, 1, 2, 0);
         Wire w(m);
-        QCOMPARE(m.setOutputResolution(3, 4000, 4000, 50), 0);
-        QCOMPARE(w.codes(), QStringList({"05/01", "05/01", "05/00"}));
-        QCOMPARE(u16(w.frames[1], 7), 1024);
-        QCOMPARE(u16(w.frames[1], 11), 1024);
-        QCOMPARE(w.frames[2].mid(6, 7), QByteArray::fromHex("00030004000332"));
-        QCOMPARE(MatrixProc::presetSize(13), QSize(3072, 768));
-        QCOMPARE(MatrixProc::presetSize(14), QSize(64, 64));
-        w.frames.clear();
-        m.setOutputResolution(0, 1920, 1080, 60);
-        QCOMPARE(w.codes().last(), QString("05/00"));
-        w.frames.clear();
-        m.setOutputResolution(0, 1920, 1080, 60);
+        QCOMPARE(m.setOutputResolution(3, 4000, 4000, 50), 0); // preset 3: 1024 x 768, the size given is not used
+        QCOMPARE(w.take(), QStringList({areaF(0, 0, 0, 1024, 768), areaF(1, 1024, 0, 1024, 768),
+                                        Exp(5, 0).b(0).b(3).w(1024).w(768).b(50)}));
+        QCOMPARE(QList<QSize>({MatrixProc::presetSize(1), MatrixProc::presetSize(13), MatrixProc::presetSize(14),
+                               MatrixProc::presetSize(0)}),
+                 QList<QSize>({{1920, 1080}, {3072, 768}, {64, 64}, {64, 64}}));
+        QCOMPARE(m.setOutputResolution(0, 1920, 1080, 60), 0);
+        QCOMPARE(w.take(), QStringList({areaF(0, 0, 0, 1920, 1080), areaF(1, 1920, 0, 1920, 1080),
+                                        Exp(5, 0).b(0).b(0).w(1920).w(1080).b(60)}));
+        QCOMPARE(m.setOutputResolution(0, 1920, 1080, 60), 0); // nothing changed
         QVERIFY(w.frames.isEmpty());
-    }
-
-    void evictionClosesOnce()
-    {
-        MatrixProc m;
-        oneCardRow(m);
-        m.openWindow(0, 0, 0, 7680, 1080, 0); // all four ports
-        for (int s = 0; s < 4; ++s)
-            QCOMPARE(m.port(s).winId, 0);
-        Wire w(m);
-        m.openWindow(1, 10, 10, 100, 100, 1);
-        QCOMPARE(w.codes().count("03/02"), 1);
-        QCOMPARE(w.removed, QList<int>({0}));
-        QCOMPARE(w.codes().first(), QString("03/02"));
-        QCOMPARE(u8(w.frames.first(), 6), 0);
-        QVERIFY(m.window(0).empty());
-        QCOMPARE(m.port(0).winId, 1);
-        for (int s = 1; s < 4; ++s)
-            QVERIFY(m.port(s).empty());
-        QCOMPARE(m.area(1).marks[1], 0);
-        QCOMPARE(m.area(0).marks[0], 4);
-    }
-
-    void moveFreesOldPort()
-    {
-        MatrixProc m;
-        oneCardRow(m);
-        m.openWindow(0, 10, 10, 100, 100, 0);
-        Wire w(m);
-        QCOMPARE(m.moveWindow(0, 2000, 10, 100, 100, 2), 0);
-        // port 0 now shows the piece of area 1; the marks say area 0 lost it
-        QCOMPARE(w.codes(), QStringList({"05/02", "05/02", "03/00", "03/03", "08/00", "02/01"}));
-        QCOMPARE(w.frames[0].mid(6, 5), QByteArray::fromHex("0000000000"));
-        QCOMPARE(w.frames[1].mid(6, 5), QByteArray::fromHex("0104000000"));
-        QCOMPARE(m.port(0).winId, 0);
-        QCOMPARE(m.port(0).area, 1);
-        QCOMPARE(m.port(0).x, 80);
-        // a second window takes a port; moving the first over both areas uses two ports, and
-        // moving it back into one area gives the extra port up
-        m.openWindow(1, 5000, 10, 100, 100, 0);
-        m.moveWindow(0, 1800, 10, 300, 100, 2);
-        QCOMPARE(m.port(0).winId, 0);
-        QCOMPARE(m.port(2).winId, 0);
-        w.frames.clear();
-        m.moveWindow(0, 2000, 10, 100, 100, 2);
-        QVERIFY(m.port(0).empty());
-        QCOMPARE(m.port(2).winId, 0);
-        QCOMPARE(m.port(2).area, 1);
-        QCOMPARE(m.port(1).winId, 1);
-        QCOMPARE(m.area(0).marks[0], 0);
-        QVERIFY(w.codes().contains("05/02"));
-        QCOMPARE(m.window(0).layer, 2);
-        QCOMPARE(m.moveWindow(4, 0, 0, 10, 10, 0), -1);
-    }
-
-    void removeReleasesPorts()
-    {
-        MatrixProc m;
-        oneCardRow(m);
-        m.openWindow(2, 1000, 0, 2000, 500, 0);
-        Wire w(m);
-        QCOMPARE(m.removeWindow(2), 0);
-        QCOMPARE(w.codes(), QStringList({"05/02", "05/02", "03/02"}));
-        QVERIFY(m.port(0).empty() && m.port(1).empty());
-        QVERIFY(m.window(2).empty());
-    }
-
-    void batchAndMapping()
-    {
-        MatrixProc m;
-        oneCardRow(m, 2);
-        m.openWindow(0, 10, 10, 100, 100, 0);
-        m.openWindow(1, 2000, 10, 100, 100, 0);
-        QCOMPARE(m.setWindowsGeometry(0, 0, 4000, 10, 100, 100), 0);
-        QCOMPARE(m.setWindowsGeometry(0, 5, 0, 0, 100, 100), 0); // empty slot: staged, not placed
-        Wire w(m);
-        QCOMPARE(m.setWindowsGeometry(1, 0, 0, 0, 0, 0), 0);
-        QCOMPARE(w.codes(), QStringList({"03/00", "03/00", "F1/00", "05/02", "05/02", "03/03", "03/03",
-                                         "08/00", "08/00", "02/01", "02/01", "F1/00"}));
-        QCOMPARE(u16(w.frames[0], 7), 4000);
-        QCOMPARE(u8(w.frames[2], 6), 0);
-        QCOMPARE(w.frames[3].mid(6, 5), QByteArray::fromHex("0000000000"));
-        QCOMPARE(w.frames[4].mid(6, 5), QByteArray::fromHex("0204000000"));
-        QCOMPARE(u8(w.frames.last(), 6), 1);
-        QCOMPARE(m.port(0).winId, 0);
-        QCOMPARE(m.port(0).area, 2);
-        QCOMPARE(m.port(1).winId, 1);
-        w.frames.clear();
-        QCOMPARE(m.setOutputMapping(3, 1), 0); // port 3 now also shows area 1
-        QCOMPARE(m.mapping(3).area, 1);
-        QVERIFY(!w.codes().contains("03/00"));
-        QCOMPARE(m.port(2).winId, 1);
-        QCOMPARE(m.setOutputMapping(8, 0), -1);
+        QCOMPARE(m.setOutputResolution(0, 1920, 1080, 50), 0);
+        QCOMPARE(w.take().last(), QString(Exp(5, 0).b(0).b(0).w(1920).w(1080).b(50)));
     }
 
     void resetBeforeLoad()
     {
         MatrixProc m;
-        oneCardRow(m);
+        grid(m);
         m.openWindow(0, 0, 0, 100, 100, 0);
         m.reset();
-        QVERIFY(m.window(0).empty());
-        QVERIFY(m.port(0).empty());
-        QCOMPARE(m.area(0).number, 255);
-        QCOMPARE(m.outputCards(), 1);
+        QVERIFY(m.window(0).empty() && m.port(0).empty());
+        QCOMPARE(QVector<int>({m.area(0).number, m.area(0).marks[0], m.mapping(1).area, m.outputCards()}),
+                 QVector<int>({255, 0, 0, 1}));
     }
 };
 

@@ -1,14 +1,8 @@
 #include "SimProcess.h"
-
 #include "TestSupport.h"
-
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QThread>
-
 #include <csignal>
 
 SimProcess::SimProcess()
@@ -26,10 +20,7 @@ QString SimProcess::statePath() const { return dir.filePath(QStringLiteral("stat
 
 QString SimProcess::logPath() const { return dir.filePath(QStringLiteral("frames.jsonl")); }
 
-bool SimProcess::waitFor(const std::function<bool()> &cond, int timeoutMs)
-{
-    return TestSupport::waitUntil(cond, timeoutMs);
-}
+bool SimProcess::waitFor(const std::function<bool()> &c, int ms) { return TestSupport::waitUntil(c, ms); }
 
 bool SimProcess::start(const QStringList &args, int timeoutMs)
 {
@@ -48,13 +39,14 @@ bool SimProcess::start(const QStringList &args, int timeoutMs)
         error = QStringLiteral("VPSIM does not name the simulator (\"%1\")").arg(bin);
         return false;
     }
-    proc.start(bin, QStringList{"--state-file", statePath(), "--log", logPath()} + args);
+    const QStringList all = QStringList{"--state-file", statePath(), "--log", logPath()} + args;
+    proc.start(launcher.isEmpty() ? bin : launcher, launcher.isEmpty() ? all : launcherArgs + QStringList{bin} + all);
     if (!proc.waitForStarted(5000)) {
         error = proc.errorString();
         return false;
     }
-    const bool up = waitFor([this] { return QFile::exists(statePath()) || proc.state() != QProcess::Running; },
-                            timeoutMs);
+    const bool up =
+        waitFor([this] { return QFile::exists(statePath()) || proc.state() != QProcess::Running; }, timeoutMs);
     if (!up || !QFile::exists(statePath()) || !refresh()) {
         error = QStringLiteral("vpsim did not come up: ") + output().trimmed();
         stop();
@@ -74,19 +66,16 @@ bool SimProcess::refresh()
     QList<Device> list;
     for (const QJsonValue &v : doc.object().value(QStringLiteral("devices")).toArray()) {
         const QJsonObject o = v.toObject();
-        Device d;
-        d.cpuid = o.value("cpuid").toString();
-        d.type = o.value("type").toInt(-1);
-        d.model = o.value("model").toString();
-        d.name = o.value("name").toString();
-        if (o.contains("address"))
-            d.address = QHostAddress(o.value("address").toString());
-        d.tcpPort = quint16(o.value("tcpPort").toInt());
-        d.udpPort = quint16(o.value("udpPort").toInt());
-        d.pty = o.value("pty").toString();
-        d.link = o.value("link").toString();
-        d.state = o.value("state").toObject();
-        list << d;
+        list << Device{o.value("cpuid").toString(),
+                       o.value("type").toInt(-1),
+                       o.value("model").toString(),
+                       o.value("name").toString(),
+                       o.contains("address") ? QHostAddress(o.value("address").toString()) : QHostAddress(),
+                       quint16(o.value("tcpPort").toInt()),
+                       quint16(o.value("udpPort").toInt()),
+                       o.value("pty").toString(),
+                       o.value("link").toString(),
+                       o.value("state").toObject()};
     }
     deviceList = list;
     return true;
@@ -129,17 +118,9 @@ QList<QJsonObject> SimProcess::logFrom(int firstLine) const
 int SimProcess::countFrames(const QString &cpuid, const QString &dir, int cmd, int sub, int firstLine) const
 {
     int n = 0;
-    for (const QJsonObject &o : logFrom(firstLine)) {
-        if (o.value("device").toString() != cpuid)
-            continue;
-        if (!dir.isEmpty() && o.value("dir").toString() != dir)
-            continue;
-        if (cmd >= 0 && o.value("cmd").toInt() != cmd)
-            continue;
-        if (sub >= 0 && o.value("sub").toInt() != sub)
-            continue;
-        ++n;
-    }
+    for (const QJsonObject &o : logFrom(firstLine))
+        n += o.value("device").toString() == cpuid && (dir.isEmpty() || o.value("dir").toString() == dir) &&
+             (cmd < 0 || o.value("cmd").toInt() == cmd) && (sub < 0 || o.value("sub").toInt() == sub);
     return n;
 }
 
@@ -150,8 +131,6 @@ QString SimProcess::output()
 }
 
 bool SimProcess::isRunning() const { return proc.state() != QProcess::NotRunning; }
-
-qint64 SimProcess::pid() const { return proc.processId(); }
 
 void SimProcess::suspend()
 {
@@ -171,18 +150,14 @@ void SimProcess::stop()
         return;
     resume();
     proc.terminate();
-    if (!proc.waitForFinished(2000)) {
-        proc.kill();
-        proc.waitForFinished(2000);
-    }
-    output();
+    if (proc.waitForFinished(2000))
+        output();
+    else
+        kill();
 }
 
 void SimProcess::kill()
 {
-    if (!isRunning())
-        return;
-    proc.kill();
-    proc.waitForFinished(2000);
-    output();
+    if (isRunning())
+        proc.kill(), proc.waitForFinished(2000), output();
 }

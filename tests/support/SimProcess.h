@@ -6,12 +6,8 @@
 
 #include <QHostAddress>
 #include <QJsonObject>
-#include <QList>
 #include <QProcess>
-#include <QString>
-#include <QStringList>
 #include <QTemporaryDir>
-
 #include <functional>
 
 class SimProcess
@@ -21,11 +17,9 @@ public:
     {
         QString cpuid;
         int type = -1;
-        QString model;
-        QString name;
+        QString model, name;
         QHostAddress address; // null for a serial-only device
-        quint16 tcpPort = 0;
-        quint16 udpPort = 0;
+        quint16 tcpPort = 0, udpPort = 0;
         QString pty;  // slave path of its pseudo-terminal, empty if none
         QString link; // symlink to the pty, empty if none
         QJsonObject state;
@@ -39,6 +33,9 @@ public:
     // The simulator binary: $VPSIM.
     static QString binary();
 
+    // Starts the simulator through `program`, with `args` before the simulator's own command line
+    // (for example a script that runs it in another network namespace).
+    void setLauncher(const QString &program, const QStringList &args) { launcher = program, launcherArgs = args; }
     // Starts vpsim with `args` (plus --state-file and --log) and waits until its state file lists
     // the devices. False with errorString() when it does not start or exits first.
     bool start(const QStringList &args, int timeoutMs = 10000);
@@ -49,7 +46,6 @@ public:
     void suspend(); // SIGSTOP
     void resume();  // SIGCONT
     bool isRunning() const;
-    qint64 pid() const;
     QString errorString() const { return error; }
     // Everything the process printed so far (stdout and stderr merged).
     QString output();
@@ -75,7 +71,7 @@ public:
 private:
     QTemporaryDir dir;
     QProcess proc;
-    QString error;
-    QString captured;
+    QString error, captured, launcher;
     QList<Device> deviceList;
+    QStringList launcherArgs;
 };

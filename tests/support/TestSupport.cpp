@@ -1,27 +1,19 @@
 #include "TestSupport.h"
-
 #include "CommManager.h"
 #include "DeviceHub.h"
-
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
-
 #include <algorithm>
 
 namespace TestSupport {
-QByteArray hex(const char *text)
-{
-    return QByteArray::fromHex(QByteArray(text).replace(' ', ""));
-}
+QByteArray hex(const char *text) { return QByteArray::fromHex(QByteArray(text).replace(' ', "")); }
 
 RECV_PROTOCOL replyHeader(uint8_t cmd, uint8_t sub, uint8_t status)
 {
     RECV_PROTOCOL rp;
-    rp.head[0] = rp.head[1] = 0x5A;
-    rp.cmd = cmd;
-    rp.subCmd = sub;
-    rp.status = status;
+    rp.head[0] = rp.head[1] = 0x5A, rp.cmd = cmd, rp.subCmd = sub, rp.status = status;
     return rp;
 }
 
@@ -35,6 +27,18 @@ bool waitUntil(const std::function<bool()> &cond, int timeoutMs)
         QTest::qWait(5);
     }
     return true;
+}
+
+int runProgram(const QString &program, const QStringList &args, QString *output)
+{
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(program, args);
+    if (!p.waitForFinished(20000))
+        return -1;
+    if (output)
+        *output = QString::fromLocal8Bit(p.readAll());
+    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
 }
 
 bool bringOnline(DeviceHub &hub, const QStringList &addresses, const QStringList &cpuids, quint16 devicePort,

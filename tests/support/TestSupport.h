@@ -18,6 +18,9 @@ QByteArray hex(const char *text);
 RECV_PROTOCOL replyHeader(uint8_t cmd, uint8_t sub, uint8_t status = 0);
 // Runs the event loop until `cond` holds or the time is up (checked once more then).
 bool waitUntil(const std::function<bool()> &cond, int timeoutMs = 15000);
+// Runs `program` to its end (20 s at most): its exit code, or -1 when it did not finish normally;
+// stdout and stderr together in `output`.
+int runProgram(const QString &program, const QStringList &args, QString *output = nullptr);
 // Brings the devices at `addresses` online in `hub` by a unicast search on the given ports (no
 // broadcast is needed to reach them) and reads each back in full; false when one does not come
 // or does not finish in time.
