@@ -286,12 +286,10 @@ private slots:
         QTest::mouseDClick(left.presetButtons().at(0), Qt::LeftButton);
         QCOMPARE(presets.count() + sent.count(), 0);
         QTest::mouseDClick(left.presetButtons().at(2), Qt::LeftButton);
-        QCOMPARE(presets.count(), 1);
-        QCOMPARE(presets.at(0).at(0).toInt(), 2);
+        QCOMPARE(QList<QVariantList>(presets), QList<QVariantList>{{2}});
         QSignalSpy templates(&left, &WidgetInLeft::emitTemplateChange);
         QTest::mouseDClick(left.templateButtons().at(1), Qt::LeftButton);
-        QCOMPARE(templates.count(), 1);
-        QCOMPARE(templates.at(0).at(0).toInt(), 1);
+        QCOMPARE(QList<QVariantList>(templates), QList<QVariantList>{{1}});
 
         left.setPreset(onePanelPreset(5));
         QVERIFY(left.presetButtons().at(5)->hasData());
@@ -373,8 +371,7 @@ private slots:
         QSignalSpy templates(&left, &WidgetInLeft::emitTemplateChange);
         QSignalSpy removeAll(&left, &WidgetInLeft::emitRemoveAllWindow), sent(gwIface, &Interface::emitSendData);
         QTest::mouseDClick(left.templateButtons().at(2), Qt::LeftButton);
-        QCOMPARE(templates.count(), 1);
-        QCOMPARE(templates.at(0).at(0).toInt(), 2);
+        QCOMPARE(QList<QVariantList>(templates), QList<QVariantList>{{2}});
         QCOMPARE(sent.count(), 0);
 
         QTest::mouseDClick(left.templateButtons().at(4), Qt::LeftButton);

@@ -1,6 +1,4 @@
 // The application shell offscreen: busy indicator, frameless window, title bar and canvas dialogs.
-#include "DEVICE_INFO_GW.h"
-#include "DEVICE_INFO_KS.h"
 #include "DialogAddWindow.h"
 #include "DialogAttribute.h"
 #include "DialogChromaKey.h"
@@ -12,7 +10,6 @@
 #include "MainWindow.h"
 #include "RecordBuilders.h"
 #include "SxBaseWidget.h"
-#include "SxDialogTitle.h"
 #include "SxGraphicsItem.h"
 #include "SxGraphicsViewGW.h"
 #include "SxGraphicsViewKS.h"

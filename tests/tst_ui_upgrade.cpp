@@ -70,7 +70,8 @@ private slots:
         QTest::newRow("output") << "/fw/gw5_output_app_1.2.bin" << 2 << "Upgrade file type: output card firmware";
         QTest::newRow("input") << "/fw/gw5_input_app.bin" << 1 << "Upgrade file type: input card firmware";
         QTest::newRow("host") << "/fw/gw5_host_app.bin" << 0 << "Upgrade file type: host firmware";
-        QTest::newRow("both markers") << "/gw5_input_app/gw5_output_app.bin" << 2 << "Upgrade file type: output card firmware";
+        QTest::newRow("both markers")
+            << "/gw5_input_app/gw5_output_app.bin" << 2 << "Upgrade file type: output card firmware";
         QTest::newRow("marker in a folder") << "/gw5_host_app/x.bin" << 0 << "Upgrade file type: host firmware";
         QTest::newRow("case matters") << "/fw/GW5_HOST_APP.bin" << 16 << "Upgrade file type: unknown, not upgraded";
     }
@@ -107,9 +108,7 @@ private slots:
         const QByteArray b7 = DialogUpgrade::blockFrame(0x0107, QByteArray("\x01\x02", 2));
         QCOMPARE(b7.toHex(' ').left(23), QByteArray("5a 5a 0f 00 f2 02 07 01"));
         QCOMPARE(b7.mid(8, 6).toHex(' '), QByteArray("01 02 03 00 00 00"));
-    }
-    void blocksOfAnImage()
-    {
+        // An image in 512-byte blocks, the last one short.
         const QByteArray image = pattern(1025);
         QCOMPARE(DialogUpgrade::buildPackets(pattern(1024)).size(), 2);
         const QList<QByteArray> p = DialogUpgrade::buildPackets(image);
@@ -325,7 +324,7 @@ private slots:
         QCOMPARE(boxes.texts, QStringList{"Device is being upgraded, Do you want exit?"});
         QVERIFY(r.dlg.isVisible());
         QTest::mouseClick(r.dlg.findChild<SxDialogTitle *>("dialogTitle")->closeButton(), Qt::LeftButton);
-        QCOMPARE(boxes.texts, QStringList(2, "Device is being upgraded, Do you want exit?"));
+        QCOMPARE(boxes.texts.toVector(), QVector<QString>(2, "Device is being upgraded, Do you want exit?"));
         QVERIFY(r.dlg.isVisible());
         boxes.answer = QMessageBox::Yes;
         r.dlg.reject();
