@@ -175,8 +175,7 @@ private slots:
     {
         WidgetInLeft left;
         ks.type = 3;
-        ks.other.switchMode = 1;
-        ks.other.fadePeriod = 25;
+        ks.other.switchMode = 1, ks.other.fadePeriod = 25;
         QSignalSpy spy(ksIface, &Interface::emitSendData);
         left.setDevice(&ks);
         auto mode = child<QComboBox>(&left, "combo_mode");
@@ -185,8 +184,7 @@ private slots:
         QCOMPARE(slider->value(), 25);
         QCOMPARE(child<QDoubleSpinBox>(&left, "doubleSpinBox")->value(), 2.5);
         INFO_OTHER_KS9200 other;
-        other.switchMode = 0;
-        other.fadePeriod = 7;
+        other.switchMode = 0, other.fadePeriod = 7;
         left.setOtherSetting(other);
         QCOMPARE(mode->currentIndex(), 0);
         QCOMPARE(slider->value(), 7);
@@ -274,8 +272,7 @@ private slots:
         ks.type = 3;
         ks.presets = {onePanelPreset(2), onePanelPreset(12)};
         INFO_TEMPLATE t;
-        t.templateId = 1;
-        t.group = 1;
+        t.templateId = t.group = 1;
         t.panels = {PRESET_ENTRY{0, 0, 100, 100}};
         ks.templates = {t};
         left.setDevice(&ks);

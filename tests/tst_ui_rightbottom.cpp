@@ -182,15 +182,12 @@ private slots:
             return s;
         };
         DEVICE_INFO_KS rec;
-        rec.other.pip = 1;
-        rec.other.switchMode = 1;
-        rec.other.frameSync = 1;
+        rec.other.pip = rec.other.switchMode = rec.other.frameSync = 1;
         right.setDevice(&rec);
         QCOMPARE(checked({"btn_pip", "btn_freeze", "btn_fade", "btn_blackScreen", "btn_frameSync"}), "10101");
         DEVICE_INFO_GW g;
         g.type = 48;
-        g.other.freeze = 1;
-        g.other.blackScreen = 1;
+        g.other.freeze = g.other.blackScreen = 1;
         right.setDevice(&g);
         QCOMPARE(checked({"btn_freeze", "btn_blackScreen", "btn_frameSync"}), "110");
         right.setPartFullScreen(true);

@@ -54,8 +54,7 @@ private slots:
         useKs(0);
         DialogImageQuality dlg;
         QList<INFO_IMAGE_QUALITY> list = imageQualityList(3);
-        list[2].brightness = 90;
-        list[2].redOffset = -20;
+        list[2].brightness = 90, list[2].redOffset = -20;
         dlg.setImageQuality(list);
         QSignalSpy spy(ksIface, &Interface::emitSendData);
         auto *combo = dlg.findChild<QComboBox *>("combo_window");
@@ -126,11 +125,8 @@ private slots:
             gwDialog ? gwDlg.setImageQuality(l) : ksDlg.setImageQuality(l);
         };
         QList<INFO_IMAGE_QUALITY> earlier = imageQualityList(2);
-        for (INFO_IMAGE_QUALITY &q : earlier) {
-            q.brightness = q.contrast = q.hue = q.saturation = 90;
-            q.sharpness = 3;
-            q.redOffset = q.greenGain = -7;
-        }
+        for (INFO_IMAGE_QUALITY &q : earlier)
+            q.brightness = q.contrast = q.hue = q.saturation = 90, q.sharpness = 3, q.redOffset = q.greenGain = -7;
         fill(earlier);
         fill({});
         const QMap<QString, int> expected = {{"brightness", 50}, {"contrast", 50}, {"saturation", 50}, {"hue", 50},
@@ -158,10 +154,8 @@ private slots:
         useGw();
         DialogGWImageQuality dlg;
         QList<INFO_IMAGE_QUALITY> list = imageQualityList(2);
-        list[0].index = 2;
-        list[0].brightness = 70;
-        list[1].index = 0;
-        list[1].brightness = 30;
+        list[0].index = 2, list[0].brightness = 70;
+        list[1].index = 0, list[1].brightness = 30;
         dlg.setImageQuality(list);
         auto *combo = dlg.findChild<QComboBox *>("combo_window");
         const int third = combo->findText(QStringLiteral("window 3"));
