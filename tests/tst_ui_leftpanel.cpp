@@ -151,8 +151,7 @@ private slots:
         left.setDevice(&ks);
         SxSignalBoxButton *b = left.sourceButtons().at(3);
         QCOMPARE(b->sourceId(), 33);
-        QVERIFY(b->hasSignal() && b->showSignal() && !b->applyToAll());
-        QVERIFY(!left.sourceButtons().at(0)->hasSignal());
+        QVERIFY(b->hasSignal() && b->showSignal() && !b->applyToAll() && !left.sourceButtons().at(0)->hasSignal());
         left.onViewItemInputSrcIDChange(33);
         QVERIFY(b->isChecked());
         left.onViewItemInputSrcIDChange(-1);
@@ -167,8 +166,7 @@ private slots:
         QVERIFY(left.sourceButtons().at(4)->isChecked() && !b->isChecked());
         hdmi2.hasSignal = 0;
         left.setInputSignals({hdmi2, INFO_INPUTSINGLE{0, 0, 0, 0, 1}}, 16);
-        QVERIFY(!b->hasSignal());
-        QVERIFY(left.sourceButtons().at(0)->hasSignal());
+        QVERIFY(!b->hasSignal() && left.sourceButtons().at(0)->hasSignal());
     }
 
     void fillingFromRecordSendsNothing()
@@ -242,8 +240,7 @@ private slots:
         auto pageTask = child<QPushButton>(&left, "KeepStatu_TimeTask");
         auto pageTemplate = child<QPushButton>(&left, "KeepStatu_LoadTemplate");
         auto stack = child<QStackedWidget>(&left, "stackedWidget");
-        QVERIFY(vga->isVisible() && !taskSwitch->isVisible());
-        QVERIFY(pageTask->isEnabled() && !pageTemplate->isEnabled());
+        QVERIFY(vga->isVisible() && !taskSwitch->isVisible() && pageTask->isEnabled() && !pageTemplate->isEnabled());
         QTest::mouseClick(pageTask, Qt::LeftButton);
         QCOMPARE(stack->currentIndex(), 1);
         QVERIFY(!vga->isVisible() && taskSwitch->isVisible());
@@ -341,8 +338,7 @@ private slots:
                                              "Input7=6", "Input8=7"}));
         SxSignalBoxButton *second = left.sourceButtons().at(1);
         QVERIFY(second->hasSignal() && second->showSignal() && second->applyToAll());
-        QVERIFY(!left.sourceButtons().at(0)->hasSignal());
-        QVERIFY(left.presetButtons().at(4)->hasData());
+        QVERIFY(!left.sourceButtons().at(0)->hasSignal() && left.presetButtons().at(4)->hasData());
         for (int k = 0; k < 10; ++k) QCOMPARE(left.templateButtons().at(k)->hasData(), k < 5);
         gw.signalPresence[0].hasSignal = 0;
         left.setGWDevice(&gw);

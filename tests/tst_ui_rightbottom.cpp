@@ -328,8 +328,7 @@ private slots:
 
         QSignalSpy lock(&right, &WidgetInRight::emitLockWindow);
         button(&right, "btn_lockWindow")->click();
-        QVERIFY(view.isLocked());
-        QVERIFY(!button(&right, "btn_hor")->isEnabled() && !button(&right, "btn_ver")->isEnabled());
+        QVERIFY(view.isLocked() && !button(&right, "btn_hor")->isEnabled() && !button(&right, "btn_ver")->isEnabled());
         button(&right, "btn_lockWindow")->click();
         QVERIFY(!view.isLocked());
         QCOMPARE(lock.count(), 2);

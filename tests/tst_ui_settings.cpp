@@ -367,8 +367,7 @@ private slots:
         auto *red = dlg.findChild<QSlider *>("slider_bg_red");
         red->setValue(4);
         dlg.findChild<QSpinBox *>("spinBox_bg_blue")->setValue(2);
-        QVERIFY(dlg.backgroundTimer()->isActive());
-        QVERIFY(spy.isEmpty());
+        QVERIFY(dlg.backgroundTimer()->isActive() && spy.isEmpty());
         fire(&dlg, "onTimerBackgroudColor");
         QCOMPARE(frames(spy), QList<QByteArray>{KS9200Interface::setBackgroundColorFrame(4, 0, 2)});
         auto *swatch = dlg.findChild<ColorWidget *>("widget_color_bg");

@@ -214,8 +214,7 @@ private slots:
             QCOMPARE(r.dlg.errorCount(), ++errors);
             QVERIFY(r.dlg.isUpgrading() && r.dlg.timer()->isActive());
         }
-        QVERIFY(!r.log().join('\n').contains("sent out"));
-        QVERIFY(r.progress()->value() < r.progress()->maximum());
+        QVERIFY(!r.log().join('\n').contains("sent out") && r.progress()->value() < r.progress()->maximum());
     }
     void resendLimit()
     {
@@ -328,8 +327,7 @@ private slots:
         QVERIFY(r.dlg.isVisible());
         boxes.answer = QMessageBox::Yes;
         r.dlg.reject();
-        QVERIFY(!r.dlg.isVisible());
-        QVERIFY(r.dlg.timer()->isActive());
+        QVERIFY(!r.dlg.isVisible() && r.dlg.timer()->isActive());
         r.dlg.slotRecvData(0, 0, 0);
         QCOMPARE(blockOf(r.last()), 1);
         // Reset ends it; closing when idle asks nothing and stops the timer.
@@ -406,14 +404,12 @@ private slots:
         QCOMPARE(ends.first().at(0).toInt(), 0);
         const QString log = dlg.findChild<QPlainTextEdit *>("plainTextEdit")->toPlainText();
         QVERIFY2(log.endsWith("Firmware upgrades: success"), qPrintable(log));
-        QVERIFY(log.contains("The firmware upgrade data is sent out..."));
-        QVERIFY(!log.contains("failure"));
+        QVERIFY(log.contains("The firmware upgrade data is sent out...") && !log.contains("failure"));
         auto *bar = dlg.findChild<QProgressBar *>("progressBar");
         QCOMPARE((QList<int>{bar->maximum(), bar->value()}), (QList<int>{200, 200}));
         QCOMPARE(refusals, faults.isEmpty() ? 0 : 1);
         QFile saved(QDir(dir.filePath("images")).filePath(cpuid + "-output.bin"));
-        QVERIFY(TestSupport::waitUntil([&] { return saved.exists(); }));
-        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QVERIFY(TestSupport::waitUntil([&] { return saved.exists(); }) && saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll(), image);
     }
 };
