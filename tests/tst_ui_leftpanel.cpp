@@ -178,15 +178,12 @@ private slots:
         left.setDevice(&ks);
         auto mode = child<QComboBox>(&left, "combo_mode");
         auto slider = child<QSlider>(&left, "slider_time");
-        QCOMPARE(mode->currentIndex(), 1);
-        QCOMPARE(slider->value(), 25);
+        QCOMPARE((QList<int>{mode->currentIndex(), slider->value()}), (QList<int>{1, 25}));
         QCOMPARE(child<QDoubleSpinBox>(&left, "doubleSpinBox")->value(), 2.5);
         INFO_OTHER_KS9200 other;
         other.switchMode = 0, other.fadePeriod = 7;
         left.setOtherSetting(other);
-        QCOMPARE(mode->currentIndex(), 0);
-        QCOMPARE(slider->value(), 7);
-        QCOMPARE(spy.count(), 0);
+        QCOMPARE((QList<int>{mode->currentIndex(), slider->value(), spy.count()}), (QList<int>{0, 7, 0}));
         mode->setCurrentIndex(1);
         QCOMPARE(frames(spy), (QList<QByteArray>{KS9200Interface::setSwitchModeFrame(1, 7),
                                                  Interface::requestFrame(0xEE)}));
@@ -368,8 +365,7 @@ private slots:
         QCOMPARE(sent.count(), 0);
 
         QTest::mouseDClick(left.templateButtons().at(4), Qt::LeftButton);
-        QCOMPARE(templates.count(), 1);
-        QCOMPARE(removeAll.count(), 1);
+        QCOMPARE((QList<int>{templates.count(), removeAll.count()}), (QList<int>{1, 1}));
         const QList<QByteArray> f = frames(sent);
         QVERIFY(f.size() > 4);
         // Output hold, the first panel rectangle, ..., the release and the full read-back.

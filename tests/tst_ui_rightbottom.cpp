@@ -112,8 +112,7 @@ private slots:
         QVERIFY(btn->isChecked());
         btn->click();
         const QList<QByteArray> f = frames(spy);
-        QCOMPARE(f.size(), 4);
-        QCOMPARE(f[0].size(), 23);
+        QCOMPARE((QList<int>{f.size(), f[0].size()}), (QList<int>{4, 23}));
         QCOMPARE((QList<int>{at(f[0], 4), at(f[0], 5), at(f[0], 6), at(f[2], 4), at(f[2], 6)}),
                  (QList<int>{cmd, 0, 1, cmd, 0}));
         QCOMPARE((QVector<QByteArray>{f[1], f[3]}), QVector<QByteArray>(2, Interface::requestFrame(uint8_t(readBack))));

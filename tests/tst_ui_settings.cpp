@@ -72,8 +72,7 @@ private slots:
         QVERIFY(!dlg.sendTimer()->isActive());
         QCOMPARE(frames(spy),
                  QList<QByteArray>{TestSupport::hex("5A 5A 17 00 01 01 01 3C 00 00 00 00 00 00 00 00 00 00 00 00 00 00 0A")});
-        QCOMPARE(dlg.records().at(1).brightness, uint16_t(60));
-        QCOMPARE(dlg.records().at(0).brightness, uint16_t(50));
+        QCOMPARE((QList<int>{dlg.records().at(1).brightness, dlg.records().at(0).brightness}), (QList<int>{60, 50}));
         dlg.findChild<QSlider *>("slider_red")->setValue(-3);
         fire(&dlg, "onTimerSend");
         QCOMPARE((QList<int>{UiC::at(frames(spy).last(), 5), UiC::at(frames(spy).last(), 7)}), (QList<int>{6, 0xFD}));
@@ -87,9 +86,8 @@ private slots:
         QCOMPARE((QList<int>{UiC::at(f, 5), UiC::at(f, 6), UiC::at(f, 7)}), (QList<int>{2, 0xFF, 70}));
         for (const INFO_IMAGE_QUALITY &q : dlg.records()) QCOMPARE(q.contrast, uint16_t(70));
         combo->setCurrentIndex(3);
-        QCOMPARE(dlg.findChild<QSpinBox *>("spinBox_contrast")->value(), 70);
-        QCOMPARE(spin->value(), 90);
-        QCOMPARE(spy.count(), 1);
+        QCOMPARE((QList<int>{dlg.findChild<QSpinBox *>("spinBox_contrast")->value(), spin->value(), spy.count()}),
+                 (QList<int>{70, 90, 1}));
         QVERIFY(!dlg.sendTimer()->isActive());
 
         spy.clear();
@@ -103,9 +101,8 @@ private slots:
         QCOMPARE(boxes.texts, QStringList({"Reset All Picture Params?", "Reset All Picture Params?"}));
         QCOMPARE(frames(spy), QList<QByteArray>{KS9200Interface::resetImageQualityFrame(2)});
         QCOMPARE((QList<int>{UiC::at(frames(spy)[0], 5), UiC::at(frames(spy)[0], 6)}), (QList<int>{0xFF, 2}));
-        QCOMPARE(dlg.records().at(2).brightness, uint16_t(50));
-        QCOMPARE(dlg.records().at(2).redOffset, int16_t(0));
-        QCOMPARE(spin->value(), 50);
+        QCOMPARE((QList<int>{dlg.records().at(2).brightness, dlg.records().at(2).redOffset, spin->value()}),
+                 (QList<int>{50, 0, 50}));
     }
     void imageQualityDefaultsBeforeValues_data()
     {

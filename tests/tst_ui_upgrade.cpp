@@ -112,9 +112,7 @@ private slots:
         const QByteArray image = pattern(1025);
         QCOMPARE(DialogUpgrade::buildPackets(pattern(1024)).size(), 2);
         const QList<QByteArray> p = DialogUpgrade::buildPackets(image);
-        QCOMPARE(p.size(), 3);
-        QCOMPARE(p.at(2).size(), 14);
-        QCOMPARE(blockOf(p.at(2)), 2);
+        QCOMPARE((QList<int>{p.size(), p.at(2).size(), blockOf(p.at(2))}), (QList<int>{3, 14, 2}));
         QByteArray joined;
         for (const QByteArray &f : p) joined += f.mid(8, f.size() - 13);
         QCOMPARE(joined, image);
@@ -144,8 +142,7 @@ private slots:
         QCOMPARE(r.progress()->maximum(), 3);
         QCOMPARE(r.last(), DialogUpgrade::blockFrame(0, image.left(512)));
         r.dlg.slotRecvData(0, 0, 0);
-        QCOMPARE(blockOf(r.last()), 1);
-        QCOMPARE(r.progress()->value(), 1);
+        QCOMPARE((QList<int>{blockOf(r.last()), r.progress()->value()}), (QList<int>{1, 1}));
         r.dlg.slotRecvData(0, 1, 0);
         QCOMPARE(r.last(), DialogUpgrade::blockFrame(2, image.mid(1024)));
         const int sent = r.spy.size();
@@ -180,8 +177,7 @@ private slots:
         QCOMPARE(r.dlg.errorCount(), 5);
         QVERIFY(r.dlg.isUpgrading());
         r.dlg.slotRecvData(0, 3, 0);
-        QCOMPARE(r.dlg.errorCount(), 0);
-        QCOMPARE(blockOf(r.last()), 4);
+        QCOMPARE((QList<int>{r.dlg.errorCount(), blockOf(r.last())}), (QList<int>{0, 4}));
         for (int i = 1; i <= 5; ++i) r.dlg.slotRecvData(1, 4, 0);
         QVERIFY(r.dlg.isUpgrading());
         const int sent = r.spy.size();
