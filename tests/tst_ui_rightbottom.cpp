@@ -22,7 +22,7 @@ using namespace UiC;
 namespace {
 void click(QGraphicsView *v, QPointF at) { QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, v->mapFromScene(at)); }
 
-// Fires the debounce timer until the values settle (bounded); returns how often it fired.
+// Fires the debounce timer until the values settle (at most 10 times); returns how often it fired.
 int settle(QTimer *timer)
 {
     int n = 0;
@@ -35,7 +35,6 @@ int settle(QTimer *timer)
 
 QToolButton *button(QWidget *w, const QString &name) { return child<QToolButton>(w, name.toLatin1().constData()); }
 
-// The canvas tabs and both bars, wired as the main window wires them.
 struct Bars
 {
     SxTabWidget tabs;
@@ -51,13 +50,11 @@ struct Bars
     QToolButton *local() { return button(&right, "btn_local"); }
 };
 
-// A canvas wired to a status bar (and a tool bar) as the main window does.
 template <typename View> void wire(View &view, WidgetInBottom &bottom, WidgetInRight *right = nullptr)
 {
     QObject::connect(&view, &SxGraphicsView::emitItemPosChange, &bottom, &WidgetInBottom::onViewItemPosChange);
     QObject::connect(&bottom, &WidgetInBottom::emitSetWindowPos, &view, &SxGraphicsView::setWindowItemPos);
-    if (right)
-        QObject::connect(&bottom, &WidgetInBottom::emitSetWindowID, right, &WidgetInRight::setWindowID);
+    if (right) QObject::connect(&bottom, &WidgetInBottom::emitSetWindowID, right, &WidgetInRight::setWindowID);
 }
 } // namespace
 
@@ -80,8 +77,7 @@ private slots:
         ksIface = new KS9200Interface(ks.cpuid, this);
         gwIface = new GW5Interface(gw.cpuid, this);
         auto records = [this](const QString &id) -> INFO_BASIC * {
-            if (id.isEmpty())
-                return current;
+            if (id.isEmpty()) return current;
             return id == ks.cpuid ? static_cast<INFO_BASIC *>(&ks) : id == gw.cpuid ? &gw : nullptr;
         };
         auto interfaces = [this](const QString &id) -> Interface * {
@@ -116,12 +112,10 @@ private slots:
         QVERIFY(btn->isChecked());
         btn->click();
         const QList<QByteArray> f = frames(spy);
-        QCOMPARE(f.size(), 4);
-        QCOMPARE(f[0].size(), 23);
+        QCOMPARE((QList<int>{f.size(), f[0].size()}), (QList<int>{4, 23}));
         QCOMPARE((QList<int>{at(f[0], 4), at(f[0], 5), at(f[0], 6), at(f[2], 4), at(f[2], 6)}),
                  (QList<int>{cmd, 0, 1, cmd, 0}));
-        QCOMPARE(f[1], Interface::requestFrame(uint8_t(readBack)));
-        QCOMPARE(f[3], Interface::requestFrame(uint8_t(readBack)));
+        QCOMPARE((QVector<QByteArray>{f[1], f[3]}), QVector<QByteArray>(2, Interface::requestFrame(uint8_t(readBack))));
     }
 
     void ksFadeCarriesFadePeriod()
@@ -132,8 +126,7 @@ private slots:
         button(&right, "btn_fade")->click();
         const QList<QByteArray> f = frames(spy);
         QCOMPARE(f, (QList<QByteArray>{KS9200Interface::setSwitchModeFrame(1, 12), Interface::requestFrame(0xEE)}));
-        QCOMPARE(at(f[0], 4), 0x11);
-        QCOMPARE(at(f[0], 7), 12);
+        QCOMPARE((QList<int>{at(f[0], 4), at(f[0], 7)}), (QList<int>{0x11, 12}));
         ks.other.fadePeriod = 0;
     }
 
@@ -151,8 +144,7 @@ private slots:
         const QList<QByteArray> f = frames(spy);
         QCOMPARE(f.size(), 5);
         QCOMPARE((QList<int>{at(f[0], 4), at(f[0], 6), at(f[2], 4), at(f[2], 6)}), (QList<int>{0x10, 1, 0x13, 1}));
-        for (int i : {1, 3, 4})
-            QCOMPARE(f[i], Interface::requestFrame(0xEE));
+        for (int i : {1, 3, 4}) QCOMPARE(f[i], Interface::requestFrame(0xEE));
         QCOMPARE(frames(own), QList<QByteArray>{KS9200Interface::setFrameSyncFrame(2, 1)});
         QCOMPARE(ksSpy.count(), 0);
     }
@@ -163,8 +155,7 @@ private slots:
         QTest::addColumn<int>("type");
         QTest::addColumn<QString>("shown");
         const QList<QPair<int, QString>> rows{{0, "111"}, {3, "011"}, {16, "001"}, {20, "001"}, {48, "000"}};
-        for (const auto &row : rows)
-            QTest::newRow(qPrintable(QString::number(row.first))) << row.first << row.second;
+        for (const auto &row : rows) QTest::newRow(qPrintable(QString::number(row.first))) << row.first << row.second;
     }
     void visibilityByType()
     {
@@ -176,8 +167,7 @@ private slots:
         rec.type = type;
         right.setDevice(&rec);
         QString got;
-        for (const char *b : {"btn_pip", "btn_fade", "btn_local"})
-            got += button(&right, b)->isHidden() ? '0' : '1';
+        for (const char *b : {"btn_pip", "btn_fade", "btn_local"}) got += button(&right, b)->isHidden() ? '0' : '1';
         QCOMPARE(got, shown);
         QVERIFY(!button(&right, "btn_frameSync")->isHidden());
     }
@@ -187,20 +177,16 @@ private slots:
         QSignalSpy spy(ksIface, &Interface::emitSendData), own(&right, &WidgetInRight::emitSendData);
         auto checked = [&](std::initializer_list<const char *> names) {
             QString s;
-            for (const char *b : names)
-                s += button(&right, b)->isChecked() ? '1' : '0';
+            for (const char *b : names) s += button(&right, b)->isChecked() ? '1' : '0';
             return s;
         };
         DEVICE_INFO_KS rec;
-        rec.other.pip = 1;
-        rec.other.switchMode = 1;
-        rec.other.frameSync = 1;
+        rec.other.pip = rec.other.switchMode = rec.other.frameSync = 1;
         right.setDevice(&rec);
         QCOMPARE(checked({"btn_pip", "btn_freeze", "btn_fade", "btn_blackScreen", "btn_frameSync"}), "10101");
         DEVICE_INFO_GW g;
         g.type = 48;
-        g.other.freeze = 1;
-        g.other.blackScreen = 1;
+        g.other.freeze = g.other.blackScreen = 1;
         right.setDevice(&g);
         QCOMPARE(checked({"btn_freeze", "btn_blackScreen", "btn_frameSync"}), "110");
         right.setPartFullScreen(true);
@@ -265,17 +251,13 @@ private slots:
         QSignalSpy gwSpy(gwIface, &Interface::emitSendData);
         child<QSpinBox>(&bottom, "spinBox_x")->setValue(960);
         child<QPushButton>(&bottom, "btn_ok")->click();
-        QCOMPARE(pos.count(), 1);
-        QCOMPARE(pos.at(0).at(0).toRect(), QRect(960, 0, 960, 540));
-        QCOMPARE(pos.at(0).at(1).toBool(), true);
+        QCOMPARE(QList<QVariantList>(pos), (QList<QVariantList>{{QRect(960, 0, 960, 540), true}}));
         QCOMPARE(write.count(), 0);
         QCOMPARE(view.windowItem(2)->windowRect(), QRect(960, 0, 960, 540));
-        // The canvas sends the GW move between the output hold and its release.
         const QList<QByteArray> f = frames(gwSpy);
         QVERIFY(f.size() >= 2);
         QCOMPARE((QList<int>{at(f.first(), 4), at(f.first(), 6), at(f.last(), 4), at(f.last(), 6)}),
                  (QList<int>{0xF1, 0, 0xF1, 1}));
-        // Without a selected window, or without a current device, OK does nothing.
         pos.clear();
         bottom.onViewItemPosChange(-1, QRect(), QRect());
         child<QPushButton>(&bottom, "btn_ok")->click();
@@ -303,9 +285,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&view));
         view.setWindows({window(0, 100, 100, 640, 480), window(1, 2000, 200, 800, 600), window(2, 900, 500, 400, 300)});
         click(&view, QPointF(2400, 500));
-        QCOMPARE(view.currentWindowId(), 1);
-        QCOMPARE(bottom.windowID(), 1);
-        QCOMPARE(right.windowID(), 1);
+        QCOMPARE((QList<int>{view.currentWindowId(), bottom.windowID(), right.windowID()}), (QList<int>{1, 1, 1}));
         QCOMPARE(bottom.panelRect(), QRect(1920, 0, 1920, 1080));
         QCOMPARE(bottom.spinRect(), QRect(2000, 200, 800, 600));
         // An edit, corrected into the panel, is sent by OK only: one geometry frame, the canvas moved.
@@ -316,11 +296,9 @@ private slots:
         QCOMPARE(write.count() + pos.count() + viewWrite.count() + sent.count(), 0);
         QCOMPARE(view.windowItem(1)->windowRect(), QRect(2000, 200, 800, 600));
         child<QPushButton>(&bottom, "btn_ok")->click();
-        QCOMPARE(pos.count(), 1);
-        QCOMPARE(pos.at(0).at(0).toRect(), QRect(3040, 200, 800, 600));
-        QCOMPARE(pos.at(0).at(1).toBool(), false);
-        QCOMPARE(view.windowItem(1)->windowRect(), QRect(3040, 200, 800, 600));
-        QCOMPARE(view.windowItem(0)->windowRect(), QRect(100, 100, 640, 480));
+        QCOMPARE(QList<QVariantList>(pos), (QList<QVariantList>{{QRect(3040, 200, 800, 600), false}}));
+        QCOMPARE((QList<QRect>{view.windowItem(1)->windowRect(), view.windowItem(0)->windowRect()}),
+                 (QList<QRect>{QRect(3040, 200, 800, 600), QRect(100, 100, 640, 480)}));
         QCOMPARE(frames(write), QList<QByteArray>{KS9200Interface::setWindowGeometryFrame(1, 3040, 200, 800, 600)});
         const QByteArray f = frames(write).first();
         QCOMPARE(f.size(), 23);
@@ -337,7 +315,7 @@ private slots:
         QSignalSpy part(&right, &WidgetInRight::emitPartFullScreen);
         button(&right, "btn_frameSync")->click();
         QCOMPARE(own.count(), 1);
-        const QByteArray sync = own.at(0).at(0).toByteArray();
+        const QByteArray sync = frames(own).first();
         QCOMPARE((QList<int>{at(sync, 4), at(sync, 5), at(sync, 6), at(sync, 7), at(sync, 8)}),
                  (QList<int>{0x06, 0x01, 0, 1, 1}));
         QCOMPARE(frames(ksSpy), QList<QByteArray>{Interface::requestFrame(0xEE)});
@@ -345,24 +323,19 @@ private slots:
         QCOMPARE(frames(ksSpy, 0x12).size(), 1);
         const QByteArray local = frames(ksSpy, 0x12).first();
         QCOMPARE((QList<int>{at(local, 4), at(local, 6), at(local, 7)}), (QList<int>{0x12, 0, 1}));
-        QCOMPARE(part.count(), 1);
-        QCOMPARE(part.at(0).at(0).toBool(), true);
+        QCOMPARE(QList<QVariantList>(part), QList<QVariantList>{{true}});
 
-        // Locked, the arrangement buttons rest; unlocked they work again.
         QSignalSpy lock(&right, &WidgetInRight::emitLockWindow);
         button(&right, "btn_lockWindow")->click();
-        QVERIFY(view.isLocked());
-        QVERIFY(!button(&right, "btn_hor")->isEnabled() && !button(&right, "btn_ver")->isEnabled());
+        QVERIFY(view.isLocked() && !button(&right, "btn_hor")->isEnabled() && !button(&right, "btn_ver")->isEnabled());
         button(&right, "btn_lockWindow")->click();
         QVERIFY(!view.isLocked());
         QCOMPARE(lock.count(), 2);
         viewWrite.clear();
         button(&right, "btn_hor")->click();
-        // One geometry frame per window, in window id order.
         const QList<QByteArray> geo = frames(viewWrite, 0x03);
         QCOMPARE(geo.size(), 3);
-        QCOMPARE(at(geo[0], 6), 0);
-        QCOMPARE(at(geo[2], 6), 2);
+        QCOMPARE((QList<int>{at(geo[0], 6), at(geo[2], 6)}), (QList<int>{0, 2}));
     }
 
     // The local button and selected window follow the current tab only, not a GW read-back meanwhile.
@@ -384,15 +357,12 @@ private slots:
         g.flag2 = 1;
         gwView->setWindow(g);
         QVERIFY(!bars.local()->isChecked());
-        QCOMPARE(bars.right.windowID(), 1);
-        QCOMPARE(bars.bottom.windowID(), 1);
-        // A read-back of the selected window's flag shows, whichever way it went.
+        QCOMPARE((QList<int>{bars.right.windowID(), bars.bottom.windowID()}), (QList<int>{1, 1}));
         for (int flag : {1, 0}) {
             w.flag2 = uint8_t(flag);
             ksView->setWindows({w});
             QCOMPARE(bars.local()->isChecked(), flag == 1);
         }
-        // Each tab made current shows its own selected window.
         bars.tabs.setCurrentIndex(1);
         QCOMPARE(bars.right.windowID(), 3);
         QVERIFY(bars.local()->isChecked());
@@ -421,18 +391,12 @@ private slots:
         view->setWindow(window(2, 0, 0, 640, 480));
         view->setWindow(window(5, 960, 0, 640, 480));
         QCOMPARE(bars.right.windowID(), 2);
-        if (how == "remove")
-            view->removeWindow(2);
-        else if (how == "auto-removed")
-            bars.tabs.removeWindow(2);
-        else if (how == "remove all")
-            view->removeAllWindow();
-        else if (how == "delete key")
-            QTest::keyClick(view, Qt::Key_Delete);
-        else
-            view->addPanel(panel(0, 0, 0, 1920, 1080));
-        QCOMPARE(bars.bottom.windowID(), -1);
-        QCOMPARE(bars.right.windowID(), -1);
+        if (how == "remove") view->removeWindow(2);
+        else if (how == "auto-removed") bars.tabs.removeWindow(2);
+        else if (how == "remove all") view->removeAllWindow();
+        else if (how == "delete key") QTest::keyClick(view, Qt::Key_Delete);
+        else view->addPanel(panel(0, 0, 0, 1920, 1080));
+        QCOMPARE((QList<int>{bars.bottom.windowID(), bars.right.windowID()}), (QList<int>{-1, -1}));
         QCOMPARE(bars.bottom.spinRect(), QRect());
         QSignalSpy own(&bars.right, &WidgetInRight::emitSendData), gwSpy(gwIface, &Interface::emitSendData);
         ModalCatcher boxes;
