@@ -68,9 +68,7 @@ private slots:
     {
         columns<int, Edit, QList<QByteArray>>("type", "edit", "frames");
         using F = QList<QByteArray>;
-        const auto row = [](const char *name, int type, Edit edit, const F &frames) {
-            QTest::newRow(name) << type << edit << frames;
-        };
+        const auto row = [](const char *n, int type, Edit edit, const F &f) { QTest::newRow(n) << type << edit << f; };
         row("KS9200 output 1", 3,
             [](D &c) { c.ks.panels[0].width = 1280, c.ks.panels[0].height = 720, c.ks.panels[0].index = 3; },
             {hostFrame(0x05, 0x00, {0, 3, 0x00, 0x05, 0xD0, 0x02, 60})});
@@ -197,8 +195,8 @@ private slots:
     void otherModelGetsWhatItCanTake_data()
     {
         columns<int, int, Edit, QString>("fileType", "targetType", "edit", "refused"); // "setting: reason"
-        const auto row = [](const char *name, int from, int to, Edit edit, const char *refused) {
-            QTest::newRow(name) << from << to << edit << QString(refused);
+        const auto row = [](const char *name, int from, int to, Edit e, const char *r) {
+            QTest::newRow(name) << from << to << e << QString(r);
         };
         row("source the KX lacks", 3, 17, [](D &c) { c.ks.windows[2].param2 = 34; },
             "window 3 source: the KX4200 has no HDMI3");
