@@ -145,6 +145,7 @@ private slots:
         row("no format", "{\"devices\": []}", "it has no format number");
         row("array", "[1]", "it has no format number");
         row("format 0", top("format", 0), "format 0, which no version of this program writes");
+        row("format -1", top("format", -1), "format -1, which no version of this program writes");
         row("bad time", top("readBackTime", "yesterday"), "readBackTime: \"yesterday\" is not a date and time");
         row("devices missing", top("devices", QJsonValue::Undefined), "devices: is missing");
         row("negative byte", ksItem("other", -1, "volume", -1), hall + "other.volume: -1 is outside 0..255");
@@ -195,16 +196,6 @@ private slots:
         QVERIFY2(error.contains(message), qPrintable(error));
         QCOMPARE(doc.application, QStringLiteral("untouched"));
         QVERIFY(doc.devices.isEmpty());
-    }
-    // Formats up to the one the program reads are taken; newer ones and those below 1 (0: a bad-file row) are refused.
-    void formatCheck()
-    {
-        QString error;
-        QVERIFY(ConfigFile::checkFormat(2, 2, &error) && ConfigFile::checkFormat(1, 2, &error) && error.isEmpty());
-        QVERIFY(!ConfigFile::checkFormat(3, 2, &error));
-        QCOMPARE(error, "The file is of format 3, this program reads up to 2.");
-        QVERIFY(!ConfigFile::checkFormat(-1, 2, &error));
-        QCOMPARE(error, "The file gives format -1, which no version of this program writes.");
     }
     void saveReplacesWholeFile()
     {

@@ -30,20 +30,17 @@ std::shared_ptr<INFO_BASIC> device(int index)
 RemoteCommand cmd(RemoteCommand::Kind kind, int window = 0, int number = 0)
 {
     RemoteCommand c;
-    c.kind = kind, c.window = window, c.number = c.value = number;
-    return c;
+    return c.kind = kind, c.window = window, c.number = c.value = number, c;
 }
 RemoteCommand source(int window, const QString &name, int id = -1)
 {
     RemoteCommand c = cmd(RemoteCommand::SwitchInput, window);
-    c.sourceName = name, c.sourceId = id;
-    return c;
+    return c.sourceName = name, c.sourceId = id, c;
 }
 RemoteCommand geometry(int window, int x, int y, int width, int height)
 {
     RemoteCommand c = cmd(RemoteCommand::SetGeometry, window);
-    c.x = x, c.y = y, c.width = width, c.height = height;
-    return c;
+    return c.x = x, c.y = y, c.width = width, c.height = height, c;
 }
 QString describe(const RemoteValidator::Checked &r)
 {

@@ -240,7 +240,6 @@ private slots:
         file.gw.other.freeze = 1, file.gw.windows[0].x = 10;
         const RestorePlan plan = RestorePlan::build(file, plainDevice(48).basic(), {"layout", "switches", "picture"});
         QCOMPARE(plan.groups, (QStringList{"layout", "switches"}));
-
         ConfigDevice reread = file;
         QVERIFY(plan.verify(reread.basic()).isEmpty());
         reread.gw.other.freeze = 0;         // did not take
@@ -248,8 +247,8 @@ private slots:
         reread.gw.imageQuality[0].hue = 99; // chosen, but had nothing to do
         const QList<ConfigDifference> left = plan.verify(reread.basic());
         QCOMPARE(left.size(), 1);
-        const QStringList freeze{"freeze", "on", "off"};
-        QCOMPARE((QStringList{left[0].name, left[0].fileValue, left[0].deviceValue}), freeze);
+        const ConfigDifference &d = left[0];
+        QCOMPARE((QStringList{d.name, d.fileValue, d.deviceValue}), (QStringList{"freeze", "on", "off"}));
 
         const RestorePlan wrong = RestorePlan::build(file, plainDevice(3).basic());
         QVERIFY(wrong.error.contains("same family"));
