@@ -157,8 +157,8 @@ private slots:
         doc.devices << ConfigDevice::fromRecord(*w->hub()->record(a));
         const QString path = dir.filePath("bad.json");
         QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(ConfigSamples::badFile(ConfigFile::toJson(doc), QTest::currentDataTag()));
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                f.write(ConfigSamples::badFile(ConfigFile::toJson(doc), QTest::currentDataTag())) > 0);
         f.close();
         const int logStart = sim.log().size();
         boxes->texts.clear();
@@ -238,10 +238,8 @@ private slots:
         QFETCH(Form, f);
         QTcpServer holder;
         QVERIFY(holder.listen(QHostAddress::LocalHost));
-        if (f.httpPort < 0) {
-            f.httpPort = holder.serverPort();
-            f.problem = f.problem.arg(f.httpPort);
-        }
+        if (f.httpPort < 0)
+            f.httpPort = holder.serverPort(), f.problem = f.problem.arg(f.httpPort);
         const RemoteSettings atStart = remembered();
 
         MainWindow win;
