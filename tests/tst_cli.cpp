@@ -30,8 +30,7 @@ QJsonObject simConfig(const QString &kxLink)
         QJsonObject{{"x", 0}, {"y", 0}, {"width", 1920}, {"height", 1080}, {"src", 32}},
         QJsonObject{{"x", 1920}, {"y", 0}, {"width", 960}, {"height", 540}, {"src", 16}, {"alpha", 80}},
         QJsonObject{{"x", 2880}, {"y", 540}, {"width", 960}, {"height", 540}, {"src", 33}},
-        QJsonObject{{"x", 200}, {"y", 600}, {"width", 640}, {"height", 360}, {"src", 0}},
-    };
+        QJsonObject{{"x", 200}, {"y", 600}, {"width", 640}, {"height", 360}, {"src", 0}}};
     // audio following the switch and muted, fade of 9, frame sync, background colour
     const QJsonArray other{1, 1, 1, 20, 0, 0, 0, 1, 9, 0, 1, 1, 1, 10, 10, 20, 30, 255, 255, 255};
     const QJsonObject hall{{"model", "KS9200"}, {"address", HallAddress}, {"id", HallId}, {"name", "Hall"},
@@ -40,18 +39,13 @@ QJsonObject simConfig(const QString &kxLink)
     const QJsonObject kx{{"model", "KX4200"}, {"serial", true}, {"link", kxLink}, {"id", KxId}, {"name", "Hall"}};
     return QJsonObject{{"devices", QJsonArray{hall, spare, kx}}};
 }
-struct Run
-{
-    int code = -1;
-    QString out, err;
-};
+struct Run { int code = -1; QString out, err; };
 QString binary() { return qEnvironmentVariable("VPCTL"); }
 // What a vpctl process that has ended (or been started and is waited for) printed.
 Run ended(QProcess &p)
 {
     if (!p.waitForFinished(60000)) {
-        p.kill();
-        p.waitForFinished(2000);
+        p.kill(), p.waitForFinished(2000);
         return Run{-1, QString(), "vpctl did not run to its end: " + p.errorString()};
     }
     return Run{p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
@@ -109,7 +103,6 @@ private slots:
         QTest::newRow("search takes no device") << L{"search", "Hall"} << "unexpected argument \"Hall\"";
         QTest::newRow("backup without -o") << L{"backup", "Hall"} << "-o FILE is required";
         QTest::newRow("diff without file") << L{"diff"} << "needs FILE";
-        QTest::newRow("restore of two files") << L{"restore", "a.json", "b.json"} << "unexpected argument \"b.json\"";
         QTest::newRow("unknown group") << L{"restore", "a.json", "--only", "outputs,lights"}
                                        << "unknown group \"lights\"";
         QTest::newRow("only given, nothing given") << L{"search", "--only-given"} << "--only-given needs";
@@ -192,8 +185,7 @@ private slots:
         QCOMPARE(sim.countFrames(HallId, "rx", 0x13, 0x00, logStart), 1); // black screen
         serve.terminate();
         QVERIFY(serve.waitForFinished(10000));
-        QCOMPARE(serve.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(serve.exitCode(), 0);
+        QCOMPARE(serve.exitStatus() == QProcess::NormalExit ? serve.exitCode() : -1, 0);
         QVERIFY(serve.readAllStandardOutput().contains("stopped"));
     }
 
@@ -253,9 +245,8 @@ private slots:
     {
         // A device answering a little late, so that the restore still runs when its simulator is killed.
         SimProcess cut;
-        QVERIFY2(cut.start({"--reply-delay", "200", "--device",
-                            QStringLiteral("KS9200:addr=%1,id=%2").arg(CutAddress, CutId)}),
-                 qPrintable(cut.errorString()));
+        const QString device = QStringLiteral("KS9200:addr=%1,id=%2").arg(CutAddress, CutId);
+        QVERIFY2(cut.start({"--reply-delay", "200", "--device", device}), qPrintable(cut.errorString()));
         QProcess restore;
         restore.start(binary(), {"restore", hallFile, "--to", CutAddress, "--only-given"});
         QVERIFY(restore.waitForStarted(5000));

@@ -30,20 +30,17 @@ std::shared_ptr<INFO_BASIC> device(int index)
 RemoteCommand cmd(RemoteCommand::Kind kind, int window = 0, int number = 0)
 {
     RemoteCommand c;
-    c.kind = kind, c.window = window, c.number = c.value = number;
-    return c;
+    return c.kind = kind, c.window = window, c.number = c.value = number, c;
 }
 RemoteCommand source(int window, const QString &name, int id = -1)
 {
     RemoteCommand c = cmd(RemoteCommand::SwitchInput, window);
-    c.sourceName = name, c.sourceId = id;
-    return c;
+    return c.sourceName = name, c.sourceId = id, c;
 }
 RemoteCommand geometry(int window, int x, int y, int width, int height)
 {
     RemoteCommand c = cmd(RemoteCommand::SetGeometry, window);
-    c.x = x, c.y = y, c.width = width, c.height = height;
-    return c;
+    return c.x = x, c.y = y, c.width = width, c.height = height, c;
 }
 QString describe(const RemoteValidator::Checked &r)
 {
@@ -115,8 +112,8 @@ private slots:
         const auto off = [&](int x, int y, int w, int h) {
             return offWall.arg(x).arg(y).arg(w).arg(h).arg("\"Stage\"").arg(3840).arg(1080);
         };
-        const auto row = [](const char *name, int device, const RemoteCommand &c, const QString &expected) {
-            QTest::newRow(name) << device << c << expected;
+        const auto row = [](const char *n, int d, const RemoteCommand &c, const QString &e) {
+            QTest::newRow(n) << d << c << e;
         };
         row("input by name", 0, source(2, "HDMI2"), "window/input win1 src33");
         row("window 3 missing", 0, source(3, "HDMI2"),
@@ -253,8 +250,8 @@ private slots:
     void osc_data()
     {
         columns<QString, QString, QString>("path", "args", "expected");
-        const auto ok = [](const char *name, const char *path, const char *args, const char *expected) {
-            QTest::newRow(name) << QString(path) << QString(args) << QString(expected);
+        const auto ok = [](const char *name, const char *path, const char *args, const char *e) {
+            QTest::newRow(name) << QString(path) << QString(args) << QString(e);
         };
         // A refusal names the address it came with.
         const auto no = [](const char *name, const char *path, const char *args, const QString &expected) {

@@ -68,9 +68,7 @@ private slots:
     {
         columns<int, Edit, QList<QByteArray>>("type", "edit", "frames");
         using F = QList<QByteArray>;
-        const auto row = [](const char *name, int type, Edit edit, const F &frames) {
-            QTest::newRow(name) << type << edit << frames;
-        };
+        const auto row = [](const char *n, int type, Edit edit, const F &f) { QTest::newRow(n) << type << edit << f; };
         row("KS9200 output 1", 3,
             [](D &c) { c.ks.panels[0].width = 1280, c.ks.panels[0].height = 720, c.ks.panels[0].index = 3; },
             {hostFrame(0x05, 0x00, {0, 3, 0x00, 0x05, 0xD0, 0x02, 60})});
@@ -197,8 +195,8 @@ private slots:
     void otherModelGetsWhatItCanTake_data()
     {
         columns<int, int, Edit, QString>("fileType", "targetType", "edit", "refused"); // "setting: reason"
-        const auto row = [](const char *name, int from, int to, Edit edit, const char *refused) {
-            QTest::newRow(name) << from << to << edit << QString(refused);
+        const auto row = [](const char *name, int from, int to, Edit e, const char *r) {
+            QTest::newRow(name) << from << to << e << QString(r);
         };
         row("source the KX lacks", 3, 17, [](D &c) { c.ks.windows[2].param2 = 34; },
             "window 3 source: the KX4200 has no HDMI3");
@@ -242,7 +240,6 @@ private slots:
         file.gw.other.freeze = 1, file.gw.windows[0].x = 10;
         const RestorePlan plan = RestorePlan::build(file, plainDevice(48).basic(), {"layout", "switches", "picture"});
         QCOMPARE(plan.groups, (QStringList{"layout", "switches"}));
-
         ConfigDevice reread = file;
         QVERIFY(plan.verify(reread.basic()).isEmpty());
         reread.gw.other.freeze = 0;         // did not take
@@ -250,8 +247,8 @@ private slots:
         reread.gw.imageQuality[0].hue = 99; // chosen, but had nothing to do
         const QList<ConfigDifference> left = plan.verify(reread.basic());
         QCOMPARE(left.size(), 1);
-        const QStringList freeze{"freeze", "on", "off"};
-        QCOMPARE((QStringList{left[0].name, left[0].fileValue, left[0].deviceValue}), freeze);
+        const ConfigDifference &d = left[0];
+        QCOMPARE((QStringList{d.name, d.fileValue, d.deviceValue}), (QStringList{"freeze", "on", "off"}));
 
         const RestorePlan wrong = RestorePlan::build(file, plainDevice(3).basic());
         QVERIFY(wrong.error.contains("same family"));

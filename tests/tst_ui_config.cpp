@@ -29,22 +29,14 @@
 #include <QtTest>
 #include <QtWidgets>
 #include <memory>
-// What the operator enters in the dialog and what follows.
-struct Form
-{
-    bool enabled;
-    QString address, token, senders;
-    int httpPort;
-    QString problem;
-    bool closes;
-    QString status;
-    int listening, quiet; // a port that answers afterwards, and one that answers no more (0: none)
-};
+// What the operator enters in the dialog and what follows; listening: a port that answers afterwards, quiet: one
+// that answers no more (0: none).
+struct Form { bool enabled; QString address, token, senders; int httpPort; QString problem; bool closes;
+              QString status; int listening, quiet; };
 Q_DECLARE_METATYPE(Form)
 namespace {
 const SimHub::Ports Ports{29789, 29790, 29713};
 const QString Net = QStringLiteral("127.0.82.");
-
 using TestSupport::waitUntil;
 constexpr quint16 OscPort = 27830;
 constexpr quint16 HttpPort = 27831;
@@ -165,8 +157,8 @@ private slots:
         doc.devices << ConfigDevice::fromRecord(*w->hub()->record(a));
         const QString path = dir.filePath("bad.json");
         QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(ConfigSamples::badFile(ConfigFile::toJson(doc), QTest::currentDataTag()));
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                f.write(ConfigSamples::badFile(ConfigFile::toJson(doc), QTest::currentDataTag())) > 0);
         f.close();
         const int logStart = sim.log().size();
         boxes->texts.clear();
@@ -190,10 +182,8 @@ private slots:
         const DEVICE_INFO_KS &file = doc.devices[0].ks;
         const int logStart = sim.log().size();
         boxes->texts.clear();
-
         QVERIFY(drive<QFileDialog>([&] { menuAction(SxTitleWidget::ConfigOpen)->trigger(); }, [&](QFileDialog *fd) {
-            child<QLineEdit>(fd, "fileNameEdit")->setText(path); // typed; accepting checks that it exists
-            static_cast<QDialog *>(fd)->accept();
+            child<QLineEdit>(fd, "fileNameEdit")->setText(path), static_cast<QDialog *>(fd)->accept(); // typed
         }));
         // The file's device is the current tab, marked as a file.
         QVERIFY(w->isFileTab(w->currentCpuid()));
@@ -210,24 +200,20 @@ private slots:
         QCOMPARE(shown, inFile);
 
         // Preset, factory reset, output dialog (showing the file's background), window removal: none is sent.
-        auto *left = w->findChild<WidgetInLeft *>(QStringLiteral("LeftWidget"));
-        QTest::mouseDClick(left->presetButtons().at(3), Qt::LeftButton);
+        QTest::mouseDClick(w->findChild<WidgetInLeft *>("LeftWidget")->presetButtons().at(3), Qt::LeftButton);
         title()->commandButton(SxTitleWidget::CmdFactory)->click();
-        QVERIFY(drive<DialogOutputSetting>(
-            [&] { title()->commandButton(SxTitleWidget::CmdOutput)->click(); },
-            [&](DialogOutputSetting *d) {
-                QCOMPARE(child<QSpinBox>(d, "spinBox_bg_red")->value(), int(file.other.bgRed));
-                QTest::mouseClick(child<QPushButton>(d, "btn_borderOnOff"), Qt::LeftButton);
-            }));
+        const auto output = [&] { title()->commandButton(SxTitleWidget::CmdOutput)->click(); };
+        QVERIFY(drive<DialogOutputSetting>(output, [&](auto *d) {
+            QCOMPARE(child<QSpinBox>(d, "spinBox_bg_red")->value(), int(file.other.bgRed));
+            QTest::mouseClick(child<QPushButton>(d, "btn_borderOnOff"), Qt::LeftButton);
+        }));
         w->tabWidget()->removeAllWindow();
         QCOMPARE(view->windowItemList().size(), file.windows.size());
         QVERIFY(waitUntil([&] { return !boxes->texts.isEmpty(); }));
         QVERIFY2(boxes->texts.first().startsWith("This tab shows a configuration file, not a device"),
                  qPrintable(boxes->texts.join('|')));
         QCOMPARE(framesSince(logStart), 0);
-
     }
-
     void dialog_data()
     {
         QTest::addColumn<Form>("f");
@@ -252,10 +238,8 @@ private slots:
         QFETCH(Form, f);
         QTcpServer holder;
         QVERIFY(holder.listen(QHostAddress::LocalHost));
-        if (f.httpPort < 0) {
-            f.httpPort = holder.serverPort();
-            f.problem = f.problem.arg(f.httpPort);
-        }
+        if (f.httpPort < 0)
+            f.httpPort = holder.serverPort(), f.problem = f.problem.arg(f.httpPort);
         const RemoteSettings atStart = remembered();
 
         MainWindow win;
@@ -280,7 +264,6 @@ private slots:
                 dlg->reject();
         });
         win.findChild<SxTitleWidget *>()->remoteControlAction()->trigger();
-
         QCOMPARE(closed, f.closes);
         QCOMPARE(shownProblem, f.problem);
         QCOMPARE(shownStatus, f.status);
@@ -295,16 +278,14 @@ private slots:
         const QString first = "0f6400000000000000000a02", second = "0f6400000000000000000a03";
         const SimHub::Ports ports{29589, 29590, 29513};
         SimProcess own;
-        QVERIFY2(own.start(SimHub::simArgs(ports, {"KS9200:addr=127.0.64.2,id=" + first,
-                                                   "KS9200:addr=127.0.64.3,id=" + second}) +
-                           QStringList{"--refuse-switch"}),
+        const QStringList simDevices{"KS9200:addr=127.0.64.2,id=" + first, "KS9200:addr=127.0.64.3,id=" + second};
+        QVERIFY2(own.start(SimHub::simArgs(ports, simDevices) + QStringList{"--refuse-switch"}),
                  qPrintable(own.errorString()));
         MainWindow win;
         QVERIFY(SimHub::bringOnline(*win.hub(), ports, {"127.0.64.2", "127.0.64.3"}, {first, second}));
         win.tabWidget()->addDevice(win.record(second));
         win.tabWidget()->addDevice(win.record(first));
         boxes->texts.clear();
-
         RemoteClients::OscClient client;
         client.send(OscPort, "/vp/devices");
         const QJsonArray devices = client.reply("/vp/devices").value("devices").toArray();
@@ -349,14 +330,13 @@ private:
         for (int i = 0; i < w->tabWidget()->count(); ++i) // on Hall's tab
             if (w->tabWidget()->tabBar()->tabData(i).toString() == a)
                 w->tabWidget()->setCurrentIndex(i);
-        QVERIFY(drive<DialogConfigSave>([&] { menuAction(SxTitleWidget::ConfigSave)->trigger(); },
-                                        [&](DialogConfigSave *d) {
-                                            QVERIFY(child<QRadioButton>(d, "radio_current")->isEnabled());
-                                            child<QRadioButton>(d, "radio_current")->click();
-                                            child<QLineEdit>(d, "edit_path")->setText(path);
-                                            QTest::mouseClick(child<QPushButton>(d, "btn_save"), Qt::LeftButton);
-                                            QVERIFY(waitUntil([&] { return !d->isVisible(); }));
-                                        }));
+        QVERIFY(drive<DialogConfigSave>([&] { menuAction(SxTitleWidget::ConfigSave)->trigger(); }, [&](auto *d) {
+            QVERIFY(child<QRadioButton>(d, "radio_current")->isEnabled());
+            child<QRadioButton>(d, "radio_current")->click();
+            child<QLineEdit>(d, "edit_path")->setText(path);
+            QTest::mouseClick(child<QPushButton>(d, "btn_save"), Qt::LeftButton);
+            QVERIFY(waitUntil([&] { return !d->isVisible(); }));
+        }));
         QVERIFY2(boxes->texts.value(boxes->texts.size() - 1).contains("Saved to " + path),
                  qPrintable(boxes->texts.join('|')));
     }
