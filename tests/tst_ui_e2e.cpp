@@ -23,19 +23,8 @@
 #include <csignal>
 
 namespace {
+using TestSupport::runProgram;
 using TestSupport::waitUntil;
-
-int run(const QString &program, const QStringList &args, QString *output = nullptr)
-{
-    QProcess p;
-    p.setProcessChannelMode(QProcess::MergedChannels);
-    p.start(program, args);
-    if (!p.waitForFinished(20000))
-        return -1;
-    if (output)
-        *output = QString::fromLocal8Bit(p.readAll());
-    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-}
 } // namespace
 
 class TestUiE2e : public QObject
@@ -56,8 +45,8 @@ private slots:
         name = QStringLiteral("vpu%1").arg(QCoreApplication::applicationPid() % 1000000);
         QString out;
         const QString a = QStringLiteral("10.213.11.");
-        if (run(netns, {"up", name, "--here", a + "1/24", a + "2/24", a + "3/24", a + "4/24"}, &out) != 0) {
-            run(netns, {"down", name});
+        if (runProgram(netns, {"up", name, "--here", a + "1/24", a + "2/24", a + "3/24", a + "4/24"}, &out) != 0) {
+            runProgram(netns, {"down", name});
             name.clear();
             QSKIP(qPrintable("cannot create the private network (needs root, iproute2): " + out.trimmed()));
         }
@@ -98,7 +87,7 @@ private slots:
                 sim.kill(), sim.waitForFinished(1000);
         }
         if (!name.isEmpty())
-            run(netns, {"down", name});
+            runProgram(netns, {"down", name});
     }
 
     void startupSearchTabsReadBackOffline()

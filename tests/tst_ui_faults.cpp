@@ -1,4 +1,5 @@
 // The application against a misbehaving vpsim on 127.0.41.x, searched from a veth end in a namespace.
+#include "CanvasUi.h"
 #include "CommManager.h"
 #include "DEVICE_INFO_KS.h"
 #include "DeviceHub.h"
@@ -40,9 +41,7 @@ class TstUiFaults : public QObject
 private slots:
     void initTestCase()
     {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
-        QCoreApplication::setOrganizationName(QStringLiteral("Corlune"));
-        QSettings().setValue("Language", 0);
+        CanvasUi::privateSettings(dir.path());
         QVERIFY2(QFile::exists(SimProcess::binary()), "VPSIM must name the vpsim binary");
 
         const QString tag = QString::number(QCoreApplication::applicationPid() % 100000);

@@ -1,4 +1,5 @@
 // Main window dispatch: announcements and replies fed through slotHandleData as the transport hands them on.
+#include "CanvasUi.h"
 #include "CommManager.h"
 #include "DeviceHub.h"
 #include "DEVICE_INFO_GW.h"
@@ -41,10 +42,7 @@ class TestMainWindow : public QObject
 private slots:
     void initTestCase()
     {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
-        QCoreApplication::setOrganizationName(QStringLiteral("Corlune"));
-        QSettings().setValue("Language", 0);
+        CanvasUi::privateSettings(settingsDir.path());
     }
     void init() { watcher.reset(new ModalCatcher); }
     void announcementsRegisterSupportedDevicesOnly()

@@ -1,6 +1,7 @@
 // Output resolution and EDID changes made in the settings dialogs of a main window reach simulated KS, KX
 // and GW devices (state file and frame log), and the dialogs opened again show what the device answered;
 // so do a GW window's crop and transparency. The main window reaches vpsim (127.0.61.x) over TCP.
+#include "CanvasUi.h"
 #include "CommManager.h"
 #include "DialogAttribute.h"
 #include "DialogEDID.h"
@@ -43,9 +44,7 @@ class TestUiSettingsE2e : public QObject
 private slots:
     void initTestCase()
     {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
-        QCoreApplication::setOrganizationName(QStringLiteral("Corlune"));
-        QSettings().setValue("Language", 0);
+        CanvasUi::privateSettings(dir.path());
         QVERIFY2(sim.start({"--device", "KS9200:addr=" + KsAddr, "--device", "KX4200:addr=" + KxAddr, "--device",
                             "GW5:addr=" + GwAddr, "--heartbeat-ms", "1000"}),
                  qPrintable(sim.errorString()));

@@ -1,4 +1,5 @@
 // The application shell offscreen: busy indicator, frameless window, title bar and canvas dialogs.
+#include "CanvasUi.h"
 #include "DialogAddWindow.h"
 #include "DialogAttribute.h"
 #include "DialogChromaKey.h"
@@ -71,10 +72,7 @@ class TestUiShell : public QObject
 private slots:
     void initTestCase()
     {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
-        QCoreApplication::setOrganizationName(QStringLiteral("Corlune"));
-        QSettings().setValue("Language", 0);
+        CanvasUi::privateSettings(settingsDir.path());
     }
     // It turns over its parent; a modal run ends by the stop timer, whose expiry restores the default.
     void indicator()
