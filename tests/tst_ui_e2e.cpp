@@ -30,7 +30,7 @@ using TestSupport::waitUntil;
 class TestUiE2e : public QObject
 {
     Q_OBJECT
-    QString netns, name, ksId, gwId, ptyId, pty;
+    QString netns, name, ksId, gwId, ptyId, pty, unsupported;
     QTemporaryDir dir;
     QProcess sim;
 
@@ -63,7 +63,6 @@ private slots:
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QJsonArray devices = QJsonDocument::fromJson(f.readAll())["devices"].toArray();
         QCOMPARE(devices.size(), 4);
-        QString unsupported;
         for (const QJsonValue &v : devices) {
             const QJsonObject o = v.toObject();
             const int type = o.value("type").toInt();
@@ -105,7 +104,10 @@ private slots:
                                             w.commManager()->probePort(pty);
                                     });
         w.startupSearch();
-        QCOMPARE(op.listed.size(), 3);
+        // The unsupported device may be listed too when its answer comes in time; it gets no tab.
+        QStringList listed = op.listed, wanted{ksId, gwId, ptyId};
+        listed.removeAll(unsupported), listed.sort(), wanted.sort();
+        QCOMPARE(listed, wanted);
         QVERIFY2(op.boxes.isEmpty(), qPrintable(op.boxes.join('|')));
 
         // One tab per supported device; the unsupported one is nowhere.
