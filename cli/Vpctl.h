@@ -56,6 +56,8 @@ private:
     void printDifferences(const QList<ConfigDifference> &diffs, bool withReasons);
     void printPlan(const RestorePlan &plan);
     int restoreDryRun(const ConfigDocument &doc, const QList<Pair> &pairs);
+    // Reads the paired devices back in full; false (and said on standard error) when one fails.
+    bool readBackPairs(const QList<Pair> &pairs);
     int restoreDevices(const ConfigDocument &doc, const QList<Pair> &pairs);
     void printRestoreResult(const RestoreRunner::Result &r);
 

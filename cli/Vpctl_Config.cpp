@@ -44,15 +44,8 @@ int Vpctl::diff()
         return Failed;
     QList<Pair> pairs;
     const bool allPaired = pairDevices(doc, opt.devices.value(0), &pairs);
-    QStringList cpuids;
-    for (const Pair &p : qAsConst(pairs))
-        cpuids << p.cpuid;
-    out.progress(QStringLiteral("Reading back %1 device(s)...").arg(cpuids.size()));
-    QString error;
-    if (!finder->readBack(cpuids, &error)) {
-        out.error(error);
+    if (!readBackPairs(pairs))
         return Failed;
-    }
     QJsonArray json;
     for (const Pair &p : qAsConst(pairs)) {
         const QList<ConfigDifference> diffs =
@@ -173,17 +166,23 @@ int Vpctl::restore()
     return opt.dryRun ? restoreDryRun(doc, pairs) : restoreDevices(doc, pairs);
 }
 
-int Vpctl::restoreDryRun(const ConfigDocument &doc, const QList<Pair> &pairs)
+bool Vpctl::readBackPairs(const QList<Pair> &pairs)
 {
     QStringList cpuids;
     for (const Pair &p : pairs)
         cpuids << p.cpuid;
     out.progress(QStringLiteral("Reading back %1 device(s)...").arg(cpuids.size()));
     QString error;
-    if (!finder->readBack(cpuids, &error)) {
-        out.error(error);
+    if (finder->readBack(cpuids, &error))
+        return true;
+    out.error(error);
+    return false;
+}
+
+int Vpctl::restoreDryRun(const ConfigDocument &doc, const QList<Pair> &pairs)
+{
+    if (!readBackPairs(pairs))
         return Failed;
-    }
     QJsonArray json;
     int result = Done;
     for (const Pair &p : pairs) {

@@ -61,9 +61,9 @@ QString describe(const RemoteValidator::Checked &r)
     return parts.join(QLatin1Char(' '));
 }
 // An OSC message built with liblo, serialised and read back as the server reads it.
-QList<RemoteRequest::OscArg> oscArgs(const QString &spec)
+QList<RemoteRequest::OscArg> oscArgs(const QString &args)
 {
-    lo_message m = RemoteClients::oscMessage(spec);
+    lo_message m = RemoteClients::oscMessage(args);
     size_t size = 0;
     void *data = lo_message_serialise(m, "/x", nullptr, &size);
     lo_message back = lo_message_deserialise(data, size, nullptr);

@@ -30,11 +30,11 @@ HttpReply http(quint16 port, const QByteArray &method, const QString &path, cons
     return r;
 }
 
-lo_message oscMessage(const QString &spec)
+lo_message oscMessage(const QString &args)
 {
     lo_message m = lo_message_new();
     lo_blob blob = lo_blob_new(3, "abc");
-    for (const QString &a : spec.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    for (const QString &a : args.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const QString v = a.mid(2);
         switch (a.at(0).toLatin1()) {
         case 'i': lo_message_add_int32(m, v.toInt()); break;
@@ -55,9 +55,9 @@ OscClient::OscClient(const QHostAddress &address)
     QObject::connect(&m_socket, &QUdpSocket::readyRead, [this] { read(); });
 }
 
-void OscClient::send(quint16 serverPort, const QString &path, const QString &spec)
+void OscClient::send(quint16 serverPort, const QString &path, const QString &args)
 {
-    lo_message m = oscMessage(spec);
+    lo_message m = oscMessage(args);
     size_t size = 0;
     void *data = lo_message_serialise(m, path.toUtf8().constData(), nullptr, &size);
     m_socket.writeDatagram(static_cast<const char *>(data), qint64(size), QHostAddress::LocalHost, serverPort);

@@ -22,7 +22,7 @@ HttpReply http(quint16 port, const QByteArray &method, const QString &path,
                const QByteArray &body = QByteArray(), const QStringList &extra = QStringList());
 
 // "i:3 s:HDMI2 T F f:1.5 h:7 b" (b: a three-byte blob) as a liblo message; the caller frees it.
-lo_message oscMessage(const QString &spec);
+lo_message oscMessage(const QString &args);
 
 // A sender's address and port, with every message it received.
 class OscClient
@@ -36,7 +36,7 @@ public:
 
     explicit OscClient(const QHostAddress &address = QHostAddress::LocalHost);
 
-    void send(quint16 serverPort, const QString &path, const QString &spec = QString());
+    void send(quint16 serverPort, const QString &path, const QString &args = QString());
     // The JSON of the first not yet taken reply on /reply<path>; empty when none came in time.
     QJsonObject reply(const QString &path, int timeoutMs = 5000);
     // The first not yet taken message on `path`; false when none came in time.
